@@ -1,0 +1,44 @@
+// The seam between Kestrava and the desktop: every platform service the program uses.
+// QtPlatform is the real one; tests stand in a fake that records what was asked of it.
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+
+class QWidget;
+
+class Platform {
+public:
+    enum class MessageIcon { Critical, Information };
+    enum class MessageButtons { Ok, YesNo };
+    enum class MessageAnswer { Ok, Yes, No };
+
+    virtual ~Platform() = default;
+
+    // A modal message box with the program's title as caption; returns the button pressed.
+    virtual MessageAnswer showMessage(QWidget* parent, const QString& text, MessageIcon icon,
+                                      MessageButtons buttons = MessageButtons::Ok) = 0;
+
+    // Opens a web address with the user's default browser; false when that failed.
+    virtual bool openAddress(const QString& address) = 0;
+
+    // The per-user settings store, addressed by application name, section and key.
+    // Reading an absent key gives an empty text.
+    virtual QString readSetting(const QString& application, const QString& section,
+                                const QString& key) = 0;
+    virtual void writeSetting(const QString& application, const QString& section,
+                              const QString& key, const QString& value) = 0;
+
+    // The current local date and time.
+    virtual QDateTime currentDateTime() = 0;
+
+    // True when another instance of this program already runs for this user. The first
+    // instance holds its claim until it ends.
+    virtual bool isPreviousInstanceRunning() = 0;
+
+    // Hands a place's search text and the site address to the place search.
+    virtual void searchPlace(const QString& searchText, const QString& siteAddress) = 0;
+
+    // Ends the process once every window has been closed.
+    virtual void endProcess() = 0;
+};
