@@ -1,0 +1,66 @@
+// A stand-in for the platform services: records every message, address, setting and search,
+// answers Yes/No as the test says, and keeps a clock the test sets.
+#pragma once
+
+#include "app/Platform.h"
+
+#include <QApplication>
+#include <QMap>
+#include <QStringList>
+#include <QVector>
+#include <QWidget>
+#include <functional>
+
+class FakePlatform : public Platform {
+public:
+    struct Message {
+        QString text;
+        MessageIcon icon;
+        MessageButtons buttons;
+        QString focusBefore; // objectName of the widget that had the focus when it was shown
+    };
+
+    QVector<Message> messages;
+    QStringList openedAddresses;
+    QMap<QString, QString> settings; // "application/section/key" -> value
+    QDateTime now{QDate(2026, 1, 15), QTime(9, 30, 15)};
+    bool previousInstance = false;
+    QVector<QPair<QString, QString>> placeSearches;
+    int endProcessCalls = 0;
+    MessageAnswer answer = MessageAnswer::Yes; // for Yes/No questions
+    std::function<void()> whileMessageShown;   // runs as if the user looked at the box
+
+    MessageAnswer showMessage(QWidget*, const QString& text, MessageIcon icon,
+                              MessageButtons buttons) override {
+        QWidget* focus = QApplication::focusWidget();
+        messages.push_back({text, icon, buttons, focus ? focus->objectName() : QString()});
+        if (whileMessageShown)
+            whileMessageShown();
+        return buttons == MessageButtons::YesNo ? answer : MessageAnswer::Ok;
+    }
+    bool openAddress(const QString& address) override {
+        openedAddresses << address;
+        return true;
+    }
+    QString readSetting(const QString& application, const QString& section,
+                        const QString& key) override {
+        return settings.value(application + '/' + section + '/' + key);
+    }
+    void writeSetting(const QString& application, const QString& section, const QString& key,
+                      const QString& value) override {
+        settings[application + '/' + section + '/' + key] = value;
+    }
+    QDateTime currentDateTime() override { return now; }
+    bool isPreviousInstanceRunning() override { return previousInstance; }
+    void searchPlace(const QString& searchText, const QString& siteAddress) override {
+        placeSearches.push_back({searchText, siteAddress});
+    }
+    void endProcess() override { ++endProcessCalls; }
+
+    QStringList messageTexts() const {
+        QStringList texts;
+        for (const Message& m : messages)
+            texts << m.text;
+        return texts;
+    }
+};
