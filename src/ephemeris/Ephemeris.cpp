@@ -1,0 +1,30 @@
+// Moment and place preparation: the working values of the moment from the record's inputs.
+#include "ephemeris/Ephemeris.h"
+
+void PrepareMoment(CalculationRecord& rec) {
+    rec.DegToRad = DegToRadFactor;
+    rec.RadToDeg = RadToDegFactor;
+
+    rec.DateMonth = rec.BirthMonth;
+    rec.DateDay = rec.BirthDay;
+    rec.DateYear = rec.BirthYear;
+
+    rec.LocalHours = rec.BirthHour + rec.BirthMinute / 60.0;
+    rec.ZoneHours = rec.ZoneHour + rec.ZoneMinute / 60.0;
+
+    rec.Longitude = rec.LonDeg + rec.LonMin / 60.0;
+    if (rec.LonEast != FlagFalse) {
+        rec.Longitude = -rec.Longitude;
+    }
+
+    // The zone is a magnitude. Daylight saving sets the clock an hour ahead on either side of
+    // Greenwich: the magnitude grows in the east and shrinks in the west (the hemisphere rule;
+    // longitude 0 counts as west).
+    if (rec.DstFlag != FlagFalse) {
+        if (rec.Longitude < 0) {
+            rec.ZoneHours = rec.ZoneHours + 1;
+        } else {
+            rec.ZoneHours = rec.ZoneHours - 1;
+        }
+    }
+}
