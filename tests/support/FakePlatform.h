@@ -3,6 +3,7 @@
 #pragma once
 
 #include "app/Platform.h"
+#include "support/QtPrinters.h"
 
 #include <QApplication>
 #include <QMap>
