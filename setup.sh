@@ -61,9 +61,9 @@ case "$action" in
 run)
     if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
         echo "setup: no desktop display found; starting Kestrava on a virtual display (xvfb-run)"
-        exec xvfb-run -a "$build_dir/kestrava"
+        exec xvfb-run -a "$build_dir/bin/kestrava"
     fi
-    exec "$build_dir/kestrava"
+    exec "$build_dir/bin/kestrava"
     ;;
 test)
     cd "$build_dir"

@@ -156,6 +156,7 @@ void frmMain::createInputPanel() {
     cmdCalculate = Named(new QPushButton(QStringLiteral("&Find My Tithi")), "cmdCalculate",
                          QStringLiteral("Find My Tithi"));
     cmdCalculate->setDefault(true);
+    cmdCalculate->setMinimumWidth(cmdCalculate->sizeHint().width() + 24);
 
     fraZone = Named(new QGroupBox(QStringLiteral("Time Zone")), "fraZone", QString());
     txtZoneHour = Named(new QLineEdit, "txtZoneHour", QStringLiteral("Hour of Time Zone"));
@@ -215,6 +216,7 @@ void frmMain::createResultPanel() {
     for (std::size_t k = 0; k < lblLabel.size(); ++k)
         lblResult[k]->setFont(valueFont);
     lblResult[8]->setAccessibleName(QStringLiteral("Tithi Description"));
+    lblResult[8]->setContentsMargins(0, 10, 0, 0);
 }
 
 void frmMain::createMenus() {
