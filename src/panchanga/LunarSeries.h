@@ -26,7 +26,7 @@ struct PlanetaryTerm {
 // The main series. Terms with l' are multiplied by the eccentricity factor E (twice when the
 // multiplier is 2 or -2), terms with F by the square of the inclination factor K.
 inline constexpr LunarTerm MainLunarSeries[] = {
-    //  l  l'  F   D   Coef (")
+    // {l, l', F, D, Coef (")}
     // 0
     {0, 0, 0, 4, 13.902},
     {0, 0, 0, 2, 2369.912},
@@ -135,7 +135,7 @@ static_assert(std::size(MainLunarSeries) == 93, "the main series has 93 terms");
 
 // The minor series: plain terms, without factors. Term 4 carries an F multiplier of 1.
 inline constexpr LunarTerm MinorLunarSeries[] = {
-    //  l  l'  F   D   Coef (")
+    // {l, l', F, D, Coef (")}
     // 0
     {0, 0, 0, 6, 0.127},
     {0, 2, 0, -4, -0.151},
