@@ -3,6 +3,7 @@
 #include "app/QtPlatform.h"
 
 #include "app/AppInfo.h"
+#include "links/PlaceSearch.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -11,7 +12,6 @@
 #include <QSettings>
 #include <QStandardPaths>
 #include <QUrl>
-#include <QUrlQuery>
 
 QtPlatform::QtPlatform() = default;
 QtPlatform::~QtPlatform() = default;
@@ -54,7 +54,9 @@ void QtPlatform::writeSetting(const QString& application, const QString& section
     settings.sync();
 }
 
-QDateTime QtPlatform::currentDateTime() { return QDateTime::currentDateTime(); }
+QDateTime QtPlatform::currentDateTime() {
+    return QDateTime::currentDateTime();
+}
 
 bool QtPlatform::isPreviousInstanceRunning() {
     if (instanceLock_)
@@ -71,12 +73,11 @@ bool QtPlatform::isPreviousInstanceRunning() {
 }
 
 void QtPlatform::searchPlace(const QString& searchText, const QString& siteAddress) {
-    Q_UNUSED(siteAddress);
-    QUrl search(QStringLiteral("https://duckduckgo.com/"));
-    QUrlQuery query;
-    query.addQueryItem(QStringLiteral("q"), searchText);
-    search.setQuery(query);
-    QDesktopServices::openUrl(search);
+    // A web search for the text in the user's browser; a failure is not reported.
+    const PlaceSearch search([this](const QString& address) { return openAddress(address); });
+    search.Search(searchText, siteAddress);
 }
 
-void QtPlatform::endProcess() { QCoreApplication::exit(0); }
+void QtPlatform::endProcess() {
+    QCoreApplication::exit(0);
+}

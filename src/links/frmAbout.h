@@ -3,13 +3,24 @@
 
 #include <QDialog>
 
+class LinkLabel;
 class Platform;
+class QPushButton;
 
 class frmAbout : public QDialog {
     Q_OBJECT
 public:
+    // Created for each opening; the home-page link opens through the platform seam.
     explicit frmAbout(Platform& platform, QWidget* parent = nullptr);
+
+    void lblHomePage_Click();
+    void cmdOK_Click();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     Platform& platform_;
+    LinkLabel* lblHomePage{};
+    QPushButton* cmdOK{};
 };

@@ -1,6 +1,7 @@
 // The web pages of the software and its maker, the update reminder and the shutdown routine.
 #pragma once
 
+#include <QDateTime>
 #include <QString>
 
 class Platform;
@@ -16,5 +17,21 @@ void OpenOnlineHelp(Platform& platform);
 void OpenDownloadPage(Platform& platform);
 void OpenHomePage(Platform& platform);
 
-// Closes every top-level window in turn, then ends the process.
+// Where the reminder date lives in the per-user settings store: the application is the
+// executable's name without its extension.
+QString ReminderApplicationName();
+inline constexpr const char* ReminderSection = "Settings";
+inline constexpr const char* ReminderKey = "Duration";
+
+// The reminder date as it is stored: ISO 8601 local date and time to the second
+// ("2026-01-15T09:30:15"), the same text whatever the user's locale, and back.
+QString ReminderDateText(const QDateTime& moment);
+QDateTime ReminderDateFromText(const QString& text);
+
+// The update reminder, once per start before the main window: every fifteen or more calendar
+// days (or when the stored date lies more than fourteen days ahead) asks whether to look for an
+// update, stores the current date and time, and on Yes opens the download page.
+void RemindOfUpdate(Platform& platform);
+
+// Closes every top-level window in turn, ignoring one that refuses, then ends the process.
 void EndProgram(Platform& platform);
