@@ -3,6 +3,7 @@
 #include "timezone/frmTimeZone.h"
 #include "app/CalculationRecord.h"
 #include "app/frmMain.h"
+#include "links/WindowDriving.h"
 #include "support/FakePlatform.h"
 #include "support/QtPrinters.h"
 
@@ -12,8 +13,6 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
-#include <functional>
 #include <gtest/gtest.h>
 #include <iterator>
 
@@ -213,23 +212,6 @@ TEST_F(TimeZonePickerTest, EnterOnASelectedRowChoosesItLikeADoubleClick) {
     EXPECT_EQ(txtZoneHour.text(), QStringLiteral("3"));
     EXPECT_EQ(txtZoneMinute.text(), QStringLiteral("30"));
     EXPECT_FALSE(picker.isVisible());
-}
-
-// Acts on the modal window as soon as it is shown, the way a user would; gives up after a few
-// seconds so that a window that never opens fails the test instead of hanging it.
-void WhenModalShown(std::function<void(QWidget*)> act) {
-    auto* timer = new QTimer;
-    auto ticks = std::make_shared<int>(0);
-    QObject::connect(timer, &QTimer::timeout, [timer, ticks, act] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (modal || ++*ticks > 500) {
-            timer->stop();
-            timer->deleteLater();
-            if (modal)
-                act(modal);
-        }
-    });
-    timer->start(10);
 }
 
 TEST(TimeZonePickerFromTheMainWindow, WritesTheZoneLeavesDaylightSavingAloneAndReopensAfresh) {
