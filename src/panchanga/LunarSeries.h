@@ -7,11 +7,12 @@
 // One term of a lunar series: Coef x sin(L l + Ls l' + F F + D D), with l and l' the mean
 // anomalies of the Moon and the Sun, F the Moon's argument of latitude and D its mean
 // elongation. Coef is in seconds of arc.
+// The multipliers are whole numbers, held as doubles as the record holds them.
 struct LunarTerm {
-    int L;
-    int Ls;
-    int F;
-    int D;
+    double L;
+    double Ls;
+    double F;
+    double D;
     double Coef;
 };
 

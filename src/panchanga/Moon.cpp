@@ -9,6 +9,10 @@
 #include <cmath>
 
 double MoonLongitude(double jde) {
+    return MoonLongitude(jde, NutationInLongitude(jde));
+}
+
+double MoonLongitude(double jde, double nutationInLongitude) {
     const double d = jde - 2415020; // days from 1900 January 0.5
     const double t = d / 36525;     // Julian centuries
     const double t2 = t * t;
@@ -95,6 +99,6 @@ double MoonLongitude(double jde) {
     }
 
     const double lambda =
-        lm + NutationInLongitude(jde) + (dL + mainSum + minorSum + planetarySum) / 3600;
+        lm + nutationInLongitude + (dL + mainSum + minorSum + planetarySum) / 3600;
     return Normalize360(lambda);
 }

@@ -9,3 +9,7 @@
 // elements, the main series of 93 terms with eccentricity and inclination factors, the minor
 // series of 27 terms, eight planetary terms and the nutation in longitude (see LunarSeries.h).
 double MoonLongitude(double jde);
+
+// MoonLongitude with the nutation in longitude at jde already known (NutationInLongitude(jde),
+// degrees), so that the Moon and the Sun at one instant can share it. Same result.
+double MoonLongitude(double jde, double nutationInLongitude);

@@ -5,6 +5,7 @@
 #include "ephemeris/Ephemeris.h"
 
 #include <cmath>
+#include <cstdint>
 
 namespace {
 
@@ -28,8 +29,22 @@ double Normalize360(double angle) {
         return std::nan("");
     }
     // Below 2^53 every addition or subtraction of 360 is exact, so the repeated steps land on the
-    // exact remainder; only the last addition to a negative angle rounds.
-    const double rest = std::fmod(angle, 360.0); // exact; carries the sign of angle
+    // exact remainder; only the last addition to a negative angle rounds. rest is that remainder,
+    // with the sign of angle and below 360 in size.
+    double rest = 0;
+    if (std::fabs(angle) < 0x1p52) {
+        // Whole turns, perhaps one too many when the quotient rounds up to a whole number; the
+        // product and the differences below are exact.
+        const double turns = static_cast<double>(static_cast<std::int64_t>(angle / 360));
+        rest = angle - turns * 360;
+        if (angle > 0 && rest < 0) {
+            rest = rest + 360;
+        } else if (angle < 0 && rest > 0) {
+            rest = rest - 360;
+        }
+    } else {
+        rest = std::fmod(angle, 360.0); // exact
+    }
     if (angle > 360) {
         return rest == 0 ? 360.0 : rest;
     }
@@ -73,6 +88,10 @@ double NutationInLongitude(double jd) {
 }
 
 double SunApparentLongitude(double jd) {
+    return SunApparentLongitude(jd, NutationInLongitude(jd));
+}
+
+double SunApparentLongitude(double jd, double nutationInLongitude) {
     const double d = jd - 2415020; // days from 1900 January 0.5
     const double t = d / 36525;    // Julian centuries
     const double t2 = t * t;
@@ -117,6 +136,6 @@ double SunApparentLongitude(double jd) {
     const double radius = 1.0000002 * (1 - e * e) / (1 + e * CosDeg(v)) + dRadius; // AU
     const double aberration = 20.496 * (1 - e * e) / radius / 3600;
 
-    const double apparent = trueLongitude + NutationInLongitude(jd) - aberration;
+    const double apparent = trueLongitude + nutationInLongitude - aberration;
     return Normalize360(apparent);
 }

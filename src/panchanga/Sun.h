@@ -29,3 +29,7 @@ double NutationInLongitude(double jd);
 // Returns degrees, 0 ... 360. Mean elements in Julian centuries from 1900 January 0.5,
 // long-period and planetary perturbations; good to a few seconds of arc in 1901 ... 2050.
 double SunApparentLongitude(double jd);
+
+// SunApparentLongitude with the nutation in longitude at jd already known
+// (NutationInLongitude(jd), degrees). Same result.
+double SunApparentLongitude(double jd, double nutationInLongitude);

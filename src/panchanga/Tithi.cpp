@@ -63,8 +63,10 @@ TithiMoment EvaluateTithiMoment(const CalculationRecord& rec) {
     m.DateUT = CalendarDateOfJulianDay(m.JulianDayUT);
     m.DeltaTHours = DeltaTForDate(m.JulianDayUT, m.DateUT);
     m.JulianDayTT = m.JulianDayUT + m.DeltaTHours / 24;
-    m.Moon = MoonLongitude(m.JulianDayTT);
-    m.Sun = SunApparentLongitude(m.JulianDayTT);
+    // Both theories take the nutation at the same instant: evaluate it once.
+    const double nutation = NutationInLongitude(m.JulianDayTT);
+    m.Moon = MoonLongitude(m.JulianDayTT, nutation);
+    m.Sun = SunApparentLongitude(m.JulianDayTT, nutation);
     m.Tithi = TithiOfLongitudes(m.Moon, m.Sun);
     return m;
 }

@@ -1,0 +1,114 @@
+// Benchmarks of the engine: a whole tithi computation, the Moon, the Sun, and a batch of
+// 10,000 moments through the command-line tool's parser, engine steps and JSON output.
+#include "TithiCli.h"
+#include "ephemeris/Ephemeris.h"
+#include "panchanga/Moon.h"
+#include "panchanga/Sun.h"
+#include "panchanga/Tithi.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <random>
+#include <sstream>
+#include <vector>
+
+namespace {
+
+// Random moments and places of 1901 ... 2050, the same on every run.
+struct Moment {
+    int Year, Month, Day, Hour, Minute, ZoneHour, ZoneMinute, LonDeg, LonMin;
+    bool East, Dst;
+};
+
+std::vector<Moment> RandomMoments(std::size_t count) {
+    std::mt19937 random(2451545);
+    auto between = [&](int low, int high) {
+        return std::uniform_int_distribution<int>(low, high)(random);
+    };
+    std::vector<Moment> moments;
+    for (std::size_t i = 0; i < count; ++i) {
+        moments.push_back({between(1901, 2050), between(1, 12), between(1, 28), between(0, 23),
+                           between(0, 59), between(0, 13), between(0, 59), between(0, 179),
+                           between(0, 59), between(0, 1) == 1, between(0, 3) == 0});
+    }
+    return moments;
+}
+
+std::vector<double> RandomJulianDays(std::size_t count) {
+    std::mt19937 random(2451545);
+    std::uniform_real_distribution<double> days(2415385.5, 2470172.5);
+    std::vector<double> jds(count);
+    for (double& jd : jds) {
+        jd = days(random);
+    }
+    return jds;
+}
+
+void WholeTithiComputation(benchmark::State& state) {
+    const std::vector<Moment> moments = RandomMoments(1024);
+    // One record for all runs, as the window keeps one.
+    CalculationRecord rec;
+    std::size_t i = 0;
+    for (auto _ : state) {
+        const Moment& m = moments[i++ % moments.size()];
+        rec.BirthYear = static_cast<std::int16_t>(m.Year);
+        rec.BirthMonth = static_cast<std::int16_t>(m.Month);
+        rec.BirthDay = static_cast<std::int16_t>(m.Day);
+        rec.BirthHour = static_cast<std::int16_t>(m.Hour);
+        rec.BirthMinute = static_cast<std::int16_t>(m.Minute);
+        rec.ZoneHour = static_cast<std::int16_t>(m.ZoneHour);
+        rec.ZoneMinute = static_cast<std::int16_t>(m.ZoneMinute);
+        rec.LonDeg = static_cast<std::int16_t>(m.LonDeg);
+        rec.LonMin = static_cast<std::int16_t>(m.LonMin);
+        rec.LonEast = ToFlag(m.East);
+        rec.DstFlag = ToFlag(m.Dst);
+        PrepareMoment(rec);
+        ComputeTithi(rec);
+        benchmark::DoNotOptimize(rec.TithiIndex);
+    }
+}
+BENCHMARK(WholeTithiComputation);
+
+void MoonLongitudeOfJde(benchmark::State& state) {
+    const std::vector<double> jds = RandomJulianDays(1024);
+    std::size_t i = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(MoonLongitude(jds[i++ % jds.size()]));
+    }
+}
+BENCHMARK(MoonLongitudeOfJde);
+
+void SunApparentLongitudeOfJde(benchmark::State& state) {
+    const std::vector<double> jds = RandomJulianDays(1024);
+    std::size_t i = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(SunApparentLongitude(jds[i++ % jds.size()]));
+    }
+}
+BENCHMARK(SunApparentLongitudeOfJde);
+
+void BatchOf10000Moments(benchmark::State& state) {
+    std::string input;
+    char line[128];
+    for (const Moment& m : RandomMoments(10000)) {
+        std::snprintf(line, sizeof line,
+                      "%04d-%02d-%02d %02d:%02d --zone %d:%02d --lon %d:%02d%c%s\n", m.Year,
+                      m.Month, m.Day, m.Hour, m.Minute, m.ZoneHour, m.ZoneMinute, m.LonDeg,
+                      m.LonMin, m.East ? 'E' : 'W', m.Dst ? " --dst" : "");
+        input += line;
+    }
+    for (auto _ : state) {
+        std::istringstream in(input);
+        std::ostringstream out, err;
+        const int status = tithi_cli::RunCli({"--batch"}, in, out, err);
+        if (status != 0) {
+            state.SkipWithError(err.str().c_str());
+            break;
+        }
+        benchmark::DoNotOptimize(out.str().size());
+    }
+}
+BENCHMARK(BatchOf10000Moments)->Unit(benchmark::kMillisecond);
+
+} // namespace
