@@ -27,7 +27,7 @@ double NutationInLongitude(double jd);
 // equinox of date plus nutation, aberration included.
 //   jd  Julian day, Terrestrial Time
 // Returns degrees, 0 ... 360. Mean elements in Julian centuries from 1900 January 0.5,
-// long-period and planetary perturbations; good to a few seconds of arc in 1901 ... 2050.
+// long-period and planetary perturbations; meant for 1901 ... 2050.
 double SunApparentLongitude(double jd);
 
 // SunApparentLongitude with the nutation in longitude at jd already known
