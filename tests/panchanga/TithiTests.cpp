@@ -188,17 +188,4 @@ INSTANTIATE_TEST_SUITE_P(
                                    7,
                                    4}));
 
-TEST(ComputeTithi, RefillsTheSeriesEveryRun) {
-    CalculationRecord rec;
-    rec.MainTermCoef[4] = 0;
-    rec.MinorTermF[4] = 0;
-    rec.BirthYear = 2000;
-    rec.BirthMonth = 1;
-    rec.BirthDay = 1;
-    PrepareMoment(rec);
-    ComputeTithi(rec);
-    EXPECT_EQ(rec.MainTermCoef[4], 22639.5);
-    EXPECT_EQ(rec.MinorTermF[4], 1);
-}
-
 } // namespace
