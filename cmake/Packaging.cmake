@@ -1,0 +1,47 @@
+# Installation as a Linux desktop program, and the Debian package.
+include(GNUInstallDirs)
+
+set(KESTRAVA_APP_ID org.kestrava.Kestrava)
+set(KESTRAVA_RELEASE_DATE 2026-12-07)
+
+if(TARGET kestrava-tithi)
+    install(TARGETS kestrava-tithi RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+endif()
+
+if(TARGET kestrava)
+    install(TARGETS kestrava RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+    if(UNIX AND NOT APPLE)
+        configure_file(packaging/${KESTRAVA_APP_ID}.metainfo.xml.in
+                       ${PROJECT_BINARY_DIR}/${KESTRAVA_APP_ID}.metainfo.xml @ONLY)
+        install(FILES packaging/${KESTRAVA_APP_ID}.desktop
+                DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+        install(FILES ${PROJECT_BINARY_DIR}/${KESTRAVA_APP_ID}.metainfo.xml
+                DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+        install(FILES resources/kestrava.svg
+                DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
+                RENAME ${KESTRAVA_APP_ID}.svg)
+    endif()
+endif()
+
+# The Debian package: its library dependencies are computed from the binaries; the Qt platform
+# plugins are loaded at run time, so they are named here.
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME kestrava)
+set(CPACK_PACKAGE_VENDOR "The Kestrava developers")
+set(CPACK_PACKAGE_CONTACT "The Kestrava developers <kestrava@example.org>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "calculator of the tithi, the lunar day of the Hindu calendar")
+set(CPACK_PACKAGE_DESCRIPTION
+    "Kestrava computes the tithi of a moment and place from the apparent longitudes of the Moon\n"
+    "and the Sun, and shows its number, name, phase, lord, group, features and nature.\n"
+    "The package holds the desktop application and the command-line tool kestrava-tithi.")
+string(REPLACE "\n" "\n " CPACK_DEBIAN_PACKAGE_DESCRIPTION "${CPACK_PACKAGE_DESCRIPTION_SUMMARY}\n${CPACK_PACKAGE_DESCRIPTION}")
+set(CPACK_PACKAGE_HOMEPAGE_URL "${KESTRAVA_MAKER_HOME}")
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION science)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+if(TARGET kestrava)
+    set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
+    set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-dejavu-core, xdg-utils")
+endif()
+set(CPACK_STRIP_FILES ON)
+include(CPack)
