@@ -20,9 +20,17 @@ constexpr std::string_view ProgramName = "kestrava-tithi";
 constexpr int MinYear = 1901;
 constexpr int MaxYear = 2050;
 
+// An argument as an error message shows it: in quotes, on one line, without control
+// characters or anything but printable ASCII, and cut short when it is long.
 std::string Quoted(std::string_view text) {
+    constexpr std::size_t Longest = 40;
     std::string quoted = "'";
-    quoted.append(text);
+    for (char c : text.substr(0, Longest)) {
+        quoted += c >= 0x20 && c < 0x7f ? c : '?';
+    }
+    if (text.size() > Longest) {
+        quoted += "...";
+    }
     quoted += '\'';
     return quoted;
 }

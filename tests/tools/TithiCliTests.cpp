@@ -183,6 +183,15 @@ TEST(ParseBatchLine, AnyBytesAreRejectedCleanly) {
     }
 }
 
+TEST(RunCli, MessagesShowOddArgumentsOnOneShortLine) {
+    const ToolRun run =
+        RunInProcess("--batch", "2024-01-11\x1b[2J\r12:00 --zone 5 --lon 77E\n" +
+                                    std::string(5000, '7') + " 12:00 --zone 5 --lon 77E\n");
+    EXPECT_EQ(run.Err, "kestrava-tithi: line 1: DATE '2024-01-11?[2J?12:00': expected "
+                       "YYYY-MM-DD, e.g. 2024-01-11\nkestrava-tithi: line 2: DATE '" +
+                           std::string(40, '7') + "...': expected YYYY-MM-DD, e.g. 2024-01-11\n");
+}
+
 TEST(RunCli, JsonOfThePublishedNewMoonExample) {
     const ToolRun run = RunInProcess("2024-01-11 17:00 --zone 5:30 --lon 77E --format json");
     EXPECT_EQ(run.Status, 0);
