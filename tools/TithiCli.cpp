@@ -244,7 +244,7 @@ std::variant<MomentArguments, ParseError> ParseMoment(const std::vector<std::str
             std::string_view value;
             if (option.Inline) {
                 value = *option.Inline;
-            } else if (i + 1 < args.size()) {
+            } else if (i + 1 < args.size() && !args[i + 1].starts_with("--")) {
                 value = args[++i];
             } else {
                 return ParseError{std::string(option.Name) + " needs a value"};

@@ -150,6 +150,7 @@ INSTANTIATE_TEST_SUITE_P(
                     RejectCase{"2024-01-11" MOMENT " 13:00", "'13:00'"},
 
                     RejectCase{"2024-01-11 12:00 --lon 77E --zone", "--zone"},
+                    RejectCase{"2024-01-11 12:00 --zone --lon 77E", "--zone needs a value"},
                     RejectCase{"--batch 2024-01-11", "'2024-01-11'"},
                     RejectCase{"--batch --zone 5", "--zone"},
                     RejectCase{"--batch --format text", "--format"}));
