@@ -1,7 +1,7 @@
-#!/bin/sh
+#!/usr/bin/env bash
 # Times kestrava-tithi --batch over 10,000 random moments of 1901 ... 2050 (the same ones on
 # every run). Usage: bench/batch-10000.sh [path/to/kestrava-tithi]
-set -eu
+set -euo pipefail
 tool=${1:-build/bin/kestrava-tithi}
 input=$(mktemp)
 trap 'rm -f "$input"' EXIT
@@ -15,7 +15,5 @@ awk 'BEGIN {
             (rand() < 0.25 ? " --dst" : "")
     }
 }' > "$input"
-start=$(date +%s.%N)
-"$tool" --batch < "$input" > /dev/null
-end=$(date +%s.%N)
-echo "10000 moments in $(echo "$end - $start" | bc) s"
+TIMEFORMAT='10000 moments in %R s'
+time "$tool" --batch < "$input" > /dev/null
