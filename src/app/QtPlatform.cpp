@@ -44,7 +44,12 @@ bool QtPlatform::openAddress(const QString& address) {
 QString QtPlatform::readSetting(const QString& application, const QString& section,
                                 const QString& key) {
     QSettings settings(QSettings::IniFormat, QSettings::UserScope, application, application);
-    return settings.value(section + QLatin1Char('/') + key).toString();
+    const QVariant value = settings.value(section + QLatin1Char('/') + key);
+    // A text with commas, edited into the file by hand, comes back from the file as a list; it is
+    // still a text that was stored, not an absent one.
+    if (value.typeId() == QMetaType::QStringList)
+        return value.toStringList().join(QStringLiteral(", "));
+    return value.toString();
 }
 
 void QtPlatform::writeSetting(const QString& application, const QString& section,

@@ -70,7 +70,9 @@ frmAbout::frmAbout(Platform& platform, QWidget* parent) : QDialog(parent), platf
     connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
 
     auto* layout = new QGridLayout(this);
+    layout->setContentsMargins(18, 18, 18, 14);
     layout->setHorizontalSpacing(16);
+    layout->setVerticalSpacing(10);
     layout->addWidget(picIcon, 0, 0, 2, 1, Qt::AlignTop);
     layout->addWidget(lblTitle, 0, 1);
     layout->addWidget(lblDescription, 1, 1);

@@ -206,6 +206,26 @@ TEST(RemindOfUpdate, WorksOnTheRealSettingsFile) {
     }
     RemindOfUpdate(platform);
     EXPECT_EQ(platform.messages.size(), 2);
+
+    // A text that is no date, commas and all, stays as it is and brings no message.
+    {
+        QFile f(file);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write("[Settings]\nDuration=\"Monday, 1 June 2025\"\n");
+    }
+    RemindOfUpdate(platform);
+    EXPECT_EQ(platform.messages.size(), 2);
+    EXPECT_TRUE(fileText().contains(QStringLiteral("Duration=\"Monday, 1 June 2025\"")))
+        << fileText().toStdString();
+    {
+        QFile f(file);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write("[Settings]\nDuration=Monday, 1 June 2025\n");
+    }
+    RemindOfUpdate(platform);
+    EXPECT_EQ(platform.messages.size(), 2);
+    EXPECT_TRUE(fileText().contains(QStringLiteral("Duration=Monday, 1 June 2025")))
+        << fileText().toStdString();
 }
 
 TEST(EndProgram, ClosesEveryWindowPassingOverOneThatRefusesThenEndsTheProcess) {
