@@ -208,11 +208,4 @@ TEST(PlaceSearch, OpensAWebSearchForTheTextPercentEncoded) {
     }
 }
 
-TEST(PlaceSearch, AFailureToOpenTheBrowserIsOnlyReturned) {
-    const PlaceSearch search([](const QString&) { return false; });
-    EXPECT_FALSE(search.Search(QStringLiteral("x"), HomePage));
-    const PlaceSearch noBrowser(nullptr);
-    EXPECT_FALSE(noBrowser.Search(QStringLiteral("x"), HomePage));
-}
-
 } // namespace

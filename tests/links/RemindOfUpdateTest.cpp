@@ -35,13 +35,6 @@ public:
     }
 };
 
-TEST(RemindOfUpdate, KeepsItsDateUnderTheExecutablesNameInSectionSettingsKeyDuration) {
-    EXPECT_EQ(ReminderApplicationName(), QStringLiteral("ui_tests"));
-    ReminderPlatform platform;
-    RemindOfUpdate(platform);
-    EXPECT_EQ(platform.settings.keys(), QStringList{ReminderPlatform::Key()});
-}
-
 TEST(RemindOfUpdate, FirstStartStoresNowAndSaysNothing) {
     for (const bool emptyText : {false, true}) {
         ReminderPlatform platform;
@@ -50,6 +43,9 @@ TEST(RemindOfUpdate, FirstStartStoresNowAndSaysNothing) {
         platform.now = QDateTime(QDate(2026, 1, 15), QTime(9, 30, 15, 987));
         RemindOfUpdate(platform);
         EXPECT_TRUE(platform.messages.isEmpty());
+        // Under the executable's name, section "Settings", key "Duration", to the second.
+        EXPECT_EQ(ReminderApplicationName(), QStringLiteral("ui_tests"));
+        EXPECT_EQ(platform.settings.keys(), QStringList{ReminderPlatform::Key()});
         EXPECT_EQ(platform.stored(), QStringLiteral("2026-01-15T09:30:15"));
         EXPECT_TRUE(platform.openedAddresses.isEmpty());
     }
@@ -100,31 +96,6 @@ TEST(RemindOfUpdate, ComesWhenTheStoredDateIsMoreThanFourteenCalendarDaysAway) {
     }
 }
 
-TEST(RemindOfUpdate, AfterAReminderTheNextComesFifteenCalendarDaysLater) {
-    ReminderPlatform platform;
-    platform.answer = Platform::MessageAnswer::No;
-    platform.settings[ReminderPlatform::Key()] = QStringLiteral("2025-11-02T10:00:00");
-    RemindOfUpdate(platform);
-    ASSERT_EQ(platform.messages.size(), 1);
-
-    const struct {
-        QDateTime now;
-        int messagesAfter;
-    } starts[] = {
-        {QDateTime(QDate(2026, 1, 16), QTime(8, 0)), 1},
-        {QDateTime(QDate(2026, 1, 29), QTime(23, 59, 59)), 1},
-        {QDateTime(QDate(2026, 1, 30), QTime(0, 0, 1)), 2},
-        {QDateTime(QDate(2026, 2, 1), QTime(12, 0)), 2},
-    };
-    for (const auto& start : starts) {
-        platform.now = start.now;
-        RemindOfUpdate(platform);
-        EXPECT_EQ(platform.messages.size(), start.messagesAfter)
-            << start.now.toString(Qt::ISODate).toStdString();
-    }
-    EXPECT_EQ(platform.stored(), QStringLiteral("2026-01-30T00:00:01"));
-}
-
 TEST(RemindOfUpdate, AStoredTextThatIsNoDateIsLeftAloneSilently) {
     for (const char* text : {"abc", "15/01/2026 09:30:15", "2026-13-40T99:00:00", " "}) {
         ReminderPlatform platform;
@@ -134,20 +105,6 @@ TEST(RemindOfUpdate, AStoredTextThatIsNoDateIsLeftAloneSilently) {
         EXPECT_EQ(platform.stored(), QLatin1String(text));
         EXPECT_TRUE(platform.openedAddresses.isEmpty());
     }
-}
-
-TEST(ReminderDate, ReadsBackEqualToTheSecondWhateverTheLocale) {
-    const QDateTime moment(QDate(2027, 11, 3), QTime(21, 4, 59));
-    const QLocale before;
-    for (const QLocale& locale :
-         {QLocale(QLocale::German, QLocale::Germany), QLocale(QLocale::Hindi, QLocale::India),
-          QLocale(QLocale::English, QLocale::UnitedStates)}) {
-        QLocale::setDefault(locale);
-        const QString text = ReminderDateText(moment);
-        EXPECT_EQ(text, QStringLiteral("2027-11-03T21:04:59")) << locale.name().toStdString();
-        EXPECT_EQ(ReminderDateFromText(text), moment) << locale.name().toStdString();
-    }
-    QLocale::setDefault(before);
 }
 
 // The real settings store in a folder of the test's own, with the clock, the message boxes and
