@@ -2,7 +2,8 @@
 # Sets up a Debian or Ubuntu machine for Kestrava, builds it, and then starts it or tests it.
 #
 #   ./setup.sh run    install what is missing, build, and start the application
-#   ./setup.sh test   install what is missing, build, and run every test
+#   ./setup.sh test   install what is missing, build, and run every test: the suite, the suite
+#                     again under the sanitizers, the fuzzers, and the Debian package
 #   ./setup.sh        install what is missing and build
 #
 # Installing needs root: the script uses sudo when it is not run as root. It is safe to run
@@ -19,16 +20,28 @@ run | test | build) ;;
     ;;
 esac
 
+# What building and running needs; and what the whole test run needs besides: clang and its
+# fuzzing runtime, the sanitizer runtimes, the package tools and validators, and the reference
+# ephemeris of the accuracy benchmark.
 packages=(
     build-essential cmake ninja-build pkg-config
     qt6-base-dev qt6-svg-dev libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
-    xvfb xauth
+    xvfb xauth libxcb1-dev
 )
+if [ "$action" = test ]; then
+    packages+=(clang dpkg-dev debootstrap desktop-file-utils appstream libswe-dev swe-basic-data)
+    optional_packages=(libclang-rt-dev)
+fi
+
+installed() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q "install ok installed"; }
 
 missing=()
 for package in "${packages[@]}"; do
-    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+    installed "$package" || missing+=("$package")
+done
+for package in "${optional_packages[@]:-}"; do
+    if [ -n "$package" ] && ! installed "$package" && apt-cache show "$package" >/dev/null 2>&1; then
         missing+=("$package")
     fi
 done
@@ -66,7 +79,14 @@ run)
     exec "$build_dir/bin/kestrava"
     ;;
 test)
-    cd "$build_dir"
-    QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$(nproc)"
+    echo "setup: the test suite"
+    (cd "$build_dir" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$(nproc)")
+    echo "setup: the test suite again, under AddressSanitizer and UndefinedBehaviorSanitizer"
+    scripts/test-sanitizers.sh
+    echo "setup: the fuzzers, ${KESTRAVA_FUZZ_SECONDS:-60} seconds each"
+    scripts/test-fuzz.sh "${KESTRAVA_FUZZ_SECONDS:-60}"
+    echo "setup: the Debian package"
+    scripts/test-package.sh "$build_dir"
+    echo "setup: every test passed"
     ;;
 esac

@@ -56,7 +56,10 @@ double SolveKepler(double meanAnomaly, double eccentricity, double tolerance) {
     const double tol = tolerance * DegToRadFactor;
     double e = m;
     double delta = 1;
-    while (std::fabs(delta) >= tol) {
+    // Newton's method takes a handful of steps for an orbit as round as the Earth's; the cap
+    // only bounds the time for eccentricities or angles the theory never produces.
+    constexpr int MostSteps = 100;
+    for (int step = 0; step < MostSteps && std::fabs(delta) >= tol; ++step) {
         delta = (m + eccentricity * std::sin(e) - e) / (1 - eccentricity * std::cos(e));
         e = e + delta;
     }

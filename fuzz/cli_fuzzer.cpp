@@ -1,0 +1,49 @@
+// Fuzzes the argument and batch-line parser of kestrava-tithi: a line is parsed, and what is
+// accepted runs through the engine and every output format.
+#include "TithiCli.h"
+
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace {
+
+void Exercise(const tithi_cli::MomentArguments& moment) {
+    const std::optional<tithi_cli::TithiResult> result = tithi_cli::ComputeResult(moment);
+    if (!result)
+        return;
+    if (result->Index < 0 || result->Index > 29 || !std::isfinite(result->Elongation))
+        std::abort(); // a moment the parser accepted must have a tithi
+    (void)tithi_cli::FormatText(*result);
+    (void)tithi_cli::FormatJson(*result);
+    (void)tithi_cli::FormatCsv(*result);
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string_view text(reinterpret_cast<const char*>(data), size);
+
+    // As one line of a batch.
+    const auto line = tithi_cli::ParseBatchLine(text);
+    if (const auto* moment = std::get_if<tithi_cli::MomentArguments>(&line))
+        Exercise(*moment);
+
+    // As a command line, the arguments separated by NUL characters.
+    std::vector<std::string> args;
+    std::string_view rest = text;
+    while (!rest.empty()) {
+        const auto end = rest.find('\0');
+        args.emplace_back(rest.substr(0, end));
+        rest = end == std::string_view::npos ? std::string_view{} : rest.substr(end + 1);
+    }
+    const auto invocation = tithi_cli::ParseCommandLine(args);
+    if (const auto* parsed = std::get_if<tithi_cli::Invocation>(&invocation)) {
+        if (parsed->Kind == tithi_cli::Mode::Single)
+            Exercise(parsed->Moment);
+    }
+    return 0;
+}
