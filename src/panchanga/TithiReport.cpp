@@ -150,3 +150,14 @@ std::optional<TithiReportTexts> MakeTithiReport(CalculationRecord& rec) {
         rec.TithiDescriptionTable[i],
     };
 }
+
+std::string TithiTitle(int index) {
+    if (index < 0 || index >= static_cast<int>(std::size(TithiRows))) {
+        return {};
+    }
+    const TithiRow& row = TithiRows[static_cast<std::size_t>(index)];
+    if (index == 14 || index == 29) {
+        return row.Name; // Purnima and Amavasya need no fortnight
+    }
+    return std::string(row.Phase) + ' ' + row.Name;
+}
