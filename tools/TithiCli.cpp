@@ -4,10 +4,13 @@
 
 #include "app/CalculationRecord.h"
 #include "ephemeris/Ephemeris.h"
+#include "panchanga/Karana.h"
 #include "panchanga/Tithi.h"
+#include "panchanga/TithiDay.h"
 
 #include <charconv>
 #include <cmath>
+#include <cstdio>
 #include <istream>
 #include <ostream>
 #include <sstream>
@@ -78,8 +81,10 @@ constexpr const char* MonthNames[] = {"January",   "February", "March",    "Apri
                                       "May",       "June",     "July",     "August",
                                       "September", "October",  "November", "December"};
 
-std::optional<ParseError> ParseDate(std::string_view text, MomentArguments& moment) {
-    const std::string what = "DATE " + Quoted(text);
+// A date, YYYY-MM-DD, named in messages as `name` (DATE, --from, --to).
+std::optional<ParseError> ParseDate(std::string_view text, MomentArguments& moment,
+                                    std::string_view name = "DATE") {
+    const std::string what = std::string(name) + ' ' + Quoted(text);
     const Split first = SplitAt(text, '-');
     const Split second = SplitAt(first.Tail, '-');
     const auto year = Digits(first.Head, 4);
@@ -208,16 +213,28 @@ OptionValue SplitOption(std::string_view arg) {
     return {arg.substr(0, at), arg.substr(at + 1)};
 }
 
-bool IsValueOption(std::string_view name) {
-    return name == "--zone" || name == "--lon" || name == "--lat" || name == "--format";
+bool IsRangeOption(std::string_view name) {
+    return name == "--from" || name == "--to";
 }
 
-// Walks the arguments of a moment; batch is true for a line of a batch.
+bool IsValueOption(std::string_view name) {
+    return name == "--zone" || name == "--lon" || name == "--lat" || name == "--format" ||
+           IsRangeOption(name);
+}
+
+std::string IsoDate(const DateArgument& date) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%04d-%02d-%02d", date.Year, date.Month, date.Day);
+    return text;
+}
+
+// Walks the arguments of a moment; batch is true for a line of a batch. With range, the
+// arguments of an almanac: --from and --to instead of DATE and TIME.
 std::variant<MomentArguments, ParseError> ParseMoment(const std::vector<std::string_view>& args,
-                                                      bool batch) {
+                                                      bool batch, Invocation* range = nullptr) {
     MomentArguments moment;
     bool seenDate = false, seenTime = false, seenZone = false, seenLon = false, seenLat = false,
-         seenDst = false;
+         seenDst = false, seenFrom = false, seenTo = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string_view arg = args[i];
         if (arg.size() > 1 && arg.front() == '-') {
@@ -240,6 +257,11 @@ std::variant<MomentArguments, ParseError> ParseMoment(const std::vector<std::str
             }
             if (!IsValueOption(option.Name)) {
                 return ParseError{"unknown option " + Quoted(option.Name)};
+            }
+            if (IsRangeOption(option.Name) && !range) {
+                return ParseError{
+                    std::string(option.Name) +
+                    (batch ? ": not on a line of a batch" : ": an almanac takes no DATE and TIME")};
             }
             std::string_view value;
             if (option.Inline) {
@@ -283,6 +305,18 @@ std::variant<MomentArguments, ParseError> ParseMoment(const std::vector<std::str
                 moment.LatDeg = lat.Degrees;
                 moment.LatMin = lat.Minutes;
                 moment.LatSouth = lat.Second;
+                moment.HasLat = true;
+            } else if (IsRangeOption(option.Name)) {
+                const bool from = option.Name == "--from";
+                if (from ? seenFrom : seenTo) {
+                    return ParseError{std::string(option.Name) + " is given twice"};
+                }
+                (from ? seenFrom : seenTo) = true;
+                MomentArguments date;
+                if (auto error = ParseDate(value, date, option.Name)) {
+                    return *error;
+                }
+                (from ? range->From : range->To) = {date.Year, date.Month, date.Day};
             } else { // --format
                 if (moment.Format) {
                     return ParseError{"--format is given twice"};
@@ -293,6 +327,10 @@ std::variant<MomentArguments, ParseError> ParseMoment(const std::vector<std::str
                 }
             }
             continue;
+        }
+        if (range) {
+            return ParseError{"unexpected argument " + Quoted(arg) +
+                              ": an almanac takes --from and --to, not DATE and TIME"};
         }
         if (!seenDate) {
             seenDate = true;
@@ -308,10 +346,16 @@ std::variant<MomentArguments, ParseError> ParseMoment(const std::vector<std::str
             return ParseError{"unexpected argument " + Quoted(arg)};
         }
     }
-    if (!seenDate) {
+    if (range && !seenFrom) {
+        return ParseError{"--from is missing (the first date, YYYY-MM-DD)"};
+    }
+    if (range && !seenTo) {
+        return ParseError{"--to is missing (the last date, YYYY-MM-DD)"};
+    }
+    if (!range && !seenDate) {
         return ParseError{"DATE is missing (YYYY-MM-DD)"};
     }
-    if (!seenTime) {
+    if (!range && !seenTime) {
         return ParseError{"TIME is missing (HH:MM)"};
     }
     if (!seenZone) {
@@ -319,6 +363,15 @@ std::variant<MomentArguments, ParseError> ParseMoment(const std::vector<std::str
     }
     if (!seenLon) {
         return ParseError{"--lon is missing (degrees[:minutes] E or W)"};
+    }
+    if (range) {
+        const auto key = [](const DateArgument& d) {
+            return (d.Year * 100 + d.Month) * 100 + d.Day;
+        };
+        if (key(range->To) < key(range->From)) {
+            return ParseError{"--to '" + IsoDate(range->To) + "' comes before --from '" +
+                              IsoDate(range->From) + "'"};
+        }
     }
     return moment;
 }
@@ -331,6 +384,18 @@ std::string Number(double value) {
     const auto result =
         std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 17);
     return std::string(buffer, result.ptr);
+}
+
+// An instant on the place's clock in ISO 8601 with the clock's offset from Universal Time:
+// 2024-01-11T17:27:03+05:30.
+std::string IsoTime(double civilJd, ClockRounding rounding, double offsetHours) {
+    const ClockReading r = ReadClock(civilJd, rounding);
+    const long minutes = std::isfinite(offsetHours) ? std::lround(std::fabs(offsetHours) * 60) : 0;
+    char text[64];
+    std::snprintf(text, sizeof text, "%04d-%02d-%02dT%02d:%02d:%02d%c%02ld:%02ld", r.Year, r.Month,
+                  r.Day, r.Hour, r.Minute, r.Second, offsetHours < 0 ? '-' : '+', minutes / 60,
+                  minutes % 60);
+    return text;
 }
 
 std::string JsonString(std::string_view text) {
@@ -399,6 +464,31 @@ std::vector<std::string_view> SplitAtBlanks(std::string_view line) {
     return words;
 }
 
+std::string JsonStringOrNull(const std::optional<std::string>& text) {
+    return text ? JsonString(*text) : "null";
+}
+
+// The record as the window fills it; the parser has bounded every value.
+CalculationRecord PreparedRecord(const MomentArguments& moment) {
+    CalculationRecord rec;
+    rec.BirthYear = static_cast<std::int16_t>(moment.Year);
+    rec.BirthMonth = static_cast<std::int16_t>(moment.Month);
+    rec.BirthDay = static_cast<std::int16_t>(moment.Day);
+    rec.BirthHour = static_cast<std::int16_t>(moment.Hour);
+    rec.BirthMinute = static_cast<std::int16_t>(moment.Minute);
+    rec.ZoneHour = static_cast<std::int16_t>(moment.ZoneHour);
+    rec.ZoneMinute = static_cast<std::int16_t>(moment.ZoneMinute);
+    rec.LonDeg = static_cast<std::int16_t>(moment.LonDeg);
+    rec.LonMin = static_cast<std::int16_t>(moment.LonMin);
+    rec.LatDeg = static_cast<std::int16_t>(moment.LatDeg);
+    rec.LatMin = static_cast<std::int16_t>(moment.LatMin);
+    rec.LonEast = ToFlag(moment.LonEast);
+    rec.LatSouth = ToFlag(moment.LatSouth);
+    rec.DstFlag = ToFlag(moment.Dst);
+    PrepareMoment(rec);
+    return rec;
+}
+
 void WriteResult(const TithiResult& result, OutputFormat format, std::ostream& out) {
     switch (format) {
     case OutputFormat::Text:
@@ -447,11 +537,44 @@ int RunBatch(OutputFormat format, std::istream& in, std::ostream& out, std::ostr
     return status;
 }
 
+int RunAlmanac(const Invocation& almanac, std::ostream& out) {
+    if (almanac.Format == OutputFormat::Csv) {
+        out << AlmanacCsvHeader() << '\n';
+    }
+    for (const AlmanacEntry& entry : ComputeAlmanac(almanac)) {
+        switch (almanac.Format) {
+        case OutputFormat::Text:
+            out << FormatAlmanacText(entry) << '\n';
+            break;
+        case OutputFormat::Json:
+            out << FormatAlmanacJson(entry) << '\n';
+            break;
+        case OutputFormat::Csv:
+            out << FormatAlmanacCsv(entry) << '\n';
+            break;
+        }
+    }
+    return 0;
+}
+
 } // namespace
 
 std::variant<MomentArguments, ParseError>
 ParseMomentArguments(const std::vector<std::string_view>& args) {
     return ParseMoment(args, false);
+}
+
+std::variant<Invocation, ParseError>
+ParseAlmanacArguments(const std::vector<std::string_view>& args) {
+    Invocation invocation;
+    invocation.Kind = Mode::Almanac;
+    auto parsed = ParseMoment(args, false, &invocation);
+    if (auto* error = std::get_if<ParseError>(&parsed)) {
+        return *error;
+    }
+    invocation.Moment = std::get<MomentArguments>(parsed);
+    invocation.Format = invocation.Moment.Format.value_or(OutputFormat::Text);
+    return invocation;
 }
 
 std::variant<std::monostate, MomentArguments, ParseError> ParseBatchLine(std::string_view line) {
@@ -472,15 +595,26 @@ std::variant<std::monostate, MomentArguments, ParseError> ParseBatchLine(std::st
 std::variant<Invocation, ParseError> ParseCommandLine(const std::vector<std::string>& args) {
     Invocation invocation;
     bool batch = false;
+    std::optional<std::string_view> rangeOption; // --from or --to: an almanac
     for (const std::string& arg : args) {
         if (arg == "--help" || arg == "-h") {
             invocation.Kind = Mode::Help;
             return invocation;
         }
         batch = batch || arg == "--batch";
+        const std::string_view name = SplitOption(arg).Name;
+        if (IsRangeOption(name) && !rangeOption) {
+            rangeOption = name;
+        }
     }
     if (args.empty()) {
         return ParseError{"DATE is missing; see --help"};
+    }
+    if (batch && rangeOption) {
+        return ParseError{std::string(*rangeOption) + ": not together with --batch"};
+    }
+    if (rangeOption) {
+        return ParseAlmanacArguments(std::vector<std::string_view>(args.begin(), args.end()));
     }
 
     if (batch) {
@@ -540,30 +674,80 @@ std::variant<Invocation, ParseError> ParseCommandLine(const std::vector<std::str
 }
 
 std::optional<TithiResult> ComputeResult(const MomentArguments& moment) {
-    // The inputs as the window stores them; the parser has bounded every value.
-    CalculationRecord rec;
-    rec.BirthYear = static_cast<std::int16_t>(moment.Year);
-    rec.BirthMonth = static_cast<std::int16_t>(moment.Month);
-    rec.BirthDay = static_cast<std::int16_t>(moment.Day);
-    rec.BirthHour = static_cast<std::int16_t>(moment.Hour);
-    rec.BirthMinute = static_cast<std::int16_t>(moment.Minute);
-    rec.ZoneHour = static_cast<std::int16_t>(moment.ZoneHour);
-    rec.ZoneMinute = static_cast<std::int16_t>(moment.ZoneMinute);
-    rec.LonDeg = static_cast<std::int16_t>(moment.LonDeg);
-    rec.LonMin = static_cast<std::int16_t>(moment.LonMin);
-    rec.LatDeg = static_cast<std::int16_t>(moment.LatDeg);
-    rec.LatMin = static_cast<std::int16_t>(moment.LatMin);
-    rec.LonEast = ToFlag(moment.LonEast);
-    rec.LatSouth = ToFlag(moment.LatSouth);
-    rec.DstFlag = ToFlag(moment.Dst);
-
-    PrepareMoment(rec);
+    CalculationRecord rec = PreparedRecord(moment);
     const TithiMoment m = ComputeTithiMoment(rec);
     const auto texts = MakeTithiReport(rec);
     if (!texts) {
         return std::nullopt;
     }
-    return TithiResult{m.Tithi.Index, *texts, m.Moon, m.Sun, m.Tithi.Elongation, m.JulianDayTT};
+    const std::optional<TithiDay> day = ComputeTithiDay(rec, m, moment.HasLat);
+    if (!day) {
+        return std::nullopt;
+    }
+    TithiResult result;
+    result.Index = m.Tithi.Index;
+    result.Texts = *texts;
+    result.Moon = m.Moon;
+    result.Sun = m.Sun;
+    result.Elongation = m.Tithi.Elongation;
+    result.Jde = m.JulianDayTT;
+    const double offset = day->ClockOffsetHours;
+    result.Begins = IsoTime(day->BeginCivil, ClockRounding::UpToSecond, offset);
+    result.Ends = IsoTime(day->EndCivil, ClockRounding::UpToSecond, offset);
+    if (day->Sunrise == SunriseState::Rises) {
+        result.Sunrise = IsoTime(day->SunriseCivil, ClockRounding::NearestSecond, offset);
+        result.SunriseTithi = TithiTitle(day->SunriseTithi);
+    } else if (!moment.HasLat) {
+        result.SunriseNote = "not computed: give --lat";
+    } else {
+        result.SunriseNote = DescribeTithiDay(*day).Sunrise;
+    }
+    result.Karana = KaranaName(day->Karana);
+    return result;
+}
+
+std::vector<AlmanacEntry> ComputeAlmanac(const Invocation& almanac) {
+    MomentArguments place = almanac.Moment;
+    place.Year = almanac.From.Year;
+    place.Month = almanac.From.Month;
+    place.Day = almanac.From.Day;
+    const CalculationRecord rec = PreparedRecord(place);
+    const double offset = ClockOffsetHours(rec);
+    // From the midnight that opens the first date to the one that closes the last.
+    const double fromUT =
+        JulianDayOfDate(almanac.From.Month, almanac.From.Day, almanac.From.Year) - offset / 24;
+    const double toUT =
+        JulianDayOfDate(almanac.To.Month, almanac.To.Day, almanac.To.Year) + 1 - offset / 24;
+    std::vector<AlmanacEntry> entries;
+    for (const TithiSpan& span :
+         TithisBeginningBetween(TerrestrialOfUniversal(fromUT), TerrestrialOfUniversal(toUT))) {
+        entries.push_back({span.Index, TithiTitle(span.Index),
+                           IsoTime(UniversalOfTerrestrial(span.BeginJde) + offset / 24,
+                                   ClockRounding::UpToSecond, offset),
+                           IsoTime(UniversalOfTerrestrial(span.EndJde) + offset / 24,
+                                   ClockRounding::UpToSecond, offset)});
+    }
+    return entries;
+}
+
+std::string FormatAlmanacText(const AlmanacEntry& entry) {
+    char index[8];
+    std::snprintf(index, sizeof index, "%2d", entry.Index);
+    return entry.Begins + "  " + entry.Ends + "  " + index + "  " + entry.Tithi;
+}
+
+std::string FormatAlmanacJson(const AlmanacEntry& entry) {
+    return "{\"index\":" + std::to_string(entry.Index) + ",\"tithi\":" + JsonString(entry.Tithi) +
+           ",\"begins\":" + JsonString(entry.Begins) + ",\"ends\":" + JsonString(entry.Ends) + '}';
+}
+
+std::string AlmanacCsvHeader() {
+    return "index,tithi,begins,ends";
+}
+
+std::string FormatAlmanacCsv(const AlmanacEntry& entry) {
+    return std::to_string(entry.Index) + ',' + CsvField(entry.Tithi) + ',' + entry.Begins + ',' +
+           entry.Ends;
 }
 
 std::string FormatText(const TithiResult& result) {
@@ -577,7 +761,14 @@ std::string FormatText(const TithiResult& result) {
          << "Moon            " << Number(result.Moon) << '\n'
          << "Sun             " << Number(result.Sun) << '\n'
          << "Elongation      " << Number(result.Elongation) << '\n'
-         << "JDE             " << Number(result.Jde) << '\n';
+         << "JDE             " << Number(result.Jde) << '\n'
+         << "Begins          " << result.Begins << '\n'
+         << "Ends            " << result.Ends << '\n'
+         << "Sunrise         " << result.Sunrise.value_or(result.SunriseNote) << '\n';
+    if (result.SunriseTithi) {
+        text << "Sunrise Tithi   " << *result.SunriseTithi << '\n';
+    }
+    text << "Karana          " << result.Karana << '\n';
     return text.str();
 }
 
@@ -593,6 +784,11 @@ std::string FormatJson(const TithiResult& result) {
     json += ",\"sun\":" + Number(result.Sun);
     json += ",\"elongation\":" + Number(result.Elongation);
     json += ",\"jde\":" + Number(result.Jde);
+    json += ",\"begins\":" + JsonString(result.Begins);
+    json += ",\"ends\":" + JsonString(result.Ends);
+    json += ",\"sunrise\":" + JsonStringOrNull(result.Sunrise);
+    json += ",\"sunrise_tithi\":" + JsonStringOrNull(result.SunriseTithi);
+    json += ",\"karana\":" + JsonString(result.Karana);
     json += '}';
     return json;
 }
@@ -603,7 +799,7 @@ std::string CsvHeader() {
         header += ',';
         header += name;
     }
-    return header + ",moon,sun,elongation,jde";
+    return header + ",moon,sun,elongation,jde,begins,ends,sunrise,sunrise_tithi,karana";
 }
 
 std::string FormatCsv(const TithiResult& result) {
@@ -614,17 +810,22 @@ std::string FormatCsv(const TithiResult& result) {
     }
     row += ',' + Number(result.Moon) + ',' + Number(result.Sun) + ',' + Number(result.Elongation) +
            ',' + Number(result.Jde);
+    row += ',' + result.Begins + ',' + result.Ends + ',' + result.Sunrise.value_or("") + ',' +
+           CsvField(result.SunriseTithi.value_or("")) + ',' + CsvField(result.Karana);
     return row;
 }
 
 std::string HelpText() {
     return R"(Usage: kestrava-tithi DATE TIME --zone H[:MM] --lon D[:MM]E|W [--lat D[:MM]N|S]
                       [--dst] [--format text|json|csv]
+       kestrava-tithi --from DATE --to DATE --zone H[:MM] --lon D[:MM]E|W
+                      [--lat D[:MM]N|S] [--dst] [--format text|json|csv]
        kestrava-tithi --batch [--format json|csv] < moments
        kestrava-tithi --help
 
 The tithi (lunar day) of one moment at one place: the Moon's lead over the Sun in
-steps of 12 degrees, with the texts of the report.
+steps of 12 degrees, with the texts of the report, when the tithi began and when
+it ends, the sunrise of the date with the tithi then, and the karana (half-tithi).
 
   DATE              the civil date, YYYY-MM-DD, 1901-01-01 to 2050-12-31
   TIME              the civil (zone) clock time, HH:MM on the 24-hour clock
@@ -632,10 +833,17 @@ steps of 12 degrees, with the texts of the report.
                     sign: its direction follows the longitude (east of Greenwich the
                     clock is ahead of Universal Time, west of it behind)
   --lon D[:MM]E|W   longitude in degrees and minutes, East or West; 0 counts as West
-  --lat D[:MM]N|S   latitude in degrees and minutes (recorded; no result depends on it)
+  --lat D[:MM]N|S   latitude in degrees and minutes, for the sunrise (without it the
+                    sunrise is not computed)
   --dst             daylight saving time is in force: the clock is one hour ahead
   --format FORMAT   text (the default), json (one object) or csv (a header line,
                     then one row)
+  --from DATE, --to DATE
+                    an almanac instead of one moment: every tithi that begins
+                    between the midnight that opens the first date and the one that
+                    closes the last (1901-01-01 to 2050-12-31), one per line with its
+                    begin and end: text, JSON lines or CSV rows after one header
+                    line. Daylight saving, if given, holds for the whole range.
   --batch           read one moment per line from standard input, in the same form
                     as above (DATE TIME and the options), and write one result per
                     line: JSON lines (the default) or CSV rows after one header line.
@@ -648,16 +856,23 @@ Options take their value as the next argument or after '=' (--zone=5:30).
 JSON and CSV carry: index (0 to 29), number, name, phase, lord, group, features,
 nature, type, description (the report's texts), and moon, sun, elongation (degrees)
 and jde (the Julian day in Terrestrial Time at which both were computed), with 17
-significant digits. The text format shows the report with its captions, then the
-same figures.
+significant digits; begins and ends, when the tithi began and when it ends, and
+sunrise, on the place's clock in ISO 8601 with its offset (2024-01-11T17:27:03+05:30);
+sunrise_tithi, the tithi at sunrise ("Amavasya", "Shukla Navami"); and karana.
+sunrise and sunrise_tithi are null (empty in CSV) without --lat and where the Sun
+does not rise that date (polar day or night). begins and ends give the first whole
+second of each tithi. The text format shows the report with its captions, then the
+same figures. An almanac carries index, tithi, begins and ends.
 
 Exit status: 0 on success; 2 when an argument is rejected (one line on standard
-error names it; in a batch, the line number too, and the other lines still run);
-1 when the results could not be written.
+error names it; in a batch, the line number too, and the other lines still run),
+and for an almanac whose last date comes before its first; 1 when the results
+could not be written.
 
 Examples:
   kestrava-tithi 2024-01-11 17:00 --zone 5:30 --lon 77:13E --lat 28:36N
   kestrava-tithi 2024-01-25 10:00 --zone 5 --lon 74W --dst --format json
+  kestrava-tithi --from 2024-01-01 --to 2024-12-31 --zone 5:30 --lon 77:13E
   printf '2000-01-21 04:40 --zone 0 --lon 0E\n' | kestrava-tithi --batch --format csv
 )";
 }
@@ -677,6 +892,9 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
         break;
     case Mode::Batch:
         status = RunBatch(invocation.Format, in, out, err);
+        break;
+    case Mode::Almanac:
+        status = RunAlmanac(invocation, out);
         break;
     case Mode::Single: {
         const auto result = ComputeResult(invocation.Moment);

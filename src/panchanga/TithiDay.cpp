@@ -66,8 +66,13 @@ double SignedLatitude(const CalculationRecord& rec) {
 }
 
 std::optional<TithiDay> ComputeTithiDay(const CalculationRecord& rec, bool withSunrise) {
+    return ComputeTithiDay(rec, EvaluateTithiMoment(rec), withSunrise);
+}
+
+std::optional<TithiDay> ComputeTithiDay(const CalculationRecord& rec, const TithiMoment& moment,
+                                        bool withSunrise) {
     TithiDay day;
-    day.Moment = EvaluateTithiMoment(rec);
+    day.Moment = moment;
     const std::optional<TithiSpan> span = FindTithiSpan(day.Moment);
     if (!span) {
         return std::nullopt;

@@ -49,6 +49,11 @@ struct TithiDay {
 // Returns nothing where the moment has no tithi (a tithi index of -1).
 std::optional<TithiDay> ComputeTithiDay(const CalculationRecord& rec, bool withSunrise = true);
 
+// ComputeTithiDay for a moment the driver has already evaluated (EvaluateTithiMoment or
+// ComputeTithiMoment of the same record).
+std::optional<TithiDay> ComputeTithiDay(const CalculationRecord& rec, const TithiMoment& moment,
+                                        bool withSunrise);
+
 // The lines of the results panel below the report.
 struct TithiDayTexts {
     std::string Times;   // "Began 11 Jan 2024 18:23 · Ends 12 Jan 2024 19:57"

@@ -5,11 +5,13 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <optional>
 #include <sstream>
 
 #ifndef _WIN32
@@ -156,6 +158,24 @@ INSTANTIATE_TEST_SUITE_P(
                     RejectCase{"--batch --format text", "--format"}));
 #undef MOMENT
 
+#define PLACE " --zone 5:30 --lon 77E"
+INSTANTIATE_TEST_SUITE_P(
+    Almanacs, RejectedArguments,
+    testing::Values(RejectCase{"--from 2024-02-01 --to 2024-01-31" PLACE,
+                               "--to '2024-01-31' comes before --from '2024-02-01'"},
+                    RejectCase{"--from 1900-12-31 --to 1901-01-31" PLACE, "--from '1900-12-31'"},
+                    RejectCase{"--from 2050-12-01 --to 2051-01-01" PLACE, "--to '2051-01-01'"},
+                    RejectCase{"--from 2023-02-29 --to 2023-03-01" PLACE, "--from '2023-02-29'"},
+                    RejectCase{"--from 2024-01-01" PLACE, "--to is missing"},
+                    RejectCase{"--to 2024-01-01" PLACE, "--from is missing"},
+                    RejectCase{"--from 2024-01-01 --to 2024-01-02 --lon 77E", "--zone"},
+                    RejectCase{"--from 2024-01-01 --to 2024-01-02 --from 2024-01-01" PLACE,
+                               "--from is given twice"},
+                    RejectCase{"2024-01-11 12:00 --from 2024-01-01 --to 2024-01-02" PLACE,
+                               "'2024-01-11'"},
+                    RejectCase{"--batch --from 2024-01-01 --to 2024-01-02", "--batch"}));
+#undef PLACE
+
 TEST(ParseBatchLine, BlankLinesCarryNoMoment) {
     for (const char* line : {"", "   ", "\t", "\r", "  \t \r"}) {
         EXPECT_TRUE(std::holds_alternative<std::monostate>(tithi_cli::ParseBatchLine(line)))
@@ -167,6 +187,13 @@ TEST(ParseBatchLine, TabsAndWindowsLineEnds) {
     const auto parsed = tithi_cli::ParseBatchLine("2024-01-11\t17:00  --zone 5:30\t--lon 77E\r");
     ASSERT_TRUE(std::holds_alternative<MomentArguments>(parsed));
     EXPECT_EQ(std::get<MomentArguments>(parsed).Minute, 0);
+}
+
+TEST(ParseBatchLine, AnAlmanacIsNotALineOfABatch) {
+    const auto parsed =
+        tithi_cli::ParseBatchLine("2024-01-11 12:00 --zone 5 --lon 77E --from 2024-01-01");
+    ASSERT_TRUE(std::holds_alternative<ParseError>(parsed));
+    EXPECT_EQ(std::get<ParseError>(parsed).Message, "--from: not on a line of a batch");
 }
 
 TEST(ParseBatchLine, AnyBytesAreRejectedCleanly) {
@@ -225,7 +252,7 @@ TEST(RunCli, CsvHasAHeaderAndOneRow) {
     std::getline(lines, row);
     EXPECT_FALSE(std::getline(lines, extra));
     EXPECT_EQ(header, "index,number,name,phase,lord,group,features,nature,type,description,"
-                      "moon,sun,elongation,jde");
+                      "moon,sun,elongation,jde,begins,ends,sunrise,sunrise_tithi,karana");
     // The paragraph holds commas, so it is quoted.
     EXPECT_EQ(row.rfind("15,1,PRATIPADA,Krishna,Agni,Nanda,Vriddhi (Increase),", 0), 0) << row;
     EXPECT_NE(row.find(",Auspicious,\"Time the most powerful factor"), std::string::npos) << row;
@@ -286,8 +313,9 @@ TEST(RunCli, BatchOfGoodLinesSucceedsWithOneCsvHeader) {
 TEST(RunCli, HelpDocumentsEveryArgument) {
     const ToolRun run = RunInProcess("--help");
     EXPECT_EQ(run.Status, 0);
-    for (const char* word : {"DATE", "TIME", "--zone", "--lon", "--lat", "--dst", "--format",
-                             "--batch", "json", "csv", "Exit status"}) {
+    for (const char* word :
+         {"DATE", "TIME", "--zone", "--lon", "--lat", "--dst", "--format", "--batch", "--from",
+          "--to", "json", "csv", "Exit status", "begins", "sunrise_tithi", "karana"}) {
         EXPECT_NE(run.Out.find(word), std::string::npos) << word;
     }
 }
@@ -298,6 +326,174 @@ TEST(RunCli, WriteFailureIsNotSuccess) {
     out.setstate(std::ios::badbit);
     EXPECT_EQ(tithi_cli::RunCli(Words("2000-01-01 12:00 --zone 0 --lon 0E"), in, out, err), 1);
     EXPECT_NE(err.str().find("could not be written"), std::string::npos);
+}
+
+// The text of a string field of a JSON line; "null" for a null.
+std::string JsonText(const std::string& json, const std::string& field) {
+    const std::string key = "\"" + field + "\":";
+    const auto at = json.find(key);
+    if (at == std::string::npos) {
+        ADD_FAILURE() << "no " << field << " in " << json;
+        return {};
+    }
+    const auto start = at + key.size();
+    if (json.compare(start, 4, "null") == 0) {
+        return "null";
+    }
+    return json.substr(start + 1, json.find('"', start + 1) - start - 1);
+}
+
+// An ISO 8601 instant with its offset, 2024-01-11T17:27:03+05:30, as seconds from 2000-01-01
+// 0h Universal Time; nothing if it is not of that shape.
+std::optional<long> IsoSeconds(const std::string& iso) {
+    int y, mo, d, h, mi, s, oh, om;
+    char sign;
+    if (iso.size() != 25 ||
+        std::sscanf(iso.c_str(), "%4d-%2d-%2dT%2d:%2d:%2d%c%2d:%2d", &y, &mo, &d, &h, &mi, &s,
+                    &sign, &oh, &om) != 9 ||
+        (sign != '+' && sign != '-')) {
+        return std::nullopt;
+    }
+    // Days from 2000-01-01 of the Gregorian calendar (March-based year).
+    const int a = mo <= 2 ? 1 : 0;
+    const long yy = y - a;
+    const long mm = mo + 12 * a - 3;
+    const long days = 365 * yy + yy / 4 - yy / 100 + yy / 400 + (153 * mm + 2) / 5 + d - 730426;
+    const long offset = (sign == '+' ? 1 : -1) * (oh * 3600L + om * 60L);
+    return days * 86400 + h * 3600L + mi * 60L + s - offset;
+}
+
+long Seconds(int y, int mo, int d, int h, int mi, double s = 0) {
+    char iso[32];
+    std::snprintf(iso, sizeof iso, "%04d-%02d-%02dT%02d:%02d:%02d+00:00", y, mo, d, h, mi,
+                  static_cast<int>(s));
+    return IsoSeconds(iso).value_or(0);
+}
+
+// Delhi an hour after the new moon of 11 January 2024 (published: 11:57 UT). Sunrise: 01:45:08 UT
+// (07:15:08 Indian time) from the Swiss Ephemeris with the -0 deg 50' horizon, computed
+// separately; the almanacs print the day as Paush Amavasya.
+TEST(RunCli, BeginEndSunriseAndKaranaOfAMoment) {
+    const ToolRun run =
+        RunInProcess("2024-01-11 18:30 --zone 5:30 --lon 77:13E --lat 28:36N --format json");
+    ASSERT_EQ(run.Status, 0) << run.Err;
+    const std::string begins = JsonText(run.Out, "begins");
+    const std::string ends = JsonText(run.Out, "ends");
+    const std::string sunrise = JsonText(run.Out, "sunrise");
+    for (const std::string& iso : {begins, ends, sunrise}) {
+        ASSERT_TRUE(IsoSeconds(iso).has_value()) << iso;
+        EXPECT_EQ(iso.substr(19), "+05:30") << iso;
+    }
+    EXPECT_NEAR(*IsoSeconds(begins), Seconds(2024, 1, 11, 11, 57), 120) << begins;
+    // Shukla Pratipada ends at 08:53:53 UT on the 12th (the same ephemeris).
+    EXPECT_NEAR(*IsoSeconds(ends), Seconds(2024, 1, 12, 8, 53, 53), 60) << ends;
+    EXPECT_NEAR(*IsoSeconds(sunrise), Seconds(2024, 1, 11, 1, 45, 8), 10) << sunrise;
+    EXPECT_EQ(JsonText(run.Out, "sunrise_tithi"), "Amavasya");
+    EXPECT_EQ(JsonText(run.Out, "karana"), "Kimstughna");
+}
+
+// The clock's offset follows the hemisphere rule and daylight saving; without --lat there is no
+// sunrise, and in the polar day none either.
+TEST(RunCli, OffsetsAndMissingSunrises) {
+    const struct {
+        const char* Args;
+        const char* Offset;
+        const char* Sunrise; // "null", or "" for an instant
+    } cases[] = {
+        {"2024-01-25 15:00 --zone 5 --lon 74W --lat 40:43N", "-05:00", ""},
+        {"2024-01-25 15:00 --zone 5 --lon 74W --lat 40:43N --dst", "-04:00", ""},
+        {"2024-01-25 15:00 --zone 0 --lon 0E --lat 51:30N --dst", "+01:00", ""},
+        {"2024-01-25 15:00 --zone 9:30 --lon 138:36E --lat 34:56S", "+09:30", ""},
+        {"2024-01-25 15:00 --zone 5 --lon 74W", "-05:00", "null"},
+        {"2024-06-21 12:00 --zone 1 --lon 18:57E --lat 69:39N", "+01:00", "null"},
+    };
+    for (const auto& c : cases) {
+        const ToolRun run = RunInProcess(std::string(c.Args) + " --format json");
+        ASSERT_EQ(run.Status, 0) << c.Args << ": " << run.Err;
+        EXPECT_EQ(JsonText(run.Out, "begins").substr(19), c.Offset) << c.Args;
+        EXPECT_EQ(JsonText(run.Out, "ends").substr(19), c.Offset) << c.Args;
+        const std::string sunrise = JsonText(run.Out, "sunrise");
+        if (std::string(c.Sunrise) == "null") {
+            EXPECT_EQ(sunrise, "null") << c.Args;
+            EXPECT_EQ(JsonText(run.Out, "sunrise_tithi"), "null") << c.Args;
+        } else {
+            EXPECT_EQ(sunrise.substr(19), c.Offset) << c.Args;
+        }
+    }
+    // The text says why.
+    const ToolRun polar = RunInProcess("2024-06-21 12:00 --zone 1 --lon 18:57E --lat 69:39N");
+    EXPECT_NE(polar.Out.find("Sunrise         No sunrise this date: the Sun stays above the "
+                             "horizon all day (polar day)\n"),
+              std::string::npos)
+        << polar.Out;
+    const ToolRun noLatitude = RunInProcess("2024-06-21 12:00 --zone 1 --lon 18:57E");
+    EXPECT_NE(noLatitude.Out.find("Sunrise         not computed: give --lat\n"), std::string::npos)
+        << noLatitude.Out;
+}
+
+std::vector<std::string> Lines(const std::string& text) {
+    std::istringstream in(text);
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(in, line);) {
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+// January 2024 at Delhi: about 31 days of tithis, each ending where the next begins; the new
+// moon (11:57 UT on the 11th) begins Shukla Pratipada and the full moon (17:54 UT on the 25th)
+// Krishna Pratipada.
+TEST(RunCli, AlmanacOfAMonth) {
+    const std::string place = " --zone 5:30 --lon 77:13E --lat 28:36N";
+    const ToolRun run = RunInProcess("--from 2024-01-01 --to 2024-01-31 --format json" + place);
+    ASSERT_EQ(run.Status, 0) << run.Err;
+    const std::vector<std::string> lines = Lines(run.Out);
+    ASSERT_NEAR(static_cast<double>(lines.size()), 31 / 29.530589 * 30, 1.5) << run.Out;
+    const long from = Seconds(2023, 12, 31, 18, 30); // midnight in Delhi
+    const long to = Seconds(2024, 1, 31, 18, 30);
+    int newMoons = 0, fullMoons = 0;
+    for (std::size_t k = 0; k < lines.size(); ++k) {
+        const auto begins = IsoSeconds(JsonText(lines[k], "begins"));
+        const auto ends = IsoSeconds(JsonText(lines[k], "ends"));
+        ASSERT_TRUE(begins && ends) << lines[k];
+        EXPECT_GE(*begins, from) << lines[k];
+        EXPECT_LE(*begins, to) << lines[k];
+        EXPECT_GT(*ends, *begins) << lines[k];
+        if (k > 0) {
+            EXPECT_EQ(JsonText(lines[k], "begins"), JsonText(lines[k - 1], "ends"));
+            EXPECT_EQ(JsonNumber(lines[k], "index"),
+                      std::fmod(JsonNumber(lines[k - 1], "index") + 1, 30));
+        }
+        if (JsonNumber(lines[k], "index") == 0) {
+            ++newMoons;
+            EXPECT_EQ(JsonText(lines[k], "tithi"), "Shukla Pratipada");
+            EXPECT_NEAR(*begins, Seconds(2024, 1, 11, 11, 57), 120) << lines[k];
+        }
+        if (JsonNumber(lines[k], "index") == 15) {
+            ++fullMoons;
+            EXPECT_NEAR(*begins, Seconds(2024, 1, 25, 17, 54), 120) << lines[k];
+        }
+    }
+    EXPECT_EQ(newMoons, 1);
+    EXPECT_EQ(fullMoons, 1);
+
+    // The same tithis as text and as CSV rows after one header.
+    const std::vector<std::string> text =
+        Lines(RunInProcess("--from 2024-01-01 --to 2024-01-31" + place).Out);
+    const std::vector<std::string> csv =
+        Lines(RunInProcess("--from=2024-01-01 --to=2024-01-31 --format csv" + place).Out);
+    ASSERT_EQ(text.size(), lines.size());
+    ASSERT_EQ(csv.size(), lines.size() + 1);
+    EXPECT_EQ(csv[0], "index,tithi,begins,ends");
+    for (std::size_t k = 0; k < lines.size(); ++k) {
+        const std::string begins = JsonText(lines[k], "begins");
+        const std::string ends = JsonText(lines[k], "ends");
+        const std::string index = JsonNumberText(lines[k], "index");
+        const std::string tithi = JsonText(lines[k], "tithi");
+        EXPECT_EQ(text[k], begins + "  " + ends + "  " + (index.size() == 1 ? " " : "") + index +
+                               "  " + tithi);
+        EXPECT_EQ(csv[k + 1], index + ',' + tithi + ',' + begins + ',' + ends);
+    }
 }
 
 // The real executable, with standard input, output and error in files.
@@ -330,6 +526,15 @@ TEST(Executable, AnswersLikeTheLibrary) {
     EXPECT_EQ(real.Status, 0) << real.Err;
     EXPECT_EQ(real.Out, RunInProcess(args).Out);
     EXPECT_NEAR(JsonNumber(real.Out, "elongation"), 0.60, 0.005) << real.Out;
+}
+
+TEST(Executable, AlmanacOfTheWholeRange) {
+    const ToolRun run =
+        RunExecutable("--from 1901-01-01 --to 2050-12-31 --zone 0 --lon 0E --format csv", "");
+    EXPECT_EQ(run.Status, 0) << run.Err;
+    // 54,787 days of a synodic month in thirty tithis, and the header.
+    EXPECT_NEAR(static_cast<double>(std::count(run.Out.begin(), run.Out.end(), '\n')),
+                54787 / 29.530589 * 30 + 1, 2);
 }
 
 TEST(Executable, BatchFromStandardInput) {
