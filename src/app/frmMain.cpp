@@ -10,6 +10,7 @@
 #include "links/frmAbout.h"
 #include "links/modHelp.h"
 #include "panchanga/Tithi.h"
+#include "panchanga/TithiDay.h"
 #include "panchanga/TithiReport.h"
 #include "timezone/frmTimeZone.h"
 
@@ -217,6 +218,18 @@ void frmMain::createResultPanel() {
         lblResult[k]->setFont(valueFont);
     lblResult[8]->setAccessibleName(QStringLiteral("Tithi Description"));
     lblResult[8]->setContentsMargins(0, 10, 0, 0);
+
+    // Below the report: when the tithi began and ends, the tithi at sunrise, the karana.
+    lblTithiTimes = Named(new QLabel, "lblTithiTimes", QStringLiteral("Tithi Began and Ends"));
+    lblSunrise = Named(new QLabel, "lblSunrise", QStringLiteral("Tithi at Sunrise"));
+    lblKarana = Named(new QLabel, "lblKarana", QStringLiteral("Karana"));
+    for (QLabel* line : {lblTithiTimes, lblSunrise, lblKarana}) {
+        line->setTextFormat(Qt::PlainText);
+        line->setWordWrap(true);
+        line->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        line->setFont(valueFont);
+    }
+    lblTithiTimes->setContentsMargins(0, 10, 0, 0);
 }
 
 void frmMain::createMenus() {
@@ -328,9 +341,12 @@ void frmMain::createLayout() {
         results->addWidget(lblLabel[k], int(k), 0, Qt::AlignTop);
         results->addWidget(lblResult[k], int(k), 1);
     }
-    results->addWidget(lblResult[8], int(lblLabel.size()), 0, 1, 2);
-    results->setRowStretch(int(lblLabel.size()) + 1, 1);
-    results->addWidget(cmdBack, int(lblLabel.size()) + 2, 1, Qt::AlignRight);
+    int row = int(lblLabel.size());
+    results->addWidget(lblResult[8], row++, 0, 1, 2);
+    for (QLabel* line : {lblTithiTimes, lblSunrise, lblKarana})
+        results->addWidget(line, row++, 0, 1, 2);
+    results->setRowStretch(row++, 1);
+    results->addWidget(cmdBack, row, 1, Qt::AlignRight);
     results->setColumnStretch(1, 1);
 
     // The two panels share one place; one of them is in front.
@@ -511,6 +527,7 @@ void frmMain::cmdCalculate_Click() {
     PrepareMoment(record_);
     ComputeTithi(record_);
     ShowTithiReport();
+    ShowTithiDay();
     panels->setCurrentWidget(fraResult);
     cmdBack->setFocus();
 }
@@ -528,6 +545,17 @@ void frmMain::ShowTithiReport() {
         return;
     for (std::size_t k = 0; k < lblResult.size(); ++k)
         lblResult[k]->setText(CaptionText(QString::fromStdString((*texts)[k])));
+}
+
+void frmMain::ShowTithiDay() {
+    for (QLabel* line : {lblTithiTimes, lblSunrise, lblKarana})
+        line->clear();
+    const std::optional<TithiDayTexts> texts = MakeTithiDayTexts(record_);
+    if (!texts)
+        return;
+    lblTithiTimes->setText(QString::fromStdString(texts->Times));
+    lblSunrise->setText(QString::fromStdString(texts->Sunrise));
+    lblKarana->setText(QString::fromStdString(texts->Karana));
 }
 
 void frmMain::lblTZHelp_Click() {

@@ -41,6 +41,10 @@ public:
     // Shows the report of the record's tithi index in the nine value labels.
     void ShowTithiReport();
 
+    // Shows when the tithi began and ends, the tithi at sunrise and the karana below the report;
+    // the lines stay empty when the moment has no tithi.
+    void ShowTithiDay();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -106,4 +110,7 @@ private:
     QPushButton* cmdBack{};
     std::array<QLabel*, 8> lblLabel{};
     std::array<QLabel*, 9> lblResult{};
+    QLabel* lblTithiTimes{};
+    QLabel* lblSunrise{};
+    QLabel* lblKarana{};
 };

@@ -18,6 +18,8 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 namespace {
 
 using Icon = Platform::MessageIcon;
@@ -365,6 +367,68 @@ TEST_F(MainWindowTest, CalculateShowsTheResultsAndBackKeepsTheInputs) {
     EXPECT_EQ(find<QLabel>("lblResult(1)")->text(), QStringLiteral("PRATIPADA"));
     EXPECT_EQ(find<QLabel>("lblResult(2)")->text(), QStringLiteral("Shukla"));
     EXPECT_EQ(find<QLabel>("lblResult(3)")->text(), QStringLiteral("Agni"));
+}
+
+// Delhi (77 E 13, 28 N 36), 11 January 2024. References from the Swiss Ephemeris, computed
+// separately: Amavasya began at 20:11:22 Indian time on the 10th and ended with the new moon at
+// 17:27:25 (published: 11:57 UT); Shukla Pratipada ended at 14:23:53 on the 12th; the Sun rose at
+// 07:15:08. The panel gives the first whole minute of each tithi.
+TEST_F(MainWindowTest, ShowsWhenTheTithiBeganAndEndsTheSunriseAndTheKarana) {
+    const struct {
+        const char* name;
+        const char* accessibleName;
+    } lines[] = {{"lblTithiTimes", "Tithi Began and Ends"},
+                 {"lblSunrise", "Tithi at Sunrise"},
+                 {"lblKarana", "Karana"}};
+    for (const auto& line : lines) {
+        ASSERT_NE(find<QLabel>(line.name), nullptr);
+        EXPECT_EQ(find<QLabel>(line.name)->accessibleName(), QLatin1String(line.accessibleName));
+    }
+    auto texts = [&] {
+        return QStringList{find<QLabel>("lblTithiTimes")->text(),
+                           find<QLabel>("lblSunrise")->text(), find<QLabel>("lblKarana")->text()};
+    };
+
+    fillValidInputs();
+    box("txtLonM")->setText(QStringLiteral("13"));
+    clickCalculate();
+    ASSERT_TRUE(inFront("fraResult"));
+    EXPECT_TRUE(find<QLabel>("lblTithiTimes")->isVisible());
+    EXPECT_EQ(texts(), (QStringList{QStringLiteral("Began 10 Jan 2024 20:12 \u00b7 Ends 11 Jan "
+                                                   "2024 17:28"),
+                                    QStringLiteral("At sunrise (07:15): Amavasya"),
+                                    QStringLiteral("Karana: Naga")}));
+
+    // An hour and a half later the next tithi: nothing of the first stays.
+    cmdBackIfNeeded();
+    list("cboHH")->setCurrentIndex(18);
+    list("cboMM")->setCurrentIndex(30);
+    clickCalculate();
+    EXPECT_EQ(texts(), (QStringList{QStringLiteral("Began 11 Jan 2024 17:28 \u00b7 Ends 12 Jan "
+                                                   "2024 14:24"),
+                                    QStringLiteral("At sunrise (07:15): Amavasya"),
+                                    QStringLiteral("Karana: Kimstughna")}));
+
+    // Seventy degrees north at midsummer the Sun does not set; the latitude is read.
+    cmdBackIfNeeded();
+    list("cboMonth")->setCurrentIndex(5);
+    list("cboDate")->setCurrentIndex(20);
+    box("txtLatD")->setText(QStringLiteral("70"));
+    clickCalculate();
+    EXPECT_EQ(find<QLabel>("lblSunrise")->text(),
+              QStringLiteral("No sunrise this date: the Sun stays above the horizon all day "
+                             "(polar day)"));
+    cmdBackIfNeeded();
+    find<QRadioButton>("optLat(1)")->click(); // seventy degrees south: midwinter
+    clickCalculate();
+    EXPECT_EQ(find<QLabel>("lblSunrise")->text(),
+              QStringLiteral("No sunrise this date: the Sun stays below the horizon all day "
+                             "(polar night)"));
+
+    // A moment without a tithi leaves the lines empty, not stale.
+    record.LocalHours = std::nan("");
+    window.ShowTithiDay();
+    EXPECT_EQ(texts(), QStringList(3, QString()));
 }
 
 TEST_F(MainWindowTest, TheSecondsListChangesNothing) {
