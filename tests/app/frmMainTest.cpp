@@ -425,6 +425,12 @@ TEST_F(MainWindowTest, ShowsWhenTheTithiBeganAndEndsTheSunriseAndTheKarana) {
               QStringLiteral("No sunrise this date: the Sun stays below the horizon all day "
                              "(polar night)"));
 
+    cmdBackIfNeeded();
+    box("txtLatD")->setText(QStringLiteral("95")); // the form sets no bound on the degrees
+    clickCalculate();
+    EXPECT_EQ(find<QLabel>("lblSunrise")->text(),
+              QStringLiteral("No sunrise: the latitude lies beyond 90 degrees"));
+
     // A moment without a tithi leaves the lines empty, not stale.
     record.LocalHours = std::nan("");
     window.ShowTithiDay();
