@@ -296,8 +296,8 @@ void CompareSunrises() {
 } // namespace
 
 int main(int argc, char* argv[]) {
-    // The data files are looked for where the library was told at build time (Debian:
-    // /usr/share/libswe/ephe), or in the folder given as the one argument.
+    // The data files are looked for where the library was told to look when it was built (where
+    // Debian's swe-basic-data installs them), or in the folder given as the one argument.
     swe_set_ephe_path(argc > 1 ? argv[1] : nullptr);
     char version[AS_MAXCH];
     // Without its data files the library falls back on its analytic theory; say which was used.

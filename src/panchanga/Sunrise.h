@@ -53,7 +53,7 @@ struct Sunrise {
 //   latitude          degrees, north positive, -90 ... 90
 // Returns the instant at which the Sun's centre reaches SunriseAltitude, rising, between the
 // midnight that begins the date and the next, by the place's clock; or why there is none. Within
-// a few seconds of the solar theory's own instant, and within half a minute of a high-precision
-// ephemeris up to 60 degrees of latitude.
+// a hundredth of a second of the solar theory's own instant, and within a few seconds of a
+// high-precision ephemeris up to 60 degrees of latitude.
 Sunrise SunriseOnDate(int month, int day, int year, double clockOffsetHours, double longitude,
                       double latitude);

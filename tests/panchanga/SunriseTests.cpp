@@ -27,7 +27,7 @@ std::ostream& operator<<(std::ostream& os, const SunriseCase& c) {
 class SunriseReferenceTest : public testing::TestWithParam<SunriseCase> {};
 
 // References: the instant at which the Sun's centre stands at -0 degrees 50' (upper limb with
-// standard refraction), from the positions of the Swiss Ephemeris (DE431-based files) and its own
+// standard refraction), from the positions of the Swiss Ephemeris (with its data files) and its own
 // Delta T, solved by bisection to a millisecond in a separate program. The solar theory comes
 // within a second or two; a minute is what an almanac prints.
 TEST_P(SunriseReferenceTest, WithinTenSecondsOfAHighPrecisionEphemeris) {
