@@ -1,5 +1,5 @@
 // Fuzzes the argument and batch-line parser of kestrava-tithi: a line is parsed, and what is
-// accepted runs through the engine and every output format.
+// accepted runs through the engine, the almanac and every output format.
 #include "TithiCli.h"
 
 #include <cmath>
@@ -20,6 +20,25 @@ void Exercise(const tithi_cli::MomentArguments& moment) {
     (void)tithi_cli::FormatText(*result);
     (void)tithi_cli::FormatJson(*result);
     (void)tithi_cli::FormatCsv(*result);
+}
+
+// An almanac of a few weeks at most, so that one input stays quick; its entries must follow
+// each other, each ending where the next begins.
+void ExerciseAlmanac(const tithi_cli::Invocation& almanac) {
+    const int from = almanac.From.Year * 372 + almanac.From.Month * 31 + almanac.From.Day;
+    const int to = almanac.To.Year * 372 + almanac.To.Month * 31 + almanac.To.Day;
+    if (to - from > 40)
+        return;
+    const std::vector<tithi_cli::AlmanacEntry> entries = tithi_cli::ComputeAlmanac(almanac);
+    for (std::size_t k = 0; k < entries.size(); ++k) {
+        if (entries[k].Index < 0 || entries[k].Index > 29)
+            std::abort();
+        if (k > 0 && entries[k].Begins != entries[k - 1].Ends)
+            std::abort();
+        (void)tithi_cli::FormatAlmanacText(entries[k]);
+        (void)tithi_cli::FormatAlmanacJson(entries[k]);
+        (void)tithi_cli::FormatAlmanacCsv(entries[k]);
+    }
 }
 
 } // namespace
@@ -44,6 +63,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (const auto* parsed = std::get_if<tithi_cli::Invocation>(&invocation)) {
         if (parsed->Kind == tithi_cli::Mode::Single)
             Exercise(parsed->Moment);
+        else if (parsed->Kind == tithi_cli::Mode::Almanac)
+            ExerciseAlmanac(*parsed);
     }
     return 0;
 }

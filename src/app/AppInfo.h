@@ -3,5 +3,9 @@
 
 #include <QString>
 
-inline QString AppTitle() { return QStringLiteral("Kestrava"); }
-inline QString WindowCaption() { return QStringLiteral("Kestrava v1.15"); }
+inline QString AppTitle() {
+    return QStringLiteral("Kestrava");
+}
+inline QString WindowCaption() {
+    return QStringLiteral("Kestrava v1.15");
+}

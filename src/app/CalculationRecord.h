@@ -11,11 +11,13 @@ using Flag = std::int16_t;
 inline constexpr Flag FlagTrue = -1;
 inline constexpr Flag FlagFalse = 0;
 
-inline constexpr Flag ToFlag(bool value) { return value ? FlagTrue : FlagFalse; }
+inline constexpr Flag ToFlag(bool value) {
+    return value ? FlagTrue : FlagFalse;
+}
 
 // Slots of the series tables: one more than the rows they hold; the last stays empty.
-inline constexpr std::size_t MainTermSlots = 94;  // indexes 0 ... 93
-inline constexpr std::size_t MinorTermSlots = 28; // indexes 0 ... 27
+inline constexpr std::size_t MainTermSlots = 94;   // indexes 0 ... 93
+inline constexpr std::size_t MinorTermSlots = 28;  // indexes 0 ... 27
 inline constexpr std::size_t TithiTableSlots = 31; // indexes 0 ... 30; slot 30 is empty
 
 using MainTermColumn = std::array<double, MainTermSlots>;

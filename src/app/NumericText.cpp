@@ -5,8 +5,12 @@
 
 namespace {
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+}
 
 std::string_view TrimBlanks(std::string_view text) {
     while (!text.empty() && IsBlank(text.front()))
@@ -51,7 +55,8 @@ std::optional<std::int16_t> TextToInteger16(std::string_view text) {
     if (digits == 0 || pos != text.size())
         return std::nullopt;
 
-    const bool aboveHalf = firstFractionDigit > 5 || (firstFractionDigit == 5 && restOfFractionNonZero);
+    const bool aboveHalf =
+        firstFractionDigit > 5 || (firstFractionDigit == 5 && restOfFractionNonZero);
     const bool exactlyHalf = firstFractionDigit == 5 && !restOfFractionNonZero;
     if (aboveHalf || (exactlyHalf && whole % 2 == 1))
         ++whole;

@@ -55,7 +55,9 @@ QString CaptionText(const QString& caption) {
     return shown.replace(QStringLiteral("&&"), QStringLiteral("&"));
 }
 
-QString Trimmed(const QLineEdit* box) { return box->text().trimmed(); }
+QString Trimmed(const QLineEdit* box) {
+    return box->text().trimmed();
+}
 
 template <typename W> W* Named(W* widget, const char* objectName, const QString& accessibleName) {
     widget->setObjectName(QLatin1String(objectName));
@@ -138,14 +140,18 @@ void frmMain::createInputPanel() {
     fraLongitude = Named(new QGroupBox(QStringLiteral("Longitude")), "fraLongitude", QString());
     txtLonD = Named(new QLineEdit, "txtLonD", QStringLiteral("Degree of Longitude"));
     txtLonM = Named(new QLineEdit, "txtLonM", QStringLiteral("Minute of Longitude"));
-    optLong[0] = Named(new QRadioButton(QStringLiteral("East")), "optLong(0)", QStringLiteral("East"));
-    optLong[1] = Named(new QRadioButton(QStringLiteral("West")), "optLong(1)", QStringLiteral("West"));
+    optLong[0] =
+        Named(new QRadioButton(QStringLiteral("East")), "optLong(0)", QStringLiteral("East"));
+    optLong[1] =
+        Named(new QRadioButton(QStringLiteral("West")), "optLong(1)", QStringLiteral("West"));
 
     fraLatitude = Named(new QGroupBox(QStringLiteral("Latitude")), "fraLatitude", QString());
     txtLatD = Named(new QLineEdit, "txtLatD", QStringLiteral("Degree of Latitude"));
     txtLatM = Named(new QLineEdit, "txtLatM", QStringLiteral("Minute of Latitude"));
-    optLat[0] = Named(new QRadioButton(QStringLiteral("North")), "optLat(0)", QStringLiteral("North"));
-    optLat[1] = Named(new QRadioButton(QStringLiteral("South")), "optLat(1)", QStringLiteral("South"));
+    optLat[0] =
+        Named(new QRadioButton(QStringLiteral("North")), "optLat(0)", QStringLiteral("North"));
+    optLat[1] =
+        Named(new QRadioButton(QStringLiteral("South")), "optLat(1)", QStringLiteral("South"));
 
     fraLookUp = Named(new QGroupBox, "fraLookUp", QString());
     txtMCity = Named(new QLineEdit, "txtMCity", QStringLiteral("City"));
@@ -164,8 +170,8 @@ void frmMain::createInputPanel() {
     txtZoneMinute = Named(new QLineEdit, "txtZoneMinute", QStringLiteral("Minute of Time Zone"));
     chkDST = Named(new QCheckBox(QStringLiteral("DST")), "chkDST",
                    QStringLiteral("Daylight Saving Time"));
-    lblTZHelp = Named(new LinkLabel(QStringLiteral("TZ Help")), "lblTZHelp",
-                      QStringLiteral("TZ Help"));
+    lblTZHelp =
+        Named(new LinkLabel(QStringLiteral("TZ Help")), "lblTZHelp", QStringLiteral("TZ Help"));
     lblTZHelp->setFocusPolicy(Qt::NoFocus);
     QFont linkFont = lblTZHelp->font();
     linkFont.setUnderline(true);
@@ -182,9 +188,9 @@ void frmMain::createResultPanel() {
     fraResult = Named(new QGroupBox(QStringLiteral("Kestrava Results")), "fraResult", QString());
     cmdBack = Named(new QPushButton(QStringLiteral("&Back")), "cmdBack", QStringLiteral("Back"));
 
-    static const char* const captions[] = {"Tithi Number",   "Tithi Name",   "Tithi Phase",
-                                           "Tithi Lord",     "Tithi Group",  "Tithi Features",
-                                           "Tithi Nature",   "Tithi Type"};
+    static const char* const captions[] = {"Tithi Number", "Tithi Name",  "Tithi Phase",
+                                           "Tithi Lord",   "Tithi Group", "Tithi Features",
+                                           "Tithi Nature", "Tithi Type"};
     for (std::size_t k = 0; k < lblLabel.size(); ++k) {
         const QString caption = QLatin1String(captions[k]);
         lblLabel[k] = new QLabel(caption);
@@ -310,8 +316,8 @@ void frmMain::createLayout() {
     lookUp->addWidget(txtMCountry, 0, 5);
     lookUp->addWidget(cmdBrowser, 1, 0, 1, 6);
 
-    auto* tagline = new QLabel(
-        QStringLiteral("Know the tithi before you start any important work."));
+    auto* tagline =
+        new QLabel(QStringLiteral("Know the tithi before you start any important work."));
     tagline->setObjectName(QStringLiteral("lblTagline"));
     QFont taglineFont = tagline->font();
     taglineFont.setBold(true);
@@ -367,10 +373,10 @@ void frmMain::createLayout() {
 }
 
 void frmMain::createTabOrder() {
-    const QWidget* order[] = {txtName,  cboMonth, cboDate,   cboYear,      cboHH,
-                              cboMM,    cboSS,    txtLonD,   txtLonM,      optLong[0],
-                              optLong[1], txtLatD, txtLatM,  optLat[0],    optLat[1],
-                              txtMCity, txtMState, txtMCountry, cmdBrowser, cmdCalculate,
+    const QWidget* order[] = {txtName,     cboMonth,      cboDate,     cboYear,    cboHH,
+                              cboMM,       cboSS,         txtLonD,     txtLonM,    optLong[0],
+                              optLong[1],  txtLatD,       txtLatM,     optLat[0],  optLat[1],
+                              txtMCity,    txtMState,     txtMCountry, cmdBrowser, cmdCalculate,
                               txtZoneHour, txtZoneMinute, chkDST};
     for (std::size_t k = 1; k < std::size(order); ++k)
         setTabOrder(const_cast<QWidget*>(order[k - 1]), const_cast<QWidget*>(order[k]));
@@ -390,9 +396,9 @@ void frmMain::createConnections() {
 }
 
 void frmMain::Form_Load() {
-    const char* const months[] = {"January", "February", "March",     "April",
-                                  "May",     "June",     "July",      "August",
-                                  "September", "October", "November", "December"};
+    const char* const months[] = {"January",   "February", "March",    "April",
+                                  "May",       "June",     "July",     "August",
+                                  "September", "October",  "November", "December"};
     for (const char* month : months)
         cboMonth->addItem(QLatin1String(month));
     FillNumbers(cboDate, 1, 31);
@@ -532,7 +538,9 @@ void frmMain::cmdCalculate_Click() {
     cmdBack->setFocus();
 }
 
-void frmMain::mnuCalculate_Click() { cmdCalculate_Click(); }
+void frmMain::mnuCalculate_Click() {
+    cmdCalculate_Click();
+}
 
 void frmMain::cmdBack_Click() {
     panels->setCurrentWidget(fraMain);
@@ -587,10 +595,18 @@ void frmMain::cmdBrowser_Click() {
     platform_.searchPlace(searchText, HomePageAddress());
 }
 
-void frmMain::mnuOnline_Click() { OpenOnlineHelp(platform_); }
-void frmMain::mnuVisit_Click() { OpenHomePage(platform_); }
-void frmMain::mnuUpdate_Click() { OpenDownloadPage(platform_); }
-void frmMain::Label10_Click() { OpenHomePage(platform_); }
+void frmMain::mnuOnline_Click() {
+    OpenOnlineHelp(platform_);
+}
+void frmMain::mnuVisit_Click() {
+    OpenHomePage(platform_);
+}
+void frmMain::mnuUpdate_Click() {
+    OpenDownloadPage(platform_);
+}
+void frmMain::Label10_Click() {
+    OpenHomePage(platform_);
+}
 
 void frmMain::mnuAbout_Click() {
     frmAbout about(platform_, this);

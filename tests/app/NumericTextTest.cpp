@@ -17,20 +17,19 @@ TEST_P(TextToInteger16Test, ConvertsOrRefuses) {
     EXPECT_EQ(TextToInteger16(c.text), c.expected) << "text: \"" << c.text << "\"";
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    WholeNumbersAndSigns, TextToInteger16Test,
-    ::testing::Values(Conversion{"0", 0}, Conversion{"82", 82}, Conversion{"007", 7},
-                      Conversion{"-5", -5}, Conversion{"+12", 12}, Conversion{"-30", -30},
-                      Conversion{"  45 ", 45}, Conversion{"-0", 0}));
+INSTANTIATE_TEST_SUITE_P(WholeNumbersAndSigns, TextToInteger16Test,
+                         ::testing::Values(Conversion{"0", 0}, Conversion{"82", 82},
+                                           Conversion{"007", 7}, Conversion{"-5", -5},
+                                           Conversion{"+12", 12}, Conversion{"-30", -30},
+                                           Conversion{"  45 ", 45}, Conversion{"-0", 0}));
 
 INSTANTIATE_TEST_SUITE_P(
     FractionsRoundHalvesToEven, TextToInteger16Test,
     ::testing::Values(Conversion{"12.5", 12}, Conversion{"13.5", 14}, Conversion{"0.5", 0},
                       Conversion{"1.5", 2}, Conversion{"2.5", 2}, Conversion{"-0.5", 0},
                       Conversion{"-1.5", -2}, Conversion{"-2.5", -2}, Conversion{"2.50000", 2},
-                      Conversion{"2.500001", 3}, Conversion{"2.49999", 2},
-                      Conversion{"5.3", 5}, Conversion{"5.", 5}, Conversion{".7", 1},
-                      Conversion{"-.5", 0}));
+                      Conversion{"2.500001", 3}, Conversion{"2.49999", 2}, Conversion{"5.3", 5},
+                      Conversion{"5.", 5}, Conversion{".7", 1}, Conversion{"-.5", 0}));
 
 INSTANTIATE_TEST_SUITE_P(
     TheLimitsOfSixteenBits, TextToInteger16Test,

@@ -1,7 +1,7 @@
 // The main window driven as a user drives it: real key presses and clicks on real widgets, with
 // a fake platform that records the messages.
-#include "app/CalculationRecord.h"
 #include "app/frmMain.h"
+#include "app/CalculationRecord.h"
 #include "support/FakePlatform.h"
 
 #include <QAction>
@@ -81,9 +81,12 @@ TEST_F(MainWindowTest, OpensOnTheFirstDayOf1901WithTheInputPanelInFront) {
         int count;
         const char* first;
         const char* last;
-    } lists[] = {{"cboMonth", 12, "January", "December"}, {"cboDate", 31, "1", "31"},
-                 {"cboYear", 150, "1901", "2050"},        {"cboHH", 24, "0", "23"},
-                 {"cboMM", 60, "0", "59"},                {"cboSS", 60, "0", "59"}};
+    } lists[] = {{"cboMonth", 12, "January", "December"},
+                 {"cboDate", 31, "1", "31"},
+                 {"cboYear", 150, "1901", "2050"},
+                 {"cboHH", 24, "0", "23"},
+                 {"cboMM", 60, "0", "59"},
+                 {"cboSS", 60, "0", "59"}};
     for (const auto& l : lists) {
         QComboBox* combo = list(l.name);
         ASSERT_NE(combo, nullptr);
@@ -106,7 +109,12 @@ TEST_F(MainWindowTest, ShowsTheCaptionsMenusAndPlaceholdersOfTheForm) {
     const char* captions[] = {"Tithi Number", "Tithi Name",     "Tithi Phase",  "Tithi Lord",
                               "Tithi Group",  "Tithi Features", "Tithi Nature", "Tithi Type"};
     const char* placeholders[] = {
-        "30", "Chaturdashi", "Krishna", "Vishwadeva", "Poorna", "Fame and good qualities",
+        "30",
+        "Chaturdashi",
+        "Krishna",
+        "Vishwadeva",
+        "Poorna",
+        "Fame and good qualities",
         "This is a good time for preparing for the battle by making your defense strong.",
         "In-Auspicious"};
     for (int k = 0; k < 8; ++k) {
@@ -115,8 +123,9 @@ TEST_F(MainWindowTest, ShowsTheCaptionsMenusAndPlaceholdersOfTheForm) {
         EXPECT_EQ(find<QLabel>(qPrintable(QStringLiteral("lblResult(%1)").arg(k)))->text(),
                   QLatin1String(placeholders[k]));
     }
-    EXPECT_TRUE(find<QLabel>("lblResult(8)")->text().endsWith(
-        QStringLiteral("progress, welfare & happiness of the native.")));
+    EXPECT_TRUE(find<QLabel>("lblResult(8)")
+                    ->text()
+                    .endsWith(QStringLiteral("progress, welfare & happiness of the native.")));
 
     EXPECT_EQ(find<QPushButton>("cmdCalculate")->text(), QStringLiteral("&Find My Tithi"));
     EXPECT_EQ(find<QPushButton>("cmdBack")->text(), QStringLiteral("&Back"));
@@ -133,19 +142,18 @@ TEST_F(MainWindowTest, ShowsTheCaptionsMenusAndPlaceholdersOfTheForm) {
         for (QAction* entry : top->menu()->actions())
             menus << (entry->isSeparator() ? QStringLiteral("-") : entry->text());
     }
-    EXPECT_EQ(menus, (QStringList{"&File", "&Calculate", "&Help", "&Online Help",
-                                  "&Visit Us Online", "-", "Check for Software &Update", "-",
-                                  "&About Software"}));
+    EXPECT_EQ(menus,
+              (QStringList{"&File", "&Calculate", "&Help", "&Online Help", "&Visit Us Online", "-",
+                           "Check for Software &Update", "-", "&About Software"}));
 }
 
 TEST_F(MainWindowTest, TabMovesThroughTheInputsInTheOrderOfTheForm) {
     box("txtName")->setFocus();
-    const QStringList expected = {"txtName",     "cboMonth",    "cboDate",   "cboYear",
-                                  "cboHH",       "cboMM",       "cboSS",     "txtLonD",
-                                  "txtLonM",     "optLong(0)",  "txtLatD",   "txtLatM",
-                                  "optLat(0)",   "txtMCity",    "txtMState", "txtMCountry",
-                                  "cmdBrowser",  "cmdCalculate", "txtZoneHour",
-                                  "txtZoneMinute", "chkDST"};
+    const QStringList expected = {
+        "txtName",     "cboMonth",      "cboDate",   "cboYear",     "cboHH",      "cboMM",
+        "cboSS",       "txtLonD",       "txtLonM",   "optLong(0)",  "txtLatD",    "txtLatM",
+        "optLat(0)",   "txtMCity",      "txtMState", "txtMCountry", "cmdBrowser", "cmdCalculate",
+        "txtZoneHour", "txtZoneMinute", "chkDST"};
     QStringList visited;
     for (int k = 0; k < expected.size(); ++k) {
         visited << focusName();
@@ -200,11 +208,11 @@ TEST_F(MainWindowTest, RefusesDaysThatTheMonthDoesNotHave) {
         const char* year;
         QString message; // empty: the date passes
     } dates[] = {
-        {1, 28, "1904", {}},         {1, 28, "2000", {}},         {1, 28, "1901", february},
-        {1, 27, "1901", {}},         {1, 29, "1904", february},   {1, 30, "2024", february},
-        {3, 30, "2023", thirtyFirst}, {5, 30, "2023", thirtyFirst}, {8, 30, "2023", thirtyFirst},
-        {10, 30, "2023", thirtyFirst}, {3, 29, "2023", {}},       {0, 30, "2023", {}},
-        {11, 30, "2050", {}},        {6, 30, "1901", {}},
+        {1, 28, "1904", {}},           {1, 28, "2000", {}},          {1, 28, "1901", february},
+        {1, 27, "1901", {}},           {1, 29, "1904", february},    {1, 30, "2024", february},
+        {3, 30, "2023", thirtyFirst},  {5, 30, "2023", thirtyFirst}, {8, 30, "2023", thirtyFirst},
+        {10, 30, "2023", thirtyFirst}, {3, 29, "2023", {}},          {0, 30, "2023", {}},
+        {11, 30, "2050", {}},          {6, 30, "1901", {}},
     };
     for (const auto& date : dates) {
         fillValidInputs();
@@ -215,8 +223,10 @@ TEST_F(MainWindowTest, RefusesDaysThatTheMonthDoesNotHave) {
         cmdBackIfNeeded();
         box("txtName")->setFocus();
         window.findChild<QAction*>(QStringLiteral("mnuCalculate"))->trigger();
-        const QString where = QStringLiteral("%1 %2 %3").arg(date.day + 1).arg(date.month + 1).arg(
-            QLatin1String(date.year));
+        const QString where = QStringLiteral("%1 %2 %3")
+                                  .arg(date.day + 1)
+                                  .arg(date.month + 1)
+                                  .arg(QLatin1String(date.year));
         if (date.message.isEmpty()) {
             EXPECT_TRUE(platform.messages.isEmpty()) << qPrintable(where);
             EXPECT_TRUE(inFront("fraResult")) << qPrintable(where);
@@ -244,7 +254,8 @@ TEST_F(MainWindowTest, NumericBoxesTakeOnlyDigitsAndBackspace) {
         QTest::keyClick(edit, Qt::Key_Space);
         QTest::keyClick(edit, Qt::Key_A);
         EXPECT_EQ(edit->text(), QStringLiteral("12")) << name;
-        EXPECT_EQ(platform.messageTexts(), QStringList(4, QStringLiteral("Only Numbers Are Accepted")))
+        EXPECT_EQ(platform.messageTexts(),
+                  QStringList(4, QStringLiteral("Only Numbers Are Accepted")))
             << name;
         EXPECT_EQ(platform.messages.value(0).icon, Icon::Critical);
 
