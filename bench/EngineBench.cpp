@@ -16,10 +16,7 @@
 namespace {
 
 // Random moments and places of 1901 ... 2050, the same on every run.
-struct Moment {
-    int Year, Month, Day, Hour, Minute, ZoneHour, ZoneMinute, LonDeg, LonMin;
-    bool East, Dst;
-};
+using Moment = MomentInputs;
 
 std::vector<Moment> RandomMoments(std::size_t count) {
     std::mt19937 random(2451545);
@@ -28,9 +25,19 @@ std::vector<Moment> RandomMoments(std::size_t count) {
     };
     std::vector<Moment> moments;
     for (std::size_t i = 0; i < count; ++i) {
-        moments.push_back({between(1901, 2050), between(1, 12), between(1, 28), between(0, 23),
-                           between(0, 59), between(0, 13), between(0, 59), between(0, 179),
-                           between(0, 59), between(0, 1) == 1, between(0, 3) == 0});
+        Moment m;
+        m.Year = between(1901, 2050);
+        m.Month = between(1, 12);
+        m.Day = between(1, 28);
+        m.Hour = between(0, 23);
+        m.Minute = between(0, 59);
+        m.ZoneHour = between(0, 13);
+        m.ZoneMinute = between(0, 59);
+        m.LonDeg = between(0, 179);
+        m.LonMin = between(0, 59);
+        m.LonEast = between(0, 1) == 1;
+        m.Dst = between(0, 3) == 0;
+        moments.push_back(m);
     }
     return moments;
 }
@@ -52,18 +59,7 @@ void WholeTithiComputation(benchmark::State& state) {
     std::size_t i = 0;
     for (auto _ : state) {
         const Moment& m = moments[i++ % moments.size()];
-        rec.BirthYear = static_cast<std::int16_t>(m.Year);
-        rec.BirthMonth = static_cast<std::int16_t>(m.Month);
-        rec.BirthDay = static_cast<std::int16_t>(m.Day);
-        rec.BirthHour = static_cast<std::int16_t>(m.Hour);
-        rec.BirthMinute = static_cast<std::int16_t>(m.Minute);
-        rec.ZoneHour = static_cast<std::int16_t>(m.ZoneHour);
-        rec.ZoneMinute = static_cast<std::int16_t>(m.ZoneMinute);
-        rec.LonDeg = static_cast<std::int16_t>(m.LonDeg);
-        rec.LonMin = static_cast<std::int16_t>(m.LonMin);
-        rec.LonEast = ToFlag(m.East);
-        rec.DstFlag = ToFlag(m.Dst);
-        PrepareMoment(rec);
+        PrepareMomentOf(rec, m);
         ComputeTithi(rec);
         benchmark::DoNotOptimize(rec.TithiIndex);
     }
@@ -95,7 +91,7 @@ void BatchOf10000Moments(benchmark::State& state) {
         std::snprintf(line, sizeof line,
                       "%04d-%02d-%02d %02d:%02d --zone %d:%02d --lon %d:%02d%c%s\n", m.Year,
                       m.Month, m.Day, m.Hour, m.Minute, m.ZoneHour, m.ZoneMinute, m.LonDeg,
-                      m.LonMin, m.East ? 'E' : 'W', m.Dst ? " --dst" : "");
+                      m.LonMin, m.LonEast ? 'E' : 'W', m.Dst ? " --dst" : "");
         input += line;
     }
     for (auto _ : state) {

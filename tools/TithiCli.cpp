@@ -471,21 +471,7 @@ std::string JsonStringOrNull(const std::optional<std::string>& text) {
 // The record as the window fills it; the parser has bounded every value.
 CalculationRecord PreparedRecord(const MomentArguments& moment) {
     CalculationRecord rec;
-    rec.BirthYear = static_cast<std::int16_t>(moment.Year);
-    rec.BirthMonth = static_cast<std::int16_t>(moment.Month);
-    rec.BirthDay = static_cast<std::int16_t>(moment.Day);
-    rec.BirthHour = static_cast<std::int16_t>(moment.Hour);
-    rec.BirthMinute = static_cast<std::int16_t>(moment.Minute);
-    rec.ZoneHour = static_cast<std::int16_t>(moment.ZoneHour);
-    rec.ZoneMinute = static_cast<std::int16_t>(moment.ZoneMinute);
-    rec.LonDeg = static_cast<std::int16_t>(moment.LonDeg);
-    rec.LonMin = static_cast<std::int16_t>(moment.LonMin);
-    rec.LatDeg = static_cast<std::int16_t>(moment.LatDeg);
-    rec.LatMin = static_cast<std::int16_t>(moment.LatMin);
-    rec.LonEast = ToFlag(moment.LonEast);
-    rec.LatSouth = ToFlag(moment.LatSouth);
-    rec.DstFlag = ToFlag(moment.Dst);
-    PrepareMoment(rec);
+    PrepareMomentOf(rec, moment);
     return rec;
 }
 

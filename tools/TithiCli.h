@@ -2,6 +2,7 @@
 // one moment through the engine, and the text, JSON and CSV output. Free of Qt.
 #pragma once
 
+#include "ephemeris/Ephemeris.h"
 #include "panchanga/TithiReport.h"
 
 #include <iosfwd>
@@ -17,16 +18,8 @@ enum class OutputFormat { Text, Json, Csv };
 
 // One moment and place, as the window takes them: the zone and the degrees are magnitudes, and
 // the direction of the zone follows the longitude.
-struct MomentArguments {
-    int Year{}, Month{}, Day{};
-    int Hour{}, Minute{};
-    int ZoneHour{}, ZoneMinute{};
-    int LonDeg{}, LonMin{};
-    bool LonEast{};
-    int LatDeg{}, LatMin{};
-    bool LatSouth{};
-    bool HasLat{}; // --lat was given: the sunrise needs it
-    bool Dst{};
+struct MomentArguments : MomentInputs {
+    bool HasLat{};                      // --lat was given: the sunrise needs it
     std::optional<OutputFormat> Format; // when --format was given
 };
 

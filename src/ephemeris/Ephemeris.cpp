@@ -28,3 +28,21 @@ void PrepareMoment(CalculationRecord& rec) {
         }
     }
 }
+
+void PrepareMomentOf(CalculationRecord& rec, const MomentInputs& inputs) {
+    rec.BirthYear = static_cast<std::int16_t>(inputs.Year);
+    rec.BirthMonth = static_cast<std::int16_t>(inputs.Month);
+    rec.BirthDay = static_cast<std::int16_t>(inputs.Day);
+    rec.BirthHour = static_cast<std::int16_t>(inputs.Hour);
+    rec.BirthMinute = static_cast<std::int16_t>(inputs.Minute);
+    rec.ZoneHour = static_cast<std::int16_t>(inputs.ZoneHour);
+    rec.ZoneMinute = static_cast<std::int16_t>(inputs.ZoneMinute);
+    rec.LonDeg = static_cast<std::int16_t>(inputs.LonDeg);
+    rec.LonMin = static_cast<std::int16_t>(inputs.LonMin);
+    rec.LatDeg = static_cast<std::int16_t>(inputs.LatDeg);
+    rec.LatMin = static_cast<std::int16_t>(inputs.LatMin);
+    rec.LonEast = ToFlag(inputs.LonEast);
+    rec.LatSouth = ToFlag(inputs.LatSouth);
+    rec.DstFlag = ToFlag(inputs.Dst);
+    PrepareMoment(rec);
+}
