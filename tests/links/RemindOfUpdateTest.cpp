@@ -4,124 +4,93 @@
 #include "app/Startup.h"
 #include "links/modHelp.h"
 #include "support/FakePlatform.h"
-#include "support/QtPrinters.h"
 
 #include <QCloseEvent>
 #include <QFile>
-#include <QLocale>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 #include <gtest/gtest.h>
+
+#include <memory>
 
 namespace {
 
 const QString DownloadPage = QStringLiteral(KESTRAVA_SOFTWARE_HOST "/download-kestrava.html");
 const QString ReminderText = QStringLiteral("There maybe an update to this software available") +
                              QChar(13) + QStringLiteral("Do you want to check for an update?");
+// Under the executable's name, section "Settings", key "Duration".
+const QString Key = QStringLiteral("ui_tests/Settings/Duration");
 
 // The fake platform, noting what the settings store held when the browser was asked for a page.
 class ReminderPlatform : public FakePlatform {
 public:
-    ReminderPlatform() { now = QDateTime(QDate(2026, 1, 15), QTime(9, 30, 15)); }
-    static QString Key() { return QStringLiteral("ui_tests/Settings/Duration"); }
-    QString stored() const { return settings.value(Key()); }
-
     QStringList storedWhenOpened;
     bool openAddress(const QString& address) override {
-        storedWhenOpened << stored();
+        storedWhenOpened << settings.value(Key);
         return FakePlatform::openAddress(address);
     }
 };
 
-TEST(RemindOfUpdate, FirstStartStoresNowAndSaysNothing) {
-    for (const bool emptyText : {false, true}) {
-        ReminderPlatform platform;
-        if (emptyText)
-            platform.settings[ReminderPlatform::Key()] = QString();
-        platform.now = QDateTime(QDate(2026, 1, 15), QTime(9, 30, 15, 987));
-        RemindOfUpdate(platform);
-        EXPECT_TRUE(platform.messages.isEmpty());
-        // Under the executable's name, section "Settings", key "Duration", to the second.
-        EXPECT_EQ(ReminderApplicationName(), QStringLiteral("ui_tests"));
-        EXPECT_EQ(platform.settings.keys(), QStringList{ReminderPlatform::Key()});
-        EXPECT_EQ(platform.stored(), QStringLiteral("2026-01-15T09:30:15"));
-        EXPECT_TRUE(platform.openedAddresses.isEmpty());
-    }
-}
-
+// Today is 15 January 2026, 09:30:15; only the calendar days count, not the hours, either way:
+// 14 days before or ahead brings no reminder, 15 do (under 15 x 24 hours, or ahead when the clock
+// was set back). A stored text that reads as no date is left alone.
 TEST(RemindOfUpdate, ComesWhenTheStoredDateIsMoreThanFourteenCalendarDaysAway) {
-    // Today is 15 January 2026, 09:30:15; only the calendar days count, not the hours.
-    const struct {
-        const char* stored;
-        bool reminds;
-    } cases[] = {
-        {"2026-01-15T09:30:15", false},
-        {"2026-01-01T00:00:00", false}, // 14 days before
-        {"2026-01-01T23:59:59", false},
-        {"2025-12-31T23:59:59", true}, // 15 calendar days, though under 15 x 24 hours
-        {"2025-12-31T00:00:00", true},
-        {"2024-02-29T12:00:00", true},
-        {"2026-01-29T23:59:59", false}, // 14 days ahead
-        {"2026-01-30T00:00:00", true},  // 15 days ahead: a clock that was set back
-        {"2031-07-01T08:00:00", true},
+    const QString today = QStringLiteral("2026-01-15T09:30:15");
+    auto remind = [](const char* stored, Platform::MessageAnswer answer) {
+        auto platform = std::make_unique<ReminderPlatform>();
+        platform->now = QDateTime(QDate(2026, 1, 15), QTime(9, 30, 15, 987));
+        platform->answer = answer;
+        if (stored)
+            platform->settings[Key] = QLatin1String(stored);
+        RemindOfUpdate(*platform);
+        EXPECT_EQ(platform->settings.keys(), QStringList{Key});
+        return platform;
     };
-    for (const auto& c : cases) {
-        for (const auto answer : {Platform::MessageAnswer::Yes, Platform::MessageAnswer::No}) {
-            SCOPED_TRACE(std::string(c.stored) +
-                         (answer == Platform::MessageAnswer::Yes ? ", Yes" : ", No"));
-            ReminderPlatform platform;
-            platform.answer = answer;
-            platform.settings[ReminderPlatform::Key()] = QLatin1String(c.stored);
-            RemindOfUpdate(platform);
-            if (!c.reminds) {
-                EXPECT_TRUE(platform.messages.isEmpty());
-                EXPECT_EQ(platform.stored(), QLatin1String(c.stored));
-                EXPECT_TRUE(platform.openedAddresses.isEmpty());
-                continue;
-            }
-            ASSERT_EQ(platform.messageTexts(), QStringList{ReminderText});
-            EXPECT_EQ(platform.messages[0].icon, Platform::MessageIcon::Information);
-            EXPECT_EQ(platform.messages[0].buttons, Platform::MessageButtons::YesNo);
-            EXPECT_EQ(platform.stored(), QStringLiteral("2026-01-15T09:30:15"));
-            if (answer == Platform::MessageAnswer::Yes) {
-                EXPECT_EQ(platform.openedAddresses, QStringList{DownloadPage});
-                // The new date was stored before the page was asked for.
-                EXPECT_EQ(platform.storedWhenOpened, QStringList{platform.stored()});
-            } else {
-                EXPECT_TRUE(platform.openedAddresses.isEmpty());
-            }
-        }
+    // The first start stores today, to the second, and says nothing.
+    for (const char* stored : {static_cast<const char*>(nullptr), ""}) {
+        const auto platform = remind(stored, Platform::MessageAnswer::Yes);
+        EXPECT_EQ(platform->settings.value(Key), today);
+        EXPECT_TRUE(platform->messages.isEmpty());
+        EXPECT_TRUE(platform->openedAddresses.isEmpty());
     }
-}
-
-TEST(RemindOfUpdate, AStoredTextThatIsNoDateIsLeftAloneSilently) {
-    for (const char* text : {"abc", "15/01/2026 09:30:15", "2026-13-40T99:00:00", " "}) {
-        ReminderPlatform platform;
-        platform.settings[ReminderPlatform::Key()] = QLatin1String(text);
-        RemindOfUpdate(platform);
-        EXPECT_TRUE(platform.messages.isEmpty()) << text;
-        EXPECT_EQ(platform.stored(), QLatin1String(text));
-        EXPECT_TRUE(platform.openedAddresses.isEmpty());
+    for (const char* stored :
+         {"2026-01-15T09:30:15", "2026-01-01T00:00:00", "2026-01-01T23:59:59",
+          "2026-01-29T23:59:59", "abc", "15/01/2026 09:30:15", "2026-13-40T99:00:00", " "}) {
+        const auto platform = remind(stored, Platform::MessageAnswer::Yes);
+        EXPECT_EQ(platform->settings.value(Key), QLatin1String(stored));
+        EXPECT_TRUE(platform->messages.isEmpty()) << stored;
+        EXPECT_TRUE(platform->openedAddresses.isEmpty()) << stored;
+    }
+    // A reminder stores today first; Yes then opens the download page.
+    for (const char* stored : {"2025-12-31T23:59:59", "2025-12-31T00:00:00", "2024-02-29T12:00:00",
+                               "2026-01-30T00:00:00", "2031-07-01T08:00:00"}) {
+        for (const bool yes : {true, false}) {
+            SCOPED_TRACE(std::string(stored) + (yes ? ", Yes" : ", No"));
+            const auto platform =
+                remind(stored, yes ? Platform::MessageAnswer::Yes : Platform::MessageAnswer::No);
+            ASSERT_EQ(platform->messageTexts(), QStringList{ReminderText});
+            EXPECT_EQ(platform->messages[0].icon, Platform::MessageIcon::Information);
+            EXPECT_EQ(platform->messages[0].buttons, Platform::MessageButtons::YesNo);
+            EXPECT_EQ(platform->settings.value(Key), today);
+            EXPECT_EQ(platform->openedAddresses, yes ? QStringList{DownloadPage} : QStringList());
+            EXPECT_EQ(platform->storedWhenOpened, yes ? QStringList{today} : QStringList());
+        }
     }
 }
 
 // The real settings store in a folder of the test's own, with the clock, the message boxes and
 // the browser stood in for.
-class RealSettingsPlatform : public QtPlatform {
+class RealSettingsPlatform : public FakePlatform {
 public:
-    QDateTime now{QDate(2026, 1, 15), QTime(9, 30, 15)};
-    QStringList messages;
-    QStringList opened;
-    QDateTime currentDateTime() override { return now; }
-    MessageAnswer showMessage(QWidget*, const QString& text, MessageIcon, MessageButtons) override {
-        messages << text;
-        return MessageAnswer::Yes;
+    QtPlatform real;
+    QString readSetting(const QString& application, const QString& section,
+                        const QString& key) override {
+        return real.readSetting(application, section, key);
     }
-    bool openAddress(const QString& address) override {
-        opened << address;
-        return true;
+    void writeSetting(const QString& application, const QString& section, const QString& key,
+                      const QString& value) override {
+        real.writeSetting(application, section, key, value);
     }
 };
 
@@ -129,15 +98,22 @@ TEST(RemindOfUpdate, WorksOnTheRealSettingsFile) {
     QTemporaryDir home;
     ASSERT_TRUE(home.isValid());
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, home.path());
-    const QString file = home.filePath(QStringLiteral("ui_tests/ui_tests.ini"));
+    QFile file(home.filePath(QStringLiteral("ui_tests/ui_tests.ini")));
     auto fileText = [&file] {
-        QFile f(file);
-        return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
+        file.open(QIODevice::ReadOnly);
+        const QString text = QString::fromUtf8(file.readAll());
+        file.close();
+        return text;
+    };
+    auto write = [&file](const char* text) {
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(text);
+        file.close();
     };
 
-    RealSettingsPlatform platform;
+    RealSettingsPlatform platform; // today is 15 January 2026, 09:30:15
     RemindOfUpdate(platform);
-    EXPECT_TRUE(platform.messages.isEmpty());
+    EXPECT_EQ(platform.messages.size(), 0);
     EXPECT_TRUE(fileText().contains(QStringLiteral("[Settings]\nDuration=2026-01-15T09:30:15")))
         << fileText().toStdString();
 
@@ -149,40 +125,25 @@ TEST(RemindOfUpdate, WorksOnTheRealSettingsFile) {
     RemindOfUpdate(platform);
     QLocale::setDefault(before);
     EXPECT_EQ(platform.messages.size(), 1);
-    EXPECT_EQ(platform.opened, QStringList{DownloadPage});
+    EXPECT_EQ(platform.openedAddresses, QStringList{DownloadPage});
     EXPECT_TRUE(fileText().contains(QStringLiteral("Duration=2026-01-31T18:05:01")))
         << fileText().toStdString();
 
-    // A date edited by hand into the file is what counts next.
-    {
-        QFile f(file);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        // (The store notices a change by the file's time and size; this edit may fall within the
-        // same second as the last write, so it changes the size.)
-        f.write("[Settings]\nDuration=2025-06-01T07:00:00\n\n");
-    }
+    // A date edited by hand into the file is what counts next. (The store notices a change by
+    // the file's time and size; this edit may fall within the same second as the last write, so
+    // it changes the size.)
+    write("[Settings]\nDuration=2025-06-01T07:00:00\n\n");
     RemindOfUpdate(platform);
     EXPECT_EQ(platform.messages.size(), 2);
 
-    // A text that is no date, commas and all, stays as it is and brings no message.
-    {
-        QFile f(file);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        f.write("[Settings]\nDuration=\"Monday, 1 June 2025\"\n");
+    // A text that is no date, commas and all, quoted or not, stays as it is and brings no
+    // message.
+    for (const char* text : {"Duration=\"Monday, 1 June 2025\"", "Duration=Monday, 1 June 2025"}) {
+        write(QByteArray("[Settings]\n") + text + '\n');
+        RemindOfUpdate(platform);
+        EXPECT_EQ(platform.messages.size(), 2) << text;
+        EXPECT_TRUE(fileText().contains(QLatin1String(text))) << fileText().toStdString();
     }
-    RemindOfUpdate(platform);
-    EXPECT_EQ(platform.messages.size(), 2);
-    EXPECT_TRUE(fileText().contains(QStringLiteral("Duration=\"Monday, 1 June 2025\"")))
-        << fileText().toStdString();
-    {
-        QFile f(file);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        f.write("[Settings]\nDuration=Monday, 1 June 2025\n");
-    }
-    RemindOfUpdate(platform);
-    EXPECT_EQ(platform.messages.size(), 2);
-    EXPECT_TRUE(fileText().contains(QStringLiteral("Duration=Monday, 1 June 2025")))
-        << fileText().toStdString();
 }
 
 TEST(EndProgram, ClosesEveryWindowPassingOverOneThatRefusesThenEndsTheProcess) {
@@ -190,18 +151,16 @@ TEST(EndProgram, ClosesEveryWindowPassingOverOneThatRefusesThenEndsTheProcess) {
     protected:
         void closeEvent(QCloseEvent* event) override { event->ignore(); }
     };
-    QWidget first;
+    QWidget first, last;
     Refusing refusing;
     auto* deletedOnClose = new QWidget;
     deletedOnClose->setAttribute(Qt::WA_DeleteOnClose);
     QPointer<QWidget> deleted(deletedOnClose);
-    QWidget last;
     for (QWidget* window : {&first, static_cast<QWidget*>(&refusing), deletedOnClose, &last})
         window->show();
 
     FakePlatform platform;
     EndProgram(platform);
-
     EXPECT_FALSE(first.isVisible());
     EXPECT_TRUE(refusing.isVisible());
     EXPECT_TRUE(QTest::qWaitFor([&deleted] { return deleted.isNull(); }));
@@ -209,63 +168,21 @@ TEST(EndProgram, ClosesEveryWindowPassingOverOneThatRefusesThenEndsTheProcess) {
     EXPECT_EQ(platform.endProcessCalls, 1);
 }
 
-QStringList TopLevelNames() {
-    QStringList names;
-    for (const QWidget* window : QApplication::topLevelWidgets()) {
-        if (!window->objectName().isEmpty())
-            names << window->objectName();
-    }
-    return names;
-}
-
+// With an instance running, the start-up says so, runs no reminder and shows no main window.
 TEST(Startup, ASecondInstanceSaysSoAndEndsWithoutAWindow) {
     FakePlatform platform;
     platform.previousInstance = true;
-    QStringList windowsWhileShown;
-    platform.whileMessageShown = [&] { windowsWhileShown = TopLevelNames(); };
-
-    EXPECT_EQ(RunKestrava(*qApp, platform), 0);
-
-    ASSERT_EQ(platform.messageTexts(),
-              QStringList{QStringLiteral("Application is already running")});
-    EXPECT_EQ(platform.messages[0].icon, Platform::MessageIcon::Information);
-    EXPECT_EQ(platform.messages[0].buttons, Platform::MessageButtons::Ok);
-    EXPECT_EQ(platform.endProcessCalls, 1);
-    EXPECT_FALSE(windowsWhileShown.contains(QStringLiteral("frmMain")));
-    EXPECT_FALSE(TopLevelNames().contains(QStringLiteral("frmMain")));
-    EXPECT_TRUE(platform.settings.isEmpty()) << "the reminder ran";
-}
-
-TEST(Startup, RemindsBeforeTheMainWindowWhichClosingEnds) {
-    FakePlatform platform;
-    platform.now = QDateTime(QDate(2026, 1, 15), QTime(9, 30, 15));
-    platform.settings[QStringLiteral("ui_tests/Settings/Duration")] =
-        QStringLiteral("2025-01-01T00:00:00");
-    platform.answer = Platform::MessageAnswer::Yes;
-    QStringList windowsWhileShown;
-    platform.whileMessageShown = [&] { windowsWhileShown = TopLevelNames(); };
-
     bool mainWindowShown = false;
-    auto* closer = new QTimer;
-    QObject::connect(closer, &QTimer::timeout, [&] {
-        for (QWidget* window : QApplication::topLevelWidgets()) {
-            if (window->objectName() == QStringLiteral("frmMain") && window->isVisible()) {
-                mainWindowShown = true;
-                closer->stop();
-                window->close();           // runs the shutdown routine
-                QCoreApplication::exit(7); // what the real platform's end of the process does
-            }
-        }
-    });
-    closer->start(10);
-    EXPECT_EQ(RunKestrava(*qApp, platform), 7);
-    delete closer;
-
-    EXPECT_EQ(platform.messages.size(), 1);
-    EXPECT_FALSE(windowsWhileShown.contains(QStringLiteral("frmMain")));
-    EXPECT_EQ(platform.openedAddresses, QStringList{DownloadPage});
-    EXPECT_TRUE(mainWindowShown);
+    platform.whileMessageShown = [&] {
+        for (const QWidget* window : QApplication::topLevelWidgets())
+            mainWindowShown |= window->objectName() == QStringLiteral("frmMain");
+    };
+    EXPECT_EQ(RunKestrava(*qApp, platform), 0);
+    ASSERT_EQ(platform.messageTexts(), QStringList{"Application is already running"});
+    EXPECT_EQ(platform.messages[0].icon, Platform::MessageIcon::Information);
     EXPECT_EQ(platform.endProcessCalls, 1);
+    EXPECT_FALSE(mainWindowShown);
+    EXPECT_TRUE(platform.settings.isEmpty()) << "the reminder ran";
 }
 
 } // namespace

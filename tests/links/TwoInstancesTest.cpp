@@ -5,7 +5,6 @@
 // closes them as a click on a title bar's close button would.
 #include "support/QtPrinters.h"
 
-#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -21,89 +20,10 @@ namespace {
 
 constexpr int StartTimeout = 30000; // milliseconds; generous for builds with sanitizers
 
-struct XWindow {
-    xcb_window_t id = 0;
-    QString title;
-    qint64 pid = 0;
-};
-
-// A connection to the test's X server, and the questions the test asks of it.
-class XDisplay {
-public:
-    explicit XDisplay(const QString& name)
-        : connection_(xcb_connect(name.toLocal8Bit().constData(), nullptr)) {}
-    ~XDisplay() { xcb_disconnect(connection_); }
-    XDisplay(const XDisplay&) = delete;
-    XDisplay& operator=(const XDisplay&) = delete;
-
-    bool connected() const { return xcb_connection_has_error(connection_) == 0; }
-
-    // The windows shown on the screen, with their titles and the processes that own them.
-    QList<XWindow> shownWindows() {
-        QList<XWindow> windows;
-        const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection_)).data->root;
-        std::unique_ptr<xcb_query_tree_reply_t, decltype(&free)> tree(
-            xcb_query_tree_reply(connection_, xcb_query_tree(connection_, root), nullptr), &free);
-        if (!tree)
-            return windows;
-        const xcb_window_t* children = xcb_query_tree_children(tree.get());
-        for (int k = 0; k < xcb_query_tree_children_length(tree.get()); ++k) {
-            std::unique_ptr<xcb_get_window_attributes_reply_t, decltype(&free)> attributes(
-                xcb_get_window_attributes_reply(
-                    connection_, xcb_get_window_attributes(connection_, children[k]), nullptr),
-                &free);
-            if (!attributes || attributes->map_state != XCB_MAP_STATE_VIEWABLE)
-                continue;
-            XWindow window;
-            window.id = children[k];
-            const QByteArray title = property(children[k], atom("_NET_WM_NAME"));
-            window.title = QString::fromUtf8(title);
-            const QByteArray pid = property(children[k], atom("_NET_WM_PID"));
-            if (pid.size() == 4)
-                window.pid = *reinterpret_cast<const quint32*>(pid.constData());
-            windows << window;
-        }
-        return windows;
-    }
-
-    // What a click on the window's close button asks of it.
-    void askToClose(xcb_window_t window) {
-        xcb_client_message_event_t event{};
-        event.response_type = XCB_CLIENT_MESSAGE;
-        event.format = 32;
-        event.window = window;
-        event.type = atom("WM_PROTOCOLS");
-        event.data.data32[0] = atom("WM_DELETE_WINDOW");
-        event.data.data32[1] = XCB_CURRENT_TIME;
-        xcb_send_event(connection_, 0, window, XCB_EVENT_MASK_NO_EVENT,
-                       reinterpret_cast<const char*>(&event));
-        xcb_flush(connection_);
-    }
-
-private:
-    xcb_atom_t atom(const char* name) {
-        std::unique_ptr<xcb_intern_atom_reply_t, decltype(&free)> reply(
-            xcb_intern_atom_reply(connection_,
-                                  xcb_intern_atom(connection_, 0, uint16_t(strlen(name)), name),
-                                  nullptr),
-            &free);
-        return reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
-    }
-    QByteArray property(xcb_window_t window, xcb_atom_t name) {
-        std::unique_ptr<xcb_get_property_reply_t, decltype(&free)> reply(
-            xcb_get_property_reply(
-                connection_,
-                xcb_get_property(connection_, 0, window, name, XCB_GET_PROPERTY_TYPE_ANY, 0, 1024),
-                nullptr),
-            &free);
-        if (!reply)
-            return {};
-        return QByteArray(static_cast<const char*>(xcb_get_property_value(reply.get())),
-                          xcb_get_property_value_length(reply.get()));
-    }
-
-    xcb_connection_t* connection_;
-};
+// A reply of the X server, freed as the library asks.
+template <typename T> std::unique_ptr<T, decltype(&free)> Reply(T* reply) {
+    return {reply, &free};
+}
 
 class TwoInstancesTest : public ::testing::Test {
 protected:
@@ -114,15 +34,13 @@ protected:
         ASSERT_TRUE(home.isValid());
 
         // The server writes its display number to the descriptor given, here its output.
-        server.start(xvfb,
-                     {QStringLiteral("-displayfd"), QStringLiteral("1"),
-                      QStringLiteral("-nolisten"), QStringLiteral("tcp"), QStringLiteral("-screen"),
-                      QStringLiteral("0"), QStringLiteral("1024x768x24")});
+        server.start(xvfb, QStringList{"-displayfd", "1", "-nolisten", "tcp", "-screen", "0",
+                                       "1024x768x24"});
         ASSERT_TRUE(QTest::qWaitFor([this] { return server.canReadLine(); }, StartTimeout))
             << server.readAllStandardError().toStdString();
-        displayName = QLatin1Char(':') + QString::fromLatin1(server.readLine().trimmed());
-        display = std::make_unique<XDisplay>(displayName);
-        ASSERT_TRUE(display->connected()) << displayName.toStdString();
+        const QString displayName = ':' + QString::fromLatin1(server.readLine().trimmed());
+        x = xcb_connect(displayName.toLocal8Bit().constData(), nullptr);
+        ASSERT_EQ(xcb_connection_has_error(x), 0) << displayName.toStdString();
 
         // A new user: an empty home, the desktop's folders inside it, and no session services.
         const QDir dir(home.path());
@@ -134,32 +52,28 @@ protected:
         for (const char* name : {"SESSION_MANAGER", "XDG_SESSION_TYPE", "WAYLAND_DISPLAY",
                                  "XDG_CONFIG_DIRS", "XDG_DATA_DIRS", "XAUTHORITY"})
             environment.remove(QLatin1String(name));
-        environment.insert(QStringLiteral("HOME"), home.path());
-        environment.insert(QStringLiteral("XDG_CONFIG_HOME"),
-                           dir.filePath(QStringLiteral(".config")));
-        environment.insert(QStringLiteral("XDG_DATA_HOME"),
-                           dir.filePath(QStringLiteral(".local/share")));
-        environment.insert(QStringLiteral("XDG_CACHE_HOME"),
-                           dir.filePath(QStringLiteral(".cache")));
-        environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), dir.filePath(QStringLiteral("run")));
-        environment.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"),
-                           QStringLiteral("unix:path=") + dir.filePath(QStringLiteral("no-bus")));
-        environment.insert(QStringLiteral("DISPLAY"), displayName);
-        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+        const std::pair<const char*, QString> settings[] = {
+            {"HOME", home.path()},
+            {"XDG_CONFIG_HOME", dir.filePath(QStringLiteral(".config"))},
+            {"XDG_DATA_HOME", dir.filePath(QStringLiteral(".local/share"))},
+            {"XDG_CACHE_HOME", dir.filePath(QStringLiteral(".cache"))},
+            {"XDG_RUNTIME_DIR", dir.filePath(QStringLiteral("run"))},
+            {"DBUS_SESSION_BUS_ADDRESS", "unix:path=" + dir.filePath(QStringLiteral("no-bus"))},
+            {"DISPLAY", displayName},
+            {"QT_QPA_PLATFORM", QStringLiteral("xcb")}};
+        for (const auto& [name, value] : settings)
+            environment.insert(QLatin1String(name), value);
     }
 
     void TearDown() override {
         for (auto& instance : instances) {
-            if (instance->state() != QProcess::NotRunning) {
-                instance->kill();
-                instance->waitForFinished();
-            }
+            instance->kill();
+            instance->waitForFinished();
         }
-        display.reset();
-        if (server.state() != QProcess::NotRunning) {
-            server.terminate();
-            server.waitForFinished();
-        }
+        if (x)
+            xcb_disconnect(x);
+        server.terminate();
+        server.waitForFinished();
     }
 
     QProcess& start() {
@@ -171,28 +85,67 @@ protected:
         return instance;
     }
 
-    // The window of a process with the given title, once it shows; none after the timeout.
-    std::optional<XWindow> waitForWindow(const QProcess& process, const QString& title) {
-        std::optional<XWindow> found;
-        const bool settled = QTest::qWaitFor(
+    // The window shown on the screen with the title and the process that owns it, once it shows;
+    // none when the process ends or the time given (milliseconds) runs out.
+    xcb_window_t windowOf(const QProcess& process, const QString& title, int timeout = 0) {
+        xcb_window_t found = 0;
+        static_cast<void>(QTest::qWaitFor(
             [&] {
-                found = windowOf(process, title);
-                return found.has_value() || process.state() == QProcess::NotRunning;
+                found = shownWindow(process, title);
+                return found || process.state() == QProcess::NotRunning;
             },
-            StartTimeout);
-        Q_UNUSED(settled); // the caller looks at what was found
+            timeout)); // the caller looks at what was found
         return found;
     }
-    std::optional<XWindow> windowOf(const QProcess& process, const QString& title) {
-        for (const XWindow& window : display->shownWindows()) {
-            if (window.pid == process.processId() && window.title == title)
+    xcb_window_t shownWindow(const QProcess& process, const QString& title) {
+        const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(x)).data->root;
+        const auto tree = Reply(xcb_query_tree_reply(x, xcb_query_tree(x, root), nullptr));
+        const int count = tree ? xcb_query_tree_children_length(tree.get()) : 0;
+        for (int k = 0; k < count; ++k) {
+            const xcb_window_t window = xcb_query_tree_children(tree.get())[k];
+            const auto attributes = Reply(
+                xcb_get_window_attributes_reply(x, xcb_get_window_attributes(x, window), nullptr));
+            const QByteArray pid = property(window, "_NET_WM_PID");
+            if (attributes && attributes->map_state == XCB_MAP_STATE_VIEWABLE && pid.size() == 4 &&
+                *reinterpret_cast<const quint32*>(pid.data()) == process.processId() &&
+                QString::fromUtf8(property(window, "_NET_WM_NAME")) == title)
                 return window;
         }
-        return std::nullopt;
+        return 0;
     }
-    QString file(const QString& path) const {
-        QFile f(QDir(home.path()).filePath(path));
-        return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
+    // What a click on the window's close button asks of it.
+    void askToClose(xcb_window_t window) {
+        xcb_client_message_event_t event{};
+        event.response_type = XCB_CLIENT_MESSAGE;
+        event.format = 32;
+        event.window = window;
+        event.type = atom("WM_PROTOCOLS");
+        event.data.data32[0] = atom("WM_DELETE_WINDOW");
+        event.data.data32[1] = XCB_CURRENT_TIME;
+        xcb_send_event(x, 0, window, XCB_EVENT_MASK_NO_EVENT,
+                       reinterpret_cast<const char*>(&event));
+        xcb_flush(x);
+    }
+    xcb_atom_t atom(const char* name) {
+        const auto reply = Reply(
+            xcb_intern_atom_reply(x, xcb_intern_atom(x, 0, uint16_t(strlen(name)), name), nullptr));
+        return reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
+    }
+    QByteArray property(xcb_window_t window, const char* name) {
+        const auto reply = Reply(xcb_get_property_reply(
+            x, xcb_get_property(x, 0, window, atom(name), XCB_GET_PROPERTY_TYPE_ANY, 0, 1024),
+            nullptr));
+        return reply ? QByteArray(static_cast<const char*>(xcb_get_property_value(reply.get())),
+                                  xcb_get_property_value_length(reply.get()))
+                     : QByteArray();
+    }
+    // The reminder's date as the settings file holds it, read afresh; nothing if there is none.
+    QString storedDate() const {
+        QFile f(home.filePath(QStringLiteral(".config/kestrava/kestrava.ini")));
+        const QString text = f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : "";
+        static const QRegularExpression stored(QStringLiteral(
+            "\\[Settings\\]\\nDuration=(\\d{4}-\\d\\d-\\d\\dT\\d\\d:\\d\\d:\\d\\d)\\n"));
+        return stored.match(text).captured(1);
     }
     static std::string output(QProcess& process) {
         return process.readAllStandardError().toStdString();
@@ -200,11 +153,9 @@ protected:
 
     const QString mainCaption = QStringLiteral("Kestrava v1.15");
     const QString messageCaption = QStringLiteral("Kestrava");
-    const QString settingsFile = QStringLiteral(".config/kestrava/kestrava.ini");
     QTemporaryDir home;
     QProcess server;
-    QString displayName;
-    std::unique_ptr<XDisplay> display;
+    xcb_connection_t* x = nullptr; // the test's own connection to the server
     QProcessEnvironment environment;
     std::vector<std::unique_ptr<QProcess>> instances;
 };
@@ -212,23 +163,19 @@ protected:
 TEST_F(TwoInstancesTest, TheSecondStartIsRefusedAndACrashedFirstDoesNotBlockTheNext) {
     // The first start: no reminder yet, the main window, and the date stored to the second.
     QProcess& first = start();
-    const auto firstWindow = waitForWindow(first, mainCaption);
-    ASSERT_TRUE(firstWindow) << output(first);
-    const QRegularExpression storedDate(
-        QStringLiteral("\\[Settings\\]\\nDuration=(\\d{4}-\\d\\d-\\d\\dT\\d\\d:\\d\\d:\\d\\d)\\n"));
-    const auto firstDate = storedDate.match(file(settingsFile));
-    ASSERT_TRUE(firstDate.hasMatch()) << file(settingsFile).toStdString();
+    ASSERT_TRUE(windowOf(first, mainCaption, StartTimeout)) << output(first);
+    const QString firstDate = storedDate();
+    ASSERT_FALSE(firstDate.isEmpty());
 
     // The second start shows its message and no main window; closed, it ends by itself.
     QProcess& second = start();
-    const auto message = waitForWindow(second, messageCaption);
+    const auto message = windowOf(second, messageCaption, StartTimeout);
     ASSERT_TRUE(message) << output(second);
-    EXPECT_FALSE(windowOf(second, mainCaption));
-    display->askToClose(message->id);
+    askToClose(message);
     bool secondShowedMainWindow = false;
     EXPECT_TRUE(QTest::qWaitFor(
         [&] {
-            secondShowedMainWindow |= windowOf(second, mainCaption).has_value();
+            secondShowedMainWindow |= windowOf(second, mainCaption) != 0;
             return second.state() == QProcess::NotRunning;
         },
         StartTimeout));
@@ -239,7 +186,7 @@ TEST_F(TwoInstancesTest, TheSecondStartIsRefusedAndACrashedFirstDoesNotBlockTheN
     // The first is as it was.
     EXPECT_EQ(first.state(), QProcess::Running);
     EXPECT_TRUE(windowOf(first, mainCaption));
-    EXPECT_EQ(storedDate.match(file(settingsFile)).captured(1), firstDate.captured(1));
+    EXPECT_EQ(storedDate(), firstDate);
 
     // The first crashes; its lock stays behind but does not block the next start. That start
     // finds a reminder date long past: the reminder comes before the window, and answering it
@@ -247,31 +194,28 @@ TEST_F(TwoInstancesTest, TheSecondStartIsRefusedAndACrashedFirstDoesNotBlockTheN
     first.kill();
     ASSERT_TRUE(first.waitForFinished());
     {
-        QFile settings(QDir(home.path()).filePath(settingsFile));
+        QFile settings(home.filePath(QStringLiteral(".config/kestrava/kestrava.ini")));
         ASSERT_TRUE(settings.open(QIODevice::WriteOnly | QIODevice::Truncate));
         settings.write("[Settings]\nDuration=2000-01-01T00:00:00\n");
     }
     QProcess& third = start();
-    const auto reminder = waitForWindow(third, messageCaption);
+    const auto reminder = windowOf(third, messageCaption, StartTimeout);
     ASSERT_TRUE(reminder) << output(third);
     EXPECT_FALSE(windowOf(third, mainCaption));
-    display->askToClose(reminder->id);
-    const auto thirdWindow = waitForWindow(third, mainCaption);
+    askToClose(reminder);
+    const auto thirdWindow = windowOf(third, mainCaption, StartTimeout);
     ASSERT_TRUE(thirdWindow) << output(third);
-    const auto renewed = storedDate.match(file(settingsFile));
-    ASSERT_TRUE(renewed.hasMatch()) << file(settingsFile).toStdString();
-    EXPECT_NE(renewed.captured(1), QStringLiteral("2000-01-01T00:00:00"));
+    EXPECT_NE(storedDate(), QString());
+    EXPECT_NE(storedDate(), QStringLiteral("2000-01-01T00:00:00"));
 
-    // Closing the main window ends the program.
-    display->askToClose(thirdWindow->id);
+    // Closing the main window ends the program; with it gone, the next start is not refused.
+    askToClose(thirdWindow);
     EXPECT_TRUE(
         QTest::qWaitFor([&] { return third.state() == QProcess::NotRunning; }, StartTimeout));
     EXPECT_EQ(third.exitStatus(), QProcess::NormalExit) << output(third);
     EXPECT_EQ(third.exitCode(), 0);
-
-    // And with it gone, the next start is not refused.
     QProcess& fourth = start();
-    EXPECT_TRUE(waitForWindow(fourth, mainCaption)) << output(fourth);
+    EXPECT_TRUE(windowOf(fourth, mainCaption, StartTimeout)) << output(fourth);
 }
 
 } // namespace

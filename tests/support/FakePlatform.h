@@ -5,7 +5,6 @@
 #include "app/Platform.h"
 #include "support/QtPrinters.h"
 
-#include <QApplication>
 #include <QMap>
 #include <QStringList>
 #include <QVector>
@@ -18,7 +17,6 @@ public:
         QString text;
         MessageIcon icon;
         MessageButtons buttons;
-        QString focusBefore; // objectName of the widget that had the focus when it was shown
     };
 
     QVector<Message> messages;
@@ -33,8 +31,7 @@ public:
 
     MessageAnswer showMessage(QWidget*, const QString& text, MessageIcon icon,
                               MessageButtons buttons) override {
-        QWidget* focus = QApplication::focusWidget();
-        messages.push_back({text, icon, buttons, focus ? focus->objectName() : QString()});
+        messages.push_back({text, icon, buttons});
         if (whileMessageShown)
             whileMessageShown();
         return buttons == MessageButtons::YesNo ? answer : MessageAnswer::Ok;
