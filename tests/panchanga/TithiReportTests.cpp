@@ -1,4 +1,5 @@
-// Tests of the tithi report: the nine texts by index, the empty slot 30 and indexes out of range.
+// Tests of the tithi report: the nine texts by index, the empty slot 30 and indexes out of range;
+// the almanac's names of the tithis.
 #include "panchanga/TithiReport.h"
 
 #include <gtest/gtest.h>
@@ -19,79 +20,66 @@ const std::string Auspicious =
     "right thing at the time in order to get the best advantage for the progress, welfare & "
     "happiness of the native.";
 
-TithiReportTexts ReportOf(double index) {
+std::optional<TithiReportTexts> ReportOf(double index) {
     CalculationRecord rec;
     rec.TithiIndex = index;
-    const auto texts = MakeTithiReport(rec);
-    EXPECT_TRUE(texts.has_value()) << "index " << index;
-    return texts.value_or(TithiReportTexts{});
+    return MakeTithiReport(rec);
 }
 
-TEST(TithiReport, FirstTithiOfTheBrightFortnight) {
-    EXPECT_EQ(ReportOf(0),
-              (TithiReportTexts{"16", "PRATIPADA", "Shukla", "Agni", "Nanda", "Vriddhi (Increase)",
-                                "This is good for all auspicious and religious functions.",
-                                "In-Auspicious", Inauspicious}));
-}
-
-TEST(TithiReport, FullMoon) {
-    EXPECT_EQ(ReportOf(14), (TithiReportTexts{"0", "PURNIMA", "Shukla", "Moon", "Poorna", "Sober",
-                                              "This is a day to perform austere rituals.",
-                                              "Auspicious", Auspicious}));
-}
-
-TEST(TithiReport, FirstTithiOfTheDarkFortnight) {
-    EXPECT_EQ(ReportOf(15),
-              (TithiReportTexts{"1", "PRATIPADA", "Krishna", "Agni", "Nanda", "Vriddhi (Increase)",
-                                "This is good for all auspicious and religious functions.",
-                                "Auspicious", Auspicious}));
-}
-
-TEST(TithiReport, NewMoon) {
-    EXPECT_EQ(ReportOf(29), (TithiReportTexts{"15", "AMAVASYA", "Krishna", "Pitara", "Poorna",
-                                              "Sober", "This is a day to perform austere rituals.",
-                                              "In-Auspicious", Inauspicious}));
+TEST(TithiReport, TheRowsOfTheNewAndFullMoons) {
+    const std::pair<double, TithiReportTexts> rows[] = {
+        {0,
+         {"16", "PRATIPADA", "Shukla", "Agni", "Nanda", "Vriddhi (Increase)",
+          "This is good for all auspicious and religious functions.", "In-Auspicious",
+          Inauspicious}},
+        {14,
+         {"0", "PURNIMA", "Shukla", "Moon", "Poorna", "Sober",
+          "This is a day to perform austere rituals.", "Auspicious", Auspicious}},
+        {15,
+         {"1", "PRATIPADA", "Krishna", "Agni", "Nanda", "Vriddhi (Increase)",
+          "This is good for all auspicious and religious functions.", "Auspicious", Auspicious}},
+        {29,
+         {"15", "AMAVASYA", "Krishna", "Pitara", "Poorna", "Sober",
+          "This is a day to perform austere rituals.", "In-Auspicious", Inauspicious}},
+        {30, {}},                     // the empty slot
+        {14.5, ReportOf(14).value()}, // halves round to the even index
+        {15.5, ReportOf(16).value()},
+    };
+    for (const auto& [index, texts] : rows)
+        EXPECT_EQ(ReportOf(index), texts) << "index " << index;
 }
 
 TEST(TithiReport, EveryIndexFollowsTheRulesOfTheTables) {
     const std::set<int> inauspicious{0, 1, 2, 3, 4, 8, 13, 18, 23, 25, 26, 27, 28, 29};
     const char* groups[] = {"Nanda", "Bhadra", "Jaya", "Rikta", "Poorna"};
     for (int i = 0; i < 30; ++i) {
-        const TithiReportTexts texts = ReportOf(i);
+        const TithiReportTexts texts = ReportOf(i).value_or(TithiReportTexts{});
+        const bool bad = inauspicious.count(i) != 0;
         EXPECT_EQ(texts[0], std::to_string((i + 16) % 30)) << "index " << i;
         EXPECT_EQ(texts[2], i < 15 ? "Shukla" : "Krishna") << "index " << i;
         EXPECT_EQ(texts[4], groups[i % 5]) << "index " << i;
-        const bool bad = inauspicious.count(i) != 0;
         EXPECT_EQ(texts[7], bad ? "In-Auspicious" : "Auspicious") << "index " << i;
         EXPECT_EQ(texts[8], bad ? Inauspicious : Auspicious) << "index " << i;
         if (i != 14 && i != 29) {
             // The two fortnights share names, lords, features and natures.
-            const TithiReportTexts other = ReportOf(i < 15 ? i + 15 : i - 15);
-            EXPECT_EQ(texts[1], other[1]) << "index " << i;
-            EXPECT_EQ(texts[3], other[3]) << "index " << i;
-            EXPECT_EQ(texts[5], other[5]) << "index " << i;
-            EXPECT_EQ(texts[6], other[6]) << "index " << i;
+            const TithiReportTexts other = ReportOf(i < 15 ? i + 15 : i - 15).value();
+            for (int column : {1, 3, 5, 6})
+                EXPECT_EQ(texts[column], other[column]) << "index " << i << ", column " << column;
         }
     }
 }
 
-TEST(TithiReport, SlotThirtyIsEmpty) {
-    EXPECT_EQ(ReportOf(30), TithiReportTexts{});
-}
-
-TEST(TithiReport, IndexRoundsHalfToEven) {
-    EXPECT_EQ(ReportOf(14.5)[1], "PURNIMA");
-    EXPECT_EQ(ReportOf(15.5)[0], "2");
-}
-
 TEST(TithiReport, NothingOutsideTheTables) {
-    for (double index : {-1.0, -0.51, 30.51, 31.0, 1e300, -1e300, std::nan(""), double{INFINITY}}) {
-        CalculationRecord rec;
-        rec.TithiIndex = index;
-        EXPECT_FALSE(MakeTithiReport(rec).has_value()) << "index " << index;
-        // The tables are filled all the same.
-        EXPECT_EQ(rec.TithiNameTable[29], "Amavasya");
-    }
+    for (double index : {-1.0, -0.51, 30.51, 31.0, 1e300, -1e300, std::nan(""), double{INFINITY}})
+        EXPECT_FALSE(ReportOf(index).has_value()) << "index " << index;
+}
+
+TEST(TithiTitle, FortnightAndName) {
+    std::string titles;
+    for (int index : {0, 8, 13, 14, 15, 16, 29, -1, 30})
+        titles += TithiTitle(index) + '|';
+    EXPECT_EQ(titles, "Shukla Pratipada|Shukla Navami|Shukla Chaturdashi|Purnima|Krishna "
+                      "Pratipada|Krishna Dvitiya|Amavasya|||");
 }
 
 } // namespace
