@@ -2,8 +2,11 @@
 // a fake platform that records the messages.
 #include "support/MainWindowTest.h"
 
+#include <QAbstractButton>
 #include <QClipboard>
 #include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
 
 #include <cmath>
 #include <tuple>
@@ -25,6 +28,50 @@ protected:
     }
     QString text(const char* label) { return find<QLabel>(label)->text(); }
 };
+
+// The form opens on 1 January 1901, 0:00:00, with the input panel in front, and carries the texts
+// the user reads: every caption, placeholder and menu entry exactly as it is written.
+TEST_F(InputFormTest, OpensOnTheFirstDayOf1901WithItsTexts) {
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Kestrava v1.15"));
+    EXPECT_TRUE(inFront("fraMain"));
+    EXPECT_FALSE(inFront("fraResult"));
+    const std::tuple<const char*, int, const char*, const char*> lists[] = {
+        {"cboMonth", 12, "January", "December"},
+        {"cboDate", 31, "1", "31"},
+        {"cboYear", 150, "1901", "2050"},
+        {"cboHH", 24, "0", "23"},
+        {"cboMM", 60, "0", "59"},
+        {"cboSS", 60, "0", "59"}};
+    for (const auto& [name, count, first, last] : lists) {
+        const QComboBox* list = find<QComboBox>(name);
+        EXPECT_EQ(QStringList({QString::number(list->count()), list->currentText(),
+                               list->itemText(list->count() - 1)}),
+                  QStringList({QString::number(count), first, last}))
+            << name;
+    }
+
+    const char* const captions[][2] = {
+        {"lblLabel(0)", "Tithi Number"}, {"lblLabel(3)", "Tithi Lord"},
+        {"lblLabel(7)", "Tithi Type"},   {"lblResult(0)", "30"},
+        {"lblResult(1)", "Chaturdashi"}, {"lblResult(7)", "In-Auspicious"},
+        {"lblTZHelp", "TZ Help"}};
+    for (const auto& [name, caption] : captions)
+        EXPECT_EQ(text(name), QLatin1String(caption)) << name;
+    EXPECT_TRUE(
+        text("lblResult(8)").endsWith(QStringLiteral("welfare & happiness of the native.")));
+    EXPECT_EQ(find<QAbstractButton>("cmdBrowser")->text(),
+              QStringLiteral("Click Here To Find Latitude && Longitude"));
+
+    QStringList menus;
+    for (QAction* top : window.menuBar()->actions()) {
+        menus << top->text();
+        for (QAction* entry : top->menu()->actions())
+            menus << (entry->isSeparator() ? QStringLiteral("-") : entry->text());
+    }
+    EXPECT_EQ(menus,
+              QStringList({"&File", "&Calculate", "&Help", "&Online Help", "&Visit Us Online", "-",
+                           "Check for Software &Update", "-", "&About Software"}));
+}
 
 TEST_F(InputFormTest, TabMovesThroughTheInputsInTheOrderOfTheForm) {
     box("txtName")->setFocus();

@@ -8,6 +8,7 @@
 #include <QCheckBox>
 #include <QListWidget>
 #include <QPushButton>
+#include <cmath>
 #include <iterator>
 #include <memory>
 
@@ -59,29 +60,94 @@ TEST(TimeZonePicker, ListsEveryRowAndWritesItsValuesWhenChosen) {
     }
 }
 
-// Rows of the published table, with the offset's sign reversed and the half hours in minutes of
-// the same sign ("Indian Time, IST, +5.3" is five and a half hours east).
+// The published table of zones, typed out on its own: each row's text, and the values that follow
+// from its offset: the sign reversed, whole hours, a half hour as 30 minutes of the same sign;
+// "Indian Time, IST, +5.3" is five and a half hours east.
 TEST(TimeZonePicker, TheZoneTableHoldsThePublishedRows) {
-    const struct {
-        int row;
-        const char* text;
-        int hours, minutes;
-    } rows[] = {
-        {0, "Alaska/Hawaii Daylight Time,AHDT,-9.0", 9, 0},
-        {5, "Australian Central Daylight Time,ACDT,+10.5", -10, -30},
-        {11, "Azores Time, AT, -2.0", 2, 0},
-        {29, "Greenwich Mean Time,GMT,0.0", 0, 0},
-        {31, "Hawaiian Daylight Time,HDT,-9.5", 9, 30},
-        {34, "Indian Time, IST, +5.3", -5, -30},
-        {46, "New Zealand Std Summer Time,NZST,+13.0", -13, 0},
-        {50, "Newfoundland Standard Time,NST,-3.5", 3, 30},
-        {52, "North Sumatra Time,NST,+6.5", -6, -30},
-        {70, "Yukon War Time,YWT,-8.0", 8, 0},
+    const char* const published[] = {
+        "Alaska/Hawaii Daylight Time,AHDT,-9.0",
+        "Alaska/Hawaii Standard Time,AHST,-10.0",
+        "Alaska/Hawaii War Time,AHWT,-9.0",
+        "Atlantic Standard Time,AST,-4.0",
+        "Atlantic War Time,AWT,-3.0",
+        "Australian Central Daylight Time,ACDT,+10.5",
+        "Australian Central Standard Time,ACST,+9.5",
+        "Australian Eastern Daylight Time,AEDT,+11.0",
+        "Australian Eastern Standard Time,AEST,+10.0",
+        "Australian Western Daylight Time,AWDT,+9.0",
+        "Australian Western Standard Time,AWST,+8.0",
+        "Azores Time, AT, -2.0",
+        "Baghdad Time, BAT, +3.0",
+        "Bering Standard Time,BET,-11.0",
+        "Brazil Zone 2,BZT2,-3.0",
+        "British Double Summer Time,BDST,+2.0",
+        "British Summer Time,BST,+1.0",
+        "British War Time,BWT,+2.0",
+        "Central Daylight Time,CDT,-5.0",
+        "Central European Daylight,CED,+2.0",
+        "Central European Time,CET,+1.0",
+        "Central Standard Time,CST,-6.0",
+        "Central War Time,CWT,-5.0",
+        "China Coast Time,CCT,+8.0",
+        "Eastern Daylight Time,EDT,-4.0",
+        "Eastern European Daylight Time,EED,+3.0",
+        "Eastern European Time,EET,+2.0",
+        "Eastern Standard Time,EST,-5.0",
+        "Eastern War Time,EWT,-4.0",
+        "Greenwich Mean Time,GMT,0.0",
+        "Guam Standard Time,GST,+10.0",
+        "Hawaiian Daylight Time,HDT,-9.5",
+        "Hawaiian Standard Time,HST,-10.5",
+        "Hawaiian War Time,HWT,-9.5",
+        "Indian Time, IST, +5.3",
+        "Int'l Date Line East,IDLE,+12.0",
+        "Int'l Date Line West,IDLW,-12.0",
+        "Iran Time, IT, +3.5",
+        "Japan Standard Time,JST,+9.0",
+        "Java Time, JT, +7.5",
+        "Middle European Daylight Time,MED,+2.0",
+        "Middle European Time,MET,+1.0",
+        "Moluccas Time, MT, +8.5",
+        "Mountain Daylight Time,MDT,-6.0",
+        "Mountain Standard Time,MST,-7.0",
+        "Mountain War Time,MWT,-6.0",
+        "New Zealand Std Summer Time,NZST,+13.0",
+        "New Zealand Std Time,NZT,+12.0",
+        "New Zealand Summer Time,NZS,+12.5",
+        "New Zealand Time,NZ,+11.5",
+        "Newfoundland Standard Time,NST,-3.5",
+        "Nome Time, NT, -11.0",
+        "North Sumatra Time,NST,+6.5",
+        "Pacific Daylight Time,PDT,-7.0",
+        "Pacific Standard Time,PST,-8.0",
+        "Pacific War Time,PWT,-7.0",
+        "South Australia Daylight Time,SAD,+10.5",
+        "South Australia Daylight Time,SDT,+10.5",
+        "South Australia Standard Time,SAST,+9.5",
+        "South Australia Standard Time,SAT,+9.5",
+        "South Sumatra Time,SST,+7.0",
+        "Universal Time, UT, 0.0",
+        "USSR Zone 10,UZ10,+11.0",
+        "USSR Zone 3,USZ3,+4.0",
+        "USSR Zone 4,USZ4,+5.0",
+        "USSR Zone 5,USZ5,+6.0",
+        "USSR Zone 6,USZ6,+7.0",
+        "West Africa Time,WAT,-1.0",
+        "Yukon Daylight Time,YDT,-8.0",
+        "Yukon Standard Time,YST,-9.0",
+        "Yukon War Time,YWT,-8.0",
     };
-    for (const auto& r : rows) {
-        EXPECT_EQ(TimeZoneRows[r.row].text, r.text) << r.row;
-        EXPECT_EQ(TimeZoneRows[r.row].hours, r.hours) << r.text;
-        EXPECT_EQ(TimeZoneRows[r.row].minutes, r.minutes) << r.text;
+    ASSERT_EQ(std::size(published), std::size(TimeZoneRows));
+    for (std::size_t row = 0; row < std::size(published); ++row) {
+        const QString text = QLatin1String(published[row]);
+        EXPECT_EQ(TimeZoneRows[row].text, published[row]) << row;
+        const QString offset = text.section(QLatin1Char(','), -1).trimmed();
+        const double hoursEast = offset == QStringLiteral("+5.3") ? 5.5 : offset.toDouble();
+        const int hours = -static_cast<int>(hoursEast);
+        const int minutes =
+            -static_cast<int>(std::lround((hoursEast - static_cast<int>(hoursEast)) * 60));
+        EXPECT_EQ(TimeZoneRows[row].hours, hours) << published[row];
+        EXPECT_EQ(TimeZoneRows[row].minutes, minutes) << published[row];
     }
 }
 
