@@ -51,6 +51,16 @@ double Normalize360(double angle) {
     return rest == 0 ? 0.0 : rest + 360;
 }
 
+double Signed180(double degrees) {
+    double x = std::fmod(degrees, 360.0);
+    if (x > 180) {
+        x -= 360;
+    } else if (x <= -180) {
+        x += 360;
+    }
+    return x;
+}
+
 double SolveKepler(double meanAnomaly, double eccentricity, double tolerance) {
     const double m = meanAnomaly * DegToRadFactor;
     const double tol = tolerance * DegToRadFactor;

@@ -11,10 +11,15 @@
 // steps would never end).
 double Normalize360(double angle);
 
+// Signed180: an angle brought into -180 ... 180 degrees, -180 excluded: how far one direction
+// lies from another, whichever way round is shorter.
+double Signed180(double degrees);
+
 // SolveKepler: the eccentric anomaly, from Kepler's equation M = E - e sin E by Newton's method.
 //   meanAnomaly   M, degrees
 //   eccentricity  e, 0 <= e < 1
-//   tolerance     degrees; iteration stops once a correction is smaller than this
+//   tolerance     degrees; iteration stops once a correction is smaller than this (or after
+//                 100 steps, which an orbit as round as the Earth's never needs)
 // Returns E in radians.
 double SolveKepler(double meanAnomaly, double eccentricity, double tolerance);
 

@@ -45,17 +45,6 @@ double Normalize0To360(double degrees) {
     return x < 0 ? x + 360 : x;
 }
 
-// Brings an angle into -180 ... 180 degrees.
-double Signed180(double degrees) {
-    double x = std::fmod(degrees, 360.0);
-    if (x > 180) {
-        x -= 360;
-    } else if (x <= -180) {
-        x += 360;
-    }
-    return x;
-}
-
 double GreenwichMeanSiderealTime(double jd) {
     const double d = jd - 2451545.0;
     const double t = d / 36525;

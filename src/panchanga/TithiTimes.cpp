@@ -10,18 +10,6 @@
 
 namespace {
 
-// An angle brought into -180 ... 180 degrees: how far the elongation still lies from a target,
-// whichever side of the conjunction the two fall.
-double Signed180(double degrees) {
-    double x = std::fmod(degrees, 360.0);
-    if (x > 180) {
-        x -= 360;
-    } else if (x <= -180) {
-        x += 360;
-    }
-    return x;
-}
-
 // The elongation grows between about 10 and 15 degrees a day; a secant slope outside these
 // bounds comes from a step too small to measure it, and the last good slope is kept.
 constexpr double SlowestRate = 5;
