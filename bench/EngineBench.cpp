@@ -1,5 +1,6 @@
 // Benchmarks of the engine: a whole tithi computation, the Moon, the Sun, and a batch of
 // 10,000 moments through the command-line tool's parser, engine steps and JSON output.
+#include "RandomMoments.h"
 #include "TithiCli.h"
 #include "ephemeris/Ephemeris.h"
 #include "panchanga/Moon.h"
@@ -17,30 +18,6 @@ namespace {
 
 // Random moments and places of 1901 ... 2050, the same on every run.
 using Moment = MomentInputs;
-
-std::vector<Moment> RandomMoments(std::size_t count) {
-    std::mt19937 random(2451545);
-    auto between = [&](int low, int high) {
-        return std::uniform_int_distribution<int>(low, high)(random);
-    };
-    std::vector<Moment> moments;
-    for (std::size_t i = 0; i < count; ++i) {
-        Moment m;
-        m.Year = between(1901, 2050);
-        m.Month = between(1, 12);
-        m.Day = between(1, 28);
-        m.Hour = between(0, 23);
-        m.Minute = between(0, 59);
-        m.ZoneHour = between(0, 13);
-        m.ZoneMinute = between(0, 59);
-        m.LonDeg = between(0, 179);
-        m.LonMin = between(0, 59);
-        m.LonEast = between(0, 1) == 1;
-        m.Dst = between(0, 3) == 0;
-        moments.push_back(m);
-    }
-    return moments;
-}
 
 std::vector<double> RandomJulianDays(std::size_t count) {
     std::mt19937 random(2451545);

@@ -1,6 +1,7 @@
 // Benchmarks of the begin and end of a tithi: the search for one moment, the whole day of a
 // moment (begin, end, sunrise, karana), one sunrise, and a year of tithis through the
 // command-line tool's almanac.
+#include "RandomMoments.h"
 #include "TithiCli.h"
 #include "ephemeris/Ephemeris.h"
 #include "panchanga/Sunrise.h"
@@ -17,26 +18,12 @@
 
 namespace {
 
-// Random moments and places of 1901 ... 2050 as the window prepares them, the same on every run.
+// Random moments and places, prepared as the window prepares them.
 std::vector<CalculationRecord> RandomRecords(std::size_t count) {
-    std::mt19937 random(2451545);
-    auto between = [&](int low, int high) {
-        return static_cast<std::int16_t>(std::uniform_int_distribution<int>(low, high)(random));
-    };
     std::vector<CalculationRecord> records(count);
-    for (CalculationRecord& rec : records) {
-        rec.BirthYear = between(1901, 2050);
-        rec.BirthMonth = between(1, 12);
-        rec.BirthDay = between(1, 28);
-        rec.BirthHour = between(0, 23);
-        rec.BirthMinute = between(0, 59);
-        rec.ZoneHour = between(0, 13);
-        rec.ZoneMinute = between(0, 59);
-        rec.LonDeg = between(0, 179);
-        rec.LonEast = ToFlag(between(0, 1) == 1);
-        rec.LatDeg = between(0, 60);
-        rec.LatSouth = ToFlag(between(0, 1) == 1);
-        PrepareMoment(rec);
+    const std::vector<MomentInputs> moments = RandomMoments(count);
+    for (std::size_t k = 0; k < count; ++k) {
+        PrepareMomentOf(records[k], moments[k]);
     }
     return records;
 }

@@ -424,14 +424,6 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
             return true;
         }
     }
-    // A shortcut such as Ctrl+V would otherwise act before the filter sees the key.
-    if (event->type() == QEvent::ShortcutOverride && IsNumericBox(watched)) {
-        const std::optional<int> code = TypedCharacterCode(static_cast<QKeyEvent*>(event));
-        if (code && *code < 32 && *code != 8) {
-            event->accept();
-            return true;
-        }
-    }
     return QMainWindow::eventFilter(watched, event);
 }
 
