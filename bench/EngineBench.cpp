@@ -2,10 +2,10 @@
 // 10,000 moments through the command-line tool's parser, engine steps and JSON output.
 #include "RandomMoments.h"
 #include "TithiCli.h"
-#include "ephemeris/Ephemeris.h"
-#include "panchanga/Moon.h"
-#include "panchanga/Sun.h"
-#include "panchanga/Tithi.h"
+#include "engine/PrepareMoment.h"
+#include "engine/Moon.h"
+#include "engine/Sun.h"
+#include "engine/Tithi.h"
 
 #include <benchmark/benchmark.h>
 

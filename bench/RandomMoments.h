@@ -1,7 +1,7 @@
 // Random moments and places of 1901 ... 2050 as the form takes them, the same on every run.
 #pragma once
 
-#include "ephemeris/Ephemeris.h"
+#include "engine/PrepareMoment.h"
 
 #include <random>
 #include <vector>

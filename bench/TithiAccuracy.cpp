@@ -1,11 +1,11 @@
 // kestrava_accuracy: the engine's Moon, Sun and elongation over 1901 ... 2050, the instants of
 // its tithi transitions and its sunrises, against the Swiss Ephemeris, with the time each side
 // takes per moment. The Swiss Ephemeris is linked into this program alone.
-#include "panchanga/Moon.h"
-#include "panchanga/Sun.h"
-#include "panchanga/Sunrise.h"
-#include "panchanga/TimeScales.h"
-#include "panchanga/TithiTimes.h"
+#include "engine/Moon.h"
+#include "engine/Sun.h"
+#include "engine/Sunrise.h"
+#include "engine/TimeScales.h"
+#include "engine/TithiTimes.h"
 
 #include <swephexp.h>
 

@@ -3,11 +3,11 @@
 // command-line tool's almanac.
 #include "RandomMoments.h"
 #include "TithiCli.h"
-#include "ephemeris/Ephemeris.h"
-#include "panchanga/Sunrise.h"
-#include "panchanga/Tithi.h"
-#include "panchanga/TithiDay.h"
-#include "panchanga/TithiTimes.h"
+#include "engine/PrepareMoment.h"
+#include "engine/Sunrise.h"
+#include "engine/Tithi.h"
+#include "engine/TithiDay.h"
+#include "engine/TithiTimes.h"
 
 #include <benchmark/benchmark.h>
 

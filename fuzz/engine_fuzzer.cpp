@@ -3,12 +3,12 @@
 // engine must answer in bounded time with a tithi index of 0 ... 29, or -1 where the moment
 // lies beyond its theories, and a longitude in 0 ... 360 or not a number.
 #include "FuzzInput.h"
-#include "app/CalculationRecord.h"
-#include "ephemeris/Ephemeris.h"
-#include "panchanga/Moon.h"
-#include "panchanga/Sun.h"
-#include "panchanga/Tithi.h"
-#include "panchanga/TithiReport.h"
+#include "engine/CalculationRecord.h"
+#include "engine/PrepareMoment.h"
+#include "engine/Moon.h"
+#include "engine/Sun.h"
+#include "engine/Tithi.h"
+#include "engine/TithiReport.h"
 
 #include <cmath>
 #include <cstdlib>

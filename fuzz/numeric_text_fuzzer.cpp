@@ -1,6 +1,6 @@
 // Fuzzes the conversion of the form's numeric texts: any text either converts to a 16-bit
 // integer that reads back the same, or is refused.
-#include "app/NumericText.h"
+#include "engine/NumericText.h"
 
 #include <cstdint>
 #include <cstdlib>

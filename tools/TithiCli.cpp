@@ -2,11 +2,11 @@
 // and writing the result.
 #include "TithiCli.h"
 
-#include "app/CalculationRecord.h"
-#include "ephemeris/Ephemeris.h"
-#include "panchanga/Karana.h"
-#include "panchanga/Tithi.h"
-#include "panchanga/TithiDay.h"
+#include "engine/CalculationRecord.h"
+#include "engine/PrepareMoment.h"
+#include "engine/Karana.h"
+#include "engine/Tithi.h"
+#include "engine/TithiDay.h"
 
 #include <charconv>
 #include <cmath>

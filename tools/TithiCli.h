@@ -2,8 +2,8 @@
 // one moment through the engine, and the text, JSON and CSV output. Free of Qt.
 #pragma once
 
-#include "ephemeris/Ephemeris.h"
-#include "panchanga/TithiReport.h"
+#include "engine/PrepareMoment.h"
+#include "engine/TithiReport.h"
 
 #include <iosfwd>
 #include <optional>

@@ -1,6 +1,6 @@
 // Kestrava, the tithi calculator: the program's entry.
-#include "app/QtPlatform.h"
-#include "app/Startup.h"
+#include "platform/QtPlatform.h"
+#include "ui/Startup.h"
 
 #include <QApplication>
 

@@ -2,7 +2,7 @@
 // answers Yes/No as the test says, and keeps a clock the test sets.
 #pragma once
 
-#include "app/Platform.h"
+#include "platform/Platform.h"
 #include "support/QtPrinters.h"
 
 #include <QMap>

@@ -2,8 +2,8 @@
 // and the focus.
 #pragma once
 
-#include "app/CalculationRecord.h"
-#include "app/frmMain.h"
+#include "engine/CalculationRecord.h"
+#include "ui/frmMain.h"
 #include "support/FakePlatform.h"
 
 #include <QAction>

@@ -2,7 +2,7 @@
 // moment as failure messages print it.
 #pragma once
 
-#include "ephemeris/Ephemeris.h"
+#include "engine/PrepareMoment.h"
 
 #include <ostream>
 

@@ -1,0 +1,87 @@
+// The tithi driver: from the moment in the record to the Julian day in Terrestrial Time, the
+// two longitudes and the tithi index.
+#include "engine/Tithi.h"
+
+#include "engine/LunarSeries.h"
+#include "engine/Moon.h"
+#include "engine/Sun.h"
+
+#include <cmath>
+#include <iterator>
+
+static_assert(std::size(MainLunarSeries) < MainTermSlots, "the main series fits the record");
+static_assert(std::size(MinorLunarSeries) < MinorTermSlots, "the minor series fits the record");
+
+void FillLunarTables(CalculationRecord& rec) {
+    for (std::size_t i = 0; i < std::size(MainLunarSeries); ++i) {
+        const LunarTerm& term = MainLunarSeries[i];
+        rec.MainTermL[i] = term.L;
+        rec.MainTermLs[i] = term.Ls;
+        rec.MainTermF[i] = term.F;
+        rec.MainTermD[i] = term.D;
+        rec.MainTermCoef[i] = term.Coef;
+    }
+    for (std::size_t i = 0; i < std::size(MinorLunarSeries); ++i) {
+        const LunarTerm& term = MinorLunarSeries[i];
+        rec.MinorTermCoef[i] = term.Coef;
+        rec.MinorTermL[i] = term.L;
+        rec.MinorTermLs[i] = term.Ls;
+        rec.MinorTermF[i] = term.F;
+        rec.MinorTermD[i] = term.D;
+    }
+}
+
+TithiStep TithiOfLongitudes(double moon, double sun) {
+    if (moon < sun) {
+        moon = moon + 360;
+    }
+    TithiStep step;
+    step.Elongation = moon - sun;
+    if (step.Elongation >= 360) {
+        // Only 360 itself reaches here: a full turn is the conjunction, where the first tithi
+        // of the bright fortnight begins.
+        step.Elongation = 0;
+    }
+    const double steps = std::floor(step.Elongation / 12);
+    // Longitudes outside 0 ... 360 (or not numbers) have no tithi: -1, which no report shows.
+    step.Index = steps >= 0 && steps < 30 ? static_cast<int>(steps) : -1;
+    return step;
+}
+
+TithiMoment EvaluateTithiMoment(const CalculationRecord& rec) {
+    TithiMoment m;
+    m.JulianDay0 = JulianDayOfDate(rec.DateMonth, rec.DateDay, rec.DateYear);
+    // The hemisphere rule: east of Greenwich the zone is ahead of Universal Time, west of it
+    // (and on the meridian itself) behind. The hours are not folded into 0 ... 24: the Julian
+    // day carries the moment into the previous or the next day.
+    if (rec.Longitude < 0) {
+        m.UniversalHours = rec.LocalHours - rec.ZoneHours;
+    } else {
+        m.UniversalHours = rec.LocalHours + rec.ZoneHours;
+    }
+    m.JulianDayUT = m.JulianDay0 + m.UniversalHours / 24;
+    m.DateUT = CalendarDateOfJulianDay(m.JulianDayUT);
+    m.DeltaTHours = DeltaTForDate(m.JulianDayUT, m.DateUT);
+    m.JulianDayTT = m.JulianDayUT + m.DeltaTHours / 24;
+    // Both theories take the nutation at the same instant: evaluate it once.
+    const double nutation = NutationInLongitude(m.JulianDayTT);
+    m.Moon = MoonLongitude(m.JulianDayTT, nutation);
+    m.Sun = SunApparentLongitude(m.JulianDayTT, nutation);
+    m.Tithi = TithiOfLongitudes(m.Moon, m.Sun);
+    return m;
+}
+
+TithiMoment ComputeTithiMoment(CalculationRecord& rec) {
+    rec.TithiIndex = 1;
+    FillLunarTables(rec);
+    const TithiMoment m = EvaluateTithiMoment(rec);
+    rec.CalYear = m.DateUT.Year;
+    rec.CalMonth = m.DateUT.Month;
+    rec.CalDay = m.DateUT.Day;
+    rec.TithiIndex = m.Tithi.Index;
+    return m;
+}
+
+void ComputeTithi(CalculationRecord& rec) {
+    ComputeTithiMoment(rec);
+}

@@ -1,0 +1,105 @@
+// The web pages of the software and its maker, the update reminder and the shutdown routine.
+#include "ui/modHelp.h"
+
+#include "platform/Platform.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QPointer>
+#include <QWidget>
+
+namespace {
+
+constexpr qint64 ReminderIntervalDays = 14;
+
+// Two sentences parted by a carriage return (character 13).
+const QString UpdateReminderMessage =
+    QStringLiteral("There maybe an update to this software available") + QChar(13) +
+    QStringLiteral("Do you want to check for an update?");
+
+} // namespace
+
+QString OnlineHelpAddress() {
+    return QStringLiteral(KESTRAVA_SOFTWARE_HOST "/kestrava-help.html");
+}
+
+QString DownloadPageAddress() {
+    return QStringLiteral(KESTRAVA_SOFTWARE_HOST "/download-kestrava.html");
+}
+
+QString HomePageAddress() {
+    return QStringLiteral(KESTRAVA_MAKER_HOME);
+}
+
+void OpenOnlineHelp(Platform& platform) {
+    platform.openAddress(OnlineHelpAddress());
+}
+
+void OpenDownloadPage(Platform& platform) {
+    platform.openAddress(DownloadPageAddress());
+}
+
+void OpenHomePage(Platform& platform) {
+    platform.openAddress(HomePageAddress());
+}
+
+QString ReminderApplicationName() {
+    return QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
+}
+
+QString ReminderDateText(const QDateTime& moment) {
+    return moment.toString(Qt::ISODate);
+}
+
+QDateTime ReminderDateFromText(const QString& text) {
+    return QDateTime::fromString(text.trimmed(), Qt::ISODate);
+}
+
+void RemindOfUpdate(Platform& platform) {
+    const QString application = ReminderApplicationName();
+    const QString section = QLatin1String(ReminderSection);
+    const QString key = QLatin1String(ReminderKey);
+    // The stored moment is kept to the second, so that it reads back equal.
+    auto now = [&platform] {
+        QDateTime moment = platform.currentDateTime();
+        moment.setTime(QTime(moment.time().hour(), moment.time().minute(), moment.time().second()));
+        return moment;
+    };
+
+    const QString stored = platform.readSetting(application, section, key);
+    if (stored.isEmpty()) {
+        // The first start on this account: remember it, say nothing.
+        platform.writeSetting(application, section, key, ReminderDateText(now()));
+        return;
+    }
+    const QDateTime last = ReminderDateFromText(stored);
+    if (!last.isValid())
+        return; // not a date: leave it as it is
+
+    // Calendar days from today to the stored date, negative when it lies in the past.
+    const qint64 days = platform.currentDateTime().date().daysTo(last.date());
+    if (days >= -ReminderIntervalDays && days <= ReminderIntervalDays)
+        return;
+
+    const Platform::MessageAnswer answer =
+        platform.showMessage(nullptr, UpdateReminderMessage, Platform::MessageIcon::Information,
+                             Platform::MessageButtons::YesNo);
+    // Whatever the answer, the next reminder is counted from now; the date is stored before the
+    // browser is asked for the download page.
+    platform.writeSetting(application, section, key, ReminderDateText(now()));
+    if (answer == Platform::MessageAnswer::Yes)
+        OpenDownloadPage(platform);
+}
+
+void EndProgram(Platform& platform) {
+    // Every window loaded now, in the order Qt lists them; closing one may delete another, and
+    // a window that refuses to close is left and the next one taken.
+    QList<QPointer<QWidget>> windows;
+    for (QWidget* window : QApplication::topLevelWidgets())
+        windows << window;
+    for (const QPointer<QWidget>& window : windows) {
+        if (window)
+            window->close();
+    }
+    platform.endProcess();
+}

@@ -1,0 +1,188 @@
+// The update reminder with a fake clock and settings store, once against the real settings file,
+// and the shutdown routine and start-up sequence around it.
+#include "platform/QtPlatform.h"
+#include "ui/Startup.h"
+#include "ui/modHelp.h"
+#include "support/FakePlatform.h"
+
+#include <QCloseEvent>
+#include <QFile>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+const QString DownloadPage = QStringLiteral(KESTRAVA_SOFTWARE_HOST "/download-kestrava.html");
+const QString ReminderText = QStringLiteral("There maybe an update to this software available") +
+                             QChar(13) + QStringLiteral("Do you want to check for an update?");
+// Under the executable's name, section "Settings", key "Duration".
+const QString Key = QStringLiteral("ui_tests/Settings/Duration");
+
+// The fake platform, noting what the settings store held when the browser was asked for a page.
+class ReminderPlatform : public FakePlatform {
+public:
+    QStringList storedWhenOpened;
+    bool openAddress(const QString& address) override {
+        storedWhenOpened << settings.value(Key);
+        return FakePlatform::openAddress(address);
+    }
+};
+
+// Today is 15 January 2026, 09:30:15; only the calendar days count, not the hours, either way:
+// 14 days before or ahead brings no reminder, 15 do (under 15 x 24 hours, or ahead when the clock
+// was set back). A stored text that reads as no date is left alone.
+TEST(RemindOfUpdate, ComesWhenTheStoredDateIsMoreThanFourteenCalendarDaysAway) {
+    const QString today = QStringLiteral("2026-01-15T09:30:15");
+    auto remind = [](const char* stored, Platform::MessageAnswer answer) {
+        auto platform = std::make_unique<ReminderPlatform>();
+        platform->now = QDateTime(QDate(2026, 1, 15), QTime(9, 30, 15, 987));
+        platform->answer = answer;
+        if (stored)
+            platform->settings[Key] = QLatin1String(stored);
+        RemindOfUpdate(*platform);
+        EXPECT_EQ(platform->settings.keys(), QStringList{Key});
+        return platform;
+    };
+    // The first start stores today, to the second, and says nothing.
+    for (const char* stored : {static_cast<const char*>(nullptr), ""}) {
+        const auto platform = remind(stored, Platform::MessageAnswer::Yes);
+        EXPECT_EQ(platform->settings.value(Key), today);
+        EXPECT_TRUE(platform->messages.isEmpty());
+        EXPECT_TRUE(platform->openedAddresses.isEmpty());
+    }
+    for (const char* stored :
+         {"2026-01-15T09:30:15", "2026-01-01T00:00:00", "2026-01-01T23:59:59",
+          "2026-01-29T23:59:59", "abc", "15/01/2026 09:30:15", "2026-13-40T99:00:00", " "}) {
+        const auto platform = remind(stored, Platform::MessageAnswer::Yes);
+        EXPECT_EQ(platform->settings.value(Key), QLatin1String(stored));
+        EXPECT_TRUE(platform->messages.isEmpty()) << stored;
+        EXPECT_TRUE(platform->openedAddresses.isEmpty()) << stored;
+    }
+    // A reminder stores today first; Yes then opens the download page.
+    for (const char* stored : {"2025-12-31T23:59:59", "2025-12-31T00:00:00", "2024-02-29T12:00:00",
+                               "2026-01-30T00:00:00", "2031-07-01T08:00:00"}) {
+        for (const bool yes : {true, false}) {
+            SCOPED_TRACE(std::string(stored) + (yes ? ", Yes" : ", No"));
+            const auto platform =
+                remind(stored, yes ? Platform::MessageAnswer::Yes : Platform::MessageAnswer::No);
+            ASSERT_EQ(platform->messageTexts(), QStringList{ReminderText});
+            EXPECT_EQ(platform->messages[0].icon, Platform::MessageIcon::Information);
+            EXPECT_EQ(platform->messages[0].buttons, Platform::MessageButtons::YesNo);
+            EXPECT_EQ(platform->settings.value(Key), today);
+            EXPECT_EQ(platform->openedAddresses, yes ? QStringList{DownloadPage} : QStringList());
+            EXPECT_EQ(platform->storedWhenOpened, yes ? QStringList{today} : QStringList());
+        }
+    }
+}
+
+// The real settings store in a folder of the test's own, with the clock, the message boxes and
+// the browser stood in for.
+class RealSettingsPlatform : public FakePlatform {
+public:
+    QtPlatform real;
+    QString readSetting(const QString& application, const QString& section,
+                        const QString& key) override {
+        return real.readSetting(application, section, key);
+    }
+    void writeSetting(const QString& application, const QString& section, const QString& key,
+                      const QString& value) override {
+        real.writeSetting(application, section, key, value);
+    }
+};
+
+TEST(RemindOfUpdate, WorksOnTheRealSettingsFile) {
+    QTemporaryDir home;
+    ASSERT_TRUE(home.isValid());
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, home.path());
+    QFile file(home.filePath(QStringLiteral("ui_tests/ui_tests.ini")));
+    auto fileText = [&file] {
+        file.open(QIODevice::ReadOnly);
+        const QString text = QString::fromUtf8(file.readAll());
+        file.close();
+        return text;
+    };
+    auto write = [&file](const char* text) {
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(text);
+        file.close();
+    };
+
+    RealSettingsPlatform platform; // today is 15 January 2026, 09:30:15
+    RemindOfUpdate(platform);
+    EXPECT_EQ(platform.messages.size(), 0);
+    EXPECT_TRUE(fileText().contains(QStringLiteral("[Settings]\nDuration=2026-01-15T09:30:15")))
+        << fileText().toStdString();
+
+    // Sixteen days later, under another locale, the stored date reads back and the reminder
+    // comes.
+    const QLocale before;
+    QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
+    platform.now = QDateTime(QDate(2026, 1, 31), QTime(18, 5, 1));
+    RemindOfUpdate(platform);
+    QLocale::setDefault(before);
+    EXPECT_EQ(platform.messages.size(), 1);
+    EXPECT_EQ(platform.openedAddresses, QStringList{DownloadPage});
+    EXPECT_TRUE(fileText().contains(QStringLiteral("Duration=2026-01-31T18:05:01")))
+        << fileText().toStdString();
+
+    // A date edited by hand into the file is what counts next. (The store notices a change by
+    // the file's time and size; this edit may fall within the same second as the last write, so
+    // it changes the size.)
+    write("[Settings]\nDuration=2025-06-01T07:00:00\n\n");
+    RemindOfUpdate(platform);
+    EXPECT_EQ(platform.messages.size(), 2);
+
+    // A text that is no date, commas and all, quoted or not, stays as it is and brings no
+    // message.
+    for (const char* text : {"Duration=\"Monday, 1 June 2025\"", "Duration=Monday, 1 June 2025"}) {
+        write(QByteArray("[Settings]\n") + text + '\n');
+        RemindOfUpdate(platform);
+        EXPECT_EQ(platform.messages.size(), 2) << text;
+        EXPECT_TRUE(fileText().contains(QLatin1String(text))) << fileText().toStdString();
+    }
+}
+
+TEST(EndProgram, ClosesEveryWindowPassingOverOneThatRefusesThenEndsTheProcess) {
+    class Refusing : public QWidget {
+    protected:
+        void closeEvent(QCloseEvent* event) override { event->ignore(); }
+    };
+    QWidget first, last;
+    Refusing refusing;
+    auto* deletedOnClose = new QWidget;
+    deletedOnClose->setAttribute(Qt::WA_DeleteOnClose);
+    QPointer<QWidget> deleted(deletedOnClose);
+    for (QWidget* window : {&first, static_cast<QWidget*>(&refusing), deletedOnClose, &last})
+        window->show();
+
+    FakePlatform platform;
+    EndProgram(platform);
+    EXPECT_FALSE(first.isVisible());
+    EXPECT_TRUE(refusing.isVisible());
+    EXPECT_TRUE(QTest::qWaitFor([&deleted] { return deleted.isNull(); }));
+    EXPECT_FALSE(last.isVisible());
+    EXPECT_EQ(platform.endProcessCalls, 1);
+}
+
+// With an instance running, the start-up says so, runs no reminder and shows no main window.
+TEST(Startup, ASecondInstanceSaysSoAndEndsWithoutAWindow) {
+    FakePlatform platform;
+    platform.previousInstance = true;
+    bool mainWindowShown = false;
+    platform.whileMessageShown = [&] {
+        for (const QWidget* window : QApplication::topLevelWidgets())
+            mainWindowShown |= window->objectName() == QStringLiteral("frmMain");
+    };
+    EXPECT_EQ(RunKestrava(*qApp, platform), 0);
+    ASSERT_EQ(platform.messageTexts(), QStringList{"Application is already running"});
+    EXPECT_EQ(platform.messages[0].icon, Platform::MessageIcon::Information);
+    EXPECT_EQ(platform.endProcessCalls, 1);
+    EXPECT_FALSE(mainWindowShown);
+    EXPECT_TRUE(platform.settings.isEmpty()) << "the reminder ran";
+}
+
+} // namespace
