@@ -1,6 +1,8 @@
 // Moment and place preparation: the working values of the moment from the record's inputs.
 #include "engine/PrepareMoment.h"
 
+#include "engine/CivilClock.h"
+
 void PrepareMoment(CalculationRecord& rec) {
     rec.DegToRad = DegToRadFactor;
     rec.RadToDeg = RadToDegFactor;
@@ -17,15 +19,9 @@ void PrepareMoment(CalculationRecord& rec) {
         rec.Longitude = -rec.Longitude;
     }
 
-    // The zone is a magnitude. Daylight saving sets the clock an hour ahead on either side of
-    // Greenwich: the magnitude grows in the east and shrinks in the west (the hemisphere rule;
-    // longitude 0 counts as west).
+    // The zone is a magnitude; daylight saving moves it by the hemisphere rule.
     if (rec.DstFlag != FlagFalse) {
-        if (rec.Longitude < 0) {
-            rec.ZoneHours = rec.ZoneHours + 1;
-        } else {
-            rec.ZoneHours = rec.ZoneHours - 1;
-        }
+        rec.ZoneHours = ZoneHoursWithDaylightSaving(rec.ZoneHours, rec.Longitude);
     }
 }
 

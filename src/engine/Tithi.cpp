@@ -2,6 +2,7 @@
 // two longitudes and the tithi index.
 #include "engine/Tithi.h"
 
+#include "engine/CivilClock.h"
 #include "engine/LunarSeries.h"
 #include "engine/Moon.h"
 #include "engine/Sun.h"
@@ -51,14 +52,9 @@ TithiStep TithiOfLongitudes(double moon, double sun) {
 TithiMoment EvaluateTithiMoment(const CalculationRecord& rec) {
     TithiMoment m;
     m.JulianDay0 = JulianDayOfDate(rec.DateMonth, rec.DateDay, rec.DateYear);
-    // The hemisphere rule: east of Greenwich the zone is ahead of Universal Time, west of it
-    // (and on the meridian itself) behind. The hours are not folded into 0 ... 24: the Julian
-    // day carries the moment into the previous or the next day.
-    if (rec.Longitude < 0) {
-        m.UniversalHours = rec.LocalHours - rec.ZoneHours;
-    } else {
-        m.UniversalHours = rec.LocalHours + rec.ZoneHours;
-    }
+    // The hemisphere rule gives the clock's offset from the zone magnitude. The hours are not
+    // folded into 0 ... 24: the Julian day carries the moment into the previous or the next day.
+    m.UniversalHours = rec.LocalHours - ClockOffsetHours(rec.ZoneHours, rec.Longitude);
     m.JulianDayUT = m.JulianDay0 + m.UniversalHours / 24;
     m.DateUT = CalendarDateOfJulianDay(m.JulianDayUT);
     m.DeltaTHours = DeltaTForDate(m.JulianDayUT, m.DateUT);

@@ -2,6 +2,7 @@
 // way back from Terrestrial Time to the place's clock.
 #include "engine/TithiTimes.h"
 
+#include "engine/CivilClock.h"
 #include "engine/Moon.h"
 #include "engine/Sun.h"
 #include "engine/TimeScales.h"
@@ -132,7 +133,7 @@ double UniversalOfTerrestrial(double jde) {
 }
 
 double ClockOffsetHours(const CalculationRecord& rec) {
-    return rec.Longitude < 0 ? rec.ZoneHours : -rec.ZoneHours;
+    return ClockOffsetHours(rec.ZoneHours, rec.Longitude);
 }
 
 ClockReading ReadClock(double civilJd, ClockRounding rounding) {
