@@ -2,8 +2,8 @@
 // 10,000 moments through the command-line tool's parser, engine steps and JSON output.
 #include "RandomMoments.h"
 #include "TithiCli.h"
-#include "engine/PrepareMoment.h"
 #include "engine/Moon.h"
+#include "engine/PrepareMoment.h"
 #include "engine/Sun.h"
 #include "engine/Tithi.h"
 

@@ -5,7 +5,7 @@
 #include "engine/Sun.h"
 #include "engine/Sunrise.h"
 #include "engine/TimeScales.h"
-#include "engine/TithiTimes.h"
+#include "engine/Tithi.h"
 
 #include <swephexp.h>
 
@@ -237,8 +237,8 @@ void CompareSunrises() {
     auto start = Clock::now();
     for (std::size_t k = 0; k < cases.size(); ++k) {
         const Case& c = cases[k];
-        ours[k] = SunriseOnDate(c.Month, c.Day, c.Year, c.Offset, -c.Where.EastLongitude,
-                                c.Where.Latitude);
+        ours[k] = SunriseOnDate({c.Year, c.Month, c.Day}, {c.Where.EastLongitude, c.Where.Latitude},
+                                FixedOffsetClock(c.Offset));
     }
     auto middle = Clock::now();
     for (std::size_t k = 0; k < cases.size(); ++k) {
@@ -259,7 +259,7 @@ void CompareSunrises() {
     Differences byBand[3]; // |latitude| up to 30, 40 to 50, 60
     std::size_t compared = 0, disagreeOnRising = 0, disagreeOnTithi = 0;
     for (std::size_t k = 0; k < cases.size(); ++k) {
-        const bool weRise = ours[k].Kind == SunriseKind::Rises;
+        const bool weRise = ours[k].State == SunriseState::Rises;
         if (weRise != (swiss[k] != 0)) {
             ++disagreeOnRising;
             continue;

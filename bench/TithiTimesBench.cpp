@@ -7,7 +7,6 @@
 #include "engine/Sunrise.h"
 #include "engine/Tithi.h"
 #include "engine/TithiDay.h"
-#include "engine/TithiTimes.h"
 
 #include <benchmark/benchmark.h>
 
@@ -57,9 +56,8 @@ void SunriseOfOneDate(benchmark::State& state) {
     std::size_t i = 0;
     for (auto _ : state) {
         const CalculationRecord& rec = records[i++ % records.size()];
-        benchmark::DoNotOptimize(SunriseOnDate(rec.BirthMonth, rec.BirthDay, rec.BirthYear,
-                                               ClockOffsetHours(rec), rec.Longitude,
-                                               SignedLatitude(rec)));
+        benchmark::DoNotOptimize(SunriseOnDate({rec.BirthYear, rec.BirthMonth, rec.BirthDay},
+                                               PlaceOfRecord(rec), ClockOfRecord(rec)));
     }
 }
 BENCHMARK(SunriseOfOneDate)->Unit(benchmark::kMicrosecond);

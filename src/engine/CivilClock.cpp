@@ -1,6 +1,8 @@
-// The hemisphere rule, written once, and the resolution of a clock reading across a change of
-// offset.
+// The hemisphere rule, written once; the resolution of a clock reading across a change of
+// offset; and the readings of a clock to the second or minute.
 #include "engine/CivilClock.h"
+
+#include "engine/TimeScales.h"
 
 #include <cmath>
 
@@ -81,4 +83,57 @@ ResolvedReading ResolveReading(const CivilClock& clock, double civilJd) {
         resolved.LaterOffsetHours = later;
     }
     return resolved;
+}
+
+double UniversalOfCivil(const CivilClock& clock, double civilJd) {
+    const ResolvedReading resolved = ResolveReading(clock, civilJd);
+    if (resolved.OffsetHours) {
+        return civilJd - *resolved.OffsetHours / 24;
+    }
+    return resolved.Kind == ClockReadingKind::Gap ? resolved.ChangeJd : civilJd;
+}
+
+ClockReading ReadClock(double civilJd, ClockRounding rounding) {
+    if (!std::isfinite(civilJd)) {
+        return {};
+    }
+    // Whole days from the midnight that starts the civil day, and the seconds of that day.
+    double day = std::floor(civilJd + 0.5);
+    const double secondsOfDay = (civilJd + 0.5 - day) * 86400;
+    double seconds = 0;
+    switch (rounding) {
+    case ClockRounding::UpToSecond:
+        seconds = std::ceil(secondsOfDay);
+        break;
+    case ClockRounding::UpToMinute:
+        seconds = std::ceil(secondsOfDay / 60) * 60;
+        break;
+    case ClockRounding::NearestSecond:
+        seconds = std::round(secondsOfDay);
+        break;
+    case ClockRounding::NearestMinute:
+        seconds = std::round(secondsOfDay / 60) * 60;
+        break;
+    }
+    if (seconds >= 86400) {
+        seconds -= 86400;
+        day += 1;
+    }
+    const CalendarDate date = CalendarDateOfJulianDay(day); // noon of that civil day
+    const auto whole = static_cast<int>(seconds);
+    return {static_cast<int>(date.Year),
+            static_cast<int>(date.Month),
+            static_cast<int>(date.Day),
+            whole / 3600,
+            whole / 60 % 60,
+            whole % 60};
+}
+
+double CivilJulianDay(const ClockReading& reading) {
+    return JulianDayOfDate(reading.Month, reading.Day, reading.Year) +
+           (reading.Hour * 3600.0 + reading.Minute * 60.0 + reading.Second) / 86400;
+}
+
+double CivilJulianDayOfDate(const CivilDate& date) {
+    return JulianDayOfDate(date.Month, date.Day, date.Year);
 }

@@ -51,8 +51,7 @@ public:
     // longitude, west positive, through the hemisphere rule.
     static FixedOffsetClock FromZoneMagnitude(double zoneHours, double longitudeWestPositive,
                                               bool daylightSaving = false) {
-        return FixedOffsetClock(ClockOffsetHours(zoneHours, longitudeWestPositive),
-                                daylightSaving);
+        return FixedOffsetClock(ClockOffsetHours(zoneHours, longitudeWestPositive), daylightSaving);
     }
 
     double OffsetHoursAt(double) const override { return offsetHours_; }
@@ -97,3 +96,41 @@ ResolvedReading ResolveReading(const CivilClock& clock, double civilJd);
 inline double CivilJulianDayAt(const CivilClock& clock, double jd) {
     return jd + clock.OffsetHoursAt(jd) / 24;
 }
+
+// UniversalOfCivil: when a clock shows a reading.
+//   civilJd  the reading as a Julian day on the clock
+// Returns the Julian day in Universal Time of its first occurrence; for a reading the clock
+// skips, the instant at which the clock jumps past it (so that a date whose midnight is skipped
+// begins when its first minute is shown).
+double UniversalOfCivil(const CivilClock& clock, double civilJd);
+
+// A civil date.
+struct CivilDate {
+    int Year{}, Month{}, Day{};
+};
+
+// A reading of a clock, to the second.
+struct ClockReading {
+    int Year{}, Month{}, Day{};
+    int Hour{}, Minute{}, Second{};
+};
+
+// How an instant is read to a whole second or minute.
+enum class ClockRounding {
+    UpToSecond,    // the first whole second at or after the instant
+    UpToMinute,    // the first whole minute at or after the instant (seconds 0)
+    NearestSecond, // the nearest whole second
+    NearestMinute, // the nearest whole minute (seconds 0)
+};
+
+// ReadClock: an instant on the place's clock.
+//   civilJd   Julian day on the place's clock (Universal Time + offset / 24)
+//   rounding  as above
+// Returns the calendar date and the time of day; all zero for an instant that is not a number.
+ClockReading ReadClock(double civilJd, ClockRounding rounding);
+
+// CivilJulianDay: the Julian day of a reading of the place's clock (the inverse of ReadClock).
+double CivilJulianDay(const ClockReading& reading);
+
+// CivilJulianDayOfDate: the Julian day of the midnight that opens a date on the clock.
+double CivilJulianDayOfDate(const CivilDate& date);

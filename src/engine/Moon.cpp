@@ -2,7 +2,7 @@
 // series, and nutation.
 #include "engine/Moon.h"
 
-#include "engine/PrepareMoment.h"
+#include "engine/Angles.h"
 #include "engine/LunarSeries.h"
 #include "engine/Sun.h"
 

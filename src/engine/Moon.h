@@ -1,4 +1,13 @@
-// The longitude of the Moon.
+// The apparent longitude of the Moon.
+//
+// Source: E. W. Brown's lunar theory, abridged: Brown's mean elements of 1900 January 0.5 with
+// their long-period corrections, the 93 largest terms of the longitude with the eccentricity and
+// inclination factors, 27 smaller ones, 8 planetary terms, and the nutation in longitude (the
+// series as data in LunarSeries.h).
+// Accuracy over 1901-2050, against the Swiss Ephemeris 2.10 with its data files (every 1.9 days,
+// bench/TithiAccuracy.cpp): largest 5.1", 95 % within 2.8", median 0.8". The elongation of the
+// Moon from the Sun (both theories) comes within 15.5", so that a tithi begins or ends within
+// about half a minute (Terrestrial Time) of the modern ephemeris' instant.
 #pragma once
 
 // MoonLongitude: apparent geocentric ecliptic longitude of the Moon, referred to the mean

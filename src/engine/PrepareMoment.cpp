@@ -1,8 +1,6 @@
 // Moment and place preparation: the working values of the moment from the record's inputs.
 #include "engine/PrepareMoment.h"
 
-#include "engine/CivilClock.h"
-
 void PrepareMoment(CalculationRecord& rec) {
     rec.DegToRad = DegToRadFactor;
     rec.RadToDeg = RadToDegFactor;
@@ -41,4 +39,21 @@ void PrepareMomentOf(CalculationRecord& rec, const MomentInputs& inputs) {
     rec.LatSouth = ToFlag(inputs.LatSouth);
     rec.DstFlag = ToFlag(inputs.Dst);
     PrepareMoment(rec);
+}
+
+double SignedLatitude(const CalculationRecord& rec) {
+    const double latitude = rec.LatDeg + rec.LatMin / 60.0;
+    return rec.LatSouth != FlagFalse ? -latitude : latitude;
+}
+
+Place PlaceOfRecord(const CalculationRecord& rec) {
+    return PlaceOfRecordValues(rec.Longitude, SignedLatitude(rec));
+}
+
+double ClockOffsetHours(const CalculationRecord& rec) {
+    return ClockOffsetHours(rec.ZoneHours, rec.Longitude);
+}
+
+FixedOffsetClock ClockOfRecord(const CalculationRecord& rec) {
+    return FixedOffsetClock(ClockOffsetHours(rec), rec.DstFlag != FlagFalse);
 }

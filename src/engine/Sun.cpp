@@ -2,64 +2,14 @@
 // aberration and nutation.
 #include "engine/Sun.h"
 
-#include "engine/PrepareMoment.h"
-
 #include <cmath>
-#include <cstdint>
 
 namespace {
 
 // Pi as the theory writes it, for the test of an eccentric anomaly of half a turn.
 constexpr double HalfTurn = 3.14159265358979;
 
-double SinDeg(double degrees) {
-    return std::sin(degrees * DegToRadFactor);
-}
-double CosDeg(double degrees) {
-    return std::cos(degrees * DegToRadFactor);
-}
-
 } // namespace
-
-double Normalize360(double angle) {
-    if (angle >= 0 && angle <= 360) {
-        return angle; // also keeps -0.0, as the repeated steps would
-    }
-    if (!std::isfinite(angle)) {
-        return std::nan("");
-    }
-    // Below 2^53 every addition or subtraction of 360 is exact, so the repeated steps land on the
-    // exact remainder; only the last addition to a negative angle rounds. rest is that remainder,
-    // with the sign of angle and below 360 in size.
-    double rest = 0;
-    if (std::fabs(angle) < 0x1p52) {
-        // Whole turns, perhaps one too many when the quotient rounds up to a whole number; the
-        // product and the differences below are exact.
-        const double turns = static_cast<double>(static_cast<std::int64_t>(angle / 360));
-        rest = angle - turns * 360;
-        if (angle > 0 && rest < 0) {
-            rest = rest + 360;
-        } else if (angle < 0 && rest > 0) {
-            rest = rest - 360;
-        }
-    } else {
-        rest = std::fmod(angle, 360.0); // exact
-    }
-    if (angle > 360) {
-        return rest == 0 ? 360.0 : rest;
-    }
-    return rest == 0 ? 0.0 : rest + 360;
-}
-
-double Signed180(double degrees) {
-    double x = std::fmod(degrees, 360.0);
-    if (x > 180) {
-        x -= 360;
-    } else if (x <= -180) {
-        x += 360;
-    }
-    return x;
-}
 
 double SolveKepler(double meanAnomaly, double eccentricity, double tolerance) {
     const double m = meanAnomaly * DegToRadFactor;
@@ -74,30 +24,6 @@ double SolveKepler(double meanAnomaly, double eccentricity, double tolerance) {
         e = e + delta;
     }
     return e;
-}
-
-double NutationInLongitude(double jd) {
-    const double t = (jd - 2415020) / 36525;
-    const double t2 = t * t;
-    // Mean longitudes of the Sun and the Moon, mean anomalies of the Sun and the Moon, mean
-    // elongation of the Moon and longitude of the Moon's ascending node, in radians.
-    const double sunL = (279.6967 + 36000.7689 * t + 0.000303 * t2) * DegToRadFactor;
-    const double moonL = (270.4341639 + 481267.8831417 * t - 0.0011333333 * t2) * DegToRadFactor;
-    const double sunM = (358.475833333 + 35999.04975 * t - 0.00015 * t2) * DegToRadFactor;
-    const double moonM =
-        (296.104608333 + 477198.849108334 * t + 0.0091916667 * t2) * DegToRadFactor;
-    const double d = (350.737486111 + 445267.114216667 * t - 0.0014361111 * t2) * DegToRadFactor;
-    const double node = (259.183275 - 1934.142008333 * t + 0.0020777778 * t2) * DegToRadFactor;
-
-    // Seconds of arc.
-    const double dpsi = (-17.2327 - 0.01737 * t) * std::sin(node) + 0.2088 * std::sin(2 * node) +
-                        0.0675 * std::sin(moonM) + 0.0149 * std::sin(2 * d - moonM) -
-                        0.0342 * std::sin(2 * moonL - node) + 0.0114 * std::sin(2 * moonL - moonM) -
-                        0.2037 * std::sin(2 * moonL) - 0.0261 * std::sin(2 * moonL + moonM) +
-                        0.0124 * std::sin(2 * sunL - node) + 0.0214 * std::sin(2 * sunL - sunM) -
-                        1.2729 * std::sin(2 * sunL) - 0.0497 * std::sin(2 * sunL + sunM) +
-                        0.1261 * std::sin(sunM);
-    return dpsi / 3600;
 }
 
 double SunApparentLongitude(double jd) {

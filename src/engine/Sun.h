@@ -1,19 +1,16 @@
-// The apparent longitude of the Sun, and the routines the lunar theory shares with it: the
-// nutation in longitude and the reduction of an angle into 0 ... 360 degrees.
+// The apparent longitude of the Sun.
+//
+// Source: Newcomb's theory of the Sun as abridged for calculators (S. Newcomb, Tables of the
+// Sun, 1895; J. Meeus, Astronomical Formulae for Calculators, 1979): mean elements reckoned from
+// 1900 January 0.5 in Julian centuries, Kepler's equation, the long-period terms on the mean
+// anomaly, the perturbations by Venus, Mars, Jupiter and the Moon, the aberration and the
+// nutation in longitude.
+// Accuracy over 1901-2050, against the Swiss Ephemeris 2.10 with its data files (every 1.9 days,
+// bench/TithiAccuracy.cpp): largest 13.9", 95 % within 8.3", median 3.0".
 #pragma once
 
-// Normalize360: an angle reduced into 0 ... 360 degrees, as the repeated addition of 360 while
-// it is below 0 and then the repeated subtraction of 360 while it is above 360 would give it.
-//   angle  degrees
-// Returns degrees, 0 ... 360; 360 itself stays 360, and so does a negative angle a hair below
-// a multiple of 360. Constant time. Identical to the repeated steps for |angle| < 2^53, where
-// each step is exact; a NaN comes back as NaN, and so does an infinity (on which the repeated
-// steps would never end).
-double Normalize360(double angle);
-
-// Signed180: an angle brought into -180 ... 180 degrees, -180 excluded: how far one direction
-// lies from another, whichever way round is shorter.
-double Signed180(double degrees);
+#include "engine/Angles.h"
+#include "engine/Nutation.h"
 
 // SolveKepler: the eccentric anomaly, from Kepler's equation M = E - e sin E by Newton's method.
 //   meanAnomaly   M, degrees
@@ -22,11 +19,6 @@ double Signed180(double degrees);
 //                 100 steps, which an orbit as round as the Earth's never needs)
 // Returns E in radians.
 double SolveKepler(double meanAnomaly, double eccentricity, double tolerance);
-
-// NutationInLongitude: nutation in longitude, low-precision series (13 terms).
-//   jd  Julian day, Terrestrial Time
-// Returns degrees.
-double NutationInLongitude(double jd);
 
 // SunApparentLongitude: apparent geocentric ecliptic longitude of the Sun, referred to the mean
 // equinox of date plus nutation, aberration included.

@@ -70,3 +70,21 @@ double DeltaTForDate(double jd, const CalendarDate& date) {
 double DeltaT(double jd) {
     return DeltaTForDate(jd, CalendarDateOfJulianDay(jd));
 }
+
+double TerrestrialOfUniversal(double jd) {
+    return jd + DeltaT(jd) / 24;
+}
+
+double UniversalOfTerrestrial(double jde) {
+    // Delta T changes by under two seconds a year, so each step gains some eight decimal places;
+    // the guard only bounds the steps where the decade table and the formula of 2010 meet.
+    double jd = jde - DeltaT(jde) / 24;
+    for (int step = 0; step < 4; ++step) {
+        const double next = jde - DeltaT(jd) / 24;
+        if (next == jd) {
+            break;
+        }
+        jd = next;
+    }
+    return jd;
+}

@@ -49,12 +49,15 @@ TithiStep TithiOfLongitudes(double moon, double sun) {
     return step;
 }
 
-TithiMoment EvaluateTithiMoment(const CalculationRecord& rec) {
+TithiMoment EvaluateTithiMomentAt(const CivilDate& date, double localHours, double offsetHours) {
     TithiMoment m;
-    m.JulianDay0 = JulianDayOfDate(rec.DateMonth, rec.DateDay, rec.DateYear);
-    // The hemisphere rule gives the clock's offset from the zone magnitude. The hours are not
-    // folded into 0 ... 24: the Julian day carries the moment into the previous or the next day.
-    m.UniversalHours = rec.LocalHours - ClockOffsetHours(rec.ZoneHours, rec.Longitude);
+    m.Date = date;
+    m.LocalHours = localHours;
+    m.OffsetHours = offsetHours;
+    m.JulianDay0 = JulianDayOfDate(date.Month, date.Day, date.Year);
+    // The hours are not folded into 0 ... 24: the Julian day carries the moment into the
+    // previous or the next day.
+    m.UniversalHours = localHours - offsetHours;
     m.JulianDayUT = m.JulianDay0 + m.UniversalHours / 24;
     m.DateUT = CalendarDateOfJulianDay(m.JulianDayUT);
     m.DeltaTHours = DeltaTForDate(m.JulianDayUT, m.DateUT);
@@ -65,6 +68,14 @@ TithiMoment EvaluateTithiMoment(const CalculationRecord& rec) {
     m.Sun = SunApparentLongitude(m.JulianDayTT, nutation);
     m.Tithi = TithiOfLongitudes(m.Moon, m.Sun);
     return m;
+}
+
+TithiMoment EvaluateTithiMoment(const CalculationRecord& rec) {
+    // The record holds the zone as a magnitude: the hemisphere rule gives the clock's offset.
+    const CivilDate date = {static_cast<int>(rec.DateYear), static_cast<int>(rec.DateMonth),
+                            static_cast<int>(rec.DateDay)};
+    return EvaluateTithiMomentAt(date, rec.LocalHours,
+                                 ClockOffsetHours(rec.ZoneHours, rec.Longitude));
 }
 
 TithiMoment ComputeTithiMoment(CalculationRecord& rec) {
@@ -80,4 +91,21 @@ TithiMoment ComputeTithiMoment(CalculationRecord& rec) {
 
 void ComputeTithi(CalculationRecord& rec) {
     ComputeTithiMoment(rec);
+}
+
+TithiStep TithiAt(double jde) {
+    // As the driver: the nutation once for both theories, the Moon first.
+    const double nutation = NutationInLongitude(jde);
+    const double moon = MoonLongitude(jde, nutation);
+    const double sun = SunApparentLongitude(jde, nutation);
+    return TithiOfLongitudes(moon, sun);
+}
+
+std::optional<TithiSpan> FindTithiSpan(const TithiMoment& moment) {
+    return FindLimbSpan(Limb::Tithi, moment.JulianDayTT,
+                        {moment.Tithi.Elongation, moment.Tithi.Index});
+}
+
+std::vector<TithiSpan> TithisBeginningBetween(double fromJde, double toJde) {
+    return SpansBeginningBetween(Limb::Tithi, fromJde, toJde);
 }

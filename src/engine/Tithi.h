@@ -2,7 +2,12 @@
 #pragma once
 
 #include "engine/CalculationRecord.h"
+#include "engine/CivilClock.h"
+#include "engine/Limbs.h"
 #include "engine/TimeScales.h"
+
+#include <optional>
+#include <vector>
 
 // Writes the ten lunar series columns of the record from the series tables.
 void FillLunarTables(CalculationRecord& rec);
@@ -26,6 +31,9 @@ TithiStep TithiOfLongitudes(double moon, double sun);
 
 // The working values of one run of the driver.
 struct TithiMoment {
+    CivilDate Date;          // the civil date of the moment, on the place's clock
+    double LocalHours{};     // the clock time of the moment, hours
+    double OffsetHours{};    // the clock's offset from Universal Time then (east positive)
     double JulianDay0{};     // 0h of the civil date
     double UniversalHours{}; // UT of the moment in hours from JulianDay0; may fall outside 0 ... 24
     double JulianDayUT{};
@@ -43,7 +51,38 @@ struct TithiMoment {
 // Returns the working values, from the Julian day of the civil date to the tithi index.
 TithiMoment EvaluateTithiMoment(const CalculationRecord& rec);
 
+// EvaluateTithiMomentAt: the driver's steps for a reading of a clock whose offset is known.
+//   date         the civil date on the clock
+//   localHours   the clock time, hours (not folded into 0 ... 24)
+//   offsetHours  how far the clock runs ahead of Universal Time then, hours (east positive)
+// Returns the working values: Julian day of the date, Universal Time = local - offset, Delta T,
+// the two longitudes and the tithi. For the offset the hemisphere rule gives from the record,
+// identical to EvaluateTithiMoment.
+TithiMoment EvaluateTithiMomentAt(const CivilDate& date, double localHours, double offsetHours);
+
 // ComputeTithiMoment: the driver itself. Writes TithiIndex (1 while it runs), the lunar series
 // columns and CalYear, CalMonth, CalDay (the date of the Julian day in UT), and returns the
 // working values. ComputeTithi is this without the result.
 TithiMoment ComputeTithiMoment(CalculationRecord& rec);
+
+// TithiAt: the elongation and the tithi at an instant, as the tithi driver forms them.
+//   jde  Julian day, Terrestrial Time
+// Returns the elongation in degrees (0 to under 360) and its tithi index (0 ... 29; -1 where
+// the theories give no longitude, as for a Julian day that is not a number).
+TithiStep TithiAt(double jde);
+
+// The mean growth of the elongation, degrees a day: a turn in a synodic month of 29.530589 days.
+inline constexpr double MeanElongationRate = 360 / 29.530589;
+
+// A tithi and the instants (TT) at which it begins and ends.
+using TithiSpan = LimbSpan;
+
+// FindTithiSpan: when the tithi of a moment began and when it ends.
+//   moment  the working values of the tithi driver (EvaluateTithiMoment)
+// Returns the tithi's index and its two crossings; nothing where the moment has no tithi.
+std::optional<TithiSpan> FindTithiSpan(const TithiMoment& moment);
+
+// TithisBeginningBetween: every tithi that begins at or after one instant and before another,
+// with its end, in order (SpansBeginningBetween of the tithi).
+//   fromJde, toJde  Julian days, Terrestrial Time
+std::vector<TithiSpan> TithisBeginningBetween(double fromJde, double toJde);

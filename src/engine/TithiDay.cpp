@@ -2,6 +2,7 @@
 #include "engine/TithiDay.h"
 
 #include "engine/Karana.h"
+#include "engine/PrepareMoment.h"
 #include "engine/TithiReport.h"
 
 #include <cmath>
@@ -12,15 +13,13 @@ namespace {
 constexpr double DaysPerMinute = 1.0 / 1440;
 
 // The tithi the driver gives for a reading of the place's clock, as if it had been entered.
-int DriverIndexAt(const CalculationRecord& rec, const ClockReading& reading) {
-    CalculationRecord probe;
-    probe.DateMonth = reading.Month;
-    probe.DateDay = reading.Day;
-    probe.DateYear = reading.Year;
-    probe.LocalHours = reading.Hour + reading.Minute / 60.0; // as PrepareMoment forms it
-    probe.ZoneHours = rec.ZoneHours;
-    probe.Longitude = rec.Longitude;
-    return EvaluateTithiMoment(probe).Tithi.Index;
+int DriverIndexAt(const CivilClock& clock, const ClockReading& reading) {
+    const ResolvedReading resolved = ResolveReading(clock, CivilJulianDay(reading));
+    // A minute the clock skips is read with the offset after the change.
+    const double offset = resolved.OffsetHours.value_or(resolved.OffsetAfter);
+    const double hours = reading.Hour + reading.Minute / 60.0; // as PrepareMoment forms it
+    return EvaluateTithiMomentAt({reading.Year, reading.Month, reading.Day}, hours, offset)
+        .Tithi.Index;
 }
 
 ClockReading MinutesLater(const ClockReading& reading, int minutes) {
@@ -31,16 +30,16 @@ ClockReading MinutesLater(const ClockReading& reading, int minutes) {
 // The first whole minute of the clock from which the driver shows `index`, for a crossing at
 // civilJd. The search finds the crossing to a millisecond; where it lies within two seconds of a
 // whole minute the driver itself settles on which side the minute falls.
-ClockReading FirstMinuteShowing(const CalculationRecord& rec, double civilJd, int index) {
+ClockReading FirstMinuteShowing(const CivilClock& clock, double civilJd, int index) {
     constexpr double Margin = 2.0 / 86400;
     ClockReading reading = ReadClock(civilJd, ClockRounding::UpToMinute);
     const double minuteJd = CivilJulianDay(reading);
-    if (minuteJd - civilJd < Margin && DriverIndexAt(rec, reading) != index) {
+    if (minuteJd - civilJd < Margin && DriverIndexAt(clock, reading) != index) {
         return MinutesLater(reading, 1);
     }
     if (civilJd - (minuteJd - DaysPerMinute) < Margin) {
         const ClockReading before = MinutesLater(reading, -1);
-        if (DriverIndexAt(rec, before) == index) {
+        if (DriverIndexAt(clock, before) == index) {
             return before;
         }
     }
@@ -60,17 +59,8 @@ std::string DateAndMinute(const ClockReading& r) {
 
 } // namespace
 
-double SignedLatitude(const CalculationRecord& rec) {
-    const double latitude = rec.LatDeg + rec.LatMin / 60.0;
-    return rec.LatSouth != FlagFalse ? -latitude : latitude;
-}
-
-std::optional<TithiDay> ComputeTithiDay(const CalculationRecord& rec, bool withSunrise) {
-    return ComputeTithiDay(rec, EvaluateTithiMoment(rec), withSunrise);
-}
-
-std::optional<TithiDay> ComputeTithiDay(const CalculationRecord& rec, const TithiMoment& moment,
-                                        bool withSunrise) {
+std::optional<TithiDay> ComputeTithiDay(const TithiMoment& moment, const Place& place,
+                                        const CivilClock& clock, bool withSunrise) {
     TithiDay day;
     day.Moment = moment;
     const std::optional<TithiSpan> span = FindTithiSpan(day.Moment);
@@ -78,37 +68,36 @@ std::optional<TithiDay> ComputeTithiDay(const CalculationRecord& rec, const Tith
         return std::nullopt;
     }
     day.Span = *span;
-    day.ClockOffsetHours = ClockOffsetHours(rec);
-    const double offsetDays = day.ClockOffsetHours / 24;
-    day.BeginCivil = UniversalOfTerrestrial(span->BeginJde) + offsetDays;
-    day.EndCivil = UniversalOfTerrestrial(span->EndJde) + offsetDays;
-    day.FirstMinute = FirstMinuteShowing(rec, day.BeginCivil, span->Index);
-    day.EndMinute = FirstMinuteShowing(rec, day.EndCivil, (span->Index + 1) % 30);
+    day.ClockOffsetHours = moment.OffsetHours;
+    const double beginUT = UniversalOfTerrestrial(span->BeginJde);
+    const double endUT = UniversalOfTerrestrial(span->EndJde);
+    day.BeginOffsetHours = clock.OffsetHoursAt(beginUT);
+    day.EndOffsetHours = clock.OffsetHoursAt(endUT);
+    day.BeginCivil = beginUT + day.BeginOffsetHours / 24;
+    day.EndCivil = endUT + day.EndOffsetHours / 24;
+    day.FirstMinute = FirstMinuteShowing(clock, day.BeginCivil, span->Index);
+    day.EndMinute = FirstMinuteShowing(clock, day.EndCivil, (span->Index + 1) % 30);
     day.Karana = KaranaIndex(day.Moment.Tithi.Elongation);
 
-    const double latitude = SignedLatitude(rec);
-    if (withSunrise && std::fabs(latitude) <= 90) {
-        const Sunrise rise = SunriseOnDate(
-            static_cast<int>(rec.DateMonth), static_cast<int>(rec.DateDay),
-            static_cast<int>(rec.DateYear), day.ClockOffsetHours, rec.Longitude, latitude);
-        switch (rise.Kind) {
-        case SunriseKind::Rises:
-            day.Sunrise = SunriseState::Rises;
-            day.SunriseCivil = rise.JulianDayUT + offsetDays;
+    if (withSunrise) {
+        const Sunrise rise = SunriseOnDate(moment.Date, place, clock);
+        day.Sunrise = rise.State;
+        if (rise.State == SunriseState::Rises) {
+            day.SunriseOffsetHours = clock.OffsetHoursAt(rise.JulianDayUT);
+            day.SunriseCivil = rise.JulianDayUT + day.SunriseOffsetHours / 24;
             day.SunriseTithi = TithiAt(TerrestrialOfUniversal(rise.JulianDayUT)).Index;
-            break;
-        case SunriseKind::PolarDay:
-            day.Sunrise = SunriseState::PolarDay;
-            break;
-        case SunriseKind::PolarNight:
-            day.Sunrise = SunriseState::PolarNight;
-            break;
-        case SunriseKind::NotOnDate:
-            day.Sunrise = SunriseState::NotOnDate;
-            break;
         }
     }
     return day;
+}
+
+std::optional<TithiDay> ComputeTithiDay(const CalculationRecord& rec, const TithiMoment& moment,
+                                        bool withSunrise) {
+    return ComputeTithiDay(moment, PlaceOfRecord(rec), ClockOfRecord(rec), withSunrise);
+}
+
+std::optional<TithiDay> ComputeTithiDay(const CalculationRecord& rec, bool withSunrise) {
+    return ComputeTithiDay(rec, EvaluateTithiMoment(rec), withSunrise);
 }
 
 TithiDayTexts DescribeTithiDay(const TithiDay& day) {

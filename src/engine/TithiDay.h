@@ -3,32 +3,22 @@
 #pragma once
 
 #include "engine/CalculationRecord.h"
+#include "engine/CivilClock.h"
+#include "engine/Place.h"
 #include "engine/Sunrise.h"
-#include "engine/TithiTimes.h"
+#include "engine/Tithi.h"
 
 #include <optional>
 #include <string>
 
-// SignedLatitude: the place's latitude from the record's inputs.
-//   rec  reads LatDeg, LatMin and LatSouth
-// Returns degrees, north positive.
-double SignedLatitude(const CalculationRecord& rec);
-
-// Whether, and why not, the tithi at sunrise is known.
-enum class SunriseState {
-    Rises,
-    PolarDay,   // the Sun stays above the horizon all that date
-    PolarNight, // the Sun stays below the horizon all that date
-    NotOnDate,  // it rises just before that date's midnight and next just after the following
-    NoLatitude, // no latitude was given, or one beyond 90 degrees
-};
-
 struct TithiDay {
     TithiMoment Moment;        // the tithi driver's working values for the entered moment
     TithiSpan Span;            // the tithi of the moment, begin and end in Terrestrial Time
-    double ClockOffsetHours{}; // the place's clock ahead of Universal Time (east positive)
+    double ClockOffsetHours{}; // the place's clock ahead of Universal Time at the moment
     double BeginCivil{};       // Julian days on the place's clock
     double EndCivil{};
+    double BeginOffsetHours{}; // the clock's offset at the begin and at the end (they differ
+    double EndOffsetHours{};   // where daylight saving starts or ends within the tithi)
     // The first whole minute of the clock that shows the tithi, and the first that shows the
     // next: the window gives the tithi of every minute from the one to the minute before the
     // other.
@@ -36,21 +26,24 @@ struct TithiDay {
     ClockReading EndMinute;
 
     SunriseState Sunrise{SunriseState::NoLatitude};
-    double SunriseCivil{}; // Julian day on the place's clock, when the Sun rises
-    int SunriseTithi{-1};  // the tithi index at that instant
+    double SunriseCivil{};       // Julian day on the place's clock, when the Sun rises
+    double SunriseOffsetHours{}; // the clock's offset then
+    int SunriseTithi{-1};        // the tithi index at that instant
 
     int Karana{-1}; // 0 ... 59, the half-tithi of the moment
 };
 
-// ComputeTithiDay: everything about the tithi of the moment laid out in the record.
-//   rec          the record after PrepareMoment: reads DateMonth, DateDay, DateYear, LocalHours,
-//                ZoneHours, Longitude and, for the sunrise, LatDeg, LatMin, LatSouth
+// ComputeTithiDay: everything about the tithi of a moment the driver has evaluated.
+//   moment       EvaluateTithiMoment or EvaluateTithiMomentAt of the entered moment
+//   place        the place, for the sunrise
+//   clock        the place's civil clock: the times are read with the offset in force at each
 //   withSunrise  false where no latitude is known (Sunrise is then NoLatitude)
 // Returns nothing where the moment has no tithi (a tithi index of -1).
-std::optional<TithiDay> ComputeTithiDay(const CalculationRecord& rec, bool withSunrise = true);
+std::optional<TithiDay> ComputeTithiDay(const TithiMoment& moment, const Place& place,
+                                        const CivilClock& clock, bool withSunrise);
 
-// ComputeTithiDay for a moment the driver has already evaluated (EvaluateTithiMoment or
-// ComputeTithiMoment of the same record).
+// The same for the moment laid out in a prepared record (the fixed clock of its zone).
+std::optional<TithiDay> ComputeTithiDay(const CalculationRecord& rec, bool withSunrise = true);
 std::optional<TithiDay> ComputeTithiDay(const CalculationRecord& rec, const TithiMoment& moment,
                                         bool withSunrise);
 

@@ -1,7 +1,7 @@
 // Tests of the solar and lunar theories: Normalize360, which they share, SunApparentLongitude
 // and MoonLongitude. (SolveKepler and the nutation are checked through the longitudes.)
-#include "engine/PrepareMoment.h"
 #include "engine/Moon.h"
+#include "engine/PrepareMoment.h"
 #include "engine/Sun.h"
 #include "engine/TimeScales.h"
 

@@ -2,8 +2,8 @@
 // side of every reported crossing, the window's minutes, the almanac's run of tithis, and the
 // way back from Terrestrial Time to the place's clock.
 #include "engine/TimeScales.h"
+#include "engine/Tithi.h"
 #include "engine/TithiDay.h"
-#include "engine/TithiTimes.h"
 #include "support/Moments.h"
 
 #include <gtest/gtest.h>

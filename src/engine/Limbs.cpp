@@ -1,0 +1,97 @@
+// The limbs as spans of growing angles: their definitions, the span around an instant, and the
+// run of spans between two instants.
+#include "engine/Limbs.h"
+
+#include "engine/Tithi.h"
+
+#include <cmath>
+#include <iterator>
+
+namespace {
+
+double Elongation(double jde) {
+    return TithiAt(jde).Elongation;
+}
+
+// The elongation grows between about 10 and 15 degrees a day, a turn in a synodic month.
+constexpr GrowingAngle ElongationAngle = {Elongation, MeanElongationRate, 5, 25};
+
+constexpr LimbDefinition Definitions[] = {
+    {Limb::Tithi, "tithi", 12, 30, ElongationAngle},
+    {Limb::Karana, "karana", 6, 60, ElongationAngle},
+};
+
+} // namespace
+
+const LimbDefinition& DefinitionOf(Limb limb) {
+    return Definitions[static_cast<std::size_t>(limb)];
+}
+
+const LimbDefinition* LimbDefinitions() {
+    return Definitions;
+}
+
+int LimbCount() {
+    return static_cast<int>(std::size(Definitions));
+}
+
+LimbPosition LimbAt(Limb limb, double jde) {
+    const LimbDefinition& definition = DefinitionOf(limb);
+    LimbPosition position;
+    position.Angle = definition.Angle.At(jde);
+    if (position.Angle >= 360) {
+        position.Angle = 0; // a full turn is where the first span begins
+    }
+    const double steps = std::floor(position.Angle / definition.SpanDegrees);
+    position.Index = steps >= 0 && steps < definition.Count ? static_cast<int>(steps) : -1;
+    return position;
+}
+
+std::optional<LimbSpan> FindLimbSpan(Limb limb, double jde, const LimbPosition& at) {
+    const LimbDefinition& definition = DefinitionOf(limb);
+    if (at.Index < 0 || at.Index >= definition.Count) {
+        return std::nullopt;
+    }
+    const double span = definition.SpanDegrees;
+    // The end first: the slope found on the way carries over to the begin, a day or so back.
+    const Crossing end = FindCrossing(definition.Angle, span * (at.Index + 1), jde, at.Angle,
+                                      definition.Angle.MeanRate);
+    const Crossing begin = FindCrossing(definition.Angle, span * at.Index, jde, at.Angle, end.Rate);
+    return LimbSpan{at.Index, begin.Jde, end.Jde};
+}
+
+std::vector<LimbSpan> SpansBeginningBetween(Limb limb, double fromJde, double toJde) {
+    std::vector<LimbSpan> spans;
+    if (!(fromJde < toJde)) {
+        return spans;
+    }
+    const LimbDefinition& definition = DefinitionOf(limb);
+    const LimbPosition first = LimbAt(limb, fromJde);
+    if (first.Index < 0) {
+        return spans;
+    }
+    const double span = definition.SpanDegrees;
+    const GrowingAngle& angle = definition.Angle;
+    // The first boundary at or after the start, then one boundary after another: each crossing
+    // ends one span and begins the next, and is searched for once.
+    int index = first.Index;
+    Crossing boundary = {fromJde, angle.MeanRate};
+    if (first.Angle != span * index) {
+        boundary = FindCrossing(angle, span * (index + 1), fromJde, first.Angle, angle.MeanRate);
+        index = (index + 1) % definition.Count;
+    }
+    spans.reserve(static_cast<std::size_t>((toJde - fromJde) * angle.MeanRate / span) + 2);
+    while (boundary.Jde < toJde) {
+        // From the last crossing the next lies one span on.
+        const double target = span * (index + 1);
+        const Crossing next =
+            FindCrossing(angle, target, boundary.Jde, target - span, boundary.Rate);
+        if (!(next.Jde > boundary.Jde)) {
+            break; // no progress: nothing sound can follow
+        }
+        spans.push_back({index, boundary.Jde, next.Jde});
+        boundary = next;
+        index = (index + 1) % definition.Count;
+    }
+    return spans;
+}

@@ -1,0 +1,51 @@
+// Tests of the limbs as spans of a growing angle: for every limb, each crossing the search
+// reports separates one span from the next within a millisecond, over the whole range.
+#include "engine/Limbs.h"
+#include "engine/TimeScales.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace {
+
+constexpr double Millisecond = 1e-3 / 86400;
+
+TEST(Limbs, EveryCrossingSeparatesTwoSpansWithinAMillisecond) {
+    const struct {
+        int Year, Month;
+    } months[] = {{1901, 1}, {1957, 8}, {2009, 12}, {2010, 1}, {2024, 6}, {2050, 12}};
+    for (int k = 0; k < LimbCount(); ++k) {
+        const LimbDefinition& limb = LimbDefinitions()[k];
+        for (const auto& m : months) {
+            const double from = JulianDayOfDate(m.Month, 1, m.Year);
+            const auto spans = SpansBeginningBetween(limb.Kind, from, from + 31);
+            // A turn of the angle in its mean period holds Count spans.
+            const double expected = 31 * limb.Angle.MeanRate / limb.SpanDegrees;
+            EXPECT_NEAR(static_cast<double>(spans.size()), expected, 0.25 * expected)
+                << limb.Name << ' ' << m.Year << '-' << m.Month;
+            for (std::size_t s = 0; s < spans.size(); ++s) {
+                const int before = (spans[s].Index + limb.Count - 1) % limb.Count;
+                EXPECT_EQ(LimbAt(limb.Kind, spans[s].BeginJde - Millisecond).Index, before)
+                    << limb.Name << " span " << s << " of " << m.Year << '-' << m.Month;
+                EXPECT_EQ(LimbAt(limb.Kind, spans[s].BeginJde + Millisecond).Index, spans[s].Index)
+                    << limb.Name << " span " << s << " of " << m.Year << '-' << m.Month;
+                if (s > 0) {
+                    EXPECT_EQ(spans[s].BeginJde, spans[s - 1].EndJde);
+                }
+            }
+            // The span around an instant is the one the walk reports.
+            const double middle = from + 15.3;
+            const LimbPosition at = LimbAt(limb.Kind, middle);
+            const auto around = FindLimbSpan(limb.Kind, middle, at);
+            ASSERT_TRUE(around.has_value());
+            EXPECT_LE(around->BeginJde, middle);
+            EXPECT_GT(around->EndJde, middle);
+            EXPECT_EQ(LimbAt(limb.Kind, around->EndJde + Millisecond).Index,
+                      (at.Index + 1) % limb.Count);
+        }
+        EXPECT_FALSE(FindLimbSpan(limb.Kind, std::nan(""), LimbAt(limb.Kind, std::nan(""))));
+    }
+}
+
+} // namespace
