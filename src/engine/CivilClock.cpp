@@ -40,6 +40,26 @@ double ChangeBetween(const CivilClock& clock, double before, double after) {
 
 } // namespace
 
+std::vector<ClockChange> ClockChangesBetween(const CivilClock& clock, double fromJd, double toJd) {
+    std::vector<ClockChange> changes;
+    if (!(fromJd < toJd)) {
+        return changes;
+    }
+    double before = fromJd;
+    double offset = clock.OffsetHoursAt(before);
+    while (before < toJd) {
+        const double after = std::fmin(before + 1, toJd);
+        const double next = clock.OffsetHoursAt(after);
+        if (next != offset) {
+            const double jd = ChangeBetween(clock, before, after);
+            changes.push_back({jd, offset, next, clock.IsDaylightSavingAt(jd)});
+            offset = next;
+        }
+        before = after;
+    }
+    return changes;
+}
+
 ResolvedReading ResolveReading(const CivilClock& clock, double civilJd) {
     ResolvedReading resolved;
     if (!std::isfinite(civilJd)) {

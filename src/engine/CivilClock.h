@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 // The hemisphere rule. The form takes the zone's offset as a magnitude; its direction follows
 // the longitude: east of Greenwich the clock runs ahead of Universal Time, west of it (and on
@@ -96,6 +97,19 @@ ResolvedReading ResolveReading(const CivilClock& clock, double civilJd);
 inline double CivilJulianDayAt(const CivilClock& clock, double jd) {
     return jd + clock.OffsetHoursAt(jd) / 24;
 }
+
+// A change of a clock's offset.
+struct ClockChange {
+    double Jd{};           // the instant, Julian day, Universal Time, to about a second
+    double OffsetBefore{}; // hours, east positive
+    double OffsetAfter{};
+    bool DaylightSavingAfter{};
+};
+
+// ClockChangesBetween: every change of a clock's offset between two instants, in order, found
+// by stepping a day at a time (changes lie more than a day apart) and halving to the second.
+//   fromJd, toJd  Julian days, Universal Time
+std::vector<ClockChange> ClockChangesBetween(const CivilClock& clock, double fromJd, double toJd);
 
 // UniversalOfCivil: when a clock shows a reading.
 //   civilJd  the reading as a Julian day on the clock
