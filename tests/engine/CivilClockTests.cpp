@@ -5,6 +5,8 @@
 #include "engine/TimeScales.h"
 #include "engine/Tithi.h"
 
+#include "support/TestClocks.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -12,21 +14,6 @@
 namespace {
 
 constexpr double Second = 1.0 / 86400;
-
-double Jd(int year, int month, int day, double hours = 0) {
-    return JulianDayOfDate(month, day, year) + hours / 24;
-}
-
-// Central European time as the European Union keeps it in 2024: UTC+1, and UTC+2 from the last
-// Sunday of March, 01:00 UT, to the last Sunday of October, 01:00 UT (31 March, 27 October).
-class CentralEurope2024 final : public CivilClock {
-public:
-    double OffsetHoursAt(double jd) const override { return IsDaylightSavingAt(jd) ? 2 : 1; }
-    bool IsDaylightSavingAt(double jd) const override {
-        return jd >= Jd(2024, 3, 31, 1) && jd < Jd(2024, 10, 27, 1);
-    }
-    std::string ZoneName() const override { return "Europe/Madrid"; }
-};
 
 TEST(HemisphereRule, TheZoneFollowsTheLongitudeAndSavingAddsAnHourEitherSide) {
     const struct {
@@ -49,7 +36,7 @@ TEST(HemisphereRule, TheZoneFollowsTheLongitudeAndSavingAddsAnHourEitherSide) {
 }
 
 TEST(ResolveReading, NamesTheSkippedAndTheRepeatedReadings) {
-    const CentralEurope2024 clock;
+    const Madrid2024 clock;
     const struct {
         const char* What;
         double CivilJd;
@@ -88,7 +75,7 @@ TEST(ResolveReading, NamesTheSkippedAndTheRepeatedReadings) {
 // The almanac reads each begin and end with the offset of its own instant, and its range runs
 // from midnight to midnight on the clock, however long the days on which the clock changes.
 TEST(ComputeAlmanac, ReadsEachInstantWithItsOwnOffset) {
-    const CentralEurope2024 clock;
+    const Madrid2024 clock;
     const Place madrid = {-(3 + 42 / 60.0), 40 + 25 / 60.0};
     const auto spans = ComputeAlmanac(madrid, clock, {{2024, 3, 1}, {2024, 4, 30}}, Limb::Tithi);
     ASSERT_FALSE(spans.empty());

@@ -4,25 +4,13 @@
 #include "engine/ICalendar.h"
 #include "engine/TimeScales.h"
 
+#include "support/TestClocks.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
 namespace {
-
-double Jd(int year, int month, int day, double hours = 0) {
-    return JulianDayOfDate(month, day, year) + hours / 24;
-}
-
-// Europe/Madrid in 2024: UTC+1, UTC+2 from 31 March 01:00 UT to 27 October 01:00 UT.
-class Madrid2024 final : public CivilClock {
-public:
-    double OffsetHoursAt(double jd) const override { return IsDaylightSavingAt(jd) ? 2 : 1; }
-    bool IsDaylightSavingAt(double jd) const override {
-        return jd >= Jd(2024, 3, 31, 1) && jd < Jd(2024, 10, 27, 1);
-    }
-    std::string ZoneName() const override { return "Europe/Madrid"; }
-};
 
 std::vector<std::string> Unfolded(const std::string& file) {
     std::vector<std::string> lines;
