@@ -67,6 +67,14 @@ bool AnyWordStartsWith(std::string_view name, std::string_view text) {
     return false;
 }
 
+// Whether folded (lower-case) text is a code of ASCII letters and digits, in either case.
+bool IsCode(std::string_view folded, std::string_view code) {
+    return !code.empty() && folded.size() == code.size() &&
+           std::equal(code.begin(), code.end(), folded.begin(), [](char c, char f) {
+               return (c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c) == f;
+           });
+}
+
 std::string_view View(const QByteArray& bytes) {
     return {bytes.constData(), std::size_t(bytes.size())};
 }
@@ -286,11 +294,10 @@ PlaceDirectory::Narrowing PlaceDirectory::NarrowingOf(const QString& state, cons
         for (std::size_t i = 0; i < t.Countries.size(); ++i) {
             const Tables::Country& row = t.Countries[i];
             // Codes are typed in either case; "UK" is what most people call GB.
-            const QByteArray code = t.String(row.Code).toLower().toUtf8();
-            const QByteArray code3 = t.String(row.Code3).toLower().toUtf8();
+            const std::string_view code = t.View(row.Code);
             narrowing.Countries[i] = AnyWordStartsWith(t.View(row.Folded), text) ||
-                                     text == View(code) || text == View(code3) ||
-                                     (text == "uk" && code == "gb");
+                                     IsCode(text, code) || IsCode(text, t.View(row.Code3)) ||
+                                     (text == "uk" && code == "GB");
         }
     }
     const QByteArray stateText = FoldPlaceName(state).toUtf8();
@@ -299,12 +306,13 @@ PlaceDirectory::Narrowing PlaceDirectory::NarrowingOf(const QString& state, cons
         narrowing.Divisions.resize(t.Divisions.size());
         for (std::size_t i = 0; i < t.Divisions.size(); ++i) {
             const Tables::Division& row = t.Divisions[i];
-            const QString code = t.String(row.Code);
-            const bool letterCode =
-                !code.isEmpty() &&
-                std::all_of(code.begin(), code.end(), [](QChar c) { return c.isLetter(); });
-            narrowing.Divisions[i] = AnyWordStartsWith(t.View(row.Folded), text) ||
-                                     (letterCode && text == View(code.toLower().toUtf8()));
+            // A code of letters ("CA") is what people type; one of digits ("16") is not.
+            const std::string_view code = t.View(row.Code);
+            const bool letterCode = std::all_of(code.begin(), code.end(), [](char c) {
+                return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+            });
+            narrowing.Divisions[i] =
+                AnyWordStartsWith(t.View(row.Folded), text) || (letterCode && IsCode(text, code));
         }
     }
     if (either && (narrowing.Countries.empty() || narrowing.Divisions.empty())) {
