@@ -168,9 +168,11 @@ struct NamedZoneClock::Table {
 
     // Reads the changes: those the database lists, then those of the yearly rule that follows
     // its last listed change. Qt 6.4 lists only the changes written out in the zone's file
-    // (to 2037 at most), though it evaluates the rule for any instant; so the rule's changes
-    // are found by stepping a week at a time (no season of a rule is shorter) and halving the
-    // step that holds a change down to the millisecond.
+    // (to 2037 at most), though it evaluates the rule for any instant. Its next change after
+    // an instant is taken where the offsets either side of it bear it out (it gives none right
+    // at the last listed change, and a false one at the end of 32-bit time); elsewhere the
+    // rule is stepped through a week at a time (no season of a rule is shorter), halving the
+    // step that holds a change down to the second.
     void Read() {
         Periods.push_back(PeriodOfZoneAt(Zone, TableStart));
         qint64 lastListed = TableStart;
@@ -186,18 +188,29 @@ struct NamedZoneClock::Table {
         // A rule without daylight saving shows no change within its first year.
         constexpr qint64 Year = 366 * 86400000LL;
         bool ruleChanges = false;
-        Period current = Periods.back();
         for (qint64 before = lastListed; before < TableEnd;) {
+            const Period current = Periods.back();
+            const QDateTime next =
+                Zone.nextTransition(QDateTime::fromMSecsSinceEpoch(before, Qt::UTC)).atUtc;
+            const qint64 nextMs = next.isValid() ? next.toMSecsSinceEpoch() : TableEnd;
+            if (next.isValid() && nextMs > before && nextMs < TableEnd &&
+                PeriodOfZoneAt(Zone, nextMs - 1) == current) {
+                const Period after = PeriodOfZoneAt(Zone, nextMs);
+                ruleChanges = ruleChanges || after != current;
+                Add(nextMs, after);
+                before = nextMs;
+                continue;
+            }
             const qint64 after = std::min(before + MillisecondsPerWeek, TableEnd);
-            const Period next = PeriodOfZoneAt(Zone, after);
-            if (next != current) {
-                qint64 low = before, high = after;
+            const Period afterPeriod = PeriodOfZoneAt(Zone, after);
+            if (afterPeriod != current) {
+                // Changes fall on whole seconds: halve in seconds.
+                qint64 low = before / 1000, high = after / 1000;
                 while (high - low > 1) {
                     const qint64 middle = low + (high - low) / 2;
-                    (PeriodOfZoneAt(Zone, middle) == current ? low : high) = middle;
+                    (PeriodOfZoneAt(Zone, middle * 1000) == current ? low : high) = middle;
                 }
-                Add(high, next);
-                current = next;
+                Add(high * 1000, afterPeriod);
                 ruleChanges = true;
             }
             before = after;

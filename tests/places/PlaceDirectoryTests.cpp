@@ -172,7 +172,7 @@ TEST(PlaceDirectory, DamagedDataIsRefused) {
 
     std::mt19937 random(15000);
     std::uniform_int_distribution<qsizetype> anywhere(0, data.size() - 1);
-    for (int i = 0; i < 40; ++i) {
+    for (int i = 0; i < 12; ++i) {
         QByteArray damaged = data;
         for (int j = 0; j < 8; ++j) {
             damaged[anywhere(random)] = char(random());
