@@ -8,7 +8,6 @@
 #include <cmath>
 #include <map>
 #include <mutex>
-#include <string_view>
 #include <vector>
 
 namespace {
