@@ -45,8 +45,8 @@ struct PlaceQuery {
 
 class PlaceDirectory {
 public:
-    // The directory built into the program. Opened on first use (in well under a millisecond:
-    // the data is read in place and checked), from any thread.
+    // The directory built into the program, opened on first use from any thread: its tables
+    // are read and checked in about a millisecond, its strings read where they lie.
     static const PlaceDirectory& BuiltIn();
 
     // A directory read from a data file's bytes; none when they are not a whole, consistent
