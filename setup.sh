@@ -20,12 +20,13 @@ run | test | build) ;;
     ;;
 esac
 
-# What building and running needs; and what the whole test run needs besides: clang and its
-# fuzzing runtime, the sanitizer runtimes, the package tools and validators, and the reference
-# ephemeris of the accuracy benchmark.
+# What building and running needs (GeoNames' tables of places, which the build puts into the
+# program, come in libtimezonemap-data; named zones read tzdata); and what the whole test run
+# needs besides: clang and its fuzzing runtime, the sanitizer runtimes, the package tools and
+# validators, and the reference ephemeris of the accuracy benchmark.
 packages=(
     build-essential cmake ninja-build pkg-config
-    qt6-base-dev qt6-svg-dev libgl-dev
+    qt6-base-dev qt6-svg-dev libgl-dev libtimezonemap-data tzdata
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth libxcb1-dev
 )

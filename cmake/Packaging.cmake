@@ -8,6 +8,10 @@ if(TARGET kestrava-tithi)
     install(TARGETS kestrava-tithi RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 endif()
 
+# Kestrava's copyright and the credit for the place directory's data (GeoNames, CC BY 4.0),
+# where Debian keeps a package's copyright file.
+install(FILES packaging/copyright DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/kestrava)
+
 if(TARGET kestrava)
     install(TARGETS kestrava RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
     if(UNIX AND NOT APPLE)
@@ -24,7 +28,8 @@ if(TARGET kestrava)
 endif()
 
 # The Debian package: its library dependencies are computed from the binaries; the Qt platform
-# plugins are loaded at run time, so they are named here.
+# plugins and the time-zone database (tzdata, which named zones read) are loaded at run time,
+# so they are named here.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME kestrava)
 set(CPACK_PACKAGE_VENDOR "The Kestrava developers")
@@ -39,8 +44,9 @@ set(CPACK_PACKAGE_HOMEPAGE_URL "${KESTRAVA_MAKER_HOME}")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "tzdata")
 if(TARGET kestrava)
-    set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
+    string(APPEND CPACK_DEBIAN_PACKAGE_DEPENDS ", qt6-qpa-plugins")
     set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-dejavu-core, xdg-utils")
 endif()
 set(CPACK_STRIP_FILES ON)
