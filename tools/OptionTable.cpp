@@ -261,8 +261,8 @@ same figures. An almanac carries index, tithi, begins and ends.
 
 Exit status: 0 on success; 2 when an argument is rejected (one line on standard
 error names it; in a batch, the line number too, and the other lines still run),
-and for an almanac whose last date comes before its first; 1 when the results
-could not be written.
+and for an almanac whose last date comes before its first; 1 when standard input
+could not be read or the results could not be written (a batch stops there).
 
 Examples:
   kestrava-tithi 2024-01-11 17:00 --zone 5:30 --lon 77:13E --lat 28:36N

@@ -45,7 +45,21 @@ int RunBatch(OutputFormat format, std::istream& in, std::ostream& out, std::ostr
     }
     int status = 0;
     std::string line;
-    for (long number = 1; std::getline(in, line); ++number) {
+    for (long number = 1;; ++number) {
+        if (!std::getline(in, line)) {
+            // The end of the input, or a read that failed (a directory, a device error): the
+            // lines still to come would be lost without a word.
+            if (in.bad()) {
+                err << ProgramName << ": line " << number << ": standard input could not be read\n";
+                return 1;
+            }
+            return status;
+        }
+        // Reading flushes the results written so far (standard input is tied to standard
+        // output): once they cannot be written, stop rather than compute the rest for nothing.
+        if (!out) {
+            return status;
+        }
         const auto parsed = ParseBatchLine(line);
         if (std::holds_alternative<std::monostate>(parsed)) {
             continue;
@@ -70,7 +84,6 @@ int RunBatch(OutputFormat format, std::istream& in, std::ostream& out, std::ostr
         }
         WriteResult(*result, format, out);
     }
-    return status;
 }
 
 int RunAlmanac(const Invocation& almanac, std::ostream& out) {

@@ -13,7 +13,8 @@
 namespace tithi_cli {
 
 // RunCli: the whole tool. Returns the exit status: 0, 2 for bad input (in a batch, after all
-// lines have run), 1 when the results could not be written.
+// lines have run), 1 when standard input could not be read or the results could not be
+// written (a batch stops at the line where either happened).
 int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
            std::ostream& err);
 
