@@ -1,6 +1,6 @@
 // Tests of kestrava-tithi: the parser of arguments and batch lines, the output formats, the
 // exit status, and the real executable run as a user would.
-#include "TithiCli.h"
+#include "ToolRuns.h"
 
 #include <gtest/gtest.h>
 
@@ -19,31 +19,6 @@
 #endif
 
 namespace {
-
-std::vector<std::string> Words(const std::string& line) {
-    std::istringstream in(line);
-    return {std::istream_iterator<std::string>(in), std::istream_iterator<std::string>()};
-}
-
-std::vector<std::string> Lines(const std::string& text) {
-    std::istringstream in(text);
-    std::vector<std::string> lines;
-    for (std::string line; std::getline(in, line);)
-        lines.push_back(line);
-    return lines;
-}
-
-struct ToolRun {
-    int Status;
-    std::string Out, Err;
-};
-
-ToolRun RunInProcess(const std::string& args, const std::string& input = "") {
-    std::istringstream in(input);
-    std::ostringstream out, err;
-    const int status = tithi_cli::RunCli(Words(args), in, out, err);
-    return {status, out.str(), err.str()};
-}
 
 // A field of a JSON line: a number or null as written, a string without its quotes.
 std::string Json(const std::string& json, const std::string& field) {

@@ -1,0 +1,353 @@
+// kestrava-tithi's options as one table, one row an option, with the rules by which each mode
+// reads its arguments and the help made from both.
+#include "OptionTable.h"
+
+#include "Values.h"
+
+#include <iterator>
+
+namespace tithi_cli {
+
+namespace {
+
+// Keeps a parsed value through `keep`, or passes on the parser's message.
+template <class T, class Keeper>
+std::optional<ParseError> Keep(ValueOrError<T> parsed, Keeper keep) {
+    if (auto* error = std::get_if<ParseError>(&parsed)) {
+        return std::move(*error);
+    }
+    keep(std::get<T>(parsed));
+    return std::nullopt;
+}
+
+std::optional<ParseError> StoreDate(std::string_view value, Reader, Invocation& into) {
+    return Keep(ParseDate(value, "DATE"), [&](const DateArgument& date) {
+        into.Moment.Year = date.Year;
+        into.Moment.Month = date.Month;
+        into.Moment.Day = date.Day;
+    });
+}
+
+std::optional<ParseError> StoreTime(std::string_view value, Reader, Invocation& into) {
+    return Keep(ParseTime(value), [&](const ClockTime& time) {
+        into.Moment.Hour = time.Hour;
+        into.Moment.Minute = time.Minute;
+    });
+}
+
+std::optional<ParseError> StoreZone(std::string_view value, Reader, Invocation& into) {
+    return Keep(ParseZone(value), [&](const ZoneOffset& zone) {
+        into.Moment.ZoneHour = zone.Hours;
+        into.Moment.ZoneMinute = zone.Minutes;
+    });
+}
+
+std::optional<ParseError> StoreLongitude(std::string_view value, Reader, Invocation& into) {
+    return Keep(ParseAngle("--lon", value, 'E', 'W', 180), [&](const Angle& lon) {
+        into.Moment.LonDeg = lon.Degrees;
+        into.Moment.LonMin = lon.Minutes;
+        into.Moment.LonEast = !lon.Second;
+    });
+}
+
+std::optional<ParseError> StoreLatitude(std::string_view value, Reader, Invocation& into) {
+    return Keep(ParseAngle("--lat", value, 'N', 'S', 90), [&](const Angle& lat) {
+        into.Moment.LatDeg = lat.Degrees;
+        into.Moment.LatMin = lat.Minutes;
+        into.Moment.LatSouth = lat.Second;
+        into.Moment.HasLat = true;
+    });
+}
+
+std::optional<ParseError> StoreDst(std::string_view, Reader, Invocation& into) {
+    into.Moment.Dst = true;
+    return std::nullopt;
+}
+
+// A moment or an almanac is written in any format; a batch writes lines, so JSON or CSV, and
+// its lines may repeat the format but not change it.
+std::optional<ParseError> StoreFormat(std::string_view value, Reader where, Invocation& into) {
+    const std::optional<OutputFormat> format = FormatNamed(value);
+    if (where == OnBatchCommand) {
+        if (!format) {
+            return ParseError{"--format " + Quoted(value) + ": expected json or csv"};
+        }
+        if (*format == OutputFormat::Text) {
+            return ParseError{"--format 'text': a batch writes json or csv"};
+        }
+    } else {
+        if (!format) {
+            return ParseError{"--format " + Quoted(value) + ": expected text, json or csv"};
+        }
+        into.Moment.Format = format;
+    }
+    into.Format = *format;
+    return std::nullopt;
+}
+
+std::optional<ParseError> StoreFrom(std::string_view value, Reader, Invocation& into) {
+    return Keep(ParseDate(value, "--from"), [&](const DateArgument& date) { into.From = date; });
+}
+
+std::optional<ParseError> StoreTo(std::string_view value, Reader, Invocation& into) {
+    return Keep(ParseDate(value, "--to"), [&](const DateArgument& date) { into.To = date; });
+}
+
+constexpr Readers MomentReaders = OnMomentLine | OnBatchLine | OnAlmanacLine;
+
+constexpr Option Table[] = {
+    {.Name = "--zone",
+     .TakesValue = true,
+     .AcceptedOn = MomentReaders,
+     .Store = StoreZone,
+     .Missing = "hours[:minutes] from Greenwich",
+     .Synopsis = "--zone H[:MM]",
+     .Help = "the zone's offset from Greenwich in hours and minutes, without a\n"
+             "sign: its direction follows the longitude (east of Greenwich the\n"
+             "clock is ahead of Universal Time, west of it behind)"},
+    {.Name = "--lon",
+     .TakesValue = true,
+     .AcceptedOn = MomentReaders,
+     .Store = StoreLongitude,
+     .Missing = "degrees[:minutes] E or W",
+     .Synopsis = "--lon D[:MM]E|W",
+     .Help = "longitude in degrees and minutes, East or West; 0 counts as West"},
+    {.Name = "--lat",
+     .TakesValue = true,
+     .AcceptedOn = MomentReaders,
+     .Store = StoreLatitude,
+     .Synopsis = "--lat D[:MM]N|S",
+     .Help = "latitude in degrees and minutes, for the sunrise (without it the\n"
+             "sunrise is not computed)"},
+    {.Name = "--dst",
+     .TakesValue = false,
+     .AcceptedOn = MomentReaders,
+     .Store = StoreDst,
+     .Synopsis = "--dst",
+     .Help = "daylight saving time is in force: the clock is one hour ahead"},
+    {.Name = "--format",
+     .TakesValue = true,
+     .AcceptedOn = MomentReaders | OnBatchCommand,
+     .Store = StoreFormat,
+     .Synopsis = "--format FORMAT",
+     .Help = "text (the default), json (one object) or csv (a header line,\n"
+             "then one row)"},
+    {.Name = "--from",
+     .TakesValue = true,
+     .AcceptedOn = OnAlmanacLine,
+     .Chooses = Mode::Almanac,
+     .Store = StoreFrom,
+     .Missing = "the first date, YYYY-MM-DD",
+     .Synopsis = "--from DATE, --to DATE",
+     .Help = "an almanac instead of one moment: every tithi that begins\n"
+             "between the midnight that opens the first date and the one that\n"
+             "closes the last (1901-01-01 to 2050-12-31), one per line with its\n"
+             "begin and end: text, JSON lines or CSV rows after one header\n"
+             "line. Daylight saving, if given, holds for the whole range."},
+    {.Name = "--to",
+     .TakesValue = true,
+     .AcceptedOn = OnAlmanacLine,
+     .Chooses = Mode::Almanac,
+     .Store = StoreTo,
+     .Missing = "the last date, YYYY-MM-DD"},
+    {.Name = "--batch",
+     .TakesValue = false,
+     .AcceptedOn = OnBatchCommand,
+     .Chooses = Mode::Batch,
+     .Synopsis = "--batch",
+     .Help = "read one moment per line from standard input, in the same form\n"
+             "as above (DATE TIME and the options), and write one result per\n"
+             "line: JSON lines (the default) or CSV rows after one header line.\n"
+             "The format is the command line's; a line may repeat it but not\n"
+             "change it. Blank lines are skipped."},
+    {.Name = "--help",
+     .Alias = "-h",
+     .TakesValue = false,
+     .AcceptedOn = OnHelpLine,
+     .Chooses = Mode::Help,
+     .Synopsis = "--help, -h",
+     .Help = "this text"},
+};
+
+constexpr Positional MomentPositionals[] = {
+    {"DATE", "YYYY-MM-DD", StoreDate, "the civil date, YYYY-MM-DD, 1901-01-01 to 2050-12-31"},
+    {"TIME", "HH:MM", StoreTime, "the civil (zone) clock time, HH:MM on the 24-hour clock"},
+};
+
+constexpr std::string_view PlaceRequired[] = {"--zone", "--lon"};
+constexpr std::string_view AlmanacRequired[] = {"--from", "--to", "--zone", "--lon"};
+
+std::string RefuseOnMomentLine(const Option& option, std::string_view given) {
+    return std::string(given) + (option.Chooses == Mode::Almanac
+                                     ? ": an almanac takes no DATE and TIME"
+                                     : ": not together with a moment");
+}
+
+std::string RefuseOnBatchLine(const Option&, std::string_view given) {
+    return std::string(given) + ": not on a line of a batch";
+}
+
+std::string RefuseOnAlmanacLine(const Option&, std::string_view given) {
+    return std::string(given) + ": not together with a moment";
+}
+
+// The moment's own options belong on the lines of standard input; anything else is unknown to
+// a batch.
+std::string RefuseOnBatchCommand(const Option& option, std::string_view given) {
+    if (option.AcceptedOn & OnBatchLine) {
+        return std::string(given) + ": with --batch, give it on each line of standard input";
+    }
+    return "unknown option " + Quoted(given);
+}
+
+std::optional<ParseError> CheckRange(const Invocation& almanac) {
+    const auto key = [](const DateArgument& d) { return (d.Year * 100 + d.Month) * 100 + d.Day; };
+    if (key(almanac.To) < key(almanac.From)) {
+        return ParseError{"--to '" + IsoDate(almanac.To) + "' comes before --from '" +
+                          IsoDate(almanac.From) + "'"};
+    }
+    return std::nullopt;
+}
+
+constexpr ModeRules MomentLineRules{.Where = OnMomentLine,
+                                    .Positionals = MomentPositionals,
+                                    .Required = PlaceRequired,
+                                    .Refuse = RefuseOnMomentLine};
+constexpr ModeRules BatchLineRules{.Where = OnBatchLine,
+                                   .Positionals = MomentPositionals,
+                                   .Required = PlaceRequired,
+                                   .Refuse = RefuseOnBatchLine};
+constexpr ModeRules AlmanacLineRules{.Where = OnAlmanacLine,
+                                     .Surplus =
+                                         ": an almanac takes --from and --to, not DATE and TIME",
+                                     .Required = AlmanacRequired,
+                                     .Refuse = RefuseOnAlmanacLine,
+                                     .Check = CheckRange};
+constexpr ModeRules BatchCommandRules{.Where = OnBatchCommand,
+                                      .DefaultFormat = OutputFormat::Json,
+                                      .Surplus =
+                                          ": with --batch, the moments come from standard input",
+                                      .ValueIsNextArgument = true,
+                                      .Refuse = RefuseOnBatchCommand};
+
+constexpr Mode Precedence[] = {Mode::Help, Mode::Batch, Mode::Almanac, Mode::Single};
+
+constexpr std::string_view Usage =
+    R"(Usage: kestrava-tithi DATE TIME --zone H[:MM] --lon D[:MM]E|W [--lat D[:MM]N|S]
+                      [--dst] [--format text|json|csv]
+       kestrava-tithi --from DATE --to DATE --zone H[:MM] --lon D[:MM]E|W
+                      [--lat D[:MM]N|S] [--dst] [--format text|json|csv]
+       kestrava-tithi --batch [--format json|csv] < moments
+       kestrava-tithi --help
+
+The tithi (lunar day) of one moment at one place: the Moon's lead over the Sun in
+steps of 12 degrees, with the texts of the report, when the tithi began and when
+it ends, the sunrise of the date with the tithi then, and the karana (half-tithi).
+)";
+
+constexpr std::string_view Details =
+    R"(Options take their value as the next argument or after '=' (--zone=5:30).
+
+JSON and CSV carry: index (0 to 29), number, name, phase, lord, group, features,
+nature, type, description (the report's texts), and moon, sun, elongation (degrees)
+and jde (the Julian day in Terrestrial Time at which both were computed), with 17
+significant digits; begins and ends, when the tithi began and when it ends, and
+sunrise, on the place's clock in ISO 8601 with its offset (2024-01-11T17:27:03+05:30);
+sunrise_tithi, the tithi at sunrise ("Amavasya", "Shukla Navami"); and karana.
+sunrise and sunrise_tithi are null (empty in CSV) without --lat and where the Sun
+does not rise that date (polar day or night). begins and ends give the first whole
+second of each tithi. The text format shows the report with its captions, then the
+same figures. An almanac carries index, tithi, begins and ends.
+
+Exit status: 0 on success; 2 when an argument is rejected (one line on standard
+error names it; in a batch, the line number too, and the other lines still run),
+and for an almanac whose last date comes before its first; 1 when standard input
+could not be read or the results could not be written (a batch stops there).
+
+Examples:
+  kestrava-tithi 2024-01-11 17:00 --zone 5:30 --lon 77:13E --lat 28:36N
+  kestrava-tithi 2024-01-25 10:00 --zone 5 --lon 74W --dst --format json
+  kestrava-tithi --from 2024-01-01 --to 2024-12-31 --zone 5:30 --lon 77:13E
+  printf '2000-01-21 04:40 --zone 0 --lon 0E\n' | kestrava-tithi --batch --format csv
+)";
+
+// One entry of the help's list: the synopsis in a column of its own, the text beside it or,
+// when the synopsis is too wide, below it.
+void AddHelpEntry(std::string& help, std::string_view synopsis, std::string_view text) {
+    constexpr std::size_t Column = 20;
+    help += "  ";
+    help += synopsis;
+    if (2 + synopsis.size() + 2 <= Column) {
+        help.append(Column - 2 - synopsis.size(), ' ');
+    } else {
+        help += '\n';
+        help.append(Column, ' ');
+    }
+    for (std::size_t at = 0;;) {
+        const std::size_t end = text.find('\n', at);
+        help += text.substr(at, end - at);
+        help += '\n';
+        if (end == std::string_view::npos) {
+            break;
+        }
+        at = end + 1;
+        help.append(Column, ' ');
+    }
+}
+
+} // namespace
+
+std::span<const Option> Options() {
+    return Table;
+}
+
+const ModeRules& RulesOf(Reader where) {
+    switch (where) {
+    case OnBatchLine:
+        return BatchLineRules;
+    case OnAlmanacLine:
+        return AlmanacLineRules;
+    case OnBatchCommand:
+        return BatchCommandRules;
+    case OnMomentLine:
+    case OnHelpLine:
+        break;
+    }
+    return MomentLineRules;
+}
+
+std::span<const Mode> ModePrecedence() {
+    return Precedence;
+}
+
+Reader CommandLineOf(Mode mode) {
+    switch (mode) {
+    case Mode::Batch:
+        return OnBatchCommand;
+    case Mode::Almanac:
+        return OnAlmanacLine;
+    case Mode::Help:
+        return OnHelpLine;
+    case Mode::Single:
+        break;
+    }
+    return OnMomentLine;
+}
+
+std::string HelpText() {
+    std::string help(Usage);
+    help += '\n';
+    for (const Positional& positional : MomentPositionals) {
+        AddHelpEntry(help, positional.Name, positional.Help);
+    }
+    for (const Option& option : Table) {
+        if (!option.Help.empty()) {
+            AddHelpEntry(help, option.Synopsis, option.Help);
+        }
+    }
+    help += '\n';
+    help += Details;
+    return help;
+}
+
+} // namespace tithi_cli

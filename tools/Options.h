@@ -1,0 +1,65 @@
+// kestrava-tithi's arguments: what a command line or a line of a batch asks for, and the
+// parsers that read them. Free of Qt.
+#pragma once
+
+#include "engine/PrepareMoment.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+namespace tithi_cli {
+
+enum class OutputFormat { Text, Json, Csv };
+
+// One moment and place, as the window takes them: the zone and the degrees are magnitudes, and
+// the direction of the zone follows the longitude.
+struct MomentArguments : MomentInputs {
+    bool HasLat{};                      // --lat was given: the sunrise needs it
+    std::optional<OutputFormat> Format; // when --format was given
+};
+
+// A rejected argument: one line that names it, without the program name or a line number.
+struct ParseError {
+    std::string Message;
+};
+
+// What a run of the tool does; an option of the table chooses it (--batch, --from, --help),
+// and one moment is the default.
+enum class Mode { Single, Batch, Almanac, Help };
+
+// A civil date of the almanac's range.
+struct DateArgument {
+    int Year{}, Month{}, Day{};
+};
+
+struct Invocation {
+    Mode Kind{Mode::Single};
+    MomentArguments Moment;                  // Single; for an almanac, the place (no date, time)
+    DateArgument From, To;                   // Almanac only: the first and the last date
+    OutputFormat Format{OutputFormat::Text}; // Json by default for a batch
+};
+
+// ParseCommandLine: the arguments after the program name.
+std::variant<Invocation, ParseError> ParseCommandLine(const std::vector<std::string>& args);
+
+// ParseMomentArguments: DATE TIME --zone H[:MM] --lon D[:MM]E|W [--lat D[:MM]N|S] [--dst]
+// [--format text|json|csv], options and the two positional arguments in any order.
+std::variant<MomentArguments, ParseError>
+ParseMomentArguments(const std::vector<std::string_view>& args);
+
+// ParseAlmanacArguments: --from DATE --to DATE --zone H[:MM] --lon D[:MM]E|W [--lat D[:MM]N|S]
+// [--dst] [--format text|json|csv], in any order; the last date may not come before the first.
+std::variant<Invocation, ParseError>
+ParseAlmanacArguments(const std::vector<std::string_view>& args);
+
+// ParseBatchLine: one line of a batch, split at blanks; a blank line gives std::monostate.
+// Any text is safe to give it.
+std::variant<std::monostate, MomentArguments, ParseError> ParseBatchLine(std::string_view line);
+
+// The usage text of --help.
+std::string HelpText();
+
+} // namespace tithi_cli

@@ -1,0 +1,145 @@
+// kestrava-tithi's run: the command line read, then one handler for each mode (one moment, a
+// batch from standard input, an almanac, the help), and the exit status.
+#include "TithiCli.h"
+
+#include <istream>
+#include <ostream>
+#include <string_view>
+
+namespace tithi_cli {
+
+namespace {
+
+constexpr std::string_view ProgramName = "kestrava-tithi";
+
+void WriteResult(const TithiResult& result, OutputFormat format, std::ostream& out) {
+    switch (format) {
+    case OutputFormat::Text:
+        out << FormatText(result);
+        break;
+    case OutputFormat::Json:
+        out << FormatJson(result) << '\n';
+        break;
+    case OutputFormat::Csv:
+        out << FormatCsv(result) << '\n';
+        break;
+    }
+}
+
+int RunSingle(const Invocation& invocation, std::ostream& out, std::ostream& err) {
+    const auto result = ComputeResult(invocation.Moment);
+    if (!result) {
+        err << ProgramName << ": no tithi for this moment\n";
+        return 1;
+    }
+    if (invocation.Format == OutputFormat::Csv) {
+        out << CsvHeader() << '\n';
+    }
+    WriteResult(*result, invocation.Format, out);
+    return 0;
+}
+
+int RunBatch(OutputFormat format, std::istream& in, std::ostream& out, std::ostream& err) {
+    if (format == OutputFormat::Csv) {
+        out << CsvHeader() << '\n';
+    }
+    int status = 0;
+    std::string line;
+    for (long number = 1;; ++number) {
+        if (!std::getline(in, line)) {
+            // The end of the input, or a read that failed (a directory, a device error): the
+            // lines still to come would be lost without a word.
+            if (in.bad()) {
+                err << ProgramName << ": line " << number << ": standard input could not be read\n";
+                return 1;
+            }
+            return status;
+        }
+        // Reading flushes the results written so far (standard input is tied to standard
+        // output): once they cannot be written, stop rather than compute the rest for nothing.
+        if (!out) {
+            return status;
+        }
+        const auto parsed = ParseBatchLine(line);
+        if (std::holds_alternative<std::monostate>(parsed)) {
+            continue;
+        }
+        if (const auto* error = std::get_if<ParseError>(&parsed)) {
+            err << ProgramName << ": line " << number << ": " << error->Message << '\n';
+            status = 2;
+            continue;
+        }
+        const MomentArguments& moment = std::get<MomentArguments>(parsed);
+        if (moment.Format && *moment.Format != format) {
+            err << ProgramName << ": line " << number
+                << ": --format: a batch has one format, given on the command line\n";
+            status = 2;
+            continue;
+        }
+        const auto result = ComputeResult(moment);
+        if (!result) {
+            err << ProgramName << ": line " << number << ": no tithi for this moment\n";
+            status = 2;
+            continue;
+        }
+        WriteResult(*result, format, out);
+    }
+}
+
+int RunAlmanac(const Invocation& almanac, std::ostream& out) {
+    if (almanac.Format == OutputFormat::Csv) {
+        out << AlmanacCsvHeader() << '\n';
+    }
+    for (const AlmanacEntry& entry : ComputeAlmanac(almanac)) {
+        switch (almanac.Format) {
+        case OutputFormat::Text:
+            out << FormatAlmanacText(entry) << '\n';
+            break;
+        case OutputFormat::Json:
+            out << FormatAlmanacJson(entry) << '\n';
+            break;
+        case OutputFormat::Csv:
+            out << FormatAlmanacCsv(entry) << '\n';
+            break;
+        }
+    }
+    return 0;
+}
+
+} // namespace
+
+int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
+           std::ostream& err) {
+    const auto parsed = ParseCommandLine(args);
+    if (const auto* error = std::get_if<ParseError>(&parsed)) {
+        err << ProgramName << ": " << error->Message << '\n';
+        return 2;
+    }
+    const Invocation& invocation = std::get<Invocation>(parsed);
+    int status = 0;
+    switch (invocation.Kind) {
+    case Mode::Help:
+        out << HelpText();
+        break;
+    case Mode::Batch:
+        status = RunBatch(invocation.Format, in, out, err);
+        break;
+    case Mode::Almanac:
+        status = RunAlmanac(invocation, out);
+        break;
+    case Mode::Single:
+        status = RunSingle(invocation, out, err);
+        if (status != 0) {
+            return status;
+        }
+        break;
+    }
+    out.flush();
+    if (!out) {
+        err << ProgramName << ": the results could not be written\n";
+        return 1;
+    }
+    return status;
+}
+
+} // namespace tithi_cli

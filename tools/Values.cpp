@@ -1,0 +1,181 @@
+// The values of kestrava-tithi's arguments: whole ASCII digits only, so that no huge,
+// signed or non-numeric value gets through, and every message names what it rejects.
+#include "Values.h"
+
+#include <cstdio>
+
+namespace tithi_cli {
+
+namespace {
+
+constexpr int MinYear = 1901;
+constexpr int MaxYear = 2050;
+
+// A whole number of one to maxDigits ASCII digits; nothing else (no sign, no blank, no
+// exponent).
+std::optional<int> Digits(std::string_view text, std::size_t maxDigits) {
+    if (text.empty() || text.size() > maxDigits) {
+        return std::nullopt;
+    }
+    int value = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9') {
+            return std::nullopt;
+        }
+        value = value * 10 + (c - '0');
+    }
+    return value;
+}
+
+// Splits "A<sep>B" at the first separator; B is empty (and HasTail false) without one.
+struct Split {
+    std::string_view Head, Tail;
+    bool HasTail;
+};
+
+Split SplitAt(std::string_view text, char separator) {
+    const auto at = text.find(separator);
+    if (at == std::string_view::npos) {
+        return {text, {}, false};
+    }
+    return {text.substr(0, at), text.substr(at + 1), true};
+}
+
+bool IsLeapYear(int year) {
+    return year % 4 == 0;
+} // exact for 1901 ... 2050
+
+int DaysInMonth(int year, int month) {
+    constexpr int days[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    return days[month - 1] + (month == 2 && IsLeapYear(year) ? 1 : 0);
+}
+
+constexpr const char* MonthNames[] = {"January",   "February", "March",    "April",
+                                      "May",       "June",     "July",     "August",
+                                      "September", "October",  "November", "December"};
+
+} // namespace
+
+std::string Quoted(std::string_view text) {
+    constexpr std::size_t Longest = 40;
+    std::string quoted = "'";
+    for (char c : text.substr(0, Longest)) {
+        quoted += c >= 0x20 && c < 0x7f ? c : '?';
+    }
+    if (text.size() > Longest) {
+        quoted += "...";
+    }
+    quoted += '\'';
+    return quoted;
+}
+
+ValueOrError<DateArgument> ParseDate(std::string_view text, std::string_view name) {
+    const std::string what = std::string(name) + ' ' + Quoted(text);
+    const Split first = SplitAt(text, '-');
+    const Split second = SplitAt(first.Tail, '-');
+    const auto year = Digits(first.Head, 4);
+    const auto month = Digits(second.Head, 2);
+    const auto day = Digits(second.Tail, 2);
+    if (first.Head.size() != 4 || !second.HasTail || !year || !month || !day) {
+        return ParseError{what + ": expected YYYY-MM-DD, e.g. 2024-01-11"};
+    }
+    if (*year < MinYear || *year > MaxYear) {
+        return ParseError{what + ": the year must be 1901 to 2050"};
+    }
+    if (*month < 1 || *month > 12) {
+        return ParseError{what + ": the month must be 1 to 12"};
+    }
+    const int days = DaysInMonth(*year, *month);
+    if (*day < 1 || *day > days) {
+        return ParseError{what + ": " + MonthNames[*month - 1] + ' ' + std::to_string(*year) +
+                          " has days 1 to " + std::to_string(days)};
+    }
+    return DateArgument{*year, *month, *day};
+}
+
+std::string IsoDate(const DateArgument& date) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%04d-%02d-%02d", date.Year, date.Month, date.Day);
+    return text;
+}
+
+ValueOrError<ClockTime> ParseTime(std::string_view text) {
+    const std::string what = "TIME " + Quoted(text);
+    const Split parts = SplitAt(text, ':');
+    const auto hour = Digits(parts.Head, 2);
+    const auto minute = Digits(parts.Tail, 2);
+    if (!parts.HasTail || !hour || !minute) {
+        return ParseError{what + ": expected HH:MM on the 24-hour clock, e.g. 17:05"};
+    }
+    if (*hour > 23) {
+        return ParseError{what + ": the hour must be 0 to 23"};
+    }
+    if (*minute > 59) {
+        return ParseError{what + ": the minute must be 0 to 59"};
+    }
+    return ClockTime{*hour, *minute};
+}
+
+ValueOrError<ZoneOffset> ParseZone(std::string_view text) {
+    const std::string what = "--zone " + Quoted(text);
+    if (!text.empty() && (text.front() == '-' || text.front() == '+')) {
+        return ParseError{what + ": give the zone without a sign; its direction follows --lon"};
+    }
+    const Split parts = SplitAt(text, ':');
+    const auto hours = Digits(parts.Head, 2);
+    const auto minutes = parts.HasTail ? Digits(parts.Tail, 2) : std::optional<int>{0};
+    if (!hours || !minutes) {
+        return ParseError{what + ": expected hours[:minutes], e.g. 5:30"};
+    }
+    if (*hours > 23) {
+        return ParseError{what + ": the hours must be 0 to 23"};
+    }
+    if (*minutes > 59) {
+        return ParseError{what + ": the minutes must be 0 to 59"};
+    }
+    return ZoneOffset{*hours, *minutes};
+}
+
+ValueOrError<Angle> ParseAngle(std::string_view option, std::string_view text, char first,
+                               char second, int maxDegrees) {
+    const std::string what = std::string(option) + ' ' + Quoted(text);
+    const std::string example = option == "--lon" ? "77:13E" : "28:36N";
+    const std::string shape = what + ": expected degrees[:minutes] followed by " + first + " or " +
+                              second + ", e.g. " + example;
+    if (text.empty()) {
+        return ParseError{shape};
+    }
+    const char letter = static_cast<char>(
+        text.back() >= 'a' && text.back() <= 'z' ? text.back() - 'a' + 'A' : text.back());
+    if (letter != first && letter != second) {
+        return ParseError{shape};
+    }
+    const Split parts = SplitAt(text.substr(0, text.size() - 1), ':');
+    const auto degrees = Digits(parts.Head, 3);
+    const auto minutes = parts.HasTail ? Digits(parts.Tail, 2) : std::optional<int>{0};
+    if (!degrees || !minutes) {
+        return ParseError{shape};
+    }
+    if (*minutes > 59) {
+        return ParseError{what + ": the minutes must be 0 to 59"};
+    }
+    if (*degrees > maxDegrees || (*degrees == maxDegrees && *minutes > 0)) {
+        return ParseError{what + ": at most " + std::to_string(maxDegrees) + " degrees"};
+    }
+    return Angle{*degrees, *minutes, letter == second};
+}
+
+std::optional<OutputFormat> FormatNamed(std::string_view name) {
+    if (name == "text") {
+        return OutputFormat::Text;
+    }
+    if (name == "json") {
+        return OutputFormat::Json;
+    }
+    if (name == "csv") {
+        return OutputFormat::Csv;
+    }
+    return std::nullopt;
+}
+
+} // namespace tithi_cli
