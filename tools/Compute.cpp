@@ -2,7 +2,9 @@
 // a moment and the tithis between two dates, with their instants on the place's clock.
 #include "Compute.h"
 
+#include "engine/Almanac.h"
 #include "engine/CalculationRecord.h"
+#include "engine/ICalendar.h"
 #include "engine/Karana.h"
 #include "engine/PrepareMoment.h"
 #include "engine/Tithi.h"
@@ -26,12 +28,10 @@ CalculationRecord PreparedRecord(const MomentArguments& moment) {
 // 2024-01-11T17:27:03+05:30.
 std::string IsoTime(double civilJd, ClockRounding rounding, double offsetHours) {
     const ClockReading r = ReadClock(civilJd, rounding);
-    const long minutes = std::isfinite(offsetHours) ? std::lround(std::fabs(offsetHours) * 60) : 0;
     char text[64];
-    std::snprintf(text, sizeof text, "%04d-%02d-%02dT%02d:%02d:%02d%c%02ld:%02ld", r.Year, r.Month,
-                  r.Day, r.Hour, r.Minute, r.Second, offsetHours < 0 ? '-' : '+', minutes / 60,
-                  minutes % 60);
-    return text;
+    std::snprintf(text, sizeof text, "%04d-%02d-%02dT%02d:%02d:%02d", r.Year, r.Month, r.Day,
+                  r.Hour, r.Minute, r.Second);
+    return text + OffsetText(offsetHours);
 }
 
 } // namespace
@@ -53,11 +53,12 @@ std::optional<TithiResult> ComputeResult(const MomentArguments& moment) {
     result.Sun = m.Sun;
     result.Elongation = m.Tithi.Elongation;
     result.Jde = m.JulianDayTT;
-    const double offset = day->ClockOffsetHours;
-    result.Begins = IsoTime(day->BeginCivil, ClockRounding::UpToSecond, offset);
-    result.Ends = IsoTime(day->EndCivil, ClockRounding::UpToSecond, offset);
+    // Each instant with the offset in force then.
+    result.Begins = IsoTime(day->BeginCivil, ClockRounding::UpToSecond, day->BeginOffsetHours);
+    result.Ends = IsoTime(day->EndCivil, ClockRounding::UpToSecond, day->EndOffsetHours);
     if (day->Sunrise == SunriseState::Rises) {
-        result.Sunrise = IsoTime(day->SunriseCivil, ClockRounding::NearestSecond, offset);
+        result.Sunrise =
+            IsoTime(day->SunriseCivil, ClockRounding::NearestSecond, day->SunriseOffsetHours);
         result.SunriseTithi = TithiTitle(day->SunriseTithi);
     } else if (!moment.HasLat) {
         result.SunriseNote = "not computed: give --lat";
@@ -74,20 +75,15 @@ std::vector<AlmanacEntry> ComputeAlmanac(const Invocation& almanac) {
     place.Month = almanac.From.Month;
     place.Day = almanac.From.Day;
     const CalculationRecord rec = PreparedRecord(place);
-    const double offset = ClockOffsetHours(rec);
-    // From the midnight that opens the first date to the one that closes the last.
-    const double fromUT =
-        JulianDayOfDate(almanac.From.Month, almanac.From.Day, almanac.From.Year) - offset / 24;
-    const double toUT =
-        JulianDayOfDate(almanac.To.Month, almanac.To.Day, almanac.To.Year) + 1 - offset / 24;
+    const CivilDateRange dates = {{almanac.From.Year, almanac.From.Month, almanac.From.Day},
+                                  {almanac.To.Year, almanac.To.Month, almanac.To.Day}};
     std::vector<AlmanacEntry> entries;
-    for (const TithiSpan& span :
-         TithisBeginningBetween(TerrestrialOfUniversal(fromUT), TerrestrialOfUniversal(toUT))) {
-        entries.push_back({span.Index, TithiTitle(span.Index),
-                           IsoTime(UniversalOfTerrestrial(span.BeginJde) + offset / 24,
-                                   ClockRounding::UpToSecond, offset),
-                           IsoTime(UniversalOfTerrestrial(span.EndJde) + offset / 24,
-                                   ClockRounding::UpToSecond, offset)});
+    for (const AlmanacSpan& span :
+         ::ComputeAlmanac(PlaceOfRecord(rec), ClockOfRecord(rec), dates, Limb::Tithi)) {
+        entries.push_back(
+            {span.Index, TithiTitle(span.Index),
+             IsoTime(span.BeginCivil(), ClockRounding::UpToSecond, span.BeginOffsetHours),
+             IsoTime(span.EndCivil(), ClockRounding::UpToSecond, span.EndOffsetHours)});
     }
     return entries;
 }
