@@ -12,7 +12,8 @@
 namespace {
 
 void Exercise(const tithi_cli::MomentArguments& moment) {
-    const std::optional<tithi_cli::TithiResult> result = tithi_cli::ComputeResult(moment);
+    const auto computed = tithi_cli::ComputeResult(moment);
+    const auto* result = std::get_if<tithi_cli::TithiResult>(&computed);
     if (!result)
         return;
     if (result->Index < 0 || result->Index > 29 || !std::isfinite(result->Elongation))

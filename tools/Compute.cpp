@@ -9,9 +9,11 @@
 #include "engine/PrepareMoment.h"
 #include "engine/Tithi.h"
 #include "engine/TithiDay.h"
+#include "places/NamedZoneClock.h"
 
 #include <cmath>
 #include <cstdio>
+#include <memory>
 
 namespace tithi_cli {
 
@@ -34,19 +36,131 @@ std::string IsoTime(double civilJd, ClockRounding rounding, double offsetHours) 
     return text + OffsetText(offsetHours);
 }
 
-} // namespace
-std::optional<TithiResult> ComputeResult(const MomentArguments& moment) {
-    CalculationRecord rec = PreparedRecord(moment);
-    const TithiMoment m = ComputeTithiMoment(rec);
-    const auto texts = MakeTithiReport(rec);
-    if (!texts) {
-        return std::nullopt;
+// Where and by which clock a moment is read, when it is not the window's typed values alone.
+struct PlaceAndClock {
+    Place Where;
+    std::unique_ptr<CivilClock> Clock;
+};
+
+bool TakesTheTypedFlow(const MomentArguments& moment) {
+    return moment.ZoneName.empty() && !moment.Place;
+}
+
+// The place of --place, or of --lon and --lat; the zone of --tz, then of a typed --zone (by
+// the hemisphere rule at the place's longitude), then of the place.
+PlaceAndClock PlaceAndClockOf(const MomentArguments& moment) {
+    PlaceAndClock setup;
+    if (moment.Place) {
+        setup.Where = {moment.Place->Longitude, moment.Place->Latitude};
+    } else {
+        const CalculationRecord rec = PreparedRecord(moment);
+        setup.Where = PlaceOfRecord(rec);
     }
-    const std::optional<TithiDay> day = ComputeTithiDay(rec, m, moment.HasLat);
-    if (!day) {
-        return std::nullopt;
+    std::string zone = moment.ZoneName;
+    if (zone.empty() && !moment.HasZone && moment.Place) {
+        zone = moment.Place->ZoneName;
+    }
+    if (!zone.empty()) {
+        if (auto named = NamedZoneClock::Open(QString::fromStdString(zone))) {
+            setup.Clock = std::make_unique<NamedZoneClock>(std::move(*named));
+            return setup;
+        }
+    }
+    const double west = WestPositiveLongitude(setup.Where);
+    double zoneHours = moment.ZoneHour + moment.ZoneMinute / 60.0;
+    if (moment.Dst) {
+        zoneHours = ZoneHoursWithDaylightSaving(zoneHours, west);
+    }
+    setup.Clock = std::make_unique<FixedOffsetClock>(
+        FixedOffsetClock::FromZoneMagnitude(zoneHours, west, moment.Dst));
+    return setup;
+}
+
+std::string ReadingText(const MomentArguments& m) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d", m.Year, m.Month, m.Day, m.Hour,
+                  m.Minute);
+    return text;
+}
+
+std::string HourMinute(double civilJd) {
+    const ClockReading r = ReadClock(civilJd, ClockRounding::NearestMinute);
+    char text[16];
+    std::snprintf(text, sizeof text, "%02d:%02d", r.Hour, r.Minute);
+    return text;
+}
+
+std::string ZoneLabel(const CivilClock& clock) {
+    const std::string name = clock.ZoneName();
+    return name.empty() ? "this zone" : name;
+}
+
+// The driver's values for the moment on a clock whose offset may change: the reading resolved
+// to the offset in force then, the first of two where the clocks went back (the second with
+// --later); a reading the clocks skip has none.
+std::variant<TithiMoment, ComputeError> MomentOnClock(const MomentArguments& moment,
+                                                      const CivilClock& clock, std::string& note) {
+    const double hours = moment.Hour + moment.Minute / 60.0; // as PrepareMoment forms it
+    const double civilJd = JulianDayOfDate(moment.Month, moment.Day, moment.Year) + hours / 24;
+    const ResolvedReading resolved = ResolveReading(clock, civilJd);
+    const double change = std::round(resolved.ChangeJd * 86400) / 86400;
+    if (resolved.Kind == ClockReadingKind::Gap) {
+        return ComputeError{ReadingText(moment) + " does not exist in " + ZoneLabel(clock) +
+                                ": the clocks went forward from " +
+                                HourMinute(change + resolved.OffsetBefore / 24) + " to " +
+                                HourMinute(change + resolved.OffsetAfter / 24) + " (UTC" +
+                                OffsetText(resolved.OffsetBefore) + " to UTC" +
+                                OffsetText(resolved.OffsetAfter) + ")",
+                            2};
+    }
+    double offset = *resolved.OffsetHours;
+    if (resolved.Kind == ClockReadingKind::Overlap) {
+        const double later = *resolved.LaterOffsetHours;
+        note =
+            ReadingText(moment) + " occurs twice in " + ZoneLabel(clock) +
+            " (the clocks went back from " + HourMinute(change + resolved.OffsetBefore / 24) +
+            " to " + HourMinute(change + resolved.OffsetAfter / 24) + "): " +
+            (moment.Later ? "the second, at UTC" + OffsetText(later) + ", is taken"
+                          : "the first, at UTC" + OffsetText(offset) +
+                                ", is taken; --later takes the second, at UTC" + OffsetText(later));
+        if (moment.Later) {
+            offset = later;
+        }
+    }
+    return EvaluateTithiMomentAt({moment.Year, moment.Month, moment.Day}, hours, offset);
+}
+
+} // namespace
+
+std::variant<TithiResult, ComputeError> ComputeResult(const MomentArguments& moment) {
+    constexpr std::string_view NoTithi = "no tithi for this moment";
+    CalculationRecord rec;
+    TithiMoment m;
+    std::optional<TithiDay> day;
+    std::string note;
+    std::string zone; // the named zone, if any
+    if (TakesTheTypedFlow(moment)) {
+        // The window's flow, field by field, and its clock by the hemisphere rule.
+        rec = PreparedRecord(moment);
+        m = ComputeTithiMoment(rec);
+        day = ComputeTithiDay(rec, m, moment.HasLat);
+    } else {
+        const PlaceAndClock setup = PlaceAndClockOf(moment);
+        auto onClock = MomentOnClock(moment, *setup.Clock, note);
+        if (auto* error = std::get_if<ComputeError>(&onClock)) {
+            return *error;
+        }
+        m = std::get<TithiMoment>(onClock);
+        rec.TithiIndex = m.Tithi.Index;
+        day = ComputeTithiDay(m, setup.Where, *setup.Clock, moment.HasLat);
+        zone = setup.Clock->ZoneName();
+    }
+    const auto texts = MakeTithiReport(rec);
+    if (!texts || !day) {
+        return ComputeError{std::string(NoTithi), 1};
     }
     TithiResult result;
+    result.Note = note;
     result.Index = m.Tithi.Index;
     result.Texts = *texts;
     result.Moon = m.Moon;
@@ -66,6 +180,10 @@ std::optional<TithiResult> ComputeResult(const MomentArguments& moment) {
         result.SunriseNote = DescribeTithiDay(*day).Sunrise;
     }
     result.Karana = KaranaName(day->Karana);
+    result.UtcOffset = OffsetText(m.OffsetHours);
+    if (!zone.empty()) {
+        result.Zone = zone;
+    }
     return result;
 }
 
@@ -74,12 +192,12 @@ std::vector<AlmanacEntry> ComputeAlmanac(const Invocation& almanac) {
     place.Year = almanac.From.Year;
     place.Month = almanac.From.Month;
     place.Day = almanac.From.Day;
-    const CalculationRecord rec = PreparedRecord(place);
     const CivilDateRange dates = {{almanac.From.Year, almanac.From.Month, almanac.From.Day},
                                   {almanac.To.Year, almanac.To.Month, almanac.To.Day}};
+    const PlaceAndClock setup = PlaceAndClockOf(place);
     std::vector<AlmanacEntry> entries;
     for (const AlmanacSpan& span :
-         ::ComputeAlmanac(PlaceOfRecord(rec), ClockOfRecord(rec), dates, Limb::Tithi)) {
+         ::ComputeAlmanac(setup.Where, *setup.Clock, dates, Limb::Tithi)) {
         entries.push_back(
             {span.Index, TithiTitle(span.Index),
              IsoTime(span.BeginCivil(), ClockRounding::UpToSecond, span.BeginOffsetHours),

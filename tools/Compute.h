@@ -8,6 +8,7 @@
 
 #include <optional>
 #include <string>
+#include <variant>
 #include <vector>
 
 namespace tithi_cli {
@@ -29,12 +30,26 @@ struct TithiResult {
     std::optional<std::string> Sunrise, SunriseTithi;
     std::string SunriseNote;
     std::string Karana; // the half-tithi of the moment
+
+    std::optional<std::string> Zone; // the named zone; nothing for a typed --zone
+    std::string UtcOffset;           // the clock's offset at the moment, "+05:30"
+    // Said on standard error beside the result: which occurrence of a repeated reading was
+    // taken.
+    std::string Note;
 };
 
-// ComputeResult: the engine's steps for one moment (PrepareMoment, the tithi driver and the
-// report, the begin and end of the tithi, the sunrise and the karana); nothing when the report
-// has no texts for the index.
-std::optional<TithiResult> ComputeResult(const MomentArguments& moment);
+// Why a moment has no result, and the exit status that says so.
+struct ComputeError {
+    std::string Message;
+    int Status{};
+};
+
+// ComputeResult: the engine's steps for one moment. Typed values go through the window's own
+// flow (PrepareMoment, the tithi driver and the report) and its clock by the hemisphere rule; a
+// named zone or a place of the directory reads the moment with the offset in force then. Then
+// the begin and end of the tithi, the sunrise and the karana. An error for a reading the clocks
+// skip (status 2), or where the report has no texts for the index (status 1).
+std::variant<TithiResult, ComputeError> ComputeResult(const MomentArguments& moment);
 
 // One tithi of an almanac.
 struct AlmanacEntry {

@@ -11,8 +11,6 @@
 
 namespace tithi_cli {
 
-namespace {
-
 std::string Number(double value) {
     if (!std::isfinite(value)) {
         return "null";
@@ -66,6 +64,8 @@ std::string CsvField(std::string_view text) {
     return field;
 }
 
+namespace {
+
 constexpr const char* TextFieldNames[] = {"number",   "name",   "phase", "lord",       "group",
                                           "features", "nature", "type",  "description"};
 constexpr const char* Captions[] = {"Tithi Number", "Tithi Name",     "Tithi Phase",  "Tithi Lord",
@@ -116,6 +116,8 @@ std::string FormatJson(const TithiResult& result) {
     json += ",\"sunrise\":" + JsonStringOrNull(result.Sunrise);
     json += ",\"sunrise_tithi\":" + JsonStringOrNull(result.SunriseTithi);
     json += ",\"karana\":" + JsonString(result.Karana);
+    json += ",\"zone\":" + JsonStringOrNull(result.Zone);
+    json += ",\"utc_offset\":" + JsonString(result.UtcOffset);
     json += '}';
     return json;
 }

@@ -5,8 +5,15 @@
 #include "Compute.h"
 
 #include <string>
+#include <string_view>
 
 namespace tithi_cli {
+
+// A number with 17 significant digits ("null" for one that is not finite), a JSON string, and
+// a CSV field, quoted where it must be.
+std::string Number(double value);
+std::string JsonString(std::string_view text);
+std::string CsvField(std::string_view text);
 
 std::string FormatText(const TithiResult& result); // the captions and figures, each line ended
 std::string FormatJson(const TithiResult& result); // one line, no newline

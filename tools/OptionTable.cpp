@@ -2,7 +2,11 @@
 // reads its arguments and the help made from both.
 #include "OptionTable.h"
 
+#include "Places.h"
 #include "Values.h"
+
+#include "places/NamedZoneClock.h"
+#include "places/PlaceDirectory.h"
 
 #include <iterator>
 
@@ -40,6 +44,67 @@ std::optional<ParseError> StoreZone(std::string_view value, Reader, Invocation& 
         into.Moment.ZoneHour = zone.Hours;
         into.Moment.ZoneMinute = zone.Minutes;
     });
+}
+
+std::optional<ParseError> StoreZoneMagnitude(std::string_view value, Reader where,
+                                             Invocation& into) {
+    into.Moment.HasZone = true;
+    return StoreZone(value, where, into);
+}
+
+// A named zone of the system's database; old names ("Asia/Calcutta") come by their present one.
+std::optional<ParseError> StoreZoneName(std::string_view value, Reader, Invocation& into) {
+    const QString name = ResolveZoneName(QString::fromUtf8(value.data(), qsizetype(value.size())));
+    if (name.isEmpty() || !NamedZoneClock::Open(name)) {
+        return ParseError{"--tz " + Quoted(value) +
+                          ": not a time zone of the system's database, e.g. Asia/Kolkata or "
+                          "America/New_York"};
+    }
+    into.Moment.ZoneName = name.toStdString();
+    return std::nullopt;
+}
+
+// "Pune", "Hyderabad, Pakistan", "Springfield, IL, United States": one place of the directory,
+// or the candidates to choose from.
+std::optional<ParseError> StorePlace(std::string_view value, Reader, Invocation& into) {
+    const std::vector<DirectoryPlace> found = PlaceDirectory::BuiltIn().FindByPlaceText(
+        QString::fromUtf8(value.data(), qsizetype(value.size())));
+    if (found.empty()) {
+        return ParseError{"--place " + Quoted(value) +
+                          ": no such place in the directory (places of 15,000 or more "
+                          "inhabitants); give --lon, --lat and the zone instead, or look with "
+                          "--places"};
+    }
+    if (found.size() > 1) {
+        std::string message = "--place " + Quoted(value) + ": " + std::to_string(found.size()) +
+                              " places have that name; add the division or the country:";
+        constexpr std::size_t Listed = 12;
+        for (std::size_t k = 0; k < found.size() && k < Listed; ++k) {
+            message += "\n  " + PlaceLine(found[k]);
+        }
+        if (found.size() > Listed) {
+            message += "\n  ... and " + std::to_string(found.size() - Listed) + " more";
+        }
+        return ParseError{message};
+    }
+    const DirectoryPlace& place = found.front();
+    into.Moment.Place = NamedPlace{place.DisplayText().toStdString(), place.Longitude,
+                                   place.Latitude, place.ZoneName.toStdString()};
+    into.Moment.HasLat = true;
+    return std::nullopt;
+}
+
+std::optional<ParseError> StoreLater(std::string_view, Reader, Invocation& into) {
+    into.Moment.Later = true;
+    return std::nullopt;
+}
+
+std::optional<ParseError> StorePlacesQuery(std::string_view value, Reader, Invocation& into) {
+    if (value.empty()) {
+        return ParseError{"--places needs a name to look up"};
+    }
+    into.PlacesQuery = std::string(value);
+    return std::nullopt;
 }
 
 std::optional<ParseError> StoreLongitude(std::string_view value, Reader, Invocation& into) {
@@ -99,12 +164,38 @@ constexpr Option Table[] = {
     {.Name = "--zone",
      .TakesValue = true,
      .AcceptedOn = MomentReaders,
-     .Store = StoreZone,
+     .Store = StoreZoneMagnitude,
      .Missing = "hours[:minutes] from Greenwich",
      .Synopsis = "--zone H[:MM]",
      .Help = "the zone's offset from Greenwich in hours and minutes, without a\n"
              "sign: its direction follows the longitude (east of Greenwich the\n"
              "clock is ahead of Universal Time, west of it behind)"},
+    {.Name = "--tz",
+     .TakesValue = true,
+     .AcceptedOn = MomentReaders,
+     .Store = StoreZoneName,
+     .NotWith = "--zone|--dst",
+     .Synopsis = "--tz AREA/CITY",
+     .Help = "a named time zone instead of --zone (Asia/Kolkata,\n"
+             "America/New_York): the offset in force at each instant, daylight\n"
+             "saving and historic offsets included, its direction the zone's own"},
+    {.Name = "--place",
+     .TakesValue = true,
+     .AcceptedOn = MomentReaders,
+     .Store = StorePlace,
+     .NotWith = "--lon|--lat",
+     .Synopsis = "--place \"NAME[, DIVISION][, COUNTRY]\"",
+     .Help = "a place of the directory instead of --lon and --lat: its longitude,\n"
+             "latitude and named zone (\"Pune\", \"Hyderabad, Pakistan\",\n"
+             "\"Springfield, IL\"); --zone or --tz beside it set the zone instead.\n"
+             "Where several places have the name they are listed (status 2)"},
+    {.Name = "--later",
+     .TakesValue = false,
+     .AcceptedOn = MomentReaders,
+     .Store = StoreLater,
+     .Synopsis = "--later",
+     .Help = "where the clocks were set back and DATE TIME occurs twice, the\n"
+             "second occurrence (the first is taken otherwise, with a note)"},
     {.Name = "--lon",
      .TakesValue = true,
      .AcceptedOn = MomentReaders,
@@ -127,7 +218,7 @@ constexpr Option Table[] = {
      .Help = "daylight saving time is in force: the clock is one hour ahead"},
     {.Name = "--format",
      .TakesValue = true,
-     .AcceptedOn = MomentReaders | OnBatchCommand,
+     .AcceptedOn = MomentReaders | OnBatchCommand | OnPlacesLine,
      .Store = StoreFormat,
      .Synopsis = "--format FORMAT",
      .Help = "text (the default), json (one object) or csv (a header line,\n"
@@ -150,6 +241,15 @@ constexpr Option Table[] = {
      .Chooses = Mode::Almanac,
      .Store = StoreTo,
      .Missing = "the last date, YYYY-MM-DD"},
+    {.Name = "--places",
+     .TakesValue = true,
+     .AcceptedOn = OnPlacesLine,
+     .Chooses = Mode::Places,
+     .Store = StorePlacesQuery,
+     .Synopsis = "--places QUERY",
+     .Help = "list the places of the directory whose names begin with QUERY,\n"
+             "the most populous first: name, division, country, latitude,\n"
+             "longitude, zone and population (text, JSON lines or CSV)"},
     {.Name = "--batch",
      .TakesValue = false,
      .AcceptedOn = OnBatchCommand,
@@ -174,8 +274,9 @@ constexpr Positional MomentPositionals[] = {
     {"TIME", "HH:MM", StoreTime, "the civil (zone) clock time, HH:MM on the 24-hour clock"},
 };
 
-constexpr std::string_view PlaceRequired[] = {"--zone", "--lon"};
-constexpr std::string_view AlmanacRequired[] = {"--from", "--to", "--zone", "--lon"};
+constexpr std::string_view PlaceRequired[] = {"--zone|--tz|--place", "--lon|--place"};
+constexpr std::string_view AlmanacRequired[] = {"--from", "--to", "--zone|--tz|--place",
+                                                "--lon|--place"};
 
 std::string RefuseOnMomentLine(const Option& option, std::string_view given) {
     return std::string(given) + (option.Chooses == Mode::Almanac
@@ -200,7 +301,20 @@ std::string RefuseOnBatchCommand(const Option& option, std::string_view given) {
     return "unknown option " + Quoted(given);
 }
 
+// A place's named zone knows its own daylight saving: --dst goes only with a typed --zone.
+std::optional<ParseError> CheckDaylightSaving(const Invocation& invocation) {
+    const MomentArguments& moment = invocation.Moment;
+    if (moment.Dst && moment.Place && !moment.HasZone) {
+        return ParseError{"--dst: the zone of --place keeps its own daylight saving; give --zone "
+                          "with --dst to type the offset yourself"};
+    }
+    return std::nullopt;
+}
+
 std::optional<ParseError> CheckRange(const Invocation& almanac) {
+    if (auto error = CheckDaylightSaving(almanac)) {
+        return error;
+    }
     const auto key = [](const DateArgument& d) { return (d.Year * 100 + d.Month) * 100 + d.Day; };
     if (key(almanac.To) < key(almanac.From)) {
         return ParseError{"--to '" + IsoDate(almanac.To) + "' comes before --from '" +
@@ -212,11 +326,22 @@ std::optional<ParseError> CheckRange(const Invocation& almanac) {
 constexpr ModeRules MomentLineRules{.Where = OnMomentLine,
                                     .Positionals = MomentPositionals,
                                     .Required = PlaceRequired,
-                                    .Refuse = RefuseOnMomentLine};
+                                    .Refuse = RefuseOnMomentLine,
+                                    .Check = CheckDaylightSaving};
 constexpr ModeRules BatchLineRules{.Where = OnBatchLine,
                                    .Positionals = MomentPositionals,
                                    .Required = PlaceRequired,
-                                   .Refuse = RefuseOnBatchLine};
+                                   .Refuse = RefuseOnBatchLine,
+                                   .Check = CheckDaylightSaving};
+std::string RefuseOnPlacesLine(const Option&, std::string_view given) {
+    return std::string(given) + ": not together with --places";
+}
+constexpr std::string_view PlacesRequired[] = {"--places"};
+constexpr ModeRules PlacesLineRules{.Where = OnPlacesLine,
+                                    .Surplus =
+                                        ": --places takes one QUERY; quote a name with blanks",
+                                    .Required = PlacesRequired,
+                                    .Refuse = RefuseOnPlacesLine};
 constexpr ModeRules AlmanacLineRules{.Where = OnAlmanacLine,
                                      .Surplus =
                                          ": an almanac takes --from and --to, not DATE and TIME",
@@ -230,13 +355,19 @@ constexpr ModeRules BatchCommandRules{.Where = OnBatchCommand,
                                       .ValueIsNextArgument = true,
                                       .Refuse = RefuseOnBatchCommand};
 
-constexpr Mode Precedence[] = {Mode::Help, Mode::Batch, Mode::Almanac, Mode::Single};
+constexpr Mode Precedence[] = {Mode::Help, Mode::Places, Mode::Batch, Mode::Almanac, Mode::Single};
 
 constexpr std::string_view Usage =
     R"(Usage: kestrava-tithi DATE TIME --zone H[:MM] --lon D[:MM]E|W [--lat D[:MM]N|S]
                       [--dst] [--format text|json|csv]
+       kestrava-tithi DATE TIME --tz AREA/CITY --lon D[:MM]E|W [--lat D[:MM]N|S]
+                      [--later] [--format text|json|csv]
+       kestrava-tithi DATE TIME --place "NAME[, DIVISION][, COUNTRY]" [--later]
+                      [--format text|json|csv]
        kestrava-tithi --from DATE --to DATE --zone H[:MM] --lon D[:MM]E|W
                       [--lat D[:MM]N|S] [--dst] [--format text|json|csv]
+       kestrava-tithi --from DATE --to DATE (--tz AREA/CITY --lon ... | --place NAME)
+       kestrava-tithi --places QUERY [--format text|json|csv]
        kestrava-tithi --batch [--format json|csv] < moments
        kestrava-tithi --help
 
@@ -252,22 +383,32 @@ JSON and CSV carry: index (0 to 29), number, name, phase, lord, group, features,
 nature, type, description (the report's texts), and moon, sun, elongation (degrees)
 and jde (the Julian day in Terrestrial Time at which both were computed), with 17
 significant digits; begins and ends, when the tithi began and when it ends, and
-sunrise, on the place's clock in ISO 8601 with its offset (2024-01-11T17:27:03+05:30);
-sunrise_tithi, the tithi at sunrise ("Amavasya", "Shukla Navami"); and karana.
+sunrise, on the place's clock in ISO 8601 with the offset in force at each instant
+(2024-01-11T17:27:03+05:30); sunrise_tithi, the tithi at sunrise ("Amavasya",
+"Shukla Navami"); and karana. JSON also carries zone, the named zone (null for a
+typed --zone), and utc_offset, the clock's offset at the moment ("+05:30").
 sunrise and sunrise_tithi are null (empty in CSV) without --lat and where the Sun
 does not rise that date (polar day or night). begins and ends give the first whole
 second of each tithi. The text format shows the report with its captions, then the
 same figures. An almanac carries index, tithi, begins and ends.
 
+A named zone reads DATE TIME with the offset in force then. A time that the clocks
+skip when they go forward does not exist and is rejected; one that occurs twice
+when they go back is read as the first occurrence, with a note on standard error,
+or as the second with --later.
+
 Exit status: 0 on success; 2 when an argument is rejected (one line on standard
 error names it; in a batch, the line number too, and the other lines still run),
-and for an almanac whose last date comes before its first; 1 when standard input
+for a time the clocks skip, for a --place that names no place or several, and for
+an almanac whose last date comes before its first; 1 when standard input
 could not be read or the results could not be written (a batch stops there).
 
 Examples:
   kestrava-tithi 2024-01-11 17:00 --zone 5:30 --lon 77:13E --lat 28:36N
   kestrava-tithi 2024-01-25 10:00 --zone 5 --lon 74W --dst --format json
   kestrava-tithi --from 2024-01-01 --to 2024-12-31 --zone 5:30 --lon 77:13E
+  kestrava-tithi 2024-07-04 18:00 --place "New York" --format json
+  kestrava-tithi --places Pune
   printf '2000-01-21 04:40 --zone 0 --lon 0E\n' | kestrava-tithi --batch --format csv
 )";
 
@@ -309,6 +450,8 @@ const ModeRules& RulesOf(Reader where) {
         return AlmanacLineRules;
     case OnBatchCommand:
         return BatchCommandRules;
+    case OnPlacesLine:
+        return PlacesLineRules;
     case OnMomentLine:
     case OnHelpLine:
         break;
@@ -328,6 +471,8 @@ Reader CommandLineOf(Mode mode) {
         return OnAlmanacLine;
     case Mode::Help:
         return OnHelpLine;
+    case Mode::Places:
+        return OnPlacesLine;
     case Mode::Single:
         break;
     }

@@ -21,6 +21,7 @@ enum Reader : unsigned {
     OnAlmanacLine = 1u << 2,  // the command line of an almanac
     OnBatchCommand = 1u << 3, // the command line of a batch
     OnHelpLine = 1u << 4,     // a command line that asks for the help
+    OnPlacesLine = 1u << 5,   // the command line of a look-up in the place directory
 };
 using Readers = unsigned;
 

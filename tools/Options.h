@@ -14,11 +14,24 @@ namespace tithi_cli {
 
 enum class OutputFormat { Text, Json, Csv };
 
+// A place of the directory, as --place found it.
+struct NamedPlace {
+    std::string Display;  // "Pune, Maharashtra, India"
+    double Longitude{};   // degrees, east positive
+    double Latitude{};    // degrees, north positive
+    std::string ZoneName; // its IANA zone
+};
+
 // One moment and place, as the window takes them: the zone and the degrees are magnitudes, and
-// the direction of the zone follows the longitude.
+// the direction of the zone follows the longitude. A named zone (--tz, or the zone of a place
+// from --place) carries its own direction and daylight saving instead.
 struct MomentArguments : MomentInputs {
     bool HasLat{};                      // --lat was given: the sunrise needs it
     std::optional<OutputFormat> Format; // when --format was given
+    bool HasZone{};                     // --zone was given
+    std::string ZoneName;               // --tz, resolved to the name the system holds
+    std::optional<NamedPlace> Place;    // --place
+    bool Later{};                       // --later: the second of a reading that occurs twice
 };
 
 // A rejected argument: one line that names it, without the program name or a line number.
@@ -28,7 +41,7 @@ struct ParseError {
 
 // What a run of the tool does; an option of the table chooses it (--batch, --from, --help),
 // and one moment is the default.
-enum class Mode { Single, Batch, Almanac, Help };
+enum class Mode { Single, Batch, Almanac, Places, Help };
 
 // A civil date of the almanac's range.
 struct DateArgument {
@@ -40,6 +53,7 @@ struct Invocation {
     MomentArguments Moment;                  // Single; for an almanac, the place (no date, time)
     DateArgument From, To;                   // Almanac only: the first and the last date
     OutputFormat Format{OutputFormat::Text}; // Json by default for a batch
+    std::string PlacesQuery;                 // Places: the text to look up
 };
 
 // ParseCommandLine: the arguments after the program name.

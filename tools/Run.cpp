@@ -2,6 +2,8 @@
 // batch from standard input, an almanac, the help), and the exit status.
 #include "TithiCli.h"
 
+#include "Places.h"
+
 #include <istream>
 #include <ostream>
 #include <string_view>
@@ -27,15 +29,19 @@ void WriteResult(const TithiResult& result, OutputFormat format, std::ostream& o
 }
 
 int RunSingle(const Invocation& invocation, std::ostream& out, std::ostream& err) {
-    const auto result = ComputeResult(invocation.Moment);
-    if (!result) {
-        err << ProgramName << ": no tithi for this moment\n";
-        return 1;
+    const auto computed = ComputeResult(invocation.Moment);
+    if (const auto* error = std::get_if<ComputeError>(&computed)) {
+        err << ProgramName << ": " << error->Message << '\n';
+        return error->Status;
+    }
+    const TithiResult& result = std::get<TithiResult>(computed);
+    if (!result.Note.empty()) {
+        err << ProgramName << ": note: " << result.Note << '\n';
     }
     if (invocation.Format == OutputFormat::Csv) {
         out << CsvHeader() << '\n';
     }
-    WriteResult(*result, invocation.Format, out);
+    WriteResult(result, invocation.Format, out);
     return 0;
 }
 
@@ -76,13 +82,17 @@ int RunBatch(OutputFormat format, std::istream& in, std::ostream& out, std::ostr
             status = 2;
             continue;
         }
-        const auto result = ComputeResult(moment);
-        if (!result) {
-            err << ProgramName << ": line " << number << ": no tithi for this moment\n";
+        const auto computed = ComputeResult(moment);
+        if (const auto* error = std::get_if<ComputeError>(&computed)) {
+            err << ProgramName << ": line " << number << ": " << error->Message << '\n';
             status = 2;
             continue;
         }
-        WriteResult(*result, format, out);
+        const TithiResult& result = std::get<TithiResult>(computed);
+        if (!result.Note.empty()) {
+            err << ProgramName << ": line " << number << ": note: " << result.Note << '\n';
+        }
+        WriteResult(result, format, out);
     }
 }
 
@@ -100,6 +110,32 @@ int RunAlmanac(const Invocation& almanac, std::ostream& out) {
             break;
         case OutputFormat::Csv:
             out << FormatAlmanacCsv(entry) << '\n';
+            break;
+        }
+    }
+    return 0;
+}
+
+int RunPlaces(const Invocation& invocation, std::ostream& out, std::ostream& err) {
+    const std::vector<PlaceListing> places = LookUpPlaces(invocation.PlacesQuery);
+    if (places.empty()) {
+        err << ProgramName << ": no place of the directory begins with '" << invocation.PlacesQuery
+            << "'\n";
+        return 2;
+    }
+    if (invocation.Format == OutputFormat::Csv) {
+        out << PlaceCsvHeader() << '\n';
+    }
+    for (const PlaceListing& place : places) {
+        switch (invocation.Format) {
+        case OutputFormat::Text:
+            out << FormatPlaceText(place) << '\n';
+            break;
+        case OutputFormat::Json:
+            out << FormatPlaceJson(place) << '\n';
+            break;
+        case OutputFormat::Csv:
+            out << FormatPlaceCsv(place) << '\n';
             break;
         }
     }
@@ -126,6 +162,12 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
         break;
     case Mode::Almanac:
         status = RunAlmanac(invocation, out);
+        break;
+    case Mode::Places:
+        status = RunPlaces(invocation, out, err);
+        if (status != 0) {
+            return status;
+        }
         break;
     case Mode::Single:
         status = RunSingle(invocation, out, err);
