@@ -1,5 +1,5 @@
 // The real platform services of Kestrava: Qt's message boxes, desktop services, settings store,
-// clock and lock file.
+// clock and single-instance lock.
 #include "platform/QtPlatform.h"
 
 #include "platform/AppInfo.h"
@@ -7,7 +7,6 @@
 
 #include <QApplication>
 #include <QDesktopServices>
-#include <QDir>
 #include <QMessageBox>
 #include <QSettings>
 #include <QStandardPaths>
@@ -66,15 +65,18 @@ QDateTime QtPlatform::currentDateTime() {
 bool QtPlatform::isPreviousInstanceRunning() {
     if (instanceLock_)
         return false;
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
-    QDir().mkpath(folder);
-    auto lock = std::make_unique<QLockFile>(QDir(folder).filePath(QStringLiteral("instance.lock")));
-    lock->setStaleLockTime(0); // only a lock of a live process counts
-    if (lock->tryLock(0)) {
+    auto lock = std::make_unique<InstanceLock>(
+        QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation));
+    switch (lock->tryClaim()) {
+    case InstanceLock::Claim::Taken:
         instanceLock_ = std::move(lock);
         return false;
+    case InstanceLock::Claim::HeldByOther:
+        return true;
+    case InstanceLock::Claim::Unavailable:
+        break; // a lock that cannot be made does not keep the program from starting
     }
-    return lock->error() == QLockFile::LockFailedError;
+    return false;
 }
 
 void QtPlatform::searchPlace(const QString& searchText, const QString& siteAddress) {

@@ -1,9 +1,9 @@
 // The real platform services of Kestrava, on Qt.
 #pragma once
 
+#include "platform/InstanceLock.h"
 #include "platform/Platform.h"
 
-#include <QLockFile>
 #include <memory>
 
 class QtPlatform : public Platform {
@@ -24,5 +24,5 @@ public:
     void endProcess() override;
 
 private:
-    std::unique_ptr<QLockFile> instanceLock_; // held for the life of the first instance
+    std::unique_ptr<InstanceLock> instanceLock_; // held for the life of the first instance
 };

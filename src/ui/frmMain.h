@@ -1,22 +1,17 @@
-// The main window: the input panel, the results panel, the input checks and the Calculate flow.
+// The main window: the banner, the menus, the input and results panels in one place, the input
+// checks and the Calculate flow.
 #pragma once
 
 #include <QMainWindow>
-#include <array>
 
-class QAction;
-class QButtonGroup;
-class QCheckBox;
-class QComboBox;
-class QFrame;
-class QGroupBox;
-class QLabel;
-class QLineEdit;
-class QPushButton;
-class QRadioButton;
-class QStackedLayout;
+class InputPanel;
 class LinkLabel;
 class Platform;
+class QAction;
+class QLineEdit;
+class QStackedLayout;
+class ResultPanel;
+enum class FormMessage;
 struct CalculationRecord;
 
 class frmMain : public QMainWindow {
@@ -37,6 +32,8 @@ public:
     void mnuUpdate_Click();
     void mnuAbout_Click();
     void Label10_Click();
+    // A numeric box refused a key that types no digit.
+    void NumericBox_Refused(QLineEdit* box);
 
     // Shows the report of the record's tithi index in the nine value labels.
     void ShowTithiReport();
@@ -47,26 +44,22 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void createWidgets();
-    void createInputPanel();
-    void createResultPanel();
     void createMenus();
     void createLayout();
-    void createTabOrder();
     void createConnections();
     void Form_Load();
 
     bool ValidateInputs();
     bool CopyInputsToRecord();
-    bool IsNumericBox(QObject* object) const;
+    // Shows one of the form's messages with its icon.
+    void Say(FormMessage message);
 
     CalculationRecord& record_;
     Platform& platform_;
 
-    // Menus.
     QAction* mnuCalculate{};
     QAction* mnuOnline{};
     QAction* mnuVisit{};
@@ -74,43 +67,8 @@ private:
     QAction* mnuAbout{};
 
     LinkLabel* Label10{};
+    // The two panels share one place; one of them is in front.
     QStackedLayout* panels{};
-
-    // The input panel.
-    QFrame* fraMain{};
-    QLineEdit* txtName{};
-    QComboBox* cboMonth{};
-    QComboBox* cboDate{};
-    QComboBox* cboYear{};
-    QComboBox* cboHH{};
-    QComboBox* cboMM{};
-    QComboBox* cboSS{};
-    QGroupBox* fraLongitude{};
-    QLineEdit* txtLonD{};
-    QLineEdit* txtLonM{};
-    std::array<QRadioButton*, 2> optLong{};
-    QGroupBox* fraLatitude{};
-    QLineEdit* txtLatD{};
-    QLineEdit* txtLatM{};
-    std::array<QRadioButton*, 2> optLat{};
-    QGroupBox* fraLookUp{};
-    QLineEdit* txtMCity{};
-    QLineEdit* txtMState{};
-    QLineEdit* txtMCountry{};
-    QPushButton* cmdBrowser{};
-    QPushButton* cmdCalculate{};
-    QGroupBox* fraZone{};
-    QLineEdit* txtZoneHour{};
-    QLineEdit* txtZoneMinute{};
-    QCheckBox* chkDST{};
-    LinkLabel* lblTZHelp{};
-
-    // The results panel.
-    QGroupBox* fraResult{};
-    QPushButton* cmdBack{};
-    std::array<QLabel*, 8> lblLabel{};
-    std::array<QLabel*, 9> lblResult{};
-    QLabel* lblTithiTimes{};
-    QLabel* lblSunrise{};
-    QLabel* lblKarana{};
+    InputPanel* fraMain{};
+    ResultPanel* fraResult{};
 };

@@ -3,8 +3,9 @@
 #pragma once
 
 #include "engine/CalculationRecord.h"
-#include "ui/frmMain.h"
 #include "support/FakePlatform.h"
+#include "support/WindowDriving.h"
+#include "ui/frmMain.h"
 
 #include <QAction>
 #include <QApplication>
@@ -23,10 +24,13 @@ inline QString FocusName() {
 
 class MainWindowTest : public ::testing::Test {
 protected:
+    // The window is shown and waited for until it is active: the focus that the tests follow
+    // is an active window's.
     void SetUp() override {
         window.show();
         window.activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+        ASSERT_TRUE(QTest::qWaitFor([this] { return QApplication::activeWindow() == &window; },
+                                    ShowTimeout));
     }
 
     template <typename W = QWidget> W* find(const char* name) {

@@ -36,7 +36,7 @@ TEST_F(PagesTest, EachMenuEntryAndTheBannerOpenTheirPage) {
 // the keyboard, and leaves the box open; OK closes it, and it is gone.
 TEST_F(PagesTest, TheAboutBoxOpensTheHomePageAndClosesWithOK) {
     bool shown = false;
-    WhenModalShown([&](QWidget* modal) {
+    WhenModalActive([&](QWidget* modal) {
         auto* about = qobject_cast<frmAbout*>(modal);
         if (!about) {
             modal->close();

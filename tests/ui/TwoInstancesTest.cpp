@@ -1,17 +1,19 @@
 // Real Kestrava processes started as a new user would start them, on an X display of the test's
 // own: the second is refused with its message and ends without a window, the first stays; a
-// crashed first instance does not block the next start; the reminder comes before the window;
-// twenty starts at once leave one main window; a settings file or folder in any state still
-// lets the program start.
+// crashed first instance does not block the next start, nor does anything else in the lock's
+// place; the reminder comes before the window; twenty starts at once leave one main window; a
+// settings file or folder in any state still lets the program start.
 // The test acts as the user through the X server: it finds the windows by title and process and
 // closes them as a click on a title bar's close button would.
 #include "support/QtPrinters.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
+#include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTest>
 #include <functional>
@@ -219,6 +221,74 @@ TEST_F(TwoInstancesTest, TheSecondStartIsRefusedAndACrashedFirstDoesNotBlockTheN
     EXPECT_EQ(third.exitCode(), 0);
     QProcess& fourth = start();
     EXPECT_TRUE(windowOf(fourth, mainCaption, StartTimeout)) << output(fourth);
+}
+
+// Whatever lies in the lock's place, when no running Kestrava holds it, the program starts with its
+// main window: an empty or garbled file, another host's lock, one naming a live process of this
+// host, a symbolic link to nowhere or to a file elsewhere, a folder. The lock is then the new
+// instance's: a second start is refused with its message. Nothing is written through a link, and
+// nothing of the folder's is deleted.
+TEST_F(TwoInstancesTest, NothingInTheLocksPlaceBlocksAStartWhenNoInstanceRuns) {
+    const QString notes = home.filePath(QStringLiteral("notes.txt"));
+    auto write = [](const QString& path, const QByteArray& bytes) {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate)) << path.toStdString();
+        file.write(bytes);
+    };
+    auto read = [](const QString& path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
+    };
+    write(notes, "the user's own notes\n");
+    const QByteArray thisHost = QSysInfo::machineHostName().toUtf8();
+
+    const std::pair<const char*, std::function<void(const QString& lock)>> states[] = {
+        {"an empty file", [&](const QString& lock) { write(lock, {}); }},
+        {"garbage",
+         [&](const QString& lock) {
+             write(lock, QByteArray("\0\xff\xfe\n-1\n\n", 8) + QByteArray(3000, '\x9c'));
+         }},
+        {"another host's lock",
+         [&](const QString& lock) { write(lock, "4242\nkestrava\nfaraway.example.org\n"); }},
+        {"a live process of this host",
+         [&](const QString& lock) {
+             write(lock, QByteArray::number(QCoreApplication::applicationPid()) + "\nkestrava\n" +
+                             thisHost + '\n');
+         }},
+        {"a dangling symbolic link",
+         [&](const QString& lock) {
+             ASSERT_TRUE(QFile::link(home.filePath(QStringLiteral("gone/instance.lock")), lock));
+         }},
+        {"a symbolic link to the user's file",
+         [&](const QString& lock) { ASSERT_TRUE(QFile::link(notes, lock)); }},
+        {"a folder", [&](const QString& lock) { ASSERT_TRUE(QDir().mkpath(lock + "/kept")); }},
+    };
+    int k = 0;
+    for (const auto& [state, arrange] : states) {
+        SCOPED_TRACE(state);
+        // Each state in a data folder of its own, where the program keeps its lock.
+        const QString data = home.filePath(QStringLiteral("data-%1").arg(++k));
+        environment.insert(QStringLiteral("XDG_DATA_HOME"), data);
+        ASSERT_TRUE(QDir().mkpath(data + "/kestrava"));
+        arrange(data + "/kestrava/instance.lock");
+
+        QProcess& first = start();
+        ASSERT_TRUE(windowOf(first, mainCaption, StartTimeout)) << output(first);
+        QProcess& second = start();
+        const xcb_window_t message = windowOf(second, messageCaption, StartTimeout);
+        ASSERT_TRUE(message) << output(second);
+        EXPECT_FALSE(windowOf(second, mainCaption));
+        askToClose(message);
+        EXPECT_TRUE(
+            QTest::qWaitFor([&] { return second.state() == QProcess::NotRunning; }, StartTimeout));
+        EXPECT_EQ(second.exitCode(), 0) << output(second);
+        EXPECT_EQ(first.state(), QProcess::Running);
+        first.kill();
+        ASSERT_TRUE(first.waitForFinished());
+        EXPECT_EQ(read(notes), QByteArray("the user's own notes\n"));
+    }
+    EXPECT_TRUE(
+        QFileInfo(home.filePath(QStringLiteral("data-7/kestrava/instance.lock/kept"))).isDir());
 }
 
 // Twenty starts at once: exactly one main window, and nineteen messages that end their

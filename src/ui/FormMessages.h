@@ -1,0 +1,80 @@
+// Every message the main window shows, with its icon, in one table: the digit filter, the input
+// checks, the numbers that do not convert, and the place look-up.
+#pragma once
+
+#include "platform/Platform.h"
+
+#include <cstddef>
+#include <iterator>
+
+enum class FormMessage {
+    OnlyNumbers,
+    EnterName,
+    EnterZone,
+    EnterLonDeg,
+    EnterLonMin,
+    EnterLatDeg,
+    EnterLatMin,
+    WrongFebruary,
+    WrongThirtyFirst,
+    InvalidLonDeg,
+    InvalidLonMin,
+    InvalidLatDeg,
+    InvalidLatMin,
+    InvalidZoneHour,
+    InvalidZoneMinute,
+    EnterCity,
+    EnterState,
+    EnterCountry,
+};
+
+struct FormMessageRow {
+    FormMessage message;
+    Platform::MessageIcon icon;
+    const char* text;
+};
+
+// One row per message, in the order of the enumeration. The two texts of a wrong day differ in
+// a blank before the "!": the one of February has none.
+inline constexpr FormMessageRow FormMessages[] = {
+    {FormMessage::OnlyNumbers, Platform::MessageIcon::Critical, "Only Numbers Are Accepted"},
+    {FormMessage::EnterName, Platform::MessageIcon::Critical, "Please Enter Name"},
+    {FormMessage::EnterZone, Platform::MessageIcon::Critical,
+     "Please Enter Hour and Minute of Time Zone"},
+    {FormMessage::EnterLonDeg, Platform::MessageIcon::Critical, "Please Enter Degree of Longitude"},
+    {FormMessage::EnterLonMin, Platform::MessageIcon::Critical, "Please Enter Minute of Longitude"},
+    {FormMessage::EnterLatDeg, Platform::MessageIcon::Critical, "Please Enter Degree of Latitude"},
+    {FormMessage::EnterLatMin, Platform::MessageIcon::Critical, "Please Enter Minute of Latitude"},
+    {FormMessage::WrongFebruary, Platform::MessageIcon::Information,
+     "Please Enter Correct Date Or Month!"},
+    {FormMessage::WrongThirtyFirst, Platform::MessageIcon::Information,
+     "Please Enter Correct Date Or Month !"},
+    {FormMessage::InvalidLonDeg, Platform::MessageIcon::Critical,
+     "Please Enter a Valid Degree of Longitude"},
+    {FormMessage::InvalidLonMin, Platform::MessageIcon::Critical,
+     "Please Enter a Valid Minute of Longitude"},
+    {FormMessage::InvalidLatDeg, Platform::MessageIcon::Critical,
+     "Please Enter a Valid Degree of Latitude"},
+    {FormMessage::InvalidLatMin, Platform::MessageIcon::Critical,
+     "Please Enter a Valid Minute of Latitude"},
+    {FormMessage::InvalidZoneHour, Platform::MessageIcon::Critical,
+     "Please Enter a Valid Hour of Time Zone"},
+    {FormMessage::InvalidZoneMinute, Platform::MessageIcon::Critical,
+     "Please Enter a Valid Minute of Time Zone"},
+    {FormMessage::EnterCity, Platform::MessageIcon::Information, "Please Enter City"},
+    {FormMessage::EnterState, Platform::MessageIcon::Information, "Please Enter State"},
+    {FormMessage::EnterCountry, Platform::MessageIcon::Information, "Please Enter Country"},
+};
+
+constexpr bool FormMessagesInOrder() {
+    for (std::size_t k = 0; k < std::size(FormMessages); ++k) {
+        if (static_cast<std::size_t>(FormMessages[k].message) != k)
+            return false;
+    }
+    return std::size(FormMessages) == static_cast<std::size_t>(FormMessage::EnterCountry) + 1;
+}
+static_assert(FormMessagesInOrder(), "one row per message, in the order of FormMessage");
+
+constexpr const FormMessageRow& FormMessageOf(FormMessage message) {
+    return FormMessages[static_cast<std::size_t>(message)];
+}

@@ -1,0 +1,78 @@
+// The input panel of the main window: the name, the date and time of the query, the place's
+// longitude and latitude, the time zone, the place look-up and the button that calculates.
+#pragma once
+
+#include <QFrame>
+#include <array>
+
+class LinkLabel;
+class QBoxLayout;
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLayout;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+class InputPanel : public QFrame {
+    Q_OBJECT
+public:
+    // The panel is the window's fraMain; its controls carry the names of the form.
+    explicit InputPanel(QWidget* parent = nullptr);
+
+    // Fills the six lists and selects the first entry of each, in the order of the form, so that
+    // it shows 1 January 1901, 0:00:00.
+    void fillLists();
+
+    // The six boxes that take only digits: the degrees and minutes of the place and the zone.
+    std::array<QLineEdit*, 6> numericBoxes() const;
+
+    // Name, date and time of the query.
+    QLineEdit* txtName{};
+    QComboBox* cboMonth{};
+    QComboBox* cboDate{};
+    QComboBox* cboYear{};
+    QComboBox* cboHH{};
+    QComboBox* cboMM{};
+    QComboBox* cboSS{};
+    // The place: each coordinate in degrees and minutes, and its direction.
+    QGroupBox* fraLongitude{};
+    QLineEdit* txtLonD{};
+    QLineEdit* txtLonM{};
+    std::array<QRadioButton*, 2> optLong{}; // East, West
+    QGroupBox* fraLatitude{};
+    QLineEdit* txtLatD{};
+    QLineEdit* txtLatM{};
+    std::array<QRadioButton*, 2> optLat{}; // North, South
+    // The time zone.
+    QGroupBox* fraZone{};
+    QLineEdit* txtZoneHour{};
+    QLineEdit* txtZoneMinute{};
+    QCheckBox* chkDST{};
+    LinkLabel* lblTZHelp{};
+    // The look-up of a place's latitude and longitude.
+    QGroupBox* fraLookUp{};
+    QLineEdit* txtMCity{};
+    QLineEdit* txtMState{};
+    QLineEdit* txtMCountry{};
+    QPushButton* cmdBrowser{};
+    QPushButton* cmdCalculate{};
+
+Q_SIGNALS:
+    // A key that would type something other than a digit or a backspace was pressed in one of the
+    // numeric boxes; it has been discarded and the box is unchanged.
+    void nonDigitRefused(QLineEdit* box);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // Each part of the panel builds its controls and their layout.
+    QLayout* createMoment();
+    QLayout* createPlace();
+    QGroupBox* createZone();
+    QGroupBox* createLookUp();
+    QLayout* createCalculateRow();
+    void createTabOrder();
+};

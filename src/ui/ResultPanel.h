@@ -1,0 +1,56 @@
+// The results panel of the main window: the tithi report (a caption beside each value, then the
+// paragraph), the lines of the tithi's day below it, and Back.
+#pragma once
+
+#include <QGroupBox>
+#include <array>
+#include <string>
+
+class QGridLayout;
+class QLabel;
+class QPushButton;
+
+class ResultPanel : public QGroupBox {
+    Q_OBJECT
+public:
+    // The panel is the window's fraResult; until the first report the values hold the
+    // placeholders of the form.
+    explicit ResultPanel(QWidget* parent = nullptr);
+
+    // Shows the report's nine texts in lblResult(0) ... lblResult(8). A text writes a literal "&"
+    // as "&&", as a label's caption does; the label shows one.
+    void showReport(const std::array<std::string, 9>& texts);
+
+    // Shows when the tithi began and ends, the tithi at sunrise and the karana; empty texts leave
+    // the lines empty.
+    void showTithiDay(const QString& times, const QString& sunrise, const QString& karana);
+
+    // The panel grows downwards, below the last row, in one grid of two columns.
+    enum class Emphasis { Plain, Bold };
+    // A row: the caption on the left and its value beside it; the value's accessible name is the
+    // caption, so that a screen reader reads the pair.
+    struct Row {
+        QLabel* caption;
+        QLabel* value;
+    };
+    Row addRow(const QString& caption, const QString& captionName, const QString& valueName,
+               Emphasis emphasis = Emphasis::Bold);
+    // A line of text across both columns, without a caption. Returns its label.
+    QLabel* addLine(const QString& objectName, const QString& accessibleName, Emphasis emphasis);
+    // Sets the next row or line apart from the ones above it with a gap.
+    void startGroup();
+
+    std::array<QLabel*, 8> lblLabel{};
+    std::array<QLabel*, 9> lblResult{};
+    QLabel* lblTithiTimes{};
+    QLabel* lblSunrise{};
+    QLabel* lblKarana{};
+    QPushButton* cmdBack{};
+
+private:
+    QLabel* valueLabel(const QString& objectName, const QString& accessibleName, Emphasis emphasis);
+
+    QGridLayout* rows_{};
+    int nextRow_ = 0;
+    int gapAbove_ = 0; // pixels above the next row or line
+};
