@@ -357,85 +357,6 @@ constexpr ModeRules BatchCommandRules{.Where = OnBatchCommand,
 
 constexpr Mode Precedence[] = {Mode::Help, Mode::Places, Mode::Batch, Mode::Almanac, Mode::Single};
 
-constexpr std::string_view Usage =
-    R"(Usage: kestrava-tithi DATE TIME --zone H[:MM] --lon D[:MM]E|W [--lat D[:MM]N|S]
-                      [--dst] [--format text|json|csv]
-       kestrava-tithi DATE TIME --tz AREA/CITY --lon D[:MM]E|W [--lat D[:MM]N|S]
-                      [--later] [--format text|json|csv]
-       kestrava-tithi DATE TIME --place "NAME[, DIVISION][, COUNTRY]" [--later]
-                      [--format text|json|csv]
-       kestrava-tithi --from DATE --to DATE --zone H[:MM] --lon D[:MM]E|W
-                      [--lat D[:MM]N|S] [--dst] [--format text|json|csv]
-       kestrava-tithi --from DATE --to DATE (--tz AREA/CITY --lon ... | --place NAME)
-       kestrava-tithi --places QUERY [--format text|json|csv]
-       kestrava-tithi --batch [--format json|csv] < moments
-       kestrava-tithi --help
-
-The tithi (lunar day) of one moment at one place: the Moon's lead over the Sun in
-steps of 12 degrees, with the texts of the report, when the tithi began and when
-it ends, the sunrise of the date with the tithi then, and the karana (half-tithi).
-)";
-
-constexpr std::string_view Details =
-    R"(Options take their value as the next argument or after '=' (--zone=5:30).
-
-JSON and CSV carry: index (0 to 29), number, name, phase, lord, group, features,
-nature, type, description (the report's texts), and moon, sun, elongation (degrees)
-and jde (the Julian day in Terrestrial Time at which both were computed), with 17
-significant digits; begins and ends, when the tithi began and when it ends, and
-sunrise, on the place's clock in ISO 8601 with the offset in force at each instant
-(2024-01-11T17:27:03+05:30); sunrise_tithi, the tithi at sunrise ("Amavasya",
-"Shukla Navami"); and karana. JSON also carries zone, the named zone (null for a
-typed --zone), and utc_offset, the clock's offset at the moment ("+05:30").
-sunrise and sunrise_tithi are null (empty in CSV) without --lat and where the Sun
-does not rise that date (polar day or night). begins and ends give the first whole
-second of each tithi. The text format shows the report with its captions, then the
-same figures. An almanac carries index, tithi, begins and ends.
-
-A named zone reads DATE TIME with the offset in force then. A time that the clocks
-skip when they go forward does not exist and is rejected; one that occurs twice
-when they go back is read as the first occurrence, with a note on standard error,
-or as the second with --later.
-
-Exit status: 0 on success; 2 when an argument is rejected (one line on standard
-error names it; in a batch, the line number too, and the other lines still run),
-for a time the clocks skip, for a --place that names no place or several, and for
-an almanac whose last date comes before its first; 1 when standard input
-could not be read or the results could not be written (a batch stops there).
-
-Examples:
-  kestrava-tithi 2024-01-11 17:00 --zone 5:30 --lon 77:13E --lat 28:36N
-  kestrava-tithi 2024-01-25 10:00 --zone 5 --lon 74W --dst --format json
-  kestrava-tithi --from 2024-01-01 --to 2024-12-31 --zone 5:30 --lon 77:13E
-  kestrava-tithi 2024-07-04 18:00 --place "New York" --format json
-  kestrava-tithi --places Pune
-  printf '2000-01-21 04:40 --zone 0 --lon 0E\n' | kestrava-tithi --batch --format csv
-)";
-
-// One entry of the help's list: the synopsis in a column of its own, the text beside it or,
-// when the synopsis is too wide, below it.
-void AddHelpEntry(std::string& help, std::string_view synopsis, std::string_view text) {
-    constexpr std::size_t Column = 20;
-    help += "  ";
-    help += synopsis;
-    if (2 + synopsis.size() + 2 <= Column) {
-        help.append(Column - 2 - synopsis.size(), ' ');
-    } else {
-        help += '\n';
-        help.append(Column, ' ');
-    }
-    for (std::size_t at = 0;;) {
-        const std::size_t end = text.find('\n', at);
-        help += text.substr(at, end - at);
-        help += '\n';
-        if (end == std::string_view::npos) {
-            break;
-        }
-        at = end + 1;
-        help.append(Column, ' ');
-    }
-}
-
 } // namespace
 
 std::span<const Option> Options() {
@@ -477,22 +398,6 @@ Reader CommandLineOf(Mode mode) {
         break;
     }
     return OnMomentLine;
-}
-
-std::string HelpText() {
-    std::string help(Usage);
-    help += '\n';
-    for (const Positional& positional : MomentPositionals) {
-        AddHelpEntry(help, positional.Name, positional.Help);
-    }
-    for (const Option& option : Table) {
-        if (!option.Help.empty()) {
-            AddHelpEntry(help, option.Synopsis, option.Help);
-        }
-    }
-    help += '\n';
-    help += Details;
-    return help;
 }
 
 } // namespace tithi_cli
