@@ -1,9 +1,17 @@
-// Tests of the sidereal zodiac: the Lahiri ayanamsa against an independent ephemeris.
+// Tests of the sidereal zodiac and the Moon's place: the Lahiri ayanamsa against an independent
+// ephemeris, the Moon's latitude and distance against the published worked example, and the
+// window of the sky against the theories it stands in for.
 #include "engine/Ayanamsa.h"
+#include "engine/Moon.h"
+#include "engine/MoonLatitude.h"
+#include "engine/Nutation.h"
+#include "engine/SkyWindow.h"
+#include "engine/Sun.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <random>
 
 namespace {
 
@@ -28,6 +36,46 @@ TEST(LahiriAyanamsa, WithinOneArcsecondOfTheSwissEphemeris) {
     for (const auto& c : cases) {
         EXPECT_NEAR(LahiriAyanamsa(c.Jde), c.Reference, Arcsecond) << c.When;
     }
+}
+
+// J. Meeus, Astronomical Algorithms (2nd ed., 1998), example 47.a: the Moon on 1992 April 12 at
+// 0h TD. The series are his, so the match is to his last printed digit.
+TEST(MoonLatitudeAndDistance, MeusWorkedExample) {
+    const MoonLatitudeDistance moon = MoonLatitudeAndDistance(2448724.5);
+    EXPECT_NEAR(moon.Latitude, -3.229126, 1e-6);
+    EXPECT_NEAR(moon.DistanceKm, 368409.7, 0.1);
+    EXPECT_NEAR(MoonHorizontalParallax(moon.DistanceKm), 0.991990, 1e-6);
+}
+
+// Windows of four days anywhere in 1901-2050: the series stand in for the theories to far below
+// what a millisecond of the Moon's motion (1.5e-7 degree) or a second of a moonrise asks.
+TEST(SkyWindow, StandsInForTheTheoriesAcrossFourDays) {
+    std::mt19937 random(47);
+    std::uniform_real_distribution<double> start(2415385.5, 2470168.5), within(0, 4);
+    double moon = 0, sun = 0, nutation = 0, latitude = 0, distance = 0;
+    for (int n = 0; n < 200; ++n) {
+        const double from = start(random);
+        const SkyWindow sky(from, from + 4, true);
+        for (int k = 0; k < 10; ++k) {
+            const double jde = from + within(random);
+            const double dpsi = NutationInLongitude(jde);
+            const MoonLatitudeDistance place = MoonLatitudeAndDistance(jde);
+            moon = std::fmax(moon, std::fabs(std::remainder(
+                                       sky.MoonLongitude(jde) - MoonLongitude(jde, dpsi), 360.0)));
+            sun = std::fmax(sun,
+                            std::fabs(std::remainder(
+                                sky.SunLongitude(jde) - SunApparentLongitude(jde, dpsi), 360.0)));
+            nutation = std::fmax(nutation, std::fabs(sky.Nutation(jde) - dpsi));
+            latitude = std::fmax(latitude, std::fabs(sky.MoonPlace(jde).Latitude - place.Latitude));
+            distance =
+                std::fmax(distance, std::fabs(sky.MoonPlace(jde).DistanceKm - place.DistanceKm));
+        }
+    }
+    EXPECT_LT(moon, 2e-8);
+    EXPECT_LT(sun, 2e-8);
+    EXPECT_LT(nutation, 1e-10);
+    EXPECT_LT(latitude, 1e-4);
+    EXPECT_LT(distance, 0.5);
 }
 
 } // namespace
