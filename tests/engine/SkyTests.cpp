@@ -1,7 +1,9 @@
 // Tests of the sidereal zodiac and the Moon's place: the Lahiri ayanamsa against an independent
-// ephemeris, the Moon's latitude and distance against the published worked example, and the
-// window of the sky against the theories it stands in for.
+// ephemeris, the Moon's latitude and distance against the published worked example, the window
+// of the sky against the theories it stands in for, and the predicted new moons against the
+// theories' own.
 #include "engine/Ayanamsa.h"
+#include "engine/LunarMonth.h"
 #include "engine/Moon.h"
 #include "engine/MoonLatitude.h"
 #include "engine/Nutation.h"
@@ -76,6 +78,19 @@ TEST(SkyWindow, StandsInForTheTheoriesAcrossFourDays) {
     EXPECT_LT(nutation, 1e-10);
     EXPECT_LT(latitude, 1e-4);
     EXPECT_LT(distance, 0.5);
+}
+
+// Every new moon of 1901-2050: the prediction from the mean lunation lies within a minute of
+// the theories' own instant, far inside the margin within which the month's sign is searched
+// for on the theories instead.
+TEST(PredictedNewMoon, WithinAMinuteOfTheTheoriesThroughTheRange) {
+    const int first = -1221; // the lunation of 1900 December
+    const int last = 633;    // that of 2050 December
+    double largest = 0;
+    for (int k = first; k <= last; ++k) {
+        largest = std::fmax(largest, std::fabs(PredictedNewMoon(k) - NewMoonOf(k)));
+    }
+    EXPECT_LT(largest * 86400, 60);
 }
 
 } // namespace
