@@ -128,7 +128,14 @@ PanchangaDay DayOf(const CivilDate& date, const Place& place, const CivilClock& 
     }
 
     const bool withMoon = std::fabs(place.Latitude) <= 90;
-    const SkyWindow sky(start - WindowMargin, end + WindowMargin, withMoon);
+    SkyWindow sky(start - WindowMargin, end + WindowMargin);
+    if (withMoon) {
+        // The Moon's place for its risings, over the civil date.
+        const double midnight = CivilJulianDayOfDate(date);
+        sky.AddMoonPlace(
+            TerrestrialOfUniversal(UniversalOfCivil(clock, midnight)) - MoonPlaceMargin,
+            TerrestrialOfUniversal(UniversalOfCivil(clock, midnight + 1)) + MoonPlaceMargin);
+    }
 
     const LimbAngles angles = LimbAnglesAt(start);
     day.Ayanamsa = angles.Ayanamsa;

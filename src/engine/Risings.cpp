@@ -172,8 +172,10 @@ MoonCrossings CrossingsOfMoon(const CivilDate& date, const Place& place, const C
     std::optional<SkyWindow> own;
     const double fromJde = TerrestrialOfUniversal(midnight);
     const double toJde = TerrestrialOfUniversal(nextMidnight);
-    if (given == nullptr || !given->Holds(fromJde) || !given->Holds(toJde)) {
-        own.emplace(fromJde - 0.01, toJde + 0.01, true);
+    if (given == nullptr || !given->Holds(fromJde) || !given->Holds(toJde) ||
+        !given->HoldsMoonPlace(fromJde, toJde)) {
+        own.emplace(fromJde - MoonPlaceMargin, toJde + MoonPlaceMargin);
+        own->AddMoonPlace(fromJde - MoonPlaceMargin, toJde + MoonPlaceMargin);
     }
     const MoonAboveHorizon f{own ? *own : *given, ObserverAt(place)};
 

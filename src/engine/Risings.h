@@ -51,10 +51,14 @@ struct MoonCrossings {
 MoonCrossings MoonCrossingsOnDate(const CivilDate& date, const Place& place,
                                   const CivilClock& clock);
 
-// The same with the Sun and the Moon taken from a window of the sky that covers the date (made
-// with withMoonPlace), as the day's panchanga has one at hand.
+// The same with the Moon taken from a window of the sky that holds the Moon's place over the
+// date (SkyWindow::AddMoonPlace), as the day's panchanga has one at hand; without one, a window
+// of its own.
 MoonCrossings MoonCrossingsOnDate(const CivilDate& date, const Place& place,
                                   const CivilClock& clock, const SkyWindow& sky);
+
+// The Moon's place is wanted from a little before the date's midnight to a little after the next.
+inline constexpr double MoonPlaceMargin = 0.01; // days
 
 // MoonUpperLimbAltitude: the altitude of the Moon's upper limb above the horizon of a place, seen
 // from the place, without refraction.

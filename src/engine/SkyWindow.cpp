@@ -18,8 +18,7 @@ double ContinuedFrom(double previous, double longitude) {
 
 } // namespace
 
-SkyWindow::SkyWindow(double fromJde, double toJde, bool withMoonPlace)
-    : from_(fromJde), to_(toJde), withMoonPlace_(withMoonPlace) {
+SkyWindow::SkyWindow(double fromJde, double toJde) : from_(fromJde), to_(toJde) {
     std::array<double, Nodes> moon{}, sun{}, nutation{};
     // In the order of time (the last node first), so that each longitude continues the one
     // before it: the nodes lie under half a day apart, the Moon moves under 8 degrees.
@@ -37,17 +36,21 @@ SkyWindow::SkyWindow(double fromJde, double toJde, bool withMoonPlace)
     moon_ = ChebyshevSeries(moon.data(), Nodes, from_, to_);
     sun_ = ChebyshevSeries(sun.data(), Nodes, from_, to_);
     nutation_ = ChebyshevSeries(nutation.data(), Nodes, from_, to_);
-    if (withMoonPlace_) {
-        std::array<double, MoonPlaceNodes> latitude{}, distance{};
-        for (int k = 0; k < MoonPlaceNodes; ++k) {
-            const MoonLatitudeDistance place =
-                MoonLatitudeAndDistance(ChebyshevSeries::NodeOf(k, MoonPlaceNodes, from_, to_));
-            latitude[static_cast<std::size_t>(k)] = place.Latitude;
-            distance[static_cast<std::size_t>(k)] = place.DistanceKm;
-        }
-        latitude_ = ChebyshevSeries(latitude.data(), MoonPlaceNodes, from_, to_);
-        distance_ = ChebyshevSeries(distance.data(), MoonPlaceNodes, from_, to_);
+}
+
+void SkyWindow::AddMoonPlace(double fromJde, double toJde) {
+    std::array<double, MoonPlaceNodes> latitude{}, distance{};
+    for (int k = 0; k < MoonPlaceNodes; ++k) {
+        const MoonLatitudeDistance place =
+            MoonLatitudeAndDistance(ChebyshevSeries::NodeOf(k, MoonPlaceNodes, fromJde, toJde));
+        latitude[static_cast<std::size_t>(k)] = place.Latitude;
+        distance[static_cast<std::size_t>(k)] = place.DistanceKm;
     }
+    latitude_ = ChebyshevSeries(latitude.data(), MoonPlaceNodes, fromJde, toJde);
+    distance_ = ChebyshevSeries(distance.data(), MoonPlaceNodes, fromJde, toJde);
+    withMoonPlace_ = true;
+    placeFrom_ = fromJde;
+    placeTo_ = toJde;
 }
 
 MoonLatitudeDistance SkyWindow::MoonPlace(double jde) const {

@@ -11,15 +11,21 @@
 class SkyWindow {
 public:
     // Instants at which the theories are evaluated. Over four days the longitudes come within
-    // about 1e-8 degree of the theories, the Moon's latitude within 1e-5 degree and its distance
-    // within 0.1 km (see SkyWindowTests): the Moon's latitude and distance, which only the
-    // risings need, change slowly enough for fewer.
-    static constexpr int Nodes = 10;
-    static constexpr int MoonPlaceNodes = 6;
+    // about 2e-8 degree of the theories (see SkyTests). The Moon's latitude and distance, which
+    // only its risings need, are fitted over the date of the risings alone, where four instants
+    // bring them within about 2e-5 degree (0.07") and 0.1 km.
+    static constexpr int Nodes = 9;
+    static constexpr int MoonPlaceNodes = 4;
 
-    // The sky between two instants (Julian days, Terrestrial Time), no more than a few days
-    // apart; withMoonPlace adds the Moon's latitude and distance (for its risings).
-    SkyWindow(double fromJde, double toJde, bool withMoonPlace);
+    // The sky between two instants (Julian days, Terrestrial Time), no more than four days apart.
+    SkyWindow(double fromJde, double toJde);
+
+    // AddMoonPlace: the Moon's latitude and distance between two instants (TT) within the window,
+    // no more than a day and a half apart.
+    void AddMoonPlace(double fromJde, double toJde);
+    bool HoldsMoonPlace(double fromJde, double toJde) const {
+        return withMoonPlace_ && fromJde >= placeFrom_ && toJde <= placeTo_;
+    }
 
     double FromJde() const { return from_; }
     double ToJde() const { return to_; }
@@ -31,7 +37,8 @@ public:
     double SunLongitude(double jde) const { return sun_.ValueAt(jde); }
     double Nutation(double jde) const { return nutation_.ValueAt(jde); }
 
-    // The Moon's latitude (degrees) and distance (km); zero without withMoonPlace.
+    // The Moon's latitude (degrees) and distance (km), within the interval of AddMoonPlace; zero
+    // without it.
     MoonLatitudeDistance MoonPlace(double jde) const;
 
     // The angle of a limb counted on through the turns, degrees, and its rate, degrees a day.
@@ -46,6 +53,7 @@ public:
 
 private:
     double from_, to_;
-    bool withMoonPlace_;
+    bool withMoonPlace_ = false;
+    double placeFrom_ = 0, placeTo_ = 0;
     ChebyshevSeries moon_, sun_, nutation_, latitude_, distance_;
 };
