@@ -179,6 +179,11 @@ TimedSpan SpanAt(Limb limb, double jde, const LimbAngles& angles, const CivilClo
 
 } // namespace
 
+const DaySpan& DayLimb::AtSunrise() const {
+    static const DaySpan none;
+    return Spans.empty() ? none : Spans.front();
+}
+
 int VaraOfDate(const CivilDate& date) {
     // The Julian day number (noon of the date) counts days from a Monday.
     const double dayNumber = std::floor(CivilJulianDayOfDate(date) + 1.5);
@@ -226,6 +231,10 @@ PanchangaMoment PanchangaOfMoment(double jd, const Place& place, const CivilCloc
               static_cast<int>(date.Day)};
 
     m.Sunrise = SunriseCrossing(m.Date, place, clock);
+    m.Sunset = SunsetOnDate(m.Date, place, clock);
+    const MoonCrossings moon = MoonCrossingsOnDate(m.Date, place, clock);
+    m.Moonrise = moon.Rise;
+    m.Moonset = moon.Set;
     m.Vara = VaraOfDate(m.Date);
     if (m.Sunrise.State == HorizonState::Crosses && jd < m.Sunrise.At.JulianDayUT) {
         m.BeforeSunrise = true;

@@ -35,7 +35,9 @@ struct DayLimb {
     // The span at sunrise is still in force at the next sunrise: it names two days.
     bool Vriddhi{};
 
-    const DaySpan& AtSunrise() const { return Spans.front(); }
+    // The span at sunrise (an empty one, index -1, where the day has none: a clock whose offset
+    // is not a number).
+    const DaySpan& AtSunrise() const;
 };
 
 // The vara, the weekday from sunrise to sunrise: 0 Ravivara (Sunday) ... 6 Shanivara.
@@ -85,7 +87,8 @@ struct PanchangaMoment {
     int Vara{-1};
     bool BeforeSunrise{}; // the moment comes before its date's sunrise, so that it belongs to the
                           // previous day and its vara (Vara is that one)
-    HorizonCrossing Sunrise; // the sunrise of the moment's civil date
+    // The risings and settings of the moment's civil date (its sunrise decides the vara).
+    HorizonCrossing Sunrise, Sunset, Moonrise, Moonset;
 
     TimedSpan Tithi, Karana, Nakshatra, Yoga; // the spans that hold the moment
     int NakshatraPada{};                      // 1 ... 4
@@ -99,7 +102,7 @@ struct PanchangaMoment {
 // PanchangaOfMoment: the panchanga of an instant at a place.
 //   jd     Julian day, Universal Time (TithiMoment::JulianDayUT for an entered moment, so that
 //          the tithi is the driver's)
-//   place  as above (the latitude only for the sunrise of the vara)
+//   place  as above (the latitude for the risings and settings of the date)
 //   clock  the place's civil clock
 PanchangaMoment PanchangaOfMoment(double jd, const Place& place, const CivilClock& clock);
 
