@@ -55,7 +55,8 @@ struct MonthAndYears {
     LunarMonth Purnimanta; // the same in the bright fortnight; in the dark fortnight the next
                            // month's name (an adhika month keeps its own name through its
                            // dark fortnight, as the adhika month runs new moon to new moon in
-                           // both reckonings)
+                           // both reckonings); a kshaya month is reckoned on the lunation, as
+                           // in the amanta month
     int Vikram{};          // the year of the Vikram era
     int Shaka{};           // the year of the Shaka era
 };

@@ -113,12 +113,16 @@ struct Crossing {
     bool Rising;
 };
 
-// The zero of f between a and b, where f changes sign (the Illinois form of the false position).
+// The zero of f between a and b, where f changes sign (the Illinois form of the false position):
+// done once two estimates agree to the tolerance, or the bracket has closed to it.
 template <typename F> double ZeroBetween(const F& f, double a, double fa, double b, double fb) {
     int side = 0;
+    double c = (a * fb - b * fa) / (fb - fa);
     for (int step = 0; step < 60 && b - a > CrossingTolerance; ++step) {
-        const double c = (a * fb - b * fa) / (fb - fa);
         const double fc = f(c);
+        if (fc == 0) {
+            return c;
+        }
         if ((fc > 0) == (fb > 0)) {
             b = c;
             fb = fc;
@@ -134,11 +138,14 @@ template <typename F> double ZeroBetween(const F& f, double a, double fa, double
             }
             side = 1;
         }
-        if (fc == 0) {
-            return c;
+        const double next = (a * fb - b * fa) / (fb - fa);
+        const bool settled = std::fabs(next - c) < CrossingTolerance;
+        c = next;
+        if (settled) {
+            break;
         }
     }
-    return (a * fb - b * fa) / (fb - fa);
+    return c;
 }
 
 template <typename F>
