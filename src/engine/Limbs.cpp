@@ -69,6 +69,15 @@ int LimbCount() {
     return static_cast<int>(std::size(Definitions));
 }
 
+std::optional<Limb> LimbNamed(std::string_view name) {
+    for (const LimbDefinition& definition : Definitions) {
+        if (definition.Name == name) {
+            return definition.Kind;
+        }
+    }
+    return std::nullopt;
+}
+
 LimbAngles LimbAnglesAt(double jde) {
     // As each limb's own angle forms it: the nutation once, the Moon first.
     const double nutation = NutationInLongitude(jde);

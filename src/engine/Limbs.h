@@ -28,6 +28,10 @@ const LimbDefinition& DefinitionOf(Limb limb);
 const LimbDefinition* LimbDefinitions();
 int LimbCount();
 
+// LimbNamed: the limb a name stands for ("tithi", "karana", "nakshatra", "yoga"); nothing for
+// any other text.
+std::optional<Limb> LimbNamed(std::string_view name);
+
 // Where a limb stands at an instant.
 struct LimbPosition {
     double Angle{}; // degrees, 0 to under 360

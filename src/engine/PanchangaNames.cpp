@@ -1,6 +1,9 @@
 // The name tables of the panchanga.
 #include "engine/PanchangaNames.h"
 
+#include "engine/Karana.h"
+#include "engine/TithiReport.h"
+
 #include <iterator>
 
 namespace {
@@ -124,4 +127,18 @@ std::string_view MasaName(int index) {
 
 std::string_view RashiName(int index) {
     return Entry(Rashis, index);
+}
+
+std::string SpanName(Limb limb, int index) {
+    switch (limb) {
+    case Limb::Tithi:
+        return TithiTitle(index);
+    case Limb::Karana:
+        return std::string(KaranaName(index));
+    case Limb::Nakshatra:
+        return std::string(NakshatraName(index));
+    case Limb::Yoga:
+        return std::string(YogaName(index));
+    }
+    return {};
 }

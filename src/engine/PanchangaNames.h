@@ -2,6 +2,9 @@
 // engine returns indexes; a window maps them to the user's language.
 #pragma once
 
+#include "engine/Limbs.h"
+
+#include <string>
 #include <string_view>
 
 // NakshatraName: 0 Ashvini ... 26 Revati. Empty outside 0 ... 26.
@@ -26,3 +29,8 @@ std::string_view MasaName(int index);
 
 // RashiName: the sidereal signs, 0 Mesha ... 11 Mina. Empty outside 0 ... 11.
 std::string_view RashiName(int index);
+
+// SpanName: the name of a span of any limb, as an almanac lists it: the tithi's title
+// ("Shukla Navami", "Purnima"), the karana's, the nakshatra's or the yoga's name. Empty for an
+// index outside the limb's spans.
+std::string SpanName(Limb limb, int index);
