@@ -48,7 +48,8 @@ public:
     // WhenLimbReaches: when a limb's counted angle reaches a value (as LimbAngle counts it),
     // by Newton's method on the series from a first guess.
     //   value  degrees; guess  Julian day, Terrestrial Time
-    // Returns the Julian day (TT); it may lie outside the window where the value does.
+    // Returns the Julian day (TT), held within the window: where the value lies beyond it, the
+    // window's nearer end, from which a search on the theories goes on.
     double WhenLimbReaches(Limb limb, double value, double guess) const;
 
 private:
