@@ -1,7 +1,15 @@
 // kestrava_accuracy: the engine's Moon, Sun and elongation over 1901 ... 2050, the instants of
-// its tithi transitions and its sunrises, against the Swiss Ephemeris, with the time each side
-// takes per moment. The Swiss Ephemeris is linked into this program alone.
+// its tithi, nakshatra and yoga transitions, the Lahiri ayanamsa, its sunrises, sunsets,
+// moonrises and moonsets, and its lunar months with their adhika and kshaya months, against the
+// Swiss Ephemeris, with the time each side takes. The Swiss Ephemeris is linked into this
+// program alone.
+#include "engine/Ayanamsa.h"
+#include "engine/Limbs.h"
+#include "engine/LunarMonth.h"
 #include "engine/Moon.h"
+#include "engine/MoonLatitude.h"
+#include "engine/PanchangaNames.h"
+#include "engine/Risings.h"
 #include "engine/Sun.h"
 #include "engine/Sunrise.h"
 #include "engine/TimeScales.h"
@@ -104,13 +112,55 @@ double SwissElongation(double jde) {
     return e < 0 ? e + 360 : e;
 }
 
-// The crossing of an elongation by the Swiss Ephemeris: the same secant search as the engine's,
-// on the other ephemeris, from the engine's instant.
-double SwissCrossing(double target, double near) {
+// The mean Lahiri ayanamsa of the Swiss Ephemeris (its SE_SIDM_LAHIRI without nutation), and
+// its nutation in longitude, degrees.
+double SwissAyanamsa(double jde) {
+    double ayanamsa = 0;
+    char error[AS_MAXCH];
+    swe_get_ayanamsa_ex(jde, EphemerisFlags | SEFLG_NONUT, &ayanamsa, error);
+    return ayanamsa;
+}
+
+double SwissNutation(double jde) {
+    double x[6];
+    char error[AS_MAXCH];
+    swe_calc(jde, SE_ECL_NUT, 0, x, error);
+    return x[2];
+}
+
+// The sidereal longitudes as the engine reckons them, on the Swiss Ephemeris: the apparent
+// longitude less the mean ayanamsa and the nutation.
+double Reduced(double degrees) {
+    const double d = std::fmod(degrees, 360.0);
+    return d < 0 ? d + 360 : d;
+}
+
+struct Sidereal {
+    double Moon, Sun;
+};
+
+Sidereal SwissSidereal(double jde) {
+    const Longitudes at = SwissAt(jde);
+    const double trueAyanamsa = SwissAyanamsa(jde) + SwissNutation(jde);
+    return {Reduced(at.Moon - trueAyanamsa), Reduced(at.Sun - trueAyanamsa)};
+}
+
+double SwissNakshatraAngle(double jde) {
+    return SwissSidereal(jde).Moon;
+}
+
+double SwissYogaAngle(double jde) {
+    const Sidereal at = SwissSidereal(jde);
+    return Reduced(at.Moon + at.Sun);
+}
+
+// The crossing of an angle (the elongation, by default) by the Swiss Ephemeris: the same secant
+// search as the engine's, on the other ephemeris, from the engine's instant.
+double SwissCrossing(double target, double near, double (*angle)(double) = SwissElongation) {
     double t0 = near - 0.01, t1 = near;
-    double g0 = ArcsecondsBetween(SwissElongation(t0), target) / 3600;
+    double g0 = ArcsecondsBetween(angle(t0), target) / 3600;
     for (int step = 0; step < 30; ++step) {
-        const double g1 = ArcsecondsBetween(SwissElongation(t1), target) / 3600;
+        const double g1 = ArcsecondsBetween(angle(t1), target) / 3600;
         if (g1 == g0) {
             break;
         }
@@ -204,19 +254,19 @@ void CompareTransitions() {
                 MicrosecondsEach(middle, end, spans.size()));
 }
 
-struct Place {
+struct Site {
     double EastLongitude, Latitude;
 };
 
 void CompareSunrises() {
-    std::vector<Place> places;
+    std::vector<Site> places;
     for (int latitude = -60; latitude <= 60; latitude += 10) {
         for (double longitude : {-150.0, -74.0, 0.0, 77.2, 151.2}) {
             places.push_back({longitude, static_cast<double>(latitude)});
         }
     }
     struct Case {
-        Place Where;
+        Site Where;
         int Year, Month, Day;
         double Offset; // hours, the zone of the longitude
     };
@@ -225,7 +275,7 @@ void CompareSunrises() {
         for (int dayOfYear = 0; dayOfYear < 365; dayOfYear += 5) {
             const CalendarDate date =
                 CalendarDateOfJulianDay(JulianDayOfDate(1, 1, year) + dayOfYear + 0.5);
-            for (const Place& place : places) {
+            for (const Site& place : places) {
                 cases.push_back({place, year, static_cast<int>(date.Month),
                                  static_cast<int>(date.Day), std::round(place.EastLongitude / 15)});
             }
@@ -293,6 +343,267 @@ void CompareSunrises() {
                 MicrosecondsEach(middle, end, cases.size()));
 }
 
+// The Moon's latitude and distance, the Lahiri ayanamsa and the sidereal longitudes.
+void CompareSiderealPlaces() {
+    constexpr double AstronomicalUnitKm = 149597870.7;
+    Differences latitude, distance, ayanamsa, moon, sun, yoga;
+    for (double jde = FirstDay + 0.123; jde < LastDay; jde += 1.9) {
+        double x[6];
+        char error[AS_MAXCH];
+        swe_calc(jde, SE_MOON, EphemerisFlags, x, error);
+        const MoonLatitudeDistance place = MoonLatitudeAndDistance(jde);
+        latitude.Add((place.Latitude - x[1]) * 3600, jde);
+        distance.Add(place.DistanceKm - x[2] * AstronomicalUnitKm, jde);
+        ayanamsa.Add((LahiriAyanamsa(jde) - SwissAyanamsa(jde)) * 3600, jde);
+        const SiderealPlaces ours = SiderealPlacesAt(jde);
+        const Sidereal swiss = SwissSidereal(jde);
+        moon.Add(ArcsecondsBetween(ours.Moon, swiss.Moon), jde);
+        sun.Add(ArcsecondsBetween(ours.Sun, swiss.Sun), jde);
+        yoga.Add(ArcsecondsBetween(ours.Moon + ours.Sun, swiss.Moon + swiss.Sun), jde);
+    }
+    PrintHeading("The Moon's latitude and distance, the mean Lahiri ayanamsa (Swiss Ephemeris: "
+                 "SE_SIDM_LAHIRI, SEFLG_NONUT) and the sidereal longitudes, every 1.9 days "
+                 "1901-2050:");
+    latitude.Print("Moon's latitude", "arcsec");
+    distance.Print("Moon's distance", "km");
+    ayanamsa.Print("ayanamsa", "arcsec");
+    moon.Print("Moon, sidereal (the nakshatra)", "arcsec");
+    sun.Print("Sun, sidereal", "arcsec");
+    yoga.Print("their sum (the yoga)", "arcsec");
+}
+
+// The transitions of the nakshatra and of the yoga over the whole range.
+void CompareSiderealTransitions(Limb limb, double (*swissAngle)(double), const char* title) {
+    const LimbDefinition& definition = DefinitionOf(limb);
+    auto start = Clock::now();
+    const std::vector<LimbSpan> spans = SpansBeginningBetween(limb, FirstDay, LastDay);
+    auto middle = Clock::now();
+    std::vector<double> swiss(spans.size());
+    for (std::size_t k = 0; k < spans.size(); ++k) {
+        swiss[k] =
+            SwissCrossing(definition.SpanDegrees * spans[k].Index, spans[k].BeginJde, swissAngle);
+    }
+    auto end = Clock::now();
+
+    Differences terrestrial;
+    Differences universal[3]; // 1901-1950, 1951-2000, 2001-2050
+    for (std::size_t k = 0; k < spans.size(); ++k) {
+        const double ours = spans[k].BeginJde;
+        terrestrial.Add((ours - swiss[k]) * SecondsPerDay, ours);
+        const double oursUT = UniversalOfTerrestrial(ours);
+        const double year = CalendarDateOfJulianDay(oursUT).Year;
+        const int period = year <= 1950 ? 0 : year <= 2000 ? 1 : 2;
+        universal[period].Add((oursUT - SwissUniversal(swiss[k])) * SecondsPerDay, ours);
+    }
+    PrintHeading(title);
+    terrestrial.Print("in Terrestrial Time (the theories)", "s");
+    universal[0].Print("in Universal Time, 1901-1950", "s");
+    universal[1].Print("in Universal Time, 1951-2000", "s");
+    universal[2].Print("in Universal Time, 2001-2050", "s");
+    std::printf("  time per transition:               Kestrava %.2f us, Swiss Ephemeris %.2f us "
+                "(the same secant search)\n",
+                MicrosecondsEach(start, middle, spans.size()),
+                MicrosecondsEach(middle, end, spans.size()));
+}
+
+// Sunset, moonrise and moonset: the Moon's upper limb 34' below the horizon seen from the place
+// (the Swiss Ephemeris' swe_rise_trans_true_hor without its refraction model), the Sun's centre
+// at -0 deg 50'.
+void CompareMoonRisings() {
+    std::vector<Site> places;
+    for (int latitude = -60; latitude <= 60; latitude += 10) {
+        for (double longitude : {-150.0, -74.0, 0.0, 77.2, 151.2}) {
+            places.push_back({longitude, static_cast<double>(latitude)});
+        }
+    }
+    struct Case {
+        Site Where;
+        CivilDate Date;
+        double Offset; // hours, the zone of the longitude
+    };
+    std::vector<Case> cases;
+    for (int year : {1901, 1950, 2000, 2024, 2050}) {
+        for (int dayOfYear = 0; dayOfYear < 365; dayOfYear += 7) {
+            const CalendarDate date =
+                CalendarDateOfJulianDay(JulianDayOfDate(1, 1, year) + dayOfYear + 0.5);
+            for (const Site& place : places) {
+                cases.push_back({place,
+                                 {year, static_cast<int>(date.Month), static_cast<int>(date.Day)},
+                                 std::round(place.EastLongitude / 15)});
+            }
+        }
+    }
+
+    // Each event: the instant (Julian day, UT), or 0 where it does not happen on the date.
+    struct Events {
+        double Sunset, Moonrise, Moonset;
+    };
+    std::vector<Events> ours(cases.size()), swiss(cases.size());
+    auto start = Clock::now();
+    for (std::size_t k = 0; k < cases.size(); ++k) {
+        const Case& c = cases[k];
+        const ::Place place{c.Where.EastLongitude, c.Where.Latitude};
+        const FixedOffsetClock clock(c.Offset);
+        const HorizonCrossing sunset = SunsetOnDate(c.Date, place, clock);
+        const MoonCrossings moon = MoonCrossingsOnDate(c.Date, place, clock);
+        const auto at = [](const HorizonCrossing& h) {
+            return h.State == HorizonState::Crosses ? h.At.JulianDayUT : 0.0;
+        };
+        ours[k] = {at(sunset), at(moon.Rise), at(moon.Set)};
+    }
+    auto middle = Clock::now();
+    for (std::size_t k = 0; k < cases.size(); ++k) {
+        const Case& c = cases[k];
+        double where[3] = {c.Where.EastLongitude, c.Where.Latitude, 0};
+        const double midnight =
+            JulianDayOfDate(c.Date.Month, c.Date.Day, c.Date.Year) - c.Offset / 24;
+        const auto event = [&](int body, int kind, double horizon) {
+            double t = 0;
+            char error[AS_MAXCH];
+            if (swe_rise_trans_true_hor(midnight, body, nullptr, EphemerisFlags,
+                                        kind | SE_BIT_NO_REFRACTION, where, 0, 0, horizon, &t,
+                                        error) != 0 ||
+                t >= midnight + 1) {
+                return 0.0;
+            }
+            return t;
+        };
+        swiss[k] = {event(SE_SUN, SE_CALC_SET | SE_BIT_DISC_CENTER, SunriseAltitude),
+                    event(SE_MOON, SE_CALC_RISE, -HorizonRefraction),
+                    event(SE_MOON, SE_CALC_SET, -HorizonRefraction)};
+    }
+    auto end = Clock::now();
+
+    Differences sunset, moonByBand[3]; // moon: |latitude| up to 30, 40 to 50, 60
+    std::size_t compared = 0, disagree[3] = {0, 0, 0};
+    const auto compare = [&](double a, double b, std::size_t which, Differences& into) {
+        if ((a != 0) != (b != 0)) {
+            ++disagree[which];
+        } else if (a != 0) {
+            into.Add((a - b) * SecondsPerDay, a);
+            ++compared;
+        }
+    };
+    for (std::size_t k = 0; k < cases.size(); ++k) {
+        const double latitude = std::fabs(cases[k].Where.Latitude);
+        Differences& band = moonByBand[latitude <= 30 ? 0 : latitude <= 50 ? 1 : 2];
+        compare(ours[k].Sunset, swiss[k].Sunset, 0, sunset);
+        compare(ours[k].Moonrise, swiss[k].Moonrise, 1, band);
+        compare(ours[k].Moonset, swiss[k].Moonset, 2, band);
+    }
+    PrintHeading("Sunset (the Sun's centre at -0 deg 50'), moonrise and moonset (the upper limb "
+                 "34' below the horizon, seen from the place), Kestrava minus Swiss Ephemeris, "
+                 "65 places, every 7th day of 5 years:");
+    sunset.Print("sunset, latitudes 0 to 60", "s");
+    moonByBand[0].Print("moon, latitudes 0 to 30", "s");
+    moonByBand[1].Print("moon, latitudes 40 to 50", "s");
+    moonByBand[2].Print("moon, latitude 60", "s");
+    std::printf("  events compared %zu; the two disagree on whether it happens that date: sunset "
+                "%zu, moonrise %zu, moonset %zu times\n",
+                compared, disagree[0], disagree[1], disagree[2]);
+    std::printf("  time per date (all three):         Kestrava %.2f us, Swiss Ephemeris %.2f us\n",
+                MicrosecondsEach(start, middle, cases.size()),
+                MicrosecondsEach(middle, end, cases.size()));
+}
+
+// The lunar months of 1901-2050 by the same rule on each side: each lunation named for the
+// sidereal sign the Sun is in at the new moon that begins it; adhika where the next new moon
+// finds the Sun in the same sign, a kshaya month where it finds it two signs on.
+void CompareLunarMonths() {
+    const int first = static_cast<int>(std::floor((FirstDay - 2451550.09766) / 29.530588861));
+    const int last = static_cast<int>(std::ceil((LastDay - 2451550.09766) / 29.530588861));
+    struct Lunation {
+        double NewMoon; // Julian day, TT
+        double Sun;     // the Sun's sidereal longitude then, degrees
+    };
+    std::vector<Lunation> ours, swiss;
+    std::vector<int> lunations;
+    auto start = Clock::now();
+    LunationSigns signs;
+    std::vector<MonthAndYears> months;
+    for (int k = first; k <= last + 1; ++k) {
+        const double newMoon = NewMoonOf(k);
+        ours.push_back({newMoon, SiderealPlacesAt(newMoon).Sun});
+        const double middle = newMoon + 15;
+        months.push_back(LunarMonthAt(middle, TithiAt(middle).Elongation, signs));
+        lunations.push_back(k);
+    }
+    auto middle = Clock::now();
+    for (const Lunation& lunation : ours) {
+        const double newMoon = SwissCrossing(0, lunation.NewMoon);
+        swiss.push_back({newMoon, SwissSidereal(newMoon).Sun});
+    }
+    auto end = Clock::now();
+
+    const auto sign = [](double sun) { return static_cast<int>(std::floor(sun / 30)) % 12; };
+    std::size_t compared = 0, adhika[2] = {0, 0}, kshaya[2] = {0, 0}, differ = 0, rule = 0;
+    Differences newMoons;
+    for (std::size_t k = 0; k + 1 < ours.size(); ++k) {
+        const double year = CalendarDateOfJulianDay(ours[k].NewMoon).Year;
+        if (year < 1901 || year > 2050) {
+            continue;
+        }
+        ++compared;
+        newMoons.Add((ours[k].NewMoon - swiss[k].NewMoon) * SecondsPerDay, ours[k].NewMoon);
+        LunarMonth side[2];
+        const Lunation* lunation[2] = {&ours[k], &swiss[k]};
+        const Lunation* next[2] = {&ours[k + 1], &swiss[k + 1]};
+        for (int s = 0; s < 2; ++s) {
+            const int here = sign(lunation[s]->Sun), there = sign(next[s]->Sun);
+            const int advance = (there - here + 12) % 12;
+            side[s] = {(here + 1) % 12, advance == 0, advance == 2 ? (here + 2) % 12 : -1};
+            adhika[s] += side[s].Adhika ? 1 : 0;
+            kshaya[s] += side[s].KshayaIndex >= 0 ? 1 : 0;
+        }
+        // The engine's own month (from the predicted new moons) must be the rule's on its
+        // theories.
+        const MonthAndYears& engine = months[k];
+        if (engine.Lunation != lunations[k] || engine.Amanta.Index != side[0].Index ||
+            engine.Amanta.Adhika != side[0].Adhika ||
+            engine.Amanta.KshayaIndex != side[0].KshayaIndex) {
+            ++rule;
+        }
+        const auto describe = [](const LunarMonth& m) {
+            std::string text = m.Adhika ? "adhika " : "";
+            text += std::string(MasaName(m.Index));
+            if (m.KshayaIndex >= 0) {
+                text += " (" + std::string(MasaName(m.KshayaIndex)) + " kshaya)";
+            }
+            return text;
+        };
+        if (side[0].Index != side[1].Index || side[0].Adhika != side[1].Adhika ||
+            side[0].KshayaIndex != side[1].KshayaIndex) {
+            ++differ;
+            const CalendarDate at = CalendarDateOfJulianDay(ours[k].NewMoon);
+            // How far each side's Sun stood from a sign's boundary at the two new moons.
+            const auto fromBoundary = [](double sun) {
+                return (sun - 30 * std::round(sun / 30)) * 3600;
+            };
+            std::printf("  lunation of %04d-%02d-%02d: Kestrava %s, Swiss Ephemeris %s; the Sun "
+                        "from a sign's boundary at its new moons %+.1f\" and %+.1f\" (Kestrava), "
+                        "%+.1f\" and %+.1f\" (Swiss Ephemeris); the new moons differ by %+.1f s "
+                        "and %+.1f s\n",
+                        static_cast<int>(at.Year), static_cast<int>(at.Month),
+                        static_cast<int>(at.Day), describe(side[0]).c_str(),
+                        describe(side[1]).c_str(), fromBoundary(ours[k].Sun),
+                        fromBoundary(ours[k + 1].Sun), fromBoundary(swiss[k].Sun),
+                        fromBoundary(swiss[k + 1].Sun),
+                        (ours[k].NewMoon - swiss[k].NewMoon) * SecondsPerDay,
+                        (ours[k + 1].NewMoon - swiss[k + 1].NewMoon) * SecondsPerDay);
+        }
+    }
+    PrintHeading("Lunar months 1901-2050 (amanta, named for the Sun's sidereal sign at the new "
+                 "moon), Kestrava minus Swiss Ephemeris:");
+    newMoons.Print("new moons, Terrestrial Time", "s");
+    std::printf("  lunations compared %zu: adhika months %zu (Swiss Ephemeris %zu), kshaya months "
+                "%zu (%zu); named differently %zu; the engine's month differs from the rule on its "
+                "own new moons %zu times\n",
+                compared, adhika[0], adhika[1], kshaya[0], kshaya[1], differ, rule);
+    std::printf("  time per lunation:                 Kestrava %.2f us, Swiss Ephemeris %.2f us\n",
+                MicrosecondsEach(start, middle, ours.size()),
+                MicrosecondsEach(middle, end, ours.size()));
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -311,9 +622,19 @@ int main(int argc, char* argv[]) {
     std::printf("Kestrava against the Swiss Ephemeris %s (%s)\n", swe_version(version),
                 files ? "its data files" : "no data files found: its analytic Moshier theory");
 
+    swe_set_sid_mode(SE_SIDM_LAHIRI, 0, 0);
     ComparePositions();
+    CompareSiderealPlaces();
     CompareTransitions();
+    CompareSiderealTransitions(Limb::Nakshatra, SwissNakshatraAngle,
+                               "Nakshatra transitions (the Moon's sidereal longitude crossing a "
+                               "multiple of 13 deg 20'), Kestrava minus Swiss Ephemeris:");
+    CompareSiderealTransitions(Limb::Yoga, SwissYogaAngle,
+                               "Yoga transitions (the sum of the sidereal longitudes crossing a "
+                               "multiple of 13 deg 20'), Kestrava minus Swiss Ephemeris:");
+    CompareLunarMonths();
     CompareSunrises();
+    CompareMoonRisings();
     swe_close();
     return 0;
 }

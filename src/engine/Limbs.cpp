@@ -2,6 +2,10 @@
 // run of spans between two instants.
 #include "engine/Limbs.h"
 
+#include "engine/Ayanamsa.h"
+#include "engine/Moon.h"
+#include "engine/Nutation.h"
+#include "engine/Sun.h"
 #include "engine/Tithi.h"
 
 #include <cmath>
@@ -13,12 +17,42 @@ double Elongation(double jde) {
     return TithiAt(jde).Elongation;
 }
 
+// The sum of the Sun's and the Moon's sidereal longitudes, as the yoga reckons it.
+double YogaOf(double moonSidereal, double sunSidereal) {
+    const double sum = moonSidereal + sunSidereal;
+    return sum < 360 ? sum : sum - 360;
+}
+
+// The Moon's sidereal longitude.
+double NakshatraAngle(double jde) {
+    const double nutation = NutationInLongitude(jde);
+    return SiderealLongitude(MoonLongitude(jde, nutation), LahiriAyanamsa(jde), nutation);
+}
+
+double YogaAngle(double jde) {
+    const double nutation = NutationInLongitude(jde);
+    const double ayanamsa = LahiriAyanamsa(jde);
+    return YogaOf(SiderealLongitude(MoonLongitude(jde, nutation), ayanamsa, nutation),
+                  SiderealLongitude(SunApparentLongitude(jde, nutation), ayanamsa, nutation));
+}
+
 // The elongation grows between about 10 and 15 degrees a day, a turn in a synodic month.
 constexpr GrowingAngle ElongationAngle = {Elongation, MeanElongationRate, 5, 25};
+// The Moon runs between about 11.8 and 15.4 degrees a day, a turn in a sidereal month of
+// 27.321662 days; the yoga adds the Sun's degree a day.
+constexpr double MeanSiderealMoonRate = 360 / 27.321662;
+constexpr double MeanSunRate = 360 / 365.256363;
+constexpr GrowingAngle MoonAngle = {NakshatraAngle, MeanSiderealMoonRate, 5, 25};
+constexpr GrowingAngle YogaSumAngle = {YogaAngle, MeanSiderealMoonRate + MeanSunRate, 5, 25};
+
+// A nakshatra or a yoga is a twenty-seventh of a turn, 13 degrees 20'.
+constexpr double TwentySeventh = 360.0 / 27;
 
 constexpr LimbDefinition Definitions[] = {
     {Limb::Tithi, "tithi", 12, 30, ElongationAngle},
     {Limb::Karana, "karana", 6, 60, ElongationAngle},
+    {Limb::Nakshatra, "nakshatra", TwentySeventh, 27, MoonAngle},
+    {Limb::Yoga, "yoga", TwentySeventh, 27, YogaSumAngle},
 };
 
 } // namespace
@@ -35,10 +69,50 @@ int LimbCount() {
     return static_cast<int>(std::size(Definitions));
 }
 
+std::optional<Limb> LimbNamed(std::string_view name) {
+    for (const LimbDefinition& definition : Definitions) {
+        if (definition.Name == name) {
+            return definition.Kind;
+        }
+    }
+    return std::nullopt;
+}
+
+LimbAngles LimbAnglesAt(double jde) {
+    // As each limb's own angle forms it: the nutation once, the Moon first.
+    const double nutation = NutationInLongitude(jde);
+    const double moon = MoonLongitude(jde, nutation);
+    const double sun = SunApparentLongitude(jde, nutation);
+    LimbAngles angles;
+    angles.Ayanamsa = LahiriAyanamsa(jde);
+    angles.Elongation = TithiOfLongitudes(moon, sun).Elongation;
+    angles.MoonSidereal = SiderealLongitude(moon, angles.Ayanamsa, nutation);
+    angles.SunSidereal = SiderealLongitude(sun, angles.Ayanamsa, nutation);
+    angles.Yoga = YogaOf(angles.MoonSidereal, angles.SunSidereal);
+    return angles;
+}
+
+double AngleOf(const LimbAngles& angles, Limb limb) {
+    switch (limb) {
+    case Limb::Tithi:
+    case Limb::Karana:
+        return angles.Elongation;
+    case Limb::Nakshatra:
+        return angles.MoonSidereal;
+    case Limb::Yoga:
+        return angles.Yoga;
+    }
+    return std::nan("");
+}
+
 LimbPosition LimbAt(Limb limb, double jde) {
+    return PositionOf(limb, DefinitionOf(limb).Angle.At(jde));
+}
+
+LimbPosition PositionOf(Limb limb, double angle) {
     const LimbDefinition& definition = DefinitionOf(limb);
     LimbPosition position;
-    position.Angle = definition.Angle.At(jde);
+    position.Angle = angle;
     if (position.Angle >= 360) {
         position.Angle = 0; // a full turn is where the first span begins
     }

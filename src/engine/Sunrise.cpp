@@ -59,16 +59,18 @@ constexpr double HourAngleRate = 360.0;
 constexpr double RiseTolerance = 1e-7; // days, under a hundredth of a second
 constexpr int MostRiseSteps = 12;
 
-// The rising nearest to an instant, by steps on the hour angle that each take the Sun's place
-// anew; or the polar state at the declination met on the way.
-Sunrise RisingNear(double jd, const Place& place) {
+// The rising (or setting) nearest to an instant, by steps on the hour angle that each take the
+// Sun's place anew; or the polar state at the declination met on the way. The Sun rises east of
+// the meridian, at minus the hour angle of rising, and sets west of it.
+Sunrise CrossingNear(double jd, const Place& place, SunCrossing crossing) {
     for (int step = 0; step < MostRiseSteps; ++step) {
         const SunOnTheSky sun = SunSeenFrom(jd, place);
         const RisingHourAngle rising = RisingHourAngleOf(sun.Declination, place.Latitude);
         if (!rising.Degrees) {
             return {rising.Otherwise, 0};
         }
-        const double move = Signed180(-*rising.Degrees - sun.HourAngle) / HourAngleRate;
+        const double target = crossing == SunCrossing::Rising ? -*rising.Degrees : *rising.Degrees;
+        const double move = Signed180(target - sun.HourAngle) / HourAngleRate;
         jd += move;
         if (!(std::fabs(move) >= RiseTolerance)) {
             break;
@@ -107,6 +109,11 @@ double SunAltitude(double jd, const Place& place) {
 }
 
 Sunrise SunriseOnDate(const CivilDate& date, const Place& place, const CivilClock& clock) {
+    return SunCrossingOnDate(date, place, clock, SunCrossing::Rising);
+}
+
+Sunrise SunCrossingOnDate(const CivilDate& date, const Place& place, const CivilClock& clock,
+                          SunCrossing crossing) {
     if (!(std::fabs(place.Latitude) <= 90)) {
         return {SunriseState::NoLatitude, 0};
     }
@@ -121,13 +128,13 @@ Sunrise SunriseOnDate(const CivilDate& date, const Place& place, const CivilCloc
         return {SunriseState::NotOnDate, 0};
     }
 
-    // The rising nearest the date's noon; if the Sun keeps odd hours there (a zone far from the
-    // place's own time), the one a day earlier or later.
-    Sunrise rise = RisingNear(midnight + 0.5, place);
+    // The crossing nearest the date's noon; if the Sun keeps odd hours there (a zone far from
+    // the place's own time), the one a day earlier or later.
+    Sunrise rise = CrossingNear(midnight + 0.5, place, crossing);
     if (rise.State == SunriseState::Rises && rise.JulianDayUT < midnight) {
-        rise = RisingNear(rise.JulianDayUT + 1, place);
+        rise = CrossingNear(rise.JulianDayUT + 1, place, crossing);
     } else if (rise.State == SunriseState::Rises && rise.JulianDayUT >= nextMidnight) {
-        rise = RisingNear(rise.JulianDayUT - 1, place);
+        rise = CrossingNear(rise.JulianDayUT - 1, place, crossing);
     }
     if (rise.State == SunriseState::Rises &&
         !(rise.JulianDayUT >= midnight && rise.JulianDayUT < nextMidnight)) {

@@ -51,6 +51,15 @@ struct Sunrise {
     double JulianDayUT{}; // when it rises: Julian day, Universal Time
 };
 
+// The two crossings of the horizon.
+enum class SunCrossing { Rising, Setting };
+
+// SunCrossingOnDate: SunriseOnDate for either crossing; for the setting, Rises in the result
+// means that the Sun sets that date, and NotOnDate that it sets just before the date's midnight
+// and next just after the following one.
+Sunrise SunCrossingOnDate(const CivilDate& date, const Place& place, const CivilClock& clock,
+                          SunCrossing crossing);
+
 // SunriseOnDate: when the Sun rises on a civil date at a place.
 //   date   the civil date on the place's clock
 //   place  longitude east positive, latitude north positive, -90 ... 90

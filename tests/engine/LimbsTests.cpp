@@ -1,6 +1,7 @@
 // Tests of the limbs as spans of a growing angle: for every limb, each crossing the search
 // reports separates one span from the next within a millisecond, over the whole range.
 #include "engine/Limbs.h"
+#include "engine/PanchangaNames.h"
 #include "engine/TimeScales.h"
 
 #include <gtest/gtest.h>
@@ -46,6 +47,30 @@ TEST(Limbs, EveryCrossingSeparatesTwoSpansWithinAMillisecond) {
         }
         EXPECT_FALSE(FindLimbSpan(limb.Kind, std::nan(""), LimbAt(limb.Kind, std::nan(""))));
     }
+}
+
+// The names the command line takes, and the almanac's names of a limb's first and last spans.
+TEST(Limbs, NamesOfTheLimbsAndOfTheirSpans) {
+    const struct {
+        const char* Name;
+        const char* First;
+        const char* Last;
+    } cases[] = {
+        {"tithi", "Shukla Pratipada", "Amavasya"},
+        {"karana", "Kimstughna", "Naga"},
+        {"nakshatra", "Ashvini", "Revati"},
+        {"yoga", "Vishkambha", "Vaidhriti"},
+    };
+    for (const auto& c : cases) {
+        const std::optional<Limb> limb = LimbNamed(c.Name);
+        ASSERT_TRUE(limb.has_value()) << c.Name;
+        const int count = DefinitionOf(*limb).Count;
+        EXPECT_EQ(SpanName(*limb, 0), c.First) << c.Name;
+        EXPECT_EQ(SpanName(*limb, count - 1), c.Last) << c.Name;
+        EXPECT_EQ(SpanName(*limb, count), "") << c.Name;
+    }
+    EXPECT_FALSE(LimbNamed("Tithi").has_value());
+    EXPECT_FALSE(LimbNamed("").has_value());
 }
 
 } // namespace
