@@ -1,7 +1,9 @@
-// The seam between Kestrava and the desktop: every platform service the program uses.
+// The seam between Kestrava and the desktop: every platform service the program uses, files
+// saved included.
 // QtPlatform is the real one; tests stand in a fake that records what was asked of it.
 #pragma once
 
+#include <QByteArray>
 #include <QDateTime>
 #include <QString>
 
@@ -41,4 +43,15 @@ public:
 
     // Ends the process once every window has been closed.
     virtual void endProcess() = 0;
+
+    // Asks where to save a file: a save dialog that starts at a suggested path (a folder and a
+    // name) and offers the filter ("iCalendar files (*.ics)"). Returns the chosen path, with the
+    // filter's extension where the user typed none; empty when the user cancelled.
+    virtual QString saveFileName(QWidget* parent, const QString& caption,
+                                 const QString& suggestedPath, const QString& filter) = 0;
+
+    // Writes a whole file or nothing: the bytes go to a temporary file beside it, which then
+    // takes the file's place, so that a failure leaves neither a half-written file nor a changed
+    // one. Returns empty on success, otherwise why it could not be written.
+    virtual QString writeFileAtomically(const QString& path, const QByteArray& bytes) = 0;
 };

@@ -1,13 +1,16 @@
 // The real platform services of Kestrava: Qt's message boxes, desktop services, settings store,
-// clock and single-instance lock.
+// clock, single-instance lock, save dialog and whole-file writing.
 #include "platform/QtPlatform.h"
 
 #include "platform/AppInfo.h"
+#include "platform/FileWriting.h"
 #include "platform/PlaceSearch.h"
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QFileDialog>
 #include <QMessageBox>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QUrl>
@@ -87,4 +90,25 @@ void QtPlatform::searchPlace(const QString& searchText, const QString& siteAddre
 
 void QtPlatform::endProcess() {
     QCoreApplication::exit(0);
+}
+
+QString QtPlatform::saveFileName(QWidget* parent, const QString& caption,
+                                 const QString& suggestedPath, const QString& filter) {
+    QFileDialog dialog(parent, caption, suggestedPath, filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    // The filter's extension, "ics" of "iCalendar files (*.ics)", for a name typed without one.
+    const qsizetype star = filter.indexOf(QStringLiteral("*."));
+    if (star >= 0) {
+        const qsizetype end = filter.indexOf(QRegularExpression(QStringLiteral("[ )]")), star);
+        dialog.setDefaultSuffix(filter.mid(star + 2, end < 0 ? -1 : end - star - 2));
+    }
+    dialog.selectFile(suggestedPath);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+QString QtPlatform::writeFileAtomically(const QString& path, const QByteArray& bytes) {
+    return WriteWholeFile(path, bytes);
 }

@@ -22,6 +22,9 @@ public:
     bool isPreviousInstanceRunning() override;
     void searchPlace(const QString& searchText, const QString& siteAddress) override;
     void endProcess() override;
+    QString saveFileName(QWidget* parent, const QString& caption, const QString& suggestedPath,
+                         const QString& filter) override;
+    QString writeFileAtomically(const QString& path, const QByteArray& bytes) override;
 
 private:
     std::unique_ptr<InstanceLock> instanceLock_; // held for the life of the first instance

@@ -1,7 +1,9 @@
-// A stand-in for the platform services: records every message, address, setting and search,
-// answers Yes/No as the test says, and keeps a clock the test sets.
+// A stand-in for the platform services: records every message, address, setting, search, save
+// dialog and file written, answers Yes/No and the save dialog as the test says, and keeps a clock
+// the test sets.
 #pragma once
 
+#include "platform/FileWriting.h"
 #include "platform/Platform.h"
 #include "support/QtPrinters.h"
 
@@ -28,6 +30,13 @@ public:
     int endProcessCalls = 0;
     MessageAnswer answer = MessageAnswer::Yes; // for Yes/No questions
     std::function<void()> whileMessageShown;   // runs as if the user looked at the box
+    struct SaveDialog {
+        QString caption, suggestedPath, filter;
+    };
+    QVector<SaveDialog> saveDialogs;
+    QString saveAnswer;              // the path the save dialog gives; empty as if cancelled
+    QMap<QString, QByteArray> files; // every file written, by path
+    bool writeToDisk = false;        // write through the real whole-file writer as well
 
     MessageAnswer showMessage(QWidget*, const QString& text, MessageIcon icon,
                               MessageButtons buttons) override {
@@ -54,6 +63,20 @@ public:
         placeSearches.push_back({searchText, siteAddress});
     }
     void endProcess() override { ++endProcessCalls; }
+    QString saveFileName(QWidget*, const QString& caption, const QString& suggestedPath,
+                         const QString& filter) override {
+        saveDialogs.push_back({caption, suggestedPath, filter});
+        return saveAnswer;
+    }
+    QString writeFileAtomically(const QString& path, const QByteArray& bytes) override {
+        if (writeToDisk) {
+            const QString error = WriteWholeFile(path, bytes);
+            if (!error.isEmpty())
+                return error;
+        }
+        files[path] = bytes;
+        return {};
+    }
 
     QStringList messageTexts() const {
         QStringList texts;
