@@ -10,6 +10,7 @@
 #include "engine/TithiReport.h"
 #include "platform/AppInfo.h"
 #include "platform/Platform.h"
+#include "ui/CalendarMenu.h"
 #include "ui/FormMessages.h"
 #include "ui/InputPanel.h"
 #include "ui/LinkLabel.h"
@@ -75,6 +76,13 @@ void frmMain::createMenus() {
     QMenu* mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
     mnuFile->setObjectName(QStringLiteral("mnuFile"));
     mnuCalculate = entry(mnuFile, "&Calculate", "mnuCalculate");
+
+    // The calendar's windows, at the place and zone of the form.
+    calendar_ = new CalendarMenu(
+        platform_, this, [this] { return PlaceOfForm(*fraMain); }, [this] { cmdBack_Click(); });
+    QMenu* mnuCalendar = menuBar()->addMenu(tr("&Calendar"));
+    mnuCalendar->setObjectName(QStringLiteral("mnuCalendar"));
+    calendar_->populate(mnuCalendar);
 
     QMenu* mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));

@@ -4,6 +4,7 @@
 
 #include <QMainWindow>
 
+class CalendarMenu;
 class InputPanel;
 class LinkLabel;
 class Platform;
@@ -65,6 +66,8 @@ private:
     QAction* mnuVisit{};
     QAction* mnuUpdate{};
     QAction* mnuAbout{};
+
+    CalendarMenu* calendar_{}; // the Calendar menu and its windows
 
     LinkLabel* Label10{};
     // The two panels share one place; one of them is in front.

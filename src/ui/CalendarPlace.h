@@ -1,0 +1,46 @@
+// Where the calendar windows reckon their days: the place and civil clock of the main window's
+// form, or why the form does not yet give them.
+#pragma once
+
+#include "engine/CivilClock.h"
+#include "engine/Place.h"
+
+#include <QDate>
+#include <QDateTime>
+#include <QString>
+
+#include <functional>
+#include <memory>
+#include <variant>
+
+class InputPanel;
+class QWidget;
+
+struct CalendarPlace {
+    Place Where;                             // east and north positive
+    std::shared_ptr<const CivilClock> Clock; // a fixed offset or a named zone
+    QString Name;                            // the form's city, if any ("Delhi")
+    QString Description;                     // "Delhi, 28°36′N 77°13′E, UTC+05:30"
+};
+
+// What the form lacks, and the box to fix it in.
+struct PlaceProblem {
+    QString Message;
+    QWidget* Focus{};
+};
+
+using PlaceOrProblem = std::variant<CalendarPlace, PlaceProblem>;
+using PlaceSource = std::function<PlaceOrProblem()>;
+
+// PlaceOfForm: the place and zone typed on the form: the longitude and latitude in degrees and
+// minutes with their directions, and the zone's hours and minutes, whose direction follows the
+// longitude (the hemisphere rule), daylight saving as ticked. A box left empty or holding what
+// is not a number in range gives the message that names it.
+PlaceOrProblem PlaceOfForm(const InputPanel& form);
+
+// TodayAt: the date a moment falls on by a place's clock (the platform's clock read there).
+QDate TodayAt(const QDateTime& now, const CivilClock& clock);
+
+// DescribePlace: "28°36′N 77°13′E, UTC+05:30", after the name where there is one; a named zone
+// by its name ("Asia/Kolkata").
+QString DescribePlace(const Place& where, const CivilClock& clock, const QString& name);

@@ -1,0 +1,200 @@
+// The calendar's texts in the user's language.
+#include "ui/CalendarTexts.h"
+
+#include "engine/CalendarExport.h"
+#include "engine/PanchangaNames.h"
+
+#include <QCoreApplication>
+#include <QLocale>
+
+namespace {
+
+QString Tr(const char* text) {
+    return QCoreApplication::translate("Calendar", text);
+}
+
+// A tithi after the first of a day: by its name within the same fortnight, by its title across
+// the full or the new moon.
+QString FollowingName(int tithi, int first) {
+    return PakshaName(tithi) == PakshaName(first) ? TithiNameText(tithi) : TithiTitleText(tithi);
+}
+
+} // namespace
+
+QString PanchangaName(std::string_view englishName) {
+    const std::string name(englishName);
+    return QCoreApplication::translate("Panchanga", name.c_str());
+}
+
+QString TithiTitleText(int tithi) {
+    if (tithi == Purnima || tithi == Amavasya)
+        return TithiNameText(tithi);
+    if (tithi < 0 || tithi >= 30)
+        return {};
+    //: A tithi's title: the fortnight, then the tithi ("Shukla Panchami")
+    return Tr("%1 %2").arg(PakshaText(tithi), TithiNameText(tithi));
+}
+
+QString TithiNameText(int tithi) {
+    return PanchangaName(TithiName(tithi));
+}
+
+QString PakshaText(int tithi) {
+    return PanchangaName(PakshaName(tithi));
+}
+
+QString MasaText(const LunarMonth& month) {
+    const QString name = PanchangaName(MasaName(month.Index));
+    if (name.isEmpty() || !month.Adhika)
+        return name;
+    return Tr("%1 (adhika)").arg(name);
+}
+
+QDate QDateOf(const CivilDate& date) {
+    return QDate(date.Year, date.Month, date.Day);
+}
+
+CivilDate CivilDateOf(const QDate& date) {
+    return {date.year(), date.month(), date.day()};
+}
+
+QString LongDateText(const CivilDate& date) {
+    return QLocale().toString(QDateOf(date), QStringLiteral("dddd d MMMM yyyy"));
+}
+
+QString ClockTimeText(const ClockInstant& instant, bool nearest) {
+    return QString::fromStdString(
+        ClockText(instant, nearest ? ClockRounding::NearestMinute : ClockRounding::UpToMinute));
+}
+
+QString ClockTimeTextFor(const ClockInstant& instant, const CivilDate& date) {
+    const QString time = ClockTimeText(instant);
+    const CivilDate on = DateOfInstant(instant);
+    if (DateKey(on) == DateKey(date))
+        return time;
+    //: A time past the date it is told for: "04:52 on 12 June"
+    return Tr("%1 on %2").arg(time, QLocale().toString(QDateOf(on), QStringLiteral("d MMMM")));
+}
+
+QString DaySentence(const CalendarDay& day) {
+    if (day.Tithi.Spans.empty())
+        return {};
+    const DaySpan& first = day.Tithi.Spans.front();
+    if (!first.EndsWithinDay)
+        return Tr("%1 all day (vriddhi)").arg(TithiTitleText(first.Index));
+    QString sentence =
+        Tr("%1 until %2").arg(TithiTitleText(first.Index), ClockTimeTextFor(first.End, day.Date));
+    for (std::size_t k = 1; k < day.Tithi.Spans.size(); ++k) {
+        const DaySpan& span = day.Tithi.Spans[k];
+        QString next = FollowingName(span.Index, first.Index);
+        if (span.EndsWithinDay)
+            next = Tr("%1 until %2").arg(next, ClockTimeTextFor(span.End, day.Date));
+        if (span.Kshaya)
+            next = Tr("%1 (kshaya)").arg(next);
+        sentence = Tr("%1, then %2").arg(sentence, next);
+    }
+    return sentence;
+}
+
+VrataMark VrataMarkOf(const CalendarDay& day) {
+    for (const int tithi : day.Observed) {
+        if (tithi == Purnima)
+            return VrataMark::Purnima;
+        if (tithi == Amavasya)
+            return VrataMark::Amavasya;
+        if (tithi == ShuklaEkadashi || tithi == KrishnaEkadashi)
+            return VrataMark::Ekadashi;
+    }
+    return VrataMark::None;
+}
+
+QString VrataText(VrataMark mark) {
+    switch (mark) {
+    case VrataMark::Ekadashi:
+        return Tr("Ekadashi");
+    case VrataMark::Purnima:
+        return Tr("Purnima");
+    case VrataMark::Amavasya:
+        return Tr("Amavasya");
+    case VrataMark::None:
+        break;
+    }
+    return {};
+}
+
+QStringList DayNotes(const CalendarDay& day, bool today) {
+    QStringList notes;
+    const VrataMark vrata = VrataMarkOf(day);
+    if (vrata != VrataMark::None)
+        notes << Tr("%1 is observed").arg(VrataText(vrata));
+    if (day.Tithi.Vriddhi)
+        notes << Tr("vriddhi: the tithi holds the next sunrise too and is observed today");
+    if (day.SecondOfVriddhi)
+        notes << Tr("vriddhi: second day of the tithi, observed the day before");
+    if (day.MonthBegins && day.Month.Amanta.Index >= 0)
+        notes << Tr("the month %1 begins").arg(MasaText(day.Month.Amanta));
+    if (today)
+        notes << Tr("today");
+    return notes;
+}
+
+QString DayAccessibleText(const CalendarDay& day, bool today) {
+    //: A day's date and its tithis: "Tuesday 11 June 2024: Shukla Panchami until 17:42, ..."
+    QString text = Tr("%1: %2").arg(LongDateText(day.Date), DaySentence(day));
+    for (const QString& note : DayNotes(day, today))
+        text += QStringLiteral("; ") + note;
+    return text;
+}
+
+QString ObservanceRuleText() {
+    return Tr("A tithi is observed on the civil day whose sunrise it holds; a kshaya tithi (one "
+              "that holds no sunrise) on the day in which it runs; a vriddhi tithi (one that holds "
+              "two sunrises) on the first of its two days.");
+}
+
+QString ObservanceKindText(ObservanceKind kind) {
+    switch (kind) {
+    case ObservanceKind::Kshaya:
+        return Tr("kshaya: holds no sunrise");
+    case ObservanceKind::Vriddhi:
+        return Tr("vriddhi: holds two sunrises");
+    case ObservanceKind::Sunrise:
+        break;
+    }
+    return {};
+}
+
+DayCellTexts DayCellTextsOf(const CalendarDay& day, bool today) {
+    DayCellTexts cell;
+    cell.Day = QString::number(day.Date.Day);
+    cell.Today = today;
+    cell.Vrata = VrataMarkOf(day);
+    if (day.Tithi.Spans.empty())
+        return cell;
+    const DaySpan& first = day.Tithi.Spans.front();
+    cell.Tithi = first.Index;
+    cell.Paksha = Tr("%1 %2").arg(PakshaText(first.Index)).arg(first.Index % 15 + 1);
+    cell.Name = TithiNameText(first.Index);
+    if (first.EndsWithinDay) {
+        cell.Until = Tr("until %1").arg(ClockTimeText(first.End));
+        if (day.Tithi.Spans.size() > 1) {
+            // The tithi at the next sunrise (the last span), by its name: the cell beside it
+            // tells its fortnight.
+            cell.Then = Tr("then %1").arg(TithiNameText(day.Tithi.Spans.back().Index));
+        }
+    } else {
+        cell.Until = Tr("all day");
+    }
+    QStringList kshaya;
+    for (const int tithi : day.Kshaya)
+        kshaya << TithiNameText(tithi);
+    if (!kshaya.isEmpty())
+        cell.Kshaya = Tr("%1 kshaya").arg(kshaya.join(QStringLiteral(", ")));
+    if (day.Tithi.Vriddhi)
+        cell.Vriddhi = Tr("vriddhi");
+    else if (day.SecondOfVriddhi)
+        cell.Vriddhi = Tr("vriddhi, 2nd day");
+    if (day.MonthBegins)
+        cell.Masa = MasaText(day.Month.Amanta);
+    return cell;
+}

@@ -1,0 +1,131 @@
+// The month view's model and the painting of its cells.
+#include "ui/MonthModel.h"
+
+#include "ui/CalendarTexts.h"
+#include "ui/MonthPainting.h"
+
+#include <QApplication>
+#include <QLocale>
+#include <QPainter>
+
+MonthModel::MonthModel(QObject* parent) : QAbstractTableModel(parent) {}
+
+void MonthModel::setMonth(int year, int month, std::vector<CalendarDay> days, const QDate& today) {
+    beginResetModel();
+    year_ = year;
+    month_ = month;
+    days_ = std::move(days);
+    today_ = today;
+    firstColumn_ = QDate(year, month, 1).dayOfWeek() % 7;
+    endResetModel();
+}
+
+int MonthModel::dayIndex(const QModelIndex& index) const {
+    if (!index.isValid())
+        return -1;
+    const int k = index.row() * 7 + index.column() - firstColumn_;
+    return k >= 0 && k < static_cast<int>(days_.size()) ? k : -1;
+}
+
+QModelIndex MonthModel::indexOfDate(const QDate& date) const {
+    if (date.year() != year_ || date.month() != month_ || date.day() > int(days_.size()))
+        return {};
+    const int slot = firstColumn_ + date.day() - 1;
+    return index(slot / 7, slot % 7);
+}
+
+const CalendarDay* MonthModel::dayAt(const QModelIndex& index) const {
+    const int k = dayIndex(index);
+    return k < 0 ? nullptr : &days_[static_cast<std::size_t>(k)];
+}
+
+QDate MonthModel::dateAt(const QModelIndex& index) const {
+    const int k = dayIndex(index);
+    return k < 0 ? QDate() : QDate(year_, month_, k + 1);
+}
+
+bool MonthModel::isToday(const QModelIndex& index) const {
+    return today_.isValid() && dateAt(index) == today_;
+}
+
+int MonthModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : Weeks;
+}
+
+int MonthModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : 7;
+}
+
+QVariant MonthModel::data(const QModelIndex& index, int role) const {
+    const CalendarDay* day = dayAt(index);
+    if (!day)
+        return {};
+    switch (role) {
+    case Qt::DisplayRole:
+        // The day's number: typing it finds the day.
+        return QString::number(day->Date.Day);
+    case Qt::AccessibleTextRole:
+    case Qt::AccessibleDescriptionRole:
+        return DayAccessibleText(*day, isToday(index));
+    case Qt::ToolTipRole: {
+        QString tip = LongDateText(day->Date) + QLatin1Char('\n') + DaySentence(*day);
+        for (const QString& note : DayNotes(*day, isToday(index)))
+            tip += QLatin1Char('\n') + note;
+        return tip;
+    }
+    default:
+        break;
+    }
+    return {};
+}
+
+QVariant MonthModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation != Qt::Horizontal || section < 0 || section >= 7)
+        return {};
+    // Sunday first: Qt counts Monday 1 ... Sunday 7.
+    const int weekday = section == 0 ? 7 : section;
+    switch (role) {
+    case Qt::DisplayRole:
+        return QLocale().standaloneDayName(weekday, QLocale::ShortFormat);
+    case Qt::AccessibleTextRole:
+    case Qt::ToolTipRole:
+        return QLocale().standaloneDayName(weekday);
+    default:
+        break;
+    }
+    return {};
+}
+
+Qt::ItemFlags MonthModel::flags(const QModelIndex& index) const {
+    // The cells outside the month are blanks that the keyboard passes over.
+    return dayAt(index) ? Qt::ItemIsEnabled | Qt::ItemIsSelectable : Qt::NoItemFlags;
+}
+
+void MonthDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
+                          const QModelIndex& index) const {
+    const auto* model = qobject_cast<const MonthModel*>(index.model());
+    const CalendarDay* day = model ? model->dayAt(index) : nullptr;
+    if (!day)
+        return;
+    const QPalette& palette = option.palette;
+    painter->save();
+    painter->setFont(option.font);
+    PaintDayCell(*painter, option.rect, DayCellTextsOf(*day, model->isToday(index)),
+                 ScreenColours(palette));
+    if (option.state & QStyle::State_Selected) {
+        // The chosen day: a frame in the selection's colour, inside today's.
+        const double line = 2;
+        QColor frame = palette.color(QPalette::Highlight);
+        painter->setPen(QPen(
+            frame, line, (option.state & QStyle::State_HasFocus) ? Qt::SolidLine : Qt::DashLine));
+        painter->setBrush(Qt::NoBrush);
+        painter->drawRect(QRectF(option.rect).adjusted(3.5, 3.5, -3.5, -3.5));
+    }
+    painter->restore();
+}
+
+QSize MonthDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex&) const {
+    // Room for a name such as "Chaturdashi" and five lines below the day's number.
+    const QFontMetrics metrics(option.font);
+    return {metrics.horizontalAdvance(QStringLiteral("Chaturdashi kshaya")), metrics.height() * 7};
+}

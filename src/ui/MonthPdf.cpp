@@ -1,0 +1,48 @@
+// The printable months through Qt's PDF writer.
+#include "ui/MonthPdf.h"
+
+#include "ui/MonthPainting.h"
+
+#include <QBuffer>
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+
+QByteArray MonthsPdf(const QDate& firstMonth, const QDate& lastMonth, PaperSize paper,
+                     const CalendarPlace& place, const QDate& today) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&buffer);
+        writer.setResolution(300);
+        writer.setPageLayout(QPageLayout(
+            QPageSize(paper == PaperSize::A4 ? QPageSize::A4 : QPageSize::Letter),
+            QPageLayout::Landscape, QMarginsF(12, 12, 12, 12), QPageLayout::Millimeter));
+        writer.setCreator(QStringLiteral("Kestrava"));
+        writer.setTitle(QCoreApplication::translate("MonthPdf", "Kestrava calendar, %1")
+                            .arg(place.Description));
+        QPainter painter(&writer);
+        painter.setFont(QGuiApplication::font());
+        painter.setRenderHint(QPainter::Antialiasing);
+        const QRectF page(QPointF(0, 0), QSizeF(writer.width(), writer.height()));
+        bool first = true;
+        for (QDate month(firstMonth.year(), firstMonth.month(), 1);
+             month <= QDate(lastMonth.year(), lastMonth.month(), 1); month = month.addMonths(1)) {
+            if (!first)
+                writer.newPage();
+            first = false;
+            MonthPage sheet;
+            sheet.Year = month.year();
+            sheet.Month = month.month();
+            sheet.Days = CalendarMonth(sheet.Year, sheet.Month, place.Where, *place.Clock);
+            sheet.Place = place.Description;
+            sheet.Today = today;
+            PaintMonthPage(painter, page, sheet);
+        }
+    }
+    return bytes;
+}

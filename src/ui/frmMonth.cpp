@@ -1,0 +1,321 @@
+// The month view: its navigation, its grid of days, its legend and the buttons that open a day,
+// the search and the exports.
+#include "ui/frmMonth.h"
+
+#include "platform/AppInfo.h"
+#include "platform/Platform.h"
+#include "ui/CalendarTexts.h"
+#include "ui/MonthModel.h"
+#include "ui/MonthPainting.h"
+#include "ui/frmDay.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLocale>
+#include <QPushButton>
+#include <QShortcut>
+#include <QSpinBox>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace {
+
+template <typename W> W* Named(W* widget, const char* objectName, const QString& accessibleName) {
+    widget->setObjectName(QLatin1String(objectName));
+    widget->setAccessibleName(accessibleName);
+    return widget;
+}
+
+QPushButton* Button(const QString& text, const char* objectName, const QString& accessibleName) {
+    auto* button = Named(new QPushButton(text), objectName, accessibleName);
+    // Enter belongs to the grid, where it opens the chosen day.
+    button->setAutoDefault(false);
+    return button;
+}
+
+} // namespace
+
+frmMonth::frmMonth(Platform& platform, QWidget* parent) : QDialog(parent), platform_(platform) {
+    setObjectName(QStringLiteral("frmMonth"));
+    setWindowTitle(tr("Month View - %1").arg(AppTitle()));
+    setSizeGripEnabled(true);
+    createWidgets();
+    createLayout();
+    createConnections();
+}
+
+void frmMonth::createWidgets() {
+    cmdPreviousYear = Button(tr("« Previous Year"), "cmdPreviousYear", tr("Previous Year"));
+    cmdPreviousYear->setToolTip(tr("The same month a year before (Ctrl+Page Up)"));
+    cmdPreviousMonth = Button(tr("‹ Pre&vious Month"), "cmdPreviousMonth", tr("Previous Month"));
+    cmdPreviousMonth->setToolTip(tr("The month before (Page Up)"));
+    cboMonth = Named(new QComboBox, "cboMonth", tr("Month"));
+    for (int month = 1; month <= 12; ++month)
+        cboMonth->addItem(QLocale().standaloneMonthName(month));
+    spnYear = Named(new QSpinBox, "spnYear", tr("Year"));
+    spnYear->setRange(FirstYear, LastYear);
+    cmdNextMonth = Button(tr("&Next Month ›"), "cmdNextMonth", tr("Next Month"));
+    cmdNextMonth->setToolTip(tr("The month after (Page Down)"));
+    cmdNextYear = Button(tr("Next Year »"), "cmdNextYear", tr("Next Year"));
+    cmdNextYear->setToolTip(tr("The same month a year after (Ctrl+Page Down)"));
+    cmdToday = Button(tr("&Today"), "cmdToday", tr("Today"));
+    cmdToday->setToolTip(tr("The month of today, today chosen (Home)"));
+
+    lblMonth = Named(new QLabel, "lblMonth", tr("Month Shown"));
+    QFont titleFont = lblMonth->font();
+    titleFont.setPointSizeF(titleFont.pointSizeF() * 1.6);
+    titleFont.setBold(true);
+    lblMonth->setFont(titleFont);
+    lblLunarMonths = Named(new QLabel, "lblLunarMonths", tr("Lunar Months"));
+    lblPlace = Named(new QLabel, "lblPlace", tr("Place"));
+
+    model_ = new MonthModel(this);
+    grdMonth = Named(new QTableView, "grdMonth", tr("Days of the Month"));
+    grdMonth->setModel(model_);
+    grdMonth->setItemDelegate(new MonthDelegate(grdMonth));
+    grdMonth->setSelectionMode(QAbstractItemView::SingleSelection);
+    grdMonth->setSelectionBehavior(QAbstractItemView::SelectItems);
+    grdMonth->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grdMonth->setTabKeyNavigation(false);
+    grdMonth->setMouseTracking(true);
+    grdMonth->verticalHeader()->hide();
+    grdMonth->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    grdMonth->verticalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    grdMonth->horizontalHeader()->setHighlightSections(false);
+    grdMonth->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    grdMonth->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    grdMonth->installEventFilter(this);
+    const QSize cell = MonthDelegate().sizeHint(QStyleOptionViewItem(), {});
+    grdMonth->setMinimumSize(cell.width() * 7 + 4,
+                             cell.height() * MonthModel::Weeks +
+                                 grdMonth->horizontalHeader()->sizeHint().height() + 4);
+
+    const CellColours colours = ScreenColours(palette());
+    auto swatch = [](const QColor& colour, const QString& glyph) {
+        return QStringLiteral("<span style=\"color:%1\">%2</span>").arg(colour.name(), glyph);
+    };
+    lblLegend = Named(new QLabel, "lblLegend", tr("Legend"));
+    lblLegend->setTextFormat(Qt::RichText);
+    lblLegend->setWordWrap(true);
+    lblLegend->setText(
+        tr("%1 Shukla (bright fortnight) &nbsp; %2 Krishna (dark fortnight) &nbsp; %3 Purnima "
+           "&nbsp; %4 Amavasya &nbsp; %5 Ekadashi &nbsp; <span style=\"color:%6\">kshaya, "
+           "vriddhi</span> &nbsp; <b style=\"color:%7\">month</b> where it begins &nbsp; "
+           "<span style=\"color:%8\">▢</span> today")
+            .arg(swatch(colours.Shukla.darker(135), QStringLiteral("■")),
+                 swatch(colours.Krishna.darker(125), QStringLiteral("■")),
+                 swatch(colours.Purnima, QStringLiteral("●")),
+                 swatch(colours.Amavasya, QStringLiteral("●")),
+                 swatch(colours.Ekadashi, QStringLiteral("◆")), colours.Note.name(),
+                 colours.Masa.name(), colours.Today.name()));
+    lblLegend->setAccessibleDescription(
+        tr("Cells of the bright fortnight are ivory, of the dark fortnight blue-grey; Purnima is "
+           "marked by a full moon, Amavasya by a new moon, Ekadashi by a green diamond."));
+    lblRule = Named(new QLabel(ObservanceRuleText()), "lblRule", tr("Day of Observance"));
+    lblRule->setWordWrap(true);
+
+    cmdDay = Button(tr("&Day's Panchanga..."), "cmdDay", tr("Day's Panchanga"));
+    cmdDay->setToolTip(tr("The whole panchanga of the chosen day (Enter)"));
+    cmdFind = Button(tr("&Find a Tithi..."), "cmdFind", tr("Find a Tithi"));
+    cmdExportCalendar =
+        Button(tr("Export i&Calendar..."), "cmdExportCalendar", tr("Export iCalendar"));
+    cmdExportPdf = Button(tr("&Export PDF..."), "cmdExportPdf", tr("Export PDF"));
+    cmdClose = Button(tr("Close"), "cmdClose", tr("Close"));
+}
+
+void frmMonth::createLayout() {
+    auto* navigation = new QHBoxLayout;
+    navigation->addWidget(cmdPreviousYear);
+    navigation->addWidget(cmdPreviousMonth);
+    navigation->addStretch(1);
+    auto* monthLabel = new QLabel(tr("&Month"));
+    monthLabel->setBuddy(cboMonth);
+    auto* yearLabel = new QLabel(tr("&Year"));
+    yearLabel->setBuddy(spnYear);
+    navigation->addWidget(monthLabel);
+    navigation->addWidget(cboMonth);
+    navigation->addWidget(yearLabel);
+    navigation->addWidget(spnYear);
+    navigation->addStretch(1);
+    navigation->addWidget(cmdToday);
+    navigation->addWidget(cmdNextMonth);
+    navigation->addWidget(cmdNextYear);
+
+    auto* heading = new QGridLayout;
+    heading->addWidget(lblMonth, 0, 0, 2, 1, Qt::AlignLeft | Qt::AlignVCenter);
+    heading->addWidget(lblLunarMonths, 0, 1, Qt::AlignRight);
+    heading->addWidget(lblPlace, 1, 1, Qt::AlignRight);
+    heading->setColumnStretch(1, 1);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(cmdDay);
+    buttons->addWidget(cmdFind);
+    buttons->addStretch(1);
+    buttons->addWidget(cmdExportCalendar);
+    buttons->addWidget(cmdExportPdf);
+    buttons->addWidget(cmdClose);
+
+    auto* window = new QVBoxLayout(this);
+    window->addLayout(navigation);
+    window->addLayout(heading);
+    window->addWidget(grdMonth, 1);
+    window->addWidget(lblLegend);
+    window->addWidget(lblRule);
+    window->addLayout(buttons);
+
+    setTabOrder(grdMonth, cmdDay);
+    const QSize natural = sizeHint();
+    resize(std::max(natural.width(), 900), std::max(natural.height(), 760));
+}
+
+void frmMonth::createConnections() {
+    connect(cmdPreviousYear, &QPushButton::clicked, this, &frmMonth::previousYear);
+    connect(cmdPreviousMonth, &QPushButton::clicked, this, &frmMonth::previousMonth);
+    connect(cmdNextMonth, &QPushButton::clicked, this, &frmMonth::nextMonth);
+    connect(cmdNextYear, &QPushButton::clicked, this, &frmMonth::nextYear);
+    connect(cmdToday, &QPushButton::clicked, this, &frmMonth::goToToday);
+    connect(cboMonth, &QComboBox::currentIndexChanged, this, &frmMonth::monthOrYearChosen);
+    connect(spnYear, &QSpinBox::valueChanged, this, &frmMonth::monthOrYearChosen);
+    connect(grdMonth, &QTableView::activated, this, &frmMonth::openDay);
+    connect(cmdDay, &QPushButton::clicked, this, &frmMonth::openDay);
+    connect(cmdFind, &QPushButton::clicked, this, [this] { Q_EMIT findRequested(chosenDate()); });
+    connect(cmdExportCalendar, &QPushButton::clicked, this,
+            [this] { Q_EMIT exportCalendarRequested(chosenDate()); });
+    connect(cmdExportPdf, &QPushButton::clicked, this,
+            [this] { Q_EMIT exportPdfRequested(chosenDate()); });
+    connect(cmdClose, &QPushButton::clicked, this, &QDialog::close);
+
+    // The paging keys work wherever the focus is, unless the control there uses them itself.
+    const struct {
+        QKeySequence Keys;
+        void (frmMonth::*Act)();
+    } keys[] = {
+        {QKeySequence(Qt::Key_PageUp), &frmMonth::previousMonth},
+        {QKeySequence(Qt::Key_PageDown), &frmMonth::nextMonth},
+        {QKeySequence(Qt::CTRL | Qt::Key_PageUp), &frmMonth::previousYear},
+        {QKeySequence(Qt::CTRL | Qt::Key_PageDown), &frmMonth::nextYear},
+        {QKeySequence(Qt::Key_Home), &frmMonth::goToToday},
+    };
+    for (const auto& key : keys) {
+        auto* shortcut = new QShortcut(key.Keys, this);
+        shortcut->setContext(Qt::WidgetWithChildrenShortcut);
+        connect(shortcut, &QShortcut::activated, this, key.Act);
+    }
+}
+
+void frmMonth::setPlace(const CalendarPlace& place) {
+    place_ = place;
+    reckonAgain_ = true;
+    lblPlace->setText(tr("At %1").arg(place.Description));
+    const QDate shown = chosenDate();
+    showDate(shown.isValid() ? shown : today());
+}
+
+QDate frmMonth::today() const {
+    if (!place_.Clock)
+        return platform_.currentDateTime().date();
+    return TodayAt(platform_.currentDateTime(), *place_.Clock);
+}
+
+QDate frmMonth::chosenDate() const {
+    return model_->dateAt(grdMonth->currentIndex());
+}
+
+void frmMonth::showDate(const QDate& date) {
+    QDate within = date.isValid() ? date : today();
+    within = std::clamp(within, QDate(FirstYear, 1, 1), QDate(LastYear, 12, 31));
+    showMonth(within.year(), within.month(), within.day());
+}
+
+void frmMonth::showMonth(int year, int month, int day) {
+    if (!place_.Clock)
+        return;
+    if (reckonAgain_ || year != model_->year() || month != model_->month()) {
+        model_->setMonth(year, month, CalendarMonth(year, month, place_.Where, *place_.Clock),
+                         today());
+        reckonAgain_ = false;
+    }
+    showing_ = true;
+    cboMonth->setCurrentIndex(month - 1);
+    spnYear->setValue(year);
+    showing_ = false;
+    lblMonth->setText(MonthTitleText(year, month));
+    lblLunarMonths->setText(LunarMonthsText(model_->days()));
+    grdMonth->setAccessibleName(tr("Days of %1").arg(MonthTitleText(year, month)));
+    const QModelIndex chosen =
+        model_->indexOfDate(QDate(year, month, std::min(day, QDate(year, month, 1).daysInMonth())));
+    grdMonth->setCurrentIndex(chosen);
+    grdMonth->selectionModel()->select(chosen, QItemSelectionModel::ClearAndSelect);
+}
+
+void frmMonth::monthOrYearChosen() {
+    if (showing_)
+        return;
+    const QDate chosen = chosenDate();
+    showMonth(spnYear->value(), cboMonth->currentIndex() + 1, chosen.isValid() ? chosen.day() : 1);
+}
+
+void frmMonth::previousMonth() {
+    showDate(chosenDate().addMonths(-1));
+}
+void frmMonth::nextMonth() {
+    showDate(chosenDate().addMonths(1));
+}
+void frmMonth::previousYear() {
+    showDate(chosenDate().addYears(-1));
+}
+void frmMonth::nextYear() {
+    showDate(chosenDate().addYears(1));
+}
+void frmMonth::goToToday() {
+    reckonAgain_ = true; // today may have moved on since the month was shown
+    showDate(today());
+    grdMonth->setFocus();
+}
+
+void frmMonth::openDay() {
+    const QDate date = chosenDate();
+    if (!date.isValid() || !place_.Clock)
+        return;
+    frmDay day(place_, date, this);
+    day.exec();
+    // The day dialog pages through days; the month view follows it.
+    showDate(day.date());
+}
+
+bool frmMonth::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == grdMonth && event->type() == QEvent::KeyPress) {
+        // The arrows move a day or a week, across the month's edges too.
+        const auto* key = static_cast<QKeyEvent*>(event);
+        int days = 0;
+        switch (key->key()) {
+        case Qt::Key_Left:
+            days = -1;
+            break;
+        case Qt::Key_Right:
+            days = 1;
+            break;
+        case Qt::Key_Up:
+            days = -7;
+            break;
+        case Qt::Key_Down:
+            days = 7;
+            break;
+        default:
+            break;
+        }
+        if (days != 0 && key->modifiers() == Qt::NoModifier) {
+            const QDate chosen = chosenDate();
+            if (chosen.isValid())
+                showDate(chosen.addDays(days));
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
