@@ -225,7 +225,8 @@ void frmExport::save() {
         bytes = MonthsPdf(first, last, optLetter->isChecked() ? PaperSize::Letter : PaperSize::A4,
                           place_, now.date());
         const int months = (last.year() - first.year()) * 12 + last.month() - first.month() + 1;
-        done = tr("The months were saved to %1: %n page(s).", nullptr, months)
+        done = (months == 1 ? tr("The month was saved to %1: 1 page.")
+                            : tr("The months were saved to %1: %2 pages.").arg(months))
                    .arg(QDir::toNativeSeparators(path));
         platform_.writeSetting(
             ReminderApplicationName(), QLatin1String(ExportSection), QLatin1String(PaperKey),
@@ -244,7 +245,8 @@ void frmExport::save() {
                                                 JulianDayOf(platform_.currentDateTime()));
         bytes = QByteArray::fromStdString(file);
         const int events = static_cast<int>(bytes.count("BEGIN:VEVENT"));
-        done = tr("The calendar was saved to %1: %n event(s).", nullptr, events)
+        done = (events == 1 ? tr("The calendar was saved to %1: 1 event.")
+                            : tr("The calendar was saved to %2: %1 events.").arg(events))
                    .arg(QDir::toNativeSeparators(path));
     }
 

@@ -170,6 +170,7 @@ void frmMonth::createLayout() {
     window->addLayout(buttons);
 
     setTabOrder(grdMonth, cmdDay);
+    grdMonth->setFocus(); // the days take the keys from the start
     const QSize natural = sizeHint();
     resize(std::max(natural.width(), 900), std::max(natural.height(), 760));
 }
