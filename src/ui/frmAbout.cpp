@@ -73,7 +73,6 @@ frmAbout::frmAbout(Platform& platform, QWidget* parent) : QDialog(parent), platf
     // GeoNames' licence asks for the credit where the places are used.
     auto* lblPlaceData = new QLabel(QLatin1String(PlaceDataCredit), this);
     lblPlaceData->setObjectName(QStringLiteral("lblPlaceData"));
-    lblPlaceData->setWordWrap(true);
     const QString licence = QLatin1String(PlaceDataLicenceAddress);
     lblPlaceLicence = new LinkLabel(QStringLiteral("Licence: ") + licence, this);
     lblPlaceLicence->setObjectName(QStringLiteral("lblPlaceLicence"));
