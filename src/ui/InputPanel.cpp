@@ -165,7 +165,10 @@ QGroupBox* InputPanel::createZone() {
     lblZoneName = Named(new QLabel, "lblZoneName", "Named Time Zone");
     lblZoneName->setTextFormat(Qt::PlainText);
     lblZoneName->setWordWrap(true);
-    lblZoneName->setMinimumHeight(lblZoneName->fontMetrics().height());
+    // Room for two lines, so that a long zone with a note on the entered time wraps without
+    // moving the controls below.
+    lblZoneName->setMinimumHeight(lblZoneName->fontMetrics().lineSpacing() * 2);
+    lblZoneName->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     // The zone's magnitudes on one row; lines about the zone go below it.
     auto* row = new QHBoxLayout;

@@ -83,6 +83,12 @@ void NamedZoneInput::takePlace(const DirectoryPlace& place) {
 
     clock_ = NamedZoneClock::Open(place.ZoneName);
     if (!clock_) {
+        // The boxes keep nothing of an earlier zone: the user types this one.
+        writing_ = true;
+        panel_.txtZoneHour->clear();
+        panel_.txtZoneMinute->clear();
+        panel_.chkDST->setChecked(false);
+        writing_ = false;
         showLine(QStringLiteral("The zone %1 is not in this computer's time-zone database: enter "
                                 "its hours and minutes.")
                      .arg(place.ZoneName));
@@ -108,11 +114,10 @@ void NamedZoneInput::refresh() {
 
     QString line = ZoneDescription(*clock_, instant);
     if (resolved.Kind == ClockReadingKind::Gap) {
-        line = clock_->Name() + QStringLiteral(" \u2014 %1 does not exist on this date: the clocks "
-                                               "go forward")
-                                    .arg(entered.TimeText());
+        line = clock_->Name() +
+               QStringLiteral(" \u2014 the clocks skip %1 on this date").arg(entered.TimeText());
     } else if (resolved.Kind == ClockReadingKind::Overlap) {
-        line += QStringLiteral("; %1 occurs twice on this date").arg(entered.TimeText());
+        line += QStringLiteral("; %1 occurs twice").arg(entered.TimeText());
     }
     showLine(line);
 }
