@@ -58,17 +58,17 @@ PlaceCompleter::PlaceCompleter(QLineEdit* city, QLineEdit* state, QLineEdit* cou
     list->setUniformItemSizes(true);
     completer_->setPopup(list);
 
-    connect(city_, &QLineEdit::textEdited, this, [this] { offer(true); });
+    connect(city_, &QLineEdit::textEdited, this, [this] { offer(); });
     connect(completer_, qOverload<const QModelIndex&>(&QCompleter::activated), this,
             &PlaceCompleter::take);
-    new ReopenOnDown(city_, [this] { offer(true); });
+    new ReopenOnDown(city_, [this] { offer(); });
 }
 
 QAbstractItemView* PlaceCompleter::popup() const {
     return completer_->popup();
 }
 
-void PlaceCompleter::offer(bool show) {
+void PlaceCompleter::offer() {
     auto narrowing = [](const QLineEdit* box, const QString& chosen) {
         return box->text() == chosen ? QString() : box->text();
     };
@@ -81,7 +81,7 @@ void PlaceCompleter::offer(bool show) {
         row->setEditable(false);
         places_->appendRow(row);
     }
-    if (!show || places_->rowCount() == 0) {
+    if (places_->rowCount() == 0) {
         completer_->popup()->hide();
         return;
     }

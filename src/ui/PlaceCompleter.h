@@ -34,8 +34,8 @@ Q_SIGNALS:
     void placeChosen(const DirectoryPlace& place);
 
 private:
-    // Fills the list from the boxes' texts; shows it when asked and there is something to show.
-    void offer(bool show);
+    // Fills the list from the boxes' texts and shows it, or closes it when nothing matches.
+    void offer();
     void take(const QModelIndex& index);
 
     QLineEdit* city_;
