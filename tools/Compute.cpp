@@ -6,6 +6,8 @@
 #include "engine/CalculationRecord.h"
 #include "engine/ICalendar.h"
 #include "engine/Karana.h"
+#include "engine/Panchanga.h"
+#include "engine/PanchangaNames.h"
 #include "engine/PrepareMoment.h"
 #include "engine/Tithi.h"
 #include "engine/TithiDay.h"
@@ -76,6 +78,50 @@ PlaceAndClock PlaceAndClockOf(const MomentArguments& moment) {
     return setup;
 }
 
+std::string IsoTimeOf(const ClockInstant& instant, ClockRounding rounding) {
+    return IsoTime(instant.Civil(), rounding, instant.OffsetHours);
+}
+
+std::optional<std::string> CrossingTime(const HorizonCrossing& crossing) {
+    if (crossing.State != HorizonState::Crosses) {
+        return std::nullopt;
+    }
+    return IsoTimeOf(crossing.At, ClockRounding::NearestSecond);
+}
+
+TithiResult::Span SpanOf(Limb limb, const TimedSpan& span) {
+    return {span.Index, SpanName(limb, span.Index),
+            IsoTimeOf(span.Begin, ClockRounding::UpToSecond),
+            IsoTimeOf(span.End, ClockRounding::UpToSecond)};
+}
+
+// The day's panchanga at the moment: the limbs with their spans, the vara from sunrise, the
+// date's risings and settings, the month and the era years.
+void AddPanchanga(TithiResult& result, const TithiMoment& moment, Place place,
+                  const CivilClock& clock, bool hasLatitude) {
+    if (!hasLatitude) {
+        place.Latitude = std::nan(""); // no risings; the day is reckoned from midnight
+    }
+    const PanchangaMoment p = PanchangaOfMoment(moment.JulianDayUT, place, clock);
+    result.Vara = VaraName(p.Vara);
+    result.VaraBeforeSunrise = p.BeforeSunrise;
+    result.Nakshatra = SpanOf(Limb::Nakshatra, p.Nakshatra);
+    result.NakshatraPada = p.NakshatraPada;
+    result.NakshatraLord = VimshottariLordName(NakshatraLord(p.Nakshatra.Index));
+    result.Yoga = SpanOf(Limb::Yoga, p.Yoga);
+    result.KaranaBegins = IsoTimeOf(p.Karana.Begin, ClockRounding::UpToSecond);
+    result.KaranaEnds = IsoTimeOf(p.Karana.End, ClockRounding::UpToSecond);
+    result.Sunset = CrossingTime(p.Sunset);
+    result.Moonrise = CrossingTime(p.Moonrise);
+    result.Moonset = CrossingTime(p.Moonset);
+    result.MasaAmanta = MasaName(p.Month.Amanta.Index);
+    result.MasaPurnimanta = MasaName(p.Month.Purnimanta.Index);
+    result.Adhika = p.Month.Amanta.Adhika;
+    result.Vikram = p.Month.Vikram;
+    result.Shaka = p.Month.Shaka;
+    result.Ayanamsa = p.Ayanamsa;
+}
+
 std::string ReadingText(const MomentArguments& m) {
     char text[32];
     std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d", m.Year, m.Month, m.Day, m.Hour,
@@ -139,11 +185,15 @@ std::variant<TithiResult, ComputeError> ComputeResult(const MomentArguments& mom
     std::optional<TithiDay> day;
     std::string note;
     std::string zone; // the named zone, if any
+    TithiResult result;
     if (TakesTheTypedFlow(moment)) {
         // The window's flow, field by field, and its clock by the hemisphere rule.
         rec = PreparedRecord(moment);
         m = ComputeTithiMoment(rec);
         day = ComputeTithiDay(rec, m, moment.HasLat);
+        if (day) {
+            AddPanchanga(result, m, PlaceOfRecord(rec), ClockOfRecord(rec), moment.HasLat);
+        }
     } else {
         const PlaceAndClock setup = PlaceAndClockOf(moment);
         auto onClock = MomentOnClock(moment, *setup.Clock, note);
@@ -154,12 +204,14 @@ std::variant<TithiResult, ComputeError> ComputeResult(const MomentArguments& mom
         rec.TithiIndex = m.Tithi.Index;
         day = ComputeTithiDay(m, setup.Where, *setup.Clock, moment.HasLat);
         zone = setup.Clock->ZoneName();
+        if (day) {
+            AddPanchanga(result, m, setup.Where, *setup.Clock, moment.HasLat);
+        }
     }
     const auto texts = MakeTithiReport(rec);
     if (!texts || !day) {
         return ComputeError{std::string(NoTithi), 1};
     }
-    TithiResult result;
     result.Note = note;
     result.Index = m.Tithi.Index;
     result.Texts = *texts;
@@ -197,11 +249,12 @@ std::vector<AlmanacEntry> ComputeAlmanac(const Invocation& almanac) {
     const PlaceAndClock setup = PlaceAndClockOf(place);
     std::vector<AlmanacEntry> entries;
     for (const AlmanacSpan& span :
-         ::ComputeAlmanac(setup.Where, *setup.Clock, dates, Limb::Tithi)) {
+         ::ComputeAlmanac(setup.Where, *setup.Clock, dates, almanac.AlmanacLimb)) {
         entries.push_back(
-            {span.Index, TithiTitle(span.Index),
+            {span.Index, SpanName(almanac.AlmanacLimb, span.Index),
              IsoTime(span.BeginCivil(), ClockRounding::UpToSecond, span.BeginOffsetHours),
-             IsoTime(span.EndCivil(), ClockRounding::UpToSecond, span.EndOffsetHours)});
+             IsoTime(span.EndCivil(), ClockRounding::UpToSecond, span.EndOffsetHours),
+             std::string(DefinitionOf(almanac.AlmanacLimb).Name)});
     }
     return entries;
 }

@@ -31,6 +31,26 @@ struct TithiResult {
     std::string SunriseNote;
     std::string Karana; // the half-tithi of the moment
 
+    // The day's panchanga at the moment.
+    std::string Vara;         // "Guruvara": the weekday reckoned from sunrise to sunrise
+    bool VaraBeforeSunrise{}; // the moment comes before its date's sunrise
+    struct Span {
+        int Index{-1};
+        std::string Name;
+        std::string Begins, Ends; // as Begins and Ends above
+    };
+    Span Nakshatra, Yoga;
+    int NakshatraPada{};
+    std::string NakshatraLord;
+    std::string KaranaBegins, KaranaEnds;
+    // The date's sunset, moonrise and moonset to the nearest second; nothing where there is
+    // none that date (or no latitude was given).
+    std::optional<std::string> Sunset, Moonrise, Moonset;
+    std::string MasaAmanta, MasaPurnimanta; // the month in both reckonings
+    bool Adhika{};                          // the amanta month is adhika (a leap month)
+    int Vikram{}, Shaka{};                  // the era years
+    double Ayanamsa{};                      // the mean Lahiri ayanamsa, degrees
+
     std::optional<std::string> Zone; // the named zone; nothing for a typed --zone
     std::string UtcOffset;           // the clock's offset at the moment, "+05:30"
     // Said on standard error beside the result: which occurrence of a repeated reading was
@@ -51,15 +71,17 @@ struct ComputeError {
 // skip (status 2), or where the report has no texts for the index (status 1).
 std::variant<TithiResult, ComputeError> ComputeResult(const MomentArguments& moment);
 
-// One tithi of an almanac.
+// One span of an almanac.
 struct AlmanacEntry {
     int Index{};
-    std::string Tithi;        // "Shukla Pratipada"
-    std::string Begins, Ends; // ISO 8601 on the place's clock, as in TithiResult
+    std::string Tithi;         // the span's name: "Shukla Pratipada"; "Rohini" for a nakshatra
+    std::string Begins, Ends;  // ISO 8601 on the place's clock, as in TithiResult
+    std::string Limb{"tithi"}; // the limb, as --limb names it
 };
 
-// ComputeAlmanac: every tithi that begins between the midnight that opens the first date and
-// the midnight that closes the last, by the place's clock, with its end.
+// ComputeAlmanac: every span of the invocation's limb (the tithi unless --limb names another)
+// that begins between the midnight that opens the first date and the midnight that closes the
+// last, by the place's clock, with its end.
 std::vector<AlmanacEntry> ComputeAlmanac(const Invocation& almanac);
 
 } // namespace tithi_cli

@@ -96,6 +96,26 @@ std::string FormatText(const TithiResult& result) {
         text << "Sunrise Tithi   " << *result.SunriseTithi << '\n';
     }
     text << "Karana          " << result.Karana << '\n';
+    text << "Karana Span     " << result.KaranaBegins << " to " << result.KaranaEnds << '\n'
+         << "Vara            " << result.Vara
+         << (result.VaraBeforeSunrise ? " (before sunrise: the previous day's vara)" : "") << '\n'
+         << "Nakshatra       " << result.Nakshatra.Name << ", pada " << result.NakshatraPada
+         << ", lord " << result.NakshatraLord << '\n'
+         << "Nakshatra Span  " << result.Nakshatra.Begins << " to " << result.Nakshatra.Ends << '\n'
+         << "Yoga            " << result.Yoga.Name << '\n'
+         << "Yoga Span       " << result.Yoga.Begins << " to " << result.Yoga.Ends << '\n'
+         << "Sunset          " << result.Sunset.value_or("none this date") << '\n'
+         << "Moonrise        " << result.Moonrise.value_or("none this date") << '\n'
+         << "Moonset         " << result.Moonset.value_or("none this date") << '\n'
+         << "Masa            " << (result.Adhika ? "Adhika " : "") << result.MasaAmanta
+         << " (amanta), " << (result.Adhika ? "Adhika " : "") << result.MasaPurnimanta
+         << " (purnimanta)\n"
+         << "Samvat          Vikram " << result.Vikram << ", Shaka " << result.Shaka << '\n'
+         << "Ayanamsa        " << Number(result.Ayanamsa) << '\n';
+    if (result.Zone) {
+        text << "Zone            " << *result.Zone << '\n';
+    }
+    text << "UTC Offset      " << result.UtcOffset << '\n';
     return text.str();
 }
 
@@ -116,6 +136,28 @@ std::string FormatJson(const TithiResult& result) {
     json += ",\"sunrise\":" + JsonStringOrNull(result.Sunrise);
     json += ",\"sunrise_tithi\":" + JsonStringOrNull(result.SunriseTithi);
     json += ",\"karana\":" + JsonString(result.Karana);
+    json += ",\"karana_begins\":" + JsonString(result.KaranaBegins);
+    json += ",\"karana_ends\":" + JsonString(result.KaranaEnds);
+    json += ",\"vara\":" + JsonString(result.Vara);
+    json += ",\"nakshatra\":{\"index\":" + std::to_string(result.Nakshatra.Index) +
+            ",\"name\":" + JsonString(result.Nakshatra.Name) +
+            ",\"pada\":" + std::to_string(result.NakshatraPada) +
+            ",\"lord\":" + JsonString(result.NakshatraLord) +
+            ",\"begins\":" + JsonString(result.Nakshatra.Begins) +
+            ",\"ends\":" + JsonString(result.Nakshatra.Ends) + '}';
+    json += ",\"yoga\":{\"index\":" + std::to_string(result.Yoga.Index) +
+            ",\"name\":" + JsonString(result.Yoga.Name) +
+            ",\"begins\":" + JsonString(result.Yoga.Begins) +
+            ",\"ends\":" + JsonString(result.Yoga.Ends) + '}';
+    json += ",\"sunset\":" + JsonStringOrNull(result.Sunset);
+    json += ",\"moonrise\":" + JsonStringOrNull(result.Moonrise);
+    json += ",\"moonset\":" + JsonStringOrNull(result.Moonset);
+    json += ",\"masa\":{\"amanta\":" + JsonString(result.MasaAmanta) +
+            ",\"purnimanta\":" + JsonString(result.MasaPurnimanta) +
+            ",\"adhika\":" + (result.Adhika ? "true" : "false") + '}';
+    json += ",\"samvat\":{\"vikram\":" + std::to_string(result.Vikram) +
+            ",\"shaka\":" + std::to_string(result.Shaka) + '}';
+    json += ",\"ayanamsa\":" + Number(result.Ayanamsa);
     json += ",\"zone\":" + JsonStringOrNull(result.Zone);
     json += ",\"utc_offset\":" + JsonString(result.UtcOffset);
     json += '}';
@@ -128,7 +170,11 @@ std::string CsvHeader() {
         header += ',';
         header += name;
     }
-    return header + ",moon,sun,elongation,jde,begins,ends,sunrise,sunrise_tithi,karana";
+    return header + ",moon,sun,elongation,jde,begins,ends,sunrise,sunrise_tithi,karana"
+                    ",karana_begins,karana_ends,vara,nakshatra,nakshatra_pada,nakshatra_lord"
+                    ",nakshatra_begins,nakshatra_ends,yoga,yoga_begins,yoga_ends,sunset,moonrise"
+                    ",moonset,masa_amanta,masa_purnimanta,adhika,vikram,shaka,ayanamsa,zone"
+                    ",utc_offset";
 }
 
 std::string FormatCsv(const TithiResult& result) {
@@ -141,6 +187,16 @@ std::string FormatCsv(const TithiResult& result) {
            ',' + Number(result.Jde);
     row += ',' + result.Begins + ',' + result.Ends + ',' + result.Sunrise.value_or("") + ',' +
            CsvField(result.SunriseTithi.value_or("")) + ',' + CsvField(result.Karana);
+    row += ',' + result.KaranaBegins + ',' + result.KaranaEnds + ',' + CsvField(result.Vara) + ',' +
+           CsvField(result.Nakshatra.Name) + ',' + std::to_string(result.NakshatraPada) + ',' +
+           CsvField(result.NakshatraLord) + ',' + result.Nakshatra.Begins + ',' +
+           result.Nakshatra.Ends + ',' + CsvField(result.Yoga.Name) + ',' + result.Yoga.Begins +
+           ',' + result.Yoga.Ends + ',' + result.Sunset.value_or("") + ',' +
+           result.Moonrise.value_or("") + ',' + result.Moonset.value_or("") + ',' +
+           CsvField(result.MasaAmanta) + ',' + CsvField(result.MasaPurnimanta) + ',' +
+           (result.Adhika ? "true" : "false") + ',' + std::to_string(result.Vikram) + ',' +
+           std::to_string(result.Shaka) + ',' + Number(result.Ayanamsa) + ',' +
+           CsvField(result.Zone.value_or("")) + ',' + result.UtcOffset;
     return row;
 }
 
@@ -151,12 +207,13 @@ std::string FormatAlmanacText(const AlmanacEntry& entry) {
 }
 
 std::string FormatAlmanacJson(const AlmanacEntry& entry) {
-    return "{\"index\":" + std::to_string(entry.Index) + ",\"tithi\":" + JsonString(entry.Tithi) +
-           ",\"begins\":" + JsonString(entry.Begins) + ",\"ends\":" + JsonString(entry.Ends) + '}';
+    return "{\"index\":" + std::to_string(entry.Index) + ",\"" + entry.Limb +
+           "\":" + JsonString(entry.Tithi) + ",\"begins\":" + JsonString(entry.Begins) +
+           ",\"ends\":" + JsonString(entry.Ends) + '}';
 }
 
-std::string AlmanacCsvHeader() {
-    return "index,tithi,begins,ends";
+std::string AlmanacCsvHeader(std::string_view limb) {
+    return "index," + std::string(limb) + ",begins,ends";
 }
 
 std::string FormatAlmanacCsv(const AlmanacEntry& entry) {

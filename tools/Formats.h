@@ -20,9 +20,9 @@ std::string FormatJson(const TithiResult& result); // one line, no newline
 std::string CsvHeader();                           // no newline
 std::string FormatCsv(const TithiResult& result);  // one row, no newline
 
-std::string FormatAlmanacText(const AlmanacEntry& entry); // one line, no newline
-std::string FormatAlmanacJson(const AlmanacEntry& entry); // one line, no newline
-std::string AlmanacCsvHeader();                           // no newline
-std::string FormatAlmanacCsv(const AlmanacEntry& entry);  // one row, no newline
+std::string FormatAlmanacText(const AlmanacEntry& entry);      // one line, no newline
+std::string FormatAlmanacJson(const AlmanacEntry& entry);      // one line, no newline
+std::string AlmanacCsvHeader(std::string_view limb = "tithi"); // no newline
+std::string FormatAlmanacCsv(const AlmanacEntry& entry);       // one row, no newline
 
 } // namespace tithi_cli

@@ -37,12 +37,21 @@ and jde (the Julian day in Terrestrial Time at which both were computed), with 1
 significant digits; begins and ends, when the tithi began and when it ends, and
 sunrise, on the place's clock in ISO 8601 with the offset in force at each instant
 (2024-01-11T17:27:03+05:30); sunrise_tithi, the tithi at sunrise ("Amavasya",
-"Shukla Navami"); and karana. JSON also carries zone, the named zone (null for a
-typed --zone), and utc_offset, the clock's offset at the moment ("+05:30").
-sunrise and sunrise_tithi are null (empty in CSV) without --lat and where the Sun
-does not rise that date (polar day or night). begins and ends give the first whole
-second of each tithi. The text format shows the report with its captions, then the
-same figures. An almanac carries index, tithi, begins and ends.
+"Shukla Navami"); karana, with karana_begins and karana_ends. Then the day's
+panchanga: vara, the weekday reckoned from sunrise to sunrise (a moment before
+its date's sunrise has the previous day's vara; without --lat, from midnight);
+nakshatra (index 0 to 26, name, pada 1 to 4, lord, begins, ends) and yoga (index,
+name, begins, ends); sunset, moonrise and moonset of the date (null where there
+is none that date, and without --lat); masa (amanta and purnimanta names, adhika);
+samvat (vikram and shaka years); ayanamsa (the mean Lahiri value, degrees); zone,
+the named zone (null for a typed --zone); and utc_offset, the clock's offset at the
+moment ("+05:30"). CSV has the same columns, objects spread into columns of their
+own (nakshatra_pada, masa_amanta...). sunrise and sunrise_tithi are null (empty in
+CSV) without --lat and where the Sun does not rise that date (polar day or night).
+Every begins and ends gives the first whole second of its span. The text format
+shows the report with its captions, then the same figures. An almanac carries
+index, the span's name under the limb's name (tithi, karana, nakshatra, yoga),
+begins and ends.
 
 A named zone reads DATE TIME with the offset in force then. A time that the clocks
 skip when they go forward does not exist and is rejected; one that occurs twice

@@ -94,6 +94,16 @@ std::optional<ParseError> StorePlace(std::string_view value, Reader, Invocation&
     return std::nullopt;
 }
 
+std::optional<ParseError> StoreLimb(std::string_view value, Reader, Invocation& into) {
+    const std::optional<Limb> limb = LimbNamed(value);
+    if (!limb) {
+        return ParseError{"--limb " + Quoted(value) +
+                          ": expected tithi, nakshatra, yoga or karana"};
+    }
+    into.AlmanacLimb = *limb;
+    return std::nullopt;
+}
+
 std::optional<ParseError> StoreLater(std::string_view, Reader, Invocation& into) {
     into.Moment.Later = true;
     return std::nullopt;
@@ -250,6 +260,12 @@ constexpr Option Table[] = {
      .Help = "list the places of the directory whose names begin with QUERY,\n"
              "the most populous first: name, division, country, latitude,\n"
              "longitude, zone and population (text, JSON lines or CSV)"},
+    {.Name = "--limb",
+     .TakesValue = true,
+     .AcceptedOn = OnAlmanacLine,
+     .Store = StoreLimb,
+     .Synopsis = "--limb LIMB",
+     .Help = "the almanac's limb: tithi (the default), nakshatra, yoga or karana"},
     {.Name = "--batch",
      .TakesValue = false,
      .AcceptedOn = OnBatchCommand,

@@ -2,6 +2,7 @@
 // parsers that read them. Free of Qt.
 #pragma once
 
+#include "engine/Limbs.h"
 #include "engine/PrepareMoment.h"
 
 #include <optional>
@@ -54,6 +55,7 @@ struct Invocation {
     DateArgument From, To;                   // Almanac only: the first and the last date
     OutputFormat Format{OutputFormat::Text}; // Json by default for a batch
     std::string PlacesQuery;                 // Places: the text to look up
+    ::Limb AlmanacLimb{::Limb::Tithi};       // Almanac: which limb's spans
 };
 
 // ParseCommandLine: the arguments after the program name.

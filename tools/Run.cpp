@@ -98,7 +98,7 @@ int RunBatch(OutputFormat format, std::istream& in, std::ostream& out, std::ostr
 
 int RunAlmanac(const Invocation& almanac, std::ostream& out) {
     if (almanac.Format == OutputFormat::Csv) {
-        out << AlmanacCsvHeader() << '\n';
+        out << AlmanacCsvHeader(DefinitionOf(almanac.AlmanacLimb).Name) << '\n';
     }
     for (const AlmanacEntry& entry : ComputeAlmanac(almanac)) {
         switch (almanac.Format) {

@@ -53,7 +53,7 @@ QString DescribePlace(const Place& where, const CivilClock& clock, const QString
     return name.isEmpty() ? place : Tr("%1, %2").arg(name, place);
 }
 
-PlaceOrProblem PlaceOfForm(const InputPanel& form) {
+PlaceOrProblem PlaceOfForm(const InputPanel& form, std::shared_ptr<const CivilClock> namedZone) {
     struct Box {
         QLineEdit* Edit;
         const char* Name; // its accessible name, as the form's label reads
@@ -76,6 +76,8 @@ PlaceOrProblem PlaceOfForm(const InputPanel& form) {
          &inputs.ZoneMinute},
     };
     for (const Box& box : boxes) {
+        if (namedZone && (box.Edit == form.txtZoneHour || box.Edit == form.txtZoneMinute))
+            continue; // the named zone sets the clock
         const QString text = box.Edit->text().trimmed();
         if (text.isEmpty()) {
             return PlaceProblem{Tr("The calendar is reckoned at the place and time zone of the "
@@ -106,7 +108,10 @@ PlaceOrProblem PlaceOfForm(const InputPanel& form) {
                                "degrees of longitude."),
                             form.txtLatD};
     }
-    place.Clock = std::make_shared<FixedOffsetClock>(ClockOfRecord(record));
+    if (namedZone)
+        place.Clock = std::move(namedZone);
+    else
+        place.Clock = std::make_shared<FixedOffsetClock>(ClockOfRecord(record));
     place.Name = form.txtMCity->text().trimmed();
     place.Description = DescribePlace(place.Where, *place.Clock, place.Name);
     return place;

@@ -32,11 +32,14 @@ struct PlaceProblem {
 using PlaceOrProblem = std::variant<CalendarPlace, PlaceProblem>;
 using PlaceSource = std::function<PlaceOrProblem()>;
 
-// PlaceOfForm: the place and zone typed on the form: the longitude and latitude in degrees and
-// minutes with their directions, and the zone's hours and minutes, whose direction follows the
-// longitude (the hemisphere rule), daylight saving as ticked. A box left empty or holding what
-// is not a number in range gives the message that names it.
-PlaceOrProblem PlaceOfForm(const InputPanel& form);
+// PlaceOfForm: the place and zone of the form: the longitude and latitude in degrees and
+// minutes with their directions, and the named zone of a place taken from the directory or else
+// the zone's hours and minutes, whose direction follows the longitude (the hemisphere rule),
+// daylight saving as ticked. A box left empty or holding what is not a number in range gives the
+// message that names it.
+//   namedZone  the form's named zone, or null while its boxes set the clock
+PlaceOrProblem PlaceOfForm(const InputPanel& form,
+                           std::shared_ptr<const CivilClock> namedZone = nullptr);
 
 // TodayAt: the date a moment falls on by a place's clock (the platform's clock read there).
 QDate TodayAt(const QDateTime& now, const CivilClock& clock);

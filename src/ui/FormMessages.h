@@ -1,5 +1,6 @@
 // Every message the main window shows, with its icon, in one table: the digit filter, the input
-// checks, the numbers that do not convert, and the place look-up.
+// checks, the numbers that do not convert, the place look-up, and the clock readings that a
+// named zone skips or repeats. Texts with %1 ... take the values of the moment in that order.
 #pragma once
 
 #include "platform/Platform.h"
@@ -26,6 +27,8 @@ enum class FormMessage {
     EnterCity,
     EnterState,
     EnterCountry,
+    ClockSkipsTime,
+    ClockRepeatsTime,
 };
 
 struct FormMessageRow {
@@ -64,6 +67,13 @@ inline constexpr FormMessageRow FormMessages[] = {
     {FormMessage::EnterCity, Platform::MessageIcon::Information, "Please Enter City"},
     {FormMessage::EnterState, Platform::MessageIcon::Information, "Please Enter State"},
     {FormMessage::EnterCountry, Platform::MessageIcon::Information, "Please Enter Country"},
+    // The entered time, the date, the zone, the clock's readings before and after the change.
+    {FormMessage::ClockSkipsTime, Platform::MessageIcon::Information,
+     "%1 does not exist on %2 in %3: the clocks went forward from %4 to %5."},
+    // The same, then the offsets of the first and the second occurrence; a Yes/No question.
+    {FormMessage::ClockRepeatsTime, Platform::MessageIcon::Information,
+     "%1 occurs twice on %2 in %3: the clocks went back from %4 to %5.\n\n"
+     "Use the first %1, at %6? No uses the second, at %7."},
 };
 
 constexpr bool FormMessagesInOrder() {
@@ -71,7 +81,7 @@ constexpr bool FormMessagesInOrder() {
         if (static_cast<std::size_t>(FormMessages[k].message) != k)
             return false;
     }
-    return std::size(FormMessages) == static_cast<std::size_t>(FormMessage::EnterCountry) + 1;
+    return std::size(FormMessages) == static_cast<std::size_t>(FormMessage::ClockRepeatsTime) + 1;
 }
 static_assert(FormMessagesInOrder(), "one row per message, in the order of FormMessage");
 

@@ -3,6 +3,7 @@
 #include "ui/InputPanel.h"
 
 #include "ui/LinkLabel.h"
+#include "ui/PlaceCompleter.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -161,6 +162,14 @@ QGroupBox* InputPanel::createZone() {
     lblTZHelp->setFont(linkFont);
     lblTZHelp->setForegroundRole(QPalette::Link);
 
+    lblZoneName = Named(new QLabel, "lblZoneName", "Named Time Zone");
+    lblZoneName->setTextFormat(Qt::PlainText);
+    lblZoneName->setWordWrap(true);
+    // Room for two lines, so that a long zone with a note on the entered time wraps without
+    // moving the controls below.
+    lblZoneName->setMinimumHeight(lblZoneName->fontMetrics().lineSpacing() * 2);
+    lblZoneName->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
     // The zone's magnitudes on one row; lines about the zone go below it.
     auto* row = new QHBoxLayout;
     row->addWidget(Caption("Hour"));
@@ -173,6 +182,7 @@ QGroupBox* InputPanel::createZone() {
     row->addWidget(lblTZHelp);
     auto* zone = new QVBoxLayout(fraZone);
     zone->addLayout(row);
+    zone->addWidget(lblZoneName);
     return fraZone;
 }
 
@@ -183,6 +193,8 @@ QGroupBox* InputPanel::createLookUp() {
     txtMCountry = Named(new QLineEdit, "txtMCountry", "Country");
     cmdBrowser = Named(new QPushButton(QStringLiteral("Click Here To Find Latitude && Longitude")),
                        "cmdBrowser", "Click Here To Find Latitude & Longitude");
+    placeCompleter =
+        new PlaceCompleter(txtMCity, txtMState, txtMCountry, PlaceDirectory::BuiltIn(), this);
 
     auto* lookUp = new QGridLayout(fraLookUp);
     lookUp->addWidget(Caption("City"), 0, 0);

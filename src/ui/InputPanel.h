@@ -6,10 +6,12 @@
 #include <array>
 
 class LinkLabel;
+class PlaceCompleter;
 class QBoxLayout;
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
+class QLabel;
 class QLayout;
 class QLineEdit;
 class QPushButton;
@@ -51,9 +53,13 @@ public:
     QLineEdit* txtZoneMinute{};
     QCheckBox* chkDST{};
     LinkLabel* lblTZHelp{};
+    // The named zone of a place taken from the directory and what it gives at the entered
+    // moment; empty while the boxes set the clock.
+    QLabel* lblZoneName{};
     // The look-up of a place's latitude and longitude.
     QGroupBox* fraLookUp{};
     QLineEdit* txtMCity{};
+    PlaceCompleter* placeCompleter{}; // the places of the directory, offered as City is typed
     QLineEdit* txtMState{};
     QLineEdit* txtMCountry{};
     QPushButton* cmdBrowser{};

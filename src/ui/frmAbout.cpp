@@ -1,10 +1,12 @@
 // The about box: the program's picture, title and description, a separating line, the link to
-// the maker's home page, and OK.
+// the maker's home page, the credit for the place data with the link to its licence, and OK.
 #include "ui/frmAbout.h"
 
+#include "places/PlaceDirectory.h"
 #include "platform/AppInfo.h"
-#include "ui/LinkLabel.h"
+#include "platform/Platform.h"
 #include "ui/AppIcon.h"
+#include "ui/LinkLabel.h"
 #include "ui/modHelp.h"
 
 #include <QFrame>
@@ -18,6 +20,16 @@ namespace {
 const QString Description =
     QStringLiteral("Kestrava calculates the Lunar Day based on Vedic Astrology. Tithis are said "
                    "to be good or bad and are important in timing of events.");
+
+// A label that opens an address: underlined in the link colour, reachable with Tab.
+void LookLikeALink(LinkLabel* label, QObject* keyFilter) {
+    label->setForegroundRole(QPalette::Link);
+    QFont linkFont = label->font();
+    linkFont.setUnderline(true);
+    label->setFont(linkFont);
+    label->setFocusPolicy(Qt::TabFocus);
+    label->installEventFilter(keyFilter);
+}
 
 } // namespace
 
@@ -54,14 +66,21 @@ frmAbout::frmAbout(Platform& platform, QWidget* parent) : QDialog(parent), platf
     lblHomePage->setAccessibleName(QStringLiteral("Visit our home page"));
     lblHomePage->setAccessibleDescription(HomePageAddress());
     lblHomePage->setToolTip(HomePageAddress());
-    lblHomePage->setForegroundRole(QPalette::Link);
-    QFont linkFont = lblHomePage->font();
-    linkFont.setUnderline(true);
-    lblHomePage->setFont(linkFont);
     // Reachable with Tab too; Space or Enter on it opens the page.
-    lblHomePage->setFocusPolicy(Qt::TabFocus);
-    lblHomePage->installEventFilter(this);
+    LookLikeALink(lblHomePage, this);
     connect(lblHomePage, &LinkLabel::clicked, this, &frmAbout::lblHomePage_Click);
+
+    // GeoNames' licence asks for the credit where the places are used.
+    auto* lblPlaceData = new QLabel(QLatin1String(PlaceDataCredit), this);
+    lblPlaceData->setObjectName(QStringLiteral("lblPlaceData"));
+    const QString licence = QLatin1String(PlaceDataLicenceAddress);
+    lblPlaceLicence = new LinkLabel(QStringLiteral("Licence: ") + licence, this);
+    lblPlaceLicence->setObjectName(QStringLiteral("lblPlaceLicence"));
+    lblPlaceLicence->setAccessibleName(QStringLiteral("Licence of the place data"));
+    lblPlaceLicence->setAccessibleDescription(licence);
+    lblPlaceLicence->setToolTip(licence);
+    LookLikeALink(lblPlaceLicence, this);
+    connect(lblPlaceLicence, &LinkLabel::clicked, this, &frmAbout::lblPlaceLicence_Click);
 
     cmdOK = new QPushButton(QStringLiteral("OK"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
@@ -78,11 +97,14 @@ frmAbout::frmAbout(Platform& platform, QWidget* parent) : QDialog(parent), platf
     layout->addWidget(lblDescription, 1, 1);
     layout->addWidget(line, 2, 0, 1, 2);
     layout->addWidget(lblHomePage, 3, 0, 1, 2);
-    layout->addWidget(cmdOK, 4, 1, Qt::AlignRight);
+    layout->addWidget(lblPlaceData, 4, 0, 1, 2);
+    layout->addWidget(lblPlaceLicence, 5, 0, 1, 2);
+    layout->addWidget(cmdOK, 6, 1, Qt::AlignRight);
     layout->setColumnStretch(1, 1);
     layout->setRowStretch(1, 1);
     setMinimumWidth(420);
     setTabOrder(cmdOK, lblHomePage);
+    setTabOrder(lblHomePage, lblPlaceLicence);
     cmdOK->setFocus();
 }
 
@@ -90,15 +112,23 @@ void frmAbout::lblHomePage_Click() {
     OpenHomePage(platform_);
 }
 
+void frmAbout::lblPlaceLicence_Click() {
+    platform_.openAddress(QLatin1String(PlaceDataLicenceAddress));
+}
+
 void frmAbout::cmdOK_Click() {
     accept();
 }
 
 bool frmAbout::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == lblHomePage && event->type() == QEvent::KeyPress) {
+    if ((watched == lblHomePage || watched == lblPlaceLicence) &&
+        event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter) {
-            lblHomePage_Click();
+            if (watched == lblHomePage)
+                lblHomePage_Click();
+            else
+                lblPlaceLicence_Click();
             return true;
         }
     }

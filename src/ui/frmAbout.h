@@ -1,4 +1,5 @@
-// The about box: the program's picture, title, description and the maker's home page.
+// The about box: the program's picture, title, description, the maker's home page, and the credit
+// for the place data with its licence.
 #pragma once
 
 #include <QDialog>
@@ -14,6 +15,8 @@ public:
     explicit frmAbout(Platform& platform, QWidget* parent = nullptr);
 
     void lblHomePage_Click();
+    // Opens the licence of the place data.
+    void lblPlaceLicence_Click();
     void cmdOK_Click();
 
 protected:
@@ -22,5 +25,6 @@ protected:
 private:
     Platform& platform_;
     LinkLabel* lblHomePage{};
+    LinkLabel* lblPlaceLicence{};
     QPushButton* cmdOK{};
 };

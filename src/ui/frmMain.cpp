@@ -8,12 +8,16 @@
 #include "engine/Tithi.h"
 #include "engine/TithiDay.h"
 #include "engine/TithiReport.h"
+#include "places/NamedZoneClock.h"
+#include "places/ZoneText.h"
 #include "platform/AppInfo.h"
 #include "platform/Platform.h"
 #include "ui/CalendarMenu.h"
 #include "ui/FormMessages.h"
 #include "ui/InputPanel.h"
 #include "ui/LinkLabel.h"
+#include "ui/NamedZoneInput.h"
+#include "ui/PlaceCompleter.h"
 #include "ui/ResultPanel.h"
 #include "ui/frmAbout.h"
 #include "ui/frmTimeZone.h"
@@ -22,7 +26,9 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -65,6 +71,11 @@ void frmMain::createWidgets() {
     Label10->setFont(bannerFont);
     fraMain = new InputPanel;
     fraResult = new ResultPanel;
+    fraResult->startGroup();
+    lblResultZone = fraResult->addLine(QStringLiteral("lblResultZone"),
+                                       QStringLiteral("Time Zone of the Results"),
+                                       ResultPanel::Emphasis::Plain);
+    namedZone = new NamedZoneInput(*fraMain, this);
 }
 
 void frmMain::createMenus() {
@@ -79,7 +90,12 @@ void frmMain::createMenus() {
 
     // The calendar's windows, at the place and zone of the form.
     calendar_ = new CalendarMenu(
-        platform_, this, [this] { return PlaceOfForm(*fraMain); }, [this] { cmdBack_Click(); });
+        platform_, this,
+        [this] {
+            const NamedZoneClock* zone = namedZone->clock();
+            return PlaceOfForm(*fraMain, zone ? std::make_shared<NamedZoneClock>(*zone) : nullptr);
+        },
+        [this] { cmdBack_Click(); });
     QMenu* mnuCalendar = menuBar()->addMenu(tr("&Calendar"));
     mnuCalendar->setObjectName(QStringLiteral("mnuCalendar"));
     calendar_->populate(mnuCalendar);
@@ -123,6 +139,8 @@ void frmMain::createConnections() {
     connect(mnuAbout, &QAction::triggered, this, &frmMain::mnuAbout_Click);
     connect(Label10, &LinkLabel::clicked, this, &frmMain::Label10_Click);
     connect(fraMain, &InputPanel::nonDigitRefused, this, &frmMain::NumericBox_Refused);
+    connect(fraMain->placeCompleter, &PlaceCompleter::placeChosen, namedZone,
+            &NamedZoneInput::takePlace);
 }
 
 void frmMain::Form_Load() {
@@ -130,9 +148,13 @@ void frmMain::Form_Load() {
     panels->setCurrentWidget(fraMain);
 }
 
-void frmMain::Say(FormMessage message) {
+Platform::MessageAnswer frmMain::Say(FormMessage message, const QStringList& values,
+                                     Platform::MessageButtons buttons) {
     const FormMessageRow& row = FormMessageOf(message);
-    platform_.showMessage(this, QLatin1String(row.text), row.icon);
+    QString text = QLatin1String(row.text);
+    for (const QString& value : values)
+        text = text.arg(value);
+    return platform_.showMessage(this, text, row.icon, buttons);
 }
 
 void frmMain::NumericBox_Refused(QLineEdit*) {
@@ -228,14 +250,88 @@ bool frmMain::CopyInputsToRecord() {
 void frmMain::cmdCalculate_Click() {
     if (!ValidateInputs())
         return;
+    // A named zone reads the entered time with the offset in force then, its sign the zone's
+    // own; a time the clocks skip goes no further, and nothing is copied.
+    const NamedZoneClock* zone = namedZone->clock();
+    std::optional<ZoneReading> reading;
+    if (zone && !(reading = ResolveEnteredReading(*zone)))
+        return;
     if (!CopyInputsToRecord())
         return;
     PrepareMoment(record_);
-    ComputeTithi(record_);
-    ShowTithiReport();
-    ShowTithiDay();
+    if (zone) {
+        ComputeOnNamedZone(*zone, *reading);
+    } else {
+        ComputeTithi(record_);
+        ShowTithiReport();
+        ShowTithiDay();
+        lblResultZone->clear();
+    }
     panels->setCurrentWidget(fraResult);
     fraResult->cmdBack->setFocus();
+}
+
+std::optional<frmMain::ZoneReading> frmMain::ResolveEnteredReading(const NamedZoneClock& zone) {
+    const EnteredReading entered = namedZone->reading();
+    const ResolvedReading resolved = ResolveReading(zone, entered.CivilJd());
+    if (resolved.Kind == ClockReadingKind::Unique)
+        return ZoneReading{*resolved.OffsetHours, {}};
+
+    // The time, the date, the zone and the change, as the messages name them.
+    const auto [before, after] = ChangeReadings(resolved);
+    const QString date = QStringLiteral("%1 %2 %3")
+                             .arg(entered.Date.Day)
+                             .arg(fraMain->cboMonth->currentText())
+                             .arg(entered.Date.Year);
+    const QStringList change = {entered.TimeText(), date, zone.Name(), before, after};
+    if (resolved.Kind == ClockReadingKind::Gap) {
+        Say(FormMessage::ClockSkipsTime, change);
+        fraMain->cboHH->setFocus();
+        return std::nullopt;
+    }
+    const double first = *resolved.OffsetHours;
+    const double second = *resolved.LaterOffsetHours;
+    const QStringList offsets = {DisplayOffsetText(OffsetSecondsOfHours(first)),
+                                 DisplayOffsetText(OffsetSecondsOfHours(second))};
+    if (Say(FormMessage::ClockRepeatsTime, change + offsets, Platform::MessageButtons::YesNo) ==
+        Platform::MessageAnswer::No)
+        return ZoneReading{second, QStringLiteral("the second ") + entered.TimeText()};
+    return ZoneReading{first, QStringLiteral("the first ") + entered.TimeText()};
+}
+
+void frmMain::ComputeOnNamedZone(const NamedZoneClock& zone, const ZoneReading& reading) {
+    const CivilDate date{record_.BirthYear, record_.BirthMonth, record_.BirthDay};
+    const TithiMoment moment = EvaluateTithiMomentAt(date, record_.LocalHours, reading.OffsetHours);
+    record_.TithiIndex = moment.Tithi.Index;
+    record_.CalYear = moment.DateUT.Year;
+    record_.CalMonth = moment.DateUT.Month;
+    record_.CalDay = moment.DateUT.Day;
+    ShowTithiReport();
+
+    // The zone the times are read on; where the tithi began or ends on another offset (the
+    // clocks changed within it), those offsets too.
+    QString zoneLine = ZoneDescription(zone, moment.JulianDayUT);
+    if (!reading.Occurrence.isEmpty())
+        zoneLine += QStringLiteral(" (%1)").arg(reading.Occurrence);
+    const std::optional<TithiDay> day =
+        ComputeTithiDay(moment, PlaceOfRecord(record_), zone, /*withSunrise=*/true);
+    if (!day) {
+        fraResult->showTithiDay({}, {}, {});
+        lblResultZone->setText(zoneLine);
+        return;
+    }
+    const int momentOffset = OffsetSecondsOfHours(reading.OffsetHours);
+    const int beginOffset = OffsetSecondsOfHours(day->BeginOffsetHours);
+    const int endOffset = OffsetSecondsOfHours(day->EndOffsetHours);
+    if (beginOffset != momentOffset || endOffset != momentOffset) {
+        zoneLine += QStringLiteral("; began at %1, ends at %2")
+                        .arg(DisplayOffsetText(beginOffset), DisplayOffsetText(endOffset));
+    }
+    lblResultZone->setText(zoneLine);
+    const TithiDayTexts texts = DescribeTithiDay(*day);
+    fraResult->showTithiDay(QString::fromStdString(texts.Times),
+                            QString::fromStdString(texts.Sunrise),
+                            QString::fromStdString(texts.Karana));
 }
 
 void frmMain::mnuCalculate_Click() {
@@ -265,7 +361,13 @@ void frmMain::ShowTithiDay() {
 
 void frmMain::lblTZHelp_Click() {
     frmTimeZone picker(fraMain->txtZoneHour, fraMain->txtZoneMinute, this);
-    picker.exec();
+    if (picker.exec() != QDialog::Accepted)
+        return;
+    // A row the picker writes sets the zone by hand, even where its texts are those the boxes
+    // held already.
+    const auto* rows = picker.findChild<QListWidget*>(QStringLiteral("lstTimeZone"));
+    if (rows && !rows->selectedItems().isEmpty())
+        namedZone->drop();
 }
 
 void frmMain::cmdBrowser_Click() {

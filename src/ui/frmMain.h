@@ -2,13 +2,19 @@
 // checks and the Calculate flow.
 #pragma once
 
+#include "platform/Platform.h"
+
 #include <QMainWindow>
+#include <QStringList>
+#include <optional>
 
 class CalendarMenu;
 class InputPanel;
 class LinkLabel;
-class Platform;
+class NamedZoneClock;
+class NamedZoneInput;
 class QAction;
+class QLabel;
 class QLineEdit;
 class QStackedLayout;
 class ResultPanel;
@@ -55,8 +61,19 @@ private:
 
     bool ValidateInputs();
     bool CopyInputsToRecord();
-    // Shows one of the form's messages with its icon.
-    void Say(FormMessage message);
+    // The offset in force at the entered reading of a named zone: for a reading the clocks
+    // skip, none (the user is told); for one they repeat, the occurrence the user chooses.
+    struct ZoneReading {
+        double OffsetHours{};
+        QString Occurrence; // "the first 1:30", "the second 1:30"; empty where there is one
+    };
+    std::optional<ZoneReading> ResolveEnteredReading(const NamedZoneClock& zone);
+    // The tithi of the moment on a named zone: the report, and the day's lines with each
+    // instant read with the offset in force then.
+    void ComputeOnNamedZone(const NamedZoneClock& zone, const ZoneReading& reading);
+    // Shows one of the form's messages with its icon, its values put in.
+    Platform::MessageAnswer Say(FormMessage message, const QStringList& values = {},
+                                Platform::MessageButtons buttons = Platform::MessageButtons::Ok);
 
     CalculationRecord& record_;
     Platform& platform_;
@@ -74,4 +91,7 @@ private:
     QStackedLayout* panels{};
     InputPanel* fraMain{};
     ResultPanel* fraResult{};
+    // The zone the results were read on, when it is a named zone.
+    QLabel* lblResultZone{};
+    NamedZoneInput* namedZone{};
 };

@@ -208,6 +208,35 @@ TEST_F(CalendarWindowsTest, EnterOpensTheChosenDaysPanchanga) {
     EXPECT_EQ(month->chosenDate(), QDate(2024, 6, 12));
 }
 
+// A place chosen from the directory brings its named zone: the days are reckoned on Madrid's
+// clock, summer time until 27 October 2024 and winter time after, and the sunrise moves back an
+// hour (the same independent ephemeris: 08:38:10 on the 26th, 07:40:26 on the 28th).
+TEST_F(CalendarWindowsTest, APlaceFromTheDirectoryBringsItsNamedZone) {
+    box("txtMCity")->setFocus();
+    for (const char* c = "Madrid"; *c; ++c)
+        QTest::keyClick(QApplication::focusWidget(), *c);
+    ASSERT_TRUE(
+        QTest::qWaitFor([] { return QApplication::activePopupWidget() != nullptr; }, ShowTimeout));
+    QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Down);
+    QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Return);
+    frmMonth* month = openMonthView();
+    ASSERT_NE(month, nullptr);
+    EXPECT_TRUE(month->findChild<QLabel*>(QStringLiteral("lblPlace"))
+                    ->text()
+                    .endsWith(QStringLiteral(", Europe/Madrid")));
+    QStringList sunrises;
+    for (const QDate& date : {QDate(2024, 10, 26), QDate(2024, 10, 28)}) {
+        month->showDate(date);
+        WhenModalShown([&sunrises](QWidget* modal) {
+            if (auto* day = qobject_cast<frmDay*>(modal))
+                sunrises << day->value(QStringLiteral("Sunrise"))->text();
+            modal->close();
+        });
+        month->openDay();
+    }
+    EXPECT_EQ(sunrises, QStringList({"08:38", "07:40"}));
+}
+
 // Without the place on the form, the calendar says which value to type and puts the focus in its
 // box, and opens nothing.
 TEST_F(CalendarWindowsTest, AFormWithoutItsPlaceSaysWhatToTypeWhere) {

@@ -1,6 +1,6 @@
-// Tests of kestrava-tithi with named zones and places of the directory: offsets by date from
+// Tests of kestrava-tithi with named zones, places of the directory and the day's panchanga:
 // the zones' published histories, the readings the clocks skip or repeat, places that share a
-// name, and the look-up.
+// name, the look-up, and the day's panchanga as almanacs publish it.
 #include "ToolRuns.h"
 
 #include <gtest/gtest.h>
@@ -18,7 +18,7 @@ ToolRun RunArgs(const std::vector<std::string>& args) {
 
 std::string Field(const std::string& json, const std::string& name) {
     std::smatch match;
-    const std::regex pattern("\"" + name + "\":(\"[^\"]*\"|null|[-+.0-9eE]+)");
+    const std::regex pattern("\"" + name + "\":(\"[^\"]*\"|null|true|false|[-+.0-9eE]+)");
     return std::regex_search(json, match, pattern) ? match[1].str() : "(absent)";
 }
 
@@ -116,6 +116,75 @@ TEST(Places, ShareANameOrAreLookedUp) {
         0u);
     EXPECT_EQ(Lines(RunArgs({"--places", "sao paulo"}).Out).front().rfind("São Paulo", 0), 0u);
     EXPECT_EQ(RunArgs({"--places", "Xqzvw"}).Status, 2);
+}
+
+} // namespace
+
+namespace {
+
+// Minutes from midnight of an ISO time's clock reading ("2024-01-11T17:38:38+05:30" → 1058.6).
+double ClockMinutes(const std::string& quoted) {
+    const std::string iso = quoted.substr(1, quoted.size() - 2);
+    return std::stoi(iso.substr(11, 2)) * 60 + std::stoi(iso.substr(14, 2)) +
+           std::stoi(iso.substr(17, 2)) / 60.0;
+}
+
+// New Delhi on the Amavasya of 11 January 2024, as published almanacs give the day: Purva
+// Ashadha until 17:39, Vyaghata until 17:49, sunset 17:43; the amanta month Margashirsha ends
+// with this new moon, the purnimanta Pausha began with the full moon of 27 December; Vikram
+// 2080, Shaka 1945; a Thursday.
+TEST(Panchanga, TheDayOfAMomentAsAlmanacsPublishIt) {
+    const ToolRun run = RunArgs({"2024-01-11", "12:00", "--zone", "5:30", "--lon", "77:13E",
+                                 "--lat", "28:36N", "--format", "json"});
+    ASSERT_EQ(run.Status, 0) << run.Err;
+    const std::pair<const char*, const char*> texts[] = {
+        {"vara", "\"Guruvara\""},
+        {"name", "\"AMAVASYA\""},
+        {"lord", "\"Pitara\""},
+        {"amanta", "\"Margashirsha\""},
+        {"purnimanta", "\"Pausha\""},
+        {"adhika", "false"},
+        {"vikram", "2080"},
+        {"shaka", "1945"},
+        {"zone", "null"},
+        {"utc_offset", "\"+05:30\""},
+    };
+    for (const auto& [field, value] : texts) {
+        EXPECT_EQ(Field(run.Out, field), value) << field;
+    }
+    const std::string nakshatra = run.Out.substr(run.Out.find("\"nakshatra\":{"));
+    EXPECT_EQ(Field(nakshatra, "name"), "\"Purva Ashadha\"");
+    EXPECT_EQ(Field(nakshatra, "lord"), "\"Venus\"");
+    EXPECT_NEAR(ClockMinutes(Field(nakshatra, "ends")), 17 * 60 + 39, 3);
+    const std::string yoga = run.Out.substr(run.Out.find("\"yoga\":{"));
+    EXPECT_EQ(Field(yoga, "name"), "\"Vyaghata\"");
+    EXPECT_NEAR(ClockMinutes(Field(yoga, "ends")), 17 * 60 + 49, 3);
+    EXPECT_NEAR(ClockMinutes(Field(run.Out, "sunset")), 17 * 60 + 43, 2);
+
+    // Without a latitude there are no risings or settings.
+    const ToolRun noLatitude =
+        RunArgs({"2024-01-11", "12:00", "--zone", "5:30", "--lon", "77:13E", "--format", "json"});
+    for (const char* field : {"sunrise", "sunset", "moonrise", "moonset"}) {
+        EXPECT_EQ(Field(noLatitude.Out, field), "null") << field;
+    }
+}
+
+TEST(Panchanga, TheAlmanacOfEachLimbIsAnUnbrokenRun) {
+    for (const char* limb : {"tithi", "karana", "nakshatra", "yoga"}) {
+        const ToolRun run = RunArgs({"--from", "2024-01-01", "--to", "2024-01-10", "--zone", "5:30",
+                                     "--lon", "77:13E", "--limb", limb, "--format", "json"});
+        ASSERT_EQ(run.Status, 0) << limb << ": " << run.Err;
+        const std::vector<std::string> lines = Lines(run.Out);
+        EXPECT_GE(lines.size(), 8u) << limb;
+        for (std::size_t k = 1; k < lines.size(); ++k) {
+            EXPECT_EQ(Field(lines[k], "begins"), Field(lines[k - 1], "ends")) << limb << ' ' << k;
+            EXPECT_NE(Field(lines[k], limb), "(absent)") << lines[k];
+        }
+    }
+    EXPECT_EQ(RunArgs({"--from", "2024-01-01", "--to", "2024-01-10", "--zone", "5:30", "--lon",
+                       "77:13E", "--limb", "rashi"})
+                  .Status,
+              2);
 }
 
 } // namespace

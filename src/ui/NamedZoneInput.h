@@ -1,0 +1,64 @@
+// The named zone of the form: the zone of a place taken from the directory, shown below the
+// zone's boxes with what it gives at the entered date and time, and given up as soon as the user
+// sets the zone by hand.
+#pragma once
+
+#include "engine/CivilClock.h"
+#include "places/NamedZoneClock.h"
+#include "places/PlaceDirectory.h"
+
+#include <QObject>
+#include <QString>
+#include <optional>
+#include <utility>
+
+class InputPanel;
+
+// The reading of the clock that the date and time lists hold (seconds are not read).
+struct EnteredReading {
+    CivilDate Date;
+    int Hour{}, Minute{};
+
+    // Hours of the clock, as the moment's preparation forms them.
+    double LocalHours() const { return Hour + Minute / 60.0; }
+    // The reading as a Julian day on the clock.
+    double CivilJd() const { return CivilJulianDayOfDate(Date) + LocalHours() / 24; }
+    // "2:30", as the lists show it.
+    QString TimeText() const;
+};
+
+// ChangeReadings: the readings of the clock either side of the change that a skipped or repeated
+// reading falls in, "02:00" and "03:00" where the clocks go forward at two.
+std::pair<QString, QString> ChangeReadings(const ResolvedReading& resolved);
+
+class NamedZoneInput : public QObject {
+    Q_OBJECT
+public:
+    // Works on the panel's controls: follows its date and time lists and its zone boxes.
+    explicit NamedZoneInput(InputPanel& panel, QObject* parent = nullptr);
+
+    // Fills the form from a place of the directory: the city, state and country, the degrees
+    // and minutes of longitude and latitude (to the nearest minute) with their directions, and
+    // the zone, which becomes the form's named zone.
+    void takePlace(const DirectoryPlace& place);
+
+    // Gives up the named zone: the zone's boxes alone set the clock again.
+    void drop();
+
+    // The named zone, or none when the boxes set the clock.
+    const NamedZoneClock* clock() const { return clock_ ? &*clock_ : nullptr; }
+
+    // The reading the date and time lists hold.
+    EnteredReading reading() const;
+
+private:
+    // Writes the zone's line, and the boxes and DST with the offset in force at the entered
+    // reading.
+    void refresh();
+    void writeZoneBoxes(int offsetSeconds, int savingSeconds);
+    void showLine(const QString& text);
+
+    InputPanel& panel_;
+    std::optional<NamedZoneClock> clock_;
+    bool writing_ = false; // the boxes are being written for the named zone, not by the user
+};
