@@ -6,6 +6,7 @@
 #include "engine/TimeScales.h"
 #include "engine/TithiReport.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
@@ -308,7 +309,16 @@ std::string CalendarFileOf(const CalendarExportRequest& request, const Place& pl
     header.StampJd = stampJd;
     header.FromJd = UniversalOfCivil(clock, CivilJulianDayOfDate(request.First));
     header.ToJd = UniversalOfCivil(clock, CivilJulianDayOfDate(request.Last) + 1);
-    return ICalendarOf(header, CalendarEventsOf(request, place, clock), clock);
+    const std::vector<CalendarEvent> events = CalendarEventsOf(request, place, clock);
+    // The zone must describe every instant of the timed events: the tithi in force at the first
+    // midnight began before it, and the last one ends after the last.
+    for (const CalendarEvent& event : events) {
+        if (!event.AllDay) {
+            header.FromJd = std::min(header.FromJd, event.StartJd);
+            header.ToJd = std::max(header.ToJd, event.EndJd);
+        }
+    }
+    return ICalendarOf(header, events, clock);
 }
 
 std::string CalendarProductId() {
