@@ -28,8 +28,8 @@ CalculationRecord PreparedRecord(const MomentArguments& moment) {
     return rec;
 }
 
-// An instant on the place's clock in ISO 8601 with the clock's offset from Universal Time:
-// 2024-01-11T17:27:03+05:30.
+} // namespace
+
 std::string IsoTime(double civilJd, ClockRounding rounding, double offsetHours) {
     const ClockReading r = ReadClock(civilJd, rounding);
     char text[64];
@@ -38,18 +38,14 @@ std::string IsoTime(double civilJd, ClockRounding rounding, double offsetHours) 
     return text + OffsetText(offsetHours);
 }
 
-// Where and by which clock a moment is read, when it is not the window's typed values alone.
-struct PlaceAndClock {
-    Place Where;
-    std::unique_ptr<CivilClock> Clock;
-};
+namespace {
 
 bool TakesTheTypedFlow(const MomentArguments& moment) {
     return moment.ZoneName.empty() && !moment.Place;
 }
 
-// The place of --place, or of --lon and --lat; the zone of --tz, then of a typed --zone (by
-// the hemisphere rule at the place's longitude), then of the place.
+} // namespace
+
 PlaceAndClock PlaceAndClockOf(const MomentArguments& moment) {
     PlaceAndClock setup;
     if (moment.Place) {
@@ -77,6 +73,8 @@ PlaceAndClock PlaceAndClockOf(const MomentArguments& moment) {
         FixedOffsetClock::FromZoneMagnitude(zoneHours, west, moment.Dst));
     return setup;
 }
+
+namespace {
 
 std::string IsoTimeOf(const ClockInstant& instant, ClockRounding rounding) {
     return IsoTime(instant.Civil(), rounding, instant.OffsetHours);

@@ -4,8 +4,11 @@
 
 #include "Options.h"
 
+#include "engine/CivilClock.h"
+#include "engine/Place.h"
 #include "engine/TithiReport.h"
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <variant>
@@ -57,6 +60,22 @@ struct TithiResult {
     // taken.
     std::string Note;
 };
+
+// Where and by which clock a moment is read, when it is not the window's typed values alone.
+struct PlaceAndClock {
+    Place Where;
+    std::unique_ptr<CivilClock> Clock;
+};
+
+// PlaceAndClockOf: the place of --place, or of --lon and --lat; the zone of --tz, then of a
+// typed --zone (by the hemisphere rule at the place's longitude), then of the place.
+PlaceAndClock PlaceAndClockOf(const MomentArguments& moment);
+
+// IsoTime: an instant on the place's clock in ISO 8601 with the clock's offset from Universal
+// Time: 2024-01-11T17:27:03+05:30.
+//   civilJd      Julian day on the place's clock
+//   offsetHours  the clock's offset then
+std::string IsoTime(double civilJd, ClockRounding rounding, double offsetHours);
 
 // Why a moment has no result, and the exit status that says so.
 struct ComputeError {

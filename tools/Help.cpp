@@ -20,12 +20,19 @@ constexpr std::string_view Usage =
                       [--lat D[:MM]N|S] [--dst] [--format text|json|csv]
        kestrava-tithi --from DATE --to DATE (--tz AREA/CITY --lon ... | --place NAME)
        kestrava-tithi --places QUERY [--format text|json|csv]
+       kestrava-tithi --month YYYY-MM PLACE [--format text|json|csv]
+       kestrava-tithi --find "PAKSHA TITHI" [--masa MONTH [--adhika]] [--purnimanta]
+                      [--from DATE] [--previous] [--count N] PLACE [--format ...]
+       kestrava-tithi --ics FILE --from DATE --to DATE [--events days|spans|vrata]
+                      PLACE
        kestrava-tithi --batch [--format json|csv] < moments
        kestrava-tithi --help
 
 The tithi (lunar day) of one moment at one place: the Moon's lead over the Sun in
 steps of 12 degrees, with the texts of the report, when the tithi began and when
 it ends, the sunrise of the date with the tithi then, and the karana (half-tithi).
+The calendar's modes take the PLACE as an almanac does (--zone, --tz or --place,
+--lon and --lat, or --place alone).
 )";
 
 constexpr std::string_view Details =
@@ -53,6 +60,23 @@ shows the report with its captions, then the same figures. An almanac carries
 index, the span's name under the limb's name (tithi, karana, nakshatra, yoga),
 begins and ends.
 
+The calendar's days run from sunrise to sunrise. A tithi is observed on the civil
+day whose sunrise it holds; a kshaya tithi (one that holds no sunrise) on the day
+in which it runs; a vriddhi tithi (one that holds two sunrises) on the first of
+its two days. --month carries, for each date: date, vara, sunrise (null where the
+Sun does not rise: the day then runs from its midnight), tithi (0 to 29 at
+sunrise), tithi_name, paksha, ends (when the tithi at sunrise ends), kshaya (the
+indexes of the tithis that begin and end within the day), vriddhi (the tithi at
+sunrise holds the next sunrise too: the first of its two days), observed (the
+indexes of the tithis observed on the day), masa_amanta and adhika. --find carries
+date (the day of observance), tithi, tithi_name, begins, ends, masa_amanta,
+masa_purnimanta, adhika (of the month in the reckoning asked for) and observance
+(sunrise, kshaya or vriddhi). The lunar month of a tithi is that of its lunation;
+with --masa, an adhika month's tithi is left out unless --adhika is given. The
+text format ends with the rule of observance. --ics writes all-day events (days,
+vrata) or timed events in the place's zone (spans) whose identifiers stay the
+same from one export to the next, and prints the file's name and its events.
+
 A named zone reads DATE TIME with the offset in force then. A time that the clocks
 skip when they go forward does not exist and is rejected; one that occurs twice
 when they go back is read as the first occurrence, with a note on standard error,
@@ -61,8 +85,9 @@ or as the second with --later.
 Exit status: 0 on success; 2 when an argument is rejected (one line on standard
 error names it; in a batch, the line number too, and the other lines still run),
 for a time the clocks skip, for a --place that names no place or several, and for
-an almanac whose last date comes before its first; 1 when standard input
-could not be read or the results could not be written (a batch stops there).
+an almanac or an --ics whose last date comes before its first; 1 when standard
+input could not be read or the results could not be written (a batch stops
+there), or an --ics file could not be saved (nothing is left of it).
 
 Examples:
   kestrava-tithi 2024-01-11 17:00 --zone 5:30 --lon 77:13E --lat 28:36N
@@ -70,6 +95,9 @@ Examples:
   kestrava-tithi --from 2024-01-01 --to 2024-12-31 --zone 5:30 --lon 77:13E
   kestrava-tithi 2024-07-04 18:00 --place "New York" --format json
   kestrava-tithi --places Pune
+  kestrava-tithi --month 2024-06 --zone 5:30 --lon 77:13E --lat 28:36N
+  kestrava-tithi --find "Krishna Ashtami" --masa Bhadrapada --purnimanta --place Pune
+  kestrava-tithi --ics vrata.ics --from 2025-01-01 --to 2025-12-31 --events vrata --place Pune
   printf '2000-01-21 04:40 --zone 0 --lon 0E\n' | kestrava-tithi --batch --format csv
 )";
 

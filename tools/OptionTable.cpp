@@ -161,19 +161,91 @@ std::optional<ParseError> StoreFormat(std::string_view value, Reader where, Invo
 }
 
 std::optional<ParseError> StoreFrom(std::string_view value, Reader, Invocation& into) {
-    return Keep(ParseDate(value, "--from"), [&](const DateArgument& date) { into.From = date; });
+    return Keep(ParseDate(value, "--from"), [&](const DateArgument& date) {
+        into.From = date;
+        into.HasFrom = true;
+    });
 }
 
 std::optional<ParseError> StoreTo(std::string_view value, Reader, Invocation& into) {
     return Keep(ParseDate(value, "--to"), [&](const DateArgument& date) { into.To = date; });
 }
 
+std::optional<ParseError> StoreMonth(std::string_view value, Reader, Invocation& into) {
+    return Keep(ParseMonth(value), [&](const MonthArgument& month) {
+        into.MonthYear = month.Year;
+        into.MonthNumber = month.Month;
+    });
+}
+
+// "Krishna Ashtami", "Shukla Ekadashi", "Purnima": the fortnight, then the tithi.
+std::optional<ParseError> StoreFind(std::string_view value, Reader, Invocation& into) {
+    const std::optional<int> tithi = TithiNamed(value);
+    if (!tithi) {
+        return ParseError{"--find " + Quoted(value) +
+                          ": not a tithi; give the fortnight and the name, e.g. \"Krishna "
+                          "Ashtami\" or \"Shukla Ekadashi\", or Purnima or Amavasya"};
+    }
+    into.Find.Tithi = *tithi;
+    return std::nullopt;
+}
+
+std::optional<ParseError> StoreMasa(std::string_view value, Reader, Invocation& into) {
+    const std::optional<int> masa = MasaNamed(value);
+    if (!masa) {
+        return ParseError{"--masa " + Quoted(value) +
+                          ": not a lunar month; one of Chaitra, Vaishakha, Jyeshtha, Ashadha, "
+                          "Shravana, Bhadrapada, Ashvin, Kartika, Margashirsha, Pausha, Magha, "
+                          "Phalguna"};
+    }
+    into.Find.Masa = *masa;
+    return std::nullopt;
+}
+
+std::optional<ParseError> StorePurnimanta(std::string_view, Reader, Invocation& into) {
+    into.Find.Reckoning = MonthReckoning::Purnimanta;
+    return std::nullopt;
+}
+
+std::optional<ParseError> StoreAdhika(std::string_view, Reader, Invocation& into) {
+    into.Find.WithAdhika = true;
+    return std::nullopt;
+}
+
+std::optional<ParseError> StorePrevious(std::string_view, Reader, Invocation& into) {
+    into.Previous = true;
+    return std::nullopt;
+}
+
+std::optional<ParseError> StoreCount(std::string_view value, Reader, Invocation& into) {
+    return Keep(ParseCount("--count", value, 1000), [&](int count) { into.Count = count; });
+}
+
+std::optional<ParseError> StoreCalendarFile(std::string_view value, Reader, Invocation& into) {
+    if (value.empty()) {
+        return ParseError{"--ics needs a file name, or - for standard output"};
+    }
+    into.CalendarFile = std::string(value);
+    return std::nullopt;
+}
+
+std::optional<ParseError> StoreEvents(std::string_view value, Reader, Invocation& into) {
+    const std::optional<CalendarEventKind> kind = CalendarEventKindNamed(value);
+    if (!kind) {
+        return ParseError{"--events " + Quoted(value) + ": expected days, spans or vrata"};
+    }
+    into.Events = *kind;
+    return std::nullopt;
+}
+
+// The calendar's modes reckon their days at a place, as an almanac does.
+constexpr Readers CalendarReaders = OnMonthLine | OnFindLine | OnCalendarLine;
 constexpr Readers MomentReaders = OnMomentLine | OnBatchLine | OnAlmanacLine;
 
 constexpr Option Table[] = {
     {.Name = "--zone",
      .TakesValue = true,
-     .AcceptedOn = MomentReaders,
+     .AcceptedOn = MomentReaders | CalendarReaders,
      .Store = StoreZoneMagnitude,
      .Missing = "hours[:minutes] from Greenwich",
      .Synopsis = "--zone H[:MM]",
@@ -182,7 +254,7 @@ constexpr Option Table[] = {
              "clock is ahead of Universal Time, west of it behind)"},
     {.Name = "--tz",
      .TakesValue = true,
-     .AcceptedOn = MomentReaders,
+     .AcceptedOn = MomentReaders | CalendarReaders,
      .Store = StoreZoneName,
      .NotWith = "--zone|--dst",
      .Synopsis = "--tz AREA/CITY",
@@ -191,7 +263,7 @@ constexpr Option Table[] = {
              "saving and historic offsets included, its direction the zone's own"},
     {.Name = "--place",
      .TakesValue = true,
-     .AcceptedOn = MomentReaders,
+     .AcceptedOn = MomentReaders | CalendarReaders,
      .Store = StorePlace,
      .NotWith = "--lon|--lat",
      .Synopsis = "--place \"NAME[, DIVISION][, COUNTRY]\"",
@@ -208,34 +280,35 @@ constexpr Option Table[] = {
              "second occurrence (the first is taken otherwise, with a note)"},
     {.Name = "--lon",
      .TakesValue = true,
-     .AcceptedOn = MomentReaders,
+     .AcceptedOn = MomentReaders | CalendarReaders,
      .Store = StoreLongitude,
      .Missing = "degrees[:minutes] E or W",
      .Synopsis = "--lon D[:MM]E|W",
      .Help = "longitude in degrees and minutes, East or West; 0 counts as West"},
     {.Name = "--lat",
      .TakesValue = true,
-     .AcceptedOn = MomentReaders,
+     .AcceptedOn = MomentReaders | CalendarReaders,
      .Store = StoreLatitude,
+     .Missing = "degrees[:minutes] N or S: the calendar's days run from sunrise to sunrise",
      .Synopsis = "--lat D[:MM]N|S",
      .Help = "latitude in degrees and minutes, for the sunrise (without it the\n"
              "sunrise is not computed)"},
     {.Name = "--dst",
      .TakesValue = false,
-     .AcceptedOn = MomentReaders,
+     .AcceptedOn = MomentReaders | CalendarReaders,
      .Store = StoreDst,
      .Synopsis = "--dst",
      .Help = "daylight saving time is in force: the clock is one hour ahead"},
     {.Name = "--format",
      .TakesValue = true,
-     .AcceptedOn = MomentReaders | OnBatchCommand | OnPlacesLine,
+     .AcceptedOn = MomentReaders | OnBatchCommand | OnPlacesLine | OnMonthLine | OnFindLine,
      .Store = StoreFormat,
      .Synopsis = "--format FORMAT",
      .Help = "text (the default), json (one object) or csv (a header line,\n"
              "then one row)"},
     {.Name = "--from",
      .TakesValue = true,
-     .AcceptedOn = OnAlmanacLine,
+     .AcceptedOn = OnAlmanacLine | OnFindLine | OnCalendarLine,
      .Chooses = Mode::Almanac,
      .Store = StoreFrom,
      .Missing = "the first date, YYYY-MM-DD",
@@ -244,10 +317,12 @@ constexpr Option Table[] = {
              "between the midnight that opens the first date and the one that\n"
              "closes the last (1901-01-01 to 2050-12-31), one per line with its\n"
              "begin and end: text, JSON lines or CSV rows after one header\n"
-             "line. Daylight saving, if given, holds for the whole range."},
+             "line. Daylight saving, if given, holds for the whole range. With\n"
+             "--find, --from is the day the search starts from; with --ics, the\n"
+             "two are the file's first and last dates."},
     {.Name = "--to",
      .TakesValue = true,
-     .AcceptedOn = OnAlmanacLine,
+     .AcceptedOn = OnAlmanacLine | OnCalendarLine,
      .Chooses = Mode::Almanac,
      .Store = StoreTo,
      .Missing = "the last date, YYYY-MM-DD"},
@@ -266,6 +341,79 @@ constexpr Option Table[] = {
      .Store = StoreLimb,
      .Synopsis = "--limb LIMB",
      .Help = "the almanac's limb: tithi (the default), nakshatra, yoga or karana"},
+    {.Name = "--month",
+     .TakesValue = true,
+     .AcceptedOn = OnMonthLine,
+     .Chooses = Mode::Month,
+     .Store = StoreMonth,
+     .Missing = "YYYY-MM",
+     .Synopsis = "--month YYYY-MM",
+     .Help = "the days of a month at the place, each from its sunrise to the\n"
+             "next: the tithi at sunrise and when it ends, the tithis that begin\n"
+             "and end within the day (kshaya), whether the tithi at sunrise holds\n"
+             "the next sunrise too (vriddhi), the amanta month (needs --lat)"},
+    {.Name = "--find",
+     .TakesValue = true,
+     .AcceptedOn = OnFindLine,
+     .Chooses = Mode::Find,
+     .Store = StoreFind,
+     .Missing = "\"Krishna Ashtami\"",
+     .Synopsis = "--find \"PAKSHA TITHI\"",
+     .Help = "the days of observance of a tithi (\"Krishna Ashtami\", \"Shukla\n"
+             "Ekadashi\", \"Purnima\") from --from on (today without it), with\n"
+             "its begin and end and its month (needs --lat)"},
+    {.Name = "--masa",
+     .TakesValue = true,
+     .AcceptedOn = OnFindLine,
+     .Store = StoreMasa,
+     .Synopsis = "--masa MONTH",
+     .Help = "with --find, only in that lunar month (Shravana, Bhadrapada...):\n"
+             "the yearly anniversary; where the month is adhika, the second\n"
+             "(nija) month alone"},
+    {.Name = "--purnimanta",
+     .TakesValue = false,
+     .AcceptedOn = OnFindLine,
+     .Store = StorePurnimanta,
+     .Synopsis = "--purnimanta",
+     .Help = "name the months full moon to full moon (the dark fortnight takes\n"
+             "the next month's name); amanta, new moon to new moon, otherwise"},
+    {.Name = "--adhika",
+     .TakesValue = false,
+     .AcceptedOn = OnFindLine,
+     .Store = StoreAdhika,
+     .Synopsis = "--adhika",
+     .Help = "with --masa, the adhika month's tithi too, where there is one"},
+    {.Name = "--previous",
+     .TakesValue = false,
+     .AcceptedOn = OnFindLine,
+     .Store = StorePrevious,
+     .Synopsis = "--previous",
+     .Help = "with --find, the days before --from, the nearest first"},
+    {.Name = "--count",
+     .TakesValue = true,
+     .AcceptedOn = OnFindLine,
+     .Store = StoreCount,
+     .Synopsis = "--count N",
+     .Help = "with --find, how many days (1 to 1000; 10 without it)"},
+    {.Name = "--ics",
+     .TakesValue = true,
+     .AcceptedOn = OnCalendarLine,
+     .Chooses = Mode::Calendar,
+     .Store = StoreCalendarFile,
+     .Missing = "FILE",
+     .Synopsis = "--ics FILE",
+     .Help = "write an iCalendar file (RFC 5545) of the dates --from to --to for\n"
+             "calendar programs, whole or not at all (- for standard output);\n"
+             "importing it again updates its events instead of doubling them"},
+    {.Name = "--events",
+     .TakesValue = true,
+     .AcceptedOn = OnCalendarLine,
+     .Store = StoreEvents,
+     .Synopsis = "--events KIND",
+     .Help = "with --ics: days (the default; an all-day event for each day's\n"
+             "tithi at sunrise), spans (a timed event for each tithi from its\n"
+             "begin to its end) or vrata (the days of observance of each\n"
+             "Ekadashi, Purnima and Amavasya)"},
     {.Name = "--batch",
      .TakesValue = false,
      .AcceptedOn = OnBatchCommand,
@@ -294,7 +442,21 @@ constexpr std::string_view PlaceRequired[] = {"--zone|--tz|--place", "--lon|--pl
 constexpr std::string_view AlmanacRequired[] = {"--from", "--to", "--zone|--tz|--place",
                                                 "--lon|--place"};
 
+// An option of one of the calendar's modes alone, given without the option of its mode.
+std::optional<std::string> CalendarOptionAlone(const Option& option, std::string_view given) {
+    if (option.AcceptedOn == OnFindLine) {
+        return std::string(given) + ": goes with --find";
+    }
+    if (option.AcceptedOn == OnCalendarLine) {
+        return std::string(given) + ": goes with --ics";
+    }
+    return std::nullopt;
+}
+
 std::string RefuseOnMomentLine(const Option& option, std::string_view given) {
+    if (auto alone = CalendarOptionAlone(option, given)) {
+        return *alone;
+    }
     return std::string(given) + (option.Chooses == Mode::Almanac
                                      ? ": an almanac takes no DATE and TIME"
                                      : ": not together with a moment");
@@ -304,7 +466,10 @@ std::string RefuseOnBatchLine(const Option&, std::string_view given) {
     return std::string(given) + ": not on a line of a batch";
 }
 
-std::string RefuseOnAlmanacLine(const Option&, std::string_view given) {
+std::string RefuseOnAlmanacLine(const Option& option, std::string_view given) {
+    if (auto alone = CalendarOptionAlone(option, given)) {
+        return *alone;
+    }
     return std::string(given) + ": not together with a moment";
 }
 
@@ -364,6 +529,50 @@ constexpr ModeRules AlmanacLineRules{.Where = OnAlmanacLine,
                                      .Required = AlmanacRequired,
                                      .Refuse = RefuseOnAlmanacLine,
                                      .Check = CheckRange};
+// The calendar's modes need the latitude: their days run from sunrise to sunrise.
+constexpr std::string_view MonthRequired[] = {"--month", "--zone|--tz|--place", "--lon|--place",
+                                              "--lat|--place"};
+constexpr std::string_view FindRequired[] = {"--find", "--zone|--tz|--place", "--lon|--place",
+                                             "--lat|--place"};
+constexpr std::string_view CalendarRequired[] = {
+    "--ics", "--from", "--to", "--zone|--tz|--place", "--lon|--place", "--lat|--place"};
+
+std::string RefuseOnMonthLine(const Option&, std::string_view given) {
+    return std::string(given) + ": not together with --month";
+}
+std::string RefuseOnFindLine(const Option&, std::string_view given) {
+    return std::string(given) + ": not together with --find";
+}
+std::string RefuseOnCalendarLine(const Option&, std::string_view given) {
+    return std::string(given) + ": not together with --ics";
+}
+
+// A search's month and its adhika month go with a month only.
+std::optional<ParseError> CheckFind(const Invocation& find) {
+    if (auto error = CheckDaylightSaving(find)) {
+        return error;
+    }
+    if (find.Find.WithAdhika && find.Find.Masa < 0) {
+        return ParseError{"--adhika: give the month with --masa"};
+    }
+    return std::nullopt;
+}
+
+constexpr ModeRules MonthLineRules{.Where = OnMonthLine,
+                                   .Surplus = ": --month takes YYYY-MM",
+                                   .Required = MonthRequired,
+                                   .Refuse = RefuseOnMonthLine,
+                                   .Check = CheckDaylightSaving};
+constexpr ModeRules FindLineRules{.Where = OnFindLine,
+                                  .Surplus = ": quote the tithi's name, --find \"Krishna Ashtami\"",
+                                  .Required = FindRequired,
+                                  .Refuse = RefuseOnFindLine,
+                                  .Check = CheckFind};
+constexpr ModeRules CalendarLineRules{.Where = OnCalendarLine,
+                                      .Surplus = ": --ics takes --from and --to",
+                                      .Required = CalendarRequired,
+                                      .Refuse = RefuseOnCalendarLine,
+                                      .Check = CheckRange};
 constexpr ModeRules BatchCommandRules{.Where = OnBatchCommand,
                                       .DefaultFormat = OutputFormat::Json,
                                       .Surplus =
@@ -371,7 +580,9 @@ constexpr ModeRules BatchCommandRules{.Where = OnBatchCommand,
                                       .ValueIsNextArgument = true,
                                       .Refuse = RefuseOnBatchCommand};
 
-constexpr Mode Precedence[] = {Mode::Help, Mode::Places, Mode::Batch, Mode::Almanac, Mode::Single};
+// The calendar's modes come before the almanac, whose --from and --to they share.
+constexpr Mode Precedence[] = {Mode::Help, Mode::Places,   Mode::Batch,   Mode::Month,
+                               Mode::Find, Mode::Calendar, Mode::Almanac, Mode::Single};
 
 } // namespace
 
@@ -389,6 +600,12 @@ const ModeRules& RulesOf(Reader where) {
         return BatchCommandRules;
     case OnPlacesLine:
         return PlacesLineRules;
+    case OnMonthLine:
+        return MonthLineRules;
+    case OnFindLine:
+        return FindLineRules;
+    case OnCalendarLine:
+        return CalendarLineRules;
     case OnMomentLine:
     case OnHelpLine:
         break;
@@ -410,6 +627,12 @@ Reader CommandLineOf(Mode mode) {
         return OnHelpLine;
     case Mode::Places:
         return OnPlacesLine;
+    case Mode::Month:
+        return OnMonthLine;
+    case Mode::Find:
+        return OnFindLine;
+    case Mode::Calendar:
+        return OnCalendarLine;
     case Mode::Single:
         break;
     }

@@ -22,6 +22,9 @@ enum Reader : unsigned {
     OnBatchCommand = 1u << 3, // the command line of a batch
     OnHelpLine = 1u << 4,     // a command line that asks for the help
     OnPlacesLine = 1u << 5,   // the command line of a look-up in the place directory
+    OnMonthLine = 1u << 6,    // the command line of a month's days (--month)
+    OnFindLine = 1u << 7,     // the command line of a search for a tithi's days (--find)
+    OnCalendarLine = 1u << 8, // the command line of an iCalendar file (--ics)
 };
 using Readers = unsigned;
 

@@ -2,6 +2,7 @@
 // parsers that read them. Free of Qt.
 #pragma once
 
+#include "engine/CalendarExport.h"
 #include "engine/Limbs.h"
 #include "engine/PrepareMoment.h"
 
@@ -40,9 +41,9 @@ struct ParseError {
     std::string Message;
 };
 
-// What a run of the tool does; an option of the table chooses it (--batch, --from, --help),
-// and one moment is the default.
-enum class Mode { Single, Batch, Almanac, Places, Help };
+// What a run of the tool does; an option of the table chooses it (--batch, --from, --help,
+// --month, --find, --ics), and one moment is the default.
+enum class Mode { Single, Batch, Almanac, Places, Help, Month, Find, Calendar };
 
 // A civil date of the almanac's range.
 struct DateArgument {
@@ -56,6 +57,16 @@ struct Invocation {
     OutputFormat Format{OutputFormat::Text}; // Json by default for a batch
     std::string PlacesQuery;                 // Places: the text to look up
     ::Limb AlmanacLimb{::Limb::Tithi};       // Almanac: which limb's spans
+    bool HasFrom{};                          // --from was given
+
+    // The calendar's modes.
+    int MonthYear{}, MonthNumber{}; // Month: the month of --month
+    TithiQuery Find;                // Find: the tithi of --find, the month of --masa, the
+                                    // reckoning of --purnimanta, --adhika
+    bool Previous{};                // Find: --previous, the days before --from
+    int Count{10};                  // Find: --count
+    std::string CalendarFile;       // Calendar: the file of --ics ("-": standard output)
+    CalendarEventKind Events{CalendarEventKind::Days}; // Calendar: --events
 };
 
 // ParseCommandLine: the arguments after the program name.

@@ -1,9 +1,15 @@
 // kestrava-tithi's run: the command line read, then one handler for each mode (one moment, a
-// batch from standard input, an almanac, the help), and the exit status.
+// batch from standard input, an almanac, the places, a month's days, a tithi's days, an
+// iCalendar file, the help), and the exit status.
 #include "TithiCli.h"
 
+#include "CalendarModes.h"
 #include "Places.h"
+#include "Values.h"
 
+#include "engine/Calendar.h"
+
+#include <chrono>
 #include <istream>
 #include <ostream>
 #include <string_view>
@@ -142,6 +148,70 @@ int RunPlaces(const Invocation& invocation, std::ostream& out, std::ostream& err
     return 0;
 }
 
+// The rows of a calendar mode in the invocation's format: a header where the format has one,
+// then a row for each entry; the text ends with the rule of observance.
+template <class Entry>
+void WriteRows(const std::vector<Entry>& entries, OutputFormat format, std::string (*textHeader)(),
+               std::string (*text)(const Entry&), std::string (*json)(const Entry&),
+               std::string (*csvHeader)(), std::string (*csv)(const Entry&), std::ostream& out) {
+    if (format == OutputFormat::Text) {
+        out << textHeader() << '\n';
+    } else if (format == OutputFormat::Csv) {
+        out << csvHeader() << '\n';
+    }
+    for (const Entry& entry : entries) {
+        switch (format) {
+        case OutputFormat::Text:
+            out << text(entry) << '\n';
+            break;
+        case OutputFormat::Json:
+            out << json(entry) << '\n';
+            break;
+        case OutputFormat::Csv:
+            out << csv(entry) << '\n';
+            break;
+        }
+    }
+    if (format == OutputFormat::Text) {
+        out << "\nDay of observance: " << ObservanceRule << '\n';
+    }
+}
+
+int RunMonth(const Invocation& month, std::ostream& out) {
+    WriteRows(ComputeMonth(month), month.Format, MonthTextHeader, FormatMonthText, FormatMonthJson,
+              MonthCsvHeader, FormatMonthCsv, out);
+    return 0;
+}
+
+int RunFind(const Invocation& find, std::ostream& out) {
+    const DateArgument today = find.HasFrom ? find.From : TodayAt(find);
+    WriteRows(ComputeFind(find, today), find.Format, FindTextHeader, FormatFindText, FormatFindJson,
+              FindCsvHeader, FormatFindCsv, out);
+    return 0;
+}
+
+// The file of --ics, written whole or not at all; "-" writes it to standard output.
+int RunCalendar(const Invocation& calendar, std::ostream& out, std::ostream& err) {
+    using namespace std::chrono;
+    const double now =
+        duration_cast<milliseconds>(system_clock::now().time_since_epoch()).count() / 86400000.0 +
+        2440587.5;
+    const CalendarFile file = ComputeCalendarFile(calendar, now);
+    if (calendar.CalendarFile == "-") {
+        out << file.Text;
+        return 0;
+    }
+    if (const auto error = WriteWholeFile(calendar.CalendarFile, file.Text)) {
+        err << ProgramName << ": " << calendar.CalendarFile << " could not be saved: " << *error
+            << "; nothing was written\n";
+        return 1;
+    }
+    out << calendar.CalendarFile << ": " << file.Events << " events ("
+        << CalendarEventKindName(calendar.Events) << "), " << IsoDate(calendar.From) << " to "
+        << IsoDate(calendar.To) << '\n';
+    return 0;
+}
+
 } // namespace
 
 int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
@@ -162,6 +232,18 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
         break;
     case Mode::Almanac:
         status = RunAlmanac(invocation, out);
+        break;
+    case Mode::Month:
+        status = RunMonth(invocation, out);
+        break;
+    case Mode::Find:
+        status = RunFind(invocation, out);
+        break;
+    case Mode::Calendar:
+        status = RunCalendar(invocation, out, err);
+        if (status != 0) {
+            return status;
+        }
         break;
     case Mode::Places:
         status = RunPlaces(invocation, out, err);

@@ -93,6 +93,32 @@ ValueOrError<DateArgument> ParseDate(std::string_view text, std::string_view nam
     return DateArgument{*year, *month, *day};
 }
 
+ValueOrError<MonthArgument> ParseMonth(std::string_view text) {
+    const std::string what = "--month " + Quoted(text);
+    const Split split = SplitAt(text, '-');
+    const auto year = Digits(split.Head, 4);
+    const auto month = Digits(split.Tail, 2);
+    if (split.Head.size() != 4 || !split.HasTail || !year || !month) {
+        return ParseError{what + ": expected YYYY-MM, e.g. 2024-06"};
+    }
+    if (*year < MinYear || *year > MaxYear) {
+        return ParseError{what + ": the year must be 1901 to 2050"};
+    }
+    if (*month < 1 || *month > 12) {
+        return ParseError{what + ": the month must be 1 to 12"};
+    }
+    return MonthArgument{*year, *month};
+}
+
+ValueOrError<int> ParseCount(std::string_view name, std::string_view text, int most) {
+    const auto count = Digits(text, 4);
+    if (!count || *count < 1 || *count > most) {
+        return ParseError{std::string(name) + ' ' + Quoted(text) +
+                          ": expected a whole number 1 to " + std::to_string(most)};
+    }
+    return *count;
+}
+
 std::string IsoDate(const DateArgument& date) {
     char text[16];
     std::snprintf(text, sizeof text, "%04d-%02d-%02d", date.Year, date.Month, date.Day);

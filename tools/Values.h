@@ -20,6 +20,15 @@ std::string Quoted(std::string_view text);
 // A civil date YYYY-MM-DD of 1901 to 2050, named in messages as `name` (DATE, --from, --to).
 ValueOrError<DateArgument> ParseDate(std::string_view text, std::string_view name);
 
+// A month YYYY-MM of 1901 to 2050, as --month takes it.
+struct MonthArgument {
+    int Year{}, Month{};
+};
+ValueOrError<MonthArgument> ParseMonth(std::string_view text);
+
+// A whole number from 1 to `most`, named in messages as `name`.
+ValueOrError<int> ParseCount(std::string_view name, std::string_view text, int most);
+
 // The date as YYYY-MM-DD.
 std::string IsoDate(const DateArgument& date);
 
