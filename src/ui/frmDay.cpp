@@ -50,18 +50,15 @@ QString CrossingText(const HorizonCrossing& crossing) {
     return Tr("not known");
 }
 
-// A limb through the day, one span a line: "Ashlesha (pada 2) until 22:14", "then Magha".
+// A limb through the day, one span a line, each with its end: "Ashlesha until 22:14", "then
+// Magha until 23:40 on 12 June".
 //   name  a span's name, told which of the day's spans it is (0 the one at sunrise)
 QString LimbLines(const DayLimb& limb, const CivilDate& date,
                   const std::function<QString(const DaySpan&, std::size_t)>& name) {
     QStringList lines;
     for (std::size_t k = 0; k < limb.Spans.size(); ++k) {
         const DaySpan& span = limb.Spans[k];
-        QString line = name(span, k);
-        if (span.EndsWithinDay)
-            line = Tr("%1 until %2").arg(line, ClockTimeTextFor(span.End, date));
-        else
-            line = Tr("%1, on to the next sunrise and past it").arg(line);
+        QString line = Tr("%1 until %2").arg(name(span, k), ClockTimeTextFor(span.End, date));
         if (span.Kshaya)
             line = Tr("%1 (kshaya)").arg(line);
         lines << (k == 0 ? line : Tr("then %1").arg(line));
@@ -134,7 +131,8 @@ frmDay::frmDay(const CalendarPlace& place, const QDate& date, QWidget* parent)
     window->addLayout(buttons);
 
     showDate(date);
-    resize(std::max(sizeHint().width(), 560), sizeHint().height());
+    resize(std::max(sizeHint().width(), 560),
+           heightForWidth(560) > 0 ? heightForWidth(560) : sizeHint().height());
     cmdClose->setFocus();
 }
 
