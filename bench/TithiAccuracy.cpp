@@ -1,9 +1,11 @@
 // kestrava_accuracy: the engine's Moon, Sun and elongation over 1901 ... 2050, the instants of
 // its tithi, nakshatra and yoga transitions, the Lahiri ayanamsa, its sunrises, sunsets,
-// moonrises and moonsets, and its lunar months with their adhika and kshaya months, against the
-// Swiss Ephemeris, with the time each side takes. The Swiss Ephemeris is linked into this
-// program alone.
+// moonrises and moonsets, its lunar months with their adhika and kshaya months, and the
+// calendar's days (the tithi at each sunrise, the kshaya and vriddhi tithis), against the Swiss
+// Ephemeris, with the time each side takes. The Swiss Ephemeris is linked into this program
+// alone.
 #include "engine/Ayanamsa.h"
+#include "engine/Calendar.h"
 #include "engine/Limbs.h"
 #include "engine/LunarMonth.h"
 #include "engine/Moon.h"
@@ -604,6 +606,85 @@ void CompareLunarMonths() {
                 MicrosecondsEach(middle, end, ours.size()));
 }
 
+// The calendar's days at three places, every day of 1901-2050: the tithi at each sunrise, the
+// tithis that no sunrise holds (kshaya, in the day between) and those that two hold (vriddhi),
+// by the engine's calendar and by the Swiss Ephemeris' sunrises and longitudes. Where the two
+// disagree, the tithi's boundary lies that close to the sunrise.
+void CompareCalendarDays() {
+    const struct {
+        const char* Name;
+        Place At;
+        double Offset;
+    } places[] = {
+        {"Delhi", {77 + 13 / 60.0, 28 + 36 / 60.0}, 5.5},
+        {"New York", {-74.006, 40.7128}, -5},
+        {"Sydney", {151.2093, -33.8688}, 10},
+    };
+    std::printf("\nThe calendar's days 1901-2050, Kestrava against the Swiss Ephemeris (its "
+                "sunrises and longitudes):\n");
+    for (const auto& place : places) {
+        const FixedOffsetClock clock(place.Offset);
+        const auto start = Clock::now();
+        const std::vector<CalendarDay> days =
+            CalendarDays({1901, 1, 1}, {2050, 12, 31}, place.At, clock);
+        const auto middle = Clock::now();
+        // The Swiss Ephemeris' tithi at each sunrise, from the day before the first to the day
+        // after the last.
+        std::vector<int> swiss;
+        double where[3] = {place.At.Longitude, place.At.Latitude, 0};
+        for (int k = -1; k <= static_cast<int>(days.size()); ++k) {
+            const CivilDate date = AddDays({1901, 1, 1}, k);
+            const double midnight = CivilJulianDayOfDate(date) - place.Offset / 24;
+            double rise = 0;
+            char error[AS_MAXCH];
+            swe_rise_trans_true_hor(midnight, SE_SUN, nullptr, EphemerisFlags,
+                                    SE_CALC_RISE | SE_BIT_DISC_CENTER | SE_BIT_NO_REFRACTION, where,
+                                    0, 0, SunriseAltitude, &rise, error);
+            swiss.push_back(static_cast<int>(SwissElongation(rise + swe_deltat(rise)) / 12));
+        }
+        const auto end = Clock::now();
+        std::size_t tithi = 0, kshaya = 0, vriddhi = 0;
+        Differences closeness;
+        for (std::size_t k = 0; k < days.size(); ++k) {
+            const CalendarDay& day = days[k];
+            const int today = swiss[k + 1], next = swiss[k + 2];
+            std::vector<int> skipped;
+            for (int t = (today + 1) % 30; today != next && t != next; t = (t + 1) % 30) {
+                skipped.push_back(t);
+            }
+            const bool tithiDiffers = day.SunriseTithi() != today;
+            const bool kshayaDiffers = day.Kshaya != skipped;
+            const bool vriddhiDiffers = day.Tithi.Vriddhi != (today == next);
+            tithi += tithiDiffers;
+            kshaya += kshayaDiffers;
+            vriddhi += vriddhiDiffers;
+            if (tithiDiffers || kshayaDiffers || vriddhiDiffers) {
+                // How near a boundary of the day's tithis lies to one of its two sunrises.
+                double nearest = 1e9;
+                for (const DaySpan& span : day.Tithi.Spans) {
+                    for (const double boundary : {span.Begin.Jde, span.End.Jde}) {
+                        for (const double sunrise : {day.Begins.Jde, day.Ends.Jde}) {
+                            nearest = std::min(nearest, std::fabs(boundary - sunrise));
+                        }
+                    }
+                }
+                closeness.Add(nearest * SecondsPerDay, day.Begins.JulianDayUT);
+            }
+        }
+        std::printf("  %-9s %zu days: the tithi at sunrise differs on %zu, the kshaya tithis on "
+                    "%zu, the vriddhi on %zu\n",
+                    place.Name, days.size(), tithi, kshaya, vriddhi);
+        if (tithi + kshaya + vriddhi > 0) {
+            PrintHeading("            each of those days, a tithi's boundary from the sunrise:");
+            closeness.Print("", "s");
+        }
+        std::printf("            time for the days: Kestrava %.1f ms a year, Swiss Ephemeris "
+                    "(sunrises and longitudes only) %.1f ms a year\n",
+                    std::chrono::duration<double, std::milli>(middle - start).count() / 150,
+                    std::chrono::duration<double, std::milli>(end - middle).count() / 150);
+    }
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -635,6 +716,7 @@ int main(int argc, char* argv[]) {
     CompareLunarMonths();
     CompareSunrises();
     CompareMoonRisings();
+    CompareCalendarDays();
     swe_close();
     return 0;
 }
