@@ -21,20 +21,6 @@ QString FollowingName(int tithi, int first) {
 
 } // namespace
 
-QString PanchangaName(std::string_view englishName) {
-    const std::string name(englishName);
-    return QCoreApplication::translate("Panchanga", name.c_str());
-}
-
-QString TithiTitleText(int tithi) {
-    if (tithi == Purnima || tithi == Amavasya)
-        return TithiNameText(tithi);
-    if (tithi < 0 || tithi >= 30)
-        return {};
-    //: A tithi's title: the fortnight, then the tithi ("Shukla Panchami")
-    return Tr("%1 %2").arg(PakshaText(tithi), TithiNameText(tithi));
-}
-
 QString TithiNameText(int tithi) {
     return PanchangaName(TithiName(tithi));
 }

@@ -34,22 +34,6 @@ QString Tr(const char* text) {
     return QCoreApplication::translate("frmDay", text);
 }
 
-QString CrossingText(const HorizonCrossing& crossing) {
-    switch (crossing.State) {
-    case HorizonState::Crosses:
-        return ClockTimeText(crossing.At, true);
-    case HorizonState::AboveAllDate:
-        return Tr("above the horizon all day");
-    case HorizonState::BelowAllDate:
-        return Tr("below the horizon all day");
-    case HorizonState::NotOnDate:
-        return Tr("none on this date");
-    case HorizonState::NoLatitude:
-        break;
-    }
-    return Tr("not known");
-}
-
 // A limb through the day, one span a line, each with its end: "Ashlesha until 22:14", "then
 // Magha until 23:40 on 12 June".
 //   name  a span's name, told which of the day's spans it is (0 the one at sunrise)
@@ -157,10 +141,10 @@ void frmDay::showDate(const QDate& date) {
             label->setText(text);
     };
     set("Vara", tr("%1, from sunrise to sunrise").arg(PanchangaName(VaraName(day.Vara))));
-    set("Sunrise", CrossingText(day.Sunrise));
-    set("Sunset", CrossingText(day.Sunset));
-    set("Moonrise", CrossingText(day.Moonrise));
-    set("Moonset", CrossingText(day.Moonset));
+    set("Sunrise", CrossingText(day.Sunrise, civil));
+    set("Sunset", CrossingText(day.Sunset, civil));
+    set("Moonrise", CrossingText(day.Moonrise, civil));
+    set("Moonset", CrossingText(day.Moonset, civil));
     set("Tithi", LimbLines(day.Tithi, civil, [](const DaySpan& span, std::size_t) {
             return TithiTitleText(span.Index);
         }));

@@ -1,0 +1,88 @@
+// The day's panchanga: captions and values in a grid of two pairs to a row, so that it fits
+// below the report at the window's size.
+#include "ui/DayPanel.h"
+
+#include "engine/LunarMonth.h"
+#include "engine/Panchanga.h"
+#include "engine/PanchangaNames.h"
+#include "ui/PanchangaTexts.h"
+
+#include <QGridLayout>
+#include <QLabel>
+
+namespace {
+
+// "Adhika Jyeshtha", "Pausha": a month with its adhika mark.
+QString MonthText(const LunarMonth& month) {
+    const QString name = PanchangaName(MasaName(month.Index));
+    return month.Adhika ? DayPanel::tr("Adhika %1").arg(name) : name;
+}
+
+} // namespace
+
+DayPanel::DayPanel(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("fraDay"));
+    auto* grid = new QGridLayout(this);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->setColumnStretch(1, 3);
+    grid->setColumnStretch(3, 2);
+    lblVara = addValue(grid, 0, 0, tr("Vara"), "lblVara", 3);
+    lblNakshatra = addValue(grid, 1, 0, tr("Nakshatra"), "lblNakshatra");
+    lblSunrise = addValue(grid, 1, 2, tr("Sunrise"), "lblSunriseTime");
+    lblYoga = addValue(grid, 2, 0, tr("Yoga"), "lblYoga");
+    lblSunset = addValue(grid, 2, 2, tr("Sunset"), "lblSunset");
+    lblDayKarana = addValue(grid, 3, 0, tr("Karana"), "lblDayKarana");
+    lblMoonrise = addValue(grid, 3, 2, tr("Moonrise"), "lblMoonrise");
+    lblMasa = addValue(grid, 4, 0, tr("Month"), "lblMasa");
+    lblMoonset = addValue(grid, 4, 2, tr("Moonset"), "lblMoonset");
+    lblSamvat = addValue(grid, 5, 0, tr("Samvat"), "lblSamvat", 3);
+}
+
+QLabel* DayPanel::addValue(QGridLayout* grid, int row, int column, const QString& caption,
+                           const char* objectName, int span) {
+    auto* captionLabel = new QLabel(caption);
+    captionLabel->setObjectName(QLatin1String(objectName) + QLatin1String("Caption"));
+    auto* value = new QLabel;
+    value->setObjectName(QLatin1String(objectName));
+    value->setAccessibleName(caption);
+    value->setTextFormat(Qt::PlainText);
+    value->setWordWrap(true);
+    value->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    QFont bold = value->font();
+    bold.setBold(true);
+    value->setFont(bold);
+    captionLabel->setBuddy(value);
+    grid->addWidget(captionLabel, row, column, Qt::AlignTop);
+    grid->addWidget(value, row, column + 1, 1, span);
+    return value;
+}
+
+void DayPanel::showMoment(const PanchangaMoment& p) {
+    const CivilDate& day = p.Date;
+    const QString vara = PanchangaName(VaraName(p.Vara));
+    lblVara->setText(
+        p.BeforeSunrise ? tr("%1 (before sunrise: the day began at the previous sunrise)").arg(vara)
+                        : vara);
+    lblNakshatra->setText(tr("%1, pada %2, until %3")
+                              .arg(PanchangaName(NakshatraName(p.Nakshatra.Index)))
+                              .arg(p.NakshatraPada)
+                              .arg(MinuteText(p.Nakshatra.End, day)));
+    lblYoga->setText(
+        tr("%1, until %2").arg(PanchangaName(YogaName(p.Yoga.Index)), MinuteText(p.Yoga.End, day)));
+    lblDayKarana->setText(tr("%1, until %2")
+                              .arg(PanchangaName(SpanName(Limb::Karana, p.Karana.Index)),
+                                   MinuteText(p.Karana.End, day)));
+    lblSunrise->setText(CrossingText(p.Sunrise, day));
+    lblSunset->setText(CrossingText(p.Sunset, day));
+    lblMoonrise->setText(CrossingText(p.Moonrise, day));
+    lblMoonset->setText(CrossingText(p.Moonset, day));
+    lblMasa->setText(tr("%1 (amanta) · %2 (purnimanta)")
+                         .arg(MonthText(p.Month.Amanta), MonthText(p.Month.Purnimanta)));
+    lblSamvat->setText(tr("Vikram %1 · Shaka %2").arg(p.Month.Vikram).arg(p.Month.Shaka));
+}
+
+void DayPanel::clear() {
+    for (QLabel* value : {lblVara, lblNakshatra, lblYoga, lblDayKarana, lblSunrise, lblSunset,
+                          lblMoonrise, lblMoonset, lblMasa, lblSamvat})
+        value->clear();
+}
