@@ -70,7 +70,7 @@ frmDay::frmDay(const CalendarPlace& place, const QDate& date, QWidget* parent)
         const QString text = Tr(caption);
         auto* captionLabel = new QLabel(text);
         auto* value = new QLabel;
-        value->setObjectName(QStringLiteral("lbl") + QLatin1String(caption));
+        value->setObjectName(QStringLiteral("lblDay") + QLatin1String(caption));
         value->setAccessibleName(text);
         value->setTextFormat(Qt::PlainText);
         value->setWordWrap(true);

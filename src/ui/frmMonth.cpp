@@ -55,10 +55,10 @@ void frmMonth::createWidgets() {
     cmdPreviousYear->setToolTip(tr("The same month a year before (Ctrl+Page Up)"));
     cmdPreviousMonth = Button(tr("‹ Pre&vious Month"), "cmdPreviousMonth", tr("Previous Month"));
     cmdPreviousMonth->setToolTip(tr("The month before (Page Up)"));
-    cboMonth = Named(new QComboBox, "cboMonth", tr("Month"));
+    cboMonth = Named(new QComboBox, "cboViewMonth", tr("Month"));
     for (int month = 1; month <= 12; ++month)
         cboMonth->addItem(QLocale().standaloneMonthName(month));
-    spnYear = Named(new QSpinBox, "spnYear", tr("Year"));
+    spnYear = Named(new QSpinBox, "spnViewYear", tr("Year"));
     spnYear->setRange(FirstYear, LastYear);
     cmdNextMonth = Button(tr("&Next Month ›"), "cmdNextMonth", tr("Next Month"));
     cmdNextMonth->setToolTip(tr("The month after (Page Down)"));
@@ -67,7 +67,7 @@ void frmMonth::createWidgets() {
     cmdToday = Button(tr("&Today"), "cmdToday", tr("Today"));
     cmdToday->setToolTip(tr("The month of today, today chosen (Home)"));
 
-    lblMonth = Named(new QLabel, "lblMonth", tr("Month Shown"));
+    lblMonth = Named(new QLabel, "lblMonthShown", tr("Month Shown"));
     QFont titleFont = lblMonth->font();
     titleFont.setPointSizeF(titleFont.pointSizeF() * 1.6);
     titleFont.setBold(true);

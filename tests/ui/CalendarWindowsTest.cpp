@@ -101,9 +101,9 @@ TEST_F(CalendarWindowsTest, TheMonthViewOpensAtTodayAndPagesByItsKeys) {
     for (const auto& step : steps) {
         QTest::keyClick(QApplication::focusWidget(), step.Key, step.Modifiers);
         EXPECT_EQ(month->chosenDate(), step.Chosen) << step.Shown;
-        EXPECT_EQ(month->findChild<QLabel*>(QStringLiteral("lblMonth"))->text(),
+        EXPECT_EQ(month->findChild<QLabel*>(QStringLiteral("lblMonthShown"))->text(),
                   QLatin1String(step.Shown));
-        EXPECT_EQ(month->findChild<QSpinBox*>(QStringLiteral("spnYear"))->value(),
+        EXPECT_EQ(month->findChild<QSpinBox*>(QStringLiteral("spnViewYear"))->value(),
                   step.Chosen.year());
     }
     // The buttons do the same.
@@ -152,8 +152,8 @@ TEST_F(CalendarWindowsTest, EachDayTellsAScreenReaderItsTithisAndWhatItObserves)
     const char* const names[][2] = {
         {"cmdPreviousYear", "Previous Year"},
         {"cmdPreviousMonth", "Previous Month"},
-        {"cboMonth", "Month"},
-        {"spnYear", "Year"},
+        {"cboViewMonth", "Month"},
+        {"spnViewYear", "Year"},
         {"cmdNextMonth", "Next Month"},
         {"cmdNextYear", "Next Year"},
         {"cmdToday", "Today"},
