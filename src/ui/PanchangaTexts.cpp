@@ -29,8 +29,8 @@ QString TithiTitleText(int index) {
              PanchangaName(std::string_view(title).substr(blank + 1)));
 }
 
-QString MinuteText(const ClockInstant& instant, const CivilDate& day) {
-    const ClockReading r = ReadClock(instant.Civil(), ClockRounding::NearestMinute);
+QString MinuteText(const ClockInstant& instant, const CivilDate& day, ClockRounding rounding) {
+    const ClockReading r = ReadClock(instant.Civil(), rounding);
     const QLocale locale;
     const QString time = locale.toString(QTime(r.Hour, r.Minute), QStringLiteral("HH:mm"));
     if (r.Year == day.Year && r.Month == day.Month && r.Day == day.Day) {
@@ -44,7 +44,7 @@ QString MinuteText(const ClockInstant& instant, const CivilDate& day) {
 QString CrossingText(const HorizonCrossing& crossing, const CivilDate& day) {
     switch (crossing.State) {
     case HorizonState::Crosses:
-        return MinuteText(crossing.At, day);
+        return MinuteText(crossing.At, day, ClockRounding::NearestMinute);
     case HorizonState::AboveAllDate:
         return QCoreApplication::translate(PanchangaContext, "above the horizon all day");
     case HorizonState::BelowAllDate:

@@ -20,9 +20,12 @@ QString PanchangaName(std::string_view englishName);
 // TithiTitleText: the tithi as an almanac names it, "Shukla Navami", "Purnima".
 QString TithiTitleText(int index);
 
-// MinuteText: an instant on the place's clock to the nearest minute, "17:39"; with the day and
-// month ("12 Jan 02:13") where it falls on another date than `day`.
-QString MinuteText(const ClockInstant& instant, const CivilDate& day);
+// MinuteText: an instant on the place's clock to the minute, "17:39"; with the day and month
+// ("12 Jan 02:13") where it falls on another date than `day`.
+//   rounding  UpToMinute for the end of a span, so that the minute shown is the first of the
+//             next span (as the results panel reads a tithi's end); NearestMinute for a rising
+QString MinuteText(const ClockInstant& instant, const CivilDate& day,
+                   ClockRounding rounding = ClockRounding::UpToMinute);
 
 // CrossingText: a rising or setting to the minute, or why there is none that date.
 QString CrossingText(const HorizonCrossing& crossing, const CivilDate& day);
