@@ -8,6 +8,7 @@
 // night) the midnight that opens the date stands in for its sunrise, as in the panchanga of a day.
 #pragma once
 
+#include "engine/CalendarNames.h"
 #include "engine/CivilClock.h"
 #include "engine/ClockInstant.h"
 #include "engine/LunarMonth.h"
@@ -128,18 +129,3 @@ std::vector<TithiOccurrence> FindTithi(const TithiQuery& query, const CivilDate&
 // the order in which they begin.
 std::vector<TithiOccurrence> VrataDays(const CivilDate& first, const CivilDate& last,
                                        const Place& place, const CivilClock& clock);
-
-// The parts of a tithi's title: its fortnight ("Shukla", "Krishna") and its name within it
-// ("Ashtami", "Purnima"), from the tables of the report. Empty outside 0 ... 29.
-std::string_view PakshaName(int tithi);
-std::string TithiName(int tithi);
-
-// TithiNamed: the tithi a text names: "Krishna Ashtami", "shukla ekadashi", "Purnima",
-// "Amavasya", the fortnight first; common spellings are taken ("Ekadashi" and "Ekadasi",
-// "Dwitiya" and "Dvitiya", "Sukla", "Poornima", "Amavasi"). Nothing for any other text, and for
-// a name without its fortnight other than Purnima and Amavasya.
-std::optional<int> TithiNamed(std::string_view text);
-
-// MasaNamed: the month a text names, 0 Chaitra ... 11 Phalguna, in common spellings
-// ("Bhadrapada", "Bhadra", "Ashvin", "Ashwin", "Kartik", "Margashirsha", "Agrahayana").
-std::optional<int> MasaNamed(std::string_view text);
