@@ -23,7 +23,9 @@ esac
 # What building and running needs (GeoNames' tables of places, which the build puts into the
 # program, come in libtimezonemap-data; named zones read tzdata); and what the whole test run
 # needs besides: clang and its fuzzing runtime, the sanitizer runtimes, the package tools and
-# validators, and the reference ephemeris of the accuracy benchmark.
+# validators, the reference ephemeris of the accuracy benchmark, and the desktop's accessibility
+# bus with the system Python's bindings to it, through which a test reads the window as a screen
+# reader does.
 packages=(
     build-essential cmake ninja-build pkg-config
     qt6-base-dev qt6-svg-dev libgl-dev libtimezonemap-data tzdata
@@ -31,7 +33,8 @@ packages=(
     xvfb xauth libxcb1-dev
 )
 if [ "$action" = test ]; then
-    packages+=(clang dpkg-dev debootstrap desktop-file-utils appstream libswe-dev swe-basic-data)
+    packages+=(clang dpkg-dev debootstrap desktop-file-utils appstream libswe-dev swe-basic-data
+        at-spi2-core dbus-x11 python3-gi gir1.2-atspi-2.0)
     optional_packages=(libclang-rt-dev)
 fi
 
