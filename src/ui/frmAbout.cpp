@@ -1,10 +1,10 @@
-// The about box: the program's picture, title and description, a separating line, the link to
-// the maker's home page, and OK.
+// The about box: the program's picture, title and description, a separating line, the links to
+// the maker's home page and to the help, and OK.
 #include "ui/frmAbout.h"
 
 #include "platform/AppInfo.h"
-#include "ui/LinkLabel.h"
 #include "ui/AppIcon.h"
+#include "ui/LinkLabel.h"
 #include "ui/modHelp.h"
 
 #include <QFrame>
@@ -12,6 +12,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QUrl>
 
 namespace {
 
@@ -48,20 +49,17 @@ frmAbout::frmAbout(Platform& platform, QWidget* parent) : QDialog(parent), platf
     line->setFrameShape(QFrame::HLine);
     line->setFrameShadow(QFrame::Sunken);
 
-    lblHomePage = new LinkLabel(
-        QStringLiteral("Click here to visit our home page: ") + HomePageAddress(), this);
-    lblHomePage->setObjectName(QStringLiteral("lblHomePage"));
-    lblHomePage->setAccessibleName(QStringLiteral("Visit our home page"));
-    lblHomePage->setAccessibleDescription(HomePageAddress());
-    lblHomePage->setToolTip(HomePageAddress());
-    lblHomePage->setForegroundRole(QPalette::Link);
-    QFont linkFont = lblHomePage->font();
-    linkFont.setUnderline(true);
-    lblHomePage->setFont(linkFont);
-    // Reachable with Tab too; Space or Enter on it opens the page.
-    lblHomePage->setFocusPolicy(Qt::TabFocus);
-    lblHomePage->installEventFilter(this);
+    // A home page on the web shows its address; without one, the link leads to the help's part
+    // on Kestrava and its makers.
+    const QString homePage = HomePageAddress();
+    lblHomePage = makeLink(QUrl(homePage).isLocalFile()
+                               ? tr("Click here to read about Kestrava and its makers")
+                               : tr("Click here to visit our home page: %1").arg(homePage),
+                           QStringLiteral("lblHomePage"), tr("Visit our home page"), homePage);
     connect(lblHomePage, &LinkLabel::clicked, this, &frmAbout::lblHomePage_Click);
+    lblHelp = makeLink(tr("Read the help: how to fill in the form and what the results mean"),
+                       QStringLiteral("lblHelp"), tr("Kestrava Help"), OnlineHelpAddress());
+    connect(lblHelp, &LinkLabel::clicked, this, &frmAbout::lblHelp_Click);
 
     cmdOK = new QPushButton(QStringLiteral("OK"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
@@ -78,16 +76,40 @@ frmAbout::frmAbout(Platform& platform, QWidget* parent) : QDialog(parent), platf
     layout->addWidget(lblDescription, 1, 1);
     layout->addWidget(line, 2, 0, 1, 2);
     layout->addWidget(lblHomePage, 3, 0, 1, 2);
-    layout->addWidget(cmdOK, 4, 1, Qt::AlignRight);
+    layout->addWidget(lblHelp, 4, 0, 1, 2);
+    layout->addWidget(cmdOK, 5, 1, Qt::AlignRight);
     layout->setColumnStretch(1, 1);
     layout->setRowStretch(1, 1);
     setMinimumWidth(420);
     setTabOrder(cmdOK, lblHomePage);
+    setTabOrder(lblHomePage, lblHelp);
     cmdOK->setFocus();
+}
+
+// A label that acts as a link to a page: underlined in the link colour, reachable with Tab, and
+// opened with Space or Enter as with a click.
+LinkLabel* frmAbout::makeLink(const QString& text, const QString& objectName,
+                              const QString& accessibleName, const QString& address) {
+    auto* link = new LinkLabel(text, this);
+    link->setObjectName(objectName);
+    link->setAccessibleName(accessibleName);
+    link->setAccessibleDescription(address);
+    link->setToolTip(address);
+    link->setForegroundRole(QPalette::Link);
+    QFont linkFont = link->font();
+    linkFont.setUnderline(true);
+    link->setFont(linkFont);
+    link->setFocusPolicy(Qt::TabFocus);
+    link->installEventFilter(this);
+    return link;
 }
 
 void frmAbout::lblHomePage_Click() {
     OpenHomePage(platform_);
+}
+
+void frmAbout::lblHelp_Click() {
+    OpenOnlineHelp(platform_);
 }
 
 void frmAbout::cmdOK_Click() {
@@ -95,10 +117,11 @@ void frmAbout::cmdOK_Click() {
 }
 
 bool frmAbout::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == lblHomePage && event->type() == QEvent::KeyPress) {
+    auto* link = qobject_cast<LinkLabel*>(watched);
+    if (link && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter) {
-            lblHomePage_Click();
+            Q_EMIT link->clicked();
             return true;
         }
     }

@@ -1,4 +1,4 @@
-// The about box: the program's picture, title, description and the maker's home page.
+// The about box: the program's picture, title, description, the maker's home page and the help.
 #pragma once
 
 #include <QDialog>
@@ -14,13 +14,18 @@ public:
     explicit frmAbout(Platform& platform, QWidget* parent = nullptr);
 
     void lblHomePage_Click();
+    void lblHelp_Click();
     void cmdOK_Click();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    LinkLabel* makeLink(const QString& text, const QString& objectName,
+                        const QString& accessibleName, const QString& address);
+
     Platform& platform_;
     LinkLabel* lblHomePage{};
+    LinkLabel* lblHelp{};
     QPushButton* cmdOK{};
 };

@@ -1,9 +1,9 @@
 // The update reminder with a fake clock and settings store, once against the real settings file,
 // and the shutdown routine and start-up sequence around it.
 #include "platform/QtPlatform.h"
+#include "support/FakePlatform.h"
 #include "ui/Startup.h"
 #include "ui/modHelp.h"
-#include "support/FakePlatform.h"
 
 #include <QCloseEvent>
 #include <QFile>
@@ -16,7 +16,6 @@
 
 namespace {
 
-const QString DownloadPage = QStringLiteral(KESTRAVA_SOFTWARE_HOST "/download-kestrava.html");
 const QString ReminderText = QStringLiteral("There maybe an update to this software available") +
                              QChar(13) + QStringLiteral("Do you want to check for an update?");
 // Under the executable's name, section "Settings", key "Duration".
@@ -73,7 +72,8 @@ TEST(RemindOfUpdate, ComesWhenTheStoredDateIsMoreThanFourteenCalendarDaysAway) {
             EXPECT_EQ(platform->messages[0].icon, Platform::MessageIcon::Information);
             EXPECT_EQ(platform->messages[0].buttons, Platform::MessageButtons::YesNo);
             EXPECT_EQ(platform->settings.value(Key), today);
-            EXPECT_EQ(platform->openedAddresses, yes ? QStringList{DownloadPage} : QStringList());
+            EXPECT_EQ(platform->openedAddresses,
+                      yes ? QStringList{DownloadPageAddress()} : QStringList());
             EXPECT_EQ(platform->storedWhenOpened, yes ? QStringList{today} : QStringList());
         }
     }
@@ -125,7 +125,7 @@ TEST(RemindOfUpdate, WorksOnTheRealSettingsFile) {
     RemindOfUpdate(platform);
     QLocale::setDefault(before);
     EXPECT_EQ(platform.messages.size(), 1);
-    EXPECT_EQ(platform.openedAddresses, QStringList{DownloadPage});
+    EXPECT_EQ(platform.openedAddresses, QStringList{DownloadPageAddress()});
     EXPECT_TRUE(fileText().contains(QStringLiteral("Duration=2026-01-31T18:05:01")))
         << fileText().toStdString();
 
