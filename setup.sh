@@ -90,7 +90,7 @@ test)
     echo "setup: the fuzzers, ${KESTRAVA_FUZZ_SECONDS:-60} seconds each"
     scripts/test-fuzz.sh "${KESTRAVA_FUZZ_SECONDS:-60}"
     echo "setup: the Debian package"
-    scripts/test-package.sh "$build_dir"
+    scripts/test-package.sh
     echo "setup: every test passed"
     ;;
 esac

@@ -4,8 +4,8 @@
 
 #include "engine/CalculationRecord.h"
 #include "platform/Platform.h"
-#include "ui/frmMain.h"
 #include "ui/AppIcon.h"
+#include "ui/frmMain.h"
 #include "ui/modHelp.h"
 
 #include <QApplication>
@@ -16,7 +16,7 @@ const QString AlreadyRunningMessage = QStringLiteral("Application is already run
 
 } // namespace
 
-int RunKestrava(QApplication& app, Platform& platform) {
+int RunKestrava(QApplication& app, Platform& platform, const StartupOptions& options) {
     QApplication::setWindowIcon(KestravaIcon());
 
     if (platform.isPreviousInstanceRunning()) {
@@ -27,9 +27,11 @@ int RunKestrava(QApplication& app, Platform& platform) {
     }
 
     // The reminder must not keep the window from opening, whatever goes wrong in it.
-    try {
-        RemindOfUpdate(platform);
-    } catch (...) {
+    if (options.remindOfUpdates) {
+        try {
+            RemindOfUpdate(platform);
+        } catch (...) {
+        }
     }
 
     CalculationRecord record;

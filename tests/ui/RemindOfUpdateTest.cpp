@@ -2,14 +2,17 @@
 // and the shutdown routine and start-up sequence around it.
 #include "platform/QtPlatform.h"
 #include "support/FakePlatform.h"
+#include "support/WindowDriving.h"
 #include "ui/Startup.h"
 #include "ui/modHelp.h"
 
 #include <QCloseEvent>
+#include <QDeadlineTimer>
 #include <QFile>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -183,6 +186,70 @@ TEST(Startup, ASecondInstanceSaysSoAndEndsWithoutAWindow) {
     EXPECT_EQ(platform.endProcessCalls, 1);
     EXPECT_FALSE(mainWindowShown);
     EXPECT_TRUE(platform.settings.isEmpty()) << "the reminder ran";
+}
+
+// The fake platform, ending the event loop when the program ends, as the real one does.
+class EndingPlatform : public FakePlatform {
+public:
+    void endProcess() override {
+        FakePlatform::endProcess();
+        QCoreApplication::exit(0);
+    }
+};
+
+// The main window of the running start-up, once shown.
+QWidget* ShownMainWindow() {
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->objectName() == QStringLiteral("frmMain") && window->isVisible())
+            return window;
+    }
+    return nullptr;
+}
+
+// A build with the reminder asks on the first start after fifteen days and stores the date on
+// the very first; one without it (a distribution's package) neither asks nor stores anything.
+// Either way the main window opens.
+TEST(Startup, RemindsOfUpdatesOnlyWhereTheBuildKeepsTheReminder) {
+    const struct {
+        bool reminder;
+        const char* stored; // the reminder date stored before the start, if any
+        bool asks;
+        const char* storedAfter;
+    } cases[] = {
+        {true, nullptr, false, "2026-01-15T09:30:15"},
+        {true, "2025-06-01T07:00:00", true, "2026-01-15T09:30:15"},
+        {false, nullptr, false, nullptr},
+        {false, "2025-06-01T07:00:00", false, "2025-06-01T07:00:00"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.reminder ? "with" : "without") + " the reminder, stored " +
+                     (c.stored ? c.stored : "nothing"));
+        EndingPlatform platform; // today is 15 January 2026, 09:30:15
+        platform.answer = Platform::MessageAnswer::No;
+        if (c.stored)
+            platform.settings[Key] = QLatin1String(c.stored);
+        bool shown = false;
+        QTimer watch;
+        const QDeadlineTimer deadline(ShowTimeout);
+        QObject::connect(&watch, &QTimer::timeout, [&] {
+            if (QWidget* window = ShownMainWindow()) {
+                shown = true;
+                window->close(); // as the user closes it: the program ends
+            } else if (deadline.hasExpired()) {
+                QCoreApplication::exit(1);
+            }
+        });
+        watch.start(10);
+
+        StartupOptions options;
+        options.remindOfUpdates = c.reminder;
+        EXPECT_EQ(RunKestrava(*qApp, platform, options), 0);
+        EXPECT_TRUE(shown);
+        EXPECT_EQ(platform.messageTexts(), c.asks ? QStringList{ReminderText} : QStringList());
+        EXPECT_EQ(platform.settings.value(Key, QStringLiteral("(none)")),
+                  c.storedAfter ? QLatin1String(c.storedAfter) : QLatin1String("(none)"));
+        EXPECT_TRUE(platform.openedAddresses.isEmpty());
+    }
 }
 
 } // namespace
