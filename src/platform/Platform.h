@@ -4,6 +4,7 @@
 
 #include <QDateTime>
 #include <QString>
+#include <functional>
 
 class QWidget;
 
@@ -35,6 +36,14 @@ public:
     // True when another instance of this program already runs for this user. The first
     // instance holds its claim until it ends.
     virtual bool isPreviousInstanceRunning() = 0;
+
+    // A later start, refused, asks the instance that runs to bring its window forward; false
+    // when that instance could not be reached.
+    virtual bool notifyRunningInstance() = 0;
+
+    // What the first instance does when a later start asks it to come forward; an empty
+    // function does nothing.
+    virtual void setActivationHandler(std::function<void()> handler) = 0;
 
     // Hands a place's search text and the site address to the place search.
     virtual void searchPlace(const QString& searchText, const QString& siteAddress) = 0;

@@ -1,5 +1,5 @@
 // The real platform services of Kestrava: Qt's message boxes, desktop services, settings store,
-// clock and single-instance lock.
+// clock, and single-instance lock with the channel through which later starts reach the first.
 #include "platform/QtPlatform.h"
 
 #include "platform/AppInfo.h"
@@ -62,14 +62,27 @@ QDateTime QtPlatform::currentDateTime() {
     return QDateTime::currentDateTime();
 }
 
+// The folder of the single-instance lock, the user's own.
+QString QtPlatform::instanceFolder() {
+    return QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
+}
+
 bool QtPlatform::isPreviousInstanceRunning() {
     if (instanceLock_)
         return false;
-    auto lock = std::make_unique<InstanceLock>(
-        QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation));
+    auto lock = std::make_unique<InstanceLock>(instanceFolder());
     switch (lock->tryClaim()) {
     case InstanceLock::Claim::Taken:
         instanceLock_ = std::move(lock);
+        // The first instance listens for later starts; if it cannot, they are still refused.
+        instanceChannel_ =
+            std::make_unique<InstanceChannel>(InstanceChannel::NameFor(instanceFolder()));
+        QObject::connect(instanceChannel_.get(), &InstanceChannel::activationRequested,
+                         instanceChannel_.get(), [this] {
+                             if (activationHandler_)
+                                 activationHandler_();
+                         });
+        instanceChannel_->listen();
         return false;
     case InstanceLock::Claim::HeldByOther:
         return true;
@@ -77,6 +90,16 @@ bool QtPlatform::isPreviousInstanceRunning() {
         break; // a lock that cannot be made does not keep the program from starting
     }
     return false;
+}
+
+bool QtPlatform::notifyRunningInstance() {
+    constexpr int AnswerTimeoutMs = 3000; // a running instance answers at once unless it hangs
+    return InstanceChannel::requestActivation(InstanceChannel::NameFor(instanceFolder()),
+                                              AnswerTimeoutMs);
+}
+
+void QtPlatform::setActivationHandler(std::function<void()> handler) {
+    activationHandler_ = std::move(handler);
 }
 
 void QtPlatform::searchPlace(const QString& searchText, const QString& siteAddress) {

@@ -1,6 +1,7 @@
 // The real platform services of Kestrava, on Qt.
 #pragma once
 
+#include "platform/InstanceChannel.h"
 #include "platform/InstanceLock.h"
 #include "platform/Platform.h"
 
@@ -20,9 +21,15 @@ public:
                       const QString& value) override;
     QDateTime currentDateTime() override;
     bool isPreviousInstanceRunning() override;
+    bool notifyRunningInstance() override;
+    void setActivationHandler(std::function<void()> handler) override;
     void searchPlace(const QString& searchText, const QString& siteAddress) override;
     void endProcess() override;
 
 private:
-    std::unique_ptr<InstanceLock> instanceLock_; // held for the life of the first instance
+    static QString instanceFolder();
+
+    std::unique_ptr<InstanceLock> instanceLock_;       // held for the life of the first instance
+    std::unique_ptr<InstanceChannel> instanceChannel_; // where the first hears later starts
+    std::function<void()> activationHandler_;
 };

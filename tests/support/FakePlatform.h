@@ -24,6 +24,8 @@ public:
     QMap<QString, QString> settings; // "application/section/key" -> value
     QDateTime now{QDate(2026, 1, 15), QTime(9, 30, 15)};
     bool previousInstance = false;
+    int runningInstanceNotified = 0; // times a refused start asked the first to come forward
+    std::function<void()> activationHandler; // what the first does when asked
     QVector<QPair<QString, QString>> placeSearches;
     int endProcessCalls = 0;
     MessageAnswer answer = MessageAnswer::Yes; // for Yes/No questions
@@ -50,6 +52,13 @@ public:
     }
     QDateTime currentDateTime() override { return now; }
     bool isPreviousInstanceRunning() override { return previousInstance; }
+    bool notifyRunningInstance() override {
+        ++runningInstanceNotified;
+        return true;
+    }
+    void setActivationHandler(std::function<void()> handler) override {
+        activationHandler = std::move(handler);
+    }
     void searchPlace(const QString& searchText, const QString& siteAddress) override {
         placeSearches.push_back({searchText, siteAddress});
     }

@@ -16,6 +16,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <string>
 
 namespace {
 
@@ -171,14 +172,17 @@ TEST(EndProgram, ClosesEveryWindowPassingOverOneThatRefusesThenEndsTheProcess) {
     EXPECT_EQ(platform.endProcessCalls, 1);
 }
 
-// With an instance running, the start-up says so, runs no reminder and shows no main window.
+// With an instance running, the start-up says so, runs no reminder and shows no main window; once
+// the message is read, it asks the running instance to come forward.
 TEST(Startup, ASecondInstanceSaysSoAndEndsWithoutAWindow) {
     FakePlatform platform;
     platform.previousInstance = true;
     bool mainWindowShown = false;
+    int notifiedWhileMessageShown = -1;
     platform.whileMessageShown = [&] {
         for (const QWidget* window : QApplication::topLevelWidgets())
             mainWindowShown |= window->objectName() == QStringLiteral("frmMain");
+        notifiedWhileMessageShown = platform.runningInstanceNotified;
     };
     EXPECT_EQ(RunKestrava(*qApp, platform), 0);
     ASSERT_EQ(platform.messageTexts(), QStringList{"Application is already running"});
@@ -186,6 +190,9 @@ TEST(Startup, ASecondInstanceSaysSoAndEndsWithoutAWindow) {
     EXPECT_EQ(platform.endProcessCalls, 1);
     EXPECT_FALSE(mainWindowShown);
     EXPECT_TRUE(platform.settings.isEmpty()) << "the reminder ran";
+    EXPECT_EQ(notifiedWhileMessageShown, 0);
+    EXPECT_EQ(platform.runningInstanceNotified, 1);
+    EXPECT_FALSE(platform.activationHandler) << "a refused start listens for later ones";
 }
 
 // The fake platform, ending the event loop when the program ends, as the real one does.
@@ -250,6 +257,48 @@ TEST(Startup, RemindsOfUpdatesOnlyWhereTheBuildKeepsTheReminder) {
                   c.storedAfter ? QLatin1String(c.storedAfter) : QLatin1String("(none)"));
         EXPECT_TRUE(platform.openedAddresses.isEmpty());
     }
+}
+
+// The first instance, asked by a later start, brings its window forward: restored when
+// minimised, raised and made active over another window. A request that comes while the
+// reminder's message is up, before the window exists, does no harm; once the program has ended,
+// the platform no longer calls on it.
+TEST(Startup, TheRunningWindowComesForwardWhenALaterStartAsks) {
+    EndingPlatform platform;
+    platform.settings[Key] = QStringLiteral("2025-06-01T07:00:00"); // the reminder is due
+    platform.whileMessageShown = [&] {
+        ASSERT_TRUE(platform.activationHandler);
+        platform.activationHandler();
+    };
+    QWidget elsewhere; // another program's window
+    bool asked = false, cameForward = false;
+    QTimer watch;
+    const QDeadlineTimer deadline(ShowTimeout);
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        QWidget* window = ShownMainWindow();
+        if (deadline.hasExpired())
+            QCoreApplication::exit(1);
+        if (!window)
+            return;
+        if (!asked) {
+            // The user went to another window and minimised Kestrava; then starts it again.
+            elsewhere.show();
+            elsewhere.activateWindow();
+            window->showMinimized();
+            if (QApplication::activeWindow() == &elsewhere && window->isMinimized()) {
+                asked = true;
+                platform.activationHandler();
+            }
+        } else if (QApplication::activeWindow() == window && !window->isMinimized()) {
+            cameForward = true;
+            window->close();
+        }
+    });
+    watch.start(10);
+    EXPECT_EQ(RunKestrava(*qApp, platform), 0);
+    EXPECT_EQ(platform.messageTexts().size(), 1); // the reminder
+    EXPECT_TRUE(cameForward);
+    EXPECT_FALSE(platform.activationHandler);
 }
 
 } // namespace
