@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QDateTime>
+#include <QMap>
 #include <QString>
 #include <functional>
 
@@ -29,6 +30,10 @@ public:
                                 const QString& key) = 0;
     virtual void writeSetting(const QString& application, const QString& section,
                               const QString& key, const QString& value) = 0;
+    // Replaces a whole section with the keys and values given (none: removes the section), other
+    // sections untouched; false when the store could not be written.
+    virtual bool replaceSettingsSection(const QString& application, const QString& section,
+                                        const QMap<QString, QString>& values) = 0;
 
     // The current local date and time.
     virtual QDateTime currentDateTime() = 0;

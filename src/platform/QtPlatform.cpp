@@ -58,6 +58,18 @@ void QtPlatform::writeSetting(const QString& application, const QString& section
     settings.sync();
 }
 
+bool QtPlatform::replaceSettingsSection(const QString& application, const QString& section,
+                                        const QMap<QString, QString>& values) {
+    QSettings settings(QSettings::IniFormat, QSettings::UserScope, application, application);
+    if (!settings.isWritable())
+        return false;
+    settings.remove(section);
+    for (auto value = values.cbegin(); value != values.cend(); ++value)
+        settings.setValue(section + QLatin1Char('/') + value.key(), value.value());
+    settings.sync();
+    return settings.status() == QSettings::NoError;
+}
+
 QDateTime QtPlatform::currentDateTime() {
     return QDateTime::currentDateTime();
 }

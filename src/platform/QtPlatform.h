@@ -19,6 +19,8 @@ public:
                         const QString& key) override;
     void writeSetting(const QString& application, const QString& section, const QString& key,
                       const QString& value) override;
+    bool replaceSettingsSection(const QString& application, const QString& section,
+                                const QMap<QString, QString>& values) override;
     QDateTime currentDateTime() override;
     bool isPreviousInstanceRunning() override;
     bool notifyRunningInstance() override;

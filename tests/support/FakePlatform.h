@@ -22,6 +22,7 @@ public:
     QVector<Message> messages;
     QStringList openedAddresses;
     QMap<QString, QString> settings; // "application/section/key" -> value
+    bool settingsWritable = true;    // for whole sections
     QDateTime now{QDate(2026, 1, 15), QTime(9, 30, 15)};
     bool previousInstance = false;
     int runningInstanceNotified = 0; // times a refused start asked the first to come forward
@@ -49,6 +50,19 @@ public:
     void writeSetting(const QString& application, const QString& section, const QString& key,
                       const QString& value) override {
         settings[application + '/' + section + '/' + key] = value;
+    }
+    bool replaceSettingsSection(const QString& application, const QString& section,
+                                const QMap<QString, QString>& values) override {
+        if (!settingsWritable)
+            return false;
+        const QString prefix = application + '/' + section + '/';
+        for (const QString& key : settings.keys()) {
+            if (key.startsWith(prefix))
+                settings.remove(key);
+        }
+        for (auto value = values.cbegin(); value != values.cend(); ++value)
+            settings[prefix + value.key()] = value.value();
+        return true;
     }
     QDateTime currentDateTime() override { return now; }
     bool isPreviousInstanceRunning() override { return previousInstance; }
