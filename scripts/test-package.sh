@@ -70,8 +70,10 @@ grep -q "AMAVASYA\|Amavasya" <<<"$answer" || fail "kestrava-tithi in the fresh r
 status=0
 chroot "$root" env QT_QPA_PLATFORM=offscreen HOME=/tmp timeout 3 kestrava || status=$?
 [ "$status" -eq 124 ] || fail "kestrava in the fresh root ended with status $status instead of running"
-if grep -qs Duration "$root/tmp/.config/kestrava/kestrava.ini"; then
-    fail "the package's kestrava keeps the update reminder: $(cat "$root/tmp/.config/kestrava/kestrava.ini")"
+settings="$root/tmp/.config/kestrava/kestrava.ini"
+if grep -qs Duration "$settings"; then
+    fail "the package's kestrava keeps the update reminder: $(cat "$settings")"
 fi
 [ -s "$root/usr/share/kestrava/help/kestrava-help.html" ] || fail "the help page is not installed"
-echo "package: installed into a fresh root; kestrava-tithi answers, kestrava starts without reminding of updates, the help is in place"
+echo "package: installed into a fresh root; kestrava-tithi answers, kestrava starts without" \
+    "reminding of updates, the help is in place"

@@ -259,7 +259,8 @@ class Window:
     def type_into(self, name, text):
         box = self.find(self.Atspi.Role.TEXT, name)
         self.Atspi.EditableText.set_text_contents(box, text)
-        wait_for(lambda: self.Atspi.Text.get_text(box, 0, -1) == text, f"{name!r} to hold {text!r}", self.program)
+        wait_for(lambda: self.Atspi.Text.get_text(box, 0, -1) == text,
+                 f"{name!r} to hold {text!r}", self.program)
 
     def lists(self):
         """The date and time lists, by what they hold."""
