@@ -3,8 +3,8 @@
 #include "ui/frmAbout.h"
 
 #include "platform/AppInfo.h"
-#include "ui/AppIcon.h"
 #include "ui/LinkLabel.h"
+#include "ui/AppIcon.h"
 #include "ui/modHelp.h"
 
 #include <QFrame>
@@ -52,10 +52,12 @@ frmAbout::frmAbout(Platform& platform, QWidget* parent) : QDialog(parent), platf
     // A home page on the web shows its address; without one, the link leads to the help's part
     // on Kestrava and its makers.
     const QString homePage = HomePageAddress();
-    lblHomePage = makeLink(QUrl(homePage).isLocalFile()
-                               ? tr("Click here to read about Kestrava and its makers")
-                               : tr("Click here to visit our home page: %1").arg(homePage),
-                           QStringLiteral("lblHomePage"), tr("Visit our home page"), homePage);
+    if (QUrl(homePage).isLocalFile())
+        lblHomePage = makeLink(tr("Click here to read about Kestrava and its makers"),
+                               QStringLiteral("lblHomePage"), tr("About Kestrava"), homePage);
+    else
+        lblHomePage = makeLink(tr("Click here to visit our home page: %1").arg(homePage),
+                               QStringLiteral("lblHomePage"), tr("Visit our home page"), homePage);
     connect(lblHomePage, &LinkLabel::clicked, this, &frmAbout::lblHomePage_Click);
     lblHelp = makeLink(tr("Read the help: how to fill in the form and what the results mean"),
                        QStringLiteral("lblHelp"), tr("Kestrava Help"), OnlineHelpAddress());
