@@ -6,7 +6,8 @@
 #   scripts/test-package.sh [BUILD_DIR]
 # The package is built in a build tree of its own (build-package unless named), configured as a
 # distribution builds it: without the update reminder, for the package manager brings the
-# updates, and without the tests and benchmarks, which the package does not hold.
+# updates, and without the tests and benchmarks, which the package does not hold. (The package's
+# files are stripped of their debugging information.)
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 build_dir=${1:-build-package}
@@ -16,7 +17,7 @@ fail() {
     exit 1
 }
 
-cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=Release -DKESTRAVA_UPDATE_REMINDER=OFF \
+cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKESTRAVA_UPDATE_REMINDER=OFF \
     -DKESTRAVA_BUILD_TESTS=OFF -DKESTRAVA_BUILD_BENCH=OFF >/dev/null
 cmake --build "$build_dir" -j "$(nproc)"
 (cd "$build_dir" && cpack -G DEB >/dev/null)

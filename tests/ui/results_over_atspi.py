@@ -444,6 +444,6 @@ def run(executable):
 
 if __name__ == "__main__":
     if len(sys.argv) != 2:
-        print(__doc__.strip().splitlines()[-1], file=sys.stderr)
+        print("usage: results_over_atspi.py KESTRAVA_EXECUTABLE", file=sys.stderr)
         sys.exit(2)
     sys.exit(run(sys.argv[1]))
