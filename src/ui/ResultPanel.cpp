@@ -11,9 +11,16 @@ namespace {
 
 constexpr int GroupGap = 10; // pixels between groups of rows
 
-const char* const ReportCaptions[] = {"Tithi Number", "Tithi Name",  "Tithi Phase",
-                                      "Tithi Lord",   "Tithi Group", "Tithi Features",
-                                      "Tithi Nature", "Tithi Type"};
+const char* const ReportCaptions[] = {
+    QT_TRANSLATE_NOOP("ResultPanel", "Tithi Number"),
+    QT_TRANSLATE_NOOP("ResultPanel", "Tithi Name"),
+    QT_TRANSLATE_NOOP("ResultPanel", "Tithi Phase"),
+    QT_TRANSLATE_NOOP("ResultPanel", "Tithi Lord"),
+    QT_TRANSLATE_NOOP("ResultPanel", "Tithi Group"),
+    QT_TRANSLATE_NOOP("ResultPanel", "Tithi Features"),
+    QT_TRANSLATE_NOOP("ResultPanel", "Tithi Nature"),
+    QT_TRANSLATE_NOOP("ResultPanel", "Tithi Type"),
+};
 
 // What the values show until the first report: the placeholders of the form.
 const char* const ReportPlaceholders[] = {
@@ -39,11 +46,11 @@ QString CaptionText(const QString& caption) {
 
 } // namespace
 
-ResultPanel::ResultPanel(QWidget* parent) : QGroupBox(QStringLiteral("Kestrava Results"), parent) {
+ResultPanel::ResultPanel(QWidget* parent) : QGroupBox(tr("Kestrava Results"), parent) {
     setObjectName(QStringLiteral("fraResult"));
-    cmdBack = new QPushButton(QStringLiteral("&Back"));
+    cmdBack = new QPushButton(tr("&Back"));
     cmdBack->setObjectName(QStringLiteral("cmdBack"));
-    cmdBack->setAccessibleName(QStringLiteral("Back"));
+    cmdBack->setAccessibleName(tr("Back"));
 
     rows_ = new QGridLayout;
     rows_->setColumnStretch(1, 1);
@@ -54,33 +61,29 @@ ResultPanel::ResultPanel(QWidget* parent) : QGroupBox(QStringLiteral("Kestrava R
 
     // The report: each caption beside its value, then the paragraph.
     for (std::size_t k = 0; k < lblLabel.size(); ++k) {
-        const Row row =
-            addRow(QLatin1String(ReportCaptions[k]), QStringLiteral("lblLabel(%1)").arg(k),
-                   QStringLiteral("lblResult(%1)").arg(k));
+        const Row row = addRow(tr(ReportCaptions[k]), QStringLiteral("lblLabel(%1)").arg(k),
+                               QStringLiteral("lblResult(%1)").arg(k));
         lblLabel[k] = row.caption;
         lblResult[k] = row.value;
     }
     startGroup();
-    lblResult[8] = addLine(QStringLiteral("lblResult(8)"), QStringLiteral("Tithi Description"),
-                           Emphasis::Plain);
+    lblResult[8] =
+        addLine(QStringLiteral("lblResult(8)"), tr("Tithi Description"), Emphasis::Plain);
     for (std::size_t k = 0; k < lblResult.size(); ++k)
         lblResult[k]->setText(CaptionText(QLatin1String(ReportPlaceholders[k])));
 
     // Below the report: when the tithi began and ends, the tithi at sunrise, the karana.
     startGroup();
-    lblTithiTimes = addLine(QStringLiteral("lblTithiTimes"), QStringLiteral("Tithi Began and Ends"),
-                            Emphasis::Bold);
-    lblSunrise =
-        addLine(QStringLiteral("lblSunrise"), QStringLiteral("Tithi at Sunrise"), Emphasis::Bold);
-    lblKarana = addLine(QStringLiteral("lblKarana"), QStringLiteral("Karana"), Emphasis::Bold);
+    lblTithiTimes =
+        addLine(QStringLiteral("lblTithiTimes"), tr("Tithi Began and Ends"), Emphasis::Bold);
+    lblSunrise = addLine(QStringLiteral("lblSunrise"), tr("Tithi at Sunrise"), Emphasis::Bold);
+    lblKarana = addLine(QStringLiteral("lblKarana"), tr("Karana"), Emphasis::Bold);
 }
 
-QLabel* ResultPanel::valueLabel(const QString& objectName, const QString& accessibleName,
-                                Emphasis emphasis) {
-    auto* value = new QLabel;
+ValueLabel* ResultPanel::valueLabel(const QString& objectName, const QString& accessibleName,
+                                    Emphasis emphasis) {
+    auto* value = new ValueLabel(accessibleName);
     value->setObjectName(objectName);
-    value->setAccessibleName(accessibleName);
-    value->setTextFormat(Qt::PlainText);
     value->setWordWrap(true);
     value->setTextInteractionFlags(Qt::TextSelectableByMouse);
     if (emphasis == Emphasis::Bold) {
@@ -97,7 +100,9 @@ ResultPanel::Row ResultPanel::addRow(const QString& caption, const QString& capt
     auto* captionLabel = new QLabel(caption);
     captionLabel->setObjectName(captionName);
     captionLabel->setContentsMargins(0, gapAbove_, 0, 0);
-    QLabel* value = valueLabel(valueName, caption, emphasis);
+    ValueLabel* value = valueLabel(valueName, caption, emphasis);
+    // The caption labels its value, for a screen reader that follows the label to its value.
+    captionLabel->setBuddy(value);
     rows_->addWidget(captionLabel, nextRow_, 0, Qt::AlignTop);
     rows_->addWidget(value, nextRow_, 1);
     ++nextRow_;
@@ -105,9 +110,9 @@ ResultPanel::Row ResultPanel::addRow(const QString& caption, const QString& capt
     return {captionLabel, value};
 }
 
-QLabel* ResultPanel::addLine(const QString& objectName, const QString& accessibleName,
-                             Emphasis emphasis) {
-    QLabel* line = valueLabel(objectName, accessibleName, emphasis);
+ValueLabel* ResultPanel::addLine(const QString& objectName, const QString& accessibleName,
+                                 Emphasis emphasis) {
+    ValueLabel* line = valueLabel(objectName, accessibleName, emphasis);
     rows_->addWidget(line, nextRow_++, 0, 1, 2);
     gapAbove_ = 0;
     return line;

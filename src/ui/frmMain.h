@@ -16,6 +16,7 @@ class NamedZoneInput;
 class QAction;
 class QLabel;
 class QLineEdit;
+class QMenu;
 class QStackedLayout;
 class ResultPanel;
 enum class FormMessage;
@@ -39,6 +40,10 @@ public:
     void mnuUpdate_Click();
     void mnuAbout_Click();
     void Label10_Click();
+    // File: the date and time set to now, and the home place saved and cleared.
+    void mnuNow_Click();
+    void mnuSaveHome_Click();
+    void mnuClearHome_Click();
     // A numeric box refused a key that types no digit.
     void NumericBox_Refused(QLineEdit* box);
 
@@ -57,7 +62,10 @@ private:
     void createMenus();
     void createLayout();
     void createConnections();
+    void createHomeMenuEntries(QMenu* mnuFile);
     void Form_Load();
+    // Fills the place fields from the saved home place, if there is one.
+    void restoreHomePlace();
 
     bool ValidateInputs();
     bool CopyInputsToRecord();
@@ -79,6 +87,9 @@ private:
     Platform& platform_;
 
     QAction* mnuCalculate{};
+    QAction* mnuNow{};
+    QAction* mnuSaveHome{};
+    QAction* mnuClearHome{};
     QAction* mnuOnline{};
     QAction* mnuVisit{};
     QAction* mnuUpdate{};
