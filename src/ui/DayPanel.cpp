@@ -6,6 +6,7 @@
 #include "engine/Panchanga.h"
 #include "engine/PanchangaNames.h"
 #include "ui/PanchangaTexts.h"
+#include "ui/ValueLabel.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -22,6 +23,7 @@ QString MonthText(const LunarMonth& month) {
 
 DayPanel::DayPanel(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("fraDay"));
+    setAccessibleName(tr("Panchanga of the Day"));
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(0, 0, 0, 0);
     grid->setColumnStretch(1, 3);
@@ -32,19 +34,20 @@ DayPanel::DayPanel(QWidget* parent) : QWidget(parent) {
     lblYoga = addValue(grid, 2, 0, tr("Yoga"), "lblYoga");
     lblSunset = addValue(grid, 2, 2, tr("Sunset"), "lblSunset");
     lblDayKarana = addValue(grid, 3, 0, tr("Karana"), "lblDayKarana");
+    // The line above the panel is already called "Karana"; this one tells its end too.
+    lblDayKarana->setAccessibleName(tr("Karana and Its End"));
     lblMoonrise = addValue(grid, 3, 2, tr("Moonrise"), "lblMoonrise");
     lblMasa = addValue(grid, 4, 0, tr("Month"), "lblMasa");
     lblMoonset = addValue(grid, 4, 2, tr("Moonset"), "lblMoonset");
     lblSamvat = addValue(grid, 5, 0, tr("Samvat"), "lblSamvat", 3);
 }
 
-QLabel* DayPanel::addValue(QGridLayout* grid, int row, int column, const QString& caption,
-                           const char* objectName, int span) {
+ValueLabel* DayPanel::addValue(QGridLayout* grid, int row, int column, const QString& caption,
+                               const char* objectName, int span) {
     auto* captionLabel = new QLabel(caption);
     captionLabel->setObjectName(QLatin1String(objectName) + QLatin1String("Caption"));
-    auto* value = new QLabel;
+    auto* value = new ValueLabel(caption);
     value->setObjectName(QLatin1String(objectName));
-    value->setAccessibleName(caption);
     value->setTextFormat(Qt::PlainText);
     value->setWordWrap(true);
     value->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -53,7 +56,7 @@ QLabel* DayPanel::addValue(QGridLayout* grid, int row, int column, const QString
     value->setFont(bold);
     captionLabel->setBuddy(value);
     grid->addWidget(captionLabel, row, column, Qt::AlignTop);
-    grid->addWidget(value, row, column + 1, 1, span);
+    grid->addWidget(value, row, column + 1, 1, span, Qt::AlignTop);
     return value;
 }
 
@@ -82,7 +85,7 @@ void DayPanel::showMoment(const PanchangaMoment& p) {
 }
 
 void DayPanel::clear() {
-    for (QLabel* value : {lblVara, lblNakshatra, lblYoga, lblDayKarana, lblSunrise, lblSunset,
-                          lblMoonrise, lblMoonset, lblMasa, lblSamvat})
-        value->clear();
+    for (ValueLabel* value : {lblVara, lblNakshatra, lblYoga, lblDayKarana, lblSunrise, lblSunset,
+                              lblMoonrise, lblMoonset, lblMasa, lblSamvat})
+        value->setText(QString());
 }

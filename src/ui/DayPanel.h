@@ -7,7 +7,7 @@
 #include <QWidget>
 
 class QGridLayout;
-class QLabel;
+class ValueLabel;
 struct PanchangaMoment;
 
 class DayPanel : public QWidget {
@@ -22,18 +22,18 @@ public:
     // Empties every value (a moment without a panchanga).
     void clear();
 
-    QLabel* lblVara{};
-    QLabel* lblNakshatra{};
-    QLabel* lblYoga{};
-    QLabel* lblDayKarana{};
-    QLabel* lblSunrise{};
-    QLabel* lblSunset{};
-    QLabel* lblMoonrise{};
-    QLabel* lblMoonset{};
-    QLabel* lblMasa{};
-    QLabel* lblSamvat{};
+    ValueLabel* lblVara{};
+    ValueLabel* lblNakshatra{};
+    ValueLabel* lblYoga{};
+    ValueLabel* lblDayKarana{};
+    ValueLabel* lblSunrise{};
+    ValueLabel* lblSunset{};
+    ValueLabel* lblMoonrise{};
+    ValueLabel* lblMoonset{};
+    ValueLabel* lblMasa{};
+    ValueLabel* lblSamvat{};
 
 private:
-    QLabel* addValue(QGridLayout* grid, int row, int column, const QString& caption,
-                     const char* objectName, int span = 1);
+    ValueLabel* addValue(QGridLayout* grid, int row, int column, const QString& caption,
+                         const char* objectName, int span = 1);
 };

@@ -4,6 +4,7 @@
 
 #include "engine/CalculationRecord.h"
 #include "engine/NumericText.h"
+#include "engine/Panchanga.h"
 #include "engine/PrepareMoment.h"
 #include "engine/Tithi.h"
 #include "engine/TithiDay.h"
@@ -13,6 +14,7 @@
 #include "platform/AppInfo.h"
 #include "platform/Platform.h"
 #include "ui/CalendarMenu.h"
+#include "ui/DayPanel.h"
 #include "ui/FormMessages.h"
 #include "ui/HomePlace.h"
 #include "ui/InputPanel.h"
@@ -75,6 +77,10 @@ void frmMain::createWidgets() {
     Label10->setFont(bannerFont);
     fraMain = new InputPanel;
     fraResult = new ResultPanel;
+    // The day's panchanga below the tithi's lines, then the zone the results were read on.
+    dayPanel = new DayPanel;
+    fraResult->startGroup();
+    fraResult->addSection(dayPanel);
     fraResult->startGroup();
     lblResultZone = fraResult->addLine(QStringLiteral("lblResultZone"),
                                        QStringLiteral("Time Zone of the Results"),
@@ -274,7 +280,9 @@ void frmMain::cmdCalculate_Click() {
         ComputeTithi(record_);
         ShowTithiReport();
         ShowTithiDay();
-        lblResultZone->clear();
+        lblResultZone->setText(QString());
+        ShowDayPanchanga(EvaluateTithiMoment(record_).JulianDayUT, PlaceOfRecord(record_),
+                         ClockOfRecord(record_));
     }
     panels->setCurrentWidget(fraResult);
     fraResult->cmdBack->setFocus();
@@ -324,6 +332,7 @@ void frmMain::ComputeOnNamedZone(const NamedZoneClock& zone, const ZoneReading& 
         zoneLine += QStringLiteral(" (%1)").arg(reading.Occurrence);
     const std::optional<TithiDay> day =
         ComputeTithiDay(moment, PlaceOfRecord(record_), zone, /*withSunrise=*/true);
+    ShowDayPanchanga(moment.JulianDayUT, PlaceOfRecord(record_), zone);
     if (!day) {
         fraResult->showTithiDay({}, {}, {});
         lblResultZone->setText(zoneLine);
@@ -366,6 +375,10 @@ void frmMain::ShowTithiDay() {
     fraResult->showTithiDay(QString::fromStdString(texts->Times),
                             QString::fromStdString(texts->Sunrise),
                             QString::fromStdString(texts->Karana));
+}
+
+void frmMain::ShowDayPanchanga(double jd, const Place& place, const CivilClock& clock) {
+    dayPanel->showMoment(PanchangaOfMoment(jd, place, clock));
 }
 
 void frmMain::lblTZHelp_Click() {
