@@ -1,17 +1,22 @@
 // Fuzzes the engine with record values the form would never give it: any 16-bit date, time,
 // zone and longitude, any flag values, and any finite Julian day for the two theories. The
 // engine must answer in bounded time with a tithi index of 0 ... 29, or -1 where the moment
-// lies beyond its theories, and a longitude in 0 ... 360 or not a number.
+// lies beyond its theories, and a longitude in 0 ... 360 or not a number. For a moment of the
+// years the engine serves, the day's panchanga at any place (any latitude and longitude, not a
+// number included) keeps its indexes in range; and any text goes into an iCalendar file.
 #include "FuzzInput.h"
 #include "engine/CalculationRecord.h"
-#include "engine/PrepareMoment.h"
+#include "engine/ICalendar.h"
 #include "engine/Moon.h"
+#include "engine/Panchanga.h"
+#include "engine/PrepareMoment.h"
 #include "engine/Sun.h"
 #include "engine/Tithi.h"
 #include "engine/TithiReport.h"
 
 #include <cmath>
 #include <cstdlib>
+#include <string>
 
 namespace {
 
@@ -42,6 +47,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::abort();
     (void)MakeTithiReport(record);
 
+    const double longitude = input.Take<double>();
+    const double latitude = input.Take<double>();
+    if (record.TithiIndex >= 0 && record.BirthYear >= 1901 && record.BirthYear <= 2050) {
+        const FixedOffsetClock clock(ClockOffsetHours(record));
+        const PanchangaMoment day = PanchangaOfMoment(EvaluateTithiMoment(record).JulianDayUT,
+                                                      {longitude, latitude}, clock);
+        if (day.Tithi.Index != static_cast<int>(record.TithiIndex) || day.Nakshatra.Index < 0 ||
+            day.Nakshatra.Index > 26 || day.Yoga.Index < 0 || day.Yoga.Index > 26 || day.Vara < 0 ||
+            day.Vara > 6 || day.Month.Amanta.Index < 0 || day.Month.Amanta.Index > 11)
+            std::abort();
+    }
+
     const double jde = input.Take<double>();
     if (std::isfinite(jde)) {
         if (!IsLongitude(MoonLongitude(jde)) || !IsLongitude(SunApparentLongitude(jde)))
@@ -49,6 +66,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     const double angle = input.Take<double>();
     if (!IsLongitude(Normalize360(angle)))
+        std::abort();
+
+    const std::string text(input.Rest());
+    CalendarEvent event{text, text, text, false, {}, 2451545, 2451546, {text}};
+    const std::string file = ICalendarOf({"-//Kestrava//Fuzz//EN", text, 2451545, 2451545, 2451546},
+                                         {event}, FixedOffsetClock(5.5));
+    if (file.find("END:VCALENDAR\r\n") == std::string::npos)
         std::abort();
     return 0;
 }

@@ -50,8 +50,15 @@ void AppendLine(std::string& out, const std::string& line) {
     std::size_t room = Octets;
     while (line.size() - start > room) {
         std::size_t cut = start + room;
-        while (cut > start && (static_cast<unsigned char>(line[cut]) & 0xC0) == 0x80) {
-            --cut; // back to the first byte of the character
+        // Back to the first byte of the character; a UTF-8 character has at most four bytes, so
+        // text that is not UTF-8 (a run of continuation bytes) is cut where it stands.
+        std::size_t back = cut;
+        while (back > start && cut - back < 3 &&
+               (static_cast<unsigned char>(line[back]) & 0xC0) == 0x80) {
+            --back;
+        }
+        if ((static_cast<unsigned char>(line[back]) & 0xC0) != 0x80 && back > start) {
+            cut = back;
         }
         out.append(line, start, cut - start);
         out += "\r\n ";

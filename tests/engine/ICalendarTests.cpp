@@ -80,6 +80,23 @@ TEST(ICalendarOf, WritesTheZonesObservancesTheEventsAndFoldsLongLines) {
     EXPECT_TRUE(Has(fixed, "DTSTART;TZID=UTC+0530:20240331T033000"));
 }
 
+// Bytes that are not UTF-8 (a long run of continuation bytes) hold no character to fold before:
+// the line is folded where it stands, and the writer goes on.
+TEST(ICalendarOf, FoldsTextThatIsNotUtf8) {
+    const std::string bytes(300, '\x87');
+    const CalendarEvent event = {"x@kestrava", bytes, "", true, {2024, 1, 1}, 0, 0, {}};
+    const std::string file =
+        ICalendarOf({"-//Kestrava//Test//EN", "", Jd(2024, 1, 1), Jd(2024, 1, 1), Jd(2024, 1, 2)},
+                    {event}, FixedOffsetClock(0));
+    std::size_t start = 0, lines = 0;
+    for (std::size_t end; (end = file.find("\r\n", start)) != std::string::npos; start = end + 2) {
+        EXPECT_LE(end - start, 75u);
+        ++lines;
+    }
+    EXPECT_GE(lines, 5u);
+    EXPECT_EQ(file.substr(file.size() - 15), "END:VCALENDAR\r\n");
+}
+
 TEST(OffsetText, ShowsHoursMinutesAndSecondsWhenThereAreAny) {
     EXPECT_EQ(OffsetText(5.5), "+05:30");
     EXPECT_EQ(OffsetText(-4), "-04:00");
