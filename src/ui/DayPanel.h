@@ -4,11 +4,14 @@
 // caption.
 #pragma once
 
+#include "engine/Panchanga.h"
+#include "ui/TranslatedTexts.h"
+
 #include <QWidget>
+#include <optional>
 
 class QGridLayout;
 class QLabel;
-struct PanchangaMoment;
 
 class DayPanel : public QWidget {
     Q_OBJECT
@@ -33,7 +36,14 @@ public:
     QLabel* lblMasa{};
     QLabel* lblSamvat{};
 
+protected:
+    // The captions and the moment shown are told again in the new language.
+    void changeEvent(QEvent* event) override;
+
 private:
-    QLabel* addValue(QGridLayout* grid, int row, int column, const QString& caption,
+    QLabel* addValue(QGridLayout* grid, int row, int column, const char* caption,
                      const char* objectName, int span = 1);
+
+    std::optional<PanchangaMoment> shown_;
+    TranslatedTexts texts_;
 };

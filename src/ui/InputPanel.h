@@ -2,6 +2,8 @@
 // longitude and latitude, the time zone, the place look-up and the button that calculates.
 #pragma once
 
+#include "ui/TranslatedTexts.h"
+
 #include <QFrame>
 #include <array>
 
@@ -72,8 +74,13 @@ Q_SIGNALS:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
+    // A control with its object name and, in the language of the moment, its accessible name;
+    // a caption label.
+    template <typename W> W* named(W* widget, const char* objectName, const char* accessibleName);
+    QLabel* caption(const char* text);
     // Each part of the panel builds its controls and their layout.
     QLayout* createMoment();
     QLayout* createPlace();
@@ -81,4 +88,6 @@ private:
     QGroupBox* createLookUp();
     QLayout* createCalculateRow();
     void createTabOrder();
+
+    TranslatedTexts texts_;
 };

@@ -4,20 +4,20 @@
 
 #include "engine/CalculationRecord.h"
 #include "platform/Platform.h"
-#include "ui/frmMain.h"
 #include "ui/AppIcon.h"
+#include "ui/Language.h"
+#include "ui/frmMain.h"
 #include "ui/modHelp.h"
 
 #include <QApplication>
-
-namespace {
-
-const QString AlreadyRunningMessage = QStringLiteral("Application is already running");
-
-} // namespace
+#include <QLocale>
 
 int RunKestrava(QApplication& app, Platform& platform) {
     QApplication::setWindowIcon(KestravaIcon());
+    // The language the user chose last, or the system's, from the first message on.
+    SetLanguage(StartLanguage(platform, QLocale::system()));
+    const QString AlreadyRunningMessage =
+        QCoreApplication::translate("Startup", "Application is already running");
 
     if (platform.isPreviousInstanceRunning()) {
         // The running instance is left as it is: not activated, not signalled.

@@ -17,10 +17,6 @@
 
 namespace {
 
-const QString Description =
-    QStringLiteral("Kestrava calculates the Lunar Day based on Vedic Astrology. Tithis are said "
-                   "to be good or bad and are important in timing of events.");
-
 // A label that opens an address: underlined in the link colour, reachable with Tab.
 void LookLikeALink(LinkLabel* label, QObject* keyFilter) {
     label->setForegroundRole(QPalette::Link);
@@ -51,7 +47,10 @@ frmAbout::frmAbout(Platform& platform, QWidget* parent) : QDialog(parent), platf
     titleFont.setPointSizeF(titleFont.pointSizeF() * 1.4);
     lblTitle->setFont(titleFont);
 
-    auto* lblDescription = new QLabel(Description, this);
+    auto* lblDescription =
+        new QLabel(tr("Kestrava calculates the Lunar Day based on Vedic Astrology. Tithis are said "
+                      "to be good or bad and are important in timing of events."),
+                   this);
     lblDescription->setObjectName(QStringLiteral("lblDescription"));
     lblDescription->setWordWrap(true);
 
@@ -60,10 +59,10 @@ frmAbout::frmAbout(Platform& platform, QWidget* parent) : QDialog(parent), platf
     line->setFrameShape(QFrame::HLine);
     line->setFrameShadow(QFrame::Sunken);
 
-    lblHomePage = new LinkLabel(
-        QStringLiteral("Click here to visit our home page: ") + HomePageAddress(), this);
+    lblHomePage =
+        new LinkLabel(tr("Click here to visit our home page: %1").arg(HomePageAddress()), this);
     lblHomePage->setObjectName(QStringLiteral("lblHomePage"));
-    lblHomePage->setAccessibleName(QStringLiteral("Visit our home page"));
+    lblHomePage->setAccessibleName(tr("Visit our home page"));
     lblHomePage->setAccessibleDescription(HomePageAddress());
     lblHomePage->setToolTip(HomePageAddress());
     // Reachable with Tab too; Space or Enter on it opens the page.
@@ -71,20 +70,21 @@ frmAbout::frmAbout(Platform& platform, QWidget* parent) : QDialog(parent), platf
     connect(lblHomePage, &LinkLabel::clicked, this, &frmAbout::lblHomePage_Click);
 
     // GeoNames' licence asks for the credit where the places are used.
-    auto* lblPlaceData = new QLabel(QLatin1String(PlaceDataCredit), this);
+    auto* lblPlaceData = new QLabel(tr(PlaceDataCredit), this);
+    lblPlaceData->setWordWrap(true);
     lblPlaceData->setObjectName(QStringLiteral("lblPlaceData"));
     const QString licence = QLatin1String(PlaceDataLicenceAddress);
-    lblPlaceLicence = new LinkLabel(QStringLiteral("Licence: ") + licence, this);
+    lblPlaceLicence = new LinkLabel(tr("Licence: %1").arg(licence), this);
     lblPlaceLicence->setObjectName(QStringLiteral("lblPlaceLicence"));
-    lblPlaceLicence->setAccessibleName(QStringLiteral("Licence of the place data"));
+    lblPlaceLicence->setAccessibleName(tr("Licence of the place data"));
     lblPlaceLicence->setAccessibleDescription(licence);
     lblPlaceLicence->setToolTip(licence);
     LookLikeALink(lblPlaceLicence, this);
     connect(lblPlaceLicence, &LinkLabel::clicked, this, &frmAbout::lblPlaceLicence_Click);
 
-    cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    cmdOK = new QPushButton(tr("OK"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    cmdOK->setAccessibleName(QStringLiteral("OK"));
+    cmdOK->setAccessibleName(tr("OK"));
     cmdOK->setDefault(true);
     connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
 
