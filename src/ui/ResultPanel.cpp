@@ -45,6 +45,7 @@ ResultPanel::ResultPanel(QWidget* parent) : QGroupBox(parent) {
 
     rows_ = new QGridLayout;
     rows_->setColumnStretch(1, 1);
+    rows_->setHorizontalSpacing(12); // a caption apart from its value, in any script
     auto* panel = new QVBoxLayout(this);
     panel->addLayout(rows_);
     panel->addStretch(1);
