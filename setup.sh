@@ -24,8 +24,9 @@ esac
 # program, come in libtimezonemap-data; named zones read tzdata; Qt's Linguist tools build the
 # Hindi translation, and a Devanagari font shows it); and what the whole test run
 # needs besides: clang and its fuzzing runtime, the sanitizer runtimes, the package tools and
-# validators, the reference ephemeris of the accuracy benchmark, and the iCalendar parser that
-# reads the exported calendar files back.
+# validators, the reference ephemeris of the accuracy benchmark, the iCalendar parser that reads
+# the exported calendar files back, and the desktop's accessibility bus with the system Python's
+# bindings to it, through which a test reads the window as a screen reader does.
 packages=(
     build-essential cmake ninja-build pkg-config
     qt6-base-dev qt6-svg-dev qt6-tools-dev qt6-l10n-tools libgl-dev libtimezonemap-data tzdata
@@ -35,7 +36,7 @@ packages=(
 )
 if [ "$action" = test ]; then
     packages+=(clang dpkg-dev debootstrap desktop-file-utils appstream libswe-dev swe-basic-data
-        python3 python3-icalendar)
+        python3 python3-icalendar at-spi2-core dbus-x11 python3-gi gir1.2-atspi-2.0)
     optional_packages=(libclang-rt-dev)
 fi
 
@@ -91,7 +92,7 @@ test)
     echo "setup: the fuzzers, ${KESTRAVA_FUZZ_SECONDS:-60} seconds each"
     scripts/test-fuzz.sh "${KESTRAVA_FUZZ_SECONDS:-60}"
     echo "setup: the Debian package"
-    scripts/test-package.sh "$build_dir"
+    scripts/test-package.sh
     echo "setup: every test passed"
     ;;
 esac

@@ -12,9 +12,31 @@ endif()
 # where Debian keeps a package's copyright file.
 install(FILES packaging/copyright DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/kestrava)
 
+# The help page, which the program opens (not under doc/, which minimal installations leave out).
+install(FILES resources/help/kestrava-help.html DESTINATION ${KESTRAVA_HELP_DIR})
+
 if(TARGET kestrava)
     install(TARGETS kestrava RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
     if(UNIX AND NOT APPLE)
+        # The home page and the screenshots where the project has a web site.
+        set(KESTRAVA_METAINFO_WEB "")
+        if(KESTRAVA_MAKER_HOME)
+            string(APPEND KESTRAVA_METAINFO_WEB
+                   "  <url type=\"homepage\">${KESTRAVA_MAKER_HOME}</url>\n")
+        endif()
+        if(KESTRAVA_SOFTWARE_HOST)
+            string(APPEND KESTRAVA_METAINFO_WEB
+                   "  <screenshots>\n"
+                   "    <screenshot type=\"default\">\n"
+                   "      <caption>The input panel: date, time, place and time zone</caption>\n"
+                   "      <image>${KESTRAVA_SOFTWARE_HOST}/screenshots/kestrava-input.png</image>\n"
+                   "    </screenshot>\n"
+                   "    <screenshot>\n"
+                   "      <caption>The results panel: the tithi and what it means</caption>\n"
+                   "      <image>${KESTRAVA_SOFTWARE_HOST}/screenshots/kestrava-results.png</image>\n"
+                   "    </screenshot>\n"
+                   "  </screenshots>\n")
+        endif()
         configure_file(packaging/${KESTRAVA_APP_ID}.metainfo.xml.in
                        ${PROJECT_BINARY_DIR}/${KESTRAVA_APP_ID}.metainfo.xml @ONLY)
         install(FILES packaging/${KESTRAVA_APP_ID}.desktop
@@ -40,7 +62,9 @@ set(CPACK_PACKAGE_DESCRIPTION
     "and the Sun, and shows its number, name, phase, lord, group, features and nature.\n"
     "The package holds the desktop application and the command-line tool kestrava-tithi.")
 string(REPLACE "\n" "\n " CPACK_DEBIAN_PACKAGE_DESCRIPTION "${CPACK_PACKAGE_DESCRIPTION_SUMMARY}\n${CPACK_PACKAGE_DESCRIPTION}")
-set(CPACK_PACKAGE_HOMEPAGE_URL "${KESTRAVA_MAKER_HOME}")
+if(KESTRAVA_MAKER_HOME)
+    set(CPACK_PACKAGE_HOMEPAGE_URL "${KESTRAVA_MAKER_HOME}")
+endif()
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)

@@ -2,17 +2,24 @@
 # Builds the Debian package and checks it as a user's machine would see it: its contents, its
 # dependencies, the desktop entry and metainfo validators, and, when this runs as root on
 # Debian, an installation into a fresh root made with debootstrap, where kestrava-tithi must
-# answer and kestrava must start.
+# answer and kestrava must start without reminding of updates.
 #   scripts/test-package.sh [BUILD_DIR]
+# The package is built in a build tree of its own (build-package unless named), configured as a
+# distribution builds it: without the update reminder, for the package manager brings the
+# updates, and without the tests and benchmarks, which the package does not hold. (The package's
+# files are stripped of their debugging information.)
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
-build_dir=${1:-build}
+build_dir=${1:-build-package}
 
 fail() {
     echo "package: $*" >&2
     exit 1
 }
 
+cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKESTRAVA_UPDATE_REMINDER=OFF \
+    -DKESTRAVA_BUILD_TESTS=OFF -DKESTRAVA_BUILD_BENCH=OFF >/dev/null
+cmake --build "$build_dir" -j "$(nproc)"
 (cd "$build_dir" && cpack -G DEB >/dev/null)
 deb=$(ls -t "$build_dir"/kestrava_*.deb | head -n 1)
 echo "package: built $deb"
@@ -21,7 +28,8 @@ contents=$(dpkg-deb -c "$deb")
 for path in ./usr/bin/kestrava ./usr/bin/kestrava-tithi \
     ./usr/share/applications/org.kestrava.Kestrava.desktop \
     ./usr/share/metainfo/org.kestrava.Kestrava.metainfo.xml \
-    ./usr/share/icons/hicolor/scalable/apps/org.kestrava.Kestrava.svg; do
+    ./usr/share/icons/hicolor/scalable/apps/org.kestrava.Kestrava.svg \
+    ./usr/share/kestrava/help/kestrava-help.html; do
     grep -q " $path\$" <<<"$contents" || fail "$path is missing from the package"
 done
 
@@ -58,8 +66,15 @@ answer=$(chroot "$root" kestrava-tithi 2024-01-11 17:00 --zone 5:30 --lon 77E --
 echo "$answer"
 grep -q "AMAVASYA\|Amavasya" <<<"$answer" || fail "kestrava-tithi in the fresh root gave: $answer"
 
-# The application must start and keep running until it is stopped.
+# The application must start and keep running until it is stopped. A build with the update
+# reminder stores the date of its first start; the package's stores nothing.
 status=0
 chroot "$root" env QT_QPA_PLATFORM=offscreen HOME=/tmp timeout 3 kestrava || status=$?
 [ "$status" -eq 124 ] || fail "kestrava in the fresh root ended with status $status instead of running"
-echo "package: installed into a fresh root; kestrava-tithi answers and kestrava starts"
+settings="$root/tmp/.config/kestrava/kestrava.ini"
+if grep -qs Duration "$settings"; then
+    fail "the package's kestrava keeps the update reminder: $(cat "$settings")"
+fi
+[ -s "$root/usr/share/kestrava/help/kestrava-help.html" ] || fail "the help page is not installed"
+echo "package: installed into a fresh root; kestrava-tithi answers, kestrava starts without" \
+    "reminding of updates, the help is in place"

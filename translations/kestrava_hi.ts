@@ -730,6 +730,22 @@ Use the first %1, at %6? No uses the second, at %7.</source>
             <source>Place names and coordinates: GeoNames (geonames.org), CC BY 4.0</source>
             <translation>स्थानों के नाम और निर्देशांक: GeoNames (geonames.org), CC BY 4.0</translation>
         </message>
+        <message>
+            <source>Click here to read about Kestrava and its makers</source>
+            <translation>Kestrava और उसके निर्माताओं के बारे में पढ़ने के लिए यहाँ क्लिक करें</translation>
+        </message>
+        <message>
+            <source>About Kestrava</source>
+            <translation>Kestrava के बारे में</translation>
+        </message>
+        <message>
+            <source>Read the help: how to fill in the form and what the results mean</source>
+            <translation>सहायता पढ़ें: फ़ॉर्म कैसे भरें और परिणामों का अर्थ क्या है</translation>
+        </message>
+        <message>
+            <source>Kestrava Help</source>
+            <translation>Kestrava सहायता</translation>
+        </message>
     </context>
     <context>
         <name>frmDay</name>
@@ -1314,6 +1330,42 @@ Nothing was written; please choose another folder or name.</source>
         <message>
             <source>%1; began at %2, ends at %3</source>
             <translation>%1; आरंभ के समय %2, समाप्ति के समय %3</translation>
+        </message>
+        <message>
+            <source>Set to &amp;Now</source>
+            <translation>अभी का समय भरें (&amp;N)</translation>
+        </message>
+        <message>
+            <source>Save as &amp;Home Place</source>
+            <translation>घर के स्थान के रूप में सहेजें (&amp;H)</translation>
+        </message>
+        <message>
+            <source>C&amp;lear Home Place</source>
+            <translation>घर का स्थान हटाएँ (&amp;L)</translation>
+        </message>
+        <message>
+            <source>Today, %1, lies outside the years 1901 to 2050 that Kestrava calculates: the date and time are left as they were.</source>
+            <translation>आज का दिनांक, %1, उन वर्षों (1901 से 2050) से बाहर है जिनकी गणना Kestrava करता है: दिनांक और समय जैसे थे वैसे ही छोड़ दिए गए हैं।</translation>
+        </message>
+        <message>
+            <source>Please enter the longitude and the latitude in degrees and minutes, and the hour and minute of the time zone, before saving them as the home place.</source>
+            <translation>घर के स्थान के रूप में सहेजने से पहले कृपया देशांतर और अक्षांश अंश और मिनट में, और समय क्षेत्र के घंटे और मिनट दर्ज करें।</translation>
+        </message>
+        <message>
+            <source>The home place could not be saved: the settings file cannot be written.</source>
+            <translation>घर का स्थान सहेजा नहीं जा सका: सेटिंग फ़ाइल में लिखा नहीं जा सकता।</translation>
+        </message>
+        <message>
+            <source>This place is saved as your home place: Kestrava fills it in each time it starts.</source>
+            <translation>यह स्थान आपके घर के स्थान के रूप में सहेज लिया गया है: Kestrava हर बार शुरू होने पर इसे भर देगा।</translation>
+        </message>
+        <message>
+            <source>Clear the home place? Kestrava will then start with the place fields empty; the fields now on the form stay as they are.</source>
+            <translation>घर का स्थान हटाएँ? तब Kestrava स्थान के खाने खाली रखकर शुरू होगा; फ़ॉर्म पर अभी भरे खाने जैसे हैं वैसे ही रहेंगे।</translation>
+        </message>
+        <message>
+            <source>The home place could not be cleared: the settings file cannot be written.</source>
+            <translation>घर का स्थान हटाया नहीं जा सका: सेटिंग फ़ाइल में लिखा नहीं जा सकता।</translation>
         </message>
     </context>
     <context>

@@ -7,5 +7,7 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QtPlatform platform;
-    return RunKestrava(app, platform);
+    StartupOptions options;
+    options.remindOfUpdates = KESTRAVA_REMIND_OF_UPDATES;
+    return RunKestrava(app, platform, options);
 }

@@ -5,7 +5,9 @@
 
 #include <QByteArray>
 #include <QDateTime>
+#include <QMap>
 #include <QString>
+#include <functional>
 
 class QWidget;
 
@@ -30,6 +32,10 @@ public:
                                 const QString& key) = 0;
     virtual void writeSetting(const QString& application, const QString& section,
                               const QString& key, const QString& value) = 0;
+    // Replaces a whole section with the keys and values given (none: removes the section), other
+    // sections untouched; false when the store could not be written.
+    virtual bool replaceSettingsSection(const QString& application, const QString& section,
+                                        const QMap<QString, QString>& values) = 0;
 
     // The current local date and time.
     virtual QDateTime currentDateTime() = 0;
@@ -37,6 +43,14 @@ public:
     // True when another instance of this program already runs for this user. The first
     // instance holds its claim until it ends.
     virtual bool isPreviousInstanceRunning() = 0;
+
+    // A later start, refused, asks the instance that runs to bring its window forward; false
+    // when that instance could not be reached.
+    virtual bool notifyRunningInstance() = 0;
+
+    // What the first instance does when a later start asks it to come forward; an empty
+    // function does nothing.
+    virtual void setActivationHandler(std::function<void()> handler) = 0;
 
     // Hands a place's search text and the site address to the place search.
     virtual void searchPlace(const QString& searchText, const QString& siteAddress) = 0;

@@ -1,5 +1,6 @@
 // The real platform services of Kestrava: Qt's message boxes, desktop services, settings store,
-// clock, single-instance lock, save dialog and whole-file writing.
+// clock, single-instance lock with the channel through which later starts reach the first, save
+// dialog and whole-file writing.
 #include "platform/QtPlatform.h"
 
 #include "platform/AppInfo.h"
@@ -61,18 +62,43 @@ void QtPlatform::writeSetting(const QString& application, const QString& section
     settings.sync();
 }
 
+bool QtPlatform::replaceSettingsSection(const QString& application, const QString& section,
+                                        const QMap<QString, QString>& values) {
+    QSettings settings(QSettings::IniFormat, QSettings::UserScope, application, application);
+    if (!settings.isWritable())
+        return false;
+    settings.remove(section);
+    for (auto value = values.cbegin(); value != values.cend(); ++value)
+        settings.setValue(section + QLatin1Char('/') + value.key(), value.value());
+    settings.sync();
+    return settings.status() == QSettings::NoError;
+}
+
 QDateTime QtPlatform::currentDateTime() {
     return QDateTime::currentDateTime();
+}
+
+// The folder of the single-instance lock, the user's own.
+QString QtPlatform::instanceFolder() {
+    return QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
 }
 
 bool QtPlatform::isPreviousInstanceRunning() {
     if (instanceLock_)
         return false;
-    auto lock = std::make_unique<InstanceLock>(
-        QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation));
+    auto lock = std::make_unique<InstanceLock>(instanceFolder());
     switch (lock->tryClaim()) {
     case InstanceLock::Claim::Taken:
         instanceLock_ = std::move(lock);
+        // The first instance listens for later starts; if it cannot, they are still refused.
+        instanceChannel_ =
+            std::make_unique<InstanceChannel>(InstanceChannel::NameFor(instanceFolder()));
+        QObject::connect(instanceChannel_.get(), &InstanceChannel::activationRequested,
+                         instanceChannel_.get(), [this] {
+                             if (activationHandler_)
+                                 activationHandler_();
+                         });
+        instanceChannel_->listen();
         return false;
     case InstanceLock::Claim::HeldByOther:
         return true;
@@ -80,6 +106,16 @@ bool QtPlatform::isPreviousInstanceRunning() {
         break; // a lock that cannot be made does not keep the program from starting
     }
     return false;
+}
+
+bool QtPlatform::notifyRunningInstance() {
+    constexpr int AnswerTimeoutMs = 3000; // a running instance answers at once unless it hangs
+    return InstanceChannel::requestActivation(InstanceChannel::NameFor(instanceFolder()),
+                                              AnswerTimeoutMs);
+}
+
+void QtPlatform::setActivationHandler(std::function<void()> handler) {
+    activationHandler_ = std::move(handler);
 }
 
 void QtPlatform::searchPlace(const QString& searchText, const QString& siteAddress) {

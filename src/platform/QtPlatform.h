@@ -1,6 +1,7 @@
 // The real platform services of Kestrava, on Qt.
 #pragma once
 
+#include "platform/InstanceChannel.h"
 #include "platform/InstanceLock.h"
 #include "platform/Platform.h"
 
@@ -18,8 +19,12 @@ public:
                         const QString& key) override;
     void writeSetting(const QString& application, const QString& section, const QString& key,
                       const QString& value) override;
+    bool replaceSettingsSection(const QString& application, const QString& section,
+                                const QMap<QString, QString>& values) override;
     QDateTime currentDateTime() override;
     bool isPreviousInstanceRunning() override;
+    bool notifyRunningInstance() override;
+    void setActivationHandler(std::function<void()> handler) override;
     void searchPlace(const QString& searchText, const QString& siteAddress) override;
     void endProcess() override;
     QString saveFileName(QWidget* parent, const QString& caption, const QString& suggestedPath,
@@ -27,5 +32,9 @@ public:
     QString writeFileAtomically(const QString& path, const QByteArray& bytes) override;
 
 private:
-    std::unique_ptr<InstanceLock> instanceLock_; // held for the life of the first instance
+    static QString instanceFolder();
+
+    std::unique_ptr<InstanceLock> instanceLock_;       // held for the life of the first instance
+    std::unique_ptr<InstanceChannel> instanceChannel_; // where the first hears later starts
+    std::function<void()> activationHandler_;
 };

@@ -2,22 +2,26 @@
 // longitude and latitude, the time zone, the place look-up and the button that calculates.
 #pragma once
 
+#include "ui/PlaceFields.h"
 #include "ui/TranslatedTexts.h"
 
 #include <QFrame>
 #include <array>
+#include <utility>
 
 class LinkLabel;
 class PlaceCompleter;
 class QBoxLayout;
 class QCheckBox;
 class QComboBox;
+class QDate;
 class QGroupBox;
 class QLabel;
 class QLayout;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
+class QTime;
 
 class InputPanel : public QFrame {
     Q_OBJECT
@@ -31,6 +35,16 @@ public:
 
     // The six boxes that take only digits: the degrees and minutes of the place and the zone.
     std::array<QLineEdit*, 6> numericBoxes() const;
+
+    // The place and its zone as they stand, and filled in from a saved place (the home place).
+    PlaceFields placeFields() const;
+    void setPlaceFields(const PlaceFields& place);
+    // The box that holds a text field of the place.
+    QLineEdit* placeBox(PlaceText field) const;
+
+    // Selects a date and a time of day, to the second, in the six lists. False, and nothing
+    // changed, for a date outside the lists' years, 1901 ... 2050.
+    bool setMoment(const QDate& date, const QTime& time);
 
     // Name, date and time of the query.
     QLineEdit* txtName{};
@@ -88,6 +102,8 @@ private:
     QGroupBox* createLookUp();
     QLayout* createCalculateRow();
     void createTabOrder();
+    // The place's text fields and their boxes, in the order of the form.
+    std::array<std::pair<PlaceText, QLineEdit*>, 9> placeBoxes() const;
 
     TranslatedTexts texts_;
 };

@@ -86,12 +86,10 @@ void ResultPanel::changeEvent(QEvent* event) {
     QGroupBox::changeEvent(event);
 }
 
-QLabel* ResultPanel::valueLabel(const QString& objectName, const QString& accessibleName,
-                                Emphasis emphasis) {
-    auto* value = new QLabel;
+ValueLabel* ResultPanel::valueLabel(const QString& objectName, const QString& accessibleName,
+                                    Emphasis emphasis) {
+    auto* value = new ValueLabel(accessibleName);
     value->setObjectName(objectName);
-    value->setAccessibleName(accessibleName);
-    value->setTextFormat(Qt::PlainText);
     value->setWordWrap(true);
     value->setTextInteractionFlags(Qt::TextSelectableByMouse);
     if (emphasis == Emphasis::Bold) {
@@ -108,7 +106,9 @@ ResultPanel::Row ResultPanel::addRow(const QString& caption, const QString& capt
     auto* captionLabel = new QLabel(caption);
     captionLabel->setObjectName(captionName);
     captionLabel->setContentsMargins(0, gapAbove_, 0, 0);
-    QLabel* value = valueLabel(valueName, caption, emphasis);
+    ValueLabel* value = valueLabel(valueName, caption, emphasis);
+    // The caption labels its value, for a screen reader that follows the label to its value.
+    captionLabel->setBuddy(value);
     rows_->addWidget(captionLabel, nextRow_, 0, Qt::AlignTop);
     rows_->addWidget(value, nextRow_, 1);
     ++nextRow_;
@@ -116,9 +116,9 @@ ResultPanel::Row ResultPanel::addRow(const QString& caption, const QString& capt
     return {captionLabel, value};
 }
 
-QLabel* ResultPanel::addLine(const QString& objectName, const QString& accessibleName,
-                             Emphasis emphasis) {
-    QLabel* line = valueLabel(objectName, accessibleName, emphasis);
+ValueLabel* ResultPanel::addLine(const QString& objectName, const QString& accessibleName,
+                                 Emphasis emphasis) {
+    ValueLabel* line = valueLabel(objectName, accessibleName, emphasis);
     rows_->addWidget(line, nextRow_++, 0, 1, 2);
     gapAbove_ = 0;
     return line;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "ui/TranslatedTexts.h"
+#include "ui/ValueLabel.h"
 
 #include <QGroupBox>
 #include <QString>
@@ -30,24 +31,27 @@ public:
 
     // The panel grows downwards, below the last row, in one grid of two columns.
     enum class Emphasis { Plain, Bold };
-    // A row: the caption on the left and its value beside it; the value's accessible name is the
-    // caption, so that a screen reader reads the pair.
+    // A row: the caption on the left and its value beside it. The value's accessible name is the
+    // caption and its text the value, so that a screen reader reads the pair; set a value through
+    // ValueLabel::setText, so that the change is announced.
     struct Row {
         QLabel* caption;
-        QLabel* value;
+        ValueLabel* value;
     };
     Row addRow(const QString& caption, const QString& captionName, const QString& valueName,
                Emphasis emphasis = Emphasis::Bold);
-    // A line of text across both columns, without a caption. Returns its label.
-    QLabel* addLine(const QString& objectName, const QString& accessibleName, Emphasis emphasis);
+    // A line of text across both columns, without a caption; the accessible name says what it
+    // holds. Returns its label.
+    ValueLabel* addLine(const QString& objectName, const QString& accessibleName,
+                        Emphasis emphasis);
     // Sets the next row or line apart from the ones above it with a gap.
     void startGroup();
 
     std::array<QLabel*, 8> lblLabel{};
-    std::array<QLabel*, 9> lblResult{};
-    QLabel* lblTithiTimes{};
-    QLabel* lblSunrise{};
-    QLabel* lblKarana{};
+    std::array<ValueLabel*, 9> lblResult{};
+    ValueLabel* lblTithiTimes{};
+    ValueLabel* lblSunrise{};
+    ValueLabel* lblKarana{};
     QPushButton* cmdBack{};
 
 protected:
@@ -55,7 +59,8 @@ protected:
 
 private:
     void showTexts(const std::array<QString, 9>& texts);
-    QLabel* valueLabel(const QString& objectName, const QString& accessibleName, Emphasis emphasis);
+    ValueLabel* valueLabel(const QString& objectName, const QString& accessibleName,
+                           Emphasis emphasis);
 
     QGridLayout* rows_{};
     int nextRow_ = 0;

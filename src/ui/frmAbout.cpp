@@ -1,5 +1,6 @@
-// The about box: the program's picture, title and description, a separating line, the link to
-// the maker's home page, the credit for the place data with the link to its licence, and OK.
+// The about box: the program's picture, title and description, a separating line, the links to
+// the maker's home page and to the help, the credit for the place data with the link to its
+// licence, and OK.
 #include "ui/frmAbout.h"
 
 #include "places/PlaceDirectory.h"
@@ -14,20 +15,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
-
-namespace {
-
-// A label that opens an address: underlined in the link colour, reachable with Tab.
-void LookLikeALink(LinkLabel* label, QObject* keyFilter) {
-    label->setForegroundRole(QPalette::Link);
-    QFont linkFont = label->font();
-    linkFont.setUnderline(true);
-    label->setFont(linkFont);
-    label->setFocusPolicy(Qt::TabFocus);
-    label->installEventFilter(keyFilter);
-}
-
-} // namespace
+#include <QUrl>
 
 frmAbout::frmAbout(Platform& platform, QWidget* parent) : QDialog(parent), platform_(platform) {
     setObjectName(QStringLiteral("frmAbout"));
@@ -59,27 +47,27 @@ frmAbout::frmAbout(Platform& platform, QWidget* parent) : QDialog(parent), platf
     line->setFrameShape(QFrame::HLine);
     line->setFrameShadow(QFrame::Sunken);
 
-    lblHomePage =
-        new LinkLabel(tr("Click here to visit our home page: %1").arg(HomePageAddress()), this);
-    lblHomePage->setObjectName(QStringLiteral("lblHomePage"));
-    lblHomePage->setAccessibleName(tr("Visit our home page"));
-    lblHomePage->setAccessibleDescription(HomePageAddress());
-    lblHomePage->setToolTip(HomePageAddress());
-    // Reachable with Tab too; Space or Enter on it opens the page.
-    LookLikeALink(lblHomePage, this);
+    // A home page on the web shows its address; without one, the link leads to the help's part
+    // on Kestrava and its makers.
+    const QString homePage = HomePageAddress();
+    if (QUrl(homePage).isLocalFile())
+        lblHomePage = makeLink(tr("Click here to read about Kestrava and its makers"),
+                               QStringLiteral("lblHomePage"), tr("About Kestrava"), homePage);
+    else
+        lblHomePage = makeLink(tr("Click here to visit our home page: %1").arg(homePage),
+                               QStringLiteral("lblHomePage"), tr("Visit our home page"), homePage);
     connect(lblHomePage, &LinkLabel::clicked, this, &frmAbout::lblHomePage_Click);
+    lblHelp = makeLink(tr("Read the help: how to fill in the form and what the results mean"),
+                       QStringLiteral("lblHelp"), tr("Kestrava Help"), OnlineHelpAddress());
+    connect(lblHelp, &LinkLabel::clicked, this, &frmAbout::lblHelp_Click);
 
     // GeoNames' licence asks for the credit where the places are used.
     auto* lblPlaceData = new QLabel(tr(PlaceDataCredit), this);
     lblPlaceData->setWordWrap(true);
     lblPlaceData->setObjectName(QStringLiteral("lblPlaceData"));
     const QString licence = QLatin1String(PlaceDataLicenceAddress);
-    lblPlaceLicence = new LinkLabel(tr("Licence: %1").arg(licence), this);
-    lblPlaceLicence->setObjectName(QStringLiteral("lblPlaceLicence"));
-    lblPlaceLicence->setAccessibleName(tr("Licence of the place data"));
-    lblPlaceLicence->setAccessibleDescription(licence);
-    lblPlaceLicence->setToolTip(licence);
-    LookLikeALink(lblPlaceLicence, this);
+    lblPlaceLicence = makeLink(tr("Licence: %1").arg(licence), QStringLiteral("lblPlaceLicence"),
+                               tr("Licence of the place data"), licence);
     connect(lblPlaceLicence, &LinkLabel::clicked, this, &frmAbout::lblPlaceLicence_Click);
 
     cmdOK = new QPushButton(tr("OK"), this);
@@ -97,19 +85,43 @@ frmAbout::frmAbout(Platform& platform, QWidget* parent) : QDialog(parent), platf
     layout->addWidget(lblDescription, 1, 1);
     layout->addWidget(line, 2, 0, 1, 2);
     layout->addWidget(lblHomePage, 3, 0, 1, 2);
-    layout->addWidget(lblPlaceData, 4, 0, 1, 2);
-    layout->addWidget(lblPlaceLicence, 5, 0, 1, 2);
-    layout->addWidget(cmdOK, 6, 1, Qt::AlignRight);
+    layout->addWidget(lblHelp, 4, 0, 1, 2);
+    layout->addWidget(lblPlaceData, 5, 0, 1, 2);
+    layout->addWidget(lblPlaceLicence, 6, 0, 1, 2);
+    layout->addWidget(cmdOK, 7, 1, Qt::AlignRight);
     layout->setColumnStretch(1, 1);
     layout->setRowStretch(1, 1);
     setMinimumWidth(420);
     setTabOrder(cmdOK, lblHomePage);
-    setTabOrder(lblHomePage, lblPlaceLicence);
+    setTabOrder(lblHomePage, lblHelp);
+    setTabOrder(lblHelp, lblPlaceLicence);
     cmdOK->setFocus();
+}
+
+// A label that acts as a link to a page: underlined in the link colour, reachable with Tab, and
+// opened with Space or Enter as with a click.
+LinkLabel* frmAbout::makeLink(const QString& text, const QString& objectName,
+                              const QString& accessibleName, const QString& address) {
+    auto* link = new LinkLabel(text, this);
+    link->setObjectName(objectName);
+    link->setAccessibleName(accessibleName);
+    link->setAccessibleDescription(address);
+    link->setToolTip(address);
+    link->setForegroundRole(QPalette::Link);
+    QFont linkFont = link->font();
+    linkFont.setUnderline(true);
+    link->setFont(linkFont);
+    link->setFocusPolicy(Qt::TabFocus);
+    link->installEventFilter(this);
+    return link;
 }
 
 void frmAbout::lblHomePage_Click() {
     OpenHomePage(platform_);
+}
+
+void frmAbout::lblHelp_Click() {
+    OpenOnlineHelp(platform_);
 }
 
 void frmAbout::lblPlaceLicence_Click() {
@@ -121,14 +133,11 @@ void frmAbout::cmdOK_Click() {
 }
 
 bool frmAbout::eventFilter(QObject* watched, QEvent* event) {
-    if ((watched == lblHomePage || watched == lblPlaceLicence) &&
-        event->type() == QEvent::KeyPress) {
+    auto* link = qobject_cast<LinkLabel*>(watched);
+    if (link && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter) {
-            if (watched == lblHomePage)
-                lblHomePage_Click();
-            else
-                lblPlaceLicence_Click();
+            Q_EMIT link->clicked();
             return true;
         }
     }

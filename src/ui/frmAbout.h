@@ -1,5 +1,5 @@
-// The about box: the program's picture, title, description, the maker's home page, and the credit
-// for the place data with its licence.
+// The about box: the program's picture, title, description, the maker's home page, the help, and
+// the credit for the place data with its licence.
 #pragma once
 
 #include <QDialog>
@@ -15,6 +15,7 @@ public:
     explicit frmAbout(Platform& platform, QWidget* parent = nullptr);
 
     void lblHomePage_Click();
+    void lblHelp_Click();
     // Opens the licence of the place data.
     void lblPlaceLicence_Click();
     void cmdOK_Click();
@@ -23,8 +24,12 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    LinkLabel* makeLink(const QString& text, const QString& objectName,
+                        const QString& accessibleName, const QString& address);
+
     Platform& platform_;
     LinkLabel* lblHomePage{};
+    LinkLabel* lblHelp{};
     LinkLabel* lblPlaceLicence{};
     QPushButton* cmdOK{};
 };

@@ -19,6 +19,7 @@ class NamedZoneInput;
 class QAction;
 class QLabel;
 class QLineEdit;
+class QMenu;
 class QStackedLayout;
 class ResultPanel;
 enum class FormMessage;
@@ -43,6 +44,10 @@ public:
     void mnuUpdate_Click();
     void mnuAbout_Click();
     void Label10_Click();
+    // File: the date and time set to now, and the home place saved and cleared.
+    void mnuNow_Click();
+    void mnuSaveHome_Click();
+    void mnuClearHome_Click();
     // Language: the windows change to the chosen language at once, and it is remembered.
     void mnuLanguage_Click(Language language);
     // A numeric box refused a key that types no digit.
@@ -64,7 +69,10 @@ private:
     void createMenus();
     void createLayout();
     void createConnections();
+    void createHomeMenuEntries(QMenu* mnuFile);
     void Form_Load();
+    // Fills the place fields from the saved home place, if there is one.
+    void restoreHomePlace();
 
     bool ValidateInputs();
     bool CopyInputsToRecord();
@@ -90,6 +98,9 @@ private:
     Platform& platform_;
 
     QAction* mnuCalculate{};
+    QAction* mnuNow{};
+    QAction* mnuSaveHome{};
+    QAction* mnuClearHome{};
     QAction* mnuOnline{};
     QAction* mnuVisit{};
     QAction* mnuUpdate{};

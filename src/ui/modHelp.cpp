@@ -4,8 +4,11 @@
 #include "platform/Platform.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QPointer>
+#include <QStandardPaths>
+#include <QUrl>
 #include <QWidget>
 
 namespace {
@@ -22,16 +25,51 @@ QString UpdateReminderMessage() {
 
 } // namespace
 
+PageAddresses PagesOf(const QString& softwareHost, const QString& makerHome,
+                      const QString& installedHelp) {
+    PageAddresses pages;
+    QString host = softwareHost.trimmed();
+    while (host.endsWith(QLatin1Char('/')))
+        host.chop(1);
+    if (host.isEmpty()) {
+        // Fully encoded, so that a "#" or "%" in a folder's name stays part of the path.
+        const QString help = QUrl::fromLocalFile(installedHelp).toString(QUrl::FullyEncoded);
+        pages.help = help;
+        pages.download = help + QStringLiteral("#updates");
+    } else {
+        pages.help = host + QStringLiteral("/kestrava-help.html");
+        pages.download = host + QStringLiteral("/download-kestrava.html");
+    }
+    pages.home =
+        makerHome.trimmed().isEmpty() ? pages.help + QStringLiteral("#about") : makerHome.trimmed();
+    return pages;
+}
+
+QString InstalledHelpPage(const QString& programFolder) {
+    const QString besideProgram = QDir::cleanPath(
+        programFolder + QStringLiteral("/" KESTRAVA_HELP_FROM_PROGRAM "/kestrava-help.html"));
+    if (QFileInfo::exists(besideProgram))
+        return besideProgram;
+    const QString inDataFolders = QStandardPaths::locate(
+        QStandardPaths::GenericDataLocation, QStringLiteral("kestrava/help/kestrava-help.html"));
+    return inDataFolders.isEmpty() ? besideProgram : inDataFolders;
+}
+
+PageAddresses Pages() {
+    return PagesOf(QStringLiteral(KESTRAVA_SOFTWARE_HOST), QStringLiteral(KESTRAVA_MAKER_HOME),
+                   InstalledHelpPage(QCoreApplication::applicationDirPath()));
+}
+
 QString OnlineHelpAddress() {
-    return QStringLiteral(KESTRAVA_SOFTWARE_HOST "/kestrava-help.html");
+    return Pages().help;
 }
 
 QString DownloadPageAddress() {
-    return QStringLiteral(KESTRAVA_SOFTWARE_HOST "/download-kestrava.html");
+    return Pages().download;
 }
 
 QString HomePageAddress() {
-    return QStringLiteral(KESTRAVA_MAKER_HOME);
+    return Pages().home;
 }
 
 void OpenOnlineHelp(Platform& platform) {

@@ -6,8 +6,28 @@
 
 class Platform;
 
-// The addresses of the pages: the help and download pages on the software's web host,
-// and the maker's home page.
+// The addresses of the pages. On a software web host, the help and download pages are pages of
+// it; with none, the help is the page installed with the program (a file: address) and the
+// download page its section on updates. Without a maker's home page, the home page is the help's
+// section on Kestrava and its makers.
+struct PageAddresses {
+    QString help;
+    QString download;
+    QString home;
+};
+//   softwareHost   scheme and host, "https://kestrava.org" (a final "/" is ignored), or empty
+//   makerHome      the maker's home page, or empty
+//   installedHelp  the path of the help page installed with the program
+PageAddresses PagesOf(const QString& softwareHost, const QString& makerHome,
+                      const QString& installedHelp);
+
+// The help page installed with the program: where the installation puts it relative to the
+// program's folder (the build tree holds a copy at the same place), else in the system's data
+// folders. The place relative to the program when it is found in neither.
+QString InstalledHelpPage(const QString& programFolder);
+
+// The pages of this build: the hosts it was configured with, the help installed with it.
+PageAddresses Pages();
 QString OnlineHelpAddress();
 QString DownloadPageAddress();
 QString HomePageAddress();

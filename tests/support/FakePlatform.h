@@ -24,8 +24,11 @@ public:
     QVector<Message> messages;
     QStringList openedAddresses;
     QMap<QString, QString> settings; // "application/section/key" -> value
+    bool settingsWritable = true;    // for whole sections
     QDateTime now{QDate(2026, 1, 15), QTime(9, 30, 15)};
     bool previousInstance = false;
+    int runningInstanceNotified = 0; // times a refused start asked the first to come forward
+    std::function<void()> activationHandler; // what the first does when asked
     QVector<QPair<QString, QString>> placeSearches;
     int endProcessCalls = 0;
     MessageAnswer answer = MessageAnswer::Yes; // for Yes/No questions
@@ -57,8 +60,28 @@ public:
                       const QString& value) override {
         settings[application + '/' + section + '/' + key] = value;
     }
+    bool replaceSettingsSection(const QString& application, const QString& section,
+                                const QMap<QString, QString>& values) override {
+        if (!settingsWritable)
+            return false;
+        const QString prefix = application + '/' + section + '/';
+        for (const QString& key : settings.keys()) {
+            if (key.startsWith(prefix))
+                settings.remove(key);
+        }
+        for (auto value = values.cbegin(); value != values.cend(); ++value)
+            settings[prefix + value.key()] = value.value();
+        return true;
+    }
     QDateTime currentDateTime() override { return now; }
     bool isPreviousInstanceRunning() override { return previousInstance; }
+    bool notifyRunningInstance() override {
+        ++runningInstanceNotified;
+        return true;
+    }
+    void setActivationHandler(std::function<void()> handler) override {
+        activationHandler = std::move(handler);
+    }
     void searchPlace(const QString& searchText, const QString& siteAddress) override {
         placeSearches.push_back({searchText, siteAddress});
     }

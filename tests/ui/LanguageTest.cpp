@@ -392,7 +392,7 @@ QVector<ShownText> ShownTexts(QWidget* window) {
 // and what the test typed.
 QString WithoutLatinThatStays(QString text) {
     static const QRegularExpression stays(QStringLiteral(
-        "\\t.*$|https?://\\S+|\\b[A-Z][A-Za-z_]+/[A-Za-z_/"
+        "\\t.*$|(https?|file)://\\S+|\\b[A-Z][A-Za-z_]+/[A-Za-z_/"
         "+-]+\\b|\\(&\\w\\)|\\bKestrava\\b|\\bv1\\.15\\b|"
         "\\bUTC\\b|\\bGeoNames\\b|\\bgeonames\\.org\\b|\\bCC BY\\b|\\biCalendar\\b|\\.ics\\b|"
         "\\bPDF\\b|\\.pdf\\b|\\bA4\\b|\\bCtrl\\b|\\bPage (Up|Down)\\b|\\bHome\\b|\\bEnter\\b|"

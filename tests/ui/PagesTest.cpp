@@ -1,26 +1,88 @@
 // The pages and the controls that open them, the about box, the place look-up and the place
 // search, driven with real clicks on the main window and the about box.
 #include "platform/PlaceSearch.h"
-#include "ui/frmAbout.h"
 #include "support/MainWindowTest.h"
 #include "support/WindowDriving.h"
+#include "ui/frmAbout.h"
+#include "ui/modHelp.h"
 
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QUrl>
 
 namespace {
 
-// The pages on the hosts this build was configured with.
-const QString HelpPage = QStringLiteral(KESTRAVA_SOFTWARE_HOST "/kestrava-help.html");
-const QString DownloadPage = QStringLiteral(KESTRAVA_SOFTWARE_HOST "/download-kestrava.html");
-const QString HomePage = QStringLiteral(KESTRAVA_MAKER_HOME);
+// On a web host the pages keep their paths on it; with none, the help is the page installed with
+// the program, the download page its part on updates, and without a maker's home page the home
+// page is its part on Kestrava and its makers. A folder's name with a blank, "#" or "%" stays
+// part of the path.
+TEST(Pages, OnAHostOrInstalledWithTheProgram) {
+    const struct {
+        const char *host, *home, *installed;
+        const char *help, *download, *homePage;
+    } cases[] = {
+        {"https://kestrava.org", "https://maker.example/", "/usr/share/kestrava/help/x.html",
+         "https://kestrava.org/kestrava-help.html", "https://kestrava.org/download-kestrava.html",
+         "https://maker.example/"},
+        {"https://kestrava.org/", "", "/usr/share/kestrava/help/x.html",
+         "https://kestrava.org/kestrava-help.html", "https://kestrava.org/download-kestrava.html",
+         "https://kestrava.org/kestrava-help.html#about"},
+        {"", "", "/usr/share/kestrava/help/kestrava-help.html",
+         "file:///usr/share/kestrava/help/kestrava-help.html",
+         "file:///usr/share/kestrava/help/kestrava-help.html#updates",
+         "file:///usr/share/kestrava/help/kestrava-help.html#about"},
+        {"", "https://maker.example/", "/opt/Kestrava C#/50%/kestrava-help.html",
+         "file:///opt/Kestrava%20C%23/50%25/kestrava-help.html",
+         "file:///opt/Kestrava%20C%23/50%25/kestrava-help.html#updates", "https://maker.example/"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.host) + " | " + c.home + " | " + c.installed);
+        const PageAddresses pages =
+            PagesOf(QLatin1String(c.host), QLatin1String(c.home), QString::fromUtf8(c.installed));
+        EXPECT_EQ(pages.help, QLatin1String(c.help));
+        EXPECT_EQ(pages.download, QLatin1String(c.download));
+        EXPECT_EQ(pages.home, QLatin1String(c.homePage));
+        // The browser is handed an address that reads back as the same file.
+        if (!*c.host) {
+            EXPECT_EQ(QUrl(pages.download).toLocalFile(), QString::fromUtf8(c.installed));
+            EXPECT_EQ(QUrl(pages.download).fragment(), QStringLiteral("updates"));
+        }
+    }
+}
+
+// The help page is found where the installation puts it relative to the program, which the
+// build tree repeats; elsewhere, in the system's data folders.
+TEST(Pages, TheInstalledHelpIsFoundFromTheProgramsFolder) {
+    const QString beside = InstalledHelpPage(QCoreApplication::applicationDirPath());
+    EXPECT_TRUE(QFile::exists(beside)) << beside.toStdString();
+    QFile page(beside);
+    ASSERT_TRUE(page.open(QIODevice::ReadOnly));
+    const QByteArray html = page.readAll();
+    for (const char* part : {"id=\"updates\"", "id=\"about\"", "<title>Kestrava Help</title>"})
+        EXPECT_TRUE(html.contains(part)) << part;
+
+    QTemporaryDir data;
+    ASSERT_TRUE(data.isValid());
+    ASSERT_TRUE(QDir(data.path()).mkpath(QStringLiteral("kestrava/help")));
+    const QString inData = data.filePath(QStringLiteral("kestrava/help/kestrava-help.html"));
+    ASSERT_TRUE(QFile::copy(beside, inData));
+    const QByteArray dataDirs = qgetenv("XDG_DATA_DIRS");
+    qputenv("XDG_DATA_DIRS", data.path().toLocal8Bit());
+    const QString elsewhere = InstalledHelpPage(data.filePath(QStringLiteral("no/bin")));
+    qputenv("XDG_DATA_DIRS", dataDirs);
+    EXPECT_EQ(elsewhere, inData);
+}
 
 using PagesTest = MainWindowTest;
 
 TEST_F(PagesTest, EachMenuEntryAndTheBannerOpenTheirPage) {
-    const std::pair<const char*, QString> entries[] = {
-        {"mnuOnline", HelpPage}, {"mnuUpdate", DownloadPage}, {"mnuVisit", HomePage}};
+    const std::pair<const char*, QString> entries[] = {{"mnuOnline", OnlineHelpAddress()},
+                                                       {"mnuUpdate", DownloadPageAddress()},
+                                                       {"mnuVisit", HomePageAddress()}};
     for (const auto& [action, page] : entries) {
         platform.openedAddresses.clear();
         ASSERT_TRUE(ChooseFromMenu(window, "mnuHelp", action)) << action;
@@ -28,12 +90,12 @@ TEST_F(PagesTest, EachMenuEntryAndTheBannerOpenTheirPage) {
     }
     platform.openedAddresses.clear();
     click("Label10");
-    EXPECT_EQ(platform.openedAddresses, QStringList{HomePage});
+    EXPECT_EQ(platform.openedAddresses, QStringList{HomePageAddress()});
     EXPECT_TRUE(platform.messages.isEmpty());
 }
 
-// The about box opens modally from the menu; its link opens the home page with a click and from
-// the keyboard, and leaves the box open; OK closes it, and it is gone.
+// The about box opens modally from the menu; its links open the home page and the help with a
+// click and from the keyboard, and leave the box open; OK closes it, and it is gone.
 TEST_F(PagesTest, TheAboutBoxOpensTheHomePageAndClosesWithOK) {
     bool shown = false;
     WhenModalActive([&](QWidget* modal) {
@@ -44,13 +106,21 @@ TEST_F(PagesTest, TheAboutBoxOpensTheHomePageAndClosesWithOK) {
         }
         shown = true;
         auto* lblHomePage = about->findChild<QLabel*>(QStringLiteral("lblHomePage"));
+        auto* lblHelp = about->findChild<QLabel*>(QStringLiteral("lblHelp"));
         ASSERT_NE(lblHomePage, nullptr);
+        ASSERT_NE(lblHelp, nullptr);
         QTest::mouseClick(lblHomePage, Qt::LeftButton);
         EXPECT_EQ(FocusName(), QStringLiteral("cmdOK"));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         EXPECT_EQ(FocusName(), QStringLiteral("lblHomePage"));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
-        EXPECT_EQ(platform.openedAddresses, (QStringList{HomePage, HomePage}));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(FocusName(), QStringLiteral("lblHelp"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QTest::mouseClick(lblHelp, Qt::LeftButton);
+        EXPECT_EQ(platform.openedAddresses,
+                  (QStringList{HomePageAddress(), HomePageAddress(), OnlineHelpAddress(),
+                               OnlineHelpAddress()}));
         EXPECT_TRUE(about->isVisible()) << "the link closed the box";
         QTest::mouseClick(about->findChild<QPushButton*>(QStringLiteral("cmdOK")), Qt::LeftButton);
     });
@@ -90,8 +160,8 @@ TEST_F(PagesTest, LookUpAsksForEachMissingNameInTurnAndHandsOnTheTextUntrimmed) 
             platform.messages.clear();
             click("cmdBrowser");
             EXPECT_TRUE(platform.messages.isEmpty());
-            EXPECT_EQ(platform.placeSearches,
-                      (QVector<QPair<QString, QString>>{{QLatin1String(c.message), HomePage}}));
+            EXPECT_EQ(platform.placeSearches, (QVector<QPair<QString, QString>>{
+                                                  {QLatin1String(c.message), HomePageAddress()}}));
         }
         for (const char* name : {"txtLonD", "txtLonM", "txtLatD", "txtLatM"})
             EXPECT_EQ(box(name)->text(), QString()) << name;
@@ -115,7 +185,7 @@ TEST(PlaceSearch, OpensAWebSearchForTheTextPercentEncoded) {
             opened << address;
             return true;
         });
-        EXPECT_TRUE(search.Search(QString::fromUtf8(text), HomePage));
+        EXPECT_TRUE(search.Search(QString::fromUtf8(text), HomePageAddress()));
         const QString expected = QStringLiteral(KESTRAVA_PLACE_SEARCH) + QLatin1String(encoded);
         ASSERT_EQ(opened, QStringList{expected}) << text;
         EXPECT_EQ(QUrl(expected, QUrl::StrictMode).toString(QUrl::FullyEncoded), expected) << text;

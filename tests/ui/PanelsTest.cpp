@@ -5,6 +5,7 @@
 #include "ui/ResultPanel.h"
 #include "ui/frmMain.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QPushButton>
 #include <gtest/gtest.h>
@@ -84,6 +85,42 @@ TEST(Panels, ARowAddedToTheResultsStandsBelowTheLastWithItsCaptionAsItsName) {
     EXPECT_EQ(vara.value->geometry().left(), panel.lblResult[0]->geometry().left());
     EXPECT_EQ(vara.caption->geometry().left(), panel.lblLabel[0]->geometry().left());
     EXPECT_LE(vara.value->geometry().bottom(), panel.cmdBack->geometry().top());
+}
+
+// What assistive technology reads of each value: its caption as the name, the value as its text
+// and as its value. (Read over the desktop's accessibility bus, with the changes announced as a
+// new value replaces the old: results_over_atspi.py.)
+TEST(Panels, AScreenReaderReadsEachValueByItsCaption) {
+    ResultPanel panel;
+    const ResultPanel::Row vara = panel.addRow(
+        QStringLiteral("Vara"), QStringLiteral("lblVaraCaption"), QStringLiteral("lblVara"));
+    const std::pair<ValueLabel*, const char*> values[] = {
+        {panel.lblResult[0], "Tithi Number"},
+        {panel.lblResult[1], "Tithi Name"},
+        {panel.lblResult[7], "Tithi Type"},
+        {panel.lblResult[8], "Tithi Description"},
+        {panel.lblTithiTimes, "Tithi Began and Ends"},
+        {panel.lblSunrise, "Tithi at Sunrise"},
+        {panel.lblKarana, "Karana"},
+        {vara.value, "Vara"},
+    };
+    for (const auto& [label, caption] : values) {
+        SCOPED_TRACE(caption);
+        label->setText(QStringLiteral("15 & more"));
+        QAccessibleInterface* read = QAccessible::queryAccessibleInterface(label);
+        ASSERT_NE(read, nullptr);
+        ASSERT_NE(read->textInterface(), nullptr);
+        EXPECT_EQ(read->text(QAccessible::Name), QLatin1String(caption));
+        EXPECT_EQ(read->text(QAccessible::Value), QStringLiteral("15 & more"));
+        EXPECT_EQ(read->textInterface()->text(0, read->textInterface()->characterCount()),
+                  QStringLiteral("15 & more"));
+    }
+    // A row's caption labels its value (as the panel's title labels everything in it).
+    QList<QObject*> labelledBy;
+    for (const auto& [label, relation] :
+         QAccessible::queryAccessibleInterface(vara.value)->relations(QAccessible::Label))
+        labelledBy << label->object();
+    EXPECT_TRUE(labelledBy.contains(vara.caption));
 }
 
 } // namespace

@@ -1,22 +1,25 @@
 // The update reminder with a fake clock and settings store, once against the real settings file,
 // and the shutdown routine and start-up sequence around it.
 #include "platform/QtPlatform.h"
+#include "support/FakePlatform.h"
+#include "support/WindowDriving.h"
 #include "ui/Startup.h"
 #include "ui/modHelp.h"
-#include "support/FakePlatform.h"
 
 #include <QCloseEvent>
+#include <QDeadlineTimer>
 #include <QFile>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <string>
 
 namespace {
 
-const QString DownloadPage = QStringLiteral(KESTRAVA_SOFTWARE_HOST "/download-kestrava.html");
 const QString ReminderText = QStringLiteral("There maybe an update to this software available") +
                              QChar(13) + QStringLiteral("Do you want to check for an update?");
 // Under the executable's name, section "Settings", key "Duration".
@@ -73,7 +76,8 @@ TEST(RemindOfUpdate, ComesWhenTheStoredDateIsMoreThanFourteenCalendarDaysAway) {
             EXPECT_EQ(platform->messages[0].icon, Platform::MessageIcon::Information);
             EXPECT_EQ(platform->messages[0].buttons, Platform::MessageButtons::YesNo);
             EXPECT_EQ(platform->settings.value(Key), today);
-            EXPECT_EQ(platform->openedAddresses, yes ? QStringList{DownloadPage} : QStringList());
+            EXPECT_EQ(platform->openedAddresses,
+                      yes ? QStringList{DownloadPageAddress()} : QStringList());
             EXPECT_EQ(platform->storedWhenOpened, yes ? QStringList{today} : QStringList());
         }
     }
@@ -125,7 +129,7 @@ TEST(RemindOfUpdate, WorksOnTheRealSettingsFile) {
     RemindOfUpdate(platform);
     QLocale::setDefault(before);
     EXPECT_EQ(platform.messages.size(), 1);
-    EXPECT_EQ(platform.openedAddresses, QStringList{DownloadPage});
+    EXPECT_EQ(platform.openedAddresses, QStringList{DownloadPageAddress()});
     EXPECT_TRUE(fileText().contains(QStringLiteral("Duration=2026-01-31T18:05:01")))
         << fileText().toStdString();
 
@@ -168,14 +172,17 @@ TEST(EndProgram, ClosesEveryWindowPassingOverOneThatRefusesThenEndsTheProcess) {
     EXPECT_EQ(platform.endProcessCalls, 1);
 }
 
-// With an instance running, the start-up says so, runs no reminder and shows no main window.
+// With an instance running, the start-up says so, runs no reminder and shows no main window; once
+// the message is read, it asks the running instance to come forward.
 TEST(Startup, ASecondInstanceSaysSoAndEndsWithoutAWindow) {
     FakePlatform platform;
     platform.previousInstance = true;
     bool mainWindowShown = false;
+    int notifiedWhileMessageShown = -1;
     platform.whileMessageShown = [&] {
         for (const QWidget* window : QApplication::topLevelWidgets())
             mainWindowShown |= window->objectName() == QStringLiteral("frmMain");
+        notifiedWhileMessageShown = platform.runningInstanceNotified;
     };
     EXPECT_EQ(RunKestrava(*qApp, platform), 0);
     ASSERT_EQ(platform.messageTexts(), QStringList{"Application is already running"});
@@ -183,6 +190,115 @@ TEST(Startup, ASecondInstanceSaysSoAndEndsWithoutAWindow) {
     EXPECT_EQ(platform.endProcessCalls, 1);
     EXPECT_FALSE(mainWindowShown);
     EXPECT_TRUE(platform.settings.isEmpty()) << "the reminder ran";
+    EXPECT_EQ(notifiedWhileMessageShown, 0);
+    EXPECT_EQ(platform.runningInstanceNotified, 1);
+    EXPECT_FALSE(platform.activationHandler) << "a refused start listens for later ones";
+}
+
+// The fake platform, ending the event loop when the program ends, as the real one does.
+class EndingPlatform : public FakePlatform {
+public:
+    void endProcess() override {
+        FakePlatform::endProcess();
+        QCoreApplication::exit(0);
+    }
+};
+
+// The main window of the running start-up, once shown.
+QWidget* ShownMainWindow() {
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->objectName() == QStringLiteral("frmMain") && window->isVisible())
+            return window;
+    }
+    return nullptr;
+}
+
+// A build with the reminder asks on the first start after fifteen days and stores the date on
+// the very first; one without it (a distribution's package) neither asks nor stores anything.
+// Either way the main window opens.
+TEST(Startup, RemindsOfUpdatesOnlyWhereTheBuildKeepsTheReminder) {
+    const struct {
+        bool reminder;
+        const char* stored; // the reminder date stored before the start, if any
+        bool asks;
+        const char* storedAfter;
+    } cases[] = {
+        {true, nullptr, false, "2026-01-15T09:30:15"},
+        {true, "2025-06-01T07:00:00", true, "2026-01-15T09:30:15"},
+        {false, nullptr, false, nullptr},
+        {false, "2025-06-01T07:00:00", false, "2025-06-01T07:00:00"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.reminder ? "with" : "without") + " the reminder, stored " +
+                     (c.stored ? c.stored : "nothing"));
+        EndingPlatform platform; // today is 15 January 2026, 09:30:15
+        platform.answer = Platform::MessageAnswer::No;
+        if (c.stored)
+            platform.settings[Key] = QLatin1String(c.stored);
+        bool shown = false;
+        QTimer watch;
+        const QDeadlineTimer deadline(ShowTimeout);
+        QObject::connect(&watch, &QTimer::timeout, [&] {
+            if (QWidget* window = ShownMainWindow()) {
+                shown = true;
+                window->close(); // as the user closes it: the program ends
+            } else if (deadline.hasExpired()) {
+                QCoreApplication::exit(1);
+            }
+        });
+        watch.start(10);
+
+        StartupOptions options;
+        options.remindOfUpdates = c.reminder;
+        EXPECT_EQ(RunKestrava(*qApp, platform, options), 0);
+        EXPECT_TRUE(shown);
+        EXPECT_EQ(platform.messageTexts(), c.asks ? QStringList{ReminderText} : QStringList());
+        EXPECT_EQ(platform.settings.value(Key, QStringLiteral("(none)")),
+                  c.storedAfter ? QLatin1String(c.storedAfter) : QLatin1String("(none)"));
+        EXPECT_TRUE(platform.openedAddresses.isEmpty());
+    }
+}
+
+// The first instance, asked by a later start, brings its window forward: restored when
+// minimised, raised and made active over another window. A request that comes while the
+// reminder's message is up, before the window exists, does no harm; once the program has ended,
+// the platform no longer calls on it.
+TEST(Startup, TheRunningWindowComesForwardWhenALaterStartAsks) {
+    EndingPlatform platform;
+    platform.settings[Key] = QStringLiteral("2025-06-01T07:00:00"); // the reminder is due
+    platform.whileMessageShown = [&] {
+        ASSERT_TRUE(platform.activationHandler);
+        platform.activationHandler();
+    };
+    QWidget elsewhere; // another program's window
+    bool asked = false, cameForward = false;
+    QTimer watch;
+    const QDeadlineTimer deadline(ShowTimeout);
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        QWidget* window = ShownMainWindow();
+        if (deadline.hasExpired())
+            QCoreApplication::exit(1);
+        if (!window)
+            return;
+        if (!asked) {
+            // The user went to another window and minimised Kestrava; then starts it again.
+            elsewhere.show();
+            elsewhere.activateWindow();
+            window->showMinimized();
+            if (QApplication::activeWindow() == &elsewhere && window->isMinimized()) {
+                asked = true;
+                platform.activationHandler();
+            }
+        } else if (QApplication::activeWindow() == window && !window->isMinimized()) {
+            cameForward = true;
+            window->close();
+        }
+    });
+    watch.start(10);
+    EXPECT_EQ(RunKestrava(*qApp, platform), 0);
+    EXPECT_EQ(platform.messageTexts().size(), 1); // the reminder
+    EXPECT_TRUE(cameForward);
+    EXPECT_FALSE(platform.activationHandler);
 }
 
 } // namespace

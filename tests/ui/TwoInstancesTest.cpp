@@ -1,8 +1,9 @@
 // Real Kestrava processes started as a new user would start them, on an X display of the test's
-// own: the second is refused with its message and ends without a window, the first stays; a
-// crashed first instance does not block the next start, nor does anything else in the lock's
-// place; the reminder comes before the window; twenty starts at once leave one main window; a
-// settings file or folder in any state still lets the program start.
+// own: the second is refused with its message and ends without a window, the first stays and
+// comes forward, even after a crash left its channel behind; a crashed first instance does not
+// block the next start, nor does anything else in the lock's place; the reminder comes before the
+// window; twenty starts at once leave one main window; a settings file or folder in any state
+// still lets the program start.
 // The test acts as the user through the X server: it finds the windows by title and process and
 // closes them as a click on a title bar's close button would.
 #include "support/QtPrinters.h"
@@ -16,6 +17,7 @@
 #include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTest>
+#include <algorithm>
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
@@ -144,6 +146,36 @@ protected:
                                   xcb_get_property_value_length(reply.get()))
                      : QByteArray();
     }
+    // Another program's window over the whole screen, on top, with the keyboard.
+    xcb_window_t coveringWindow() {
+        const xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(x)).data;
+        const xcb_window_t window = xcb_generate_id(x);
+        xcb_create_window(x, XCB_COPY_FROM_PARENT, window, screen->root, 0, 0,
+                          screen->width_in_pixels, screen->height_in_pixels, 0,
+                          XCB_WINDOW_CLASS_INPUT_OUTPUT, screen->root_visual, 0, nullptr);
+        xcb_map_window(x, window);
+        xcb_set_input_focus(x, XCB_INPUT_FOCUS_POINTER_ROOT, window, XCB_CURRENT_TIME);
+        xcb_flush(x);
+        return window;
+    }
+    // True when the one window stands above the other, both on the screen.
+    bool above(xcb_window_t upper, xcb_window_t lower) {
+        const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(x)).data->root;
+        const auto tree = Reply(xcb_query_tree_reply(x, xcb_query_tree(x, root), nullptr));
+        if (!tree)
+            return false;
+        const xcb_window_t* children = xcb_query_tree_children(tree.get()); // bottom to top
+        const xcb_window_t* end = children + xcb_query_tree_children_length(tree.get());
+        const auto upperAt = std::find(children, end, upper);
+        const auto lowerAt = std::find(children, end, lower);
+        return upperAt != end && lowerAt != end && upperAt > lowerAt;
+    }
+    // The window that has the keyboard.
+    xcb_window_t inputFocus() {
+        const auto reply = Reply(xcb_get_input_focus_reply(x, xcb_get_input_focus(x), nullptr));
+        return reply ? reply->focus : xcb_window_t(XCB_NONE);
+    }
+
     // The reminder's date as the settings file holds it, read afresh; nothing if there is none.
     QString storedDate() const {
         QFile f(home.filePath(QStringLiteral(".config/kestrava/kestrava.ini")));
@@ -221,6 +253,42 @@ TEST_F(TwoInstancesTest, TheSecondStartIsRefusedAndACrashedFirstDoesNotBlockTheN
     EXPECT_EQ(third.exitCode(), 0);
     QProcess& fourth = start();
     EXPECT_TRUE(windowOf(fourth, mainCaption, StartTimeout)) << output(fourth);
+}
+
+// A refused start brings the running window forward, once its message is read: above the window
+// the user was in, and with the keyboard. So too when the instance before crashed and left its
+// channel behind.
+TEST_F(TwoInstancesTest, ARefusedStartBringsTheRunningWindowForward) {
+    for (const char* round : {"the first start", "a start after a crash"}) {
+        SCOPED_TRACE(round);
+        QProcess& first = start();
+        const xcb_window_t running = windowOf(first, mainCaption, StartTimeout);
+        ASSERT_TRUE(running) << output(first);
+        const xcb_window_t other = coveringWindow();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return above(other, running) && inputFocus() == other; },
+                                    StartTimeout));
+
+        QProcess& second = start();
+        const xcb_window_t message = windowOf(second, messageCaption, StartTimeout);
+        ASSERT_TRUE(message) << output(second);
+        EXPECT_TRUE(above(other, running)) << "the running window came forward before the message";
+        askToClose(message);
+        EXPECT_TRUE(QTest::qWaitFor(
+            [&] { return above(running, other) && inputFocus() == running; }, StartTimeout))
+            << "above: " << above(running, other) << ", focus: " << inputFocus();
+        EXPECT_TRUE(
+            QTest::qWaitFor([&] { return second.state() == QProcess::NotRunning; }, StartTimeout));
+        EXPECT_EQ(second.exitCode(), 0) << output(second);
+        xcb_destroy_window(x, other);
+        xcb_flush(x);
+
+        first.kill();
+        ASSERT_TRUE(first.waitForFinished());
+        // What the crash left: the channel in the user's runtime folder.
+        EXPECT_FALSE(QDir(home.filePath(QStringLiteral("run")))
+                         .entryList({QStringLiteral("kestrava-*")}, QDir::System)
+                         .isEmpty());
+    }
 }
 
 // Whatever lies in the lock's place, when no running Kestrava holds it, the program starts with its

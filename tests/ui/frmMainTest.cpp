@@ -74,7 +74,8 @@ TEST_F(InputFormTest, OpensOnTheFirstDayOf1901WithItsTexts) {
             menus << (entry->isSeparator() ? QStringLiteral("-") : entry->text());
     }
     EXPECT_EQ(menus,
-              QStringList({"&File", "&Calculate", "&Help", "&Online Help", "&Visit Us Online", "-",
+              QStringList({"&File", "&Calculate", "-", "Set to &Now", "-", "Save as &Home Place",
+                           "C&lear Home Place", "&Help", "&Online Help", "&Visit Us Online", "-",
                            "Check for Software &Update", "-", "&About Software"}));
 }
 
