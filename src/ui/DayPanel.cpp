@@ -6,6 +6,7 @@
 #include "engine/Panchanga.h"
 #include "engine/PanchangaNames.h"
 #include "ui/PanchangaTexts.h"
+#include "ui/ValueLabel.h"
 
 #include <QEvent>
 #include <QGridLayout>
@@ -23,6 +24,7 @@ QString MonthText(const LunarMonth& month) {
 
 DayPanel::DayPanel(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("fraDay"));
+    texts_.add([this] { setAccessibleName(tr("Panchanga of the Day")); });
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(0, 0, 0, 0);
     grid->setColumnStretch(1, 3);
@@ -32,23 +34,25 @@ DayPanel::DayPanel(QWidget* parent) : QWidget(parent) {
     lblSunrise = addValue(grid, 1, 2, QT_TR_NOOP("Sunrise"), "lblSunriseTime");
     lblYoga = addValue(grid, 2, 0, QT_TR_NOOP("Yoga"), "lblYoga");
     lblSunset = addValue(grid, 2, 2, QT_TR_NOOP("Sunset"), "lblSunset");
-    lblDayKarana = addValue(grid, 3, 0, QT_TR_NOOP("Karana"), "lblDayKarana");
+    // The line above the panel is already called "Karana"; this one tells its end too.
+    lblDayKarana = addValue(grid, 3, 0, QT_TR_NOOP("Karana"), "lblDayKarana", 1,
+                            QT_TR_NOOP("Karana and Its End"));
     lblMoonrise = addValue(grid, 3, 2, QT_TR_NOOP("Moonrise"), "lblMoonrise");
     lblMasa = addValue(grid, 4, 0, QT_TR_NOOP("Month"), "lblMasa");
     lblMoonset = addValue(grid, 4, 2, QT_TR_NOOP("Moonset"), "lblMoonset");
     lblSamvat = addValue(grid, 5, 0, QT_TR_NOOP("Samvat"), "lblSamvat", 3);
 }
 
-QLabel* DayPanel::addValue(QGridLayout* grid, int row, int column, const char* caption,
-                           const char* objectName, int span) {
+ValueLabel* DayPanel::addValue(QGridLayout* grid, int row, int column, const char* caption,
+                               const char* objectName, int span, const char* valueName) {
     auto* captionLabel = new QLabel;
     captionLabel->setObjectName(QLatin1String(objectName) + QLatin1String("Caption"));
-    auto* value = new QLabel;
-    value->setObjectName(QLatin1String(objectName));
-    texts_.add([captionLabel, value, caption] {
+    auto* value = new ValueLabel(QString());
+    texts_.add([captionLabel, value, caption, valueName] {
         captionLabel->setText(tr(caption));
-        value->setAccessibleName(tr(caption));
+        value->setAccessibleName(tr(valueName ? valueName : caption));
     });
+    value->setObjectName(QLatin1String(objectName));
     value->setTextFormat(Qt::PlainText);
     value->setWordWrap(true);
     value->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -57,7 +61,7 @@ QLabel* DayPanel::addValue(QGridLayout* grid, int row, int column, const char* c
     value->setFont(bold);
     captionLabel->setBuddy(value);
     grid->addWidget(captionLabel, row, column, Qt::AlignTop);
-    grid->addWidget(value, row, column + 1, 1, span);
+    grid->addWidget(value, row, column + 1, 1, span, Qt::AlignTop);
     return value;
 }
 
@@ -97,7 +101,7 @@ void DayPanel::showMoment(const PanchangaMoment& p) {
 
 void DayPanel::clear() {
     shown_.reset();
-    for (QLabel* value : {lblVara, lblNakshatra, lblYoga, lblDayKarana, lblSunrise, lblSunset,
-                          lblMoonrise, lblMoonset, lblMasa, lblSamvat})
-        value->clear();
+    for (ValueLabel* value : {lblVara, lblNakshatra, lblYoga, lblDayKarana, lblSunrise, lblSunset,
+                              lblMoonrise, lblMoonset, lblMasa, lblSamvat})
+        value->setText(QString());
 }

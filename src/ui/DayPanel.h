@@ -11,7 +11,7 @@
 #include <optional>
 
 class QGridLayout;
-class QLabel;
+class ValueLabel;
 
 class DayPanel : public QWidget {
     Q_OBJECT
@@ -25,24 +25,25 @@ public:
     // Empties every value (a moment without a panchanga).
     void clear();
 
-    QLabel* lblVara{};
-    QLabel* lblNakshatra{};
-    QLabel* lblYoga{};
-    QLabel* lblDayKarana{};
-    QLabel* lblSunrise{};
-    QLabel* lblSunset{};
-    QLabel* lblMoonrise{};
-    QLabel* lblMoonset{};
-    QLabel* lblMasa{};
-    QLabel* lblSamvat{};
+    ValueLabel* lblVara{};
+    ValueLabel* lblNakshatra{};
+    ValueLabel* lblYoga{};
+    ValueLabel* lblDayKarana{};
+    ValueLabel* lblSunrise{};
+    ValueLabel* lblSunset{};
+    ValueLabel* lblMoonrise{};
+    ValueLabel* lblMoonset{};
+    ValueLabel* lblMasa{};
+    ValueLabel* lblSamvat{};
 
 protected:
     // The captions and the moment shown are told again in the new language.
     void changeEvent(QEvent* event) override;
 
 private:
-    QLabel* addValue(QGridLayout* grid, int row, int column, const char* caption,
-                     const char* objectName, int span = 1);
+    // A caption and its value; the value's accessible name is the caption unless one is given.
+    ValueLabel* addValue(QGridLayout* grid, int row, int column, const char* caption,
+                         const char* objectName, int span = 1, const char* valueName = nullptr);
 
     std::optional<PanchangaMoment> shown_;
     TranslatedTexts texts_;

@@ -124,6 +124,12 @@ ValueLabel* ResultPanel::addLine(const QString& objectName, const QString& acces
     return line;
 }
 
+void ResultPanel::addSection(QWidget* section) {
+    section->setContentsMargins(0, gapAbove_, 0, 0);
+    rows_->addWidget(section, nextRow_++, 0, 1, 2);
+    gapAbove_ = 0;
+}
+
 void ResultPanel::startGroup() {
     gapAbove_ = GroupGap;
 }

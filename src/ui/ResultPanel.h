@@ -44,6 +44,8 @@ public:
     // holds. Returns its label.
     ValueLabel* addLine(const QString& objectName, const QString& accessibleName,
                         Emphasis emphasis);
+    // A widget across both columns, below the last row (a section of rows of its own).
+    void addSection(QWidget* section);
     // Sets the next row or line apart from the ones above it with a gap.
     void startGroup();
 

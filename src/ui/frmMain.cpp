@@ -4,6 +4,7 @@
 
 #include "engine/CalculationRecord.h"
 #include "engine/NumericText.h"
+#include "engine/Panchanga.h"
 #include "engine/PrepareMoment.h"
 #include "engine/Tithi.h"
 #include "engine/TithiDay.h"
@@ -13,6 +14,7 @@
 #include "platform/AppInfo.h"
 #include "platform/Platform.h"
 #include "ui/CalendarMenu.h"
+#include "ui/DayPanel.h"
 #include "ui/FormMessages.h"
 #include "ui/HomePlace.h"
 #include "ui/InputPanel.h"
@@ -80,6 +82,10 @@ void frmMain::createWidgets() {
     Label10->setFont(bannerFont);
     fraMain = new InputPanel;
     fraResult = new ResultPanel;
+    // The day's panchanga below the tithi's lines, then the zone the results were read on.
+    dayPanel = new DayPanel;
+    fraResult->startGroup();
+    fraResult->addSection(dayPanel);
     fraResult->startGroup();
     lblResultZone = fraResult->addLine(QStringLiteral("lblResultZone"), QString(),
                                        ResultPanel::Emphasis::Plain);
@@ -302,6 +308,8 @@ void frmMain::cmdCalculate_Click() {
         shownZone_.reset();
         ShowTithiReport();
         ShowTithiDay();
+        ShowDayPanchanga(EvaluateTithiMoment(record_).JulianDayUT, PlaceOfRecord(record_),
+                         ClockOfRecord(record_));
     }
     panels->setCurrentWidget(fraResult);
     fraResult->cmdBack->setFocus();
@@ -346,13 +354,14 @@ void frmMain::ComputeOnNamedZone(const NamedZoneClock& zone, const ZoneReading& 
     shownDay_ = ComputeTithiDay(moment, PlaceOfRecord(record_), zone, /*withSunrise=*/true);
     shownZone_ = ResultZone{std::make_shared<NamedZoneClock>(zone), moment.JulianDayUT, reading};
     showTithiDayLines();
+    ShowDayPanchanga(moment.JulianDayUT, PlaceOfRecord(record_), zone);
 }
 
 // The zone the times are read on; where the tithi began or ends on another offset (the clocks
 // changed within it), those offsets too.
 void frmMain::showResultZone() {
     if (!shownZone_) {
-        lblResultZone->clear();
+        lblResultZone->setText(QString());
         return;
     }
     const ResultZone& shown = *shownZone_;
@@ -427,6 +436,10 @@ void frmMain::mnuLanguage_Click(Language language) {
     RememberLanguage(platform_, language);
     if (language != CurrentLanguage())
         SetLanguage(language);
+}
+
+void frmMain::ShowDayPanchanga(double jd, const Place& place, const CivilClock& clock) {
+    dayPanel->showMoment(PanchangaOfMoment(jd, place, clock));
 }
 
 void frmMain::lblTZHelp_Click() {

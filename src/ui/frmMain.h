@@ -12,6 +12,10 @@
 #include <optional>
 
 class CalendarMenu;
+class CivilClock;
+class DayPanel;
+class ValueLabel;
+struct Place;
 class InputPanel;
 class LinkLabel;
 class NamedZoneClock;
@@ -59,6 +63,10 @@ public:
     // Shows when the tithi began and ends, the tithi at sunrise and the karana below the report;
     // the lines stay empty when the moment has no tithi.
     void ShowTithiDay();
+
+    // Shows the day's panchanga at an instant (Julian day, Universal Time: the entered moment),
+    // the place and its clock, below the tithi's lines.
+    void ShowDayPanchanga(double jd, const Place& place, const CivilClock& clock);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -116,8 +124,9 @@ private:
     InputPanel* fraMain{};
     ResultPanel* fraResult{};
     // The zone the results were read on, when it is a named zone.
-    QLabel* lblResultZone{};
+    ValueLabel* lblResultZone{};
     NamedZoneInput* namedZone{};
+    DayPanel* dayPanel{}; // the day's panchanga
 
     // What the results show, kept so that they can be told again in another language.
     bool reportShown_ = false;

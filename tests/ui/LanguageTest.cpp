@@ -467,6 +467,10 @@ TEST_F(LanguageTest, AKnownMomentIsToldInHindi) {
               (QStringList{"आरंभ 10 जन॰ 2024 20:12 · समाप्ति 11 जन॰ 2024 17:28",
                            "सूर्योदय (07:15) पर: अमावस्या", "करण: नाग"}));
     EXPECT_EQ(find<QLabel>("lblLabel(0)")->text(), QStringLiteral("तिथि संख्या"));
+    // At 17:00 the Moon, near 266° sidereal, is in the last pada of Purva Ashadha.
+    EXPECT_EQ(text("lblVara"), QStringLiteral("गुरुवार"));
+    EXPECT_TRUE(text("lblNakshatra").startsWith(QStringLiteral("पूर्वाषाढ़ा, चरण 4, ")))
+        << text("lblNakshatra").toStdString();
 
     const CalendarPlace place =
         std::get<CalendarPlace>(PlaceOfForm(*find<InputPanel>("fraMain"), nullptr));
