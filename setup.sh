@@ -21,14 +21,16 @@ run | test | build) ;;
 esac
 
 # What building and running needs (GeoNames' tables of places, which the build puts into the
-# program, come in libtimezonemap-data; named zones read tzdata); and what the whole test run
+# program, come in libtimezonemap-data; named zones read tzdata; Qt's Linguist tools build the
+# Hindi translation, and a Devanagari font shows it); and what the whole test run
 # needs besides: clang and its fuzzing runtime, the sanitizer runtimes, the package tools and
 # validators, the reference ephemeris of the accuracy benchmark, the iCalendar parser that reads
 # the exported calendar files back, and the desktop's accessibility bus with the system Python's
 # bindings to it, through which a test reads the window as a screen reader does.
 packages=(
     build-essential cmake ninja-build pkg-config
-    qt6-base-dev qt6-svg-dev libgl-dev libtimezonemap-data tzdata
+    qt6-base-dev qt6-svg-dev qt6-tools-dev qt6-l10n-tools libgl-dev libtimezonemap-data tzdata
+    fonts-lohit-deva
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth libxcb1-dev
 )

@@ -71,7 +71,9 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "tzdata")
 if(TARGET kestrava)
     string(APPEND CPACK_DEBIAN_PACKAGE_DEPENDS ", qt6-qpa-plugins")
-    set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-dejavu-core, xdg-utils")
+    # A Devanagari font for the windows in Hindi.
+    set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
+        "fonts-dejavu-core, fonts-noto-core | fonts-lohit-deva, xdg-utils")
 endif()
 set(CPACK_STRIP_FILES ON)
 include(CPack)

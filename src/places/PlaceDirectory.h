@@ -12,9 +12,9 @@
 #include <optional>
 #include <vector>
 
-// The credit for the directory's data, as the About box shows it.
-inline constexpr char PlaceDataCredit[] =
-    "Place names and coordinates: GeoNames (geonames.org), CC BY 4.0";
+// The credit for the directory's data, as the About box shows it (in the chosen language).
+inline constexpr char PlaceDataCredit[] = QT_TRANSLATE_NOOP(
+    "frmAbout", "Place names and coordinates: GeoNames (geonames.org), CC BY 4.0");
 inline constexpr char PlaceDataLicenceAddress[] = "https://creativecommons.org/licenses/by/4.0/";
 
 // One place of the directory.

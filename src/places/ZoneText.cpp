@@ -3,6 +3,8 @@
 
 #include "places/NamedZoneClock.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 #include <cstdlib>
 
@@ -37,10 +39,12 @@ QString ZoneDescription(const NamedZoneClock& clock, double jd) {
     QString text =
         clock.Name() + QStringLiteral(" \u2014 ") + DisplayOffsetText(clock.OffsetSecondsAt(jd));
     const int saving = clock.DaylightSavingSecondsAt(jd);
+    // The windows show it in the chosen language; the command line, which installs no
+    // translation, in English.
     if (saving > 0) {
-        text += QStringLiteral(", daylight saving");
+        text = QCoreApplication::translate("ZoneText", "%1, daylight saving").arg(text);
     } else if (saving < 0) {
-        text += QStringLiteral(", negative daylight saving");
+        text = QCoreApplication::translate("ZoneText", "%1, negative daylight saving").arg(text);
     }
     return text;
 }

@@ -7,6 +7,7 @@
 #include "ui/frmMonth.h"
 
 #include <QAction>
+#include <QEvent>
 #include <QMenu>
 #include <QWidget>
 
@@ -20,22 +21,31 @@ frmMonth* CalendarMenu::monthView() const {
 }
 
 void CalendarMenu::populate(QMenu* menu) {
-    auto entry = [this, menu](const QString& text, const char* name, void (CalendarMenu::*open)(),
+    auto entry = [this, menu](const char* text, const char* name, void (CalendarMenu::*open)(),
                               const QKeySequence& keys = {}) {
-        QAction* action = menu->addAction(text);
+        QAction* action = menu->addAction(QString());
         action->setObjectName(QLatin1String(name));
         action->setShortcut(keys);
         connect(action, &QAction::triggered, this, open);
+        texts_.add([action, text] { action->setText(tr(text)); });
         return action;
     };
-    entry(tr("&Month View"), "mnuMonthView", &CalendarMenu::openMonthView,
+    entry(QT_TR_NOOP("&Month View"), "mnuMonthView", &CalendarMenu::openMonthView,
           QKeySequence(Qt::CTRL | Qt::Key_M));
-    entry(tr("&Find a Tithi..."), "mnuFindTithi", &CalendarMenu::openFind,
+    entry(QT_TR_NOOP("&Find a Tithi..."), "mnuFindTithi", &CalendarMenu::openFind,
           QKeySequence(Qt::CTRL | Qt::Key_F));
-    entry(tr("&Vrata Days..."), "mnuVrataDays", &CalendarMenu::openVrataDays);
+    entry(QT_TR_NOOP("&Vrata Days..."), "mnuVrataDays", &CalendarMenu::openVrataDays);
     menu->addSeparator();
-    entry(tr("Export i&Calendar File..."), "mnuExportCalendar", &CalendarMenu::openExportCalendar);
-    entry(tr("Export &PDF..."), "mnuExportPdf", &CalendarMenu::openExportPdf);
+    entry(QT_TR_NOOP("Export i&Calendar File..."), "mnuExportCalendar",
+          &CalendarMenu::openExportCalendar);
+    entry(QT_TR_NOOP("Export &PDF..."), "mnuExportPdf", &CalendarMenu::openExportPdf);
+}
+
+// The entries are named again in the new language; the month view, a window of its own, sees
+// the change itself.
+bool CalendarMenu::event(QEvent* event) {
+    texts_.handle(event);
+    return QObject::event(event);
 }
 
 std::optional<CalendarPlace> CalendarMenu::placeOfForm() {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "ui/CalendarPlace.h"
+#include "ui/TranslatedTexts.h"
 
 #include <QDate>
 #include <QObject>
@@ -37,6 +38,9 @@ public:
     // The month view, once opened.
     frmMonth* monthView() const;
 
+protected:
+    bool event(QEvent* event) override;
+
 private:
     // The form's place, or the message that says what it lacks, with the focus on that box.
     std::optional<CalendarPlace> placeOfForm();
@@ -51,4 +55,5 @@ private:
     PlaceSource source_;
     std::function<void()> showForm_;
     QPointer<frmMonth> month_;
+    TranslatedTexts texts_;
 };

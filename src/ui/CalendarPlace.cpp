@@ -15,12 +15,13 @@
 
 namespace {
 
-QString Tr(const char* text) {
-    return QCoreApplication::translate("CalendarPlace", text);
-}
+// The texts of this file, in the catalogue's context "CalendarPlace".
+struct CalendarPlaceTexts {
+    Q_DECLARE_TR_FUNCTIONS(CalendarPlace)
+};
 
 // Degrees and minutes of arc: 28°36′N.
-QString AngleText(double degrees, QChar positive, QChar negative) {
+QString AngleText(double degrees, const QString& positive, const QString& negative) {
     const long minutes = std::lround(std::fabs(degrees) * 60);
     return QStringLiteral("%1°%2′%3")
         .arg(minutes / 60)
@@ -38,9 +39,13 @@ QDate TodayAt(const QDateTime& now, const CivilClock& clock) {
 }
 
 QString DescribePlace(const Place& where, const CivilClock& clock, const QString& name) {
-    const QString coordinates = AngleText(where.Latitude, QLatin1Char('N'), QLatin1Char('S')) +
-                                QLatin1Char(' ') +
-                                AngleText(where.Longitude, QLatin1Char('E'), QLatin1Char('W'));
+    // The directions by their initials in the chosen language.
+    const QString coordinates =
+        AngleText(where.Latitude, QCoreApplication::translate("CalendarPlace", "N", "north"),
+                  QCoreApplication::translate("CalendarPlace", "S", "south")) +
+        QLatin1Char(' ') +
+        AngleText(where.Longitude, QCoreApplication::translate("CalendarPlace", "E", "east"),
+                  QCoreApplication::translate("CalendarPlace", "W", "west"));
     const std::string zoneName = clock.ZoneName();
     // A clock without a name keeps one offset; a named zone is told by its name.
     constexpr double J2000 = 2451545.0;
@@ -49,8 +54,8 @@ QString DescribePlace(const Place& where, const CivilClock& clock, const QString
             ? QStringLiteral("UTC") + QString::fromStdString(OffsetText(clock.OffsetHoursAt(J2000)))
             : QString::fromStdString(zoneName);
     //: A place: its coordinates and its clock, "28°36′N 77°13′E, UTC+05:30"
-    const QString place = Tr("%1, %2").arg(coordinates, zone);
-    return name.isEmpty() ? place : Tr("%1, %2").arg(name, place);
+    const QString place = CalendarPlaceTexts::tr("%1, %2").arg(coordinates, zone);
+    return name.isEmpty() ? place : CalendarPlaceTexts::tr("%1, %2").arg(name, place);
 }
 
 PlaceOrProblem PlaceOfForm(const InputPanel& form, std::shared_ptr<const CivilClock> namedZone) {
@@ -80,17 +85,19 @@ PlaceOrProblem PlaceOfForm(const InputPanel& form, std::shared_ptr<const CivilCl
             continue; // the named zone sets the clock
         const QString text = box.Edit->text().trimmed();
         if (text.isEmpty()) {
-            return PlaceProblem{Tr("The calendar is reckoned at the place and time zone of the "
-                                   "form. Please enter the %1 on the form first.")
-                                    .arg(Tr(box.Name)),
-                                box.Edit};
+            return PlaceProblem{
+                CalendarPlaceTexts::tr("The calendar is reckoned at the place and time zone of the "
+                                       "form. Please enter the %1 on the form first.")
+                    .arg(CalendarPlaceTexts::tr(box.Name)),
+                box.Edit};
         }
         const std::optional<std::int16_t> value = TextToInteger16(text.toStdString());
         if (!value || *value < 0 || *value > box.Most) {
-            return PlaceProblem{Tr("The %1 on the form must be a whole number from 0 to %2.")
-                                    .arg(Tr(box.Name))
-                                    .arg(box.Most),
-                                box.Edit};
+            return PlaceProblem{
+                CalendarPlaceTexts::tr("The %1 on the form must be a whole number from 0 to %2.")
+                    .arg(CalendarPlaceTexts::tr(box.Name))
+                    .arg(box.Most),
+                box.Edit};
         }
         *box.Into = *value;
     }
@@ -104,8 +111,9 @@ PlaceOrProblem PlaceOfForm(const InputPanel& form, std::shared_ptr<const CivilCl
     CalendarPlace place;
     place.Where = PlaceOfRecord(record);
     if (std::fabs(place.Where.Latitude) > 90 || std::fabs(place.Where.Longitude) > 180) {
-        return PlaceProblem{Tr("The place on the form lies beyond 90 degrees of latitude or 180 "
-                               "degrees of longitude."),
+        return PlaceProblem{CalendarPlaceTexts::tr(
+                                "The place on the form lies beyond 90 degrees of latitude or 180 "
+                                "degrees of longitude."),
                             form.txtLatD};
     }
     if (namedZone)

@@ -9,9 +9,10 @@
 
 namespace {
 
-QString Tr(const char* text) {
-    return QCoreApplication::translate("Calendar", text);
-}
+// The texts of this file, in the catalogue's context "Calendar".
+struct CalendarTr {
+    Q_DECLARE_TR_FUNCTIONS(Calendar)
+};
 
 // A tithi after the first of a day: by its name within the same fortnight, by its title across
 // the full or the new moon.
@@ -22,18 +23,18 @@ QString FollowingName(int tithi, int first) {
 } // namespace
 
 QString TithiNameText(int tithi) {
-    return PanchangaName(TithiName(tithi));
+    return PanchangaName(NameKind::Tithi, TithiName(tithi));
 }
 
 QString PakshaText(int tithi) {
-    return PanchangaName(PakshaName(tithi));
+    return PanchangaName(NameKind::Paksha, PakshaName(tithi));
 }
 
 QString MasaText(const LunarMonth& month) {
-    const QString name = PanchangaName(MasaName(month.Index));
+    const QString name = PanchangaName(NameKind::Masa, MasaName(month.Index));
     if (name.isEmpty() || !month.Adhika)
         return name;
-    return Tr("%1 (adhika)").arg(name);
+    return CalendarTr::tr("%1 (adhika)").arg(name);
 }
 
 QDate QDateOf(const CivilDate& date) {
@@ -59,7 +60,8 @@ QString ClockTimeTextFor(const ClockInstant& instant, const CivilDate& date) {
     if (DateKey(on) == DateKey(date))
         return time;
     //: A time past the date it is told for: "04:52 on 12 June"
-    return Tr("%1 on %2").arg(time, QLocale().toString(QDateOf(on), QStringLiteral("d MMMM")));
+    return CalendarTr::tr("%1 on %2")
+        .arg(time, QLocale().toString(QDateOf(on), QStringLiteral("d MMMM")));
 }
 
 QString DaySentence(const CalendarDay& day) {
@@ -67,17 +69,17 @@ QString DaySentence(const CalendarDay& day) {
         return {};
     const DaySpan& first = day.Tithi.Spans.front();
     if (!first.EndsWithinDay)
-        return Tr("%1 all day (vriddhi)").arg(TithiTitleText(first.Index));
-    QString sentence =
-        Tr("%1 until %2").arg(TithiTitleText(first.Index), ClockTimeTextFor(first.End, day.Date));
+        return CalendarTr::tr("%1 all day (vriddhi)").arg(TithiTitleText(first.Index));
+    QString sentence = CalendarTr::tr("%1 until %2")
+                           .arg(TithiTitleText(first.Index), ClockTimeTextFor(first.End, day.Date));
     for (std::size_t k = 1; k < day.Tithi.Spans.size(); ++k) {
         const DaySpan& span = day.Tithi.Spans[k];
         QString next = FollowingName(span.Index, first.Index);
         if (span.EndsWithinDay)
-            next = Tr("%1 until %2").arg(next, ClockTimeTextFor(span.End, day.Date));
+            next = CalendarTr::tr("%1 until %2").arg(next, ClockTimeTextFor(span.End, day.Date));
         if (span.Kshaya)
-            next = Tr("%1 (kshaya)").arg(next);
-        sentence = Tr("%1, then %2").arg(sentence, next);
+            next = CalendarTr::tr("%1 (kshaya)").arg(next);
+        sentence = CalendarTr::tr("%1, then %2").arg(sentence, next);
     }
     return sentence;
 }
@@ -97,11 +99,11 @@ VrataMark VrataMarkOf(const CalendarDay& day) {
 QString VrataText(VrataMark mark) {
     switch (mark) {
     case VrataMark::Ekadashi:
-        return Tr("Ekadashi");
+        return CalendarTr::tr("Ekadashi");
     case VrataMark::Purnima:
-        return Tr("Purnima");
+        return CalendarTr::tr("Purnima");
     case VrataMark::Amavasya:
-        return Tr("Amavasya");
+        return CalendarTr::tr("Amavasya");
     case VrataMark::None:
         break;
     }
@@ -112,42 +114,48 @@ QStringList DayNotes(const CalendarDay& day, bool today) {
     QStringList notes;
     const VrataMark vrata = VrataMarkOf(day);
     if (vrata != VrataMark::None)
-        notes << Tr("%1 is observed").arg(VrataText(vrata));
+        notes << CalendarTr::tr("%1 is observed").arg(VrataText(vrata));
     if (day.Tithi.Vriddhi)
-        notes << Tr("vriddhi: the tithi holds the next sunrise too and is observed today");
+        notes << CalendarTr::tr(
+            "vriddhi: the tithi holds the next sunrise too and is observed today");
     if (day.SecondOfVriddhi)
-        notes << Tr("vriddhi: second day of the tithi, observed the day before");
+        notes << CalendarTr::tr("vriddhi: second day of the tithi, observed the day before");
     if (day.MonthBegins && day.Month.Amanta.Index >= 0)
-        notes << Tr("the month %1 begins").arg(MasaText(day.Month.Amanta));
+        notes << CalendarTr::tr("the month %1 begins").arg(MasaText(day.Month.Amanta));
     if (today)
-        notes << Tr("today");
+        notes << CalendarTr::tr("today");
     return notes;
 }
 
 QString DayAccessibleText(const CalendarDay& day, bool today) {
     //: A day's date and its tithis: "Tuesday 11 June 2024: Shukla Panchami until 17:42, ..."
-    QString text = Tr("%1: %2").arg(LongDateText(day.Date), DaySentence(day));
+    QString text = CalendarTr::tr("%1: %2").arg(LongDateText(day.Date), DaySentence(day));
     for (const QString& note : DayNotes(day, today))
         text += QStringLiteral("; ") + note;
     return text;
 }
 
 QString ObservanceRuleText() {
-    return Tr("A tithi is observed on the civil day whose sunrise it holds; a kshaya tithi (one "
-              "that holds no sunrise) on the day in which it runs; a vriddhi tithi (one that holds "
-              "two sunrises) on the first of its two days.");
+    return CalendarTr::tr(
+        "A tithi is observed on the civil day whose sunrise it holds; a kshaya tithi (one "
+        "that holds no sunrise) on the day in which it runs; a vriddhi tithi (one that holds "
+        "two sunrises) on the first of its two days.");
 }
 
 QString ObservanceKindText(ObservanceKind kind) {
     switch (kind) {
     case ObservanceKind::Kshaya:
-        return Tr("kshaya: holds no sunrise");
+        return CalendarTr::tr("kshaya: holds no sunrise");
     case ObservanceKind::Vriddhi:
-        return Tr("vriddhi: holds two sunrises");
+        return CalendarTr::tr("vriddhi: holds two sunrises");
     case ObservanceKind::Sunrise:
         break;
     }
     return {};
+}
+
+QString KshayaNoteText(const QStringList& names) {
+    return CalendarTr::tr("%1 kshaya").arg(names.join(QStringLiteral(", ")));
 }
 
 DayCellTexts DayCellTextsOf(const CalendarDay& day, bool today) {
@@ -159,27 +167,27 @@ DayCellTexts DayCellTextsOf(const CalendarDay& day, bool today) {
         return cell;
     const DaySpan& first = day.Tithi.Spans.front();
     cell.Tithi = first.Index;
-    cell.Paksha = Tr("%1 %2").arg(PakshaText(first.Index)).arg(first.Index % 15 + 1);
+    cell.Paksha = CalendarTr::tr("%1 %2").arg(PakshaText(first.Index)).arg(first.Index % 15 + 1);
     cell.Name = TithiNameText(first.Index);
     if (first.EndsWithinDay) {
-        cell.Until = Tr("until %1").arg(ClockTimeText(first.End));
+        cell.Until = CalendarTr::tr("until %1").arg(ClockTimeText(first.End));
         if (day.Tithi.Spans.size() > 1) {
             // The tithi at the next sunrise (the last span), by its name: the cell beside it
             // tells its fortnight.
-            cell.Then = Tr("then %1").arg(TithiNameText(day.Tithi.Spans.back().Index));
+            cell.Then = CalendarTr::tr("then %1").arg(TithiNameText(day.Tithi.Spans.back().Index));
         }
     } else {
-        cell.Until = Tr("all day");
+        cell.Until = CalendarTr::tr("all day");
     }
     QStringList kshaya;
     for (const int tithi : day.Kshaya)
         kshaya << TithiNameText(tithi);
     if (!kshaya.isEmpty())
-        cell.Kshaya = Tr("%1 kshaya").arg(kshaya.join(QStringLiteral(", ")));
+        cell.Kshaya = KshayaNoteText(kshaya);
     if (day.Tithi.Vriddhi)
-        cell.Vriddhi = Tr("vriddhi");
+        cell.Vriddhi = CalendarTr::tr("vriddhi");
     else if (day.SecondOfVriddhi)
-        cell.Vriddhi = Tr("vriddhi, 2nd day");
+        cell.Vriddhi = CalendarTr::tr("vriddhi, 2nd day");
     if (day.MonthBegins)
         cell.Masa = MasaText(day.Month.Amanta);
     return cell;

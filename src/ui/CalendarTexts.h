@@ -12,10 +12,6 @@
 
 #include <string_view>
 
-// PanchangaName: a name of the engine's tables ("Panchami", "Shravana", "Rohini") in the user's
-// language.
-QString PanchangaName(std::string_view englishName);
-
 QString TithiTitleText(int tithi);         // "Shukla Panchami", "Purnima"
 QString TithiNameText(int tithi);          // "Panchami", "Purnima"
 QString PakshaText(int tithi);             // "Shukla", "Krishna"
@@ -67,3 +63,5 @@ struct DayCellTexts {
     bool Today{};
 };
 DayCellTexts DayCellTextsOf(const CalendarDay& day, bool today);
+// The note of a cell on the tithis that hold no sunrise: "Saptami kshaya".
+QString KshayaNoteText(const QStringList& names);

@@ -4,11 +4,14 @@
 // caption.
 #pragma once
 
+#include "engine/Panchanga.h"
+#include "ui/TranslatedTexts.h"
+
 #include <QWidget>
+#include <optional>
 
 class QGridLayout;
 class ValueLabel;
-struct PanchangaMoment;
 
 class DayPanel : public QWidget {
     Q_OBJECT
@@ -33,7 +36,15 @@ public:
     ValueLabel* lblMasa{};
     ValueLabel* lblSamvat{};
 
+protected:
+    // The captions and the moment shown are told again in the new language.
+    void changeEvent(QEvent* event) override;
+
 private:
-    ValueLabel* addValue(QGridLayout* grid, int row, int column, const QString& caption,
-                         const char* objectName, int span = 1);
+    // A caption and its value; the value's accessible name is the caption unless one is given.
+    ValueLabel* addValue(QGridLayout* grid, int row, int column, const char* caption,
+                         const char* objectName, int span = 1, const char* valueName = nullptr);
+
+    std::optional<PanchangaMoment> shown_;
+    TranslatedTexts texts_;
 };

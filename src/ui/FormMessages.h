@@ -5,6 +5,8 @@
 
 #include "platform/Platform.h"
 
+#include <QtGlobal>
+
 #include <cstddef>
 #include <iterator>
 
@@ -31,6 +33,9 @@ enum class FormMessage {
     ClockRepeatsTime,
 };
 
+// The translation context of the messages.
+inline constexpr char FormMessagesContext[] = "FormMessages";
+
 struct FormMessageRow {
     FormMessage message;
     Platform::MessageIcon icon;
@@ -40,40 +45,51 @@ struct FormMessageRow {
 // One row per message, in the order of the enumeration. The two texts of a wrong day differ in
 // a blank before the "!": the one of February has none.
 inline constexpr FormMessageRow FormMessages[] = {
-    {FormMessage::OnlyNumbers, Platform::MessageIcon::Critical, "Only Numbers Are Accepted"},
-    {FormMessage::EnterName, Platform::MessageIcon::Critical, "Please Enter Name"},
+    {FormMessage::OnlyNumbers, Platform::MessageIcon::Critical,
+     QT_TRANSLATE_NOOP("FormMessages", "Only Numbers Are Accepted")},
+    {FormMessage::EnterName, Platform::MessageIcon::Critical,
+     QT_TRANSLATE_NOOP("FormMessages", "Please Enter Name")},
     {FormMessage::EnterZone, Platform::MessageIcon::Critical,
-     "Please Enter Hour and Minute of Time Zone"},
-    {FormMessage::EnterLonDeg, Platform::MessageIcon::Critical, "Please Enter Degree of Longitude"},
-    {FormMessage::EnterLonMin, Platform::MessageIcon::Critical, "Please Enter Minute of Longitude"},
-    {FormMessage::EnterLatDeg, Platform::MessageIcon::Critical, "Please Enter Degree of Latitude"},
-    {FormMessage::EnterLatMin, Platform::MessageIcon::Critical, "Please Enter Minute of Latitude"},
+     QT_TRANSLATE_NOOP("FormMessages", "Please Enter Hour and Minute of Time Zone")},
+    {FormMessage::EnterLonDeg, Platform::MessageIcon::Critical,
+     QT_TRANSLATE_NOOP("FormMessages", "Please Enter Degree of Longitude")},
+    {FormMessage::EnterLonMin, Platform::MessageIcon::Critical,
+     QT_TRANSLATE_NOOP("FormMessages", "Please Enter Minute of Longitude")},
+    {FormMessage::EnterLatDeg, Platform::MessageIcon::Critical,
+     QT_TRANSLATE_NOOP("FormMessages", "Please Enter Degree of Latitude")},
+    {FormMessage::EnterLatMin, Platform::MessageIcon::Critical,
+     QT_TRANSLATE_NOOP("FormMessages", "Please Enter Minute of Latitude")},
     {FormMessage::WrongFebruary, Platform::MessageIcon::Information,
-     "Please Enter Correct Date Or Month!"},
+     QT_TRANSLATE_NOOP("FormMessages", "Please Enter Correct Date Or Month!")},
     {FormMessage::WrongThirtyFirst, Platform::MessageIcon::Information,
-     "Please Enter Correct Date Or Month !"},
+     QT_TRANSLATE_NOOP("FormMessages", "Please Enter Correct Date Or Month !")},
     {FormMessage::InvalidLonDeg, Platform::MessageIcon::Critical,
-     "Please Enter a Valid Degree of Longitude"},
+     QT_TRANSLATE_NOOP("FormMessages", "Please Enter a Valid Degree of Longitude")},
     {FormMessage::InvalidLonMin, Platform::MessageIcon::Critical,
-     "Please Enter a Valid Minute of Longitude"},
+     QT_TRANSLATE_NOOP("FormMessages", "Please Enter a Valid Minute of Longitude")},
     {FormMessage::InvalidLatDeg, Platform::MessageIcon::Critical,
-     "Please Enter a Valid Degree of Latitude"},
+     QT_TRANSLATE_NOOP("FormMessages", "Please Enter a Valid Degree of Latitude")},
     {FormMessage::InvalidLatMin, Platform::MessageIcon::Critical,
-     "Please Enter a Valid Minute of Latitude"},
+     QT_TRANSLATE_NOOP("FormMessages", "Please Enter a Valid Minute of Latitude")},
     {FormMessage::InvalidZoneHour, Platform::MessageIcon::Critical,
-     "Please Enter a Valid Hour of Time Zone"},
+     QT_TRANSLATE_NOOP("FormMessages", "Please Enter a Valid Hour of Time Zone")},
     {FormMessage::InvalidZoneMinute, Platform::MessageIcon::Critical,
-     "Please Enter a Valid Minute of Time Zone"},
-    {FormMessage::EnterCity, Platform::MessageIcon::Information, "Please Enter City"},
-    {FormMessage::EnterState, Platform::MessageIcon::Information, "Please Enter State"},
-    {FormMessage::EnterCountry, Platform::MessageIcon::Information, "Please Enter Country"},
+     QT_TRANSLATE_NOOP("FormMessages", "Please Enter a Valid Minute of Time Zone")},
+    {FormMessage::EnterCity, Platform::MessageIcon::Information,
+     QT_TRANSLATE_NOOP("FormMessages", "Please Enter City")},
+    {FormMessage::EnterState, Platform::MessageIcon::Information,
+     QT_TRANSLATE_NOOP("FormMessages", "Please Enter State")},
+    {FormMessage::EnterCountry, Platform::MessageIcon::Information,
+     QT_TRANSLATE_NOOP("FormMessages", "Please Enter Country")},
     // The entered time, the date, the zone, the clock's readings before and after the change.
     {FormMessage::ClockSkipsTime, Platform::MessageIcon::Information,
-     "%1 does not exist on %2 in %3: the clocks went forward from %4 to %5."},
+     QT_TRANSLATE_NOOP("FormMessages",
+                       "%1 does not exist on %2 in %3: the clocks went forward from %4 to %5.")},
     // The same, then the offsets of the first and the second occurrence; a Yes/No question.
     {FormMessage::ClockRepeatsTime, Platform::MessageIcon::Information,
-     "%1 occurs twice on %2 in %3: the clocks went back from %4 to %5.\n\n"
-     "Use the first %1, at %6? No uses the second, at %7."},
+     QT_TRANSLATE_NOOP("FormMessages",
+                       "%1 occurs twice on %2 in %3: the clocks went back from %4 to %5.\n\n"
+                       "Use the first %1, at %6? No uses the second, at %7.")},
 };
 
 constexpr bool FormMessagesInOrder() {

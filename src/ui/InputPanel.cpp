@@ -15,6 +15,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTime>
@@ -23,15 +24,9 @@
 
 namespace {
 
-template <typename W> W* Named(W* widget, const char* objectName, const char* accessibleName) {
+template <typename W> W* Named(W* widget, const char* objectName) {
     widget->setObjectName(QLatin1String(objectName));
-    if (accessibleName)
-        widget->setAccessibleName(QString::fromUtf8(accessibleName));
     return widget;
-}
-
-QLabel* Caption(const char* text) {
-    return new QLabel(QLatin1String(text));
 }
 
 void FillNumbers(QComboBox* list, int first, int last) {
@@ -68,6 +63,20 @@ std::optional<int> TypedCharacterCode(const QKeyEvent* key) {
 
 } // namespace
 
+// A control's accessible name, the text of the label beside it, in the language of the moment.
+template <typename W>
+W* InputPanel::named(W* widget, const char* objectName, const char* accessibleName) {
+    widget->setObjectName(QLatin1String(objectName));
+    texts_.add([widget, accessibleName] { widget->setAccessibleName(tr(accessibleName)); });
+    return widget;
+}
+
+QLabel* InputPanel::caption(const char* text) {
+    auto* label = new QLabel;
+    texts_.add([label, text] { label->setText(tr(text)); });
+    return label;
+}
+
 InputPanel::InputPanel(QWidget* parent) : QFrame(parent) {
     setObjectName(QStringLiteral("fraMain"));
     setFrameShape(QFrame::StyledPanel);
@@ -90,41 +99,42 @@ InputPanel::InputPanel(QWidget* parent) : QFrame(parent) {
 }
 
 QLayout* InputPanel::createMoment() {
-    txtName = Named(new QLineEdit, "txtName", "Name");
-    cboMonth = Named(new QComboBox, "cboMonth", "Month of Query");
-    cboDate = Named(new QComboBox, "cboDate", "Day of Query");
-    cboYear = Named(new QComboBox, "cboYear", "Year of Query");
-    cboHH = Named(new QComboBox, "cboHH", "Hour of Query");
-    cboMM = Named(new QComboBox, "cboMM", "Minute of Query");
-    cboSS = Named(new QComboBox, "cboSS", "Second of Query");
+    txtName = named(new QLineEdit, "txtName", QT_TR_NOOP("Name"));
+    cboMonth = named(new QComboBox, "cboMonth", QT_TR_NOOP("Month of Query"));
+    cboDate = named(new QComboBox, "cboDate", QT_TR_NOOP("Day of Query"));
+    cboYear = named(new QComboBox, "cboYear", QT_TR_NOOP("Year of Query"));
+    cboHH = named(new QComboBox, "cboHH", QT_TR_NOOP("Hour of Query"));
+    cboMM = named(new QComboBox, "cboMM", QT_TR_NOOP("Minute of Query"));
+    cboSS = named(new QComboBox, "cboSS", QT_TR_NOOP("Second of Query"));
     for (QComboBox* list : {cboMonth, cboDate, cboYear, cboHH, cboMM, cboSS})
         list->setMaxVisibleItems(12);
 
     auto* moment = new QGridLayout;
-    moment->addWidget(Caption("Name"), 0, 0);
+    moment->addWidget(caption(QT_TR_NOOP("Name")), 0, 0);
     moment->addWidget(txtName, 0, 1, 1, 4);
-    moment->addWidget(Caption("Date of Query"), 1, 0);
+    moment->addWidget(caption(QT_TR_NOOP("Date of Query")), 1, 0);
     moment->addWidget(cboMonth, 1, 1);
     moment->addWidget(cboDate, 1, 2);
     moment->addWidget(cboYear, 1, 3);
-    moment->addWidget(Caption("Time of Query"), 2, 0);
+    moment->addWidget(caption(QT_TR_NOOP("Time of Query")), 2, 0);
     moment->addWidget(cboHH, 2, 1);
     moment->addWidget(cboMM, 2, 2);
     moment->addWidget(cboSS, 2, 3);
-    moment->addWidget(Caption("HH:MM:SS"), 2, 4);
+    moment->addWidget(caption(QT_TR_NOOP("HH:MM:SS")), 2, 4);
     moment->setColumnStretch(4, 1);
     return moment;
 }
 
 QLayout* InputPanel::createPlace() {
     // A coordinate: degrees, minutes and the pair of directions, in a frame of its own.
-    auto coordinate = [](const char* title, const char* name, QLineEdit* deg, QLineEdit* min,
-                         const std::array<QRadioButton*, 2>& directions) {
-        auto* frame = Named(new QGroupBox(QLatin1String(title)), name, nullptr);
+    auto coordinate = [this](const char* title, const char* name, QLineEdit* deg, QLineEdit* min,
+                             const std::array<QRadioButton*, 2>& directions) {
+        auto* frame = Named(new QGroupBox, name);
+        texts_.add([frame, title] { frame->setTitle(tr(title)); });
         auto* grid = new QGridLayout(frame);
-        grid->addWidget(Caption("Deg"), 0, 0);
+        grid->addWidget(caption(QT_TR_NOOP("Deg")), 0, 0);
         grid->addWidget(deg, 0, 1);
-        grid->addWidget(Caption("Min"), 0, 2);
+        grid->addWidget(caption(QT_TR_NOOP("Min")), 0, 2);
         grid->addWidget(min, 0, 3);
         grid->addWidget(directions[0], 1, 0, 1, 2);
         grid->addWidget(directions[1], 1, 2, 1, 2);
@@ -134,17 +144,23 @@ QLayout* InputPanel::createPlace() {
         group->addButton(directions[1], 1);
         return frame;
     };
-    txtLonD = Named(new QLineEdit, "txtLonD", "Degree of Longitude");
-    txtLonM = Named(new QLineEdit, "txtLonM", "Minute of Longitude");
-    optLong[0] = Named(new QRadioButton(QStringLiteral("East")), "optLong(0)", "East");
-    optLong[1] = Named(new QRadioButton(QStringLiteral("West")), "optLong(1)", "West");
-    fraLongitude = coordinate("Longitude", "fraLongitude", txtLonD, txtLonM, optLong);
+    // A direction: its caption is its accessible name too.
+    auto direction = [this](const char* text, const char* name) {
+        auto* option = named(new QRadioButton, name, text);
+        texts_.add([option, text] { option->setText(tr(text)); });
+        return option;
+    };
+    txtLonD = named(new QLineEdit, "txtLonD", QT_TR_NOOP("Degree of Longitude"));
+    txtLonM = named(new QLineEdit, "txtLonM", QT_TR_NOOP("Minute of Longitude"));
+    optLong[0] = direction(QT_TR_NOOP("East"), "optLong(0)");
+    optLong[1] = direction(QT_TR_NOOP("West"), "optLong(1)");
+    fraLongitude = coordinate(QT_TR_NOOP("Longitude"), "fraLongitude", txtLonD, txtLonM, optLong);
 
-    txtLatD = Named(new QLineEdit, "txtLatD", "Degree of Latitude");
-    txtLatM = Named(new QLineEdit, "txtLatM", "Minute of Latitude");
-    optLat[0] = Named(new QRadioButton(QStringLiteral("North")), "optLat(0)", "North");
-    optLat[1] = Named(new QRadioButton(QStringLiteral("South")), "optLat(1)", "South");
-    fraLatitude = coordinate("Latitude", "fraLatitude", txtLatD, txtLatM, optLat);
+    txtLatD = named(new QLineEdit, "txtLatD", QT_TR_NOOP("Degree of Latitude"));
+    txtLatM = named(new QLineEdit, "txtLatM", QT_TR_NOOP("Minute of Latitude"));
+    optLat[0] = direction(QT_TR_NOOP("North"), "optLat(0)");
+    optLat[1] = direction(QT_TR_NOOP("South"), "optLat(1)");
+    fraLatitude = coordinate(QT_TR_NOOP("Latitude"), "fraLatitude", txtLatD, txtLatM, optLat);
 
     auto* place = new QHBoxLayout;
     place->addWidget(fraLongitude);
@@ -153,18 +169,23 @@ QLayout* InputPanel::createPlace() {
 }
 
 QGroupBox* InputPanel::createZone() {
-    fraZone = Named(new QGroupBox(QStringLiteral("Time Zone")), "fraZone", nullptr);
-    txtZoneHour = Named(new QLineEdit, "txtZoneHour", "Hour of Time Zone");
-    txtZoneMinute = Named(new QLineEdit, "txtZoneMinute", "Minute of Time Zone");
-    chkDST = Named(new QCheckBox(QStringLiteral("DST")), "chkDST", "Daylight Saving Time");
-    lblTZHelp = Named(new LinkLabel(QStringLiteral("TZ Help")), "lblTZHelp", "TZ Help");
+    fraZone = Named(new QGroupBox, "fraZone");
+    txtZoneHour = named(new QLineEdit, "txtZoneHour", QT_TR_NOOP("Hour of Time Zone"));
+    txtZoneMinute = named(new QLineEdit, "txtZoneMinute", QT_TR_NOOP("Minute of Time Zone"));
+    chkDST = named(new QCheckBox, "chkDST", QT_TR_NOOP("Daylight Saving Time"));
+    lblTZHelp = named(new LinkLabel(QString()), "lblTZHelp", QT_TR_NOOP("TZ Help"));
+    texts_.add([this] {
+        fraZone->setTitle(tr("Time Zone"));
+        chkDST->setText(tr("DST"));
+        lblTZHelp->setText(tr("TZ Help"));
+    });
     lblTZHelp->setFocusPolicy(Qt::NoFocus);
     QFont linkFont = lblTZHelp->font();
     linkFont.setUnderline(true);
     lblTZHelp->setFont(linkFont);
     lblTZHelp->setForegroundRole(QPalette::Link);
 
-    lblZoneName = Named(new QLabel, "lblZoneName", "Named Time Zone");
+    lblZoneName = named(new QLabel, "lblZoneName", QT_TR_NOOP("Named Time Zone"));
     lblZoneName->setTextFormat(Qt::PlainText);
     lblZoneName->setWordWrap(true);
     // Room for two lines, so that a long zone with a note on the entered time wraps without
@@ -174,9 +195,9 @@ QGroupBox* InputPanel::createZone() {
 
     // The zone's magnitudes on one row; lines about the zone go below it.
     auto* row = new QHBoxLayout;
-    row->addWidget(Caption("Hour"));
+    row->addWidget(caption(QT_TR_NOOP("Hour")));
     row->addWidget(txtZoneHour);
-    row->addWidget(Caption("Min"));
+    row->addWidget(caption(QT_TR_NOOP("Min")));
     row->addWidget(txtZoneMinute);
     row->addSpacing(12);
     row->addWidget(chkDST);
@@ -189,21 +210,22 @@ QGroupBox* InputPanel::createZone() {
 }
 
 QGroupBox* InputPanel::createLookUp() {
-    fraLookUp = Named(new QGroupBox, "fraLookUp", nullptr);
-    txtMCity = Named(new QLineEdit, "txtMCity", "City");
-    txtMState = Named(new QLineEdit, "txtMState", "State");
-    txtMCountry = Named(new QLineEdit, "txtMCountry", "Country");
-    cmdBrowser = Named(new QPushButton(QStringLiteral("Click Here To Find Latitude && Longitude")),
-                       "cmdBrowser", "Click Here To Find Latitude & Longitude");
+    fraLookUp = Named(new QGroupBox, "fraLookUp");
+    txtMCity = named(new QLineEdit, "txtMCity", QT_TR_NOOP("City"));
+    txtMState = named(new QLineEdit, "txtMState", QT_TR_NOOP("State"));
+    txtMCountry = named(new QLineEdit, "txtMCountry", QT_TR_NOOP("Country"));
+    cmdBrowser =
+        named(new QPushButton, "cmdBrowser", QT_TR_NOOP("Click Here To Find Latitude & Longitude"));
+    texts_.add([this] { cmdBrowser->setText(tr("Click Here To Find Latitude && Longitude")); });
     placeCompleter =
         new PlaceCompleter(txtMCity, txtMState, txtMCountry, PlaceDirectory::BuiltIn(), this);
 
     auto* lookUp = new QGridLayout(fraLookUp);
-    lookUp->addWidget(Caption("City"), 0, 0);
+    lookUp->addWidget(caption(QT_TR_NOOP("City")), 0, 0);
     lookUp->addWidget(txtMCity, 0, 1);
-    lookUp->addWidget(Caption("State"), 0, 2);
+    lookUp->addWidget(caption(QT_TR_NOOP("State")), 0, 2);
     lookUp->addWidget(txtMState, 0, 3);
-    lookUp->addWidget(Caption("Country"), 0, 4);
+    lookUp->addWidget(caption(QT_TR_NOOP("Country")), 0, 4);
     lookUp->addWidget(txtMCountry, 0, 5);
     lookUp->addWidget(cmdBrowser, 1, 0, 1, 6);
     return fraLookUp;
@@ -211,22 +233,28 @@ QGroupBox* InputPanel::createLookUp() {
 
 // The two fixed texts of the panel, and the button beside the second.
 QLayout* InputPanel::createCalculateRow() {
-    auto* tagline =
-        new QLabel(QStringLiteral("Know the tithi before you start any important work."));
-    tagline->setObjectName(QStringLiteral("lblTagline"));
+    auto* tagline = Named(new QLabel, "lblTagline");
     QFont taglineFont = tagline->font();
     taglineFont.setBold(true);
     tagline->setFont(taglineFont);
-    auto* description = new QLabel(QStringLiteral(
-        "Kestrava calculates the Lunar Day based on Vedic Astrology. Tithis are said to be good "
-        "or bad and are important in timing of events. "));
-    description->setObjectName(QStringLiteral("lblDescription"));
+    tagline->setWordWrap(true);
+    auto* description = Named(new QLabel, "lblDescription");
     description->setWordWrap(true);
+    texts_.add([tagline, description] {
+        tagline->setText(tr("Know the tithi before you start any important work."));
+        description->setText(
+            tr("Kestrava calculates the Lunar Day based on Vedic Astrology. Tithis "
+               "are said to be good or bad and are important in timing of "
+               "events. "));
+    });
 
-    cmdCalculate =
-        Named(new QPushButton(QStringLiteral("&Find My Tithi")), "cmdCalculate", "Find My Tithi");
+    cmdCalculate = named(new QPushButton, "cmdCalculate", QT_TR_NOOP("Find My Tithi"));
     cmdCalculate->setDefault(true);
-    cmdCalculate->setMinimumWidth(cmdCalculate->sizeHint().width() + 24);
+    texts_.add([this] {
+        cmdCalculate->setText(tr("&Find My Tithi"));
+        cmdCalculate->setMinimumWidth(0);
+        cmdCalculate->setMinimumWidth(cmdCalculate->sizeHint().width() + 24);
+    });
 
     auto* calculateRow = new QHBoxLayout;
     calculateRow->addWidget(description, 1);
@@ -248,11 +276,10 @@ void InputPanel::createTabOrder() {
 }
 
 void InputPanel::fillLists() {
-    const char* const months[] = {"January",   "February", "March",    "April",
-                                  "May",       "June",     "July",     "August",
-                                  "September", "October",  "November", "December"};
-    for (const char* month : months)
-        cboMonth->addItem(QLatin1String(month));
+    // The months by the names of the chosen language's locale ("January" ... "December" in
+    // English), named again when the language changes.
+    for (int month = 1; month <= 12; ++month)
+        cboMonth->addItem(QLocale().standaloneMonthName(month));
     FillNumbers(cboDate, 1, 31);
     FillNumbers(cboYear, 1901, 2050);
     FillNumbers(cboHH, 0, 23);
@@ -260,6 +287,14 @@ void InputPanel::fillLists() {
     FillNumbers(cboSS, 0, 59);
     for (QComboBox* list : {cboMonth, cboDate, cboYear, cboHH, cboMM, cboSS})
         list->setCurrentIndex(0);
+}
+
+void InputPanel::changeEvent(QEvent* event) {
+    if (texts_.handle(event)) {
+        for (int k = 0; k < cboMonth->count(); ++k)
+            cboMonth->setItemText(k, QLocale().standaloneMonthName(k + 1));
+    }
+    QFrame::changeEvent(event);
 }
 
 std::array<QLineEdit*, 6> InputPanel::numericBoxes() const {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "ui/PlaceFields.h"
+#include "ui/TranslatedTexts.h"
 
 #include <QFrame>
 #include <array>
@@ -87,8 +88,13 @@ Q_SIGNALS:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
+    // A control with its object name and, in the language of the moment, its accessible name;
+    // a caption label.
+    template <typename W> W* named(W* widget, const char* objectName, const char* accessibleName);
+    QLabel* caption(const char* text);
     // Each part of the panel builds its controls and their layout.
     QLayout* createMoment();
     QLayout* createPlace();
@@ -98,4 +104,6 @@ private:
     void createTabOrder();
     // The place's text fields and their boxes, in the order of the form.
     std::array<std::pair<PlaceText, QLineEdit*>, 9> placeBoxes() const;
+
+    TranslatedTexts texts_;
 };

@@ -8,6 +8,8 @@
 #include <QLocale>
 #include <QPainter>
 
+#include <algorithm>
+
 MonthModel::MonthModel(QObject* parent) : QAbstractTableModel(parent) {}
 
 void MonthModel::setMonth(int year, int month, std::vector<CalendarDay> days, const QDate& today) {
@@ -18,6 +20,11 @@ void MonthModel::setMonth(int year, int month, std::vector<CalendarDay> days, co
     today_ = today;
     firstColumn_ = QDate(year, month, 1).dayOfWeek() % 7;
     endResetModel();
+}
+
+void MonthModel::languageChanged() {
+    Q_EMIT headerDataChanged(Qt::Horizontal, 0, 6);
+    Q_EMIT dataChanged(index(0, 0), index(Weeks - 1, 6));
 }
 
 int MonthModel::dayIndex(const QModelIndex& index) const {
@@ -125,7 +132,13 @@ void MonthDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
 }
 
 QSize MonthDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex&) const {
-    // Room for a name such as "Chaturdashi" and five lines below the day's number.
+    // Room for the longest note of a tithi's name, "Chaturdashi kshaya" in English, and five lines
+    // below the day's number.
     const QFontMetrics metrics(option.font);
-    return {metrics.horizontalAdvance(QStringLiteral("Chaturdashi kshaya")), metrics.height() * 7};
+    int widest = 0;
+    for (int tithi = 0; tithi < 30; ++tithi) {
+        widest = std::max(
+            widest, metrics.horizontalAdvance(KshayaNoteText(QStringList{TithiNameText(tithi)})));
+    }
+    return {widest, metrics.height() * 7};
 }

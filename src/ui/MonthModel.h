@@ -19,6 +19,8 @@ public:
 
     // Shows a month's days; today is marked where it falls.
     void setMonth(int year, int month, std::vector<CalendarDay> days, const QDate& today);
+    // The texts of the days and the weekdays' names change with the language.
+    void languageChanged();
 
     int year() const { return year_; }
     int month() const { return month_; }

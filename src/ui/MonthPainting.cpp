@@ -12,9 +12,10 @@
 
 namespace {
 
-QString Tr(const char* text) {
-    return QCoreApplication::translate("MonthPainting", text);
-}
+// The texts of this file, in the catalogue's context "MonthPainting".
+struct MonthPaintingTexts {
+    Q_DECLARE_TR_FUNCTIONS(MonthPainting)
+};
 
 // A font of the painter's family at a pixel size.
 QFont SizedFont(const QFont& base, double pixels, bool bold = false, bool italic = false) {
@@ -204,7 +205,7 @@ QString LunarMonthsText(const std::vector<CalendarDay>& days) {
         return {};
     //: The lunar months of a civil month and the era years: "Vaishakha – Jyeshtha · Vikram
     //: 2081 · Shaka 1946"
-    return Tr("%1 · Vikram %2 · Shaka %3")
+    return MonthPaintingTexts::tr("%1 · Vikram %2 · Shaka %3")
         .arg(months.join(QStringLiteral(" – ")))
         .arg(days.front().Month.Vikram)
         .arg(days.front().Month.Shaka);
@@ -291,9 +292,9 @@ void PaintMonthPage(QPainter& painter, const QRectF& page, const MonthPage& mont
         x += mark * 1.5;
     };
     swatch(colours.Shukla);
-    legend(Tr("Shukla paksha (bright fortnight)"));
+    legend(MonthPaintingTexts::tr("Shukla paksha (bright fortnight)"));
     swatch(colours.Krishna);
-    legend(Tr("Krishna paksha (dark fortnight)"));
+    legend(MonthPaintingTexts::tr("Krishna paksha (dark fortnight)"));
     symbol(VrataMark::Purnima);
     legend(VrataText(VrataMark::Purnima));
     symbol(VrataMark::Amavasya);
@@ -304,9 +305,10 @@ void PaintMonthPage(QPainter& painter, const QRectF& page, const MonthPage& mont
     painter.setPen(colours.Faint);
     painter.drawText(QRectF(page.left(), footTop + footLine * 1.3, page.width(), footLine * 2.3),
                      Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
-                     Tr("Each day shows the tithi at its sunrise, when it ends and the tithi at "
-                        "the next sunrise.") +
+                     MonthPaintingTexts::tr(
+                         "Each day shows the tithi at its sunrise, when it ends and the tithi at "
+                         "the next sunrise.") +
                          QLatin1Char(' ') + ObservanceRuleText() + QLatin1Char(' ') +
-                         Tr("Made with Kestrava."));
+                         MonthPaintingTexts::tr("Made with Kestrava."));
     painter.restore();
 }

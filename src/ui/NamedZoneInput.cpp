@@ -7,6 +7,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -82,6 +83,7 @@ void NamedZoneInput::takePlace(const DirectoryPlace& place) {
     panel_.optLat[place.Latitude < 0 ? 1 : 0]->setChecked(true);
 
     clock_ = NamedZoneClock::Open(place.ZoneName);
+    missingZone_.clear();
     if (!clock_) {
         // The boxes keep nothing of an earlier zone: the user types this one.
         writing_ = true;
@@ -89,9 +91,8 @@ void NamedZoneInput::takePlace(const DirectoryPlace& place) {
         panel_.txtZoneMinute->clear();
         panel_.chkDST->setChecked(false);
         writing_ = false;
-        showLine(QStringLiteral("The zone %1 is not in this computer's time-zone database: enter "
-                                "its hours and minutes.")
-                     .arg(place.ZoneName));
+        missingZone_ = place.ZoneName;
+        showMissingZone();
         return;
     }
     refresh();
@@ -99,6 +100,7 @@ void NamedZoneInput::takePlace(const DirectoryPlace& place) {
 
 void NamedZoneInput::drop() {
     clock_.reset();
+    missingZone_.clear();
     showLine({});
 }
 
@@ -114,10 +116,9 @@ void NamedZoneInput::refresh() {
 
     QString line = ZoneDescription(*clock_, instant);
     if (resolved.Kind == ClockReadingKind::Gap) {
-        line = clock_->Name() +
-               QStringLiteral(" \u2014 the clocks skip %1 on this date").arg(entered.TimeText());
+        line = tr("%1 — the clocks skip %2 on this date").arg(clock_->Name(), entered.TimeText());
     } else if (resolved.Kind == ClockReadingKind::Overlap) {
-        line += QStringLiteral("; %1 occurs twice").arg(entered.TimeText());
+        line = tr("%1; %2 occurs twice").arg(line, entered.TimeText());
     }
     showLine(line);
 }
@@ -135,6 +136,23 @@ void NamedZoneInput::writeZoneBoxes(int offsetSeconds, int savingSeconds) {
     panel_.txtZoneMinute->setText(QString::number(minutes % 60));
     panel_.chkDST->setChecked(saving);
     writing_ = false;
+}
+
+void NamedZoneInput::showMissingZone() {
+    showLine(tr("The zone %1 is not in this computer's time-zone database: enter its hours and "
+                "minutes.")
+                 .arg(missingZone_));
+}
+
+// The zone's line is told again in the new language.
+bool NamedZoneInput::event(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) {
+        if (clock_)
+            refresh();
+        else if (!missingZone_.isEmpty())
+            showMissingZone();
+    }
+    return QObject::event(event);
 }
 
 void NamedZoneInput::showLine(const QString& text) {

@@ -51,7 +51,12 @@ public:
     // The reading the date and time lists hold.
     EnteredReading reading() const;
 
+protected:
+    bool event(QEvent* event) override;
+
 private:
+    // Says that the place's zone is missing from the system's database.
+    void showMissingZone();
     // Writes the zone's line, and the boxes and DST with the offset in force at the entered
     // reading.
     void refresh();
@@ -61,4 +66,5 @@ private:
     InputPanel& panel_;
     std::optional<NamedZoneClock> clock_;
     bool writing_ = false; // the boxes are being written for the named zone, not by the user
+    QString missingZone_;  // the zone of the place taken, where the system lacks it
 };

@@ -9,9 +9,46 @@
 #include <QTime>
 #include <string>
 
-QString PanchangaName(std::string_view englishName) {
+const char* NameKindComment(NameKind kind) {
+    switch (kind) {
+    case NameKind::Tithi:
+        return "tithi";
+    case NameKind::Paksha:
+        return "paksha";
+    case NameKind::Karana:
+        return "karana";
+    case NameKind::Nakshatra:
+        return "nakshatra";
+    case NameKind::Yoga:
+        return "yoga";
+    case NameKind::Vara:
+        return "vara";
+    case NameKind::Masa:
+        return "masa";
+    case NameKind::Rashi:
+        return "rashi";
+    case NameKind::Planet:
+        return "planet";
+    case NameKind::TithiLord:
+        return "tithi lord";
+    case NameKind::TithiGroup:
+        return "tithi group";
+    }
+    return "";
+}
+
+QString PanchangaName(NameKind kind, std::string_view englishName) {
+    if (englishName.empty())
+        return {};
     const std::string name(englishName);
-    return QCoreApplication::translate(PanchangaContext, name.c_str());
+    return QCoreApplication::translate(PanchangaContext, name.c_str(), NameKindComment(kind));
+}
+
+QString ReportText(std::string_view englishText) {
+    if (englishText.empty())
+        return {};
+    const std::string text(englishText);
+    return QCoreApplication::translate(ReportContext, text.c_str());
 }
 
 QString TithiTitleText(int index) {
@@ -22,11 +59,12 @@ QString TithiTitleText(int index) {
     const std::string title = TithiTitle(index);
     const auto blank = title.find(' ');
     if (blank == std::string::npos) {
-        return PanchangaName(title);
+        return PanchangaName(NameKind::Tithi, title);
     }
-    return QCoreApplication::translate(PanchangaContext, "%1 %2", "fortnight, then the tithi")
-        .arg(PanchangaName(std::string_view(title).substr(0, blank)),
-             PanchangaName(std::string_view(title).substr(blank + 1)));
+    //: A tithi's title: its fortnight, then its name, "Shukla Navami"
+    return QCoreApplication::translate("Panchanga", "%1 %2", "fortnight, then the tithi")
+        .arg(PanchangaName(NameKind::Paksha, std::string_view(title).substr(0, blank)),
+             PanchangaName(NameKind::Tithi, std::string_view(title).substr(blank + 1)));
 }
 
 QString MinuteText(const ClockInstant& instant, const CivilDate& day, ClockRounding rounding) {
@@ -37,8 +75,7 @@ QString MinuteText(const ClockInstant& instant, const CivilDate& day, ClockRound
         return time;
     }
     const QString date = locale.toString(QDate(r.Year, r.Month, r.Day), QStringLiteral("d MMM"));
-    return QCoreApplication::translate(PanchangaContext, "%1 %2", "a date, then a time")
-        .arg(date, time);
+    return QCoreApplication::translate("Panchanga", "%1 %2", "a date, then a time").arg(date, time);
 }
 
 QString CrossingText(const HorizonCrossing& crossing, const CivilDate& day) {
@@ -46,13 +83,13 @@ QString CrossingText(const HorizonCrossing& crossing, const CivilDate& day) {
     case HorizonState::Crosses:
         return MinuteText(crossing.At, day, ClockRounding::NearestMinute);
     case HorizonState::AboveAllDate:
-        return QCoreApplication::translate(PanchangaContext, "above the horizon all day");
+        return QCoreApplication::translate("Panchanga", "above the horizon all day");
     case HorizonState::BelowAllDate:
-        return QCoreApplication::translate(PanchangaContext, "below the horizon all day");
+        return QCoreApplication::translate("Panchanga", "below the horizon all day");
     case HorizonState::NotOnDate:
-        return QCoreApplication::translate(PanchangaContext, "none this date");
+        return QCoreApplication::translate("Panchanga", "none this date");
     case HorizonState::NoLatitude:
         break;
     }
-    return QCoreApplication::translate(PanchangaContext, "no latitude");
+    return QCoreApplication::translate("Panchanga", "no latitude");
 }

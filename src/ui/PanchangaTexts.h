@@ -9,13 +9,42 @@
 #include <QString>
 #include <string_view>
 
-// The translation context of the panchanga's names (tithis, fortnights, karanas, nakshatras,
-// yogas, varas, months, planets and deities), so that each name is translated once wherever
-// it is shown.
+// The translation context of the panchanga's names, so that each name is translated once
+// wherever it is shown.
 inline constexpr char PanchangaContext[] = "Panchanga";
 
+// What a name names. One English name may stand for two things that Hindi names apart: the
+// nakshatra Jyeshtha (ज्येष्ठा) and the month Jyeshtha (ज्येष्ठ), the yoga Brahma (ब्रह्म) and the
+// tithi's lord Brahma (ब्रह्मा); each kind is its own entry of the catalogue.
+enum class NameKind {
+    Tithi,      // "Pratipada" ... "Chaturdashi", "Purnima", "Amavasya"
+    Paksha,     // "Shukla", "Krishna"
+    Karana,     // "Kimstughna", "Bava" ... "Naga"
+    Nakshatra,  // "Ashvini" ... "Revati"
+    Yoga,       // "Vishkambha" ... "Vaidhriti"
+    Vara,       // "Ravivara" ... "Shanivara"
+    Masa,       // "Chaitra" ... "Phalguna"
+    Rashi,      // "Mesha" ... "Mina"
+    Planet,     // the Vimshottari lords, "Ketu" ... "Mercury"
+    TithiLord,  // "Agni" ... "Pitara"
+    TithiGroup, // "Nanda" ... "Poorna"
+};
+inline constexpr NameKind NameKinds[] = {
+    NameKind::Tithi,  NameKind::Paksha,    NameKind::Karana,     NameKind::Nakshatra,
+    NameKind::Yoga,   NameKind::Vara,      NameKind::Masa,       NameKind::Rashi,
+    NameKind::Planet, NameKind::TithiLord, NameKind::TithiGroup,
+};
+
+// The disambiguation of a kind in the catalogue: "tithi", "nakshatra", "tithi lord" ...
+const char* NameKindComment(NameKind kind);
+
 // PanchangaName: an English name of the engine's tables in the chosen language.
-QString PanchangaName(std::string_view englishName);
+QString PanchangaName(NameKind kind, std::string_view englishName);
+
+// ReportText: a text of the tithi report's tables (features, natures, types and the two
+// paragraphs) in the chosen language.
+inline constexpr char ReportContext[] = "TithiReport";
+QString ReportText(std::string_view englishText);
 
 // TithiTitleText: the tithi as an almanac names it, "Shukla Navami", "Purnima".
 QString TithiTitleText(int index);

@@ -4,6 +4,7 @@
 
 #include <QAbstractItemView>
 #include <QCompleter>
+#include <QEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListView>
@@ -54,7 +55,7 @@ PlaceCompleter::PlaceCompleter(QLineEdit* city, QLineEdit* state, QLineEdit* cou
 
     auto* list = new QListView;
     list->setObjectName(QStringLiteral("lstPlaces"));
-    list->setAccessibleName(QStringLiteral("Places"));
+    list->setAccessibleName(tr("Places"));
     list->setUniformItemSizes(true);
     completer_->setPopup(list);
 
@@ -62,6 +63,12 @@ PlaceCompleter::PlaceCompleter(QLineEdit* city, QLineEdit* state, QLineEdit* cou
     connect(completer_, qOverload<const QModelIndex&>(&QCompleter::activated), this,
             &PlaceCompleter::take);
     new ReopenOnDown(city_, [this] { offer(); });
+}
+
+bool PlaceCompleter::event(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange)
+        completer_->popup()->setAccessibleName(tr("Places"));
+    return QObject::event(event);
 }
 
 QAbstractItemView* PlaceCompleter::popup() const {

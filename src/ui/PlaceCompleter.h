@@ -33,6 +33,10 @@ Q_SIGNALS:
     // A place was taken from the list.
     void placeChosen(const DirectoryPlace& place);
 
+protected:
+    // The list's name is told again in the new language.
+    bool event(QEvent* event) override;
+
 private:
     // Fills the list from the boxes' texts and shows it, or closes it when nothing matches.
     void offer();

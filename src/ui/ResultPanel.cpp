@@ -2,6 +2,9 @@
 // lines of the tithi's day, and Back; rows are added below the last in one grid.
 #include "ui/ResultPanel.h"
 
+#include "ui/ReportTexts.h"
+
+#include <QEvent>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -22,22 +25,6 @@ const char* const ReportCaptions[] = {
     QT_TRANSLATE_NOOP("ResultPanel", "Tithi Type"),
 };
 
-// What the values show until the first report: the placeholders of the form.
-const char* const ReportPlaceholders[] = {
-    "30",
-    "Chaturdashi",
-    "Krishna",
-    "Vishwadeva",
-    "Poorna",
-    "Fame and good qualities",
-    "This is a good time for preparing for the battle by making your defense strong.",
-    "In-Auspicious",
-    "Time the most powerful factor in the accomplishment of any work. Nothing happens before the "
-    "appropriate and auspicious time. The auspicious Tithi provides an opportunity to do the right "
-    "thing at the time in order to get the best advantage for the progress, welfare && happiness "
-    "of the native.",
-};
-
 // A label's caption writes a literal "&" as "&&"; the label shows one.
 QString CaptionText(const QString& caption) {
     QString shown = caption;
@@ -46,14 +33,19 @@ QString CaptionText(const QString& caption) {
 
 } // namespace
 
-ResultPanel::ResultPanel(QWidget* parent) : QGroupBox(tr("Kestrava Results"), parent) {
+ResultPanel::ResultPanel(QWidget* parent) : QGroupBox(parent) {
     setObjectName(QStringLiteral("fraResult"));
-    cmdBack = new QPushButton(tr("&Back"));
+    cmdBack = new QPushButton;
     cmdBack->setObjectName(QStringLiteral("cmdBack"));
-    cmdBack->setAccessibleName(tr("Back"));
+    texts_.add([this] {
+        setTitle(tr("Kestrava Results"));
+        cmdBack->setText(tr("&Back"));
+        cmdBack->setAccessibleName(tr("Back"));
+    });
 
     rows_ = new QGridLayout;
     rows_->setColumnStretch(1, 1);
+    rows_->setHorizontalSpacing(12); // a caption apart from its value, in any script
     auto* panel = new QVBoxLayout(this);
     panel->addLayout(rows_);
     panel->addStretch(1);
@@ -61,23 +53,37 @@ ResultPanel::ResultPanel(QWidget* parent) : QGroupBox(tr("Kestrava Results"), pa
 
     // The report: each caption beside its value, then the paragraph.
     for (std::size_t k = 0; k < lblLabel.size(); ++k) {
-        const Row row = addRow(tr(ReportCaptions[k]), QStringLiteral("lblLabel(%1)").arg(k),
+        const Row row = addRow(QString(), QStringLiteral("lblLabel(%1)").arg(k),
                                QStringLiteral("lblResult(%1)").arg(k));
         lblLabel[k] = row.caption;
         lblResult[k] = row.value;
+        texts_.add([row, k] {
+            row.caption->setText(tr(ReportCaptions[k]));
+            row.value->setAccessibleName(tr(ReportCaptions[k]));
+        });
     }
     startGroup();
-    lblResult[8] =
-        addLine(QStringLiteral("lblResult(8)"), tr("Tithi Description"), Emphasis::Plain);
-    for (std::size_t k = 0; k < lblResult.size(); ++k)
-        lblResult[k]->setText(CaptionText(QLatin1String(ReportPlaceholders[k])));
+    lblResult[8] = addLine(QStringLiteral("lblResult(8)"), QString(), Emphasis::Plain);
 
     // Below the report: when the tithi began and ends, the tithi at sunrise, the karana.
     startGroup();
-    lblTithiTimes =
-        addLine(QStringLiteral("lblTithiTimes"), tr("Tithi Began and Ends"), Emphasis::Bold);
-    lblSunrise = addLine(QStringLiteral("lblSunrise"), tr("Tithi at Sunrise"), Emphasis::Bold);
-    lblKarana = addLine(QStringLiteral("lblKarana"), tr("Karana"), Emphasis::Bold);
+    lblTithiTimes = addLine(QStringLiteral("lblTithiTimes"), QString(), Emphasis::Bold);
+    lblSunrise = addLine(QStringLiteral("lblSunrise"), QString(), Emphasis::Bold);
+    lblKarana = addLine(QStringLiteral("lblKarana"), QString(), Emphasis::Bold);
+    texts_.add([this] {
+        lblResult[8]->setAccessibleName(tr("Tithi Description"));
+        lblTithiTimes->setAccessibleName(tr("Tithi Began and Ends"));
+        lblSunrise->setAccessibleName(tr("Tithi at Sunrise"));
+        lblKarana->setAccessibleName(tr("Karana"));
+        // Until the first report the values hold the placeholders of the form.
+        if (!reportShown_)
+            showTexts(ReportPlaceholderTexts());
+    });
+}
+
+void ResultPanel::changeEvent(QEvent* event) {
+    texts_.handle(event);
+    QGroupBox::changeEvent(event);
 }
 
 ValueLabel* ResultPanel::valueLabel(const QString& objectName, const QString& accessibleName,
@@ -128,9 +134,14 @@ void ResultPanel::startGroup() {
     gapAbove_ = GroupGap;
 }
 
-void ResultPanel::showReport(const std::array<std::string, 9>& texts) {
+void ResultPanel::showReport(const ReportTexts& texts) {
+    reportShown_ = true;
+    showTexts(texts);
+}
+
+void ResultPanel::showTexts(const ReportTexts& texts) {
     for (std::size_t k = 0; k < lblResult.size(); ++k)
-        lblResult[k]->setText(CaptionText(QString::fromStdString(texts[k])));
+        lblResult[k]->setText(CaptionText(texts[k]));
 }
 
 void ResultPanel::showTithiDay(const QString& times, const QString& sunrise,

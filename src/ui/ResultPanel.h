@@ -2,11 +2,12 @@
 // paragraph), the lines of the tithi's day below it, and Back.
 #pragma once
 
+#include "ui/TranslatedTexts.h"
 #include "ui/ValueLabel.h"
 
 #include <QGroupBox>
+#include <QString>
 #include <array>
-#include <string>
 
 class QGridLayout;
 class QLabel;
@@ -19,9 +20,10 @@ public:
     // placeholders of the form.
     explicit ResultPanel(QWidget* parent = nullptr);
 
-    // Shows the report's nine texts in lblResult(0) ... lblResult(8). A text writes a literal "&"
-    // as "&&", as a label's caption does; the label shows one.
-    void showReport(const std::array<std::string, 9>& texts);
+    // Shows the report's nine texts in lblResult(0) ... lblResult(8), in the language of the
+    // moment (ReportTextsOf). A text may write a literal "&" as "&&", as a label's caption does;
+    // the label shows one.
+    void showReport(const std::array<QString, 9>& texts);
 
     // Shows when the tithi began and ends, the tithi at sunrise and the karana; empty texts leave
     // the lines empty.
@@ -54,11 +56,17 @@ public:
     ValueLabel* lblKarana{};
     QPushButton* cmdBack{};
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
+    void showTexts(const std::array<QString, 9>& texts);
     ValueLabel* valueLabel(const QString& objectName, const QString& accessibleName,
                            Emphasis emphasis);
 
     QGridLayout* rows_{};
     int nextRow_ = 0;
     int gapAbove_ = 0; // pixels above the next row or line
+    bool reportShown_ = false;
+    TranslatedTexts texts_;
 };

@@ -5,16 +5,16 @@
 #include "engine/CalculationRecord.h"
 #include "platform/Platform.h"
 #include "ui/AppIcon.h"
+#include "ui/Language.h"
 #include "ui/frmMain.h"
 #include "ui/modHelp.h"
 
 #include <QApplication>
+#include <QLocale>
 #include <QPointer>
 #include <QTimer>
 
 namespace {
-
-const QString AlreadyRunningMessage = QStringLiteral("Application is already running");
 
 // The window that should end up active: one open over the main window (the about box, a
 // message), else the main window.
@@ -55,6 +55,10 @@ void BringForward(QWidget* mainWindow) {
 
 int RunKestrava(QApplication& app, Platform& platform, const StartupOptions& options) {
     QApplication::setWindowIcon(KestravaIcon());
+    // The language the user chose last, or the system's, from the first message on.
+    SetLanguage(StartLanguage(platform, QLocale::system()));
+    const QString AlreadyRunningMessage =
+        QCoreApplication::translate("Startup", "Application is already running");
 
     if (platform.isPreviousInstanceRunning()) {
         // Once the user has read the message, the running instance comes forward.

@@ -17,14 +17,6 @@
 #include <QPushButton>
 #include <QUrl>
 
-namespace {
-
-const QString Description =
-    QStringLiteral("Kestrava calculates the Lunar Day based on Vedic Astrology. Tithis are said "
-                   "to be good or bad and are important in timing of events.");
-
-} // namespace
-
 frmAbout::frmAbout(Platform& platform, QWidget* parent) : QDialog(parent), platform_(platform) {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(WindowCaption());
@@ -43,7 +35,10 @@ frmAbout::frmAbout(Platform& platform, QWidget* parent) : QDialog(parent), platf
     titleFont.setPointSizeF(titleFont.pointSizeF() * 1.4);
     lblTitle->setFont(titleFont);
 
-    auto* lblDescription = new QLabel(Description, this);
+    auto* lblDescription =
+        new QLabel(tr("Kestrava calculates the Lunar Day based on Vedic Astrology. Tithis are said "
+                      "to be good or bad and are important in timing of events."),
+                   this);
     lblDescription->setObjectName(QStringLiteral("lblDescription"));
     lblDescription->setWordWrap(true);
 
@@ -67,16 +62,17 @@ frmAbout::frmAbout(Platform& platform, QWidget* parent) : QDialog(parent), platf
     connect(lblHelp, &LinkLabel::clicked, this, &frmAbout::lblHelp_Click);
 
     // GeoNames' licence asks for the credit where the places are used.
-    auto* lblPlaceData = new QLabel(QLatin1String(PlaceDataCredit), this);
+    auto* lblPlaceData = new QLabel(tr(PlaceDataCredit), this);
+    lblPlaceData->setWordWrap(true);
     lblPlaceData->setObjectName(QStringLiteral("lblPlaceData"));
     const QString licence = QLatin1String(PlaceDataLicenceAddress);
     lblPlaceLicence = makeLink(tr("Licence: %1").arg(licence), QStringLiteral("lblPlaceLicence"),
                                tr("Licence of the place data"), licence);
     connect(lblPlaceLicence, &LinkLabel::clicked, this, &frmAbout::lblPlaceLicence_Click);
 
-    cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    cmdOK = new QPushButton(tr("OK"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    cmdOK->setAccessibleName(QStringLiteral("OK"));
+    cmdOK->setAccessibleName(tr("OK"));
     cmdOK->setDefault(true);
     connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
 

@@ -30,9 +30,10 @@ const char* const Captions[] = {
     QT_TRANSLATE_NOOP("frmDay", "Place"),
 };
 
-QString Tr(const char* text) {
-    return QCoreApplication::translate("frmDay", text);
-}
+// The texts of this file, in the catalogue's context "frmDay".
+struct DayTexts {
+    Q_DECLARE_TR_FUNCTIONS(frmDay)
+};
 
 // A limb through the day, one span a line, each with its end: "Ashlesha until 22:14", "then
 // Magha until 23:40 on 12 June".
@@ -42,10 +43,11 @@ QString LimbLines(const DayLimb& limb, const CivilDate& date,
     QStringList lines;
     for (std::size_t k = 0; k < limb.Spans.size(); ++k) {
         const DaySpan& span = limb.Spans[k];
-        QString line = Tr("%1 until %2").arg(name(span, k), ClockTimeTextFor(span.End, date));
+        QString line =
+            DayTexts::tr("%1 until %2").arg(name(span, k), ClockTimeTextFor(span.End, date));
         if (span.Kshaya)
-            line = Tr("%1 (kshaya)").arg(line);
-        lines << (k == 0 ? line : Tr("then %1").arg(line));
+            line = DayTexts::tr("%1 (kshaya)").arg(line);
+        lines << (k == 0 ? line : DayTexts::tr("then %1").arg(line));
     }
     return lines.join(QLatin1Char('\n'));
 }
@@ -67,7 +69,7 @@ frmDay::frmDay(const CalendarPlace& place, const QDate& date, QWidget* parent)
     rows->setColumnStretch(1, 1);
     int row = 0;
     for (const char* caption : Captions) {
-        const QString text = Tr(caption);
+        const QString text = DayTexts::tr(caption);
         auto* captionLabel = new QLabel(text);
         auto* value = new QLabel;
         value->setObjectName(QStringLiteral("lblDay") + QLatin1String(caption));
@@ -140,7 +142,8 @@ void frmDay::showDate(const QDate& date) {
         if (QLabel* label = value(QLatin1String(caption)))
             label->setText(text);
     };
-    set("Vara", tr("%1, from sunrise to sunrise").arg(PanchangaName(VaraName(day.Vara))));
+    set("Vara",
+        tr("%1, from sunrise to sunrise").arg(PanchangaName(NameKind::Vara, VaraName(day.Vara))));
     set("Sunrise", CrossingText(day.Sunrise, civil));
     set("Sunset", CrossingText(day.Sunset, civil));
     set("Moonrise", CrossingText(day.Moonrise, civil));
@@ -157,14 +160,14 @@ void frmDay::showDate(const QDate& date) {
                         : observed.join(QStringLiteral(", ")));
     const int pada = day.NakshatraPada;
     set("Nakshatra", LimbLines(day.Nakshatra, civil, [pada](const DaySpan& span, std::size_t k) {
-            const QString name = PanchangaName(NakshatraName(span.Index));
+            const QString name = PanchangaName(NameKind::Nakshatra, NakshatraName(span.Index));
             return k == 0 && pada > 0 ? tr("%1 (pada %2 at sunrise)").arg(name).arg(pada) : name;
         }));
     set("Yoga", LimbLines(day.Yoga, civil, [](const DaySpan& span, std::size_t) {
-            return PanchangaName(YogaName(span.Index));
+            return PanchangaName(NameKind::Yoga, YogaName(span.Index));
         }));
     set("Karana", LimbLines(day.Karana, civil, [](const DaySpan& span, std::size_t) {
-            return PanchangaName(KaranaName(span.Index));
+            return PanchangaName(NameKind::Karana, KaranaName(span.Index));
         }));
     set("Month", tr("%1 (amanta), %2 (purnimanta)")
                      .arg(MasaText(day.Month.Amanta), MasaText(day.Month.Purnimanta)));

@@ -70,7 +70,7 @@ void frmFind::createWidgets() {
                     tr("Only in the lunar month"));
     cboMasa = Named(new QComboBox, "cboMasa", tr("Lunar Month"));
     for (int masa = 0; masa < 12; ++masa)
-        cboMasa->addItem(PanchangaName(MasaName(masa)));
+        cboMasa->addItem(PanchangaName(NameKind::Masa, MasaName(masa)));
     optAmanta =
         Named(new QRadioButton(tr("&Amanta (new moon to new moon)")), "optAmanta", tr("Amanta"));
     optPurnimanta = Named(new QRadioButton(tr("P&urnimanta (full moon to full moon)")),
@@ -205,7 +205,7 @@ void frmFind::find(bool forward) {
         query.Masa < 0
             ? tithi
             : tr("%1 of %2 (%3)")
-                  .arg(tithi, PanchangaName(MasaName(query.Masa)),
+                  .arg(tithi, PanchangaName(NameKind::Masa, MasaName(query.Masa)),
                        query.Reckoning == MonthReckoning::Amanta ? tr("amanta") : tr("purnimanta"));
     const QString from = QLocale().toString(dteFrom->date(), QStringLiteral("d MMMM yyyy"));
     showOccurrences(

@@ -18,17 +18,22 @@
 #include "ui/FormMessages.h"
 #include "ui/HomePlace.h"
 #include "ui/InputPanel.h"
+#include "ui/Language.h"
 #include "ui/LinkLabel.h"
 #include "ui/NamedZoneInput.h"
 #include "ui/PlaceCompleter.h"
+#include "ui/ReportTexts.h"
 #include "ui/ResultPanel.h"
 #include "ui/frmAbout.h"
 #include "ui/frmTimeZone.h"
 #include "ui/modHelp.h"
 
+#include <QActionGroup>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QCoreApplication>
+#include <QDate>
 #include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
@@ -69,7 +74,7 @@ frmMain::frmMain(CalculationRecord& record, Platform& platform, QWidget* parent)
 void frmMain::createWidgets() {
     Label10 = new LinkLabel(AppTitle());
     Label10->setObjectName(QStringLiteral("Label10"));
-    Label10->setAccessibleName(QStringLiteral("Visit Us Online"));
+    texts_.add([this] { Label10->setAccessibleName(tr("Visit Us Online")); });
     Label10->setToolTip(HomePageAddress());
     QFont bannerFont = Label10->font();
     bannerFont.setPointSizeF(bannerFont.pointSizeF() * 1.6);
@@ -82,21 +87,27 @@ void frmMain::createWidgets() {
     fraResult->startGroup();
     fraResult->addSection(dayPanel);
     fraResult->startGroup();
-    lblResultZone = fraResult->addLine(QStringLiteral("lblResultZone"),
-                                       QStringLiteral("Time Zone of the Results"),
+    lblResultZone = fraResult->addLine(QStringLiteral("lblResultZone"), QString(),
                                        ResultPanel::Emphasis::Plain);
+    texts_.add([this] { lblResultZone->setAccessibleName(tr("Time Zone of the Results")); });
     namedZone = new NamedZoneInput(*fraMain, this);
 }
 
 void frmMain::createMenus() {
-    auto entry = [](QMenu* menu, const char* text, const char* name) {
-        QAction* action = menu->addAction(QLatin1String(text));
+    auto menu = [this](const char* text, const char* name) {
+        QMenu* created = menuBar()->addMenu(QString());
+        created->setObjectName(QLatin1String(name));
+        texts_.add([created, text] { created->setTitle(tr(text)); });
+        return created;
+    };
+    auto entry = [this](QMenu* in, const char* text, const char* name) {
+        QAction* action = in->addAction(QString());
         action->setObjectName(QLatin1String(name));
+        texts_.add([action, text] { action->setText(tr(text)); });
         return action;
     };
-    QMenu* mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
-    mnuFile->setObjectName(QStringLiteral("mnuFile"));
-    mnuCalculate = entry(mnuFile, "&Calculate", "mnuCalculate");
+    QMenu* mnuFile = menu(QT_TR_NOOP("&File"), "mnuFile");
+    mnuCalculate = entry(mnuFile, QT_TR_NOOP("&Calculate"), "mnuCalculate");
     createHomeMenuEntries(mnuFile);
 
     // The calendar's windows, at the place and zone of the form.
@@ -107,18 +118,31 @@ void frmMain::createMenus() {
             return PlaceOfForm(*fraMain, zone ? std::make_shared<NamedZoneClock>(*zone) : nullptr);
         },
         [this] { cmdBack_Click(); });
-    QMenu* mnuCalendar = menuBar()->addMenu(tr("&Calendar"));
-    mnuCalendar->setObjectName(QStringLiteral("mnuCalendar"));
+    QMenu* mnuCalendar = menu(QT_TR_NOOP("&Calendar"), "mnuCalendar");
     calendar_->populate(mnuCalendar);
 
-    QMenu* mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
-    mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
-    mnuOnline = entry(mnuHelp, "&Online Help", "mnuOnline");
-    mnuVisit = entry(mnuHelp, "&Visit Us Online", "mnuVisit");
+    // The languages, each named in its own: the choice applies at once and is remembered.
+    QMenu* mnuLanguage = menu(QT_TR_NOOP("&Language"), "mnuLanguage");
+    auto* languages = new QActionGroup(this);
+    mnuEnglish = mnuLanguage->addAction(QStringLiteral("&English"));
+    mnuEnglish->setObjectName(QStringLiteral("mnuEnglish"));
+    mnuHindi = mnuLanguage->addAction(QStringLiteral("हिन्दी (&Hindi)"));
+    mnuHindi->setObjectName(QStringLiteral("mnuHindi"));
+    for (QAction* language : {mnuEnglish, mnuHindi}) {
+        language->setCheckable(true);
+        languages->addAction(language);
+    }
+    texts_.add([this] {
+        (CurrentLanguage() == Language::Hindi ? mnuHindi : mnuEnglish)->setChecked(true);
+    });
+
+    QMenu* mnuHelp = menu(QT_TR_NOOP("&Help"), "mnuHelp");
+    mnuOnline = entry(mnuHelp, QT_TR_NOOP("&Online Help"), "mnuOnline");
+    mnuVisit = entry(mnuHelp, QT_TR_NOOP("&Visit Us Online"), "mnuVisit");
     mnuHelp->addSeparator();
-    mnuUpdate = entry(mnuHelp, "Check for Software &Update", "mnuUpdate");
+    mnuUpdate = entry(mnuHelp, QT_TR_NOOP("Check for Software &Update"), "mnuUpdate");
     mnuHelp->addSeparator();
-    mnuAbout = entry(mnuHelp, "&About Software", "mnuAbout");
+    mnuAbout = entry(mnuHelp, QT_TR_NOOP("&About Software"), "mnuAbout");
 }
 
 void frmMain::createLayout() {
@@ -148,6 +172,9 @@ void frmMain::createConnections() {
     connect(mnuVisit, &QAction::triggered, this, &frmMain::mnuVisit_Click);
     connect(mnuUpdate, &QAction::triggered, this, &frmMain::mnuUpdate_Click);
     connect(mnuAbout, &QAction::triggered, this, &frmMain::mnuAbout_Click);
+    connect(mnuEnglish, &QAction::triggered, this,
+            [this] { mnuLanguage_Click(Language::English); });
+    connect(mnuHindi, &QAction::triggered, this, [this] { mnuLanguage_Click(Language::Hindi); });
     connect(Label10, &LinkLabel::clicked, this, &frmMain::Label10_Click);
     connect(fraMain, &InputPanel::nonDigitRefused, this, &frmMain::NumericBox_Refused);
     connect(fraMain->placeCompleter, &PlaceCompleter::placeChosen, namedZone,
@@ -166,7 +193,7 @@ void frmMain::Form_Load() {
 Platform::MessageAnswer frmMain::Say(FormMessage message, const QStringList& values,
                                      Platform::MessageButtons buttons) {
     const FormMessageRow& row = FormMessageOf(message);
-    QString text = QLatin1String(row.text);
+    QString text = QCoreApplication::translate(FormMessagesContext, row.text);
     for (const QString& value : values)
         text = text.arg(value);
     return platform_.showMessage(this, text, row.icon, buttons);
@@ -278,9 +305,9 @@ void frmMain::cmdCalculate_Click() {
         ComputeOnNamedZone(*zone, *reading);
     } else {
         ComputeTithi(record_);
+        shownZone_.reset();
         ShowTithiReport();
         ShowTithiDay();
-        lblResultZone->setText(QString());
         ShowDayPanchanga(EvaluateTithiMoment(record_).JulianDayUT, PlaceOfRecord(record_),
                          ClockOfRecord(record_));
     }
@@ -292,14 +319,13 @@ std::optional<frmMain::ZoneReading> frmMain::ResolveEnteredReading(const NamedZo
     const EnteredReading entered = namedZone->reading();
     const ResolvedReading resolved = ResolveReading(zone, entered.CivilJd());
     if (resolved.Kind == ClockReadingKind::Unique)
-        return ZoneReading{*resolved.OffsetHours, {}};
+        return ZoneReading{*resolved.OffsetHours, ZoneReading::Occurrence::Only, {}};
 
     // The time, the date, the zone and the change, as the messages name them.
     const auto [before, after] = ChangeReadings(resolved);
-    const QString date = QStringLiteral("%1 %2 %3")
-                             .arg(entered.Date.Day)
-                             .arg(fraMain->cboMonth->currentText())
-                             .arg(entered.Date.Year);
+    const QString date =
+        QLocale().toString(QDate(entered.Date.Year, entered.Date.Month, entered.Date.Day),
+                           QStringLiteral("d MMMM yyyy"));
     const QStringList change = {entered.TimeText(), date, zone.Name(), before, after};
     if (resolved.Kind == ClockReadingKind::Gap) {
         Say(FormMessage::ClockSkipsTime, change);
@@ -312,8 +338,8 @@ std::optional<frmMain::ZoneReading> frmMain::ResolveEnteredReading(const NamedZo
                                  DisplayOffsetText(OffsetSecondsOfHours(second))};
     if (Say(FormMessage::ClockRepeatsTime, change + offsets, Platform::MessageButtons::YesNo) ==
         Platform::MessageAnswer::No)
-        return ZoneReading{second, QStringLiteral("the second ") + entered.TimeText()};
-    return ZoneReading{first, QStringLiteral("the first ") + entered.TimeText()};
+        return ZoneReading{second, ZoneReading::Occurrence::Second, entered.TimeText()};
+    return ZoneReading{first, ZoneReading::Occurrence::First, entered.TimeText()};
 }
 
 void frmMain::ComputeOnNamedZone(const NamedZoneClock& zone, const ZoneReading& reading) {
@@ -325,31 +351,53 @@ void frmMain::ComputeOnNamedZone(const NamedZoneClock& zone, const ZoneReading& 
     record_.CalDay = moment.DateUT.Day;
     ShowTithiReport();
 
-    // The zone the times are read on; where the tithi began or ends on another offset (the
-    // clocks changed within it), those offsets too.
-    QString zoneLine = ZoneDescription(zone, moment.JulianDayUT);
-    if (!reading.Occurrence.isEmpty())
-        zoneLine += QStringLiteral(" (%1)").arg(reading.Occurrence);
-    const std::optional<TithiDay> day =
-        ComputeTithiDay(moment, PlaceOfRecord(record_), zone, /*withSunrise=*/true);
+    shownDay_ = ComputeTithiDay(moment, PlaceOfRecord(record_), zone, /*withSunrise=*/true);
+    shownZone_ = ResultZone{std::make_shared<NamedZoneClock>(zone), moment.JulianDayUT, reading};
+    showTithiDayLines();
     ShowDayPanchanga(moment.JulianDayUT, PlaceOfRecord(record_), zone);
-    if (!day) {
-        fraResult->showTithiDay({}, {}, {});
-        lblResultZone->setText(zoneLine);
+}
+
+// The zone the times are read on; where the tithi began or ends on another offset (the clocks
+// changed within it), those offsets too.
+void frmMain::showResultZone() {
+    if (!shownZone_) {
+        lblResultZone->setText(QString());
         return;
     }
-    const int momentOffset = OffsetSecondsOfHours(reading.OffsetHours);
-    const int beginOffset = OffsetSecondsOfHours(day->BeginOffsetHours);
-    const int endOffset = OffsetSecondsOfHours(day->EndOffsetHours);
-    if (beginOffset != momentOffset || endOffset != momentOffset) {
-        zoneLine += QStringLiteral("; began at %1, ends at %2")
-                        .arg(DisplayOffsetText(beginOffset), DisplayOffsetText(endOffset));
+    const ResultZone& shown = *shownZone_;
+    QString zoneLine = ZoneDescription(*shown.Zone, shown.MomentJd);
+    switch (shown.Reading.Which) {
+    case ZoneReading::Occurrence::Only:
+        break;
+    case ZoneReading::Occurrence::First:
+        //: The zone's line and which of the two readings of a repeated time was taken
+        zoneLine = tr("%1 (the first %2)").arg(zoneLine, shown.Reading.Time);
+        break;
+    case ZoneReading::Occurrence::Second:
+        zoneLine = tr("%1 (the second %2)").arg(zoneLine, shown.Reading.Time);
+        break;
+    }
+    if (shownDay_) {
+        const int momentOffset = OffsetSecondsOfHours(shown.Reading.OffsetHours);
+        const int beginOffset = OffsetSecondsOfHours(shownDay_->BeginOffsetHours);
+        const int endOffset = OffsetSecondsOfHours(shownDay_->EndOffsetHours);
+        if (beginOffset != momentOffset || endOffset != momentOffset) {
+            zoneLine =
+                tr("%1; began at %2, ends at %3")
+                    .arg(zoneLine, DisplayOffsetText(beginOffset), DisplayOffsetText(endOffset));
+        }
     }
     lblResultZone->setText(zoneLine);
-    const TithiDayTexts texts = DescribeTithiDay(*day);
-    fraResult->showTithiDay(QString::fromStdString(texts.Times),
-                            QString::fromStdString(texts.Sunrise),
-                            QString::fromStdString(texts.Karana));
+}
+
+void frmMain::showTithiDayLines() {
+    if (shownDay_) {
+        const TithiDayLines lines = TithiDayLinesOf(*shownDay_);
+        fraResult->showTithiDay(lines.Times, lines.Sunrise, lines.Karana);
+    } else {
+        fraResult->showTithiDay({}, {}, {});
+    }
+    showResultZone();
 }
 
 void frmMain::mnuCalculate_Click() {
@@ -362,19 +410,32 @@ void frmMain::cmdBack_Click() {
 }
 
 void frmMain::ShowTithiReport() {
-    if (const std::optional<TithiReportTexts> texts = MakeTithiReport(record_))
+    if (const std::optional<ReportTexts> texts = ReportTextsOf(record_)) {
         fraResult->showReport(*texts);
+        reportShown_ = true;
+    }
 }
 
 void frmMain::ShowTithiDay() {
-    const std::optional<TithiDayTexts> texts = MakeTithiDayTexts(record_);
-    if (!texts) {
-        fraResult->showTithiDay({}, {}, {});
-        return;
+    shownDay_ = ComputeTithiDay(record_, /*withSunrise=*/true);
+    showTithiDayLines();
+}
+
+// The values shown are told again in the new language: the report from the record, the lines
+// from the day they were computed for.
+void frmMain::changeEvent(QEvent* event) {
+    if (texts_.handle(event)) {
+        if (reportShown_)
+            ShowTithiReport();
+        showTithiDayLines();
     }
-    fraResult->showTithiDay(QString::fromStdString(texts->Times),
-                            QString::fromStdString(texts->Sunrise),
-                            QString::fromStdString(texts->Karana));
+    QMainWindow::changeEvent(event);
+}
+
+void frmMain::mnuLanguage_Click(Language language) {
+    RememberLanguage(platform_, language);
+    if (language != CurrentLanguage())
+        SetLanguage(language);
 }
 
 void frmMain::ShowDayPanchanga(double jd, const Place& place, const CivilClock& clock) {
@@ -439,14 +500,19 @@ void frmMain::closeEvent(QCloseEvent* event) {
 // The current date and time, and the home place: entries of the File menu below Calculate.
 void frmMain::createHomeMenuEntries(QMenu* mnuFile) {
     mnuFile->addSeparator();
-    mnuNow = mnuFile->addAction(tr("Set to &Now"));
+    mnuNow = mnuFile->addAction(QString());
     mnuNow->setObjectName(QStringLiteral("mnuNow"));
     mnuNow->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
     mnuFile->addSeparator();
-    mnuSaveHome = mnuFile->addAction(tr("Save as &Home Place"));
+    mnuSaveHome = mnuFile->addAction(QString());
     mnuSaveHome->setObjectName(QStringLiteral("mnuSaveHome"));
-    mnuClearHome = mnuFile->addAction(tr("C&lear Home Place"));
+    mnuClearHome = mnuFile->addAction(QString());
     mnuClearHome->setObjectName(QStringLiteral("mnuClearHome"));
+    texts_.add([this] {
+        mnuNow->setText(tr("Set to &Now"));
+        mnuSaveHome->setText(tr("Save as &Home Place"));
+        mnuClearHome->setText(tr("C&lear Home Place"));
+    });
 }
 
 void frmMain::restoreHomePlace() {

@@ -2,10 +2,13 @@
 // checks and the Calculate flow.
 #pragma once
 
+#include "engine/TithiDay.h"
 #include "platform/Platform.h"
+#include "ui/TranslatedTexts.h"
 
 #include <QMainWindow>
 #include <QStringList>
+#include <memory>
 #include <optional>
 
 class CalendarMenu;
@@ -24,6 +27,7 @@ class QMenu;
 class QStackedLayout;
 class ResultPanel;
 enum class FormMessage;
+enum class Language;
 struct CalculationRecord;
 
 class frmMain : public QMainWindow {
@@ -48,6 +52,8 @@ public:
     void mnuNow_Click();
     void mnuSaveHome_Click();
     void mnuClearHome_Click();
+    // Language: the windows change to the chosen language at once, and it is remembered.
+    void mnuLanguage_Click(Language language);
     // A numeric box refused a key that types no digit.
     void NumericBox_Refused(QLineEdit* box);
 
@@ -64,6 +70,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void createWidgets();
@@ -81,12 +88,16 @@ private:
     // skip, none (the user is told); for one they repeat, the occurrence the user chooses.
     struct ZoneReading {
         double OffsetHours{};
-        QString Occurrence; // "the first 1:30", "the second 1:30"; empty where there is one
+        enum class Occurrence { Only, First, Second } Which{}; // of a reading the clocks repeat
+        QString Time;                                          // "1:30", where repeated
     };
     std::optional<ZoneReading> ResolveEnteredReading(const NamedZoneClock& zone);
     // The tithi of the moment on a named zone: the report, and the day's lines with each
     // instant read with the offset in force then.
     void ComputeOnNamedZone(const NamedZoneClock& zone, const ZoneReading& reading);
+    // The lines below the report and the zone's line, from the day and zone last computed.
+    void showTithiDayLines();
+    void showResultZone();
     // Shows one of the form's messages with its icon, its values put in.
     Platform::MessageAnswer Say(FormMessage message, const QStringList& values = {},
                                 Platform::MessageButtons buttons = Platform::MessageButtons::Ok);
@@ -102,6 +113,8 @@ private:
     QAction* mnuVisit{};
     QAction* mnuUpdate{};
     QAction* mnuAbout{};
+    QAction* mnuEnglish{};
+    QAction* mnuHindi{};
 
     CalendarMenu* calendar_{}; // the Calendar menu and its windows
 
@@ -114,4 +127,15 @@ private:
     ValueLabel* lblResultZone{};
     NamedZoneInput* namedZone{};
     DayPanel* dayPanel{}; // the day's panchanga
+
+    // What the results show, kept so that they can be told again in another language.
+    bool reportShown_ = false;
+    std::optional<TithiDay> shownDay_;
+    struct ResultZone {
+        std::shared_ptr<const NamedZoneClock> Zone; // the named zone the times were read on
+        double MomentJd{};                          // the entered moment, Universal Time
+        ZoneReading Reading;
+    };
+    std::optional<ResultZone> shownZone_;
+    TranslatedTexts texts_;
 };

@@ -10,6 +10,7 @@
 #include "ui/frmDay.h"
 
 #include <QComboBox>
+#include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -26,15 +27,10 @@
 
 namespace {
 
-template <typename W> W* Named(W* widget, const char* objectName, const QString& accessibleName) {
-    widget->setObjectName(QLatin1String(objectName));
-    widget->setAccessibleName(accessibleName);
-    return widget;
-}
-
-QPushButton* Button(const QString& text, const char* objectName, const QString& accessibleName) {
-    auto* button = Named(new QPushButton(text), objectName, accessibleName);
-    // Enter belongs to the grid, where it opens the chosen day.
+// Enter belongs to the grid, where it opens the chosen day.
+QPushButton* Button(const char* objectName) {
+    auto* button = new QPushButton;
+    button->setObjectName(QLatin1String(objectName));
     button->setAutoDefault(false);
     return button;
 }
@@ -43,40 +39,73 @@ QPushButton* Button(const QString& text, const char* objectName, const QString& 
 
 frmMonth::frmMonth(Platform& platform, QWidget* parent) : QDialog(parent), platform_(platform) {
     setObjectName(QStringLiteral("frmMonth"));
-    setWindowTitle(tr("Month View - %1").arg(AppTitle()));
     setSizeGripEnabled(true);
     createWidgets();
     createLayout();
     createConnections();
 }
 
-void frmMonth::createWidgets() {
-    cmdPreviousYear = Button(tr("« Previous Year"), "cmdPreviousYear", tr("Previous Year"));
-    cmdPreviousYear->setToolTip(tr("The same month a year before (Ctrl+Page Up)"));
-    cmdPreviousMonth = Button(tr("‹ Pre&vious Month"), "cmdPreviousMonth", tr("Previous Month"));
-    cmdPreviousMonth->setToolTip(tr("The month before (Page Up)"));
-    cboMonth = Named(new QComboBox, "cboViewMonth", tr("Month"));
-    for (int month = 1; month <= 12; ++month)
-        cboMonth->addItem(QLocale().standaloneMonthName(month));
-    spnYear = Named(new QSpinBox, "spnViewYear", tr("Year"));
-    spnYear->setRange(FirstYear, LastYear);
-    cmdNextMonth = Button(tr("&Next Month ›"), "cmdNextMonth", tr("Next Month"));
-    cmdNextMonth->setToolTip(tr("The month after (Page Down)"));
-    cmdNextYear = Button(tr("Next Year »"), "cmdNextYear", tr("Next Year"));
-    cmdNextYear->setToolTip(tr("The same month a year after (Ctrl+Page Down)"));
-    cmdToday = Button(tr("&Today"), "cmdToday", tr("Today"));
-    cmdToday->setToolTip(tr("The month of today, today chosen (Home)"));
+// A control's text, tool tip and accessible name, in the language of the moment.
+void frmMonth::name(QWidget* widget, const char* accessibleName, const char* text,
+                    const char* toolTip) {
+    texts_.add([widget, accessibleName, text, toolTip] {
+        widget->setAccessibleName(tr(accessibleName));
+        if (auto* button = qobject_cast<QPushButton*>(widget); button && text)
+            button->setText(tr(text));
+        if (toolTip)
+            widget->setToolTip(tr(toolTip));
+    });
+}
 
-    lblMonth = Named(new QLabel, "lblMonthShown", tr("Month Shown"));
+void frmMonth::createWidgets() {
+    texts_.add([this] { setWindowTitle(tr("Month View - %1").arg(AppTitle())); });
+    cmdPreviousYear = Button("cmdPreviousYear");
+    name(cmdPreviousYear, QT_TR_NOOP("Previous Year"), QT_TR_NOOP("« Previous Year"),
+         QT_TR_NOOP("The same month a year before (Ctrl+Page Up)"));
+    cmdPreviousMonth = Button("cmdPreviousMonth");
+    name(cmdPreviousMonth, QT_TR_NOOP("Previous Month"), QT_TR_NOOP("‹ Pre&vious Month"),
+         QT_TR_NOOP("The month before (Page Up)"));
+    cboMonth = new QComboBox;
+    cboMonth->setObjectName(QStringLiteral("cboViewMonth"));
+    name(cboMonth, QT_TR_NOOP("Month"));
+    for (int month = 1; month <= 12; ++month)
+        cboMonth->addItem(QString());
+    texts_.add([this] {
+        for (int month = 1; month <= 12; ++month)
+            cboMonth->setItemText(month - 1, QLocale().standaloneMonthName(month));
+    });
+    spnYear = new QSpinBox;
+    spnYear->setObjectName(QStringLiteral("spnViewYear"));
+    name(spnYear, QT_TR_NOOP("Year"));
+    spnYear->setRange(FirstYear, LastYear);
+    cmdNextMonth = Button("cmdNextMonth");
+    name(cmdNextMonth, QT_TR_NOOP("Next Month"), QT_TR_NOOP("&Next Month ›"),
+         QT_TR_NOOP("The month after (Page Down)"));
+    cmdNextYear = Button("cmdNextYear");
+    name(cmdNextYear, QT_TR_NOOP("Next Year"), QT_TR_NOOP("Next Year »"),
+         QT_TR_NOOP("The same month a year after (Ctrl+Page Down)"));
+    cmdToday = Button("cmdToday");
+    name(cmdToday, QT_TR_NOOP("Today"), QT_TR_NOOP("&Today"),
+         QT_TR_NOOP("The month of today, today chosen (Home)"));
+
+    lblMonth = new QLabel;
+    lblMonth->setObjectName(QStringLiteral("lblMonthShown"));
+    name(lblMonth, QT_TR_NOOP("Month Shown"));
     QFont titleFont = lblMonth->font();
     titleFont.setPointSizeF(titleFont.pointSizeF() * 1.6);
     titleFont.setBold(true);
     lblMonth->setFont(titleFont);
-    lblLunarMonths = Named(new QLabel, "lblLunarMonths", tr("Lunar Months"));
-    lblPlace = Named(new QLabel, "lblPlace", tr("Place"));
+    lblLunarMonths = new QLabel;
+    lblLunarMonths->setObjectName(QStringLiteral("lblLunarMonths"));
+    name(lblLunarMonths, QT_TR_NOOP("Lunar Months"));
+    lblPlace = new QLabel;
+    lblPlace->setObjectName(QStringLiteral("lblPlace"));
+    name(lblPlace, QT_TR_NOOP("Place"));
 
     model_ = new MonthModel(this);
-    grdMonth = Named(new QTableView, "grdMonth", tr("Days of the Month"));
+    grdMonth = new QTableView;
+    grdMonth->setObjectName(QStringLiteral("grdMonth"));
+    name(grdMonth, QT_TR_NOOP("Days of the Month"));
     grdMonth->setModel(model_);
     grdMonth->setItemDelegate(new MonthDelegate(grdMonth));
     grdMonth->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -91,42 +120,56 @@ void frmMonth::createWidgets() {
     grdMonth->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     grdMonth->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     grdMonth->installEventFilter(this);
-    const QSize cell = MonthDelegate().sizeHint(QStyleOptionViewItem(), {});
-    grdMonth->setMinimumSize(cell.width() * 7 + 4,
-                             cell.height() * MonthModel::Weeks +
-                                 grdMonth->horizontalHeader()->sizeHint().height() + 4);
+    texts_.add([this] {
+        // The days' cells, the names of the language included.
+        const QSize cell = MonthDelegate().sizeHint(QStyleOptionViewItem(), {});
+        grdMonth->setMinimumSize(cell.width() * 7 + 4,
+                                 cell.height() * MonthModel::Weeks +
+                                     grdMonth->horizontalHeader()->sizeHint().height() + 4);
+    });
 
     const CellColours colours = ScreenColours(palette());
-    auto swatch = [](const QColor& colour, const QString& glyph) {
-        return QStringLiteral("<span style=\"color:%1\">%2</span>").arg(colour.name(), glyph);
-    };
-    lblLegend = Named(new QLabel, "lblLegend", tr("Legend"));
+    lblLegend = new QLabel;
+    lblLegend->setObjectName(QStringLiteral("lblLegend"));
+    name(lblLegend, QT_TR_NOOP("Legend"));
     lblLegend->setTextFormat(Qt::RichText);
     lblLegend->setWordWrap(true);
-    lblLegend->setText(
-        tr("%1 Shukla (bright fortnight) &nbsp; %2 Krishna (dark fortnight) &nbsp; %3 Purnima "
-           "&nbsp; %4 Amavasya &nbsp; %5 Ekadashi &nbsp; <span style=\"color:%6\">kshaya, "
-           "vriddhi</span> &nbsp; <b style=\"color:%7\">month</b> where it begins &nbsp; "
-           "<span style=\"color:%8\">▢</span> today")
-            .arg(swatch(colours.Shukla.darker(135), QStringLiteral("■")),
-                 swatch(colours.Krishna.darker(125), QStringLiteral("■")),
-                 swatch(colours.Purnima, QStringLiteral("●")),
-                 swatch(colours.Amavasya, QStringLiteral("●")),
-                 swatch(colours.Ekadashi, QStringLiteral("◆")), colours.Note.name(),
-                 colours.Masa.name(), colours.Today.name()));
-    lblLegend->setAccessibleDescription(
-        tr("Cells of the bright fortnight are ivory, of the dark fortnight blue-grey; Purnima is "
-           "marked by a full moon, Amavasya by a new moon, Ekadashi by a green diamond."));
-    lblRule = Named(new QLabel(ObservanceRuleText()), "lblRule", tr("Day of Observance"));
+    texts_.add([this, colours] {
+        auto swatch = [](const QColor& colour, const QString& glyph) {
+            return QStringLiteral("<span style=\"color:%1\">%2</span>").arg(colour.name(), glyph);
+        };
+        lblLegend->setText(
+            tr("%1 Shukla (bright fortnight) &nbsp; %2 Krishna (dark fortnight) &nbsp; %3 Purnima "
+               "&nbsp; %4 Amavasya &nbsp; %5 Ekadashi &nbsp; <span style=\"color:%6\">kshaya, "
+               "vriddhi</span> &nbsp; <b style=\"color:%7\">month</b> where it begins &nbsp; "
+               "<span style=\"color:%8\">▢</span> today")
+                .arg(swatch(colours.Shukla.darker(135), QStringLiteral("■")),
+                     swatch(colours.Krishna.darker(125), QStringLiteral("■")),
+                     swatch(colours.Purnima, QStringLiteral("●")),
+                     swatch(colours.Amavasya, QStringLiteral("●")),
+                     swatch(colours.Ekadashi, QStringLiteral("◆")), colours.Note.name(),
+                     colours.Masa.name(), colours.Today.name()));
+        lblLegend->setAccessibleDescription(
+            tr("Cells of the bright fortnight are ivory, of the dark fortnight blue-grey; Purnima "
+               "is marked by a full moon, Amavasya by a new moon, Ekadashi by a green diamond."));
+    });
+    lblRule = new QLabel;
+    lblRule->setObjectName(QStringLiteral("lblRule"));
+    name(lblRule, QT_TR_NOOP("Day of Observance"));
     lblRule->setWordWrap(true);
+    texts_.add([this] { lblRule->setText(ObservanceRuleText()); });
 
-    cmdDay = Button(tr("&Day's Panchanga..."), "cmdDay", tr("Day's Panchanga"));
-    cmdDay->setToolTip(tr("The whole panchanga of the chosen day (Enter)"));
-    cmdFind = Button(tr("&Find a Tithi..."), "cmdFind", tr("Find a Tithi"));
-    cmdExportCalendar =
-        Button(tr("Export i&Calendar..."), "cmdExportCalendar", tr("Export iCalendar"));
-    cmdExportPdf = Button(tr("&Export PDF..."), "cmdExportPdf", tr("Export PDF"));
-    cmdClose = Button(tr("Close"), "cmdClose", tr("Close"));
+    cmdDay = Button("cmdDay");
+    name(cmdDay, QT_TR_NOOP("Day's Panchanga"), QT_TR_NOOP("&Day's Panchanga..."),
+         QT_TR_NOOP("The whole panchanga of the chosen day (Enter)"));
+    cmdFind = Button("cmdFind");
+    name(cmdFind, QT_TR_NOOP("Find a Tithi"), QT_TR_NOOP("&Find a Tithi..."));
+    cmdExportCalendar = Button("cmdExportCalendar");
+    name(cmdExportCalendar, QT_TR_NOOP("Export iCalendar"), QT_TR_NOOP("Export i&Calendar..."));
+    cmdExportPdf = Button("cmdExportPdf");
+    name(cmdExportPdf, QT_TR_NOOP("Export PDF"), QT_TR_NOOP("&Export PDF..."));
+    cmdClose = Button("cmdClose");
+    name(cmdClose, QT_TR_NOOP("Close"), QT_TR_NOOP("Close"));
 }
 
 void frmMonth::createLayout() {
@@ -134,10 +177,14 @@ void frmMonth::createLayout() {
     navigation->addWidget(cmdPreviousYear);
     navigation->addWidget(cmdPreviousMonth);
     navigation->addStretch(1);
-    auto* monthLabel = new QLabel(tr("&Month"));
+    auto* monthLabel = new QLabel;
     monthLabel->setBuddy(cboMonth);
-    auto* yearLabel = new QLabel(tr("&Year"));
+    auto* yearLabel = new QLabel;
     yearLabel->setBuddy(spnYear);
+    texts_.add([monthLabel, yearLabel] {
+        monthLabel->setText(tr("&Month"));
+        yearLabel->setText(tr("&Year"));
+    });
     navigation->addWidget(monthLabel);
     navigation->addWidget(cboMonth);
     navigation->addWidget(yearLabel);
@@ -213,9 +260,27 @@ void frmMonth::createConnections() {
 void frmMonth::setPlace(const CalendarPlace& place) {
     place_ = place;
     reckonAgain_ = true;
-    lblPlace->setText(tr("At %1").arg(place.Description));
+    showPlace();
     const QDate shown = chosenDate();
     showDate(shown.isValid() ? shown : today());
+}
+
+void frmMonth::showPlace() {
+    lblPlace->setText(tr("At %1").arg(place_.Description));
+}
+
+// Everything is told again in the new language: the controls' texts, the place, the month's
+// title and its days.
+void frmMonth::changeEvent(QEvent* event) {
+    if (texts_.handle(event) && place_.Clock) {
+        place_.Description = DescribePlace(place_.Where, *place_.Clock, place_.Name);
+        showPlace();
+        model_->languageChanged();
+        const QDate shown = chosenDate();
+        if (shown.isValid())
+            showMonth(shown.year(), shown.month(), shown.day());
+    }
+    QDialog::changeEvent(event);
 }
 
 QDate frmMonth::today() const {

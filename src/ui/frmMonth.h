@@ -4,6 +4,7 @@
 #pragma once
 
 #include "ui/CalendarPlace.h"
+#include "ui/TranslatedTexts.h"
 
 #include <QDate>
 #include <QDialog>
@@ -52,11 +53,15 @@ Q_SIGNALS:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void createWidgets();
     void createLayout();
     void createConnections();
+    void name(QWidget* widget, const char* accessibleName, const char* text = nullptr,
+              const char* toolTip = nullptr);
+    void showPlace();
     void showMonth(int year, int month, int day);
     void monthOrYearChosen();
 
@@ -65,6 +70,7 @@ private:
     MonthModel* model_{};
     bool showing_ = false;    // the controls are being set to the month shown
     bool reckonAgain_ = true; // the place or today changed: the month shown is out of date
+    TranslatedTexts texts_;
 
     QPushButton* cmdPreviousYear{};
     QPushButton* cmdPreviousMonth{};

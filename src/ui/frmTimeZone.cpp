@@ -2,8 +2,8 @@
 // minutes into the main window's zone boxes and closes the picker.
 #include "ui/frmTimeZone.h"
 
-#include "platform/AppInfo.h"
 #include "engine/TimeZoneRows.h"
+#include "platform/AppInfo.h"
 
 #include <QEvent>
 #include <QKeyEvent>
@@ -21,16 +21,16 @@ frmTimeZone::frmTimeZone(QLineEdit* txtZoneHour, QLineEdit* txtZoneMinute, QWidg
 
     lstTimeZone = new QListWidget(this);
     lstTimeZone->setObjectName(QStringLiteral("lstTimeZone"));
-    lstTimeZone->setAccessibleName(QStringLiteral("Time Zone"));
+    lstTimeZone->setAccessibleName(tr("Time Zone"));
     lstTimeZone->setSelectionMode(QAbstractItemView::SingleSelection);
     lstTimeZone->setUniformItemSizes(true);
     lstTimeZone->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     lstTimeZone->viewport()->installEventFilter(this);
     lstTimeZone->installEventFilter(this);
 
-    cmdQuit = new QPushButton(QStringLiteral("&Quit"), this);
+    cmdQuit = new QPushButton(tr("&Quit"), this);
     cmdQuit->setObjectName(QStringLiteral("cmdQuit"));
-    cmdQuit->setAccessibleName(QStringLiteral("Quit"));
+    cmdQuit->setAccessibleName(tr("Quit"));
     // Enter in the list is the list's own; only a press on the button quits.
     cmdQuit->setAutoDefault(false);
     connect(cmdQuit, &QPushButton::clicked, this, &frmTimeZone::cmdQuit_Click);

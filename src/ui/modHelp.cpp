@@ -15,10 +15,13 @@ namespace {
 
 constexpr qint64 ReminderIntervalDays = 14;
 
-// Two sentences parted by a carriage return (character 13).
-const QString UpdateReminderMessage =
-    QStringLiteral("There maybe an update to this software available") + QChar(13) +
-    QStringLiteral("Do you want to check for an update?");
+// Two sentences parted by a carriage return (character 13), in the chosen language.
+QString UpdateReminderMessage() {
+    return QCoreApplication::translate("modHelp",
+                                       "There maybe an update to this software available") +
+           QChar(13) +
+           QCoreApplication::translate("modHelp", "Do you want to check for an update?");
+}
 
 } // namespace
 
@@ -120,7 +123,7 @@ void RemindOfUpdate(Platform& platform) {
         return;
 
     const Platform::MessageAnswer answer =
-        platform.showMessage(nullptr, UpdateReminderMessage, Platform::MessageIcon::Information,
+        platform.showMessage(nullptr, UpdateReminderMessage(), Platform::MessageIcon::Information,
                              Platform::MessageButtons::YesNo);
     // Whatever the answer, the next reminder is counted from now; the date is stored before the
     // browser is asked for the download page.

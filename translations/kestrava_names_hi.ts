@@ -1,0 +1,853 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="hi_IN">
+<context>
+    <name>Panchanga</name>
+    <message>
+        <source>Pratipada</source>
+        <comment>tithi</comment>
+        <translation>प्रतिपदा</translation>
+    </message>
+    <message>
+        <source>Dvitiya</source>
+        <comment>tithi</comment>
+        <translation>द्वितीया</translation>
+    </message>
+    <message>
+        <source>Tritiya</source>
+        <comment>tithi</comment>
+        <translation>तृतीया</translation>
+    </message>
+    <message>
+        <source>Chaturthi</source>
+        <comment>tithi</comment>
+        <translation>चतुर्थी</translation>
+    </message>
+    <message>
+        <source>Panchami</source>
+        <comment>tithi</comment>
+        <translation>पंचमी</translation>
+    </message>
+    <message>
+        <source>Shashthi</source>
+        <comment>tithi</comment>
+        <translation>षष्ठी</translation>
+    </message>
+    <message>
+        <source>Saptami</source>
+        <comment>tithi</comment>
+        <translation>सप्तमी</translation>
+    </message>
+    <message>
+        <source>Ashtami</source>
+        <comment>tithi</comment>
+        <translation>अष्टमी</translation>
+    </message>
+    <message>
+        <source>Navami</source>
+        <comment>tithi</comment>
+        <translation>नवमी</translation>
+    </message>
+    <message>
+        <source>Dasami</source>
+        <comment>tithi</comment>
+        <translation>दशमी</translation>
+    </message>
+    <message>
+        <source>Ekadasi</source>
+        <comment>tithi</comment>
+        <translation>एकादशी</translation>
+    </message>
+    <message>
+        <source>Dwadasi</source>
+        <comment>tithi</comment>
+        <translation>द्वादशी</translation>
+    </message>
+    <message>
+        <source>Trayodasi</source>
+        <comment>tithi</comment>
+        <translation>त्रयोदशी</translation>
+    </message>
+    <message>
+        <source>Chaturdashi</source>
+        <comment>tithi</comment>
+        <translation>चतुर्दशी</translation>
+    </message>
+    <message>
+        <source>Purnima</source>
+        <comment>tithi</comment>
+        <translation>पूर्णिमा</translation>
+    </message>
+    <message>
+        <source>Amavasya</source>
+        <comment>tithi</comment>
+        <translation>अमावस्या</translation>
+    </message>
+    <message>
+        <source>Shukla</source>
+        <comment>paksha</comment>
+        <translation>शुक्ल</translation>
+    </message>
+    <message>
+        <source>Krishna</source>
+        <comment>paksha</comment>
+        <translation>कृष्ण</translation>
+    </message>
+    <message>
+        <source>Kimstughna</source>
+        <comment>karana</comment>
+        <translation>किंस्तुघ्न</translation>
+    </message>
+    <message>
+        <source>Bava</source>
+        <comment>karana</comment>
+        <translation>बव</translation>
+    </message>
+    <message>
+        <source>Balava</source>
+        <comment>karana</comment>
+        <translation>बालव</translation>
+    </message>
+    <message>
+        <source>Kaulava</source>
+        <comment>karana</comment>
+        <translation>कौलव</translation>
+    </message>
+    <message>
+        <source>Taitila</source>
+        <comment>karana</comment>
+        <translation>तैतिल</translation>
+    </message>
+    <message>
+        <source>Garaja</source>
+        <comment>karana</comment>
+        <translation>गर</translation>
+    </message>
+    <message>
+        <source>Vanija</source>
+        <comment>karana</comment>
+        <translation>वणिज</translation>
+    </message>
+    <message>
+        <source>Vishti</source>
+        <comment>karana</comment>
+        <translation>विष्टि</translation>
+    </message>
+    <message>
+        <source>Shakuni</source>
+        <comment>karana</comment>
+        <translation>शकुनि</translation>
+    </message>
+    <message>
+        <source>Chatushpada</source>
+        <comment>karana</comment>
+        <translation>चतुष्पद</translation>
+    </message>
+    <message>
+        <source>Naga</source>
+        <comment>karana</comment>
+        <translation>नाग</translation>
+    </message>
+    <message>
+        <source>Ashvini</source>
+        <comment>nakshatra</comment>
+        <translation>अश्विनी</translation>
+    </message>
+    <message>
+        <source>Bharani</source>
+        <comment>nakshatra</comment>
+        <translation>भरणी</translation>
+    </message>
+    <message>
+        <source>Krittika</source>
+        <comment>nakshatra</comment>
+        <translation>कृत्तिका</translation>
+    </message>
+    <message>
+        <source>Rohini</source>
+        <comment>nakshatra</comment>
+        <translation>रोहिणी</translation>
+    </message>
+    <message>
+        <source>Mrigashira</source>
+        <comment>nakshatra</comment>
+        <translation>मृगशिरा</translation>
+    </message>
+    <message>
+        <source>Ardra</source>
+        <comment>nakshatra</comment>
+        <translation>आर्द्रा</translation>
+    </message>
+    <message>
+        <source>Punarvasu</source>
+        <comment>nakshatra</comment>
+        <translation>पुनर्वसु</translation>
+    </message>
+    <message>
+        <source>Pushya</source>
+        <comment>nakshatra</comment>
+        <translation>पुष्य</translation>
+    </message>
+    <message>
+        <source>Ashlesha</source>
+        <comment>nakshatra</comment>
+        <translation>आश्लेषा</translation>
+    </message>
+    <message>
+        <source>Magha</source>
+        <comment>nakshatra</comment>
+        <translation>मघा</translation>
+    </message>
+    <message>
+        <source>Purva Phalguni</source>
+        <comment>nakshatra</comment>
+        <translation>पूर्वा फाल्गुनी</translation>
+    </message>
+    <message>
+        <source>Uttara Phalguni</source>
+        <comment>nakshatra</comment>
+        <translation>उत्तरा फाल्गुनी</translation>
+    </message>
+    <message>
+        <source>Hasta</source>
+        <comment>nakshatra</comment>
+        <translation>हस्त</translation>
+    </message>
+    <message>
+        <source>Chitra</source>
+        <comment>nakshatra</comment>
+        <translation>चित्रा</translation>
+    </message>
+    <message>
+        <source>Swati</source>
+        <comment>nakshatra</comment>
+        <translation>स्वाती</translation>
+    </message>
+    <message>
+        <source>Vishakha</source>
+        <comment>nakshatra</comment>
+        <translation>विशाखा</translation>
+    </message>
+    <message>
+        <source>Anuradha</source>
+        <comment>nakshatra</comment>
+        <translation>अनुराधा</translation>
+    </message>
+    <message>
+        <source>Jyeshtha</source>
+        <comment>nakshatra</comment>
+        <translation>ज्येष्ठा</translation>
+    </message>
+    <message>
+        <source>Mula</source>
+        <comment>nakshatra</comment>
+        <translation>मूल</translation>
+    </message>
+    <message>
+        <source>Purva Ashadha</source>
+        <comment>nakshatra</comment>
+        <translation>पूर्वाषाढ़ा</translation>
+    </message>
+    <message>
+        <source>Uttara Ashadha</source>
+        <comment>nakshatra</comment>
+        <translation>उत्तराषाढ़ा</translation>
+    </message>
+    <message>
+        <source>Shravana</source>
+        <comment>nakshatra</comment>
+        <translation>श्रवण</translation>
+    </message>
+    <message>
+        <source>Dhanishta</source>
+        <comment>nakshatra</comment>
+        <translation>धनिष्ठा</translation>
+    </message>
+    <message>
+        <source>Shatabhisha</source>
+        <comment>nakshatra</comment>
+        <translation>शतभिषा</translation>
+    </message>
+    <message>
+        <source>Purva Bhadrapada</source>
+        <comment>nakshatra</comment>
+        <translation>पूर्वा भाद्रपद</translation>
+    </message>
+    <message>
+        <source>Uttara Bhadrapada</source>
+        <comment>nakshatra</comment>
+        <translation>उत्तरा भाद्रपद</translation>
+    </message>
+    <message>
+        <source>Revati</source>
+        <comment>nakshatra</comment>
+        <translation>रेवती</translation>
+    </message>
+    <message>
+        <source>Vishkambha</source>
+        <comment>yoga</comment>
+        <translation>विष्कुम्भ</translation>
+    </message>
+    <message>
+        <source>Priti</source>
+        <comment>yoga</comment>
+        <translation>प्रीति</translation>
+    </message>
+    <message>
+        <source>Ayushman</source>
+        <comment>yoga</comment>
+        <translation>आयुष्मान</translation>
+    </message>
+    <message>
+        <source>Saubhagya</source>
+        <comment>yoga</comment>
+        <translation>सौभाग्य</translation>
+    </message>
+    <message>
+        <source>Shobhana</source>
+        <comment>yoga</comment>
+        <translation>शोभन</translation>
+    </message>
+    <message>
+        <source>Atiganda</source>
+        <comment>yoga</comment>
+        <translation>अतिगण्ड</translation>
+    </message>
+    <message>
+        <source>Sukarma</source>
+        <comment>yoga</comment>
+        <translation>सुकर्मा</translation>
+    </message>
+    <message>
+        <source>Dhriti</source>
+        <comment>yoga</comment>
+        <translation>धृति</translation>
+    </message>
+    <message>
+        <source>Shula</source>
+        <comment>yoga</comment>
+        <translation>शूल</translation>
+    </message>
+    <message>
+        <source>Ganda</source>
+        <comment>yoga</comment>
+        <translation>गण्ड</translation>
+    </message>
+    <message>
+        <source>Vriddhi</source>
+        <comment>yoga</comment>
+        <translation>वृद्धि</translation>
+    </message>
+    <message>
+        <source>Dhruva</source>
+        <comment>yoga</comment>
+        <translation>ध्रुव</translation>
+    </message>
+    <message>
+        <source>Vyaghata</source>
+        <comment>yoga</comment>
+        <translation>व्याघात</translation>
+    </message>
+    <message>
+        <source>Harshana</source>
+        <comment>yoga</comment>
+        <translation>हर्षण</translation>
+    </message>
+    <message>
+        <source>Vajra</source>
+        <comment>yoga</comment>
+        <translation>वज्र</translation>
+    </message>
+    <message>
+        <source>Siddhi</source>
+        <comment>yoga</comment>
+        <translation>सिद्धि</translation>
+    </message>
+    <message>
+        <source>Vyatipata</source>
+        <comment>yoga</comment>
+        <translation>व्यतीपात</translation>
+    </message>
+    <message>
+        <source>Variyana</source>
+        <comment>yoga</comment>
+        <translation>वरीयान</translation>
+    </message>
+    <message>
+        <source>Parigha</source>
+        <comment>yoga</comment>
+        <translation>परिघ</translation>
+    </message>
+    <message>
+        <source>Shiva</source>
+        <comment>yoga</comment>
+        <translation>शिव</translation>
+    </message>
+    <message>
+        <source>Siddha</source>
+        <comment>yoga</comment>
+        <translation>सिद्ध</translation>
+    </message>
+    <message>
+        <source>Sadhya</source>
+        <comment>yoga</comment>
+        <translation>साध्य</translation>
+    </message>
+    <message>
+        <source>Shubha</source>
+        <comment>yoga</comment>
+        <translation>शुभ</translation>
+    </message>
+    <message>
+        <source>Shukla</source>
+        <comment>yoga</comment>
+        <translation>शुक्ल</translation>
+    </message>
+    <message>
+        <source>Brahma</source>
+        <comment>yoga</comment>
+        <translation>ब्रह्म</translation>
+    </message>
+    <message>
+        <source>Indra</source>
+        <comment>yoga</comment>
+        <translation>इन्द्र</translation>
+    </message>
+    <message>
+        <source>Vaidhriti</source>
+        <comment>yoga</comment>
+        <translation>वैधृति</translation>
+    </message>
+    <message>
+        <source>Ravivara</source>
+        <comment>vara</comment>
+        <translation>रविवार</translation>
+    </message>
+    <message>
+        <source>Somavara</source>
+        <comment>vara</comment>
+        <translation>सोमवार</translation>
+    </message>
+    <message>
+        <source>Mangalavara</source>
+        <comment>vara</comment>
+        <translation>मंगलवार</translation>
+    </message>
+    <message>
+        <source>Budhavara</source>
+        <comment>vara</comment>
+        <translation>बुधवार</translation>
+    </message>
+    <message>
+        <source>Guruvara</source>
+        <comment>vara</comment>
+        <translation>गुरुवार</translation>
+    </message>
+    <message>
+        <source>Shukravara</source>
+        <comment>vara</comment>
+        <translation>शुक्रवार</translation>
+    </message>
+    <message>
+        <source>Shanivara</source>
+        <comment>vara</comment>
+        <translation>शनिवार</translation>
+    </message>
+    <message>
+        <source>Chaitra</source>
+        <comment>masa</comment>
+        <translation>चैत्र</translation>
+    </message>
+    <message>
+        <source>Vaishakha</source>
+        <comment>masa</comment>
+        <translation>वैशाख</translation>
+    </message>
+    <message>
+        <source>Jyeshtha</source>
+        <comment>masa</comment>
+        <translation>ज्येष्ठ</translation>
+    </message>
+    <message>
+        <source>Ashadha</source>
+        <comment>masa</comment>
+        <translation>आषाढ़</translation>
+    </message>
+    <message>
+        <source>Shravana</source>
+        <comment>masa</comment>
+        <translation>श्रावण</translation>
+    </message>
+    <message>
+        <source>Bhadrapada</source>
+        <comment>masa</comment>
+        <translation>भाद्रपद</translation>
+    </message>
+    <message>
+        <source>Ashvin</source>
+        <comment>masa</comment>
+        <translation>आश्विन</translation>
+    </message>
+    <message>
+        <source>Kartika</source>
+        <comment>masa</comment>
+        <translation>कार्तिक</translation>
+    </message>
+    <message>
+        <source>Margashirsha</source>
+        <comment>masa</comment>
+        <translation>मार्गशीर्ष</translation>
+    </message>
+    <message>
+        <source>Pausha</source>
+        <comment>masa</comment>
+        <translation>पौष</translation>
+    </message>
+    <message>
+        <source>Magha</source>
+        <comment>masa</comment>
+        <translation>माघ</translation>
+    </message>
+    <message>
+        <source>Phalguna</source>
+        <comment>masa</comment>
+        <translation>फाल्गुन</translation>
+    </message>
+    <message>
+        <source>Mesha</source>
+        <comment>rashi</comment>
+        <translation>मेष</translation>
+    </message>
+    <message>
+        <source>Vrishabha</source>
+        <comment>rashi</comment>
+        <translation>वृषभ</translation>
+    </message>
+    <message>
+        <source>Mithuna</source>
+        <comment>rashi</comment>
+        <translation>मिथुन</translation>
+    </message>
+    <message>
+        <source>Karka</source>
+        <comment>rashi</comment>
+        <translation>कर्क</translation>
+    </message>
+    <message>
+        <source>Simha</source>
+        <comment>rashi</comment>
+        <translation>सिंह</translation>
+    </message>
+    <message>
+        <source>Kanya</source>
+        <comment>rashi</comment>
+        <translation>कन्या</translation>
+    </message>
+    <message>
+        <source>Tula</source>
+        <comment>rashi</comment>
+        <translation>तुला</translation>
+    </message>
+    <message>
+        <source>Vrishchika</source>
+        <comment>rashi</comment>
+        <translation>वृश्चिक</translation>
+    </message>
+    <message>
+        <source>Dhanu</source>
+        <comment>rashi</comment>
+        <translation>धनु</translation>
+    </message>
+    <message>
+        <source>Makara</source>
+        <comment>rashi</comment>
+        <translation>मकर</translation>
+    </message>
+    <message>
+        <source>Kumbha</source>
+        <comment>rashi</comment>
+        <translation>कुम्भ</translation>
+    </message>
+    <message>
+        <source>Mina</source>
+        <comment>rashi</comment>
+        <translation>मीन</translation>
+    </message>
+    <message>
+        <source>Ketu</source>
+        <comment>planet</comment>
+        <translation>केतु</translation>
+    </message>
+    <message>
+        <source>Venus</source>
+        <comment>planet</comment>
+        <translation>शुक्र</translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <comment>planet</comment>
+        <translation>सूर्य</translation>
+    </message>
+    <message>
+        <source>Moon</source>
+        <comment>planet</comment>
+        <translation>चन्द्र</translation>
+    </message>
+    <message>
+        <source>Mars</source>
+        <comment>planet</comment>
+        <translation>मंगल</translation>
+    </message>
+    <message>
+        <source>Rahu</source>
+        <comment>planet</comment>
+        <translation>राहु</translation>
+    </message>
+    <message>
+        <source>Jupiter</source>
+        <comment>planet</comment>
+        <translation>गुरु</translation>
+    </message>
+    <message>
+        <source>Saturn</source>
+        <comment>planet</comment>
+        <translation>शनि</translation>
+    </message>
+    <message>
+        <source>Mercury</source>
+        <comment>planet</comment>
+        <translation>बुध</translation>
+    </message>
+    <message>
+        <source>Agni</source>
+        <comment>tithi lord</comment>
+        <translation>अग्नि</translation>
+    </message>
+    <message>
+        <source>Brahma</source>
+        <comment>tithi lord</comment>
+        <translation>ब्रह्मा</translation>
+    </message>
+    <message>
+        <source>Gauri</source>
+        <comment>tithi lord</comment>
+        <translation>गौरी</translation>
+    </message>
+    <message>
+        <source>Ganesha</source>
+        <comment>tithi lord</comment>
+        <translation>गणेश</translation>
+    </message>
+    <message>
+        <source>Naga</source>
+        <comment>tithi lord</comment>
+        <translation>नाग</translation>
+    </message>
+    <message>
+        <source>Kartikeya</source>
+        <comment>tithi lord</comment>
+        <translation>कार्तिकेय</translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <comment>tithi lord</comment>
+        <translation>सूर्य</translation>
+    </message>
+    <message>
+        <source>Shiva</source>
+        <comment>tithi lord</comment>
+        <translation>शिव</translation>
+    </message>
+    <message>
+        <source>Durga</source>
+        <comment>tithi lord</comment>
+        <translation>दुर्गा</translation>
+    </message>
+    <message>
+        <source>Yama</source>
+        <comment>tithi lord</comment>
+        <translation>यम</translation>
+    </message>
+    <message>
+        <source>Vishwadeva</source>
+        <comment>tithi lord</comment>
+        <translation>विश्वेदेव</translation>
+    </message>
+    <message>
+        <source>Vishnu</source>
+        <comment>tithi lord</comment>
+        <translation>विष्णु</translation>
+    </message>
+    <message>
+        <source>Kamadeva</source>
+        <comment>tithi lord</comment>
+        <translation>कामदेव</translation>
+    </message>
+    <message>
+        <source>Moon</source>
+        <comment>tithi lord</comment>
+        <translation>चन्द्र</translation>
+    </message>
+    <message>
+        <source>Pitara</source>
+        <comment>tithi lord</comment>
+        <translation>पितर</translation>
+    </message>
+    <message>
+        <source>Nanda</source>
+        <comment>tithi group</comment>
+        <translation>नंदा</translation>
+    </message>
+    <message>
+        <source>Bhadra</source>
+        <comment>tithi group</comment>
+        <translation>भद्रा</translation>
+    </message>
+    <message>
+        <source>Jaya</source>
+        <comment>tithi group</comment>
+        <translation>जया</translation>
+    </message>
+    <message>
+        <source>Rikta</source>
+        <comment>tithi group</comment>
+        <translation>रिक्ता</translation>
+    </message>
+    <message>
+        <source>Poorna</source>
+        <comment>tithi group</comment>
+        <translation>पूर्णा</translation>
+    </message>
+</context>
+<context>
+    <name>TithiReport</name>
+    <message>
+        <source>Vriddhi (Increase)</source>
+        <translation>वृद्धि (बढ़ोतरी)</translation>
+    </message>
+    <message>
+        <source>Auspicious happenings</source>
+        <translation>शुभ घटनाएँ</translation>
+    </message>
+    <message>
+        <source>Power giving</source>
+        <translation>शक्ति देने वाली</translation>
+    </message>
+    <message>
+        <source>Khala</source>
+        <translation>खला (दुष्ट)</translation>
+    </message>
+    <message>
+        <source>Laxmi (wealth)</source>
+        <translation>लक्ष्मी (धन)</translation>
+    </message>
+    <message>
+        <source>Fame giving</source>
+        <translation>यश देने वाली</translation>
+    </message>
+    <message>
+        <source>Firendly</source>
+        <translation>मैत्रीपूर्ण</translation>
+    </message>
+    <message>
+        <source>Conflict</source>
+        <translation>संघर्ष</translation>
+    </message>
+    <message>
+        <source>Aggressive</source>
+        <translation>उग्र</translation>
+    </message>
+    <message>
+        <source>Sober</source>
+        <translation>सौम्य</translation>
+    </message>
+    <message>
+        <source>Enjoyments</source>
+        <translation>आनंद</translation>
+    </message>
+    <message>
+        <source>Fame and good qualities</source>
+        <translation>यश और सद्गुण</translation>
+    </message>
+    <message>
+        <source>Victory</source>
+        <translation>विजय</translation>
+    </message>
+    <message>
+        <source>This is good for all auspicious and religious functions.</source>
+        <translation>यह सभी शुभ और धार्मिक कार्यों के लिए अच्छी है।</translation>
+    </message>
+    <message>
+        <source>This is good for starting construction work with a strong foundation.</source>
+        <translation>यह मज़बूत नींव के साथ निर्माण कार्य आरंभ करने के लिए अच्छी है।</translation>
+    </message>
+    <message>
+        <source>This is good for cutting of hair and shaving.</source>
+        <translation>यह बाल कटवाने और क्षौर कर्म के लिए अच्छी है।</translation>
+    </message>
+    <message>
+        <source>This is a good time for finishing off the enemy.</source>
+        <translation>यह शत्रु का अंत करने के लिए अच्छा समय है।</translation>
+    </message>
+    <message>
+        <source>This is a good time for medical related treatments and surgery.</source>
+        <translation>यह चिकित्सा, उपचार और शल्य क्रिया के लिए अच्छा समय है।</translation>
+    </message>
+    <message>
+        <source>This is a good time for happy occasions and festivities.</source>
+        <translation>यह मांगलिक अवसरों और उत्सवों के लिए अच्छा समय है।</translation>
+    </message>
+    <message>
+        <source>This is a good time for journeys and buying of vehicles.</source>
+        <translation>यह यात्रा और वाहन ख़रीदने के लिए अच्छा समय है।</translation>
+    </message>
+    <message>
+        <source>This is a good time for preparing for the battle by making your defense strong.</source>
+        <translation>यह अपनी रक्षा मज़बूत करके युद्ध की तैयारी करने के लिए अच्छा समय है।</translation>
+    </message>
+    <message>
+        <source>This is a tithi of destruction and violence.</source>
+        <translation>यह विनाश और हिंसा की तिथि है।</translation>
+    </message>
+    <message>
+        <source>This is a good time for religious activities.</source>
+        <translation>यह धार्मिक कार्यों के लिए अच्छा समय है।</translation>
+    </message>
+    <message>
+        <source>This is a day of fasting and remembering the Supreme Lord.</source>
+        <translation>यह उपवास और परमेश्वर के स्मरण का दिन है।</translation>
+    </message>
+    <message>
+        <source>This is a good day for religious ceremonies and lighting of the holy fire.</source>
+        <translation>यह धार्मिक अनुष्ठानों और पवित्र अग्नि प्रज्वलित करने के लिए अच्छा दिन है।</translation>
+    </message>
+    <message>
+        <source>This is a good day for starting new relationships.</source>
+        <translation>यह नए संबंध आरंभ करने के लिए अच्छा दिन है।</translation>
+    </message>
+    <message>
+        <source>This is a day of spirits.</source>
+        <translation>यह भूत-प्रेतों का दिन है।</translation>
+    </message>
+    <message>
+        <source>This is a day to perform austere rituals.</source>
+        <translation>यह तप और कठोर अनुष्ठानों का दिन है।</translation>
+    </message>
+    <message>
+        <source>Auspicious</source>
+        <translation>शुभ</translation>
+    </message>
+    <message>
+        <source>In-Auspicious</source>
+        <translation>अशुभ</translation>
+    </message>
+    <message>
+        <source>Inauspicious Tithi brings about all kind of financial as well as personal losses. As a result of the malefic planetary effects, the native is bound to suffer from ill health, monetary problems and will have troubles and quarrels with everybody around him.</source>
+        <translation>अशुभ तिथि हर प्रकार की आर्थिक और व्यक्तिगत हानि लाती है। अशुभ ग्रहों के प्रभाव से जातक को अस्वस्थता और धन की समस्याएँ झेलनी पड़ती हैं, और आसपास के सभी लोगों से उसकी अनबन और झगड़े होते हैं।</translation>
+    </message>
+    <message>
+        <source>Time the most powerful factor in the accomplishment of any work. Nothing happens before the appropriate and auspicious time. The auspicious Tithi provides an opportunity to do the right thing at the time in order to get the best advantage for the progress, welfare &amp; happiness of the native.</source>
+        <translation>किसी भी कार्य की सिद्धि में समय सबसे प्रबल कारक है। उचित और शुभ समय आने से पहले कुछ नहीं होता। शुभ तिथि सही समय पर सही कार्य करने का अवसर देती है, जिससे जातक की उन्नति, कल्याण और सुख के लिए सबसे अधिक लाभ मिले।</translation>
+    </message>
+</context>
+</TS>
