@@ -1,0 +1,253 @@
+// The main window's Calculate flow: the input checks, the copy of the inputs into the record,
+// the calculation on the typed zone or on a named one, and the results it shows.
+#include "ui/frmMain.h"
+
+#include "ui/frmMain.h"
+
+#include "engine/CalculationRecord.h"
+#include "engine/NumericText.h"
+#include "engine/Panchanga.h"
+#include "engine/PrepareMoment.h"
+#include "engine/Tithi.h"
+#include "engine/TithiDay.h"
+#include "places/NamedZoneClock.h"
+#include "places/ZoneText.h"
+#include "platform/Platform.h"
+#include "ui/DayPanel.h"
+#include "ui/FormMessages.h"
+#include "ui/InputPanel.h"
+#include "ui/NamedZoneInput.h"
+#include "ui/ReportTexts.h"
+#include "ui/ResultPanel.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDate>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStackedLayout>
+#include <limits>
+#include <optional>
+
+namespace {
+
+QString Trimmed(const QLineEdit* box) {
+    return box->text().trimmed();
+}
+
+} // namespace
+
+bool frmMain::ValidateInputs() {
+    auto refuse = [this](FormMessage message, QWidget* focus) {
+        Say(message);
+        if (focus)
+            focus->setFocus();
+        return false;
+    };
+    const InputPanel& in = *fraMain;
+
+    if (Trimmed(in.txtName).isEmpty())
+        return refuse(FormMessage::EnterName, in.txtName);
+    if (Trimmed(in.txtZoneHour).isEmpty() || Trimmed(in.txtZoneMinute).isEmpty())
+        return refuse(FormMessage::EnterZone, in.txtZoneHour);
+    if (Trimmed(in.txtLonD).isEmpty())
+        return refuse(FormMessage::EnterLonDeg, in.txtLonD);
+    if (Trimmed(in.txtLonM).isEmpty())
+        return refuse(FormMessage::EnterLonMin, in.txtLonM);
+    if (Trimmed(in.txtLatD).isEmpty())
+        return refuse(FormMessage::EnterLatDeg, in.txtLatD);
+    if (Trimmed(in.txtLatM).isEmpty())
+        return refuse(FormMessage::EnterLatMin, in.txtLatM);
+
+    // Every fourth year is a leap year: no century rule is needed within 1901 ... 2050.
+    const int month = in.cboMonth->currentIndex(); // 0 = January
+    const int day = in.cboDate->currentIndex();    // 0 = the 1st
+    const bool leapYear = in.cboYear->currentText().toInt() % 4 == 0;
+    const int firstMissingFebruaryDay = leapYear ? 29 : 28;
+    if (month == 1 && day >= firstMissingFebruaryDay)
+        return refuse(FormMessage::WrongFebruary, nullptr);
+    if ((month == 3 || month == 5 || month == 8 || month == 10) && day == 30)
+        return refuse(FormMessage::WrongThirtyFirst, nullptr);
+    return true;
+}
+
+// Copies the inputs into the calculation record. A box whose text is not a whole number that
+// fits (such as "99999", or "abc" pasted in) is named in a message and nothing is copied, so
+// that no calculation runs on what the previous one left behind.
+bool frmMain::CopyInputsToRecord() {
+    struct NumericInput {
+        QLineEdit* box;
+        std::int16_t* field;
+        bool magnitude; // the zone's sign is dropped: its direction follows the longitude
+        FormMessage invalid;
+    };
+    const InputPanel& in = *fraMain;
+    CalculationRecord inputs = record_;
+    const NumericInput numericInputs[] = {
+        {in.txtLonD, &inputs.LonDeg, false, FormMessage::InvalidLonDeg},
+        {in.txtLonM, &inputs.LonMin, false, FormMessage::InvalidLonMin},
+        {in.txtLatD, &inputs.LatDeg, false, FormMessage::InvalidLatDeg},
+        {in.txtLatM, &inputs.LatMin, false, FormMessage::InvalidLatMin},
+        {in.txtZoneHour, &inputs.ZoneHour, true, FormMessage::InvalidZoneHour},
+        {in.txtZoneMinute, &inputs.ZoneMinute, true, FormMessage::InvalidZoneMinute},
+    };
+    auto listNumber = [](const QComboBox* list) {
+        return TextToInteger16(list->currentText().toStdString()).value_or(0);
+    };
+
+    inputs.PersonName = Trimmed(in.txtName).toStdString();
+    inputs.BirthMonth = static_cast<std::int16_t>(in.cboMonth->currentIndex() + 1);
+    inputs.BirthDay = listNumber(in.cboDate);
+    inputs.BirthYear = listNumber(in.cboYear);
+    inputs.BirthHour = listNumber(in.cboHH);
+    inputs.BirthMinute = listNumber(in.cboMM);
+    for (const NumericInput& input : numericInputs) {
+        std::optional<std::int16_t> value = TextToInteger16(Trimmed(input.box).toStdString());
+        if (value && input.magnitude) {
+            if (*value == std::numeric_limits<std::int16_t>::min())
+                value.reset(); // its magnitude does not fit in 16 bits
+            else
+                value = static_cast<std::int16_t>(*value < 0 ? -*value : *value);
+        }
+        if (!value) {
+            Say(input.invalid);
+            input.box->setFocus();
+            return false;
+        }
+        *input.field = *value;
+    }
+    inputs.DstFlag = ToFlag(in.chkDST->isChecked());
+    inputs.LonEast = ToFlag(in.optLong[0]->isChecked());
+    inputs.LatSouth = ToFlag(in.optLat[1]->isChecked());
+    record_ = std::move(inputs);
+    return true;
+}
+
+void frmMain::cmdCalculate_Click() {
+    if (!ValidateInputs())
+        return;
+    // A named zone reads the entered time with the offset in force then, its sign the zone's
+    // own; a time the clocks skip goes no further, and nothing is copied.
+    const NamedZoneClock* zone = namedZone->clock();
+    std::optional<ZoneReading> reading;
+    if (zone && !(reading = ResolveEnteredReading(*zone)))
+        return;
+    if (!CopyInputsToRecord())
+        return;
+    PrepareMoment(record_);
+    if (zone) {
+        ComputeOnNamedZone(*zone, *reading);
+    } else {
+        ComputeTithi(record_);
+        shownZone_.reset();
+        ShowTithiReport();
+        ShowTithiDay();
+        ShowDayPanchanga(EvaluateTithiMoment(record_).JulianDayUT, PlaceOfRecord(record_),
+                         ClockOfRecord(record_));
+    }
+    panels->setCurrentWidget(fraResult);
+    fraResult->cmdBack->setFocus();
+}
+
+std::optional<frmMain::ZoneReading> frmMain::ResolveEnteredReading(const NamedZoneClock& zone) {
+    const EnteredReading entered = namedZone->reading();
+    const ResolvedReading resolved = ResolveReading(zone, entered.CivilJd());
+    if (resolved.Kind == ClockReadingKind::Unique)
+        return ZoneReading{*resolved.OffsetHours, ZoneReading::Occurrence::Only, {}};
+
+    // The time, the date, the zone and the change, as the messages name them.
+    const auto [before, after] = ChangeReadings(resolved);
+    const QString date =
+        QLocale().toString(QDate(entered.Date.Year, entered.Date.Month, entered.Date.Day),
+                           QStringLiteral("d MMMM yyyy"));
+    const QStringList change = {entered.TimeText(), date, zone.Name(), before, after};
+    if (resolved.Kind == ClockReadingKind::Gap) {
+        Say(FormMessage::ClockSkipsTime, change);
+        fraMain->cboHH->setFocus();
+        return std::nullopt;
+    }
+    const double first = *resolved.OffsetHours;
+    const double second = *resolved.LaterOffsetHours;
+    const QStringList offsets = {DisplayOffsetText(OffsetSecondsOfHours(first)),
+                                 DisplayOffsetText(OffsetSecondsOfHours(second))};
+    if (Say(FormMessage::ClockRepeatsTime, change + offsets, Platform::MessageButtons::YesNo) ==
+        Platform::MessageAnswer::No)
+        return ZoneReading{second, ZoneReading::Occurrence::Second, entered.TimeText()};
+    return ZoneReading{first, ZoneReading::Occurrence::First, entered.TimeText()};
+}
+
+void frmMain::ComputeOnNamedZone(const NamedZoneClock& zone, const ZoneReading& reading) {
+    const CivilDate date{record_.BirthYear, record_.BirthMonth, record_.BirthDay};
+    const TithiMoment moment = EvaluateTithiMomentAt(date, record_.LocalHours, reading.OffsetHours);
+    record_.TithiIndex = moment.Tithi.Index;
+    record_.CalYear = moment.DateUT.Year;
+    record_.CalMonth = moment.DateUT.Month;
+    record_.CalDay = moment.DateUT.Day;
+    ShowTithiReport();
+
+    shownDay_ = ComputeTithiDay(moment, PlaceOfRecord(record_), zone, /*withSunrise=*/true);
+    shownZone_ = ResultZone{std::make_shared<NamedZoneClock>(zone), moment.JulianDayUT, reading};
+    showTithiDayLines();
+    ShowDayPanchanga(moment.JulianDayUT, PlaceOfRecord(record_), zone);
+}
+
+// The zone the times are read on; where the tithi began or ends on another offset (the clocks
+// changed within it), those offsets too.
+void frmMain::showResultZone() {
+    if (!shownZone_) {
+        lblResultZone->setText(QString());
+        return;
+    }
+    const ResultZone& shown = *shownZone_;
+    QString zoneLine = ZoneDescription(*shown.Zone, shown.MomentJd);
+    switch (shown.Reading.Which) {
+    case ZoneReading::Occurrence::Only:
+        break;
+    case ZoneReading::Occurrence::First:
+        //: The zone's line and which of the two readings of a repeated time was taken
+        zoneLine = tr("%1 (the first %2)").arg(zoneLine, shown.Reading.Time);
+        break;
+    case ZoneReading::Occurrence::Second:
+        zoneLine = tr("%1 (the second %2)").arg(zoneLine, shown.Reading.Time);
+        break;
+    }
+    if (shownDay_) {
+        const int momentOffset = OffsetSecondsOfHours(shown.Reading.OffsetHours);
+        const int beginOffset = OffsetSecondsOfHours(shownDay_->BeginOffsetHours);
+        const int endOffset = OffsetSecondsOfHours(shownDay_->EndOffsetHours);
+        if (beginOffset != momentOffset || endOffset != momentOffset) {
+            zoneLine =
+                tr("%1; began at %2, ends at %3")
+                    .arg(zoneLine, DisplayOffsetText(beginOffset), DisplayOffsetText(endOffset));
+        }
+    }
+    lblResultZone->setText(zoneLine);
+}
+
+void frmMain::showTithiDayLines() {
+    if (shownDay_) {
+        const TithiDayLines lines = TithiDayLinesOf(*shownDay_);
+        fraResult->showTithiDay(lines.Times, lines.Sunrise, lines.Karana);
+    } else {
+        fraResult->showTithiDay({}, {}, {});
+    }
+    showResultZone();
+}
+
+void frmMain::ShowTithiReport() {
+    if (const std::optional<ReportTexts> texts = ReportTextsOf(record_)) {
+        fraResult->showReport(*texts);
+        reportShown_ = true;
+    }
+}
+
+void frmMain::ShowTithiDay() {
+    shownDay_ = ComputeTithiDay(record_, /*withSunrise=*/true);
+    showTithiDayLines();
+}
+
+void frmMain::ShowDayPanchanga(double jd, const Place& place, const CivilClock& clock) {
+    dayPanel->showMoment(PanchangaOfMoment(jd, place, clock));
+}
