@@ -16,10 +16,10 @@ namespace place_data {
 // A string of the pool.
 struct Text {
     std::uint32_t Offset{};
+    std::uint16_t Length{};
+};
 
 } // namespace place_data
-std::uint16_t Length{};
-}; // namespace place_data
 
 struct PlaceDirectory::Tables {
     using Text = place_data::Text;
