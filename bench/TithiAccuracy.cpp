@@ -311,7 +311,7 @@ void CompareSunrises() {
     Differences byBand[3]; // |latitude| up to 30, 40 to 50, 60
     std::size_t compared = 0, disagreeOnRising = 0, disagreeOnTithi = 0;
     for (std::size_t k = 0; k < cases.size(); ++k) {
-        const bool weRise = ours[k].State == SunriseState::Rises;
+        const bool weRise = ours[k].State == HorizonState::Crosses;
         if (weRise != (swiss[k] != 0)) {
             ++disagreeOnRising;
             continue;

@@ -220,7 +220,7 @@ std::variant<TithiResult, ComputeError> ComputeResult(const MomentArguments& mom
     // Each instant with the offset in force then.
     result.Begins = IsoTime(day->BeginCivil, ClockRounding::UpToSecond, day->BeginOffsetHours);
     result.Ends = IsoTime(day->EndCivil, ClockRounding::UpToSecond, day->EndOffsetHours);
-    if (day->Sunrise == SunriseState::Rises) {
+    if (day->Sunrise == HorizonState::Crosses) {
         result.Sunrise =
             IsoTime(day->SunriseCivil, ClockRounding::NearestSecond, day->SunriseOffsetHours);
         result.SunriseTithi = TithiTitle(day->SunriseTithi);

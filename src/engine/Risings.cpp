@@ -15,19 +15,10 @@
 namespace {
 
 HorizonCrossing CrossingOfSun(const Sunrise& event, const CivilClock& clock) {
-    switch (event.State) {
-    case SunriseState::Rises:
-        return {HorizonState::Crosses, InstantOfUniversal(clock, event.JulianDayUT)};
-    case SunriseState::PolarDay:
-        return {HorizonState::AboveAllDate, {}};
-    case SunriseState::PolarNight:
-        return {HorizonState::BelowAllDate, {}};
-    case SunriseState::NotOnDate:
-        return {HorizonState::NotOnDate, {}};
-    case SunriseState::NoLatitude:
-        break;
+    if (event.State != HorizonState::Crosses) {
+        return {event.State, {}};
     }
-    return {HorizonState::NoLatitude, {}};
+    return {HorizonState::Crosses, InstantOfUniversal(clock, event.JulianDayUT)};
 }
 
 // The Moon's radius in Earth radii (the IAU's value for eclipses).

@@ -7,19 +7,10 @@
 #include "engine/ClockInstant.h"
 #include "engine/Place.h"
 #include "engine/SkyWindow.h"
+#include "engine/Sunrise.h"
 
 // The standard refraction at the horizon, degrees (34').
 inline constexpr double HorizonRefraction = 34.0 / 60;
-
-// Whether a body crosses the horizon that date, and if not, why.
-enum class HorizonState {
-    Crosses,      // it rises (or sets) on the date
-    AboveAllDate, // it stays above the horizon from the date's midnight to the next
-    BelowAllDate, // it stays below the horizon all that date
-    NotOnDate,    // it crosses the other way only: it rises (or sets) just before the date's
-                  // midnight and next just after the following one
-    NoLatitude,   // no latitude was given, or one beyond 90 degrees
-};
 
 struct HorizonCrossing {
     HorizonState State{HorizonState::NoLatitude};

@@ -34,7 +34,7 @@ SunOnTheSky SunSeenFrom(double jd, const Place& place) {
 // What the horizon makes of the Sun's declination at a latitude.
 struct RisingHourAngle {
     std::optional<double> Degrees; // the hour angle of rising and setting, 0 ... 180
-    SunriseState Otherwise;        // PolarDay or PolarNight when there is none
+    HorizonState Otherwise;        // AboveAllDate or BelowAllDate when there is none
 };
 
 RisingHourAngle RisingHourAngleOf(double declination, double latitude) {
@@ -42,16 +42,16 @@ RisingHourAngle RisingHourAngleOf(double declination, double latitude) {
     const double across = CosDeg(latitude) * CosDeg(declination);
     // At a pole the Sun circles at the height of its declination.
     if (std::fabs(across) < 1e-12) {
-        return {std::nullopt, above < 0 ? SunriseState::PolarDay : SunriseState::PolarNight};
+        return {std::nullopt, above < 0 ? HorizonState::AboveAllDate : HorizonState::BelowAllDate};
     }
     const double cosine = above / across;
     if (cosine < -1) {
-        return {std::nullopt, SunriseState::PolarDay};
+        return {std::nullopt, HorizonState::AboveAllDate};
     }
     if (cosine > 1) {
-        return {std::nullopt, SunriseState::PolarNight};
+        return {std::nullopt, HorizonState::BelowAllDate};
     }
-    return {std::acos(cosine) * RadToDegFactor, SunriseState::Rises};
+    return {std::acos(cosine) * RadToDegFactor, HorizonState::Crosses};
 }
 
 // The Sun's hour angle grows by about a turn in a solar day.
@@ -76,7 +76,7 @@ Sunrise CrossingNear(double jd, const Place& place, SunCrossing crossing) {
             break;
         }
     }
-    return {SunriseState::Rises, jd};
+    return {HorizonState::Crosses, jd};
 }
 
 } // namespace
@@ -115,30 +115,30 @@ Sunrise SunriseOnDate(const CivilDate& date, const Place& place, const CivilCloc
 Sunrise SunCrossingOnDate(const CivilDate& date, const Place& place, const CivilClock& clock,
                           SunCrossing crossing) {
     if (!(std::fabs(place.Latitude) <= 90)) {
-        return {SunriseState::NoLatitude, 0};
+        return {HorizonState::NoLatitude, 0};
     }
     if (!std::isfinite(place.Longitude)) {
-        return {SunriseState::NotOnDate, 0};
+        return {HorizonState::NotOnDate, 0};
     }
     // The date's midnight and the next, by the place's clock, in Universal Time.
     const double civilMidnight = CivilJulianDayOfDate(date);
     const double midnight = UniversalOfCivil(clock, civilMidnight);
     const double nextMidnight = UniversalOfCivil(clock, civilMidnight + 1);
     if (!std::isfinite(midnight) || !std::isfinite(nextMidnight)) {
-        return {SunriseState::NotOnDate, 0};
+        return {HorizonState::NotOnDate, 0};
     }
 
     // The crossing nearest the date's noon; if the Sun keeps odd hours there (a zone far from
     // the place's own time), the one a day earlier or later.
     Sunrise rise = CrossingNear(midnight + 0.5, place, crossing);
-    if (rise.State == SunriseState::Rises && rise.JulianDayUT < midnight) {
+    if (rise.State == HorizonState::Crosses && rise.JulianDayUT < midnight) {
         rise = CrossingNear(rise.JulianDayUT + 1, place, crossing);
-    } else if (rise.State == SunriseState::Rises && rise.JulianDayUT >= nextMidnight) {
+    } else if (rise.State == HorizonState::Crosses && rise.JulianDayUT >= nextMidnight) {
         rise = CrossingNear(rise.JulianDayUT - 1, place, crossing);
     }
-    if (rise.State == SunriseState::Rises &&
+    if (rise.State == HorizonState::Crosses &&
         !(rise.JulianDayUT >= midnight && rise.JulianDayUT < nextMidnight)) {
-        return {SunriseState::NotOnDate, 0};
+        return {HorizonState::NotOnDate, 0};
     }
     return rise;
 }

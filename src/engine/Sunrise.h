@@ -37,24 +37,25 @@ double ApparentSiderealTime(double jd);
 // Returns degrees.
 double SunAltitude(double jd, const Place& place);
 
-// Whether the Sun rises on a date, and why not.
-enum class SunriseState {
-    Rises,
-    PolarDay,   // the Sun stays above the horizon all that date
-    PolarNight, // the Sun stays below the horizon all that date
-    NotOnDate,  // it rises just before that date's midnight and next just after the following
-    NoLatitude, // no latitude was given, or one beyond 90 degrees
+// Whether a body (the Sun, the Moon) crosses the horizon on a date, and if not, why.
+enum class HorizonState {
+    Crosses,      // it rises (or sets) on the date
+    AboveAllDate, // it stays above the horizon from the date's midnight to the next
+    BelowAllDate, // it stays below the horizon all that date
+    NotOnDate,    // it crosses the other way only: it rises (or sets) just before the date's
+                  // midnight and next just after the following one
+    NoLatitude,   // no latitude was given, or one beyond 90 degrees
 };
 
 struct Sunrise {
-    SunriseState State{SunriseState::NotOnDate};
+    HorizonState State{HorizonState::NotOnDate};
     double JulianDayUT{}; // when it rises: Julian day, Universal Time
 };
 
 // The two crossings of the horizon.
 enum class SunCrossing { Rising, Setting };
 
-// SunCrossingOnDate: SunriseOnDate for either crossing; for the setting, Rises in the result
+// SunCrossingOnDate: SunriseOnDate for either crossing; for the setting, Crosses in the result
 // means that the Sun sets that date, and NotOnDate that it sets just before the date's midnight
 // and next just after the following one.
 Sunrise SunCrossingOnDate(const CivilDate& date, const Place& place, const CivilClock& clock,

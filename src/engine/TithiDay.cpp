@@ -82,7 +82,7 @@ std::optional<TithiDay> ComputeTithiDay(const TithiMoment& moment, const Place& 
     if (withSunrise) {
         const Sunrise rise = SunriseOnDate(moment.Date, place, clock);
         day.Sunrise = rise.State;
-        if (rise.State == SunriseState::Rises) {
+        if (rise.State == HorizonState::Crosses) {
             day.SunriseOffsetHours = clock.OffsetHoursAt(rise.JulianDayUT);
             day.SunriseCivil = rise.JulianDayUT + day.SunriseOffsetHours / 24;
             day.SunriseTithi = TithiAt(TerrestrialOfUniversal(rise.JulianDayUT)).Index;
@@ -106,24 +106,24 @@ TithiDayTexts DescribeTithiDay(const TithiDay& day) {
         "Began " + DateAndMinute(day.FirstMinute) + " \u00b7 Ends " + DateAndMinute(day.EndMinute);
 
     switch (day.Sunrise) {
-    case SunriseState::Rises: {
+    case HorizonState::Crosses: {
         const ClockReading rise = ReadClock(day.SunriseCivil, ClockRounding::NearestMinute);
         char time[16];
         std::snprintf(time, sizeof time, "%02d:%02d", rise.Hour, rise.Minute);
         texts.Sunrise = std::string("At sunrise (") + time + "): " + TithiTitle(day.SunriseTithi);
         break;
     }
-    case SunriseState::PolarDay:
+    case HorizonState::AboveAllDate:
         texts.Sunrise = "No sunrise this date: the Sun stays above the horizon all day (polar day)";
         break;
-    case SunriseState::PolarNight:
+    case HorizonState::BelowAllDate:
         texts.Sunrise =
             "No sunrise this date: the Sun stays below the horizon all day (polar night)";
         break;
-    case SunriseState::NotOnDate:
+    case HorizonState::NotOnDate:
         texts.Sunrise = "No sunrise this date: the Sun rises only after the next midnight";
         break;
-    case SunriseState::NoLatitude:
+    case HorizonState::NoLatitude:
         texts.Sunrise = "No sunrise: the latitude lies beyond 90 degrees";
         break;
     }

@@ -25,7 +25,7 @@ struct TithiDay {
     ClockReading FirstMinute;
     ClockReading EndMinute;
 
-    SunriseState Sunrise{SunriseState::NoLatitude};
+    HorizonState Sunrise{HorizonState::NoLatitude};
     double SunriseCivil{};       // Julian day on the place's clock, when the Sun rises
     double SunriseOffsetHours{}; // the clock's offset then
     int SunriseTithi{-1};        // the tithi index at that instant

@@ -82,7 +82,7 @@ TithiDayLines TithiDayLinesOf(const TithiDay& day) {
                       .arg(DateAndMinute(day.FirstMinute), DateAndMinute(day.EndMinute));
 
     switch (day.Sunrise) {
-    case SunriseState::Rises: {
+    case HorizonState::Crosses: {
         const ClockReading rise = ReadClock(day.SunriseCivil, ClockRounding::NearestMinute);
         //: The time of sunrise and the tithi then: "At sunrise (07:15): Krishna Amavasya"
         lines.Sunrise =
@@ -91,19 +91,19 @@ TithiDayLines TithiDayLinesOf(const TithiDay& day) {
                      TithiTitleText(day.SunriseTithi));
         break;
     }
-    case SunriseState::PolarDay:
+    case HorizonState::AboveAllDate:
         lines.Sunrise = ResultTexts::tr(
             "No sunrise this date: the Sun stays above the horizon all day (polar day)");
         break;
-    case SunriseState::PolarNight:
+    case HorizonState::BelowAllDate:
         lines.Sunrise = ResultTexts::tr(
             "No sunrise this date: the Sun stays below the horizon all day (polar night)");
         break;
-    case SunriseState::NotOnDate:
+    case HorizonState::NotOnDate:
         lines.Sunrise =
             ResultTexts::tr("No sunrise this date: the Sun rises only after the next midnight");
         break;
-    case SunriseState::NoLatitude:
+    case HorizonState::NoLatitude:
         lines.Sunrise = ResultTexts::tr("No sunrise: the latitude lies beyond 90 degrees");
         break;
     }
