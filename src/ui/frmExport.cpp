@@ -6,6 +6,7 @@
 #include "platform/AppInfo.h"
 #include "platform/Platform.h"
 #include "ui/CalendarTexts.h"
+#include "ui/Controls.h"
 #include "ui/MonthPdf.h"
 #include "ui/modHelp.h"
 
@@ -33,18 +34,6 @@ constexpr const char* PaperKey = "Paper";
 // The longest ranges: ten years of days, ten years of pages.
 constexpr int MostCalendarDays = 3653;
 constexpr int MostPdfMonths = 120;
-
-template <typename W> W* Named(W* widget, const char* objectName, const QString& accessibleName) {
-    widget->setObjectName(QLatin1String(objectName));
-    widget->setAccessibleName(accessibleName);
-    return widget;
-}
-
-QLabel* Caption(const QString& text, QWidget* buddy) {
-    auto* label = new QLabel(text);
-    label->setBuddy(buddy);
-    return label;
-}
 
 QDateEdit* DateBox(const char* objectName, const QString& accessibleName, const QString& format) {
     auto* box = Named(new QDateEdit, objectName, accessibleName);

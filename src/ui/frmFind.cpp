@@ -6,6 +6,7 @@
 #include "engine/PanchangaNames.h"
 #include "platform/AppInfo.h"
 #include "ui/CalendarTexts.h"
+#include "ui/Controls.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -24,18 +25,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-template <typename W> W* Named(W* widget, const char* objectName, const QString& accessibleName) {
-    widget->setObjectName(QLatin1String(objectName));
-    widget->setAccessibleName(accessibleName);
-    return widget;
-}
-
-QLabel* Caption(const QString& text, QWidget* buddy) {
-    auto* label = new QLabel(text);
-    label->setBuddy(buddy);
-    return label;
-}
 
 // "15 Aug 2025 23:50", on the place's clock.
 QString InstantText(const ClockInstant& instant) {

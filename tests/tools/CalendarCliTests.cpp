@@ -13,13 +13,6 @@
 
 namespace {
 
-ToolRun RunArgs(const std::vector<std::string>& args) {
-    std::istringstream in;
-    std::ostringstream out, err;
-    const int status = tithi_cli::RunCli(args, in, out, err);
-    return {status, out.str(), err.str()};
-}
-
 std::vector<std::string> WithDelhi(std::vector<std::string> args) {
     for (const char* word : {"--zone", "5:30", "--lon", "77:13E", "--lat", "28:36N"})
         args.emplace_back(word);

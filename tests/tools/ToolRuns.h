@@ -28,6 +28,14 @@ inline std::vector<std::string> Lines(const std::string& text) {
     return lines;
 }
 
+// The whole tool in process, with arguments as a shell passes them (a value may hold blanks).
+inline ToolRun RunArgs(const std::vector<std::string>& args) {
+    std::istringstream in;
+    std::ostringstream out, err;
+    const int status = tithi_cli::RunCli(args, in, out, err);
+    return {status, out.str(), err.str()};
+}
+
 inline ToolRun RunInProcess(const std::string& args, const std::string& input = "") {
     std::istringstream in(input);
     std::ostringstream out, err;

@@ -9,13 +9,6 @@
 
 namespace {
 
-ToolRun RunArgs(const std::vector<std::string>& args) {
-    std::istringstream in;
-    std::ostringstream out, err;
-    const int status = tithi_cli::RunCli(args, in, out, err);
-    return {status, out.str(), err.str()};
-}
-
 std::string Field(const std::string& json, const std::string& name) {
     std::smatch match;
     const std::regex pattern("\"" + name + "\":(\"[^\"]*\"|null|true|false|[-+.0-9eE]+)");
