@@ -107,6 +107,119 @@
     </message>
 </context>
 <context>
+    <name>CalendarFile</name>
+    <message>
+        <source>from %1 to %2</source>
+        <translation>%1 से %2 तक</translation>
+    </message>
+    <message>
+        <source>Month: %1 (amanta), %2 (purnimanta); Vikram %3, Shaka %4.</source>
+        <translation>मास: %1 (अमांत), %2 (पूर्णिमांत); विक्रम संवत %3, शक संवत %4।</translation>
+    </message>
+    <message>
+        <source>%1S</source>
+        <translation>%1 द</translation>
+    </message>
+    <message>
+        <source>%1N</source>
+        <translation>%1 उ</translation>
+    </message>
+    <message>
+        <source>%1W</source>
+        <translation>%1 प</translation>
+    </message>
+    <message>
+        <source>%1E</source>
+        <translation>%1 पू</translation>
+    </message>
+    <message>
+        <source>Kestrava: tithis at sunrise, %1</source>
+        <translation>Kestrava: सूर्योदय की तिथियाँ, %1</translation>
+    </message>
+    <message>
+        <source>Kestrava: tithis, %1</source>
+        <translation>Kestrava: तिथियाँ, %1</translation>
+    </message>
+    <message>
+        <source>Kestrava: vrata days, %1</source>
+        <translation>Kestrava: व्रत के दिन, %1</translation>
+    </message>
+    <message>
+        <source>Tithi at sunrise (%1): %2, %3.</source>
+        <translation>सूर्योदय (%1) पर तिथि: %2, %3।</translation>
+    </message>
+    <message>
+        <source>Tithi at midnight (no sunrise): %1, %2.</source>
+        <translation>मध्यरात्रि पर तिथि (सूर्योदय नहीं): %1, %2।</translation>
+    </message>
+    <message>
+        <source>Vriddhi: it holds the next sunrise too.</source>
+        <translation>वृद्धि: यह अगले सूर्योदय पर भी रहती है।</translation>
+    </message>
+    <message>
+        <source>Vriddhi: it held the previous sunrise too; this is its second day.</source>
+        <translation>वृद्धि: यह पिछले सूर्योदय पर भी थी; यह इसका दूसरा दिन है।</translation>
+    </message>
+    <message>
+        <source>Then %1, %2 (kshaya: it holds no sunrise).</source>
+        <translation>फिर %1, %2 (क्षय: यह किसी सूर्योदय पर नहीं रहती)।</translation>
+    </message>
+    <message>
+        <source>Then %1, %2.</source>
+        <translation>फिर %1, %2।</translation>
+    </message>
+    <message>
+        <source>At %1, times %2.</source>
+        <translation>स्थान %1, समय %2।</translation>
+    </message>
+    <message>
+        <source>%1 %2, %3, %4.</source>
+        <extracomment>A tithi&apos;s span: &quot;Shravana Shukla Panchami, from ... to ..., Asia/Kolkata (UTC+05:30).&quot;</extracomment>
+        <translation>%1 %2, %3, %4।</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>A lunar month and a tithi: &quot;Shravana Krishna Ashtami&quot;</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>The tithi runs %1, %2.</source>
+        <translation>तिथि %1 रहती है, %2।</translation>
+    </message>
+    <message>
+        <source>It holds no sunrise (kshaya) and is observed on the day in which it runs.</source>
+        <translation>यह किसी सूर्योदय पर नहीं रहती (क्षय) और उसी दिन मनाई जाती है जिसमें यह पड़ती है।</translation>
+    </message>
+    <message>
+        <source>It holds two sunrises (vriddhi) and is observed on the first.</source>
+        <translation>यह दो सूर्योदयों पर रहती है (वृद्धि) और पहले दिन मनाई जाती है।</translation>
+    </message>
+    <message>
+        <source>At %1.</source>
+        <translation>स्थान: %1।</translation>
+    </message>
+    <message>
+        <source>Tithi</source>
+        <translation>तिथि</translation>
+    </message>
+    <message>
+        <source>Vrata</source>
+        <translation>व्रत</translation>
+    </message>
+    <message>
+        <source>Ekadashi</source>
+        <translation>एकादशी</translation>
+    </message>
+    <message>
+        <source>Purnima</source>
+        <translation>पूर्णिमा</translation>
+    </message>
+    <message>
+        <source>Amavasya</source>
+        <translation>अमावस्या</translation>
+    </message>
+</context>
+<context>
     <name>CalendarMenu</name>
     <message>
         <source>&amp;Month View</source>

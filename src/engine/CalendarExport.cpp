@@ -57,28 +57,26 @@ std::string ZoneText(const CivilClock& clock, double jd) {
     return name.empty() ? offset : name + " (" + offset + ")";
 }
 
-std::string PlaceText(const Place& place, const std::string& name) {
-    char text[64];
-    std::snprintf(text, sizeof text, "%.2f%c %.2f%c", std::fabs(place.Latitude),
-                  place.Latitude < 0 ? 'S' : 'N', std::fabs(place.Longitude),
-                  place.Longitude < 0 ? 'W' : 'E');
-    return name.empty() ? std::string(text) : name + " (" + text + ')';
-}
-
 std::string MonthsText(const MonthAndYears& month) {
     return "Month: " + MonthTitle(month.Amanta) + " (amanta), " + MonthTitle(month.Purnimanta) +
            " (purnimanta); Vikram " + std::to_string(month.Vikram) + ", Shaka " +
            std::to_string(month.Shaka) + '.';
 }
 
-std::string VrataCategory(int tithi) {
+const char* VrataCategory(int tithi) {
     return tithi == Purnima ? "Purnima" : tithi == Amavasya ? "Amavasya" : "Ekadashi";
+}
+
+const CalendarWording& WordingOf(const CalendarExportRequest& request) {
+    static const CalendarWording english;
+    return request.Wording ? *request.Wording : english;
 }
 
 std::vector<CalendarEvent> DayEvents(const CalendarExportRequest& request, const Place& place,
                                      const CivilClock& clock) {
+    const CalendarWording& words = WordingOf(request);
     std::vector<CalendarEvent> events;
-    const std::string where = PlaceText(place, request.PlaceName);
+    const std::string where = words.PlaceText(place, request.PlaceName);
     const std::string key = PlaceKey(place);
     for (const CalendarDay& day : CalendarDays(request.First, request.Last, place, clock)) {
         if (day.SunriseTithi() < 0) {
@@ -88,32 +86,13 @@ std::vector<CalendarEvent> DayEvents(const CalendarExportRequest& request, const
         event.Uid = "day-" + DateValue(day.Date) + '-' + key + UidDomain;
         event.AllDay = true;
         event.Date = day.Date;
-        event.Summary = DayTithiSentence(day);
-        const DaySpan& first = day.Tithi.AtSunrise();
-        std::string text =
-            (day.BeginsAtSunrise
-                 ? "Tithi at sunrise (" + ClockText(day.Begins, ClockRounding::NearestMinute) + ")"
-                 : std::string("Tithi at midnight (no sunrise)")) +
-            ": " + TithiTitle(first.Index) + ", " + SpanTimes(first.Begin, first.End) + ".";
-        if (day.Tithi.Vriddhi) {
-            text += "\nVriddhi: it holds the next sunrise too.";
-        }
-        if (day.SecondOfVriddhi) {
-            text += "\nVriddhi: it held the previous sunrise too; this is its second day.";
-        }
-        for (std::size_t k = 1; k < day.Tithi.Spans.size(); ++k) {
-            const DaySpan& span = day.Tithi.Spans[k];
-            text += "\nThen " + TithiTitle(span.Index) + ", " + SpanTimes(span.Begin, span.End) +
-                    (span.Kshaya ? " (kshaya: it holds no sunrise)." : ".");
-        }
-        text += '\n' + MonthsText(day.Month);
-        text += "\nAt " + where + ", times " + ZoneText(clock, day.Begins.JulianDayUT) + '.';
-        text += '\n' + std::string(ObservanceRule);
-        event.Description = text;
-        event.Categories = {"Tithi"};
+        event.Summary = words.DaySummary(day);
+        event.Description =
+            words.DayDescription(day, where, ZoneText(clock, day.Begins.JulianDayUT));
+        event.Categories = {words.Category("Tithi")};
         for (const int tithi : day.Observed) {
             if (IsVrataTithi(tithi)) {
-                event.Categories.push_back(VrataCategory(tithi));
+                event.Categories.push_back(words.Category(VrataCategory(tithi)));
             }
         }
         events.push_back(std::move(event));
@@ -123,6 +102,7 @@ std::vector<CalendarEvent> DayEvents(const CalendarExportRequest& request, const
 
 std::vector<CalendarEvent> SpanEvents(const CalendarExportRequest& request,
                                       const CivilClock& clock) {
+    const CalendarWording& words = WordingOf(request);
     std::vector<CalendarEvent> events;
     const double fromUT = UniversalOfCivil(clock, CivilJulianDayOfDate(request.First));
     const double toUT = UniversalOfCivil(clock, CivilJulianDayOfDate(request.Last) + 1);
@@ -150,11 +130,10 @@ std::vector<CalendarEvent> SpanEvents(const CalendarExportRequest& request,
         event.EndJd = end.JulianDayUT;
         const LunarMonth& named =
             request.Reckoning == MonthReckoning::Amanta ? month.Amanta : month.Purnimanta;
-        event.Summary = TithiTitle(span.Index);
-        event.Description = MonthTitle(named) + ' ' + TithiTitle(span.Index) + ", " +
-                            SpanTimes(begin, end) + ", " + ZoneText(clock, begin.JulianDayUT) +
-                            ".\n" + MonthsText(month);
-        event.Categories = {"Tithi"};
+        event.Summary = words.SpanSummary(span.Index);
+        event.Description = words.SpanDescription(span.Index, begin, end, named, month,
+                                                  ZoneText(clock, begin.JulianDayUT));
+        event.Categories = {words.Category("Tithi")};
         events.push_back(std::move(event));
     }
     return events;
@@ -162,8 +141,9 @@ std::vector<CalendarEvent> SpanEvents(const CalendarExportRequest& request,
 
 std::vector<CalendarEvent> VrataEvents(const CalendarExportRequest& request, const Place& place,
                                        const CivilClock& clock) {
+    const CalendarWording& words = WordingOf(request);
     std::vector<CalendarEvent> events;
-    const std::string where = PlaceText(place, request.PlaceName);
+    const std::string where = words.PlaceText(place, request.PlaceName);
     const std::string key = PlaceKey(place);
     for (const TithiOccurrence& vrata : VrataDays(request.First, request.Last, place, clock)) {
         CalendarEvent event;
@@ -171,23 +151,10 @@ std::vector<CalendarEvent> VrataEvents(const CalendarExportRequest& request, con
                     '-' + key + UidDomain;
         event.AllDay = true;
         event.Date = vrata.Observed;
-        event.Summary = OccurrenceTitle(vrata, request.Reckoning);
-        std::string text = "The tithi runs " + SpanTimes(vrata.Begins, vrata.Ends) + ", " +
-                           ZoneText(clock, vrata.Begins.JulianDayUT) + '.';
-        switch (vrata.Kind) {
-        case ObservanceKind::Kshaya:
-            text += "\nIt holds no sunrise (kshaya) and is observed on the day in which it runs.";
-            break;
-        case ObservanceKind::Vriddhi:
-            text += "\nIt holds two sunrises (vriddhi) and is observed on the first.";
-            break;
-        case ObservanceKind::Sunrise:
-            break;
-        }
-        text += '\n' + MonthsText(vrata.Month);
-        text += "\nAt " + where + ".\n" + std::string(ObservanceRule);
-        event.Description = text;
-        event.Categories = {"Vrata", VrataCategory(vrata.Tithi)};
+        event.Summary = words.VrataSummary(vrata, request.Reckoning);
+        event.Description =
+            words.VrataDescription(vrata, where, ZoneText(clock, vrata.Begins.JulianDayUT));
+        event.Categories = {words.Category("Vrata"), words.Category(VrataCategory(vrata.Tithi))};
         events.push_back(std::move(event));
     }
     return events;
@@ -275,6 +242,90 @@ std::optional<CalendarEventKind> CalendarEventKindNamed(std::string_view name) {
     return std::nullopt;
 }
 
+std::string CalendarWording::PlaceText(const Place& place, const std::string& name) const {
+    char text[64];
+    std::snprintf(text, sizeof text, "%.2f%c %.2f%c", std::fabs(place.Latitude),
+                  place.Latitude < 0 ? 'S' : 'N', std::fabs(place.Longitude),
+                  place.Longitude < 0 ? 'W' : 'E');
+    return name.empty() ? std::string(text) : name + " (" + text + ')';
+}
+
+std::string CalendarWording::CalendarName(CalendarEventKind kind, const std::string& where) const {
+    const std::string what = kind == CalendarEventKind::Days    ? "tithis at sunrise"
+                             : kind == CalendarEventKind::Spans ? "tithis"
+                                                                : "vrata days";
+    return "Kestrava: " + what + ", " + where;
+}
+
+std::string CalendarWording::DaySummary(const CalendarDay& day) const {
+    return DayTithiSentence(day);
+}
+
+std::string CalendarWording::DayDescription(const CalendarDay& day, const std::string& where,
+                                            const std::string& zone) const {
+    const DaySpan& first = day.Tithi.AtSunrise();
+    std::string text =
+        (day.BeginsAtSunrise
+             ? "Tithi at sunrise (" + ClockText(day.Begins, ClockRounding::NearestMinute) + ")"
+             : std::string("Tithi at midnight (no sunrise)")) +
+        ": " + TithiTitle(first.Index) + ", " + SpanTimes(first.Begin, first.End) + ".";
+    if (day.Tithi.Vriddhi) {
+        text += "\nVriddhi: it holds the next sunrise too.";
+    }
+    if (day.SecondOfVriddhi) {
+        text += "\nVriddhi: it held the previous sunrise too; this is its second day.";
+    }
+    for (std::size_t k = 1; k < day.Tithi.Spans.size(); ++k) {
+        const DaySpan& span = day.Tithi.Spans[k];
+        text += "\nThen " + TithiTitle(span.Index) + ", " + SpanTimes(span.Begin, span.End) +
+                (span.Kshaya ? " (kshaya: it holds no sunrise)." : ".");
+    }
+    text += '\n' + MonthsText(day.Month);
+    text += "\nAt " + where + ", times " + zone + '.';
+    text += '\n' + std::string(ObservanceRule);
+    return text;
+}
+
+std::string CalendarWording::SpanSummary(int tithi) const {
+    return TithiTitle(tithi);
+}
+
+std::string CalendarWording::SpanDescription(int tithi, const ClockInstant& begin,
+                                             const ClockInstant& end, const LunarMonth& named,
+                                             const MonthAndYears& month,
+                                             const std::string& zone) const {
+    return MonthTitle(named) + ' ' + TithiTitle(tithi) + ", " + SpanTimes(begin, end) + ", " +
+           zone + ".\n" + MonthsText(month);
+}
+
+std::string CalendarWording::VrataSummary(const TithiOccurrence& vrata,
+                                          MonthReckoning reckoning) const {
+    return OccurrenceTitle(vrata, reckoning);
+}
+
+std::string CalendarWording::VrataDescription(const TithiOccurrence& vrata,
+                                              const std::string& where,
+                                              const std::string& zone) const {
+    std::string text = "The tithi runs " + SpanTimes(vrata.Begins, vrata.Ends) + ", " + zone + '.';
+    switch (vrata.Kind) {
+    case ObservanceKind::Kshaya:
+        text += "\nIt holds no sunrise (kshaya) and is observed on the day in which it runs.";
+        break;
+    case ObservanceKind::Vriddhi:
+        text += "\nIt holds two sunrises (vriddhi) and is observed on the first.";
+        break;
+    case ObservanceKind::Sunrise:
+        break;
+    }
+    text += '\n' + MonthsText(vrata.Month);
+    text += "\nAt " + where + ".\n" + std::string(ObservanceRule);
+    return text;
+}
+
+std::string CalendarWording::Category(std::string_view english) const {
+    return std::string(english);
+}
+
 std::string PlaceKey(const Place& place) {
     const long latitude = std::lround(place.Latitude * 100);
     const long longitude = std::lround(place.Longitude * 100);
@@ -302,10 +353,8 @@ std::string CalendarFileOf(const CalendarExportRequest& request, const Place& pl
                            const CivilClock& clock, double stampJd) {
     CalendarHeader header;
     header.ProductId = CalendarProductId();
-    const std::string what = request.Kind == CalendarEventKind::Days    ? "tithis at sunrise"
-                             : request.Kind == CalendarEventKind::Spans ? "tithis"
-                                                                        : "vrata days";
-    header.CalendarName = "Kestrava: " + what + ", " + PlaceText(place, request.PlaceName);
+    const CalendarWording& words = WordingOf(request);
+    header.CalendarName = words.CalendarName(request.Kind, words.PlaceText(place, request.PlaceName));
     header.StampJd = stampJd;
     header.FromJd = UniversalOfCivil(clock, CivilJulianDayOfDate(request.First));
     header.ToJd = UniversalOfCivil(clock, CivilJulianDayOfDate(request.Last) + 1);

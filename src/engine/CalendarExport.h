@@ -1,7 +1,8 @@
 // The calendar as others read it: the sentence that tells a day's tithis, and the events of an
 // iCalendar file (each day's tithi at sunrise, each tithi's span, or the vrata days) with
 // identifiers that stay the same from one export to the next, so that importing a file again
-// updates its events instead of doubling them. English texts; the windows make their own.
+// updates its events instead of doubling them. The texts are English; the windows give the
+// events' words in the user's language through a wording of their own.
 #pragma once
 
 #include "engine/Calendar.h"
@@ -47,12 +48,49 @@ std::optional<CalendarEventKind> CalendarEventKindNamed(std::string_view name);
 // the identifiers of the events that depend on it carry it.
 std::string PlaceKey(const Place& place);
 
+// The words of an exported calendar: its name, each event's title, description and categories.
+// These are English; a window derives its own wording to give them in the user's language. All
+// texts are UTF-8.
+class CalendarWording {
+public:
+    virtual ~CalendarWording() = default;
+
+    // "Delhi (28.61N 77.22E)", or the coordinates alone for a place without a name.
+    virtual std::string PlaceText(const Place& place, const std::string& name) const;
+    // "Kestrava: tithis at sunrise, Delhi (28.61N 77.22E)"
+    virtual std::string CalendarName(CalendarEventKind kind, const std::string& where) const;
+
+    // A day: its tithis as DayTithiSentence tells them; the description tells the tithi at
+    // sunrise and those after it with their spans, the month, the place and the zone
+    // ("Asia/Kolkata (UTC+05:30)") and the rule of observance.
+    virtual std::string DaySummary(const CalendarDay& day) const;
+    virtual std::string DayDescription(const CalendarDay& day, const std::string& where,
+                                       const std::string& zone) const;
+
+    // A tithi's span, its month named in the chosen reckoning.
+    virtual std::string SpanSummary(int tithi) const;
+    virtual std::string SpanDescription(int tithi, const ClockInstant& begin,
+                                        const ClockInstant& end, const LunarMonth& named,
+                                        const MonthAndYears& month,
+                                        const std::string& zone) const;
+
+    // A vrata day: "Shravana Krishna Ashtami", and how it is observed.
+    virtual std::string VrataSummary(const TithiOccurrence& vrata,
+                                     MonthReckoning reckoning) const;
+    virtual std::string VrataDescription(const TithiOccurrence& vrata, const std::string& where,
+                                         const std::string& zone) const;
+
+    // A category: "Tithi", "Vrata", "Ekadashi", "Purnima", "Amavasya".
+    virtual std::string Category(std::string_view english) const;
+};
+
 // What to export.
 struct CalendarExportRequest {
     CivilDate First, Last; // the civil dates, both included
     CalendarEventKind Kind{CalendarEventKind::Days};
     MonthReckoning Reckoning{MonthReckoning::Amanta}; // how the vrata days name their month
     std::string PlaceName; // "Delhi", for the calendar's name; may be empty
+    const CalendarWording* Wording{}; // the words of the file; none for the English ones
 };
 
 // CalendarEventsOf: the events. Their identifiers:

@@ -5,6 +5,7 @@
 #include "engine/CalendarExport.h"
 #include "platform/AppInfo.h"
 #include "platform/Platform.h"
+#include "ui/CalendarFileTexts.h"
 #include "ui/CalendarTexts.h"
 #include "ui/Controls.h"
 #include "ui/MonthPdf.h"
@@ -229,6 +230,8 @@ void frmExport::save() {
         request.Reckoning =
             cboReckoning->currentIndex() == 1 ? MonthReckoning::Purnimanta : MonthReckoning::Amanta;
         request.PlaceName = place_.Name.toStdString();
+        const TranslatedCalendarWording words;
+        request.Wording = &words;
         const std::string file = CalendarFileOf(request, place_.Where, *place_.Clock,
                                                 JulianDayOf(platform_.currentDateTime()));
         bytes = QByteArray::fromStdString(file);

@@ -1,0 +1,23 @@
+// The words of an exported calendar file in the user's language: the engine's English wording,
+// each text through the translation of the chosen language.
+#pragma once
+
+#include "engine/CalendarExport.h"
+
+class TranslatedCalendarWording final : public CalendarWording {
+public:
+    std::string PlaceText(const Place& place, const std::string& name) const override;
+    std::string CalendarName(CalendarEventKind kind, const std::string& where) const override;
+    std::string DaySummary(const CalendarDay& day) const override;
+    std::string DayDescription(const CalendarDay& day, const std::string& where,
+                               const std::string& zone) const override;
+    std::string SpanSummary(int tithi) const override;
+    std::string SpanDescription(int tithi, const ClockInstant& begin, const ClockInstant& end,
+                                const LunarMonth& named, const MonthAndYears& month,
+                                const std::string& zone) const override;
+    std::string VrataSummary(const TithiOccurrence& vrata,
+                             MonthReckoning reckoning) const override;
+    std::string VrataDescription(const TithiOccurrence& vrata, const std::string& where,
+                                 const std::string& zone) const override;
+    std::string Category(std::string_view english) const override;
+};
