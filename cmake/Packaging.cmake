@@ -12,8 +12,10 @@ endif()
 # where Debian keeps a package's copyright file.
 install(FILES packaging/copyright DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/kestrava)
 
-# The help page, which the program opens (not under doc/, which minimal installations leave out).
-install(FILES resources/help/kestrava-help.html DESTINATION ${KESTRAVA_HELP_DIR})
+# The help pages in English and Hindi, which the program opens (not under doc/, which minimal
+# installations leave out).
+install(FILES resources/help/kestrava-help.html resources/help/kestrava-help.hi.html
+        DESTINATION ${KESTRAVA_HELP_DIR})
 
 if(TARGET kestrava)
     install(TARGETS kestrava RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})

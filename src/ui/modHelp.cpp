@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QPointer>
 #include <QStandardPaths>
+#include <QStringList>
 #include <QUrl>
 #include <QWidget>
 
@@ -45,19 +46,32 @@ PageAddresses PagesOf(const QString& softwareHost, const QString& makerHome,
     return pages;
 }
 
-QString InstalledHelpPage(const QString& programFolder) {
-    const QString besideProgram = QDir::cleanPath(
-        programFolder + QStringLiteral("/" KESTRAVA_HELP_FROM_PROGRAM "/kestrava-help.html"));
-    if (QFileInfo::exists(besideProgram))
-        return besideProgram;
-    const QString inDataFolders = QStandardPaths::locate(
-        QStandardPaths::GenericDataLocation, QStringLiteral("kestrava/help/kestrava-help.html"));
-    return inDataFolders.isEmpty() ? besideProgram : inDataFolders;
+QString HelpPageFileName(Language language) {
+    return language == Language::Hindi ? QStringLiteral("kestrava-help.hi.html")
+                                       : QStringLiteral("kestrava-help.html");
+}
+
+QString InstalledHelpPage(const QString& programFolder, Language language) {
+    const QString folder =
+        QDir::cleanPath(programFolder + QStringLiteral("/" KESTRAVA_HELP_FROM_PROGRAM));
+    QStringList names{HelpPageFileName(language)};
+    if (language != Language::English)
+        names << HelpPageFileName(Language::English);
+    for (const QString& name : names) {
+        const QString besideProgram = folder + QLatin1Char('/') + name;
+        if (QFileInfo::exists(besideProgram))
+            return besideProgram;
+        const QString inDataFolders = QStandardPaths::locate(
+            QStandardPaths::GenericDataLocation, QStringLiteral("kestrava/help/") + name);
+        if (!inDataFolders.isEmpty())
+            return inDataFolders;
+    }
+    return folder + QLatin1Char('/') + HelpPageFileName(Language::English);
 }
 
 PageAddresses Pages() {
     return PagesOf(QStringLiteral(KESTRAVA_SOFTWARE_HOST), QStringLiteral(KESTRAVA_MAKER_HOME),
-                   InstalledHelpPage(QCoreApplication::applicationDirPath()));
+                   InstalledHelpPage(QCoreApplication::applicationDirPath(), CurrentLanguage()));
 }
 
 QString OnlineHelpAddress() {

@@ -1,6 +1,8 @@
 // The web pages of the software and its maker, the update reminder and the shutdown routine.
 #pragma once
 
+#include "ui/Language.h"
+
 #include <QDateTime>
 #include <QString>
 
@@ -21,12 +23,17 @@ struct PageAddresses {
 PageAddresses PagesOf(const QString& softwareHost, const QString& makerHome,
                       const QString& installedHelp);
 
-// The help page installed with the program: where the installation puts it relative to the
-// program's folder (the build tree holds a copy at the same place), else in the system's data
-// folders. The place relative to the program when it is found in neither.
-QString InstalledHelpPage(const QString& programFolder);
+// The file of the help page in a language: "kestrava-help.html", "kestrava-help.hi.html".
+QString HelpPageFileName(Language language);
 
-// The pages of this build: the hosts it was configured with, the help installed with it.
+// The help page installed with the program, in the language asked for, else in English where
+// that language's page is not installed: where the installation puts it relative to the
+// program's folder (the build tree holds a copy at the same place), else in the system's data
+// folders. The place of the English page relative to the program when it is found in neither.
+QString InstalledHelpPage(const QString& programFolder, Language language = Language::English);
+
+// The pages of this build: the hosts it was configured with, the help installed with it in the
+// windows' language.
 PageAddresses Pages();
 QString OnlineHelpAddress();
 QString DownloadPageAddress();

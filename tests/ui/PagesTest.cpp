@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QUrl>
 
@@ -75,6 +76,61 @@ TEST(Pages, TheInstalledHelpIsFoundFromTheProgramsFolder) {
     const QString elsewhere = InstalledHelpPage(data.filePath(QStringLiteral("no/bin")));
     qputenv("XDG_DATA_DIRS", dataDirs);
     EXPECT_EQ(elsewhere, inData);
+}
+
+// The sections of a help page, by their ids, which the addresses of the pages point into.
+QStringList SectionIds(const QString& path) {
+    QFile page(path);
+    if (!page.open(QIODevice::ReadOnly))
+        return {};
+    static const QRegularExpression id(QStringLiteral("\\bid=\"([^\"]+)\""));
+    QStringList ids;
+    for (const QRegularExpressionMatch& match : id.globalMatch(QString::fromUtf8(page.readAll())))
+        ids << match.captured(1);
+    return ids;
+}
+
+// In Hindi the help opens in Hindi: a page of the same sections as the English one, so that the
+// download and about addresses find their part; where only the English page is installed, that
+// one opens.
+TEST(Pages, TheHelpOpensInTheWindowsLanguage) {
+    const QString folder = QCoreApplication::applicationDirPath();
+    const QString english = InstalledHelpPage(folder, Language::English);
+    const QString hindi = InstalledHelpPage(folder, Language::Hindi);
+    EXPECT_TRUE(hindi.endsWith(QStringLiteral("/kestrava-help.hi.html"))) << hindi.toStdString();
+    QFile page(hindi);
+    ASSERT_TRUE(page.open(QIODevice::ReadOnly));
+    const QString html = QString::fromUtf8(page.readAll());
+    EXPECT_TRUE(html.contains(QStringLiteral("<html lang=\"hi\">")));
+    EXPECT_TRUE(html.contains(QStringLiteral("<title>Kestrava सहायता</title>")));
+    EXPECT_GT(SectionIds(english).size(), 10);
+    EXPECT_EQ(SectionIds(hindi), SectionIds(english));
+
+    // The addresses follow the windows' language where no web host is configured.
+    const QString englishAddress = OnlineHelpAddress();
+    SetLanguage(Language::Hindi);
+    const QString hindiAddress = OnlineHelpAddress();
+    const QString hindiDownload = DownloadPageAddress();
+    SetLanguage(Language::English);
+    if (englishAddress.startsWith(QStringLiteral("file:"))) {
+        EXPECT_EQ(QUrl(hindiAddress).toLocalFile(), hindi);
+        EXPECT_EQ(QUrl(hindiDownload).fragment(), QStringLiteral("updates"));
+        EXPECT_EQ(QUrl(englishAddress).toLocalFile(), english);
+    } else {
+        EXPECT_EQ(hindiAddress, englishAddress);
+    }
+
+    QTemporaryDir data;
+    ASSERT_TRUE(data.isValid());
+    ASSERT_TRUE(QDir(data.path()).mkpath(QStringLiteral("kestrava/help")));
+    const QString onlyEnglish = data.filePath(QStringLiteral("kestrava/help/kestrava-help.html"));
+    ASSERT_TRUE(QFile::copy(english, onlyEnglish));
+    const QByteArray dataDirs = qgetenv("XDG_DATA_DIRS");
+    qputenv("XDG_DATA_DIRS", data.path().toLocal8Bit());
+    const QString fallback = InstalledHelpPage(data.filePath(QStringLiteral("no/bin")),
+                                               Language::Hindi);
+    qputenv("XDG_DATA_DIRS", dataDirs);
+    EXPECT_EQ(fallback, onlyEnglish);
 }
 
 using PagesTest = MainWindowTest;
