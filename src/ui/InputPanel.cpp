@@ -106,17 +106,28 @@ QLayout* InputPanel::createMoment() {
     cboHH = named(new QComboBox, "cboHH", QT_TR_NOOP("Hour of Query"));
     cboMM = named(new QComboBox, "cboMM", QT_TR_NOOP("Minute of Query"));
     cboSS = named(new QComboBox, "cboSS", QT_TR_NOOP("Second of Query"));
-    for (QComboBox* list : {cboMonth, cboDate, cboYear, cboHH, cboMM, cboSS})
+    for (QComboBox* list : {cboMonth, cboDate, cboYear, cboHH, cboMM, cboSS}) {
         list->setMaxVisibleItems(12);
+#ifdef Q_OS_UNIX
+        // Qt's lists on these desktops give their current entry as their accessible name, as
+        // the desktop's own lists do, and leave the caption to a label's relation; three lists
+        // share each caption here, so each tells a screen reader its own in its description.
+        texts_.add([list] { list->setAccessibleDescription(list->accessibleName()); });
+#endif
+    }
 
     auto* moment = new QGridLayout;
     moment->addWidget(caption(QT_TR_NOOP("Name")), 0, 0);
     moment->addWidget(txtName, 0, 1, 1, 4);
-    moment->addWidget(caption(QT_TR_NOOP("Date of Query")), 1, 0);
+    QLabel* dateCaption = caption(QT_TR_NOOP("Date of Query"));
+    dateCaption->setBuddy(cboMonth);
+    moment->addWidget(dateCaption, 1, 0);
     moment->addWidget(cboMonth, 1, 1);
     moment->addWidget(cboDate, 1, 2);
     moment->addWidget(cboYear, 1, 3);
-    moment->addWidget(caption(QT_TR_NOOP("Time of Query")), 2, 0);
+    QLabel* timeCaption = caption(QT_TR_NOOP("Time of Query"));
+    timeCaption->setBuddy(cboHH);
+    moment->addWidget(timeCaption, 2, 0);
     moment->addWidget(cboHH, 2, 1);
     moment->addWidget(cboMM, 2, 2);
     moment->addWidget(cboSS, 2, 3);

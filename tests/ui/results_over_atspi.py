@@ -89,8 +89,11 @@ LINE_NAMES = ["Tithi Description", "Tithi Began and Ends", "Tithi at Sunrise", "
               "Time Zone of the Results"]
 
 # The date and time lists, told apart by their number of entries (the minutes come before the
-# seconds).
+# seconds). Each is named by its current entry, as lists are on this desktop, and tells its
+# caption in its description.
 LISTS = {"month": 12, "day": 31, "year": 150, "hour": 24, "minute": 60}
+LIST_CAPTIONS = {"month": "Month of Query", "day": "Day of Query", "year": "Year of Query",
+                 "hour": "Hour of Query", "minute": "Minute of Query"}
 MONTHS = ["January", "February", "March", "April", "May", "June", "July", "August", "September",
           "October", "November", "December"]
 
@@ -312,6 +315,9 @@ class Window:
         lists = self.lists()
         if len(lists) != len(LISTS):
             raise Failure(f"found the lists {sorted(lists)}")
+        captions = {name: combo.get_description() for name, combo in lists.items()}
+        if captions != LIST_CAPTIONS:
+            raise Failure(f"the lists describe themselves as {captions}")
         self.click_into(self.find(self.Atspi.Role.TEXT, "Name"), "the name")
         for name in LISTS:
             combo = lists[name]
