@@ -118,19 +118,19 @@
     </message>
     <message>
         <source>%1S</source>
-        <translation>%1 द</translation>
+        <translation>%1द</translation>
     </message>
     <message>
         <source>%1N</source>
-        <translation>%1 उ</translation>
+        <translation>%1उ</translation>
     </message>
     <message>
         <source>%1W</source>
-        <translation>%1 प</translation>
+        <translation>%1प</translation>
     </message>
     <message>
         <source>%1E</source>
-        <translation>%1 पू</translation>
+        <translation>%1पू</translation>
     </message>
     <message>
         <source>Kestrava: tithis at sunrise, %1</source>
@@ -1018,8 +1018,8 @@ Use the first %1, at %6? No uses the second, at %7.</source>
         <translation>अंतिम दिनांक</translation>
     </message>
     <message>
-        <source>Each day&apos;s tithi at &amp;sunrise (all-day events)</source>
-        <translation>हर दिन के सूर्योदय की तिथि, पूरे दिन के कार्यक्रमों के रूप में (&amp;S)</translation>
+        <source>Each &amp;day&apos;s tithi at sunrise (all-day events)</source>
+        <translation>हर दिन के सूर्योदय की तिथि, पूरे दिन के कार्यक्रमों के रूप में (&amp;D)</translation>
     </message>
     <message>
         <source>Each day&apos;s tithi at sunrise</source>
@@ -1357,8 +1357,8 @@ Nothing was written; please choose another folder or name.</source>
         <translation>आरंभ दिनांक (&amp;R)</translation>
     </message>
     <message>
-        <source>How &amp;many</source>
-        <translation>कितनी बार (&amp;M)</translation>
+        <source>How man&amp;y</source>
+        <translation>कितनी बार (&amp;Y)</translation>
     </message>
     <message>
         <source>%1 of %2 (%3)</source>

@@ -80,7 +80,7 @@ void frmExport::createWidgets() {
     fraCalendar = Named(new QGroupBox(tr("iCalendar file")), "fraCalendar", tr("iCalendar file"));
     dteFrom = DateBox("dteFrom", tr("From"), QStringLiteral("d MMMM yyyy"));
     dteTo = DateBox("dteTo", tr("To"), QStringLiteral("d MMMM yyyy"));
-    optDays = Named(new QRadioButton(tr("Each day's tithi at &sunrise (all-day events)")),
+    optDays = Named(new QRadioButton(tr("Each &day's tithi at sunrise (all-day events)")),
                     "optDays", tr("Each day's tithi at sunrise"));
     optSpans = Named(new QRadioButton(tr("Each tithi from its &begin to its end (timed events)")),
                      "optSpans", tr("Each tithi from its begin to its end"));

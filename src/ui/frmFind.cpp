@@ -135,7 +135,7 @@ void frmFind::createLayout() {
     grid->addWidget(chkAdhika, 3, 0, 1, 4);
     grid->addWidget(Caption(tr("F&rom"), dteFrom), 4, 0);
     grid->addWidget(dteFrom, 4, 1);
-    grid->addWidget(Caption(tr("How &many"), spnCount), 4, 2);
+    grid->addWidget(Caption(tr("How man&y"), spnCount), 4, 2);
     grid->addWidget(spnCount, 4, 3);
     grid->setColumnStretch(3, 1);
 
