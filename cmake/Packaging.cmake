@@ -12,9 +12,10 @@ endif()
 # where Debian keeps a package's copyright file.
 install(FILES packaging/copyright DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/kestrava)
 
-# The help pages in English and Hindi, which the program opens (not under doc/, which minimal
-# installations leave out).
+# The help pages in English and Hindi with their stylesheet, which the program opens (not under
+# doc/, which minimal installations leave out).
 install(FILES resources/help/kestrava-help.html resources/help/kestrava-help.hi.html
+              resources/help/kestrava-help.css
         DESTINATION ${KESTRAVA_HELP_DIR})
 
 if(TARGET kestrava)

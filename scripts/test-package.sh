@@ -30,7 +30,8 @@ for path in ./usr/bin/kestrava ./usr/bin/kestrava-tithi \
     ./usr/share/metainfo/org.kestrava.Kestrava.metainfo.xml \
     ./usr/share/icons/hicolor/scalable/apps/org.kestrava.Kestrava.svg \
     ./usr/share/kestrava/help/kestrava-help.html \
-    ./usr/share/kestrava/help/kestrava-help.hi.html; do
+    ./usr/share/kestrava/help/kestrava-help.hi.html \
+    ./usr/share/kestrava/help/kestrava-help.css; do
     grep -q " $path\$" <<<"$contents" || fail "$path is missing from the package"
 done
 

@@ -354,7 +354,8 @@ std::string CalendarFileOf(const CalendarExportRequest& request, const Place& pl
     CalendarHeader header;
     header.ProductId = CalendarProductId();
     const CalendarWording& words = WordingOf(request);
-    header.CalendarName = words.CalendarName(request.Kind, words.PlaceText(place, request.PlaceName));
+    header.CalendarName =
+        words.CalendarName(request.Kind, words.PlaceText(place, request.PlaceName));
     header.StampJd = stampJd;
     header.FromJd = UniversalOfCivil(clock, CivilJulianDayOfDate(request.First));
     header.ToJd = UniversalOfCivil(clock, CivilJulianDayOfDate(request.Last) + 1);

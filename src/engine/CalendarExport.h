@@ -71,12 +71,10 @@ public:
     virtual std::string SpanSummary(int tithi) const;
     virtual std::string SpanDescription(int tithi, const ClockInstant& begin,
                                         const ClockInstant& end, const LunarMonth& named,
-                                        const MonthAndYears& month,
-                                        const std::string& zone) const;
+                                        const MonthAndYears& month, const std::string& zone) const;
 
     // A vrata day: "Shravana Krishna Ashtami", and how it is observed.
-    virtual std::string VrataSummary(const TithiOccurrence& vrata,
-                                     MonthReckoning reckoning) const;
+    virtual std::string VrataSummary(const TithiOccurrence& vrata, MonthReckoning reckoning) const;
     virtual std::string VrataDescription(const TithiOccurrence& vrata, const std::string& where,
                                          const std::string& zone) const;
 
@@ -89,7 +87,7 @@ struct CalendarExportRequest {
     CivilDate First, Last; // the civil dates, both included
     CalendarEventKind Kind{CalendarEventKind::Days};
     MonthReckoning Reckoning{MonthReckoning::Amanta}; // how the vrata days name their month
-    std::string PlaceName; // "Delhi", for the calendar's name; may be empty
+    std::string PlaceName;            // "Delhi", for the calendar's name; may be empty
     const CalendarWording* Wording{}; // the words of the file; none for the English ones
 };
 

@@ -115,10 +115,10 @@ std::string TranslatedCalendarWording::SpanDescription(int tithi, const ClockIns
                                                        const MonthAndYears& month,
                                                        const std::string& zone) const {
     //: A tithi's span: "Shravana Shukla Panchami, from ... to ..., Asia/Kolkata (UTC+05:30)."
-    return Utf8(CalendarFileTr::tr("%1 %2, %3, %4.")
-                    .arg(MasaText(named), TithiTitleText(tithi), SpanText(begin, end),
-                         FromUtf8(zone)) +
-                QLatin1Char('\n') + MonthsText(month));
+    return Utf8(
+        CalendarFileTr::tr("%1 %2, %3, %4.")
+            .arg(MasaText(named), TithiTitleText(tithi), SpanText(begin, end), FromUtf8(zone)) +
+        QLatin1Char('\n') + MonthsText(month));
 }
 
 std::string TranslatedCalendarWording::VrataSummary(const TithiOccurrence& vrata,
@@ -157,7 +157,7 @@ std::string TranslatedCalendarWording::VrataDescription(const TithiOccurrence& v
 
 std::string TranslatedCalendarWording::Category(std::string_view english) const {
     static constexpr const char* Categories[] = {
-        QT_TRANSLATE_NOOP("CalendarFile", "Tithi"),    QT_TRANSLATE_NOOP("CalendarFile", "Vrata"),
+        QT_TRANSLATE_NOOP("CalendarFile", "Tithi"), QT_TRANSLATE_NOOP("CalendarFile", "Vrata"),
         QT_TRANSLATE_NOOP("CalendarFile", "Ekadashi"), QT_TRANSLATE_NOOP("CalendarFile", "Purnima"),
         QT_TRANSLATE_NOOP("CalendarFile", "Amavasya")};
     for (const char* category : Categories) {

@@ -15,8 +15,7 @@ public:
     std::string SpanDescription(int tithi, const ClockInstant& begin, const ClockInstant& end,
                                 const LunarMonth& named, const MonthAndYears& month,
                                 const std::string& zone) const override;
-    std::string VrataSummary(const TithiOccurrence& vrata,
-                             MonthReckoning reckoning) const override;
+    std::string VrataSummary(const TithiOccurrence& vrata, MonthReckoning reckoning) const override;
     std::string VrataDescription(const TithiOccurrence& vrata, const std::string& where,
                                  const std::string& zone) const override;
     std::string Category(std::string_view english) const override;

@@ -2,9 +2,9 @@
 // tool writes; in Hindi every text translated; in both the same events under the same
 // identifiers, so that a file saved after a change of language updates the events of the first
 // rather than doubling them.
+#include "ui/CalendarFileTexts.h"
 #include "engine/CalendarExport.h"
 #include "places/NamedZoneClock.h"
-#include "ui/CalendarFileTexts.h"
 #include "ui/Language.h"
 
 #include <QRegularExpression>
@@ -107,8 +107,8 @@ TEST(CalendarFileTexts, InHindiEveryTextIsTranslatedAndTheEventsStayTheSame) {
         for (const CalendarEventKind kind : Kinds) {
             const std::string english = FileOf(place, kind, nullptr);
             const std::string hindi = FileOf(place, kind, &words);
-            const std::string what = std::string(place.name) + " " +
-                                     std::string(CalendarEventKindName(kind));
+            const std::string what =
+                std::string(place.name) + " " + std::string(CalendarEventKindName(kind));
             EXPECT_EQ(ValuesOf(hindi, QStringLiteral("UID")),
                       ValuesOf(english, QStringLiteral("UID")))
                 << what;
