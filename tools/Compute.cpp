@@ -95,12 +95,12 @@ TithiResult::Span SpanOf(Limb limb, const TimedSpan& span) {
 
 // The day's panchanga at the moment: the limbs with their spans, the vara from sunrise, the
 // date's risings and settings, the month and the era years.
-void AddPanchanga(TithiResult& result, const TithiMoment& moment, Place place,
-                  const CivilClock& clock, bool hasLatitude) {
+void AddPanchanga(TithiResult& result, const TithiDay& day, Place place, const CivilClock& clock,
+                  bool hasLatitude) {
     if (!hasLatitude) {
         place.Latitude = std::nan(""); // no risings; the day is reckoned from midnight
     }
-    const PanchangaMoment p = PanchangaOfMoment(moment.JulianDayUT, place, clock);
+    const PanchangaMoment p = PanchangaOfMoment(day.Moment.JulianDayUT, day.Span, place, clock);
     result.Vara = VaraName(p.Vara);
     result.VaraBeforeSunrise = p.BeforeSunrise;
     result.Nakshatra = SpanOf(Limb::Nakshatra, p.Nakshatra);
@@ -190,7 +190,7 @@ std::variant<TithiResult, ComputeError> ComputeResult(const MomentArguments& mom
         m = ComputeTithiMoment(rec);
         day = ComputeTithiDay(rec, m, moment.HasLat);
         if (day) {
-            AddPanchanga(result, m, PlaceOfRecord(rec), ClockOfRecord(rec), moment.HasLat);
+            AddPanchanga(result, *day, PlaceOfRecord(rec), ClockOfRecord(rec), moment.HasLat);
         }
     } else {
         const PlaceAndClock setup = PlaceAndClockOf(moment);
@@ -203,7 +203,7 @@ std::variant<TithiResult, ComputeError> ComputeResult(const MomentArguments& mom
         day = ComputeTithiDay(m, setup.Where, *setup.Clock, moment.HasLat);
         zone = setup.Clock->ZoneName();
         if (day) {
-            AddPanchanga(result, m, setup.Where, *setup.Clock, moment.HasLat);
+            AddPanchanga(result, *day, setup.Where, *setup.Clock, moment.HasLat);
         }
     }
     const auto texts = MakeTithiReport(rec);

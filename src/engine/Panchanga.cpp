@@ -165,16 +165,34 @@ PanchangaDay DayOf(const CivilDate& date, const Place& place, const CivilClock& 
     return day;
 }
 
-TimedSpan SpanAt(Limb limb, double jde, const LimbAngles& angles, const CivilClock& clock) {
+TimedSpan TimedOf(const LimbSpan& span, const CivilClock& clock) {
     TimedSpan timed;
-    const LimbPosition position = PositionOf(limb, AngleOf(angles, limb));
-    const std::optional<LimbSpan> span = FindLimbSpan(limb, jde, position);
-    if (span) {
-        timed.Index = span->Index;
-        timed.Begin = InstantOfTerrestrial(clock, span->BeginJde);
-        timed.End = InstantOfTerrestrial(clock, span->EndJde);
-    }
+    timed.Index = span.Index;
+    timed.Begin = InstantOfTerrestrial(clock, span.BeginJde);
+    timed.End = InstantOfTerrestrial(clock, span.EndJde);
     return timed;
+}
+
+std::optional<LimbSpan> SpanAt(Limb limb, double jde, const LimbAngles& angles) {
+    return FindLimbSpan(limb, jde, PositionOf(limb, AngleOf(angles, limb)));
+}
+
+// The karana that holds an instant, as a half of the tithi that holds it: only the tithi's
+// middle is searched for. None where the tithi is not the one of the instant's elongation.
+std::optional<LimbSpan> KaranaWithin(const LimbSpan& tithi, double jde, double elongation) {
+    const LimbPosition karana = PositionOf(Limb::Karana, elongation);
+    if (karana.Index < 0 || karana.Index / 2 != tithi.Index) {
+        return std::nullopt;
+    }
+    const LimbDefinition& halves = DefinitionOf(Limb::Karana);
+    // The tithi's own mean growth over its span is the best first slope.
+    const double rate = 2 * halves.SpanDegrees / (tithi.EndJde - tithi.BeginJde);
+    const Crossing middle = FindCrossing(halves.Angle, halves.SpanDegrees * (2 * tithi.Index + 1),
+                                         jde, elongation, rate);
+    if (karana.Index % 2 == 0) {
+        return LimbSpan{karana.Index, tithi.BeginJde, middle.Jde};
+    }
+    return LimbSpan{karana.Index, middle.Jde, tithi.EndJde};
 }
 
 } // namespace
@@ -220,7 +238,11 @@ std::vector<PanchangaDay> PanchangaOfDays(const CivilDate& first, const CivilDat
     return days;
 }
 
-PanchangaMoment PanchangaOfMoment(double jd, const Place& place, const CivilClock& clock) {
+namespace {
+
+// The panchanga of a moment, with the tithi's span where the caller has found it already.
+PanchangaMoment MomentOf(double jd, const LimbSpan* knownTithi, const Place& place,
+                         const CivilClock& clock) {
     PanchangaMoment m;
     m.Moment = InstantOfUniversal(clock, jd);
     if (!std::isfinite(jd)) {
@@ -247,12 +269,38 @@ PanchangaMoment PanchangaOfMoment(double jd, const Place& place, const CivilCloc
     m.MoonSidereal = angles.MoonSidereal;
     m.SunSidereal = angles.SunSidereal;
     m.NakshatraPada = NakshatraPada(angles.MoonSidereal);
-    m.Tithi = SpanAt(Limb::Tithi, jde, angles, clock);
-    m.Karana = SpanAt(Limb::Karana, jde, angles, clock);
-    m.Nakshatra = SpanAt(Limb::Nakshatra, jde, angles, clock);
-    m.Yoga = SpanAt(Limb::Yoga, jde, angles, clock);
+    const std::optional<LimbSpan> tithi =
+        knownTithi ? std::optional<LimbSpan>(*knownTithi) : SpanAt(Limb::Tithi, jde, angles);
+    std::optional<LimbSpan> karana;
+    if (tithi) {
+        m.Tithi = TimedOf(*tithi, clock);
+        karana = KaranaWithin(*tithi, jde, angles.Elongation);
+    }
+    if (!karana) {
+        karana = SpanAt(Limb::Karana, jde, angles);
+    }
+    if (karana) {
+        m.Karana = TimedOf(*karana, clock);
+    }
+    if (const std::optional<LimbSpan> nakshatra = SpanAt(Limb::Nakshatra, jde, angles)) {
+        m.Nakshatra = TimedOf(*nakshatra, clock);
+    }
+    if (const std::optional<LimbSpan> yoga = SpanAt(Limb::Yoga, jde, angles)) {
+        m.Yoga = TimedOf(*yoga, clock);
+    }
 
     LunationSigns signs;
     m.Month = LunarMonthAt(jde, angles.Elongation, signs);
     return m;
+}
+
+} // namespace
+
+PanchangaMoment PanchangaOfMoment(double jd, const Place& place, const CivilClock& clock) {
+    return MomentOf(jd, nullptr, place, clock);
+}
+
+PanchangaMoment PanchangaOfMoment(double jd, const LimbSpan& tithi, const Place& place,
+                                  const CivilClock& clock) {
+    return MomentOf(jd, &tithi, place, clock);
 }

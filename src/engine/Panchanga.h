@@ -106,6 +106,12 @@ struct PanchangaMoment {
 //   clock  the place's civil clock
 PanchangaMoment PanchangaOfMoment(double jd, const Place& place, const CivilClock& clock);
 
+// The same for a moment whose tithi span is already known (TithiDay::Span, found from the same
+// jd): the span is taken as it is rather than searched for again, and the karana's boundaries at
+// the tithi's begin and end are the tithi's own instants.
+PanchangaMoment PanchangaOfMoment(double jd, const LimbSpan& tithi, const Place& place,
+                                  const CivilClock& clock);
+
 // NakshatraPada: the quarter of a nakshatra that a sidereal longitude of the Moon falls in, 1 ... 4
 // (0 for a longitude outside 0 ... 360).
 int NakshatraPada(double moonSidereal);

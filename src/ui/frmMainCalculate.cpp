@@ -249,5 +249,7 @@ void frmMain::ShowTithiDay() {
 }
 
 void frmMain::ShowDayPanchanga(double jd, const Place& place, const CivilClock& clock) {
-    dayPanel->showMoment(PanchangaOfMoment(jd, place, clock));
+    // The tithi's span is the one the lines above show, so that the karana's ends agree with it.
+    dayPanel->showMoment(shownDay_ ? PanchangaOfMoment(jd, shownDay_->Span, place, clock)
+                                   : PanchangaOfMoment(jd, place, clock));
 }

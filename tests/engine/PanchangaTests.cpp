@@ -3,6 +3,7 @@
 // sunrise, a kshaya and a vriddhi tithi, the published adhika months with the era years, every
 // crossing of a day against the limbs' own angles, a run of days against single days, and the
 // moment's tithi against the driver's.
+#include "engine/Angles.h"
 #include "engine/Panchanga.h"
 #include "engine/PanchangaNames.h"
 #include "engine/TimeScales.h"
@@ -292,7 +293,8 @@ TEST(PanchangaOfDays, ARunGivesWhatEachDayGivesAlone) {
 }
 
 // For an entered moment the panchanga's tithi and its begin and end are the driver's and the
-// tithi day's, to the last bit.
+// tithi day's, to the last bit; given the tithi day's span, it is the same panchanga. The karana
+// is a half of that tithi: one of its ends is the tithi's own, the other its middle crossing.
 TEST(PanchangaOfMoment, TheTithiIsTheDriversWithTheSameBeginAndEnd) {
     std::mt19937 random(11);
     auto between = [&](int low, int high) {
@@ -313,6 +315,28 @@ TEST(PanchangaOfMoment, TheTithiIsTheDriversWithTheSameBeginAndEnd) {
         EXPECT_EQ(moment.Tithi.End.Jde, day->Span.EndJde) << m;
         EXPECT_EQ(moment.Karana.Index, day->Karana) << m;
         EXPECT_EQ(moment.Moment.Jde, day->Moment.JulianDayTT) << m;
+
+        const PanchangaMoment given = PanchangaOfMoment(day->Moment.JulianDayUT, day->Span,
+                                                        PlaceOfRecord(rec), ClockOfRecord(rec));
+        for (const auto& [a, b] : {std::pair{moment.Tithi, given.Tithi},
+                                   {moment.Karana, given.Karana},
+                                   {moment.Nakshatra, given.Nakshatra},
+                                   {moment.Yoga, given.Yoga}}) {
+            EXPECT_EQ(a.Index, b.Index) << m;
+            EXPECT_EQ(a.Begin.Jde, b.Begin.Jde) << m;
+            EXPECT_EQ(a.End.Jde, b.End.Jde) << m;
+        }
+        EXPECT_LE(moment.Karana.Begin.Jde, moment.Moment.Jde) << m;
+        EXPECT_GT(moment.Karana.End.Jde, moment.Moment.Jde) << m;
+        const bool firstHalf = moment.Karana.Index % 2 == 0;
+        EXPECT_EQ(firstHalf ? moment.Karana.Begin.Jde : moment.Karana.End.Jde,
+                  firstHalf ? day->Span.BeginJde : day->Span.EndJde)
+            << m;
+        const double middle = firstHalf ? moment.Karana.End.Jde : moment.Karana.Begin.Jde;
+        EXPECT_NEAR(
+            Normalize360(TithiAt(middle).Elongation - 6.0 * (2 * day->Span.Index + 1) + 180), 180,
+            1e-5)
+            << m;
     }
 }
 
