@@ -195,51 +195,6 @@ std::optional<LimbSpan> KaranaWithin(const LimbSpan& tithi, double jde, double e
     return LimbSpan{karana.Index, middle.Jde, tithi.EndJde};
 }
 
-} // namespace
-
-const DaySpan& DayLimb::AtSunrise() const {
-    static const DaySpan none;
-    return Spans.empty() ? none : Spans.front();
-}
-
-int VaraOfDate(const CivilDate& date) {
-    // The Julian day number (noon of the date) counts days from a Monday.
-    const double dayNumber = std::floor(CivilJulianDayOfDate(date) + 1.5);
-    return static_cast<int>(dayNumber - 7 * std::floor(dayNumber / 7));
-}
-
-int NakshatraPada(double moonSidereal) {
-    if (!(moonSidereal >= 0 && moonSidereal <= 360)) {
-        return 0;
-    }
-    // A pada is a quarter of 13 degrees 20', 3 degrees 20'.
-    const int quarters = static_cast<int>(std::floor(moonSidereal * 3 / 10));
-    return quarters % 4 + 1;
-}
-
-PanchangaDay PanchangaOfDay(const CivilDate& date, const Place& place, const CivilClock& clock) {
-    RunShared shared;
-    return DayOf(date, place, clock, shared);
-}
-
-std::vector<PanchangaDay> PanchangaOfDays(const CivilDate& first, const CivilDate& last,
-                                          const Place& place, const CivilClock& clock) {
-    std::vector<PanchangaDay> days;
-    const double from = CivilJulianDayOfDate(first);
-    const double to = CivilJulianDayOfDate(last);
-    if (!(from <= to)) {
-        return days;
-    }
-    days.reserve(static_cast<std::size_t>(to - from) + 1);
-    RunShared shared;
-    for (CivilDate date = first; CivilJulianDayOfDate(date) <= to; date = NextDate(date)) {
-        days.push_back(DayOf(date, place, clock, shared));
-    }
-    return days;
-}
-
-namespace {
-
 // The panchanga of a moment, with the tithi's span where the caller has found it already.
 PanchangaMoment MomentOf(double jd, const LimbSpan* knownTithi, const Place& place,
                          const CivilClock& clock) {
@@ -295,6 +250,47 @@ PanchangaMoment MomentOf(double jd, const LimbSpan* knownTithi, const Place& pla
 }
 
 } // namespace
+
+const DaySpan& DayLimb::AtSunrise() const {
+    static const DaySpan none;
+    return Spans.empty() ? none : Spans.front();
+}
+
+int VaraOfDate(const CivilDate& date) {
+    // The Julian day number (noon of the date) counts days from a Monday.
+    const double dayNumber = std::floor(CivilJulianDayOfDate(date) + 1.5);
+    return static_cast<int>(dayNumber - 7 * std::floor(dayNumber / 7));
+}
+
+int NakshatraPada(double moonSidereal) {
+    if (!(moonSidereal >= 0 && moonSidereal <= 360)) {
+        return 0;
+    }
+    // A pada is a quarter of 13 degrees 20', 3 degrees 20'.
+    const int quarters = static_cast<int>(std::floor(moonSidereal * 3 / 10));
+    return quarters % 4 + 1;
+}
+
+PanchangaDay PanchangaOfDay(const CivilDate& date, const Place& place, const CivilClock& clock) {
+    RunShared shared;
+    return DayOf(date, place, clock, shared);
+}
+
+std::vector<PanchangaDay> PanchangaOfDays(const CivilDate& first, const CivilDate& last,
+                                          const Place& place, const CivilClock& clock) {
+    std::vector<PanchangaDay> days;
+    const double from = CivilJulianDayOfDate(first);
+    const double to = CivilJulianDayOfDate(last);
+    if (!(from <= to)) {
+        return days;
+    }
+    days.reserve(static_cast<std::size_t>(to - from) + 1);
+    RunShared shared;
+    for (CivilDate date = first; CivilJulianDayOfDate(date) <= to; date = NextDate(date)) {
+        days.push_back(DayOf(date, place, clock, shared));
+    }
+    return days;
+}
 
 PanchangaMoment PanchangaOfMoment(double jd, const Place& place, const CivilClock& clock) {
     return MomentOf(jd, nullptr, place, clock);
