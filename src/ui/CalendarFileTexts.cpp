@@ -1,7 +1,6 @@
 // The calendar file's words in the user's language.
 #include "ui/CalendarFileTexts.h"
 
-#include "engine/PanchangaNames.h"
 #include "ui/CalendarTexts.h"
 
 #include <QCoreApplication>
