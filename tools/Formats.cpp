@@ -112,6 +112,7 @@ std::string FormatText(const TithiResult& result) {
          << " (purnimanta)\n"
          << "Samvat          Vikram " << result.Vikram << ", Shaka " << result.Shaka << '\n'
          << "Ayanamsa        " << Number(result.Ayanamsa) << '\n';
+    text << DayText(result.Day);
     if (result.Zone) {
         text << "Zone            " << *result.Zone << '\n';
     }
@@ -158,6 +159,7 @@ std::string FormatJson(const TithiResult& result) {
     json += ",\"samvat\":{\"vikram\":" + std::to_string(result.Vikram) +
             ",\"shaka\":" + std::to_string(result.Shaka) + '}';
     json += ",\"ayanamsa\":" + Number(result.Ayanamsa);
+    json += DayJson(result.Day);
     json += ",\"zone\":" + JsonStringOrNull(result.Zone);
     json += ",\"utc_offset\":" + JsonString(result.UtcOffset);
     json += '}';
@@ -173,8 +175,8 @@ std::string CsvHeader() {
     return header + ",moon,sun,elongation,jde,begins,ends,sunrise,sunrise_tithi,karana"
                     ",karana_begins,karana_ends,vara,nakshatra,nakshatra_pada,nakshatra_lord"
                     ",nakshatra_begins,nakshatra_ends,yoga,yoga_begins,yoga_ends,sunset,moonrise"
-                    ",moonset,masa_amanta,masa_purnimanta,adhika,vikram,shaka,ayanamsa,zone"
-                    ",utc_offset";
+                    ",moonset,masa_amanta,masa_purnimanta,adhika,vikram,shaka,ayanamsa" +
+           DayCsvHeader() + ",zone,utc_offset";
 }
 
 std::string FormatCsv(const TithiResult& result) {
@@ -195,8 +197,8 @@ std::string FormatCsv(const TithiResult& result) {
            result.Moonrise.value_or("") + ',' + result.Moonset.value_or("") + ',' +
            CsvField(result.MasaAmanta) + ',' + CsvField(result.MasaPurnimanta) + ',' +
            (result.Adhika ? "true" : "false") + ',' + std::to_string(result.Vikram) + ',' +
-           std::to_string(result.Shaka) + ',' + Number(result.Ayanamsa) + ',' +
-           CsvField(result.Zone.value_or("")) + ',' + result.UtcOffset;
+           std::to_string(result.Shaka) + ',' + Number(result.Ayanamsa) + DayCsv(result.Day) +
+           ',' + CsvField(result.Zone.value_or("")) + ',' + result.UtcOffset;
     return row;
 }
 

@@ -83,6 +83,7 @@ SkyFacts SkyFactsAt(double jde) {
     const LimbAngles angles = LimbAnglesAt(jde);
     facts.MoonRashi = static_cast<int>(std::floor(angles.MoonSidereal / 30)) % 12;
     facts.SunRashi = static_cast<int>(std::floor(angles.SunSidereal / 30)) % 12;
+    facts.SunSidereal = angles.SunSidereal;
     const LimbDefinition& moon = DefinitionOf(Limb::Nakshatra); // the Moon's sidereal longitude
     facts.MoonRashiEnds =
         FindCrossing(moon.Angle, 30.0 * (facts.MoonRashi + 1), jde, angles.MoonSidereal,
@@ -93,6 +94,16 @@ SkyFacts SkyFactsAt(double jde) {
         MoonIlluminatedShare(angles.Elongation, m.Latitude, m.DistanceKm, SunDistanceKm(jde));
     facts.Waxing = angles.Elongation < 180;
     return facts;
+}
+
+MoonPhase MoonPhaseAt(double jde) {
+    if (!std::isfinite(jde)) {
+        return {};
+    }
+    const LimbAngles angles = LimbAnglesAt(jde);
+    const MoonLatitudeDistance m = MoonLatitudeAndDistance(jde);
+    return {MoonIlluminatedShare(angles.Elongation, m.Latitude, m.DistanceKm, SunDistanceKm(jde)),
+            angles.Elongation < 180};
 }
 
 int RituOfMonth(int masa) {

@@ -9,6 +9,7 @@
 // The Moon and the Sun at an instant.
 struct SkyFacts {
     int MoonRashi{-1}, SunRashi{-1}; // 0 Mesha ... 11 Mina (RashiName); -1 where none
+    double SunSidereal{};            // the Sun's sidereal longitude, degrees
     double MoonRashiEnds{};          // when the Moon enters the next sign: Julian day, TT
     double MoonIllumination{};       // the illuminated share of the Moon's disc, 0 ... 1
     bool Waxing{};                   // the Moon's elongation from the Sun is under 180 degrees
@@ -46,3 +47,11 @@ std::string_view SamvatsaraName(int index); // empty outside 0 ... 59
 
 // The year of the Kali era, which changes with the Shaka year: Shaka + 3179.
 int KaliYearOfShaka(int shaka);
+
+// The Moon's phase alone, for a calendar's cells: the illuminated share and whether it waxes,
+// as SkyFactsAt gives them, without the search for the change of sign.
+struct MoonPhase {
+    double Illumination{}; // 0 ... 1
+    bool Waxing{};
+};
+MoonPhase MoonPhaseAt(double jde);
