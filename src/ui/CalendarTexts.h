@@ -61,6 +61,8 @@ struct DayCellTexts {
     QString Masa;    // "Ashadha" where the month begins
     VrataMark Vrata{VrataMark::None};
     bool Today{};
+    double MoonLit{-1}; // the Moon's lit share at sunrise, 0 ... 1; -1 for none drawn
+    bool MoonWaxing{};
 };
 DayCellTexts DayCellTextsOf(const CalendarDay& day, bool today);
 // The note of a cell on the tithis that hold no sunrise: "Saptami kshaya".

@@ -5,6 +5,7 @@
 #include "engine/LunarMonth.h"
 #include "engine/Panchanga.h"
 #include "engine/PanchangaNames.h"
+#include "ui/MoonPainting.h"
 #include "ui/PanchangaTexts.h"
 #include "ui/ValueLabel.h"
 
@@ -41,6 +42,19 @@ DayPanel::DayPanel(QWidget* parent) : QWidget(parent) {
     lblMasa = addValue(grid, 4, 0, QT_TR_NOOP("Month"), "lblMasa");
     lblMoonset = addValue(grid, 4, 2, QT_TR_NOOP("Moonset"), "lblMoonset");
     lblSamvat = addValue(grid, 5, 0, QT_TR_NOOP("Samvat"), "lblSamvat", 3);
+    lblRahuKalam = addValue(grid, 6, 0, QT_TR_NOOP("Rahu Kalam"), "lblRahuKalam");
+    lblYamaganda = addValue(grid, 6, 2, QT_TR_NOOP("Yamaganda"), "lblYamaganda");
+    lblGulikaKalam = addValue(grid, 7, 0, QT_TR_NOOP("Gulika Kalam"), "lblGulikaKalam");
+    lblAbhijit = addValue(grid, 7, 2, QT_TR_NOOP("Abhijit"), "lblAbhijit", 1,
+                          QT_TR_NOOP("Abhijit Muhurta"));
+    lblMoonRashi = addValue(grid, 8, 0, QT_TR_NOOP("Moon"), "lblMoonRashi", 1,
+                            QT_TR_NOOP("Moon's Rashi and Phase"));
+    lblSunRashi = addValue(grid, 8, 2, QT_TR_NOOP("Sun"), "lblSunRashi", 1,
+                           QT_TR_NOOP("Sun's Rashi"));
+    // The Moon as it looks at the moment, beside the rows it belongs with.
+    picMoon = new MoonPhaseWidget(3.2);
+    picMoon->setObjectName(QStringLiteral("picDayMoon"));
+    grid->addWidget(picMoon, 1, 4, 4, 1, Qt::AlignRight | Qt::AlignTop);
 }
 
 ValueLabel* DayPanel::addValue(QGridLayout* grid, int row, int column, const char* caption,
@@ -67,12 +81,13 @@ ValueLabel* DayPanel::addValue(QGridLayout* grid, int row, int column, const cha
 
 void DayPanel::changeEvent(QEvent* event) {
     if (texts_.handle(event) && shown_)
-        showMoment(*shown_);
+        showMoment(*shown_, extras_);
     QWidget::changeEvent(event);
 }
 
-void DayPanel::showMoment(const PanchangaMoment& p) {
+void DayPanel::showMoment(const PanchangaMoment& p, const std::optional<MomentExtras>& extras) {
     shown_ = p;
+    extras_ = extras;
     const CivilDate& day = p.Date;
     const QString vara = PanchangaName(NameKind::Vara, VaraName(p.Vara));
     lblVara->setText(
@@ -97,11 +112,36 @@ void DayPanel::showMoment(const PanchangaMoment& p) {
     lblMasa->setText(tr("%1 (amanta) · %2 (purnimanta)")
                          .arg(MonthText(p.Month.Amanta), MonthText(p.Month.Purnimanta)));
     lblSamvat->setText(tr("Vikram %1 · Shaka %2").arg(p.Month.Vikram).arg(p.Month.Shaka));
+    if (!extras) {
+        for (ValueLabel* value :
+             {lblRahuKalam, lblYamaganda, lblGulikaKalam, lblAbhijit, lblMoonRashi, lblSunRashi})
+            value->setText(QString());
+        picMoon->clearMoon();
+        return;
+    }
+    const MomentExtras& e = *extras;
+    if (e.PeriodsDefined) {
+        lblRahuKalam->setText(ClockSpanText(e.RahuKalam, day));
+        lblYamaganda->setText(ClockSpanText(e.Yamaganda, day));
+        lblGulikaKalam->setText(ClockSpanText(e.GulikaKalam, day));
+        lblAbhijit->setText(AbhijitText(e.Abhijit, e.AbhijitLeftOut, day));
+    } else {
+        for (ValueLabel* value : {lblRahuKalam, lblYamaganda, lblGulikaKalam, lblAbhijit})
+            value->setText(PeriodsNotDefinedText());
+    }
+    lblMoonRashi->setText(tr("%1 · %2")
+                              .arg(MoonRashiText(e.MoonRashi, e.MoonRashiEnds, day),
+                                   MoonPhaseText(e.Moon)));
+    lblSunRashi->setText(RashiText(e.SunRashi));
+    picMoon->setMoon(e.Moon);
 }
 
 void DayPanel::clear() {
     shown_.reset();
+    extras_.reset();
+    picMoon->clearMoon();
     for (ValueLabel* value : {lblVara, lblNakshatra, lblYoga, lblDayKarana, lblSunrise, lblSunset,
-                              lblMoonrise, lblMoonset, lblMasa, lblSamvat})
+                              lblMoonrise, lblMoonset, lblMasa, lblSamvat, lblRahuKalam,
+                              lblYamaganda, lblGulikaKalam, lblAbhijit, lblMoonRashi, lblSunRashi})
         value->setText(QString());
 }

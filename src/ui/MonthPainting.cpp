@@ -1,6 +1,8 @@
 // Painting a day's cell and a month's page.
 #include "ui/MonthPainting.h"
 
+#include "ui/MoonPainting.h"
+
 #include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QLocale>
@@ -137,6 +139,14 @@ void PaintDayCell(QPainter& painter, const QRectF& cell, const DayCellTexts& tex
     const QFont noteFont = SizedFont(base, h * 0.11, false, true);
     const double top = inner.top();
     DrawLine(painter, inner.topLeft(), width * 0.45, texts.Day, dayFont, colours.Text);
+    if (texts.MoonLit >= 0) {
+        // The Moon at sunrise, small, beside the day's number.
+        const double moonSize = h * 0.14;
+        const double x = inner.left() + QFontMetricsF(dayFont).horizontalAdvance(QStringLiteral("00")) +
+                         moonSize * 0.4;
+        PaintMoon(painter, QRectF(x, top + moonSize * 0.2, moonSize, moonSize),
+                  {texts.MoonLit, texts.MoonWaxing, false});
+    }
     const double markSize = h * 0.11;
     double pakshaTop = top;
     if (texts.Vrata != VrataMark::None) {

@@ -350,6 +350,7 @@ void frmMonth::openDay() {
     if (!date.isValid() || !place_.Clock)
         return;
     frmDay day(place_, date, this);
+    day.setNow(platform_.currentDateTime());
     day.exec();
     // The day dialog pages through days; the month view follows it.
     showDate(day.date());

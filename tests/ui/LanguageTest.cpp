@@ -8,6 +8,8 @@
 #include "engine/PrepareMoment.h"
 #include "engine/TithiDay.h"
 #include "engine/TithiReport.h"
+#include "engine/day/DayFacts.h"
+#include "engine/day/DayPeriods.h"
 #include "places/PlaceDirectory.h"
 #include "platform/AppInfo.h"
 #include "support/MainWindowTest.h"
@@ -182,6 +184,16 @@ TEST(TranslationCatalogues, EveryNameAndReportTextOfTheEngineHasAHindiTranslatio
     }
     for (int k = 0; k < VimshottariLordCount; ++k)
         name(NameKind::Planet, VimshottariLordName(k));
+    for (int k = 0; k < 7; ++k) {
+        name(NameKind::Planet, WeekdayLordName(k)); // the horas' lords
+        name(NameKind::Choghadiya, ChoghadiyaName(k));
+    }
+    for (int k = 0; k < 6; ++k)
+        name(NameKind::Ritu, RituName(k));
+    for (int k = 0; k < 2; ++k)
+        name(NameKind::Ayana, AyanaName(k));
+    for (int k = 0; k < 60; ++k)
+        name(NameKind::Samvatsara, SamvatsaraName(k));
     CalculationRecord tables;
     ASSERT_TRUE(MakeTithiReport(tables));
     for (std::size_t k = 0; k < 30; ++k) {
