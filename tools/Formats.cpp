@@ -175,8 +175,9 @@ std::string CsvHeader() {
     return header + ",moon,sun,elongation,jde,begins,ends,sunrise,sunrise_tithi,karana"
                     ",karana_begins,karana_ends,vara,nakshatra,nakshatra_pada,nakshatra_lord"
                     ",nakshatra_begins,nakshatra_ends,yoga,yoga_begins,yoga_ends,sunset,moonrise"
-                    ",moonset,masa_amanta,masa_purnimanta,adhika,vikram,shaka,ayanamsa" +
-           DayCsvHeader() + ",zone,utc_offset";
+                    ",moonset,masa_amanta,masa_purnimanta,adhika,vikram,shaka,ayanamsa,zone"
+                    ",utc_offset" +
+           DayCsvHeader();
 }
 
 std::string FormatCsv(const TithiResult& result) {
@@ -197,8 +198,8 @@ std::string FormatCsv(const TithiResult& result) {
            result.Moonrise.value_or("") + ',' + result.Moonset.value_or("") + ',' +
            CsvField(result.MasaAmanta) + ',' + CsvField(result.MasaPurnimanta) + ',' +
            (result.Adhika ? "true" : "false") + ',' + std::to_string(result.Vikram) + ',' +
-           std::to_string(result.Shaka) + ',' + Number(result.Ayanamsa) + DayCsv(result.Day) +
-           ',' + CsvField(result.Zone.value_or("")) + ',' + result.UtcOffset;
+           std::to_string(result.Shaka) + ',' + Number(result.Ayanamsa) + ',' +
+           CsvField(result.Zone.value_or("")) + ',' + result.UtcOffset + DayCsv(result.Day);
     return row;
 }
 

@@ -9,6 +9,7 @@
 #include "ui/frmDay.h"
 
 #include <QImage>
+#include <QLabel>
 #include <QPainter>
 #include <QTableWidget>
 
