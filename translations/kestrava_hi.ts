@@ -1205,8 +1205,8 @@ Use the first %1, at %6? No uses the second, at %7.</source>
         <translation>%1, फिर %2</translation>
     </message>
     <message>
-        <source>%1 at sunrise</source>
-        <translation>सूर्योदय पर %1</translation>
+        <source>at sunrise, %1</source>
+        <translation>सूर्योदय पर, %1</translation>
     </message>
     <message>
         <source>%1 (now)</source>

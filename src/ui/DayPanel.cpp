@@ -30,7 +30,7 @@ DayPanel::DayPanel(QWidget* parent) : QWidget(parent) {
     grid->setContentsMargins(0, 0, 0, 0);
     grid->setColumnStretch(1, 3);
     grid->setColumnStretch(3, 2);
-    lblVara = addValue(grid, 0, 0, QT_TR_NOOP("Vara"), "lblVara", 3);
+    lblVara = addValue(grid, 0, 0, QT_TR_NOOP("Vara"), "lblVara", 2);
     lblNakshatra = addValue(grid, 1, 0, QT_TR_NOOP("Nakshatra"), "lblNakshatra");
     lblSunrise = addValue(grid, 1, 2, QT_TR_NOOP("Sunrise"), "lblSunriseTime");
     lblYoga = addValue(grid, 2, 0, QT_TR_NOOP("Yoga"), "lblYoga");
@@ -41,20 +41,20 @@ DayPanel::DayPanel(QWidget* parent) : QWidget(parent) {
     lblMoonrise = addValue(grid, 3, 2, QT_TR_NOOP("Moonrise"), "lblMoonrise");
     lblMasa = addValue(grid, 4, 0, QT_TR_NOOP("Month"), "lblMasa");
     lblMoonset = addValue(grid, 4, 2, QT_TR_NOOP("Moonset"), "lblMoonset");
-    lblSamvat = addValue(grid, 5, 0, QT_TR_NOOP("Samvat"), "lblSamvat", 3);
+    lblSamvat = addValue(grid, 5, 0, QT_TR_NOOP("Samvat"), "lblSamvat");
     lblRahuKalam = addValue(grid, 6, 0, QT_TR_NOOP("Rahu Kalam"), "lblRahuKalam");
     lblYamaganda = addValue(grid, 6, 2, QT_TR_NOOP("Yamaganda"), "lblYamaganda");
     lblGulikaKalam = addValue(grid, 7, 0, QT_TR_NOOP("Gulika Kalam"), "lblGulikaKalam");
     lblAbhijit = addValue(grid, 7, 2, QT_TR_NOOP("Abhijit"), "lblAbhijit", 1,
                           QT_TR_NOOP("Abhijit Muhurta"));
-    lblMoonRashi = addValue(grid, 8, 0, QT_TR_NOOP("Moon"), "lblMoonRashi", 1,
-                            QT_TR_NOOP("Moon's Rashi and Phase"));
-    lblSunRashi = addValue(grid, 8, 2, QT_TR_NOOP("Sun"), "lblSunRashi", 1,
+    lblSunRashi = addValue(grid, 5, 2, QT_TR_NOOP("Sun"), "lblSunRashi", 1,
                            QT_TR_NOOP("Sun's Rashi"));
-    // The Moon as it looks at the moment, beside the rows it belongs with.
-    picMoon = new MoonPhaseWidget(3.2);
+    lblMoonRashi = addValue(grid, 8, 0, QT_TR_NOOP("Moon"), "lblMoonRashi", 3,
+                            QT_TR_NOOP("Moon's Rashi and Phase"));
+    // The Moon as it looks at the moment, at the head of the panel beside the vara.
+    picMoon = new MoonPhaseWidget(2.2);
     picMoon->setObjectName(QStringLiteral("picDayMoon"));
-    grid->addWidget(picMoon, 1, 4, 4, 1, Qt::AlignRight | Qt::AlignTop);
+    grid->addWidget(picMoon, 0, 3, Qt::AlignRight | Qt::AlignTop);
 }
 
 ValueLabel* DayPanel::addValue(QGridLayout* grid, int row, int column, const char* caption,

@@ -83,7 +83,7 @@ frmDay::frmDay(const CalendarPlace& place, const QDate& date, QWidget* parent)
                     QT_TR_NOOP("Month"), QT_TR_NOOP("Samvat"), QT_TR_NOOP("Samvatsara"),
                     QT_TR_NOOP("Kali Year"), QT_TR_NOOP("Ritu"), QT_TR_NOOP("Ayana"),
                     QT_TR_NOOP("Place")}),
-        1, 0, 2, 1);
+        1, 0);
     sections->addWidget(addSection(QT_TR_NOOP("Auspicious"), "grpAuspicious",
                                    {QT_TR_NOOP("Abhijit Muhurta"), QT_TR_NOOP("Brahma Muhurta"),
                                     QT_TR_NOOP("Amrit Kalam"), QT_TR_NOOP("Pradosha"),
@@ -108,7 +108,7 @@ frmDay::frmDay(const CalendarPlace& place, const QDate& date, QWidget* parent)
         inside->addWidget(table);
         tables->addWidget(box);
     }
-    sections->addLayout(tables, 2, 1);
+    sections->addLayout(tables, 2, 0, 1, 2);
     sections->setColumnStretch(0, 1);
     sections->setColumnStretch(1, 1);
 
@@ -156,7 +156,7 @@ frmDay::frmDay(const CalendarPlace& place, const QDate& date, QWidget* parent)
     showDate(date);
     // A size in lines of the font, so that the window grows with the display's scale.
     const int line = fontMetrics().height();
-    resize(line * 62, line * 44);
+    resize(line * 76, line * 52);
     cmdClose->setFocus();
 }
 
@@ -176,6 +176,7 @@ QGroupBox* frmDay::addSection(const char* title, const char* objectName,
         value->setAccessibleName(text);
         value->setTextFormat(Qt::PlainText);
         value->setWordWrap(true);
+        value->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         // Each value takes the focus in turn, so that a screen reader reads it.
         value->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
         value->setFocusPolicy(Qt::StrongFocus);
@@ -205,7 +206,7 @@ QTableWidget* frmDay::addTable(const char* objectName, const char* name,
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
     table->setSelectionMode(QAbstractItemView::SingleSelection);
-    table->setMinimumHeight(fontMetrics().height() * 14);
+    table->setMinimumHeight(fontMetrics().height() * 18);
     return table;
 }
 
@@ -293,6 +294,6 @@ void frmDay::showFacts(const PanchangaDay& day) {
     set("Moon Rashi", moon);
     set("Sun Rashi", RashiText(sky.SunRashi));
     const MoonLook look{sky.MoonIllumination, sky.Waxing, place_.Where.Latitude < 0};
-    set("Moon Phase", tr("%1 at sunrise").arg(MoonPhaseText(look)));
+    set("Moon Phase", tr("at sunrise, %1").arg(MoonPhaseText(look)));
     picMoon->setMoon(look);
 }

@@ -254,4 +254,8 @@ void frmMain::ShowDayPanchanga(double jd, const Place& place, const CivilClock& 
     const PanchangaMoment moment = shownDay_ ? PanchangaOfMoment(jd, shownDay_->Span, place, clock)
                                              : PanchangaOfMoment(jd, place, clock);
     dayPanel->showMoment(moment, MomentExtrasOf(moment, place, clock));
+    // The panel's rows may want more height than the window has: grow it rather than cut them.
+    const int wanted = sizeHint().height();
+    if (height() < wanted)
+        resize(width(), wanted);
 }

@@ -44,8 +44,8 @@ double Instant(const std::string& json, const std::string& key, bool begins) {
 // in order.
 std::vector<std::string> Names(const std::string& json, const std::string& key) {
     std::vector<std::string> names;
-    const std::regex item("\"" + key + "\":\"([A-Za-z]+)\"" +
-                          (key == "name" ? ",\"quality\"" : ""));
+    const std::regex item("\\{\"" + key + "\":\"([A-Za-z]+)\"" +
+                          (key == "name" ? ",\"quality\"" : ",\"begins\""));
     for (auto it = std::sregex_iterator(json.begin(), json.end(), item);
          it != std::sregex_iterator(); ++it)
         names.push_back((*it)[1].str());
