@@ -189,6 +189,8 @@ QGroupBox* frmDay::addSection(const char* title, const char* objectName,
         values_.emplace_back(QLatin1String(caption), value);
         ++row;
     }
+    // A section taller than its rows keeps them together at its top.
+    rows->setRowStretch(row, 1);
     return box;
 }
 

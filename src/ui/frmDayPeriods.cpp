@@ -89,7 +89,13 @@ void frmDay::showPeriods(const DayPeriodsOfDate& found, const CivilDate& civil) 
         const int row = static_cast<int>(k);
         tblChoghadiya->setItem(row, 0, Cell(now ? tr("%1 (now)").arg(part(k, 8)) : part(k, 8), now));
         tblChoghadiya->setItem(row, 1, Cell(ChoghadiyaText(c.Kind), now));
-        tblChoghadiya->setItem(row, 2, Cell(QualityText(ChoghadiyaQuality(c.Kind)), now));
+        const PeriodQuality quality = ChoghadiyaQuality(c.Kind);
+        QTableWidgetItem* qualityCell = Cell(QualityText(quality), now);
+        // Good in green and bad in red, beside the words that say so.
+        if (quality != PeriodQuality::Neutral)
+            qualityCell->setForeground(quality == PeriodQuality::Good ? QColor(0, 110, 40)
+                                                                       : QColor(170, 30, 30));
+        tblChoghadiya->setItem(row, 2, qualityCell);
         tblChoghadiya->setItem(row, 3, Cell(ClockSpanText(span, civil), now));
         if (now)
             nowRow = row;
