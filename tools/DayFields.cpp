@@ -109,23 +109,22 @@ std::string Percent(double value) {
     return text;
 }
 
-constexpr const char* MuhurtaKeys[] = {"rahu_kalam",     "yamaganda", "gulika_kalam",
-                                       "abhijit",        "brahma_muhurta", "pradosha",
-                                       "nishita",        "godhuli"};
+constexpr const char* MuhurtaKeys[] = {"rahu_kalam",     "yamaganda", "gulika_kalam", "abhijit",
+                                       "brahma_muhurta", "pradosha",  "nishita",      "godhuli"};
 
 } // namespace
 
 DayFields DayFieldsOf(const PanchangaMoment& moment, const Place& place, const CivilClock& clock,
                       bool hasLatitude) {
     DayFields day;
-    const DayPeriodsOfDate found = hasLatitude ? PeriodsOfDate(moment.Date, place, clock)
-                                               : DayPeriodsOfDate{};
+    const DayPeriodsOfDate found =
+        hasLatitude ? PeriodsOfDate(moment.Date, place, clock) : DayPeriodsOfDate{};
     if (!found.Defined) {
         day.PeriodsNote = WhyNoPeriods(moment.Sunrise, moment.Sunset, hasLatitude);
     } else {
         const DayPeriods& p = found.Periods;
-        const TimeSpan* singles[] = {&p.RahuKalam, &p.Yamaganda, &p.GulikaKalam, &p.Abhijit,
-                                     &p.BrahmaMuhurta, &p.Pradosha, &p.Nishita, &p.Godhuli};
+        const TimeSpan* singles[] = {&p.RahuKalam,     &p.Yamaganda, &p.GulikaKalam, &p.Abhijit,
+                                     &p.BrahmaMuhurta, &p.Pradosha,  &p.Nishita,     &p.Godhuli};
         for (std::size_t k = 0; k < std::size(singles); ++k) {
             day.Muhurtas.emplace_back(MuhurtaKeys[k], TimesOf(clock, *singles[k]));
         }
@@ -163,8 +162,8 @@ std::string DayJson(const DayFields& day) {
     } else {
         json += ",\"muhurta\":{";
         for (std::size_t k = 0; k < day.Muhurtas.size(); ++k) {
-            json += (k ? ",\"" : "\"") + day.Muhurtas[k].first + "\":" +
-                    JsonTimes(day.Muhurtas[k].second);
+            json += (k ? ",\"" : "\"") + day.Muhurtas[k].first +
+                    "\":" + JsonTimes(day.Muhurtas[k].second);
         }
         json += ",\"durmuhurta\":" + JsonList(day.Durmuhurta);
         json += ",\"amrit_kalam\":" + JsonList(day.AmritKalam);
@@ -190,8 +189,8 @@ std::string DayJson(const DayFields& day) {
 std::string DayText(const DayFields& day) {
     std::ostringstream text;
     auto line = [&text](const std::string& caption, const std::string& value) {
-        text << caption << std::string(caption.size() < 16 ? 16 - caption.size() : 1, ' ')
-             << value << '\n';
+        text << caption << std::string(caption.size() < 16 ? 16 - caption.size() : 1, ' ') << value
+             << '\n';
     };
     char percent[32];
     std::snprintf(percent, sizeof percent, "%.1f %% lit, %s", day.MoonIllumination,
@@ -207,8 +206,8 @@ std::string DayText(const DayFields& day) {
         line("Periods", *day.PeriodsNote);
         return text.str();
     }
-    const char* const captions[] = {"Rahu Kalam", "Yamaganda",     "Gulika Kalam", "Abhijit",
-                                    "Brahma Muhurta", "Pradosha", "Nishita",      "Godhuli"};
+    const char* const captions[] = {"Rahu Kalam",     "Yamaganda", "Gulika Kalam", "Abhijit",
+                                    "Brahma Muhurta", "Pradosha",  "Nishita",      "Godhuli"};
     for (std::size_t k = 0; k < day.Muhurtas.size(); ++k) {
         const PeriodTimes& t = day.Muhurtas[k].second;
         std::string value = t.Begins + " to " + t.Ends;
@@ -234,7 +233,8 @@ std::string DayText(const DayFields& day) {
     }
     for (std::size_t k = 0; k < day.Hora.size(); ++k) {
         const NamedPeriod& h = day.Hora[k];
-        line("Hora " + std::to_string(k + 1), h.Name + ' ' + h.Times.Begins + " to " + h.Times.Ends);
+        line("Hora " + std::to_string(k + 1),
+             h.Name + ' ' + h.Times.Begins + " to " + h.Times.Ends);
     }
     return text.str();
 }
@@ -260,9 +260,9 @@ std::string DayCsv(const DayFields& day) {
     row += ',' + Intervals(day.Durmuhurta) + ',' + Intervals(day.AmritKalam) + ',' +
            Intervals(day.Varjyam) + ',' + NamedIntervals(day.Choghadiya) + ',' +
            NamedIntervals(day.Hora);
-    row += ',' + Percent(day.MoonIllumination) + ',' +
-           CsvField(day.MoonRashi) + ',' + day.MoonRashiEnds + ',' + CsvField(day.SunRashi) + ',' +
-           CsvField(day.Ritu) + ',' + CsvField(day.Ayana) + ',' + CsvField(day.Samvatsara) + ',' +
+    row += ',' + Percent(day.MoonIllumination) + ',' + CsvField(day.MoonRashi) + ',' +
+           day.MoonRashiEnds + ',' + CsvField(day.SunRashi) + ',' + CsvField(day.Ritu) + ',' +
+           CsvField(day.Ayana) + ',' + CsvField(day.Samvatsara) + ',' +
            std::to_string(day.KaliYear);
     return row;
 }

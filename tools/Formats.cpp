@@ -172,11 +172,12 @@ std::string CsvHeader() {
         header += ',';
         header += name;
     }
-    return header + ",moon,sun,elongation,jde,begins,ends,sunrise,sunrise_tithi,karana"
-                    ",karana_begins,karana_ends,vara,nakshatra,nakshatra_pada,nakshatra_lord"
-                    ",nakshatra_begins,nakshatra_ends,yoga,yoga_begins,yoga_ends,sunset,moonrise"
-                    ",moonset,masa_amanta,masa_purnimanta,adhika,vikram,shaka,ayanamsa,zone"
-                    ",utc_offset" +
+    return header +
+           ",moon,sun,elongation,jde,begins,ends,sunrise,sunrise_tithi,karana"
+           ",karana_begins,karana_ends,vara,nakshatra,nakshatra_pada,nakshatra_lord"
+           ",nakshatra_begins,nakshatra_ends,yoga,yoga_begins,yoga_ends,sunset,moonrise"
+           ",moonset,masa_amanta,masa_purnimanta,adhika,vikram,shaka,ayanamsa,zone"
+           ",utc_offset" +
            DayCsvHeader();
 }
 

@@ -45,10 +45,10 @@ DayPanel::DayPanel(QWidget* parent) : QWidget(parent) {
     lblRahuKalam = addValue(grid, 6, 0, QT_TR_NOOP("Rahu Kalam"), "lblRahuKalam");
     lblYamaganda = addValue(grid, 6, 2, QT_TR_NOOP("Yamaganda"), "lblYamaganda");
     lblGulikaKalam = addValue(grid, 7, 0, QT_TR_NOOP("Gulika Kalam"), "lblGulikaKalam");
-    lblAbhijit = addValue(grid, 7, 2, QT_TR_NOOP("Abhijit"), "lblAbhijit", 1,
-                          QT_TR_NOOP("Abhijit Muhurta"));
-    lblSunRashi = addValue(grid, 5, 2, QT_TR_NOOP("Sun"), "lblSunRashi", 1,
-                           QT_TR_NOOP("Sun's Rashi"));
+    lblAbhijit =
+        addValue(grid, 7, 2, QT_TR_NOOP("Abhijit"), "lblAbhijit", 1, QT_TR_NOOP("Abhijit Muhurta"));
+    lblSunRashi =
+        addValue(grid, 5, 2, QT_TR_NOOP("Sun"), "lblSunRashi", 1, QT_TR_NOOP("Sun's Rashi"));
     lblMoonRashi = addValue(grid, 8, 0, QT_TR_NOOP("Moon"), "lblMoonRashi", 3,
                             QT_TR_NOOP("Moon's Rashi and Phase"));
     // The Moon as it looks at the moment, at the head of the panel beside the vara.
@@ -129,9 +129,8 @@ void DayPanel::showMoment(const PanchangaMoment& p, const std::optional<MomentEx
         for (ValueLabel* value : {lblRahuKalam, lblYamaganda, lblGulikaKalam, lblAbhijit})
             value->setText(PeriodsNotDefinedText());
     }
-    lblMoonRashi->setText(tr("%1 · %2")
-                              .arg(MoonRashiText(e.MoonRashi, e.MoonRashiEnds, day),
-                                   MoonPhaseText(e.Moon)));
+    lblMoonRashi->setText(
+        tr("%1 · %2").arg(MoonRashiText(e.MoonRashi, e.MoonRashiEnds, day), MoonPhaseText(e.Moon)));
     lblSunRashi->setText(RashiText(e.SunRashi));
     picMoon->setMoon(e.Moon);
 }

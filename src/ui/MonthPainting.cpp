@@ -142,7 +142,8 @@ void PaintDayCell(QPainter& painter, const QRectF& cell, const DayCellTexts& tex
     if (texts.MoonLit >= 0) {
         // The Moon at sunrise, small, beside the day's number.
         const double moonSize = h * 0.14;
-        const double x = inner.left() + QFontMetricsF(dayFont).horizontalAdvance(QStringLiteral("00")) +
+        const double x = inner.left() +
+                         QFontMetricsF(dayFont).horizontalAdvance(QStringLiteral("00")) +
                          moonSize * 0.4;
         PaintMoon(painter, QRectF(x, top + moonSize * 0.2, moonSize, moonSize),
                   {texts.MoonLit, texts.MoonWaxing, false});

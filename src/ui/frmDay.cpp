@@ -17,10 +17,10 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QTableWidget>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QTableWidget>
 #include <QVBoxLayout>
 
 #include <functional>
@@ -70,34 +70,33 @@ frmDay::frmDay(const CalendarPlace& place, const QDate& date, QWidget* parent)
     picMoon->setObjectName(QStringLiteral("picMoon"));
 
     auto* sections = new QGridLayout;
-    sections->addWidget(addSection(QT_TR_NOOP("Sun and Moon"), "grpSunMoon",
-                                   {QT_TR_NOOP("Sunrise"), QT_TR_NOOP("Sunset"),
-                                    QT_TR_NOOP("Moonrise"), QT_TR_NOOP("Moonset"),
-                                    QT_TR_NOOP("Moon Rashi"), QT_TR_NOOP("Sun Rashi"),
-                                    QT_TR_NOOP("Moon Phase")}),
-                        0, 0);
     sections->addWidget(
-        addSection(QT_TR_NOOP("Panchanga"), "grpPanchanga",
-                   {QT_TR_NOOP("Vara"), QT_TR_NOOP("Tithi"), QT_TR_NOOP("Observed"),
-                    QT_TR_NOOP("Nakshatra"), QT_TR_NOOP("Yoga"), QT_TR_NOOP("Karana"),
-                    QT_TR_NOOP("Month"), QT_TR_NOOP("Samvat"), QT_TR_NOOP("Samvatsara"),
-                    QT_TR_NOOP("Kali Year"), QT_TR_NOOP("Ritu"), QT_TR_NOOP("Ayana"),
-                    QT_TR_NOOP("Place")}),
-        1, 0);
+        addSection(QT_TR_NOOP("Sun and Moon"), "grpSunMoon",
+                   {QT_TR_NOOP("Sunrise"), QT_TR_NOOP("Sunset"), QT_TR_NOOP("Moonrise"),
+                    QT_TR_NOOP("Moonset"), QT_TR_NOOP("Moon Rashi"), QT_TR_NOOP("Sun Rashi"),
+                    QT_TR_NOOP("Moon Phase")}),
+        0, 0);
+    sections->addWidget(addSection(QT_TR_NOOP("Panchanga"), "grpPanchanga",
+                                   {QT_TR_NOOP("Vara"), QT_TR_NOOP("Tithi"), QT_TR_NOOP("Observed"),
+                                    QT_TR_NOOP("Nakshatra"), QT_TR_NOOP("Yoga"),
+                                    QT_TR_NOOP("Karana"), QT_TR_NOOP("Month"), QT_TR_NOOP("Samvat"),
+                                    QT_TR_NOOP("Samvatsara"), QT_TR_NOOP("Kali Year"),
+                                    QT_TR_NOOP("Ritu"), QT_TR_NOOP("Ayana"), QT_TR_NOOP("Place")}),
+                        1, 0);
     sections->addWidget(addSection(QT_TR_NOOP("Auspicious"), "grpAuspicious",
                                    {QT_TR_NOOP("Abhijit Muhurta"), QT_TR_NOOP("Brahma Muhurta"),
                                     QT_TR_NOOP("Amrit Kalam"), QT_TR_NOOP("Pradosha"),
                                     QT_TR_NOOP("Nishita"), QT_TR_NOOP("Godhuli")}),
                         0, 1);
-    sections->addWidget(addSection(QT_TR_NOOP("Inauspicious"), "grpInauspicious",
-                                   {QT_TR_NOOP("Rahu Kalam"), QT_TR_NOOP("Yamaganda"),
-                                    QT_TR_NOOP("Gulika Kalam"), QT_TR_NOOP("Durmuhurta"),
-                                    QT_TR_NOOP("Varjyam")}),
-                        1, 1);
+    sections->addWidget(
+        addSection(QT_TR_NOOP("Inauspicious"), "grpInauspicious",
+                   {QT_TR_NOOP("Rahu Kalam"), QT_TR_NOOP("Yamaganda"), QT_TR_NOOP("Gulika Kalam"),
+                    QT_TR_NOOP("Durmuhurta"), QT_TR_NOOP("Varjyam")}),
+        1, 1);
     auto* tables = new QHBoxLayout;
-    tblChoghadiya = addTable("tblChoghadiya", QT_TR_NOOP("Choghadiya"),
-                             {QT_TR_NOOP("Part"), QT_TR_NOOP("Choghadiya"),
-                              QT_TR_NOOP("Quality"), QT_TR_NOOP("Time")});
+    tblChoghadiya = addTable(
+        "tblChoghadiya", QT_TR_NOOP("Choghadiya"),
+        {QT_TR_NOOP("Part"), QT_TR_NOOP("Choghadiya"), QT_TR_NOOP("Quality"), QT_TR_NOOP("Time")});
     tblHora = addTable("tblHora", QT_TR_NOOP("Hora"),
                        {QT_TR_NOOP("Part"), QT_TR_NOOP("Lord"), QT_TR_NOOP("Time")});
     for (QTableWidget* table : {tblChoghadiya, tblHora}) {

@@ -29,10 +29,9 @@ void frmDay::showPeriods(const DayPeriodsOfDate& found, const CivilDate& civil) 
         if (QLabel* label = value(QLatin1String(caption)))
             label->setText(text);
     };
-    const char* const periods[] = {"Abhijit Muhurta", "Brahma Muhurta", "Amrit Kalam",
-                                   "Pradosha",        "Nishita",        "Godhuli",
-                                   "Rahu Kalam",      "Yamaganda",      "Gulika Kalam",
-                                   "Durmuhurta",      "Varjyam"};
+    const char* const periods[] = {"Abhijit Muhurta", "Brahma Muhurta", "Amrit Kalam", "Pradosha",
+                                   "Nishita",         "Godhuli",        "Rahu Kalam",  "Yamaganda",
+                                   "Gulika Kalam",    "Durmuhurta",     "Varjyam"};
     tblChoghadiya->setRowCount(0);
     tblHora->setRowCount(0);
     if (!found.Defined) {
@@ -48,8 +47,7 @@ void frmDay::showPeriods(const DayPeriodsOfDate& found, const CivilDate& civil) 
     for (QTableWidget* table : {tblChoghadiya, tblHora})
         table->clearSpans();
     // The period in progress, where the moment of the platform's clock falls within the day.
-    const bool today =
-        nowJd_ && *nowJd_ >= found.Sunrise && *nowJd_ < found.NextSunrise;
+    const bool today = nowJd_ && *nowJd_ >= found.Sunrise && *nowJd_ < found.NextSunrise;
     auto marked = [&](const ClockSpan& span, const QString& text) {
         return today && span.Holds(*nowJd_) ? tr("%1 (now)").arg(text) : text;
     };
@@ -87,14 +85,15 @@ void frmDay::showPeriods(const DayPeriodsOfDate& found, const CivilDate& civil) 
         const ClockSpan span = ClockSpanOf(clock, c.Span);
         const bool now = today && span.Holds(*nowJd_);
         const int row = static_cast<int>(k);
-        tblChoghadiya->setItem(row, 0, Cell(now ? tr("%1 (now)").arg(part(k, 8)) : part(k, 8), now));
+        tblChoghadiya->setItem(row, 0,
+                               Cell(now ? tr("%1 (now)").arg(part(k, 8)) : part(k, 8), now));
         tblChoghadiya->setItem(row, 1, Cell(ChoghadiyaText(c.Kind), now));
         const PeriodQuality quality = ChoghadiyaQuality(c.Kind);
         QTableWidgetItem* qualityCell = Cell(QualityText(quality), now);
         // Good in green and bad in red, beside the words that say so.
         if (quality != PeriodQuality::Neutral)
             qualityCell->setForeground(quality == PeriodQuality::Good ? QColor(0, 110, 40)
-                                                                       : QColor(170, 30, 30));
+                                                                      : QColor(170, 30, 30));
         tblChoghadiya->setItem(row, 2, qualityCell);
         tblChoghadiya->setItem(row, 3, Cell(ClockSpanText(span, civil), now));
         if (now)

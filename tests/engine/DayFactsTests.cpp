@@ -68,8 +68,8 @@ TEST(YearsAndSeasons, SamvatsaraAndKaliYear) {
         const char* samvatsara;
         int kali;
     } cases[] = {
-        {1942, "Sharvari", 5121},   {1944, "Shubhakrit", 5123}, {1945, "Shobhakrit", 5124},
-        {1946, "Krodhi", 5125},     {1947, "Vishvavasu", 5126}, {1909, "Prabhava", 5088},
+        {1942, "Sharvari", 5121}, {1944, "Shubhakrit", 5123}, {1945, "Shobhakrit", 5124},
+        {1946, "Krodhi", 5125},   {1947, "Vishvavasu", 5126}, {1909, "Prabhava", 5088},
         {1908, "Akshaya", 5087},
     };
     for (const auto& c : cases) {
@@ -81,8 +81,8 @@ TEST(YearsAndSeasons, SamvatsaraAndKaliYear) {
 // The ritu of a month (Chaitra and Vaishakha Vasanta ... Magha and Phalguna Shishira) and the
 // ayana of the sidereal Sun, Uttarayana from Makara sankranti (270) to Karka sankranti (90).
 TEST(YearsAndSeasons, RituAndAyana) {
-    const char* const ritus[12] = {"Vasanta", "Vasanta", "Grishma", "Grishma",
-                                   "Varsha",  "Varsha",  "Sharad",  "Sharad",
+    const char* const ritus[12] = {"Vasanta", "Vasanta", "Grishma",  "Grishma",
+                                   "Varsha",  "Varsha",  "Sharad",   "Sharad",
                                    "Hemanta", "Hemanta", "Shishira", "Shishira"};
     for (int masa = 0; masa < 12; ++masa)
         EXPECT_EQ(RituName(RituOfMonth(masa)), ritus[masa]) << masa;
@@ -90,7 +90,7 @@ TEST(YearsAndSeasons, RituAndAyana) {
     const struct {
         double sun;
         const char* ayana;
-    } suns[] = {{270.0, "Uttarayana"}, {0.0, "Uttarayana"},    {89.99, "Uttarayana"},
+    } suns[] = {{270.0, "Uttarayana"},  {0.0, "Uttarayana"},      {89.99, "Uttarayana"},
                 {90.0, "Dakshinayana"}, {269.99, "Dakshinayana"}, {180.0, "Dakshinayana"}};
     for (const auto& s : suns)
         EXPECT_EQ(AyanaName(AyanaOfSun(s.sun)), s.ayana) << s.sun;

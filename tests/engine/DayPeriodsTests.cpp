@@ -55,19 +55,40 @@ TEST(DayPeriods, EighthsAndDurmuhurtasFollowTheWeekday) {
         const char *rahu[2], *yamaganda[2], *gulika[2];
         const char* durmuhurtas[2][2]; // the second empty where there is one
     } cases[] = {
-        {0, {"16:11:03", "17:31:36"}, {"12:09:24", "13:29:57"}, {"14:50:30", "16:11:03"},
+        {0,
+         {"16:11:03", "17:31:36"},
+         {"12:09:24", "13:29:57"},
+         {"14:50:30", "16:11:03"},
          {{"16:05:40.8", "16:48:38.4"}, {}}},
-        {1, {"08:07:45", "09:28:18"}, {"10:48:51", "12:09:24"}, {"13:29:57", "14:50:30"},
+        {1,
+         {"08:07:45", "09:28:18"},
+         {"10:48:51", "12:09:24"},
+         {"13:29:57", "14:50:30"},
          {{"12:30:52.8", "13:13:50.4"}, {"14:39:45.6", "15:22:43.2"}}},
-        {2, {"14:50:30", "16:11:03"}, {"09:28:18", "10:48:51"}, {"12:09:24", "13:29:57"},
+        {2,
+         {"14:50:30", "16:11:03"},
+         {"09:28:18", "10:48:51"},
+         {"12:09:24", "13:29:57"},
          {{"08:56:04.8", "09:39:02.4"}, {"22:50:09.6", "23:43:15.2"}}},
-        {3, {"12:09:24", "13:29:57"}, {"08:07:45", "09:28:18"}, {"10:48:51", "12:09:24"},
+        {3,
+         {"12:09:24", "13:29:57"},
+         {"08:07:45", "09:28:18"},
+         {"10:48:51", "12:09:24"},
          {{"11:47:55.2", "12:30:52.8"}, {}}},
-        {4, {"13:29:57", "14:50:30"}, {"06:47:12", "08:07:45"}, {"09:28:18", "10:48:51"},
+        {4,
+         {"13:29:57", "14:50:30"},
+         {"06:47:12", "08:07:45"},
+         {"09:28:18", "10:48:51"},
          {{"10:22:00.0", "11:04:57.6"}, {"14:39:45.6", "15:22:43.2"}}},
-        {5, {"10:48:51", "12:09:24"}, {"14:50:30", "16:11:03"}, {"08:07:45", "09:28:18"},
+        {5,
+         {"10:48:51", "12:09:24"},
+         {"14:50:30", "16:11:03"},
+         {"08:07:45", "09:28:18"},
          {{"08:56:04.8", "09:39:02.4"}, {"12:30:52.8", "13:13:50.4"}}},
-        {6, {"09:28:18", "10:48:51"}, {"13:29:57", "14:50:30"}, {"06:47:12", "08:07:45"},
+        {6,
+         {"09:28:18", "10:48:51"},
+         {"13:29:57", "14:50:30"},
+         {"06:47:12", "08:07:45"},
          {{"06:47:12.0", "07:30:09.6"}, {"07:30:09.6", "08:13:07.2"}}},
     };
     for (const auto& c : cases) {
@@ -121,9 +142,9 @@ TEST(DayPeriods, ChoghadiyasInTheChartsOrder) {
          "Labh", "Udveg", "Shubh", "Amrit", "Char", "Rog", "Kaal", "Labh"},
     };
     const std::map<std::string, PeriodQuality> quality = {
-        {"Amrit", PeriodQuality::Good},   {"Shubh", PeriodQuality::Good},
-        {"Labh", PeriodQuality::Good},    {"Char", PeriodQuality::Neutral},
-        {"Rog", PeriodQuality::Bad},      {"Kaal", PeriodQuality::Bad},
+        {"Amrit", PeriodQuality::Good}, {"Shubh", PeriodQuality::Good},
+        {"Labh", PeriodQuality::Good},  {"Char", PeriodQuality::Neutral},
+        {"Rog", PeriodQuality::Bad},    {"Kaal", PeriodQuality::Bad},
         {"Udveg", PeriodQuality::Bad},
     };
     for (int vara = 0; vara < 7; ++vara) {
@@ -147,9 +168,9 @@ TEST(DayPeriods, ChoghadiyasInTheChartsOrder) {
 // hand (twelfths of the daytime and of the night).
 TEST(DayPeriods, HorasInTheChaldeanOrder) {
     const char* const sunday[24] = {
-        "Sun",  "Venus",   "Mercury", "Moon", "Saturn",  "Jupiter", "Mars",    "Sun",
-        "Venus", "Mercury", "Moon",    "Saturn", "Jupiter", "Mars",    "Sun",     "Venus",
-        "Mercury", "Moon",  "Saturn",  "Jupiter", "Mars",  "Sun",     "Venus",   "Mercury",
+        "Sun",     "Venus",   "Mercury", "Moon",    "Saturn",  "Jupiter", "Mars",  "Sun",
+        "Venus",   "Mercury", "Moon",    "Saturn",  "Jupiter", "Mars",    "Sun",   "Venus",
+        "Mercury", "Moon",    "Saturn",  "Jupiter", "Mars",    "Sun",     "Venus", "Mercury",
     };
     const DayPeriods p = PeriodsOfDay(Sunrise, Sunset, NextSunrise, 0);
     for (int k = 0; k < 24; ++k)
@@ -210,8 +231,8 @@ TEST(DayPeriods, AFoundDateAgreesWithItsPanchanga) {
              PanchangaOfDays({2025, 3, 1}, {2025, 3, 14}, place.where, *place.clock)) {
             const DayPeriodsOfDate fromDay = PeriodsOfPanchangaDay(day);
             const DayPeriodsOfDate alone = PeriodsOfDate(day.Date, place.where, *place.clock);
-            const std::string at = std::to_string(day.Date.Day) + " March at " +
-                                   std::to_string(place.where.Longitude);
+            const std::string at =
+                std::to_string(day.Date.Day) + " March at " + std::to_string(place.where.Longitude);
             ASSERT_TRUE(fromDay.Defined && alone.Defined) << at;
             EXPECT_NEAR(fromDay.Periods.RahuKalam.Begins, alone.Periods.RahuKalam.Begins,
                         Millisecond)

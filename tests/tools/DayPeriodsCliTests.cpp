@@ -22,8 +22,8 @@ double Seconds(const std::string& iso) {
         return std::nan("");
     // Days from 2000-01-01 of the proleptic Gregorian calendar.
     const int a = (14 - mo) / 12, yy = y + 4800 - a, mm = mo + 12 * a - 3;
-    const long days = d + (153 * mm + 2) / 5 + 365L * yy + yy / 4 - yy / 100 + yy / 400 - 32045 -
-                      2451545;
+    const long days =
+        d + (153 * mm + 2) / 5 + 365L * yy + yy / 4 - yy / 100 + yy / 400 - 32045 - 2451545;
     const int offset = (sign == '-' ? -1 : 1) * (oh * 3600 + om * 60);
     return days * 86400.0 + h * 3600 + mi * 60 + s - offset;
 }
@@ -76,7 +76,7 @@ constexpr int FirstChoghadiya[7] = {0, 3, 6, 2, 5, 1, 4}; // Sunday Udveg, Monda
 const char* const Chaldean[7] = {"Sun", "Venus", "Mercury", "Moon", "Saturn", "Jupiter", "Mars"};
 const char* const WeekdayLords[7] = {"Sun",     "Moon",  "Mars",  "Mercury",
                                      "Jupiter", "Venus", "Saturn"};
-const char* const Varas[7] = {"Ravivara",  "Somavara",   "Mangalavara", "Budhavara",
+const char* const Varas[7] = {"Ravivara", "Somavara",   "Mangalavara", "Budhavara",
                               "Guruvara", "Shukravara", "Shanivara"};
 
 TEST(DayPeriodsOfTheTool, FollowTheRulesFromTheToolsOwnSunriseAndSunset) {
@@ -110,7 +110,8 @@ TEST(DayPeriodsOfTheTool, FollowTheRulesFromTheToolsOwnSunriseAndSunset) {
                     EXPECT_NEAR(Instant(previous, key, true), begins, 1.0) << key << ", " << at;
                     EXPECT_NEAR(Instant(previous, key, false), ends, 1.0) << key << ", " << at;
                 };
-                expect("rahu_kalam", rise + daytime / 8 * (Rahu[v] - 1), rise + daytime / 8 * Rahu[v]);
+                expect("rahu_kalam", rise + daytime / 8 * (Rahu[v] - 1),
+                       rise + daytime / 8 * Rahu[v]);
                 expect("yamaganda", rise + daytime / 8 * (Yamaganda[v] - 1),
                        rise + daytime / 8 * Yamaganda[v]);
                 expect("gulika_kalam", rise + daytime / 8 * (Gulika[v] - 1),
@@ -142,8 +143,8 @@ TEST(DayPeriodsOfTheTool, FollowTheRulesFromTheToolsOwnSunriseAndSunset) {
 // Tromsø at midsummer: the Sun does not set; the periods are said not to be defined, and the
 // facts that need no sunrise are still given.
 TEST(DayPeriodsOfTheTool, NotDefinedOnAPolarDay) {
-    const ToolRun run = RunInProcess(
-        "2025-06-21 12:00 --zone 1 --lon 18:57E --lat 69:39N --format json");
+    const ToolRun run =
+        RunInProcess("2025-06-21 12:00 --zone 1 --lon 18:57E --lat 69:39N --format json");
     ASSERT_EQ(run.Status, 0) << run.Err;
     EXPECT_NE(run.Out.find("\"muhurta\":null,\"choghadiya\":null,\"hora\":null"),
               std::string::npos);
@@ -169,9 +170,9 @@ TEST(DayPeriodsOfTheTool, CsvColumnsAndTextLines) {
         EXPECT_EQ(Fields(rows[0]), Fields(rows[1])) << line;
     }
     const ToolRun text = RunInProcess("2024-01-11 17:00 --zone 5:30 --lon 77:13E --lat 28:36N");
-    for (const char* caption : {"Rahu Kalam", "Yamaganda", "Gulika Kalam", "Abhijit",
-                                "Brahma Muhurta", "Choghadiya D1", "Hora 24", "Moon Rashi",
-                                "Samvatsara", "Kali Year"})
+    for (const char* caption :
+         {"Rahu Kalam", "Yamaganda", "Gulika Kalam", "Abhijit", "Brahma Muhurta", "Choghadiya D1",
+          "Hora 24", "Moon Rashi", "Samvatsara", "Kali Year"})
         EXPECT_NE(text.Out.find(std::string("\n") + caption + " "), std::string::npos) << caption;
 }
 

@@ -67,10 +67,18 @@ int Minutes(const QString& time) {
 // 12:08-12:50, each shown within a minute. The Moon, new that evening, is in Dhanu until it
 // enters Makara at 23:05:12 (the Swiss Ephemeris, Lahiri), 0.19 % lit; the Sun is in Dhanu.
 TEST_F(DayPanelTest, ShowsTheDaysPeriodsAndTheMoon) {
-    set({{"txtName", "Asha"},  {"cboMonth", "January"}, {"cboDate", "11"},
-         {"cboYear", "2024"},  {"cboHH", "17"},         {"cboMM", "0"},
-         {"txtLonD", "77"},    {"txtLonM", "13"},       {"txtLatD", "28"},
-         {"txtLatM", "36"},    {"txtZoneHour", "5"},    {"txtZoneMinute", "30"}});
+    set({{"txtName", "Asha"},
+         {"cboMonth", "January"},
+         {"cboDate", "11"},
+         {"cboYear", "2024"},
+         {"cboHH", "17"},
+         {"cboMM", "0"},
+         {"txtLonD", "77"},
+         {"txtLonM", "13"},
+         {"txtLatD", "28"},
+         {"txtLatM", "36"},
+         {"txtZoneHour", "5"},
+         {"txtZoneMinute", "30"}});
     click("cmdCalculate");
     ASSERT_TRUE(inFront("fraResult"));
     const struct {
@@ -85,7 +93,8 @@ TEST_F(DayPanelTest, ShowsTheDaysPeriodsAndTheMoon) {
     for (const auto& p : periods) {
         const QStringList ends = text(p.name).split(QChar(0x2013));
         ASSERT_EQ(ends.size(), 2) << p.name << ": " << text(p.name).toStdString();
-        EXPECT_NEAR(Minutes(ends[0]), p.begins, 1.0) << p.name << ": " << text(p.name).toStdString();
+        EXPECT_NEAR(Minutes(ends[0]), p.begins, 1.0)
+            << p.name << ": " << text(p.name).toStdString();
         EXPECT_NEAR(Minutes(ends[1]), p.ends, 1.0) << p.name << ": " << text(p.name).toStdString();
     }
     EXPECT_EQ(text("lblMoonRashi"), QStringLiteral("Dhanu until 23:05 · 0 % lit, waning"));

@@ -3,9 +3,9 @@
 // waxing Moon seen from the north, the left from the south, the other side for a waning Moon),
 // the share of the disc lit, and the day window's sections and tables with the period in
 // progress marked on today.
+#include "ui/MoonPainting.h"
 #include "support/MainWindowTest.h"
 #include "ui/CalendarPlace.h"
-#include "ui/MoonPainting.h"
 #include "ui/frmDay.h"
 
 #include <QImage>
@@ -115,10 +115,13 @@ TEST(DayWindow, MarksThePeriodInProgressOnToday) {
 // Where the Sun neither sets nor rises (Tromsø at midsummer) the periods are said not to be
 // defined.
 TEST(DayWindow, SaysThePeriodsOfAPolarDayAreNotDefined) {
-    const CalendarPlace place{{18.96, 69.65}, std::make_shared<FixedOffsetClock>(2),
-                              QStringLiteral("Tromsø"), QStringLiteral("Tromsø")};
+    const CalendarPlace place{{18.96, 69.65},
+                              std::make_shared<FixedOffsetClock>(2),
+                              QStringLiteral("Tromsø"),
+                              QStringLiteral("Tromsø")};
     frmDay day(place, QDate(2025, 6, 21));
-    EXPECT_TRUE(day.value(QStringLiteral("Rahu Kalam"))->text().startsWith(QStringLiteral("not defined")));
+    EXPECT_TRUE(
+        day.value(QStringLiteral("Rahu Kalam"))->text().startsWith(QStringLiteral("not defined")));
     auto* choghadiya = day.findChild<QTableWidget*>(QStringLiteral("tblChoghadiya"));
     ASSERT_EQ(choghadiya->rowCount(), 1);
     EXPECT_TRUE(choghadiya->item(0, 0)->text().startsWith(QStringLiteral("not defined")));

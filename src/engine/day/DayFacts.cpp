@@ -22,8 +22,7 @@ double SunDistanceKm(double jde) {
     const double t = (jde - 2451545.0) / 36525;
     const double m = (357.52911 + 35999.05029 * t) * Degree;
     const double e = 0.016708634 - 0.000042037 * t;
-    const double centre =
-        (1.914602 - 0.004817 * t) * std::sin(m) + 0.019993 * std::sin(2 * m);
+    const double centre = (1.914602 - 0.004817 * t) * std::sin(m) + 0.019993 * std::sin(2 * m);
     const double v = m + centre * Degree;
     return AstronomicalUnitKm * 1.000001018 * (1 - e * e) / (1 + e * std::cos(v));
 }
@@ -36,23 +35,71 @@ constexpr std::string_view Ayanas[] = {"Uttarayana", "Dakshinayana"};
 // The sixty samvatsaras, from Prabhava.
 constexpr std::string_view Samvatsaras[] = {
     // 0
-    "Prabhava", "Vibhava", "Shukla", "Pramoda", "Prajapati", "Angirasa", "Shrimukha", "Bhava",
-    "Yuva", "Dhatri",
+    "Prabhava",
+    "Vibhava",
+    "Shukla",
+    "Pramoda",
+    "Prajapati",
+    "Angirasa",
+    "Shrimukha",
+    "Bhava",
+    "Yuva",
+    "Dhatri",
     // 10
-    "Ishvara", "Bahudhanya", "Pramathi", "Vikrama", "Vrisha", "Chitrabhanu", "Subhanu", "Tarana",
-    "Parthiva", "Vyaya",
+    "Ishvara",
+    "Bahudhanya",
+    "Pramathi",
+    "Vikrama",
+    "Vrisha",
+    "Chitrabhanu",
+    "Subhanu",
+    "Tarana",
+    "Parthiva",
+    "Vyaya",
     // 20
-    "Sarvajit", "Sarvadhari", "Virodhi", "Vikriti", "Khara", "Nandana", "Vijaya", "Jaya",
-    "Manmatha", "Durmukhi",
+    "Sarvajit",
+    "Sarvadhari",
+    "Virodhi",
+    "Vikriti",
+    "Khara",
+    "Nandana",
+    "Vijaya",
+    "Jaya",
+    "Manmatha",
+    "Durmukhi",
     // 30
-    "Hevilambi", "Vilambi", "Vikari", "Sharvari", "Plava", "Shubhakrit", "Shobhakrit", "Krodhi",
-    "Vishvavasu", "Parabhava",
+    "Hevilambi",
+    "Vilambi",
+    "Vikari",
+    "Sharvari",
+    "Plava",
+    "Shubhakrit",
+    "Shobhakrit",
+    "Krodhi",
+    "Vishvavasu",
+    "Parabhava",
     // 40
-    "Plavanga", "Kilaka", "Saumya", "Sadharana", "Virodhikrit", "Paridhavi", "Pramadi", "Ananda",
-    "Rakshasa", "Nala",
+    "Plavanga",
+    "Kilaka",
+    "Saumya",
+    "Sadharana",
+    "Virodhikrit",
+    "Paridhavi",
+    "Pramadi",
+    "Ananda",
+    "Rakshasa",
+    "Nala",
     // 50
-    "Pingala", "Kalayukta", "Siddharthi", "Raudra", "Durmati", "Dundubhi", "Rudhirodgari",
-    "Raktakshi", "Krodhana", "Akshaya",
+    "Pingala",
+    "Kalayukta",
+    "Siddharthi",
+    "Raudra",
+    "Durmati",
+    "Dundubhi",
+    "Rudhirodgari",
+    "Raktakshi",
+    "Krodhana",
+    "Akshaya",
 };
 static_assert(std::size(Samvatsaras) == 60);
 
@@ -85,10 +132,9 @@ SkyFacts SkyFactsAt(double jde) {
     facts.SunRashi = static_cast<int>(std::floor(angles.SunSidereal / 30)) % 12;
     facts.SunSidereal = angles.SunSidereal;
     const LimbDefinition& moon = DefinitionOf(Limb::Nakshatra); // the Moon's sidereal longitude
-    facts.MoonRashiEnds =
-        FindCrossing(moon.Angle, 30.0 * (facts.MoonRashi + 1), jde, angles.MoonSidereal,
-                     moon.Angle.MeanRate)
-            .Jde;
+    facts.MoonRashiEnds = FindCrossing(moon.Angle, 30.0 * (facts.MoonRashi + 1), jde,
+                                       angles.MoonSidereal, moon.Angle.MeanRate)
+                              .Jde;
     const MoonLatitudeDistance m = MoonLatitudeAndDistance(jde);
     facts.MoonIllumination =
         MoonIlluminatedShare(angles.Elongation, m.Latitude, m.DistanceKm, SunDistanceKm(jde));

@@ -42,7 +42,7 @@ std::string_view AyanaName(int ayana);
 
 // The samvatsara: the sixty-year cycle counted as South India counts it, on the lunisolar year
 // that begins with Chaitra, Prabhava the year of Shaka 1909 (1987-88): (Shaka + 11) mod 60.
-int SamvatsaraOfShaka(int shaka);          // 0 Prabhava ... 59 Akshaya
+int SamvatsaraOfShaka(int shaka);           // 0 Prabhava ... 59 Akshaya
 std::string_view SamvatsaraName(int index); // empty outside 0 ... 59
 
 // The year of the Kali era, which changes with the Shaka year: Shaka + 3179.

@@ -39,13 +39,13 @@ struct DurmuhurtaRow {
     int First, Second;
 };
 constexpr DurmuhurtaRow Durmuhurtas[] = {
-    {0, 14, 0},  // Ravivara
-    {1, 9, 12},  // Somavara
-    {2, 4, 22},  // Mangalavara
-    {3, 8, 0},   // Budhavara
-    {4, 6, 12},  // Guruvara
-    {5, 4, 9},   // Shukravara
-    {6, 1, 2},   // Shanivara
+    {0, 14, 0}, // Ravivara
+    {1, 9, 12}, // Somavara
+    {2, 4, 22}, // Mangalavara
+    {3, 8, 0},  // Budhavara
+    {4, 6, 12}, // Guruvara
+    {5, 4, 9},  // Shukravara
+    {6, 1, 2},  // Shanivara
 };
 static_assert(std::size(Durmuhurtas) == 7);
 
@@ -56,9 +56,9 @@ struct ChoghadiyaRow {
     PeriodQuality Quality;
 };
 constexpr ChoghadiyaRow Choghadiyas[] = {
-    {"Udveg", 0, PeriodQuality::Bad},     {"Char", 5, PeriodQuality::Neutral},
-    {"Labh", 3, PeriodQuality::Good},     {"Amrit", 1, PeriodQuality::Good},
-    {"Kaal", 6, PeriodQuality::Bad},      {"Shubh", 4, PeriodQuality::Good},
+    {"Udveg", 0, PeriodQuality::Bad}, {"Char", 5, PeriodQuality::Neutral},
+    {"Labh", 3, PeriodQuality::Good}, {"Amrit", 1, PeriodQuality::Good},
+    {"Kaal", 6, PeriodQuality::Bad},  {"Shubh", 4, PeriodQuality::Good},
     {"Rog", 2, PeriodQuality::Bad},
 };
 static_assert(std::size(Choghadiyas) == ChoghadiyaKindCount);
@@ -85,24 +85,40 @@ struct GhatiRow {
     int Amrit;
     int Varjyam, SecondVarjyam;
 };
+// clang-format off
 constexpr GhatiRow Ghatis[] = {
-    {"Ashvini", 42, 50, 0},          {"Bharani", 48, 24, 0},
-    {"Krittika", 54, 30, 0},         {"Rohini", 52, 40, 0},
-    {"Mrigashira", 38, 14, 0},       {"Ardra", 35, 21, 0},
-    {"Punarvasu", 54, 30, 0},        {"Pushya", 44, 20, 0},
-    {"Ashlesha", 56, 32, 0},         {"Magha", 54, 30, 0},
+    // 0
+    {"Ashvini", 42, 50, 0},
+    {"Bharani", 48, 24, 0},
+    {"Krittika", 54, 30, 0},
+    {"Rohini", 52, 40, 0},
+    {"Mrigashira", 38, 14, 0},
+    {"Ardra", 35, 21, 0},
+    {"Punarvasu", 54, 30, 0},
+    {"Pushya", 44, 20, 0},
+    {"Ashlesha", 56, 32, 0},
+    {"Magha", 54, 30, 0},
     // 10
-    {"Purva Phalguni", 44, 20, 0},   {"Uttara Phalguni", 42, 18, 0},
-    {"Hasta", 45, 21, 0},            {"Chitra", 44, 20, 0},
-    {"Swati", 38, 14, 0},            {"Vishakha", 38, 14, 0},
-    {"Anuradha", 34, 10, 0},         {"Jyeshtha", 38, 14, 0},
-    {"Mula", 44, 20, 56},            {"Purva Ashadha", 48, 24, 0},
+    {"Purva Phalguni", 44, 20, 0},
+    {"Uttara Phalguni", 42, 18, 0},
+    {"Hasta", 45, 21, 0},
+    {"Chitra", 44, 20, 0},
+    {"Swati", 38, 14, 0},
+    {"Vishakha", 38, 14, 0},
+    {"Anuradha", 34, 10, 0},
+    {"Jyeshtha", 38, 14, 0},
+    {"Mula", 44, 20, 56},
+    {"Purva Ashadha", 48, 24, 0},
     // 20
-    {"Uttara Ashadha", 44, 20, 0},   {"Shravana", 34, 10, 0},
-    {"Dhanishta", 34, 10, 0},        {"Shatabhisha", 42, 18, 0},
-    {"Purva Bhadrapada", 40, 16, 0}, {"Uttara Bhadrapada", 48, 24, 0},
+    {"Uttara Ashadha", 44, 20, 0},
+    {"Shravana", 34, 10, 0},
+    {"Dhanishta", 34, 10, 0},
+    {"Shatabhisha", 42, 18, 0},
+    {"Purva Bhadrapada", 40, 16, 0},
+    {"Uttara Bhadrapada", 48, 24, 0},
     {"Revati", 54, 30, 0},
 };
+// clang-format on
 static_assert(std::size(Ghatis) == 27);
 constexpr int GhatisOfWindow = 4;
 
@@ -285,8 +301,7 @@ DayPeriodsOfDate PeriodsOfPanchangaDay(const PanchangaDay& day) {
     return result;
 }
 
-DayPeriodsOfDate PeriodsOfDate(const CivilDate& date, const Place& place,
-                               const CivilClock& clock) {
+DayPeriodsOfDate PeriodsOfDate(const CivilDate& date, const Place& place, const CivilClock& clock) {
     DayPeriodsOfDate result =
         Settle(VaraOfDate(date), SunriseCrossing(date, place, clock),
                SunsetOnDate(date, place, clock), SunriseCrossing(NextDate(date), place, clock));
@@ -306,7 +321,8 @@ DayPeriodsOfDate PeriodsOfDate(const CivilDate& date, const Place& place,
     }
     for (const LimbSpan& span : SpansBeginningBetween(Limb::Nakshatra, from, to)) {
         // The span at sunrise comes once, should it begin at sunrise itself.
-        if (nakshatras.empty() || UniversalOfTerrestrial(span.BeginJde) > nakshatras.front().Begins) {
+        if (nakshatras.empty() ||
+            UniversalOfTerrestrial(span.BeginJde) > nakshatras.front().Begins) {
             add(span);
         }
     }

@@ -47,14 +47,14 @@ struct HoraPeriod {
 struct DayPeriods {
     TimeSpan RahuKalam, Yamaganda, GulikaKalam; // the weekday's eighth of the daytime
     TimeSpan Abhijit;                           // the 8th of the 15 muhurtas of the daytime
-    bool AbhijitLeftOut{}; // a Wednesday: almanacs print no abhijit muhurta then
+    bool AbhijitLeftOut{};  // a Wednesday: almanacs print no abhijit muhurta then
     TimeSpan BrahmaMuhurta; // the 14th muhurta of the night, ending one muhurta before sunrise
     TimeSpan Pradosha;      // the first three muhurtas of the night
     TimeSpan Nishita;       // the 8th of the 15 muhurtas of the night, about midnight
     TimeSpan Godhuli;       // half a ghati either side of sunset
-    std::vector<TimeSpan> Durmuhurtas;                // one or two, by the weekday, in order
-    std::array<ChoghadiyaPeriod, 16> Choghadiyas{};   // 8 of the daytime, then 8 of the night
-    std::array<HoraPeriod, 24> Horas{};               // 12 of the daytime, then 12 of the night
+    std::vector<TimeSpan> Durmuhurtas;              // one or two, by the weekday, in order
+    std::array<ChoghadiyaPeriod, 16> Choghadiyas{}; // 8 of the daytime, then 8 of the night
+    std::array<HoraPeriod, 24> Horas{};             // 12 of the daytime, then 12 of the night
 };
 
 // PeriodsOfDay: the periods of a day.
