@@ -844,6 +844,10 @@ Use the first %1, at %6? No uses the second, at %7.</source>
         <translation>स्थानों के आँकड़ों का लाइसेंस</translation>
     </message>
     <message>
+        <source>Kestrava is free software under the MIT licence; the data it carries keep their own terms, listed in its notices.</source>
+        <translation>Kestrava MIT लाइसेंस के अंतर्गत मुक्त सॉफ़्टवेयर है; इसमें शामिल आँकड़ों की अपनी शर्तें हैं, जो इसकी सूचनाओं में दी गई हैं।</translation>
+    </message>
+    <message>
         <source>OK</source>
         <translation>ठीक है</translation>
     </message>

@@ -1,10 +1,11 @@
+// SPDX-License-Identifier: MIT
 // The panchanga of a day, from the engine's day, in the user's language.
 #include "ui/frmDay.h"
 
-#include "engine/Calendar.h"
-#include "engine/Karana.h"
-#include "engine/Panchanga.h"
-#include "engine/PanchangaNames.h"
+#include "engine/calendar/Calendar.h"
+#include "engine/day/Panchanga.h"
+#include "engine/limbs/Karana.h"
+#include "engine/present/PanchangaNames.h"
 #include "platform/AppInfo.h"
 #include "ui/CalendarTexts.h"
 
