@@ -397,7 +397,7 @@ QString WithoutLatinThatStays(QString text) {
         "\\t.*$|(https?|file)://\\S+|\\b[A-Z][A-Za-z_]+/[A-Za-z_/"
         "+-]+\\b|\\(&\\w\\)|\\bKestrava\\b|\\bv1\\.15\\b|"
         "\\bUTC\\b|\\bGeoNames\\b|\\bgeonames\\.org\\b|\\bCC BY\\b|\\biCalendar\\b|\\.ics\\b|"
-        "\\bPDF\\b|\\.pdf\\b|\\bA4\\b|\\bCtrl\\b|\\bPage (Up|Down)\\b|\\bHome\\b|\\bEnter\\b|"
+        "\\bPDF\\b|\\.pdf\\b|\\bA4\\b|\\bMIT\\b|\\bCtrl\\b|\\bPage (Up|Down)\\b|\\bHome\\b|\\bEnter\\b|"
         "\\bLanguage\\b|\\bEnglish\\b|\\bHindi\\b|\\bAsha\\b|\\bNew York City\\b"));
     return text.remove(stays);
 }
