@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The day's panchanga window in English and in Hindi: a tithi that holds no sunrise is called
 // kshaya, a karana never is, since a day holds two or three karanas as a rule.
-#include "engine/CivilClock.h"
+#include "engine/time/CivilClock.h"
 #include "ui/CalendarPlace.h"
 #include "ui/Language.h"
 #include "ui/frmDay.h"
