@@ -5,10 +5,10 @@
 #include "Compute.h"
 #include "Formats.h"
 
-#include "engine/PanchangaNames.h"
-#include "engine/TimeScales.h"
 #include "engine/day/DayFacts.h"
 #include "engine/day/DayPeriods.h"
+#include "engine/present/PanchangaNames.h"
+#include "engine/time/TimeScales.h"
 
 #include <cmath>
 #include <cstdio>

@@ -4,9 +4,9 @@
 // the years, as texts ready for the three formats.
 #pragma once
 
-#include "engine/CivilClock.h"
-#include "engine/Panchanga.h"
-#include "engine/Place.h"
+#include "engine/base/Place.h"
+#include "engine/day/Panchanga.h"
+#include "engine/time/CivilClock.h"
 
 #include <optional>
 #include <string>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The day's panchanga below the tithi report: the vara, the nakshatra with its pada, the yoga and
 // the karana with their ends, the risings and settings of the Sun and the Moon, the lunar month
 // in both reckonings and the era years; rahu kalam, yamaganda, gulika kalam and abhijit; the
@@ -5,7 +6,7 @@
 // accessible name is its caption.
 #pragma once
 
-#include "engine/Panchanga.h"
+#include "engine/day/Panchanga.h"
 #include "ui/DayPeriodTexts.h"
 #include "ui/TranslatedTexts.h"
 

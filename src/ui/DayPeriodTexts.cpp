@@ -2,8 +2,8 @@
 // The periods and facts of a day in the windows' words.
 #include "ui/DayPeriodTexts.h"
 
-#include "engine/PanchangaNames.h"
-#include "engine/TimeScales.h"
+#include "engine/present/PanchangaNames.h"
+#include "engine/time/TimeScales.h"
 #include "ui/PanchangaTexts.h"
 
 #include <QCoreApplication>

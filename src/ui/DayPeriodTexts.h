@@ -4,12 +4,12 @@
 // language.
 #pragma once
 
-#include "engine/CivilClock.h"
-#include "engine/ClockInstant.h"
-#include "engine/Panchanga.h"
-#include "engine/Place.h"
+#include "engine/base/Place.h"
 #include "engine/day/DayFacts.h"
 #include "engine/day/DayPeriods.h"
+#include "engine/day/Panchanga.h"
+#include "engine/time/CivilClock.h"
+#include "engine/time/ClockInstant.h"
 #include "ui/MoonPainting.h"
 
 #include <QString>

@@ -6,8 +6,8 @@
 // progress is marked.
 #pragma once
 
-#include "engine/Panchanga.h"
 #include "engine/day/DayPeriods.h"
+#include "engine/day/Panchanga.h"
 #include "ui/CalendarPlace.h"
 
 #include <QDate>

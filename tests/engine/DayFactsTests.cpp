@@ -2,8 +2,8 @@
 // Tests of the facts of a day: the Moon's phase, its sign and the instant it leaves it against
 // the Swiss Ephemeris, the ritu, the ayana, the samvatsara and the Kali year against published
 // years.
-#include "engine/TimeScales.h"
 #include "engine/day/DayFacts.h"
+#include "engine/time/TimeScales.h"
 
 #include <gtest/gtest.h>
 

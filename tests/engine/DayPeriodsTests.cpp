@@ -3,8 +3,8 @@
 // the almanacs' rules applied by hand to a given sunrise and sunset, amrit kalam and varjyam
 // against the ghati tables applied by hand, the two ways of finding a date's periods against each
 // other, and the polar day, which has none.
-#include "engine/Panchanga.h"
 #include "engine/day/DayPeriods.h"
+#include "engine/day/Panchanga.h"
 
 #include <gtest/gtest.h>
 

@@ -2,10 +2,10 @@
 // The signs, the phase, the season and the years of the cycles.
 #include "engine/day/DayFacts.h"
 
-#include "engine/Angles.h"
-#include "engine/Crossing.h"
-#include "engine/Limbs.h"
-#include "engine/MoonLatitude.h"
+#include "engine/base/Angles.h"
+#include "engine/limbs/Crossing.h"
+#include "engine/limbs/Limbs.h"
+#include "engine/sky/MoonLatitude.h"
 
 #include <cmath>
 #include <iterator>

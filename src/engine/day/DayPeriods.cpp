@@ -3,10 +3,10 @@
 // to the daytime and the night, and the ghati tables of the nakshatras.
 #include "engine/day/DayPeriods.h"
 
-#include "engine/Limbs.h"
-#include "engine/Panchanga.h"
-#include "engine/Risings.h"
-#include "engine/TimeScales.h"
+#include "engine/day/Panchanga.h"
+#include "engine/day/Risings.h"
+#include "engine/limbs/Limbs.h"
+#include "engine/time/TimeScales.h"
 
 #include <cmath>
 #include <iterator>

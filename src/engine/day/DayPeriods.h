@@ -4,8 +4,8 @@
 // sixteen choghadiyas, the twenty-four horas, and amrit kalam and varjyam from the nakshatras.
 #pragma once
 
-#include "engine/CivilClock.h"
-#include "engine/Place.h"
+#include "engine/base/Place.h"
+#include "engine/time/CivilClock.h"
 
 #include <array>
 #include <optional>
