@@ -101,6 +101,8 @@ void frmDay::showPeriods(const DayPeriodsOfDate& found, const CivilDate& civil) 
     }
     if (nowRow >= 0)
         tblChoghadiya->selectRow(nowRow);
+    else
+        tblChoghadiya->scrollToTop();
     nowRow = -1;
     tblHora->setRowCount(static_cast<int>(p.Horas.size()));
     for (std::size_t k = 0; k < p.Horas.size(); ++k) {
@@ -116,6 +118,8 @@ void frmDay::showPeriods(const DayPeriodsOfDate& found, const CivilDate& civil) 
     }
     if (nowRow >= 0)
         tblHora->selectRow(nowRow);
+    else
+        tblHora->scrollToTop();
     for (QTableWidget* table : {tblChoghadiya, tblHora})
         table->resizeColumnsToContents();
 }
