@@ -147,7 +147,7 @@ void PaintDayCell(QPainter& painter, const QRectF& cell, const DayCellTexts& tex
                          QFontMetricsF(dayFont).horizontalAdvance(QStringLiteral("00")) +
                          moonSize * 0.4;
         PaintMoon(painter, QRectF(x, top + moonSize * 0.2, moonSize, moonSize),
-                  {texts.MoonLit, texts.MoonWaxing, false});
+                  {texts.MoonLit, texts.MoonWaxing, texts.MoonSouthern});
     }
     const double markSize = h * 0.11;
     double pakshaTop = top;
@@ -271,7 +271,9 @@ void PaintMonthPage(QPainter& painter, const QRectF& page, const MonthPage& mont
                           cellWidth, cellHeight);
         const CalendarDay& day = month.Days[k];
         painter.setFont(base);
-        PaintDayCell(painter, cell, DayCellTextsOf(day, QDateOf(day.Date) == month.Today), colours);
+        DayCellTexts texts = DayCellTextsOf(day, QDateOf(day.Date) == month.Today);
+        texts.MoonSouthern = month.Southern;
+        PaintDayCell(painter, cell, texts, colours);
     }
     painter.setPen(QPen(colours.Grid, std::max(1.0, unit * 0.08)));
     painter.setBrush(Qt::NoBrush);

@@ -304,6 +304,7 @@ void frmMonth::showMonth(int year, int month, int day) {
     if (!place_.Clock)
         return;
     if (reckonAgain_ || year != model_->year() || month != model_->month()) {
+        model_->setSouthern(place_.Where.Latitude < 0);
         model_->setMonth(year, month, CalendarMonth(year, month, place_.Where, *place_.Clock),
                          today());
         reckonAgain_ = false;

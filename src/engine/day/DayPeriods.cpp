@@ -122,22 +122,23 @@ constexpr GhatiRow Ghatis[] = {
 static_assert(std::size(Ghatis) == 27);
 constexpr int GhatisOfWindow = 4;
 
-TimeSpan Part(double from, double length, int parts, int k) {
-    // The k-th of `parts` equal parts (0 the first); the last ends exactly at the end.
-    const double step = length / parts;
-    return {from + step * k, k + 1 == parts ? from + length : from + step * (k + 1)};
+TimeSpan Part(double from, double to, int parts, int k) {
+    // The k-th of `parts` equal parts of a stretch (0 the first); the last ends exactly at its
+    // end, so that the next stretch's first part begins where it ends.
+    const double step = (to - from) / parts;
+    return {from + step * k, k + 1 == parts ? to : from + step * (k + 1)};
 }
 
-TimeSpan Eighth(double sunrise, double daytime, int eighth) {
-    return Part(sunrise, daytime, 8, eighth - 1);
+TimeSpan Eighth(double sunrise, double sunset, int eighth) {
+    return Part(sunrise, sunset, 8, eighth - 1);
 }
 
 // A muhurta of the whole day, 1 ... 30.
 TimeSpan Muhurta(double sunrise, double sunset, double nextSunrise, int number) {
     if (number <= 15) {
-        return Part(sunrise, sunset - sunrise, 15, number - 1);
+        return Part(sunrise, sunset, 15, number - 1);
     }
-    return Part(sunset, nextSunrise - sunset, 15, number - 16);
+    return Part(sunset, nextSunrise, 15, number - 16);
 }
 
 bool Overlaps(const TimeSpan& a, const TimeSpan& b) {
@@ -235,9 +236,9 @@ DayPeriods PeriodsOfDay(double sunrise, double sunset, double nextSunrise, int v
     const double night = nextSunrise - sunset;
 
     const EighthsRow& eighths = Eighths[vara];
-    p.RahuKalam = Eighth(sunrise, daytime, eighths.Rahu);
-    p.Yamaganda = Eighth(sunrise, daytime, eighths.Yamaganda);
-    p.GulikaKalam = Eighth(sunrise, daytime, eighths.Gulika);
+    p.RahuKalam = Eighth(sunrise, sunset, eighths.Rahu);
+    p.Yamaganda = Eighth(sunrise, sunset, eighths.Yamaganda);
+    p.GulikaKalam = Eighth(sunrise, sunset, eighths.Gulika);
 
     p.Abhijit = Muhurta(sunrise, sunset, nextSunrise, 8);
     p.AbhijitLeftOut = vara == 3;
@@ -264,13 +265,13 @@ DayPeriods PeriodsOfDay(double sunrise, double sunset, double nextSunrise, int v
     const int nightFirst = (dayFirst + NightChoghadiyaOffset) % ChoghadiyaKindCount;
     for (int k = 0; k < 8; ++k) {
         p.Choghadiyas[k] = {(dayFirst + DayChoghadiyaStep * k) % ChoghadiyaKindCount,
-                            Part(sunrise, daytime, 8, k)};
+                            Part(sunrise, sunset, 8, k)};
         p.Choghadiyas[8 + k] = {(nightFirst + NightChoghadiyaStep * k) % ChoghadiyaKindCount,
-                                Part(sunset, night, 8, k)};
+                                Part(sunset, nextSunrise, 8, k)};
     }
     for (int k = 0; k < 12; ++k) {
-        p.Horas[k] = {(vara + HoraStep * k) % 7, Part(sunrise, daytime, 12, k)};
-        p.Horas[12 + k] = {(vara + HoraStep * (12 + k)) % 7, Part(sunset, night, 12, k)};
+        p.Horas[k] = {(vara + HoraStep * k) % 7, Part(sunrise, sunset, 12, k)};
+        p.Horas[12 + k] = {(vara + HoraStep * (12 + k)) % 7, Part(sunset, nextSunrise, 12, k)};
     }
     return p;
 }
