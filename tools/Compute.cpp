@@ -140,9 +140,9 @@ std::string HourMinute(double civilJd) {
 // "29 December 24:00" and "31 December 00:00".
 std::pair<std::string, std::string> ChangeReadings(double change, double offsetBefore,
                                                    double offsetAfter) {
-    static constexpr const char* Months[] = {"January", "February", "March",     "April",
-                                             "May",     "June",     "July",      "August",
-                                             "September", "October", "November", "December"};
+    static constexpr const char* Months[] = {"January",   "February", "March",    "April",
+                                             "May",       "June",     "July",     "August",
+                                             "September", "October",  "November", "December"};
     const double before = change + offsetBefore / 24;
     const double after = change + offsetAfter / 24;
     const ClockReading b = ReadClock(before, ClockRounding::NearestMinute);
@@ -158,7 +158,8 @@ std::pair<std::string, std::string> ChangeReadings(double change, double offsetB
     };
     // A change at midnight ends the date before it at 24:00.
     const bool atMidnight = b.Hour == 0 && b.Minute == 0;
-    const ClockReading ended = atMidnight ? ReadClock(before - 0.5, ClockRounding::NearestMinute) : b;
+    const ClockReading ended =
+        atMidnight ? ReadClock(before - 0.5, ClockRounding::NearestMinute) : b;
     return {dated(ended, atMidnight ? 24 : b.Hour), dated(a, a.Hour)};
 }
 
@@ -181,8 +182,7 @@ std::variant<TithiMoment, ComputeError> MomentOnClock(const MomentArguments& mom
             ChangeReadings(change, resolved.OffsetBefore, resolved.OffsetAfter);
         return ComputeError{ReadingText(moment) + " does not exist in " + ZoneLabel(clock) +
                                 ": the clocks went forward from " + before + " to " + after +
-                                " (UTC" +
-                                OffsetText(resolved.OffsetBefore) + " to UTC" +
+                                " (UTC" + OffsetText(resolved.OffsetBefore) + " to UTC" +
                                 OffsetText(resolved.OffsetAfter) + ")",
                             2};
     }

@@ -228,16 +228,15 @@ HorizonCrossing SunsetOfDay(const CivilDate& date, const HorizonCrossing& sunris
                             const Place& place, const CivilClock& clock) {
     const HorizonCrossing onDate = SunsetOnDate(date, place, clock);
     if (sunrise.State != HorizonState::Crosses ||
-        (onDate.State == HorizonState::Crosses &&
-         onDate.At.JulianDayUT > sunrise.At.JulianDayUT)) {
+        (onDate.State == HorizonState::Crosses && onDate.At.JulianDayUT > sunrise.At.JulianDayUT)) {
         return onDate;
     }
     // The date's setting came before its sunrise, or there was none on it: the day's is the
     // next date's (a setting is never more than a day after the rising that precedes it).
     const CalendarDate next = CalendarDateOfJulianDay(CivilJulianDayOfDate(date) + 1.5);
-    return SunsetOnDate({static_cast<int>(next.Year), static_cast<int>(next.Month),
-                         static_cast<int>(next.Day)},
-                        place, clock);
+    return SunsetOnDate(
+        {static_cast<int>(next.Year), static_cast<int>(next.Month), static_cast<int>(next.Day)},
+        place, clock);
 }
 
 MoonCrossings MoonCrossingsOnDate(const CivilDate& date, const Place& place,

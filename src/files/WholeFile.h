@@ -9,21 +9,21 @@
 
 // The step at which a save failed.
 enum class SaveStep {
-    NoName,      // the path is empty
-    NoFolder,    // the folder it names does not exist (or is no folder)
-    IsFolder,    // the path names a folder
-    NotAFile,    // a socket, a block device or another thing that takes no file
-    NoReader,    // a pipe (FIFO) that no program reads
-    Inspect,     // the path could not be looked at (a loop of links, no permission)
-    Create,      // the temporary file beside it could not be made
-    Write,       // the bytes could not be written (disk full, file-size limit, I/O error)
-    Replace,     // the finished file could not take the old one's place
+    NoName,   // the path is empty
+    NoFolder, // the folder it names does not exist (or is no folder)
+    IsFolder, // the path names a folder
+    NotAFile, // a socket, a block device or another thing that takes no file
+    NoReader, // a pipe (FIFO) that no program reads
+    Inspect,  // the path could not be looked at (a loop of links, no permission)
+    Create,   // the temporary file beside it could not be made
+    Write,    // the bytes could not be written (disk full, file-size limit, I/O error)
+    Replace,  // the finished file could not take the old one's place
 };
 
 struct SaveFailure {
     SaveStep Step{};
-    int Error{};         // the system's error number (errno); 0 where there is none
-    std::string Path;    // the file or folder concerned, as the system names it
+    int Error{};                // the system's error number (errno); 0 where there is none
+    std::string Path;           // the file or folder concerned, as the system names it
     std::string Reason() const; // the system's text for Error ("No space left on device")
 };
 

@@ -37,18 +37,24 @@ QString WriteWholeFile(const QString& path, const QByteArray& bytes) {
     case SaveStep::IsFolder:
         return Tr(QT_TRANSLATE_NOOP("FileWriting", "%1 is a folder.")).arg(where);
     case SaveStep::NotAFile:
-        return Tr(QT_TRANSLATE_NOOP("FileWriting", "%1 is not a file that can be written (a socket or a block device)."))
+        return Tr(QT_TRANSLATE_NOOP(
+                      "FileWriting",
+                      "%1 is not a file that can be written (a socket or a block device)."))
             .arg(where);
     case SaveStep::NoReader:
-        return Tr(QT_TRANSLATE_NOOP("FileWriting", "%1 is a pipe that no program is reading.")).arg(where);
+        return Tr(QT_TRANSLATE_NOOP("FileWriting", "%1 is a pipe that no program is reading."))
+            .arg(where);
     case SaveStep::Inspect:
-        return Tr(QT_TRANSLATE_NOOP("FileWriting", "%1 could not be looked at: %2.")).arg(where, reason);
+        return Tr(QT_TRANSLATE_NOOP("FileWriting", "%1 could not be looked at: %2."))
+            .arg(where, reason);
     case SaveStep::Create:
-        return Tr(QT_TRANSLATE_NOOP("FileWriting", "It could not be created in %1: %2.")).arg(where, reason);
+        return Tr(QT_TRANSLATE_NOOP("FileWriting", "It could not be created in %1: %2."))
+            .arg(where, reason);
     case SaveStep::Write:
         return Tr(QT_TRANSLATE_NOOP("FileWriting", "It could not be written: %1.")).arg(reason);
     case SaveStep::Replace:
-        return Tr(QT_TRANSLATE_NOOP("FileWriting", "It could not take the place of %1: %2.")).arg(where, reason);
+        return Tr(QT_TRANSLATE_NOOP("FileWriting", "It could not take the place of %1: %2."))
+            .arg(where, reason);
     }
     return Tr(QT_TRANSLATE_NOOP("FileWriting", "It could not be written: %1.")).arg(reason);
 }

@@ -125,8 +125,8 @@ TEST(Risings, TheDaysSunsetIsTheFirstAfterItsSunrise) {
         {{2024, 6, 18}, {2024, 6, 19}, 3 * 60 + 8.5},
     };
     for (const auto& c : cases) {
-        const double want = Jd(c.SunsetDate.Year, c.SunsetDate.Month, c.SunsetDate.Day) +
-                            c.SunsetSeconds / 86400;
+        const double want =
+            Jd(c.SunsetDate.Year, c.SunsetDate.Month, c.SunsetDate.Day) + c.SunsetSeconds / 86400;
         const std::string what = "Reykjavik 2024-06-" + std::to_string(c.Date.Day);
         const HorizonCrossing sunrise = SunriseCrossing(c.Date, reykjavik, utc);
         const HorizonCrossing sunset = SunsetOfDay(c.Date, sunrise, reykjavik, utc);
@@ -135,8 +135,8 @@ TEST(Risings, TheDaysSunsetIsTheFirstAfterItsSunrise) {
         EXPECT_NEAR((sunset.At.Civil() - want) * 86400, 0, 20) << what;
         const PanchangaDay day = PanchangaOfDay(c.Date, reykjavik, utc);
         EXPECT_NEAR((day.Sunset.At.Civil() - want) * 86400, 0, 20) << what << ", the day";
-        const PanchangaMoment noon = PanchangaOfMoment(Jd(c.Date.Year, c.Date.Month, c.Date.Day, 12),
-                                                       reykjavik, utc);
+        const PanchangaMoment noon =
+            PanchangaOfMoment(Jd(c.Date.Year, c.Date.Month, c.Date.Day, 12), reykjavik, utc);
         EXPECT_NEAR((noon.Sunset.At.Civil() - want) * 86400, 0, 20) << what << ", a moment";
     }
     // Where the Sun neither rises nor sets, the date's own state stands.

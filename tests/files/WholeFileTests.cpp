@@ -69,8 +69,7 @@ mode_t ModeOf(const std::string& path) {
 
 // Runs `save` in a child process and returns its wait status: the signals and the file-size
 // limit a save must survive would otherwise end the test program itself.
-template <class Save>
-int InChild(Save save) {
+template <class Save> int InChild(Save save) {
     const pid_t child = fork();
     if (child == 0) {
         save();
@@ -127,9 +126,7 @@ TEST_F(WholeFile, KeepsTheModeOfTheFileItReplaces) {
         EXPECT_EQ(ModeOf(path) & 07777, mode) << std::oct << mode;
         EXPECT_EQ(Read(path), Contents);
     }
-    const struct {
-        mode_t Umask, Mode;
-    } fresh[] = {{022, 0644}, {077, 0600}, {002, 0664}};
+    const struct { mode_t Umask, Mode; } fresh[] = {{022, 0644}, {077, 0600}, {002, 0664}};
     for (const auto& c : fresh) {
         const std::string path = At("new-" + std::to_string(c.Umask) + ".ics");
         const mode_t before = umask(c.Umask);
@@ -207,8 +204,8 @@ TEST_F(WholeFile, RefusesWhatTakesNoFile) {
     }
     close(listening);
     EXPECT_TRUE(S_ISSOCK(ModeOf(socketPath)));
-    EXPECT_EQ(Names(), (std::set<std::string>{"socket.ics", "folder.ics", "loop-a.ics",
-                                              "loop-b.ics"}));
+    EXPECT_EQ(Names(),
+              (std::set<std::string>{"socket.ics", "folder.ics", "loop-a.ics", "loop-b.ics"}));
 }
 
 // The temporary name does not grow with the file's: a name of the longest length the folder
@@ -238,8 +235,7 @@ TEST_F(WholeFile, TheFileSizeLimitLeavesTheOldFileAlone) {
         const rlimit limit{4096, 4096};
         setrlimit(RLIMIT_FSIZE, &limit);
         const auto failure = SaveWholeFile(path, large);
-        const bool named = failure && failure->Step == SaveStep::Write &&
-                           failure->Error == EFBIG &&
+        const bool named = failure && failure->Step == SaveStep::Write && failure->Error == EFBIG &&
                            failure->Reason() == std::strerror(EFBIG);
         _exit(named ? 0 : 1);
     });

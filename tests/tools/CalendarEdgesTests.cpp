@@ -7,8 +7,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <filesystem>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <regex>
 
@@ -20,10 +20,10 @@
 
 namespace {
 
-const std::vector<std::string> Apia = {"--tz", "Pacific/Apia", "--lon", "171:45W", "--lat",
-                                       "13:50S"};
-const std::vector<std::string> Kwajalein = {"--tz", "Pacific/Kwajalein", "--lon", "167:44E",
-                                            "--lat", "8:43N"};
+const std::vector<std::string> Apia = {"--tz",    "Pacific/Apia", "--lon",
+                                       "171:45W", "--lat",        "13:50S"};
+const std::vector<std::string> Kwajalein = {
+    "--tz", "Pacific/Kwajalein", "--lon", "167:44E", "--lat", "8:43N"};
 
 std::vector<std::string> With(std::vector<std::string> args, const std::vector<std::string>& at) {
     args.insert(args.end(), at.begin(), at.end());
@@ -85,9 +85,9 @@ TEST(CalendarEdges, ADateTheZoneSkippedIsNoDay) {
 TEST(CalendarEdges, TheSkippedDateIsObservedByNoTithi) {
     for (int tithi = 0; tithi < 30; ++tithi) {
         const char* fortnight = tithi < 15 ? "Shukla" : "Krishna";
-        static const char* const names[] = {"Pratipada", "Dwitiya",  "Tritiya", "Chaturthi",
-                                            "Panchami",  "Shashthi", "Saptami", "Ashtami",
-                                            "Navami",    "Dashami",  "Ekadashi", "Dwadashi",
+        static const char* const names[] = {"Pratipada",  "Dwitiya",     "Tritiya",  "Chaturthi",
+                                            "Panchami",   "Shashthi",    "Saptami",  "Ashtami",
+                                            "Navami",     "Dashami",     "Ekadashi", "Dwadashi",
                                             "Trayodashi", "Chaturdashi", "Purnima"};
         const std::string name = tithi == 14   ? "Purnima"
                                  : tithi == 29 ? "Amavasya"
@@ -99,10 +99,10 @@ TEST(CalendarEdges, TheSkippedDateIsObservedByNoTithi) {
         ASSERT_EQ(found.size(), 1u) << name;
         EXPECT_NE(found[0], "2011-12-30") << name;
     }
-    const std::string path = (std::filesystem::temp_directory_path() / "kestrava-apia.ics").string();
-    const ToolRun ics = RunArgs(With({"--ics", path, "--from", "2011-12-28", "--to", "2012-01-02",
-                                      "--events", "days"},
-                                     Apia));
+    const std::string path =
+        (std::filesystem::temp_directory_path() / "kestrava-apia.ics").string();
+    const ToolRun ics = RunArgs(With(
+        {"--ics", path, "--from", "2011-12-28", "--to", "2012-01-02", "--events", "days"}, Apia));
     ASSERT_EQ(ics.Status, 0) << ics.Err;
     std::ifstream in(path);
     const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
@@ -143,9 +143,9 @@ TEST(CalendarEdges, TheSearchStopsAtTheSupportedYears) {
          {"1901-02", "1901-01"}},
     };
     for (const auto& c : cases) {
-        std::vector<std::string> args = {"--find", "Shukla Pratipada", "--count", "5", "--format",
-                                         "csv", "--zone", "5:30", "--lon", "77:13E", "--lat",
-                                         "28:36N"};
+        std::vector<std::string> args = {
+            "--find", "Shukla Pratipada", "--count", "5",     "--format", "csv", "--zone", "5:30",
+            "--lon",  "77:13E",           "--lat",   "28:36N"};
         args.insert(args.end(), c.Args.begin(), c.Args.end());
         const ToolRun run = RunArgs(args);
         EXPECT_EQ(run.Status, 0);
@@ -156,9 +156,8 @@ TEST(CalendarEdges, TheSearchStopsAtTheSupportedYears) {
             EXPECT_EQ(dates[k].substr(0, 7), c.Months[k]);
     }
     // Enough days within the years: no note.
-    const ToolRun plenty =
-        RunArgs({"--find", "Purnima", "--from", "2050-01-01", "--count", "12", "--zone", "5:30",
-                 "--lon", "77:13E", "--lat", "28:36N"});
+    const ToolRun plenty = RunArgs({"--find", "Purnima", "--from", "2050-01-01", "--count", "12",
+                                    "--zone", "5:30", "--lon", "77:13E", "--lat", "28:36N"});
     EXPECT_EQ(plenty.Status, 0);
     EXPECT_EQ(plenty.Err, "");
 }
@@ -206,18 +205,22 @@ TEST(CalendarEdges, AFileSizeLimitLeavesTheOldFileAlone) {
     ASSERT_NE(mkdtemp(folderName), nullptr);
     const std::string folder = folderName;
     std::ofstream(folder + "/year.ics") << "old";
-    const std::string command = "ulimit -f 1; exec '" KESTRAVA_TITHI_EXECUTABLE
-                                "' --ics '" + folder + "/year.ics' --from 2024-01-01 --to "
+    const std::string command = "ulimit -f 1; exec '" KESTRAVA_TITHI_EXECUTABLE "' --ics '" +
+                                folder +
+                                "/year.ics' --from 2024-01-01 --to "
                                 "2024-12-31 --events spans --zone 5:30 --lon 77:13E --lat 28:36N "
-                                "2> '" + folder + "/../kestrava-limit-err.txt'";
+                                "2> '" +
+                                folder + "/../kestrava-limit-err.txt'";
     const int status = std::system(command.c_str());
     ASSERT_TRUE(WIFEXITED(status)) << "ended by signal " << WTERMSIG(status);
     EXPECT_EQ(WEXITSTATUS(status), 1);
     std::ifstream err(folder + "/../kestrava-limit-err.txt");
-    const std::string message{std::istreambuf_iterator<char>(err), std::istreambuf_iterator<char>()};
+    const std::string message{std::istreambuf_iterator<char>(err),
+                              std::istreambuf_iterator<char>()};
     fs::remove(folder + "/../kestrava-limit-err.txt");
-    EXPECT_EQ(message, "kestrava-tithi: " + folder + "/year.ics could not be saved: it could not be "
-                       "written: File too large; nothing was written\n");
+    EXPECT_EQ(message, "kestrava-tithi: " + folder +
+                           "/year.ics could not be saved: it could not be "
+                           "written: File too large; nothing was written\n");
     std::ifstream old(folder + "/year.ics");
     EXPECT_EQ(std::string(std::istreambuf_iterator<char>(old), std::istreambuf_iterator<char>()),
               "old");
