@@ -3,11 +3,15 @@
 // a private file kept private, a failure that names the system's reason), and the month view of
 // a month with a date the clock skipped.
 #include "platform/FileWriting.h"
+#include "support/FakePlatform.h"
 #include "support/TestClocks.h"
 #include "ui/MonthModel.h"
+#include "ui/frmMonth.h"
 
 #include <QFile>
 #include <QFileInfo>
+#include <QTableView>
+#include <QTest>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -75,6 +79,23 @@ TEST(MonthOfASkippedDate, LeavesTheSkippedDatesCellEmpty) {
     const QModelIndex before = model.indexOfDate(QDate(2011, 12, 29));
     EXPECT_EQ(model.dateAt(before), QDate(2011, 12, 29));
     EXPECT_EQ(before.column(), 4); // Thursday
+}
+
+// In the month view the arrows pass over the skipped date both ways, and a month opened at it
+// chooses the day after.
+TEST(MonthOfASkippedDate, TheArrowsPassOverIt) {
+    FakePlatform platform;
+    frmMonth month(platform);
+    month.setPlace({{-(171 + 45 / 60.0), -(13 + 50 / 60.0)}, std::make_shared<Apia2011>(), {}, {}});
+    month.showDate(QDate(2011, 12, 29));
+    auto* grid = month.findChild<QTableView*>();
+    ASSERT_NE(grid, nullptr);
+    QTest::keyClick(grid, Qt::Key_Right);
+    EXPECT_EQ(month.chosenDate(), QDate(2011, 12, 31));
+    QTest::keyClick(grid, Qt::Key_Left);
+    EXPECT_EQ(month.chosenDate(), QDate(2011, 12, 29));
+    month.showDate(QDate(2011, 12, 30));
+    EXPECT_EQ(month.chosenDate(), QDate(2011, 12, 31));
 }
 
 } // namespace
