@@ -11,8 +11,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTableView>
-#include <QTest>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
