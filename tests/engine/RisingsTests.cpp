@@ -1,9 +1,10 @@
+// SPDX-License-Identifier: MIT
 // Tests of the risings and settings: sunset and the Moon's rising and setting at places of both
 // hemispheres and both sides of Greenwich against an independent high-precision computation,
 // with the dates on which the Moon does not rise or set, or stays above or below the horizon.
-#include "engine/Panchanga.h"
-#include "engine/Risings.h"
-#include "engine/TimeScales.h"
+#include "engine/day/Panchanga.h"
+#include "engine/day/Risings.h"
+#include "engine/time/TimeScales.h"
 #include "support/TestClocks.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Tests of a date the clock skipped (Samoa crossed the date line over 30 December 2011): it is
 // no civil day, the day before it runs to the next day's sunrise, and no tithi is observed on it.
-#include "engine/Calendar.h"
+#include "engine/calendar/Calendar.h"
 #include "support/TestClocks.h"
 
 #include <gtest/gtest.h>
