@@ -2,8 +2,8 @@
 # Times an almanac of 1901-2050 (long enough for the timer's hundredths) and a batch of 2,000
 # moments with a named zone (--tz Etc/GMT+5) against the same with the typed zone (--zone 5), the
 # best of five runs each, in CPU seconds, and fails where the named zone takes more than 1.2
-# times as long. A named zone is read once;
-# the astronomy after it must run as fast as with a typed offset.
+# times as long. A named zone is read once; the astronomy after it must run as fast as with a
+# typed offset.
 # Usage: bench/named-zone.sh [path/to/kestrava-tithi]
 set -euo pipefail
 tool=${1:-build/bin/kestrava-tithi}
