@@ -83,7 +83,9 @@ ParseMomentArguments(const std::vector<std::string_view>& args);
 std::variant<Invocation, ParseError>
 ParseAlmanacArguments(const std::vector<std::string_view>& args);
 
-// ParseBatchLine: one line of a batch, split at blanks; a blank line gives std::monostate.
+// ParseBatchLine: one line of a batch, split into words as a shell does (blanks part them;
+// double and single quotes and a backslash keep blanks within one); a blank line gives
+// std::monostate.
 // Any text is safe to give it.
 std::variant<std::monostate, MomentArguments, ParseError> ParseBatchLine(std::string_view line);
 

@@ -453,6 +453,45 @@
     </message>
 </context>
 <context>
+    <name>FileWriting</name>
+    <message>
+        <source>%1 could not be looked at: %2.</source>
+        <translation>%1 को देखा नहीं जा सका: %2।</translation>
+    </message>
+    <message>
+        <source>%1 is a folder.</source>
+        <translation>%1 एक फ़ोल्डर है।</translation>
+    </message>
+    <message>
+        <source>%1 is a pipe that no program is reading.</source>
+        <translation>%1 एक पाइप है जिसे कोई प्रोग्राम नहीं पढ़ रहा।</translation>
+    </message>
+    <message>
+        <source>%1 is not a file that can be written (a socket or a block device).</source>
+        <translation>%1 ऐसी फ़ाइल नहीं है जिसमें लिखा जा सके (एक सॉकेट या ब्लॉक डिवाइस)।</translation>
+    </message>
+    <message>
+        <source>It could not be created in %1: %2.</source>
+        <translation>यह %1 में बनाई नहीं जा सकी: %2।</translation>
+    </message>
+    <message>
+        <source>It could not be written: %1.</source>
+        <translation>यह लिखी नहीं जा सकी: %1।</translation>
+    </message>
+    <message>
+        <source>It could not take the place of %1: %2.</source>
+        <translation>यह %1 का स्थान नहीं ले सकी: %2।</translation>
+    </message>
+    <message>
+        <source>No file name was given.</source>
+        <translation>कोई फ़ाइल नाम नहीं दिया गया।</translation>
+    </message>
+    <message>
+        <source>The folder %1 does not exist.</source>
+        <translation>फ़ोल्डर %1 मौजूद नहीं है।</translation>
+    </message>
+</context>
+<context>
     <name>FormMessages</name>
     <message>
         <source>Only Numbers Are Accepted</source>

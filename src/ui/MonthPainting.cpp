@@ -265,11 +265,11 @@ void PaintMonthPage(QPainter& painter, const QRectF& page, const MonthPage& mont
     }
     const int firstColumn = QDate(month.Year, month.Month, 1).dayOfWeek() % 7;
     const double cellsTop = gridTop + headerHeight;
-    for (std::size_t k = 0; k < month.Days.size(); ++k) {
-        const int slot = firstColumn + static_cast<int>(k);
+    for (const CalendarDay& day : month.Days) {
+        // Each day in the cell of its date: a date the clock skipped leaves its cell empty.
+        const int slot = firstColumn + day.Date.Day - 1;
         const QRectF cell(page.left() + (slot % 7) * cellWidth, cellsTop + (slot / 7) * cellHeight,
                           cellWidth, cellHeight);
-        const CalendarDay& day = month.Days[k];
         painter.setFont(base);
         DayCellTexts texts = DayCellTextsOf(day, QDateOf(day.Date) == month.Today);
         texts.MoonSouthern = month.Southern;

@@ -233,7 +233,13 @@ void frmDay::setNow(const QDateTime& now) {
     showDate(date_);
 }
 
-void frmDay::showDate(const QDate& date) {
+void frmDay::showDate(const QDate& wanted) {
+    // A date the place's clock skipped (Apia on 30 December 2011) is no day: paging passes over
+    // it in the direction it went.
+    QDate date = wanted;
+    const int step = date_.isValid() && wanted < date_ ? -1 : 1;
+    for (int tries = 0; tries < 3 && ClockSkipsDate(*place_.Clock, CivilDateOf(date)); ++tries)
+        date = date.addDays(step);
     date_ = date;
     const CivilDate civil = CivilDateOf(date);
     const PanchangaDay day = PanchangaOfDay(civil, place_.Where, *place_.Clock);

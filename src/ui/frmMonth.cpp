@@ -316,8 +316,14 @@ void frmMonth::showMonth(int year, int month, int day) {
     lblMonth->setText(MonthTitleText(year, month));
     lblLunarMonths->setText(LunarMonthsText(model_->days()));
     grdMonth->setAccessibleName(tr("Days of %1").arg(MonthTitleText(year, month)));
-    const QModelIndex chosen =
-        model_->indexOfDate(QDate(year, month, std::min(day, QDate(year, month, 1).daysInMonth())));
+    const QDate date(year, month, std::min(day, QDate(year, month, 1).daysInMonth()));
+    QModelIndex chosen = model_->indexOfDate(date);
+    // A skipped date's cell is empty: the day after it is chosen (the day before it at the
+    // month's end).
+    if (chosen.isValid() && !model_->dayAt(chosen)) {
+        const QModelIndex after = model_->indexOfDate(date.addDays(1));
+        chosen = model_->dayAt(after) ? after : model_->indexOfDate(date.addDays(-1));
+    }
     grdMonth->setCurrentIndex(chosen);
     grdMonth->selectionModel()->select(chosen, QItemSelectionModel::ClearAndSelect);
 }
@@ -381,8 +387,14 @@ bool frmMonth::eventFilter(QObject* watched, QEvent* event) {
         }
         if (days != 0 && key->modifiers() == Qt::NoModifier) {
             const QDate chosen = chosenDate();
-            if (chosen.isValid())
-                showDate(chosen.addDays(days));
+            if (chosen.isValid() && place_.Clock) {
+                // A date the place's clock skipped (Apia's 30 December 2011) has no day to stand
+                // on: the arrows pass over it.
+                QDate next = chosen.addDays(days);
+                if (ClockSkipsDate(*place_.Clock, CivilDateOf(next)))
+                    next = next.addDays(days > 0 ? 1 : -1);
+                showDate(next);
+            }
             return true;
         }
     }
