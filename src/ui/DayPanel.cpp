@@ -5,22 +5,13 @@
 #include "engine/LunarMonth.h"
 #include "engine/Panchanga.h"
 #include "engine/PanchangaNames.h"
+#include "ui/CalendarTexts.h"
 #include "ui/PanchangaTexts.h"
 #include "ui/ValueLabel.h"
 
 #include <QEvent>
 #include <QGridLayout>
 #include <QLabel>
-
-namespace {
-
-// "Adhika Jyeshtha", "Pausha": a month with its adhika mark.
-QString MonthText(const LunarMonth& month) {
-    const QString name = PanchangaName(NameKind::Masa, MasaName(month.Index));
-    return month.Adhika ? DayPanel::tr("Adhika %1").arg(name) : name;
-}
-
-} // namespace
 
 DayPanel::DayPanel(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("fraDay"));
@@ -94,8 +85,7 @@ void DayPanel::showMoment(const PanchangaMoment& p) {
     lblSunset->setText(CrossingText(p.Sunset, day));
     lblMoonrise->setText(CrossingText(p.Moonrise, day));
     lblMoonset->setText(CrossingText(p.Moonset, day));
-    lblMasa->setText(tr("%1 (amanta) · %2 (purnimanta)")
-                         .arg(MonthText(p.Month.Amanta), MonthText(p.Month.Purnimanta)));
+    lblMasa->setText(BothMonthsText(p.Month));
     lblSamvat->setText(tr("Vikram %1 · Shaka %2").arg(p.Month.Vikram).arg(p.Month.Shaka));
 }
 

@@ -35,6 +35,8 @@ public:
 
     // The six boxes that take only digits: the degrees and minutes of the place and the zone.
     std::array<QLineEdit*, 6> numericBoxes() const;
+    // The ten text boxes, the name and the place's names with the numeric ones.
+    std::array<QLineEdit*, 10> textBoxes() const;
 
     // The place and its zone as they stand, and filled in from a saved place (the home place).
     PlaceFields placeFields() const;
@@ -85,6 +87,8 @@ Q_SIGNALS:
     // A key that would type something other than a digit or a backspace was pressed in one of the
     // numeric boxes; it has been discarded and the box is unchanged.
     void nonDigitRefused(QLineEdit* box);
+    // Return was pressed in one of the text boxes: the form's default button is to run.
+    void returnPressed();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -40,6 +40,37 @@ double DrawLine(QPainter& painter, const QPointF& at, double width, const QStrin
     return metrics.height();
 }
 
+// A font no larger than lets the text fit the width, and no smaller than two thirds of the
+// font given (beyond that the line is cut short with an ellipsis).
+QFont FittedFont(const QFont& font, const QString& text, double width) {
+    const double advance = QFontMetricsF(font).horizontalAdvance(text);
+    if (advance <= width || advance <= 0)
+        return font;
+    QFont fitted = font;
+    fitted.setPixelSize(std::max(1, static_cast<int>(font.pixelSize() *
+                                                     std::max(2.0 / 3, width / advance))));
+    return fitted;
+}
+
+// Draws text from a point at the top of its first line, wrapped at blanks onto a second line
+// where it would pass `width` (the second cut short with an ellipsis); returns the height taken.
+double DrawTwoLines(QPainter& painter, const QPointF& at, double width, const QString& text,
+                    const QFont& font, const QColor& colour) {
+    const QFontMetricsF metrics(font);
+    if (metrics.horizontalAdvance(text) <= width)
+        return DrawLine(painter, at, width, text, font, colour);
+    // The most words that fit on the first line; the rest below.
+    const QStringList words = text.split(QLatin1Char(' '));
+    int taken = 1;
+    while (taken < words.size() &&
+           metrics.horizontalAdvance(words.mid(0, taken + 1).join(QLatin1Char(' '))) <= width)
+        ++taken;
+    const double first = DrawLine(painter, at, width, words.mid(0, taken).join(QLatin1Char(' ')),
+                                  font, colour);
+    return first + DrawLine(painter, QPointF(at.x(), at.y() + first), width,
+                            words.mid(taken).join(QLatin1Char(' ')), font, colour);
+}
+
 } // namespace
 
 CellColours ScreenColours(const QPalette& palette) {
@@ -149,7 +180,8 @@ void PaintDayCell(QPainter& painter, const QRectF& cell, const DayCellTexts& tex
 
     double y = top + QFontMetricsF(dayFont).height() * 1.02;
     y += DrawLine(painter, QPointF(inner.left(), y), width, texts.Name, nameFont, colours.Text);
-    y += DrawLine(painter, QPointF(inner.left(), y), width, texts.Until, smallFont, colours.Faint);
+    y += DrawTwoLines(painter, QPointF(inner.left(), y), width, texts.Until, smallFont,
+                      colours.Faint);
     y += DrawLine(painter, QPointF(inner.left(), y), width, texts.Then, smallFont, colours.Faint);
     // The notes, as many as there is room for, the vrata's name first.
     QStringList notes;
@@ -194,19 +226,29 @@ QString MonthTitleText(int year, int month) {
     return QLocale().toString(QDate(year, month, 1), QStringLiteral("MMMM yyyy"));
 }
 
-QString LunarMonthsText(const std::vector<CalendarDay>& days) {
-    QStringList months;
-    for (const CalendarDay& day : days) {
-        const QString masa = MasaText(day.Month.Amanta);
-        if (!masa.isEmpty() && (months.isEmpty() || months.back() != masa))
-            months << masa;
-    }
+QString LunarMonthsText(const std::vector<CalendarDay>& days, MonthNames names) {
+    // The months the days fall in, in one reckoning: "Vaishakha – Jyeshtha".
+    auto monthsOf = [&days](bool purnimanta) {
+        QStringList months;
+        for (const CalendarDay& day : days) {
+            const QString masa = MasaText(purnimanta ? day.Month.Purnimanta : day.Month.Amanta);
+            if (!masa.isEmpty() && (months.isEmpty() || months.back() != masa))
+                months << masa;
+        }
+        return months.join(QStringLiteral(" – "));
+    };
+    QString months = monthsOf(false);
     if (days.empty() || months.isEmpty())
         return {};
+    if (names == MonthNames::Both) {
+        //: The months of both reckonings: "amanta Vaishakha – Jyeshtha · purnimanta Jyeshtha –
+        //: Ashadha"
+        months = MonthPaintingTexts::tr("amanta %1 · purnimanta %2").arg(months, monthsOf(true));
+    }
     //: The lunar months of a civil month and the era years: "Vaishakha – Jyeshtha · Vikram
     //: 2081 · Shaka 1946"
     return MonthPaintingTexts::tr("%1 · Vikram %2 · Shaka %3")
-        .arg(months.join(QStringLiteral(" – ")))
+        .arg(months)
         .arg(days.front().Month.Vikram)
         .arg(days.front().Month.Shaka);
 }
@@ -223,12 +265,18 @@ void PaintMonthPage(QPainter& painter, const QRectF& page, const MonthPage& mont
     const double titleHeight = QFontMetricsF(titleFont).height();
     DrawLine(painter, page.topLeft(), page.width() * 0.5, MonthTitleText(month.Year, month.Month),
              titleFont, colours.Text);
-    const double right = page.width() * 0.5;
+    // The lines on the right take what the title leaves, a smaller font where they need it.
+    const double titleWidth = QFontMetricsF(titleFont).horizontalAdvance(
+                                  MonthTitleText(month.Year, month.Month)) +
+                              unit * 3;
+    const double right = std::max(page.width() * 0.5, page.width() - titleWidth);
+    const QString lunarMonths = LunarMonthsText(month.Days, month.Names);
     double y = page.top() + titleHeight * 0.18;
-    y += DrawLine(painter, QPointF(page.left() + right, y), right, LunarMonthsText(month.Days),
-                  SizedFont(base, unit * 2.6, true), colours.Masa, Qt::AlignRight);
-    DrawLine(painter, QPointF(page.left() + right, y + unit * 0.4), right, month.Place, subFont,
-             colours.Faint, Qt::AlignRight);
+    y += DrawLine(painter, QPointF(page.right() - right, y), right, lunarMonths,
+                  FittedFont(SizedFont(base, unit * 2.6, true), lunarMonths, right), colours.Masa,
+                  Qt::AlignRight);
+    DrawLine(painter, QPointF(page.right() - right, y + unit * 0.4), right, month.Place,
+             FittedFont(subFont, month.Place, right), colours.Faint, Qt::AlignRight);
 
     // The foot: the legend and the rule.
     const QFont footFont = SizedFont(base, unit * 1.7);
@@ -259,7 +307,11 @@ void PaintMonthPage(QPainter& painter, const QRectF& page, const MonthPage& mont
                           cellWidth, cellHeight);
         const CalendarDay& day = month.Days[k];
         painter.setFont(base);
-        PaintDayCell(painter, cell, DayCellTextsOf(day, QDateOf(day.Date) == month.Today), colours);
+        const CalendarDay* before =
+            k > 0 ? &month.Days[k - 1] : (month.Previous ? &*month.Previous : nullptr);
+        PaintDayCell(painter, cell,
+                     DayCellTextsOf(day, QDateOf(day.Date) == month.Today, month.Names, before),
+                     colours);
     }
     painter.setPen(QPen(colours.Grid, std::max(1.0, unit * 0.08)));
     painter.setBrush(Qt::NoBrush);

@@ -19,6 +19,8 @@
 
 frmAbout::frmAbout(Platform& platform, QWidget* parent) : QDialog(parent), platform_(platform) {
     setObjectName(QStringLiteral("frmAbout"));
+    // The focus is shown on buttons from the start, not only once the keyboard has moved it.
+    setAttribute(Qt::WA_KeyboardFocusChange);
     setWindowTitle(WindowCaption());
     setModal(true);
 

@@ -7,6 +7,7 @@
 #include "engine/PanchangaNames.h"
 #include "platform/AppInfo.h"
 #include "ui/CalendarTexts.h"
+#include "ui/WindowFit.h"
 
 #include <QCoreApplication>
 #include <QGridLayout>
@@ -57,6 +58,8 @@ QString LimbLines(const DayLimb& limb, const CivilDate& date,
 frmDay::frmDay(const CalendarPlace& place, const QDate& date, QWidget* parent)
     : QDialog(parent), place_(place) {
     setObjectName(QStringLiteral("frmDay"));
+    // The focus is shown on buttons from the start, not only once the keyboard has moved it.
+    setAttribute(Qt::WA_KeyboardFocusChange);
     lblDate = new QLabel;
     lblDate->setObjectName(QStringLiteral("lblDate"));
     lblDate->setAccessibleName(tr("Date"));
@@ -110,15 +113,20 @@ frmDay::frmDay(const CalendarPlace& place, const QDate& date, QWidget* parent)
     buttons->addWidget(cmdNextDay);
     buttons->addStretch(1);
     buttons->addWidget(cmdClose);
-    auto* window = new QVBoxLayout(this);
+    // The lines scroll where the screen is too small for them (a large scale).
+    QWidget* contents = ScrollingContents(this);
+    auto* window = new QVBoxLayout(contents);
     window->addWidget(lblDate);
     window->addLayout(rows);
     window->addStretch(1);
     window->addLayout(buttons);
 
     showDate(date);
-    resize(std::max(sizeHint().width(), 560),
-           heightForWidth(560) > 0 ? heightForWidth(560) : sizeHint().height());
+    const int width = std::max(ContentsSize(contents).width(), 560);
+    const int height = contents->layout()->hasHeightForWidth()
+                           ? contents->layout()->totalHeightForWidth(width)
+                           : ContentsSize(contents).height();
+    ResizeWithinScreen(this, QSize(width, height));
     cmdClose->setFocus();
 }
 
@@ -169,8 +177,7 @@ void frmDay::showDate(const QDate& date) {
     set("Karana", LimbLines(day.Karana, civil, [](const DaySpan& span, std::size_t) {
             return PanchangaName(NameKind::Karana, KaranaName(span.Index));
         }));
-    set("Month", tr("%1 (amanta), %2 (purnimanta)")
-                     .arg(MasaText(day.Month.Amanta), MasaText(day.Month.Purnimanta)));
+    set("Month", BothMonthsText(day.Month));
     set("Samvat", tr("Vikram %1, Shaka %2").arg(day.Month.Vikram).arg(day.Month.Shaka));
     set("Place", place_.Description);
 }

@@ -9,7 +9,9 @@
 #include "ui/CalendarTexts.h"
 #include "ui/Controls.h"
 #include "ui/MonthPdf.h"
+#include "ui/frmMonth.h"
 #include "ui/modHelp.h"
+#include "ui/WindowFit.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -54,6 +56,8 @@ frmExport::frmExport(Platform& platform, const CalendarPlace& place, Format form
                      const QDate& around, QWidget* parent)
     : QDialog(parent), platform_(platform), place_(place) {
     setObjectName(QStringLiteral("frmExport"));
+    // The focus is shown on buttons from the start, not only once the keyboard has moved it.
+    setAttribute(Qt::WA_KeyboardFocusChange);
     setWindowTitle(tr("Export - %1").arg(AppTitle()));
     createWidgets();
     createLayout();
@@ -78,8 +82,8 @@ void frmExport::createWidgets() {
     connect(optCalendar, &QRadioButton::toggled, this, &frmExport::formatChosen);
 
     fraCalendar = Named(new QGroupBox(tr("iCalendar file")), "fraCalendar", tr("iCalendar file"));
-    dteFrom = DateBox("dteFrom", tr("From"), QStringLiteral("d MMMM yyyy"));
-    dteTo = DateBox("dteTo", tr("To"), QStringLiteral("d MMMM yyyy"));
+    dteFrom = DateBox("dteFrom", tr("From"), QLatin1String(DateFormat));
+    dteTo = DateBox("dteTo", tr("To"), QLatin1String(DateFormat));
     optDays = Named(new QRadioButton(tr("Each &day's tithi at sunrise (all-day events)")),
                     "optDays", tr("Each day's tithi at sunrise"));
     optSpans = Named(new QRadioButton(tr("Each tithi from its &begin to its end (timed events)")),
@@ -140,14 +144,17 @@ void frmExport::createLayout() {
     buttons->addWidget(cmdSave);
     buttons->addWidget(cmdCancel);
 
-    auto* window = new QVBoxLayout(this);
+    // The controls scroll where the screen is too small for them (a large scale).
+    QWidget* contents = ScrollingContents(this);
+    auto* window = new QVBoxLayout(contents);
     window->addWidget(optCalendar);
     window->addWidget(fraCalendar);
     window->addWidget(optPdf);
     window->addWidget(fraPdf);
     window->addWidget(lblPlace);
     window->addLayout(buttons);
-    resize(std::max(sizeHint().width(), 560), sizeHint().height());
+    const QSize natural = ContentsSize(contents);
+    ResizeWithinScreen(this, QSize(std::max(natural.width(), 560), natural.height()));
 }
 
 void frmExport::formatChosen() {
@@ -156,10 +163,18 @@ void frmExport::formatChosen() {
 }
 
 QString frmExport::suggestedPath() const {
-    QString folder = platform_.readSetting(ReminderApplicationName(), QLatin1String(ExportSection),
-                                           QLatin1String(FolderKey));
-    if (folder.isEmpty())
-        folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    // The folder last saved to, else the documents folder, else the home folder: one that
+    // exists, so that the file dialog opens where it says.
+    const QString remembered = platform_.readSetting(
+        ReminderApplicationName(), QLatin1String(ExportSection), QLatin1String(FolderKey));
+    QString folder = QDir::homePath();
+    for (const QString& candidate :
+         {remembered, QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)}) {
+        if (!candidate.isEmpty() && QFileInfo(candidate).isDir()) {
+            folder = candidate;
+            break;
+        }
+    }
     QString name;
     if (optPdf->isChecked()) {
         const QDate first = dteFirstMonth->date();
@@ -212,7 +227,8 @@ void frmExport::save() {
     if (pdf) {
         const QDate first = dteFirstMonth->date(), last = dteLastMonth->date();
         bytes = MonthsPdf(first, last, optLetter->isChecked() ? PaperSize::Letter : PaperSize::A4,
-                          place_, TodayAt(platform_.currentDateTime(), *place_.Clock));
+                          place_, TodayAt(platform_.currentDateTime(), *place_.Clock),
+                          frmMonth::RememberedMonthNames(platform_));
         const int months = (last.year() - first.year()) * 12 + last.month() - first.month() + 1;
         done = (months == 1 ? tr("The month was saved to %1: 1 page.")
                             : tr("The months were saved to %1: %2 pages.").arg(months))

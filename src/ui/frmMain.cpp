@@ -19,6 +19,7 @@
 #include "ui/PlaceCompleter.h"
 #include "ui/ReportTexts.h"
 #include "ui/ResultPanel.h"
+#include "ui/WindowFit.h"
 #include "ui/frmAbout.h"
 #include "ui/frmTimeZone.h"
 #include "ui/modHelp.h"
@@ -26,11 +27,14 @@
 #include <QActionGroup>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDate>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QStackedLayout>
 #include <QVBoxLayout>
 
@@ -91,6 +95,12 @@ void frmMain::createMenus() {
     QMenu* mnuFile = menu(QT_TR_NOOP("&File"), "mnuFile");
     mnuCalculate = entry(mnuFile, QT_TR_NOOP("&Calculate"), "mnuCalculate");
     createHomeMenuEntries(mnuFile);
+    mnuFile->addSeparator();
+    mnuQuit = entry(mnuFile, QT_TR_NOOP("&Quit"), "mnuQuit");
+    mnuQuit->setShortcut(QKeySequence::Quit);
+    // Ctrl+Q on every desktop, Windows included, where the standard key for quitting is none.
+    if (mnuQuit->shortcut().isEmpty())
+        mnuQuit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 
     // The calendar's windows, at the place and zone of the form.
     calendar_ = new CalendarMenu(
@@ -100,6 +110,10 @@ void frmMain::createMenus() {
             return PlaceOfForm(*fraMain, zone ? std::make_shared<NamedZoneClock>(*zone) : nullptr);
         },
         [this] { cmdBack_Click(); });
+    calendar_->setFormDate([this] {
+        return reportShown_ ? QDate(record_.BirthYear, record_.BirthMonth, record_.BirthDay)
+                            : QDate();
+    });
     QMenu* mnuCalendar = menu(QT_TR_NOOP("&Calendar"), "mnuCalendar");
     calendar_->populate(mnuCalendar);
 
@@ -128,10 +142,23 @@ void frmMain::createMenus() {
 }
 
 void frmMain::createLayout() {
+    // Each panel scrolls where the window is smaller than it needs (a large scale, a small
+    // screen), so that nothing is cut off and every control stays within reach; the two share
+    // one place, one of them in front.
+    auto scrolling = [](QWidget* panel, const char* name) {
+        auto* area = new QScrollArea;
+        area->setObjectName(QLatin1String(name));
+        area->setFrameShape(QFrame::NoFrame);
+        area->setWidgetResizable(true);
+        area->setWidget(panel);
+        return area;
+    };
+    scrollMain = scrolling(fraMain, "scrollMain");
+    scrollResult = scrolling(fraResult, "scrollResult");
     auto* panelHolder = new QWidget;
     panels = new QStackedLayout(panelHolder);
-    panels->addWidget(fraMain);
-    panels->addWidget(fraResult);
+    panels->addWidget(scrollMain);
+    panels->addWidget(scrollResult);
 
     auto* central = new QWidget;
     auto* window = new QVBoxLayout(central);
@@ -139,14 +166,29 @@ void frmMain::createLayout() {
     window->addWidget(panelHolder, 1);
     setCentralWidget(central);
 
-    const QSize natural = sizeHint();
-    resize(std::max(natural.width(), ClientWidth),
-           std::max(natural.height(), ClientHeight + menuBar()->sizeHint().height()));
+    // The panels whole below the banner and the menu bar, in no less than the form's client
+    // area, as far as the screen has room.
+    const QMargins margins = window->contentsMargins();
+    const QSize panelsSize =
+        ContentsSize(fraMain).expandedTo(ContentsSize(fraResult)) +
+        QSize(scrollMain->verticalScrollBar()->sizeHint().width(), 0);
+    const int width = std::max({panelsSize.width(), Label10->sizeHint().width()}) +
+                      margins.left() + margins.right();
+    const int height = menuBar()->sizeHint().height() + margins.top() +
+                       Label10->sizeHint().height() + window->spacing() + panelsSize.height() +
+                       margins.bottom();
+    ResizeWithinScreen(this, QSize(std::max(width, ClientWidth),
+                                   std::max(height, ClientHeight + menuBar()->sizeHint().height())));
+    // The focus is shown on buttons from the start, not only once the keyboard has moved it.
+    setAttribute(Qt::WA_KeyboardFocusChange);
 }
 
 void frmMain::createConnections() {
     connect(fraMain->cmdCalculate, &QPushButton::clicked, this, &frmMain::cmdCalculate_Click);
     connect(mnuCalculate, &QAction::triggered, this, &frmMain::mnuCalculate_Click);
+    connect(mnuQuit, &QAction::triggered, this, &QWidget::close);
+    // Return in a text box of the form runs the default button, as in a dialog.
+    connect(fraMain, &InputPanel::returnPressed, fraMain->cmdCalculate, &QPushButton::click);
     connect(fraResult->cmdBack, &QPushButton::clicked, this, &frmMain::cmdBack_Click);
     connect(fraMain->lblTZHelp, &LinkLabel::clicked, this, &frmMain::lblTZHelp_Click);
     connect(fraMain->cmdBrowser, &QPushButton::clicked, this, &frmMain::cmdBrowser_Click);
@@ -169,7 +211,17 @@ void frmMain::createConnections() {
 void frmMain::Form_Load() {
     fraMain->fillLists();
     restoreHomePlace();
-    panels->setCurrentWidget(fraMain);
+    showPanel(fraMain);
+}
+
+void frmMain::showPanel(QWidget* panel) {
+    QScrollArea* area = panel == fraMain ? scrollMain : scrollResult;
+    panels->setCurrentWidget(area);
+    area->ensureVisible(0, 0); // from its top
+}
+
+bool frmMain::isPanelInFront(const QWidget* panel) const {
+    return panels->currentWidget() == (panel == fraMain ? scrollMain : scrollResult);
 }
 
 Platform::MessageAnswer frmMain::Say(FormMessage message, const QStringList& values,
@@ -190,7 +242,8 @@ void frmMain::mnuCalculate_Click() {
 }
 
 void frmMain::cmdBack_Click() {
-    panels->setCurrentWidget(fraMain);
+    showPanel(fraMain);
+    scrollMain->ensureWidgetVisible(fraMain->cmdCalculate);
     fraMain->cmdCalculate->setFocus();
 }
 
@@ -201,6 +254,7 @@ void frmMain::changeEvent(QEvent* event) {
         if (reportShown_)
             ShowTithiReport();
         showTithiDayLines();
+        showQueryLine();
     }
     QMainWindow::changeEvent(event);
 }

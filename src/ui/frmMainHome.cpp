@@ -53,7 +53,7 @@ void frmMain::mnuNow_Click() {
             Platform::MessageIcon::Information);
         return;
     }
-    if (panels->currentWidget() != fraMain)
+    if (!isPanelInFront(fraMain))
         cmdBack_Click();
 }
 

@@ -2,13 +2,17 @@
 // the search and the exports.
 #include "ui/frmMonth.h"
 
+#include "engine/Calendar.h"
 #include "platform/AppInfo.h"
 #include "platform/Platform.h"
 #include "ui/CalendarTexts.h"
 #include "ui/MonthModel.h"
 #include "ui/MonthPainting.h"
+#include "ui/WindowFit.h"
+#include "ui/modHelp.h"
 #include "ui/frmDay.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
 #include <QGridLayout>
@@ -18,7 +22,6 @@
 #include <QLabel>
 #include <QLocale>
 #include <QPushButton>
-#include <QShortcut>
 #include <QSpinBox>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -26,6 +29,11 @@
 #include <algorithm>
 
 namespace {
+
+// Where the choice of the months' reckoning is remembered.
+constexpr char MonthViewSection[] = "Calendar";
+constexpr char MonthNamesKey[] = "MonthNames";
+constexpr char BothNames[] = "amanta and purnimanta";
 
 // Enter belongs to the grid, where it opens the chosen day.
 QPushButton* Button(const char* objectName) {
@@ -39,10 +47,20 @@ QPushButton* Button(const char* objectName) {
 
 frmMonth::frmMonth(Platform& platform, QWidget* parent) : QDialog(parent), platform_(platform) {
     setObjectName(QStringLiteral("frmMonth"));
+    // The focus is shown on buttons from the start, not only once the keyboard has moved it.
+    setAttribute(Qt::WA_KeyboardFocusChange);
     setSizeGripEnabled(true);
     createWidgets();
     createLayout();
     createConnections();
+    chkPurnimanta->setChecked(RememberedMonthNames(platform_) == MonthNames::Both);
+}
+
+MonthNames frmMonth::RememberedMonthNames(Platform& platform) {
+    return platform.readSetting(ReminderApplicationName(), QLatin1String(MonthViewSection),
+                                QLatin1String(MonthNamesKey)) == QLatin1String(BothNames)
+               ? MonthNames::Both
+               : MonthNames::Amanta;
 }
 
 // A control's text, tool tip and accessible name, in the language of the moment.
@@ -121,11 +139,14 @@ void frmMonth::createWidgets() {
     grdMonth->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     grdMonth->installEventFilter(this);
     texts_.add([this] {
-        // The days' cells, the names of the language included.
+        // The days' cells, the names of the language included, at ease; the grid may shrink to
+        // half of that (its fonts follow the cells), so that a small or magnified screen holds
+        // the whole month.
         const QSize cell = MonthDelegate().sizeHint(QStyleOptionViewItem(), {});
-        grdMonth->setMinimumSize(cell.width() * 7 + 4,
-                                 cell.height() * MonthModel::Weeks +
-                                     grdMonth->horizontalHeader()->sizeHint().height() + 4);
+        const int header = grdMonth->horizontalHeader()->sizeHint().height();
+        gridAtEase_ = QSize(cell.width() * 7 + 4, cell.height() * MonthModel::Weeks + header + 4);
+        grdMonth->setMinimumSize(cell.width() * 7 / 2 + 4,
+                                 cell.height() * MonthModel::Weeks / 2 + header + 4);
     });
 
     const CellColours colours = ScreenColours(palette());
@@ -162,6 +183,12 @@ void frmMonth::createWidgets() {
     cmdDay = Button("cmdDay");
     name(cmdDay, QT_TR_NOOP("Day's Panchanga"), QT_TR_NOOP("&Day's Panchanga..."),
          QT_TR_NOOP("The whole panchanga of the chosen day (Enter)"));
+    chkPurnimanta = new QCheckBox;
+    chkPurnimanta->setObjectName(QStringLiteral("chkPurnimanta"));
+    name(chkPurnimanta, QT_TR_NOOP("Purnimanta Months Too"), nullptr,
+         QT_TR_NOOP("Name the purnimanta months, which begin after the full moon, besides the "
+                    "amanta ones"));
+    texts_.add([this] { chkPurnimanta->setText(tr("&Purnimanta months too")); });
     cmdFind = Button("cmdFind");
     name(cmdFind, QT_TR_NOOP("Find a Tithi"), QT_TR_NOOP("&Find a Tithi..."));
     cmdExportCalendar = Button("cmdExportCalendar");
@@ -203,12 +230,16 @@ void frmMonth::createLayout() {
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(cmdDay);
     buttons->addWidget(cmdFind);
+    buttons->addWidget(chkPurnimanta);
     buttons->addStretch(1);
     buttons->addWidget(cmdExportCalendar);
     buttons->addWidget(cmdExportPdf);
     buttons->addWidget(cmdClose);
 
-    auto* window = new QVBoxLayout(this);
+    // Everything scrolls where the window is smaller than it needs (a large scale, a small
+    // screen), so that the month's last row and the buttons stay within reach.
+    QWidget* contents = ScrollingContents(this);
+    auto* window = new QVBoxLayout(contents);
     window->addLayout(navigation);
     window->addLayout(heading);
     window->addWidget(grdMonth, 1);
@@ -218,43 +249,9 @@ void frmMonth::createLayout() {
 
     setTabOrder(grdMonth, cmdDay);
     grdMonth->setFocus(); // the days take the keys from the start
-    const QSize natural = sizeHint();
-    resize(std::max(natural.width(), 900), std::max(natural.height(), 760));
-}
-
-void frmMonth::createConnections() {
-    connect(cmdPreviousYear, &QPushButton::clicked, this, &frmMonth::previousYear);
-    connect(cmdPreviousMonth, &QPushButton::clicked, this, &frmMonth::previousMonth);
-    connect(cmdNextMonth, &QPushButton::clicked, this, &frmMonth::nextMonth);
-    connect(cmdNextYear, &QPushButton::clicked, this, &frmMonth::nextYear);
-    connect(cmdToday, &QPushButton::clicked, this, &frmMonth::goToToday);
-    connect(cboMonth, &QComboBox::currentIndexChanged, this, &frmMonth::monthOrYearChosen);
-    connect(spnYear, &QSpinBox::valueChanged, this, &frmMonth::monthOrYearChosen);
-    connect(grdMonth, &QTableView::activated, this, &frmMonth::openDay);
-    connect(cmdDay, &QPushButton::clicked, this, &frmMonth::openDay);
-    connect(cmdFind, &QPushButton::clicked, this, [this] { Q_EMIT findRequested(chosenDate()); });
-    connect(cmdExportCalendar, &QPushButton::clicked, this,
-            [this] { Q_EMIT exportCalendarRequested(chosenDate()); });
-    connect(cmdExportPdf, &QPushButton::clicked, this,
-            [this] { Q_EMIT exportPdfRequested(chosenDate()); });
-    connect(cmdClose, &QPushButton::clicked, this, &QDialog::close);
-
-    // The paging keys work wherever the focus is, unless the control there uses them itself.
-    const struct {
-        QKeySequence Keys;
-        void (frmMonth::*Act)();
-    } keys[] = {
-        {QKeySequence(Qt::Key_PageUp), &frmMonth::previousMonth},
-        {QKeySequence(Qt::Key_PageDown), &frmMonth::nextMonth},
-        {QKeySequence(Qt::CTRL | Qt::Key_PageUp), &frmMonth::previousYear},
-        {QKeySequence(Qt::CTRL | Qt::Key_PageDown), &frmMonth::nextYear},
-        {QKeySequence(Qt::Key_Home), &frmMonth::goToToday},
-    };
-    for (const auto& key : keys) {
-        auto* shortcut = new QShortcut(key.Keys, this);
-        shortcut->setContext(Qt::WidgetWithChildrenShortcut);
-        connect(shortcut, &QShortcut::activated, this, key.Act);
-    }
+    // The whole month at ease, as far as the screen has room.
+    const QSize natural = ContentsSize(contents) + gridAtEase_ - grdMonth->minimumSize();
+    ResizeWithinScreen(this, QSize(std::max(natural.width(), 900), std::max(natural.height(), 760)));
 }
 
 void frmMonth::setPlace(const CalendarPlace& place) {
@@ -303,8 +300,14 @@ void frmMonth::showMonth(int year, int month, int day) {
     if (!place_.Clock)
         return;
     if (reckonAgain_ || year != model_->year() || month != model_->month()) {
+        // The day before the 1st too, to tell whether a purnimanta month begins on the 1st.
+        const CivilDate before = CivilDateOf(QDate(year, month, 1).addDays(-1));
+        std::vector<CalendarDay> previous =
+            CalendarDays(before, before, place_.Where, *place_.Clock);
         model_->setMonth(year, month, CalendarMonth(year, month, place_.Where, *place_.Clock),
-                         today());
+                         today(),
+                         previous.empty() ? std::nullopt
+                                          : std::optional<CalendarDay>(std::move(previous[0])));
         reckonAgain_ = false;
     }
     showing_ = true;
@@ -312,7 +315,7 @@ void frmMonth::showMonth(int year, int month, int day) {
     spnYear->setValue(year);
     showing_ = false;
     lblMonth->setText(MonthTitleText(year, month));
-    lblLunarMonths->setText(LunarMonthsText(model_->days()));
+    lblLunarMonths->setText(LunarMonthsText(model_->days(), model_->monthNames()));
     grdMonth->setAccessibleName(tr("Days of %1").arg(MonthTitleText(year, month)));
     const QModelIndex chosen =
         model_->indexOfDate(QDate(year, month, std::min(day, QDate(year, month, 1).daysInMonth())));
@@ -327,24 +330,6 @@ void frmMonth::monthOrYearChosen() {
     showMonth(spnYear->value(), cboMonth->currentIndex() + 1, chosen.isValid() ? chosen.day() : 1);
 }
 
-void frmMonth::previousMonth() {
-    showDate(chosenDate().addMonths(-1));
-}
-void frmMonth::nextMonth() {
-    showDate(chosenDate().addMonths(1));
-}
-void frmMonth::previousYear() {
-    showDate(chosenDate().addYears(-1));
-}
-void frmMonth::nextYear() {
-    showDate(chosenDate().addYears(1));
-}
-void frmMonth::goToToday() {
-    reckonAgain_ = true; // today may have moved on since the month was shown
-    showDate(today());
-    grdMonth->setFocus();
-}
-
 void frmMonth::openDay() {
     const QDate date = chosenDate();
     if (!date.isValid() || !place_.Clock)
@@ -355,33 +340,13 @@ void frmMonth::openDay() {
     showDate(day.date());
 }
 
-bool frmMonth::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == grdMonth && event->type() == QEvent::KeyPress) {
-        // The arrows move a day or a week, across the month's edges too.
-        const auto* key = static_cast<QKeyEvent*>(event);
-        int days = 0;
-        switch (key->key()) {
-        case Qt::Key_Left:
-            days = -1;
-            break;
-        case Qt::Key_Right:
-            days = 1;
-            break;
-        case Qt::Key_Up:
-            days = -7;
-            break;
-        case Qt::Key_Down:
-            days = 7;
-            break;
-        default:
-            break;
-        }
-        if (days != 0 && key->modifiers() == Qt::NoModifier) {
-            const QDate chosen = chosenDate();
-            if (chosen.isValid())
-                showDate(chosen.addDays(days));
-            return true;
-        }
-    }
-    return QDialog::eventFilter(watched, event);
+
+// The months named in the grid and the heading, and the choice remembered.
+void frmMonth::monthNamesChosen(bool purnimantaToo) {
+    const MonthNames names = purnimantaToo ? MonthNames::Both : MonthNames::Amanta;
+    model_->setMonthNames(names);
+    lblLunarMonths->setText(LunarMonthsText(model_->days(), names));
+    platform_.writeSetting(ReminderApplicationName(), QLatin1String(MonthViewSection),
+                           QLatin1String(MonthNamesKey),
+                           purnimantaToo ? QLatin1String(BothNames) : QLatin1String("amanta"));
 }

@@ -4,6 +4,7 @@
 
 #include "engine/TimeZoneRows.h"
 #include "platform/AppInfo.h"
+#include "ui/WindowFit.h"
 
 #include <QEvent>
 #include <QKeyEvent>
@@ -16,6 +17,8 @@
 frmTimeZone::frmTimeZone(QLineEdit* txtZoneHour, QLineEdit* txtZoneMinute, QWidget* parent)
     : QDialog(parent), txtZoneHour_(txtZoneHour), txtZoneMinute_(txtZoneMinute) {
     setObjectName(QStringLiteral("frmTimeZone"));
+    // The focus is shown on buttons from the start, not only once the keyboard has moved it.
+    setAttribute(Qt::WA_KeyboardFocusChange);
     setWindowTitle(WindowCaption());
     setModal(true);
 
@@ -47,8 +50,9 @@ frmTimeZone::frmTimeZone(QLineEdit* txtZoneHour, QLineEdit* txtZoneMinute, QWidg
     const int listWidth = lstTimeZone->sizeHintForColumn(0) + 2 * lstTimeZone->frameWidth() +
                           lstTimeZone->verticalScrollBar()->sizeHint().width() + 8;
     lstTimeZone->setMinimumSize(listWidth, rowHeight * 8);
-    resize(listWidth + layout->contentsMargins().left() + layout->contentsMargins().right(),
-           rowHeight * 20 + cmdQuit->sizeHint().height() + 40);
+    ResizeWithinScreen(this, QSize(listWidth + layout->contentsMargins().left() +
+                                       layout->contentsMargins().right(),
+                                   rowHeight * 20 + cmdQuit->sizeHint().height() + 40));
     lstTimeZone->setFocus();
 }
 

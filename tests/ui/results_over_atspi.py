@@ -50,7 +50,7 @@ CALCULATIONS = [
             "Tithi Lord": "Pitara",
             "Tithi Group": "Poorna",
             "Tithi Type": "In-Auspicious",
-            "Tithi Began and Ends": r"Began 10 Jan 2024 \d\d:\d\d · Ends 11 Jan 2024 17:2[6-8]",
+            "Tithi Began and Ends": r"Began 10 January 2024 \d\d:\d\d · Ends 11 January 2024 17:2[6-8]",
             "Tithi at Sunrise": r"At sunrise \(07:1\d\): Amavasya",
             "Karana": "Karana: Naga",
             # The day's panchanga, as published almanacs give Delhi's day.
@@ -69,7 +69,7 @@ CALCULATIONS = [
             "Tithi Lord": "Moon",
             "Tithi Group": "Poorna",
             "Tithi Type": "Auspicious",
-            "Tithi Began and Ends": r"Began 24 Jan 2024 \d\d:\d\d · Ends 25 Jan 2024 23:2[3-5]",
+            "Tithi Began and Ends": r"Began 24 January 2024 \d\d:\d\d · Ends 25 January 2024 23:2[3-5]",
             "Tithi at Sunrise": r"At sunrise \(07:1\d\): Purnima",
             "Karana": "Karana: Bava",
             "Vara": "Guruvara",
