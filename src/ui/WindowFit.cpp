@@ -2,6 +2,7 @@
 // The scroll area around a window's controls and the size of a window within its screen.
 #include "ui/WindowFit.h"
 
+#include <QEvent>
 #include <QGuiApplication>
 #include <QLayout>
 #include <QScreen>
@@ -17,13 +18,38 @@ namespace {
 // not known: a title bar of the common desktops at their usual sizes.
 constexpr QSize UnknownFrame(16, 40);
 
+// Marks its window as changed by the keyboard whenever it is shown or activated.
+class FocusShown : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        switch (event->type()) {
+        case QEvent::Show:
+        case QEvent::WindowActivate:
+        case QEvent::ActivationChange:
+            static_cast<QWidget*>(watched)->setAttribute(Qt::WA_KeyboardFocusChange);
+            break;
+        default:
+            break;
+        }
+        return false;
+    }
+};
+
 } // namespace
+
+void ShowFocusFromStart(QWidget* window) {
+    window->setAttribute(Qt::WA_KeyboardFocusChange);
+    window->installEventFilter(new FocusShown(window));
+}
 
 QWidget* ScrollingContents(QWidget* window) {
     auto* area = new QScrollArea(window);
     area->setObjectName(QStringLiteral("scrollArea"));
     area->setFrameShape(QFrame::NoFrame);
     area->setWidgetResizable(true);
+    // The controls inside take the focus, and the area follows it; the area takes none.
+    area->setFocusPolicy(Qt::NoFocus);
     auto* contents = new QWidget;
     contents->setObjectName(QStringLiteral("scrollContents"));
     area->setWidget(contents);

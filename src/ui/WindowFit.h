@@ -20,6 +20,11 @@ QSize ScreenRoom(const QWidget* window);
 // room for.
 void ResizeWithinScreen(QWidget* window, const QSize& wanted);
 
+// ShowFocusFromStart: the window draws the focus on its buttons from the start, not only once
+// the keyboard has moved it (Qt draws a button's focus frame only after a keyboard focus change
+// and forgets it as a window is activated).
+void ShowFocusFromStart(QWidget* window);
+
 // ContentsSize: the size a scroll area's contents need to be shown whole, the scroll area's own
 // margins included: what a window of ScrollingContents wants to be.
 QSize ContentsSize(const QWidget* contents);

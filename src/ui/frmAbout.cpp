@@ -9,6 +9,7 @@
 #include "ui/AppIcon.h"
 #include "ui/LinkLabel.h"
 #include "ui/modHelp.h"
+#include "ui/WindowFit.h"
 
 #include <QFrame>
 #include <QGridLayout>
@@ -19,8 +20,7 @@
 
 frmAbout::frmAbout(Platform& platform, QWidget* parent) : QDialog(parent), platform_(platform) {
     setObjectName(QStringLiteral("frmAbout"));
-    // The focus is shown on buttons from the start, not only once the keyboard has moved it.
-    setAttribute(Qt::WA_KeyboardFocusChange);
+    ShowFocusFromStart(this);
     setWindowTitle(WindowCaption());
     setModal(true);
 

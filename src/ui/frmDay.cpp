@@ -58,8 +58,7 @@ QString LimbLines(const DayLimb& limb, const CivilDate& date,
 frmDay::frmDay(const CalendarPlace& place, const QDate& date, QWidget* parent)
     : QDialog(parent), place_(place) {
     setObjectName(QStringLiteral("frmDay"));
-    // The focus is shown on buttons from the start, not only once the keyboard has moved it.
-    setAttribute(Qt::WA_KeyboardFocusChange);
+    ShowFocusFromStart(this);
     lblDate = new QLabel;
     lblDate->setObjectName(QStringLiteral("lblDate"));
     lblDate->setAccessibleName(tr("Date"));

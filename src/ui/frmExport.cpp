@@ -56,8 +56,7 @@ frmExport::frmExport(Platform& platform, const CalendarPlace& place, Format form
                      const QDate& around, QWidget* parent)
     : QDialog(parent), platform_(platform), place_(place) {
     setObjectName(QStringLiteral("frmExport"));
-    // The focus is shown on buttons from the start, not only once the keyboard has moved it.
-    setAttribute(Qt::WA_KeyboardFocusChange);
+    ShowFocusFromStart(this);
     setWindowTitle(tr("Export - %1").arg(AppTitle()));
     createWidgets();
     createLayout();

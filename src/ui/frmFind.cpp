@@ -41,8 +41,7 @@ enum Column { DateColumn, TithiColumn, BeginsColumn, EndsColumn, NoteColumn };
 frmFind::frmFind(const CalendarPlace& place, const QDate& from, QWidget* parent)
     : QDialog(parent), place_(place) {
     setObjectName(QStringLiteral("frmFind"));
-    // The focus is shown on buttons from the start, not only once the keyboard has moved it.
-    setAttribute(Qt::WA_KeyboardFocusChange);
+    ShowFocusFromStart(this);
     setWindowTitle(tr("Find a Tithi - %1").arg(AppTitle()));
     createWidgets();
     createLayout();

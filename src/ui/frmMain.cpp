@@ -151,6 +151,8 @@ void frmMain::createLayout() {
         area->setFrameShape(QFrame::NoFrame);
         area->setWidgetResizable(true);
         area->setWidget(panel);
+        // The controls inside take the focus, and the area follows it; the area takes none.
+        area->setFocusPolicy(Qt::NoFocus);
         return area;
     };
     scrollMain = scrolling(fraMain, "scrollMain");
@@ -179,8 +181,7 @@ void frmMain::createLayout() {
                        margins.bottom();
     ResizeWithinScreen(this, QSize(std::max(width, ClientWidth),
                                    std::max(height, ClientHeight + menuBar()->sizeHint().height())));
-    // The focus is shown on buttons from the start, not only once the keyboard has moved it.
-    setAttribute(Qt::WA_KeyboardFocusChange);
+    ShowFocusFromStart(this);
 }
 
 void frmMain::createConnections() {
@@ -212,6 +213,7 @@ void frmMain::Form_Load() {
     fraMain->fillLists();
     restoreHomePlace();
     showPanel(fraMain);
+    fraMain->txtName->setFocus(); // the form is filled from its first box
 }
 
 void frmMain::showPanel(QWidget* panel) {

@@ -47,8 +47,7 @@ QPushButton* Button(const char* objectName) {
 
 frmMonth::frmMonth(Platform& platform, QWidget* parent) : QDialog(parent), platform_(platform) {
     setObjectName(QStringLiteral("frmMonth"));
-    // The focus is shown on buttons from the start, not only once the keyboard has moved it.
-    setAttribute(Qt::WA_KeyboardFocusChange);
+    ShowFocusFromStart(this);
     setSizeGripEnabled(true);
     createWidgets();
     createLayout();

@@ -17,8 +17,7 @@
 frmTimeZone::frmTimeZone(QLineEdit* txtZoneHour, QLineEdit* txtZoneMinute, QWidget* parent)
     : QDialog(parent), txtZoneHour_(txtZoneHour), txtZoneMinute_(txtZoneMinute) {
     setObjectName(QStringLiteral("frmTimeZone"));
-    // The focus is shown on buttons from the start, not only once the keyboard has moved it.
-    setAttribute(Qt::WA_KeyboardFocusChange);
+    ShowFocusFromStart(this);
     setWindowTitle(WindowCaption());
     setModal(true);
 

@@ -4,11 +4,13 @@
 // adhika mark; and the export's folder that exists.
 #include "support/MainWindowTest.h"
 #include "engine/Calendar.h"
+#include "engine/CalendarExport.h"
 #include "ui/CalendarTexts.h"
 #include "ui/frmMonth.h"
 #include "ui/modHelp.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QFileInfo>
 #include <QLabel>
