@@ -202,7 +202,7 @@ TEST_F(CalendarWindowsTest, EnterOpensTheChosenDaysPanchanga) {
     EXPECT_TRUE(seen[1].startsWith(QStringLiteral("Shukla Panchami until ")))
         << seen[1].toStdString();
     EXPECT_EQ(seen[2], QStringLiteral("Shukla Panchami"));
-    EXPECT_EQ(seen[3], QStringLiteral("Jyeshtha (amanta), Jyeshtha (purnimanta)"));
+    EXPECT_EQ(seen[3], QString::fromUtf8("Jyeshtha (amanta) · Jyeshtha (purnimanta)"));
     EXPECT_EQ(seen[4], QStringLiteral("Vikram 2081, Shaka 1946"));
     EXPECT_EQ(seen[5], QStringLiteral("Panchanga of Wednesday 12 June 2024 - Kestrava"));
     EXPECT_EQ(month->chosenDate(), QDate(2024, 6, 12));

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-// The windows driven from the keyboard (Return, Ctrl+Q, Ctrl+F, the tab order, the focus shown)
+// The windows driven from the keyboard (Return, Ctrl+Q, Ctrl+F, the focus shown)
 // and at sizes a magnified or small screen gives them: every window fits, nothing is cut off.
 #include "support/MainWindowTest.h"
 #include "ui/frmAbout.h"
@@ -56,23 +56,6 @@ TEST_F(KeyboardAndSizeTest, ReturnInATextBoxRunsFindMyTithi) {
     box("txtZoneMinute")->setFocus();
     QTest::keyClick(box("txtZoneMinute"), Qt::Key_Enter); // the keypad's
     EXPECT_TRUE(inFront("fraResult"));
-}
-
-// The tab order follows the form from top to bottom, left to right within a row; of each pair of
-// directions the chosen one takes the focus.
-TEST_F(KeyboardAndSizeTest, TabFollowsTheFormTopToBottom) {
-    box("txtName")->setFocus();
-    QStringList order{FocusName()};
-    while (order.size() < 30 && order.back() != QStringLiteral("cmdCalculate")) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        order << FocusName();
-    }
-    EXPECT_EQ(order, QStringList({"txtName",     "cboMonth",      "cboDate",    "cboYear",
-                                  "cboHH",       "cboMM",         "cboSS",      "txtLonD",
-                                  "txtLonM",     "optLong(0)",    "txtLatD",    "txtLatM",
-                                  "optLat(0)",   "txtZoneHour",   "txtZoneMinute", "chkDST",
-                                  "txtMCity",    "txtMState",     "txtMCountry", "cmdBrowser",
-                                  "cmdCalculate"}));
 }
 
 // A button with the focus draws it from the start, not only after the keyboard has moved it: the

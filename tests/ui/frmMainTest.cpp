@@ -75,17 +75,20 @@ TEST_F(InputFormTest, OpensOnTheFirstDayOf1901WithItsTexts) {
     }
     EXPECT_EQ(menus,
               QStringList({"&File", "&Calculate", "-", "Set to &Now", "-", "Save as &Home Place",
-                           "C&lear Home Place", "&Help", "&Online Help", "&Visit Us Online", "-",
+                           "C&lear Home Place", "-", "&Quit", "&Help", "&Online Help", "&Visit Us Online", "-",
                            "Check for Software &Update", "-", "&About Software"}));
 }
 
+// The tab order follows the form from top to bottom, left to right within a row (the longitude
+// beside the latitude, the zone above the look-up); of each pair of directions the chosen one
+// takes the focus.
 TEST_F(InputFormTest, TabMovesThroughTheInputsInTheOrderOfTheForm) {
     box("txtName")->setFocus();
     const QStringList expected = {
-        "txtName",     "cboMonth",      "cboDate",   "cboYear",     "cboHH",      "cboMM",
-        "cboSS",       "txtLonD",       "txtLonM",   "optLong(0)",  "txtLatD",    "txtLatM",
-        "optLat(0)",   "txtMCity",      "txtMState", "txtMCountry", "cmdBrowser", "cmdCalculate",
-        "txtZoneHour", "txtZoneMinute", "chkDST"};
+        "txtName",     "cboMonth",      "cboDate",  "cboYear",  "cboHH",     "cboMM",
+        "cboSS",       "txtLonD",       "txtLonM",  "optLong(0)", "txtLatD", "txtLatM",
+        "optLat(0)",   "txtZoneHour",   "txtZoneMinute", "chkDST", "txtMCity", "txtMState",
+        "txtMCountry", "cmdBrowser",    "cmdCalculate"};
     QStringList visited;
     for (int k = 0; k < expected.size(); ++k) {
         visited << FocusName();
