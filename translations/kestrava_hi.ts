@@ -268,22 +268,22 @@
     <message>
         <source>N</source>
         <comment>north</comment>
-        <translation>उ॰</translation>
+        <translation>उ</translation>
     </message>
     <message>
         <source>S</source>
         <comment>south</comment>
-        <translation>द॰</translation>
+        <translation>द</translation>
     </message>
     <message>
         <source>E</source>
         <comment>east</comment>
-        <translation>पू॰</translation>
+        <translation>पू</translation>
     </message>
     <message>
         <source>W</source>
         <comment>west</comment>
-        <translation>प॰</translation>
+        <translation>प</translation>
     </message>
     <message>
         <source>%1, %2</source>

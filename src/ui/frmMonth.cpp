@@ -199,10 +199,17 @@ void frmMonth::createWidgets() {
 }
 
 void frmMonth::createLayout() {
+    // The paging buttons on one row; the month and year to go to under the month's title, and
+    // the lunar months, the place and the choice of reckonings on the right: each row narrow
+    // enough for a magnified screen.
     auto* navigation = new QHBoxLayout;
     navigation->addWidget(cmdPreviousYear);
     navigation->addWidget(cmdPreviousMonth);
     navigation->addStretch(1);
+    navigation->addWidget(cmdToday);
+    navigation->addWidget(cmdNextMonth);
+    navigation->addWidget(cmdNextYear);
+
     auto* monthLabel = new QLabel;
     monthLabel->setBuddy(cboMonth);
     auto* yearLabel = new QLabel;
@@ -211,25 +218,28 @@ void frmMonth::createLayout() {
         monthLabel->setText(tr("&Month"));
         yearLabel->setText(tr("&Year"));
     });
-    navigation->addWidget(monthLabel);
-    navigation->addWidget(cboMonth);
-    navigation->addWidget(yearLabel);
-    navigation->addWidget(spnYear);
-    navigation->addStretch(1);
-    navigation->addWidget(cmdToday);
-    navigation->addWidget(cmdNextMonth);
-    navigation->addWidget(cmdNextYear);
+    auto* chooser = new QHBoxLayout;
+    chooser->addWidget(monthLabel);
+    chooser->addWidget(cboMonth);
+    chooser->addWidget(yearLabel);
+    chooser->addWidget(spnYear);
+    chooser->addStretch(1);
 
+    for (QLabel* line : {lblLunarMonths, lblPlace}) {
+        line->setWordWrap(true);
+        line->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    }
     auto* heading = new QGridLayout;
     heading->addWidget(lblMonth, 0, 0, 2, 1, Qt::AlignLeft | Qt::AlignVCenter);
-    heading->addWidget(lblLunarMonths, 0, 1, Qt::AlignRight);
-    heading->addWidget(lblPlace, 1, 1, Qt::AlignRight);
+    heading->addLayout(chooser, 2, 0);
+    heading->addWidget(lblLunarMonths, 0, 1);
+    heading->addWidget(lblPlace, 1, 1);
+    heading->addWidget(chkPurnimanta, 2, 1, Qt::AlignRight);
     heading->setColumnStretch(1, 1);
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(cmdDay);
     buttons->addWidget(cmdFind);
-    buttons->addWidget(chkPurnimanta);
     buttons->addStretch(1);
     buttons->addWidget(cmdExportCalendar);
     buttons->addWidget(cmdExportPdf);
