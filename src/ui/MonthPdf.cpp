@@ -1,7 +1,8 @@
+// SPDX-License-Identifier: MIT
 // The printable months through Qt's PDF writer.
 #include "ui/MonthPdf.h"
 
-#include "engine/Calendar.h"
+#include "engine/calendar/Calendar.h"
 #include "ui/MonthPainting.h"
 
 #include <QBuffer>

@@ -1,15 +1,16 @@
+// SPDX-License-Identifier: MIT
 // The month view: its navigation, its grid of days, its legend and the buttons that open a day,
 // the search and the exports.
 #include "ui/frmMonth.h"
 
-#include "engine/Calendar.h"
+#include "engine/calendar/Calendar.h"
 #include "platform/AppInfo.h"
 #include "platform/Platform.h"
 #include "ui/CalendarTexts.h"
 #include "ui/MonthModel.h"
 #include "ui/MonthPainting.h"
 #include "ui/WindowFit.h"
-#include "ui/modHelp.h"
+#include "ui/Settings.h"
 #include "ui/frmDay.h"
 
 #include <QCheckBox>
@@ -29,11 +30,6 @@
 #include <algorithm>
 
 namespace {
-
-// Where the choice of the months' reckoning is remembered.
-constexpr char MonthViewSection[] = "Calendar";
-constexpr char MonthNamesKey[] = "MonthNames";
-constexpr char BothNames[] = "amanta and purnimanta";
 
 // Enter belongs to the grid, where it opens the chosen day.
 QPushButton* Button(const char* objectName) {
@@ -55,11 +51,10 @@ frmMonth::frmMonth(Platform& platform, QWidget* parent) : QDialog(parent), platf
     chkPurnimanta->setChecked(RememberedMonthNames(platform_) == MonthNames::Both);
 }
 
+// The remembered choice: "purnimanta" names the purnimanta months besides the amanta ones.
 MonthNames frmMonth::RememberedMonthNames(Platform& platform) {
-    return platform.readSetting(ReminderApplicationName(), QLatin1String(MonthViewSection),
-                                QLatin1String(MonthNamesKey)) == QLatin1String(BothNames)
-               ? MonthNames::Both
-               : MonthNames::Amanta;
+    return ReadSettings(platform).monthNames == QLatin1String("purnimanta") ? MonthNames::Both
+                                                                              : MonthNames::Amanta;
 }
 
 // A control's text, tool tip and accessible name, in the language of the moment.
@@ -355,7 +350,7 @@ void frmMonth::monthNamesChosen(bool purnimantaToo) {
     const MonthNames names = purnimantaToo ? MonthNames::Both : MonthNames::Amanta;
     model_->setMonthNames(names);
     lblLunarMonths->setText(LunarMonthsText(model_->days(), names));
-    platform_.writeSetting(ReminderApplicationName(), QLatin1String(MonthViewSection),
-                           QLatin1String(MonthNamesKey),
-                           purnimantaToo ? QLatin1String(BothNames) : QLatin1String("amanta"));
+    UpdateSettings(platform_, [purnimantaToo](Settings& settings) {
+        settings.monthNames = purnimantaToo ? QStringLiteral("purnimanta") : QStringLiteral("amanta");
+    });
 }

@@ -3,11 +3,11 @@
 // midnight told with its date; one spelling of a tithi in a cell; the month written once with its
 // adhika mark; and the export's folder that exists.
 #include "support/MainWindowTest.h"
-#include "engine/Calendar.h"
-#include "engine/CalendarExport.h"
+#include "engine/calendar/Calendar.h"
+#include "engine/calendar/CalendarExport.h"
 #include "ui/CalendarTexts.h"
 #include "ui/frmMonth.h"
-#include "ui/modHelp.h"
+#include "ui/Settings.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
@@ -126,8 +126,9 @@ TEST_F(MonthNamesAndTimesTest, AnAdhikaMonthIsWrittenOnce) {
 // documents folder, or the home folder where there is none.
 TEST_F(MonthNamesAndTimesTest, TheExportOffersAFolderThatExists) {
     typeDelhi();
-    platform.settings[ReminderApplicationName() + QStringLiteral("/Calendar/ExportFolder")] =
-        QStringLiteral("/nonexistent-kestrava-folder");
+    UpdateSettings(platform, [](Settings& settings) {
+        settings.exportFolder = QStringLiteral("/nonexistent-kestrava-folder");
+    });
     platform.saveAnswer.clear(); // cancelled
     WhenModalShown([](QWidget* modal) {
         QTest::mouseClick(modal->findChild<QAbstractButton*>(QStringLiteral("cmdSave")),
