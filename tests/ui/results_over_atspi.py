@@ -45,6 +45,8 @@ CALCULATIONS = [
     {
         "moment": {"month": "January", "day": "11", "year": "2024", "hour": "17", "minute": "0"},
         "values": {
+            # What was asked, as it was entered.
+            "Name, Date and Place": r"Asha · 11 January 2024 17:00 · 28°36′N 77°13′E, UTC\+05:30",
             "Tithi Number": "15",
             "Tithi Name": "AMAVASYA",
             "Tithi Phase": "Krishna",
@@ -64,6 +66,7 @@ CALCULATIONS = [
     {
         "moment": {"month": "January", "day": "25", "year": "2024", "hour": "20", "minute": "0"},
         "values": {
+            "Name, Date and Place": r"Asha · 25 January 2024 20:00 · 28°36′N 77°13′E, UTC\+05:30",
             "Tithi Number": "0",
             "Tithi Name": "PURNIMA",
             "Tithi Phase": "Shukla",
@@ -86,8 +89,8 @@ ROW_CAPTIONS = ["Tithi Number", "Tithi Name", "Tithi Phase", "Tithi Lord", "Tith
                 "Moonset", "Samvat"]
 # A value's name where it differs from its caption (the line above is already "Karana").
 VALUE_NAMES = {"Karana": "Karana and Its End"}
-LINE_NAMES = ["Tithi Description", "Tithi Began and Ends", "Tithi at Sunrise", "Karana",
-              "Time Zone of the Results"]
+LINE_NAMES = ["Name, Date and Place", "Tithi Description", "Tithi Began and Ends",
+              "Tithi at Sunrise", "Karana", "Time Zone of the Results"]
 
 # The date and time lists, told apart by their number of entries (the minutes come before the
 # seconds). Each is named by its current entry, as lists are on this desktop, and tells its
