@@ -281,11 +281,10 @@ QLayout* InputPanel::createCalculateRow() {
 // Top to bottom, and left to right within a row: the name, the date and time, the longitude and
 // the latitude side by side, the time zone, the look-up of a place, and the button.
 void InputPanel::createTabOrder() {
-    QWidget* const order[] = {txtName,  cboMonth,    cboDate,      cboYear,       cboHH,
-                              cboMM,    cboSS,       txtLonD,      txtLonM,       optLong[0],
-                              optLong[1], txtLatD,   txtLatM,      optLat[0],     optLat[1],
-                              txtZoneHour, txtZoneMinute, chkDST,  txtMCity,      txtMState,
-                              txtMCountry, cmdBrowser, cmdCalculate};
+    QWidget* const order[] = {txtName,  cboMonth,  cboDate,     cboYear,     cboHH,         cboMM,
+                              cboSS,    txtLonD,   txtLonM,     optLong[0],  optLong[1],    txtLatD,
+                              txtLatM,  optLat[0], optLat[1],   txtZoneHour, txtZoneMinute, chkDST,
+                              txtMCity, txtMState, txtMCountry, cmdBrowser,  cmdCalculate};
     for (std::size_t k = 1; k < std::size(order); ++k)
         setTabOrder(order[k - 1], order[k]);
 }
@@ -317,7 +316,7 @@ std::array<QLineEdit*, 6> InputPanel::numericBoxes() const {
 }
 
 std::array<QLineEdit*, 10> InputPanel::textBoxes() const {
-    return {txtName, txtLonD,     txtLonM,  txtLatD,   txtLatM,
+    return {txtName,     txtLonD,       txtLonM,  txtLatD,   txtLatM,
             txtZoneHour, txtZoneMinute, txtMCity, txtMState, txtMCountry};
 }
 

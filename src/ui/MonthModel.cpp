@@ -145,10 +145,10 @@ void MonthDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
     const QPalette& palette = option.palette;
     painter->save();
     painter->setFont(option.font);
-    PaintDayCell(*painter, option.rect,
-                 DayCellTextsOf(*day, model->isToday(index), model->monthNames(),
-                                model->dayBefore(index)),
-                 ScreenColours(palette));
+    PaintDayCell(
+        *painter, option.rect,
+        DayCellTextsOf(*day, model->isToday(index), model->monthNames(), model->dayBefore(index)),
+        ScreenColours(palette));
     if (option.state & QStyle::State_Selected) {
         // The chosen day: a frame in the selection's colour, inside today's.
         const double line = 2;

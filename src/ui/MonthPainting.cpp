@@ -48,8 +48,8 @@ QFont FittedFont(const QFont& font, const QString& text, double width) {
     if (advance <= width || advance <= 0)
         return font;
     QFont fitted = font;
-    fitted.setPixelSize(std::max(1, static_cast<int>(font.pixelSize() *
-                                                     std::max(2.0 / 3, width / advance))));
+    fitted.setPixelSize(
+        std::max(1, static_cast<int>(font.pixelSize() * std::max(2.0 / 3, width / advance))));
     return fitted;
 }
 
@@ -66,8 +66,8 @@ double DrawTwoLines(QPainter& painter, const QPointF& at, double width, const QS
     while (taken < words.size() &&
            metrics.horizontalAdvance(words.mid(0, taken + 1).join(QLatin1Char(' '))) <= width)
         ++taken;
-    const double first = DrawLine(painter, at, width, words.mid(0, taken).join(QLatin1Char(' ')),
-                                  font, colour);
+    const double first =
+        DrawLine(painter, at, width, words.mid(0, taken).join(QLatin1Char(' ')), font, colour);
     return first + DrawLine(painter, QPointF(at.x(), at.y() + first), width,
                             words.mid(taken).join(QLatin1Char(' ')), font, colour);
 }
@@ -267,9 +267,9 @@ void PaintMonthPage(QPainter& painter, const QRectF& page, const MonthPage& mont
     DrawLine(painter, page.topLeft(), page.width() * 0.5, MonthTitleText(month.Year, month.Month),
              titleFont, colours.Text);
     // The lines on the right take what the title leaves, a smaller font where they need it.
-    const double titleWidth = QFontMetricsF(titleFont).horizontalAdvance(
-                                  MonthTitleText(month.Year, month.Month)) +
-                              unit * 3;
+    const double titleWidth =
+        QFontMetricsF(titleFont).horizontalAdvance(MonthTitleText(month.Year, month.Month)) +
+        unit * 3;
     const double right = std::max(page.width() * 0.5, page.width() - titleWidth);
     const QString lunarMonths = LunarMonthsText(month.Days, month.Names);
     double y = page.top() + titleHeight * 0.18;

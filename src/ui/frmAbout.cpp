@@ -9,8 +9,8 @@
 #include "platform/Platform.h"
 #include "ui/AppIcon.h"
 #include "ui/LinkLabel.h"
-#include "ui/modHelp.h"
 #include "ui/WindowFit.h"
+#include "ui/modHelp.h"
 
 #include <QFrame>
 #include <QGridLayout>

@@ -224,7 +224,8 @@ void frmFind::showOccurrences(const std::vector<TithiOccurrence>& found, const Q
         const LunarMonth& month = reckoning == MonthReckoning::Amanta ? occurrence.Month.Amanta
                                                                       : occurrence.Month.Purnimanta;
         auto* item = new QTreeWidgetItem(lstResults);
-        item->setText(DateColumn, QLocale().toString(observed, QStringLiteral("ddd ") + QLatin1String(DateFormat)));
+        item->setText(DateColumn, QLocale().toString(observed, QStringLiteral("ddd ") +
+                                                                   QLatin1String(DateFormat)));
         item->setData(DateColumn, Qt::UserRole, observed);
         item->setText(TithiColumn,
                       tr("%1 %2").arg(MasaText(month), TithiTitleText(occurrence.Tithi)));

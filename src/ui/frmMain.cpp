@@ -13,7 +13,6 @@
 #include "ui/DayPanel.h"
 #include "ui/FormMessages.h"
 #include "ui/HomePlace.h"
-#include "ui/Settings.h"
 #include "ui/InputPanel.h"
 #include "ui/Language.h"
 #include "ui/LinkLabel.h"
@@ -21,6 +20,7 @@
 #include "ui/PlaceCompleter.h"
 #include "ui/ReportTexts.h"
 #include "ui/ResultPanel.h"
+#include "ui/Settings.h"
 #include "ui/WindowFit.h"
 #include "ui/frmAbout.h"
 #include "ui/frmTimeZone.h"
@@ -173,16 +173,16 @@ void frmMain::createLayout() {
     // The panels whole below the banner and the menu bar, in no less than the form's client
     // area, as far as the screen has room.
     const QMargins margins = window->contentsMargins();
-    const QSize panelsSize =
-        ContentsSize(fraMain).expandedTo(ContentsSize(fraResult)) +
-        QSize(scrollMain->verticalScrollBar()->sizeHint().width(), 0);
-    const int width = std::max({panelsSize.width(), Label10->sizeHint().width()}) +
-                      margins.left() + margins.right();
+    const QSize panelsSize = ContentsSize(fraMain).expandedTo(ContentsSize(fraResult)) +
+                             QSize(scrollMain->verticalScrollBar()->sizeHint().width(), 0);
+    const int width = std::max({panelsSize.width(), Label10->sizeHint().width()}) + margins.left() +
+                      margins.right();
     const int height = menuBar()->sizeHint().height() + margins.top() +
                        Label10->sizeHint().height() + window->spacing() + panelsSize.height() +
                        margins.bottom();
-    ResizeWithinScreen(this, QSize(std::max(width, ClientWidth),
-                                   std::max(height, ClientHeight + menuBar()->sizeHint().height())));
+    ResizeWithinScreen(this,
+                       QSize(std::max(width, ClientWidth),
+                             std::max(height, ClientHeight + menuBar()->sizeHint().height())));
     ShowFocusFromStart(this);
 }
 

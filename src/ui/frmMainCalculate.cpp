@@ -29,9 +29,9 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
-#include <QTime>
 #include <QRadioButton>
 #include <QStackedLayout>
+#include <QTime>
 #include <limits>
 #include <optional>
 
@@ -177,9 +177,8 @@ std::optional<frmMain::ZoneReading> frmMain::ResolveEnteredReading(const NamedZo
 
     // The time, the date, the zone and the change, as the messages name them.
     const auto [before, after] = ChangeReadings(resolved);
-    const QString date =
-        QLocale().toString(QDate(entered.Date.Year, entered.Date.Month, entered.Date.Day),
-                           QLatin1String(DateFormat));
+    const QString date = QLocale().toString(
+        QDate(entered.Date.Year, entered.Date.Month, entered.Date.Day), QLatin1String(DateFormat));
     const QStringList change = {entered.TimeText(), date, zone.Name(), before, after};
     if (resolved.Kind == ClockReadingKind::Gap) {
         // The same moment on the clocks after the change: the reading taken with the offset

@@ -9,8 +9,8 @@
 #include "ui/CalendarTexts.h"
 #include "ui/MonthModel.h"
 #include "ui/MonthPainting.h"
-#include "ui/WindowFit.h"
 #include "ui/Settings.h"
+#include "ui/WindowFit.h"
 #include "ui/frmDay.h"
 
 #include <QCheckBox>
@@ -54,7 +54,7 @@ frmMonth::frmMonth(Platform& platform, QWidget* parent) : QDialog(parent), platf
 // The remembered choice: "purnimanta" names the purnimanta months besides the amanta ones.
 MonthNames frmMonth::RememberedMonthNames(Platform& platform) {
     return ReadSettings(platform).monthNames == QLatin1String("purnimanta") ? MonthNames::Both
-                                                                              : MonthNames::Amanta;
+                                                                            : MonthNames::Amanta;
 }
 
 // A control's text, tool tip and accessible name, in the language of the moment.
@@ -255,7 +255,8 @@ void frmMonth::createLayout() {
     grdMonth->setFocus(); // the days take the keys from the start
     // The whole month at ease, as far as the screen has room.
     const QSize natural = ContentsSize(contents) + gridAtEase_ - grdMonth->minimumSize();
-    ResizeWithinScreen(this, QSize(std::max(natural.width(), 900), std::max(natural.height(), 760)));
+    ResizeWithinScreen(this,
+                       QSize(std::max(natural.width(), 900), std::max(natural.height(), 760)));
 }
 
 void frmMonth::setPlace(const CalendarPlace& place) {
@@ -308,10 +309,9 @@ void frmMonth::showMonth(int year, int month, int day) {
         const CivilDate before = CivilDateOf(QDate(year, month, 1).addDays(-1));
         std::vector<CalendarDay> previous =
             CalendarDays(before, before, place_.Where, *place_.Clock);
-        model_->setMonth(year, month, CalendarMonth(year, month, place_.Where, *place_.Clock),
-                         today(),
-                         previous.empty() ? std::nullopt
-                                          : std::optional<CalendarDay>(std::move(previous[0])));
+        model_->setMonth(
+            year, month, CalendarMonth(year, month, place_.Where, *place_.Clock), today(),
+            previous.empty() ? std::nullopt : std::optional<CalendarDay>(std::move(previous[0])));
         reckonAgain_ = false;
     }
     showing_ = true;
@@ -344,13 +344,13 @@ void frmMonth::openDay() {
     showDate(day.date());
 }
 
-
 // The months named in the grid and the heading, and the choice remembered.
 void frmMonth::monthNamesChosen(bool purnimantaToo) {
     const MonthNames names = purnimantaToo ? MonthNames::Both : MonthNames::Amanta;
     model_->setMonthNames(names);
     lblLunarMonths->setText(LunarMonthsText(model_->days(), names));
     UpdateSettings(platform_, [purnimantaToo](Settings& settings) {
-        settings.monthNames = purnimantaToo ? QStringLiteral("purnimanta") : QStringLiteral("amanta");
+        settings.monthNames =
+            purnimantaToo ? QStringLiteral("purnimanta") : QStringLiteral("amanta");
     });
 }

@@ -67,8 +67,7 @@ TEST_F(KeyboardAndSizeTest, TheFocusIsShownOnButtons) {
         QStyleOptionButton option;
         option.initFrom(button);
         EXPECT_TRUE(option.state & QStyle::State_HasFocus) << name;
-        EXPECT_TRUE(option.state & QStyle::State_KeyboardFocusChange)
-            << name;
+        EXPECT_TRUE(option.state & QStyle::State_KeyboardFocusChange) << name;
     }
 }
 
@@ -166,8 +165,9 @@ TEST_F(KeyboardAndSizeTest, TheResultsSayWhatWasAsked) {
     fillDelhi();
     click("cmdCalculate");
     ASSERT_TRUE(inFront("fraResult"));
-    EXPECT_EQ(find<QLabel>("lblQuery")->text(),
-              QString::fromUtf8("Asha · 11 January 2024 17:00 · Delhi, 28°36′N 77°13′E, UTC+05:30"));
+    EXPECT_EQ(
+        find<QLabel>("lblQuery")->text(),
+        QString::fromUtf8("Asha · 11 January 2024 17:00 · Delhi, 28°36′N 77°13′E, UTC+05:30"));
 }
 
 // The month view opens at the month just calculated with that date chosen, and Ctrl+F inside it
@@ -180,8 +180,8 @@ TEST_F(KeyboardAndSizeTest, TheMonthViewOpensAtTheDateCalculatedAndSearchesWithC
     ASSERT_NE(month, nullptr);
     EXPECT_EQ(month->chosenDate(), QDate(2024, 1, 11));
     month->activateWindow();
-    ASSERT_TRUE(QTest::qWaitFor([month] { return QApplication::activeWindow() == month; },
-                                ShowTimeout));
+    ASSERT_TRUE(
+        QTest::qWaitFor([month] { return QApplication::activeWindow() == month; }, ShowTimeout));
     QString opened;
     WhenModalShown([&opened](QWidget* modal) {
         opened = modal->objectName();

@@ -2,12 +2,12 @@
 // The month view's months in both reckonings, remembered; a cell's end of the tithi after
 // midnight told with its date; one spelling of a tithi in a cell; the month written once with its
 // adhika mark; and the export's folder that exists.
-#include "support/MainWindowTest.h"
 #include "engine/calendar/Calendar.h"
 #include "engine/calendar/CalendarExport.h"
+#include "support/MainWindowTest.h"
 #include "ui/CalendarTexts.h"
-#include "ui/frmMonth.h"
 #include "ui/Settings.h"
+#include "ui/frmMonth.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>

@@ -74,10 +74,10 @@ TEST_F(InputFormTest, OpensOnTheFirstDayOf1901WithItsTexts) {
         for (QAction* entry : top->menu()->actions())
             menus << (entry->isSeparator() ? QStringLiteral("-") : entry->text());
     }
-    EXPECT_EQ(menus,
-              QStringList({"&File", "&Calculate", "-", "Set to &Now", "-", "Save as &Home Place",
-                           "C&lear Home Place", "-", "&Quit", "&Help", "&Online Help", "&Visit Us Online", "-",
-                           "Check for Software &Update", "-", "&About Software"}));
+    EXPECT_EQ(menus, QStringList({"&File", "&Calculate", "-", "Set to &Now", "-",
+                                  "Save as &Home Place", "C&lear Home Place", "-", "&Quit", "&Help",
+                                  "&Online Help", "&Visit Us Online", "-",
+                                  "Check for Software &Update", "-", "&About Software"}));
 }
 
 // The tab order follows the form from top to bottom, left to right within a row (the longitude
@@ -86,10 +86,10 @@ TEST_F(InputFormTest, OpensOnTheFirstDayOf1901WithItsTexts) {
 TEST_F(InputFormTest, TabMovesThroughTheInputsInTheOrderOfTheForm) {
     box("txtName")->setFocus();
     const QStringList expected = {
-        "txtName",     "cboMonth",      "cboDate",  "cboYear",  "cboHH",     "cboMM",
-        "cboSS",       "txtLonD",       "txtLonM",  "optLong(0)", "txtLatD", "txtLatM",
-        "optLat(0)",   "txtZoneHour",   "txtZoneMinute", "chkDST", "txtMCity", "txtMState",
-        "txtMCountry", "cmdBrowser",    "cmdCalculate"};
+        "txtName",     "cboMonth",    "cboDate",       "cboYear",    "cboHH",    "cboMM",
+        "cboSS",       "txtLonD",     "txtLonM",       "optLong(0)", "txtLatD",  "txtLatM",
+        "optLat(0)",   "txtZoneHour", "txtZoneMinute", "chkDST",     "txtMCity", "txtMState",
+        "txtMCountry", "cmdBrowser",  "cmdCalculate"};
     QStringList visited;
     for (int k = 0; k < expected.size(); ++k) {
         visited << FocusName();

@@ -47,9 +47,9 @@ ClockReading FirstMinuteShowing(const CivilClock& clock, double civilJd, int ind
     return reading;
 }
 
-constexpr const char* MonthNames[] = {"January", "February", "March",     "April",
-                                      "May",     "June",     "July",      "August",
-                                      "September", "October", "November", "December"};
+constexpr const char* MonthNames[] = {"January",   "February", "March",    "April",
+                                      "May",       "June",     "July",     "August",
+                                      "September", "October",  "November", "December"};
 
 // "11 January 2024 18:23", as every date and time of the program is written
 std::string DateAndMinute(const ClockReading& r) {

@@ -157,8 +157,8 @@ std::string TithiTitle(int index) {
     // The names as the rest of the program spells them: the report's table keeps its own
     // spellings ("Ekadasi", "Dwadasi") for the report's texts alone.
     static constexpr std::string_view Names[] = {
-        "Pratipada", "Dvitiya",  "Tritiya",  "Chaturthi",  "Panchami",
-        "Shashthi",  "Saptami",  "Ashtami",  "Navami",     "Dashami",
+        "Pratipada", "Dvitiya",  "Tritiya",    "Chaturthi",   "Panchami",
+        "Shashthi",  "Saptami",  "Ashtami",    "Navami",      "Dashami",
         "Ekadashi",  "Dvadashi", "Trayodashi", "Chaturdashi", "Purnima",
     };
     static_assert(std::size(Names) == 15, "fifteen tithis to a fortnight");
