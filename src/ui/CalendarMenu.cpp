@@ -74,8 +74,8 @@ QDate CalendarMenu::startDate(const CalendarPlace& place) const {
     return TodayAt(platform_.currentDateTime(), *place.Clock);
 }
 
-// The month view opens at the month of the date just calculated, so that the days around it
-// are at hand; before any calculation, at today.
+// The month view opens at the month of the form's date (the one just calculated), so that the
+// days around it are at hand; while the form holds no date of the user's, at today.
 void CalendarMenu::openMonthView() {
     const std::optional<CalendarPlace> place = placeOfForm();
     if (!place)

@@ -30,8 +30,8 @@ public:
     // Adds the entries to the menu.
     void populate(QMenu* menu);
 
-    // Where the windows start when the month view does not say: the date the form last
-    // calculated (an invalid date until then, when they start at today).
+    // Where the windows start when the month view does not say: the form's date (an invalid
+    // date while the form has none of the user's, when they start at today).
     void setFormDate(std::function<QDate()> formDate);
 
     void openMonthView();
@@ -49,8 +49,8 @@ protected:
 private:
     // The form's place, or the message that says what it lacks, with the focus on that box.
     std::optional<CalendarPlace> placeOfForm();
-    // Where the windows start: the date chosen in the month view, else the date the form last
-    // calculated, else today at the place.
+    // Where the windows start: the date chosen in the month view, else the form's date, else
+    // today at the place.
     QDate startDate(const CalendarPlace& place) const;
     void find(const CalendarPlace& place, const QDate& from, bool vrata);
     void exportFile(const CalendarPlace& place, bool pdf, const QDate& around);

@@ -27,6 +27,7 @@
 #include "ui/modHelp.h"
 
 #include <QActionGroup>
+#include <QComboBox>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDate>
@@ -112,7 +113,14 @@ void frmMain::createMenus() {
             return PlaceOfForm(*fraMain, zone ? std::make_shared<NamedZoneClock>(*zone) : nullptr);
         },
         [this] { cmdBack_Click(); });
+    // The form's date: the one its lists hold once the user has set one or calculated (the
+    // lists open on 1 January 1901, which is nobody's choice), else the one last calculated.
     calendar_->setFormDate([this] {
+        const QDate listed(fraMain->cboYear->currentText().toInt(),
+                           fraMain->cboMonth->currentIndex() + 1,
+                           fraMain->cboDate->currentIndex() + 1);
+        if (listed.isValid() && (reportShown_ || listed != QDate(1901, 1, 1)))
+            return listed;
         return reportShown_ ? QDate(record_.BirthYear, record_.BirthMonth, record_.BirthDay)
                             : QDate();
     });

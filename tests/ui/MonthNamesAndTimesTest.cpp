@@ -69,6 +69,17 @@ TEST_F(MonthNamesAndTimesTest, TheMonthViewNamesThePurnimantaMonthsToo) {
     EXPECT_TRUE(another.findChild<QCheckBox*>(QStringLiteral("chkPurnimanta"))->isChecked());
 }
 
+// A date set on the form, not yet calculated, is where the month view opens too.
+TEST_F(MonthNamesAndTimesTest, TheMonthViewOpensAtTheFormsDate) {
+    typeDelhi();
+    set({{"cboMonth", "June"}, {"cboDate", "16"}, {"cboYear", "2024"}});
+    click("mnuMonthView");
+    auto* month = window.findChild<frmMonth*>();
+    ASSERT_NE(month, nullptr);
+    EXPECT_EQ(month->chosenDate(), QDate(2024, 6, 16));
+    month->close();
+}
+
 // Every day of a year at Delhi whose tithi at sunrise ends after midnight says on which date it
 // ends, the day after ("until 01:55 on 16 June"); the others give the time alone. The day after
 // is the date's successor, whatever the engine's times.
