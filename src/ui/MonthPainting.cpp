@@ -41,15 +41,15 @@ double DrawLine(QPainter& painter, const QPointF& at, double width, const QStrin
     return metrics.height();
 }
 
-// A font no larger than lets the text fit the width, and no smaller than two thirds of the
-// font given (beyond that the line is cut short with an ellipsis).
-QFont FittedFont(const QFont& font, const QString& text, double width) {
+// A font no larger than lets the text fit the width, and no smaller than `least` of the font
+// given (beyond that the line is cut short with an ellipsis).
+QFont FittedFont(const QFont& font, const QString& text, double width, double least = 2.0 / 3) {
     const double advance = QFontMetricsF(font).horizontalAdvance(text);
     if (advance <= width || advance <= 0)
         return font;
     QFont fitted = font;
     fitted.setPixelSize(
-        std::max(1, static_cast<int>(font.pixelSize() * std::max(2.0 / 3, width / advance))));
+        std::max(1, static_cast<int>(font.pixelSize() * std::max(least, width / advance))));
     return fitted;
 }
 
@@ -60,12 +60,21 @@ double DrawTwoLines(QPainter& painter, const QPointF& at, double width, const QS
     const QFontMetricsF metrics(font);
     if (metrics.horizontalAdvance(text) <= width)
         return DrawLine(painter, at, width, text, font, colour);
-    // The most words that fit on the first line; the rest below.
+    // The most words that fit on the first line, the rest below; a number stays with the word
+    // after it ("2 August"), so that a date is not broken.
     const QStringList words = text.split(QLatin1Char(' '));
+    auto breaksBefore = [&words](int k) {
+        bool number = false;
+        words[k - 1].toInt(&number);
+        return !number;
+    };
     int taken = 1;
-    while (taken < words.size() &&
-           metrics.horizontalAdvance(words.mid(0, taken + 1).join(QLatin1Char(' '))) <= width)
-        ++taken;
+    for (int k = 2; k < words.size(); ++k) {
+        if (metrics.horizontalAdvance(words.mid(0, k).join(QLatin1Char(' '))) > width)
+            break;
+        if (breaksBefore(k))
+            taken = k;
+    }
     const double first =
         DrawLine(painter, at, width, words.mid(0, taken).join(QLatin1Char(' ')), font, colour);
     return first + DrawLine(painter, QPointF(at.x(), at.y() + first), width,
@@ -274,7 +283,7 @@ void PaintMonthPage(QPainter& painter, const QRectF& page, const MonthPage& mont
     const QString lunarMonths = LunarMonthsText(month.Days, month.Names);
     double y = page.top() + titleHeight * 0.18;
     y += DrawLine(painter, QPointF(page.right() - right, y), right, lunarMonths,
-                  FittedFont(SizedFont(base, unit * 2.6, true), lunarMonths, right), colours.Masa,
+                  FittedFont(SizedFont(base, unit * 2.6, true), lunarMonths, right, 0.5), colours.Masa,
                   Qt::AlignRight);
     DrawLine(painter, QPointF(page.right() - right, y + unit * 0.4), right, month.Place,
              FittedFont(subFont, month.Place, right), colours.Faint, Qt::AlignRight);
