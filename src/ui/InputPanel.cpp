@@ -95,8 +95,16 @@ InputPanel::InputPanel(QWidget* parent) : QFrame(parent) {
     optLat[0]->setChecked(true);
     for (QLineEdit* box : numericBoxes())
         box->setMaximumWidth(fontMetrics().horizontalAdvance(QLatin1Char('0')) * 8);
+    // Return in any input of the form runs the default button, as in a dialog: the text boxes,
+    // the lists while closed, the directions and the daylight-saving box.
     for (QLineEdit* box : textBoxes())
-        box->installEventFilter(this);
+        returnRuns_.push_back(box);
+    for (QWidget* input : std::initializer_list<QWidget*>{cboMonth, cboDate, cboYear, cboHH, cboMM,
+                                                         cboSS, optLong[0], optLong[1], optLat[0],
+                                                         optLat[1], chkDST})
+        returnRuns_.push_back(input);
+    for (QWidget* input : returnRuns_)
+        input->installEventFilter(this);
     createTabOrder();
 }
 
@@ -320,17 +328,16 @@ std::array<QLineEdit*, 10> InputPanel::textBoxes() const {
             txtZoneHour, txtZoneMinute, txtMCity, txtMState, txtMCountry};
 }
 
-// Return in a text box asks for the calculation, as the default button of a dialog would run.
+// Return in an input asks for the calculation, as the default button of a dialog would run.
 // The digit filter: digits and backspace pass; any other typed character, the minus sign, the
 // point and Ctrl+V included, inserts nothing and is reported.
 bool InputPanel::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
-        const std::array<QLineEdit*, 10> boxes = textBoxes();
-        // Return while a place is chosen from the City box's list belongs to the list: the list
-        // takes the keys then and hands Return to the box past this filter.
+        // Return while a place is chosen from the City box's list, or an entry from an open list,
+        // belongs to the list: the list takes the keys then, past this filter.
         if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
-            std::find(boxes.begin(), boxes.end(), watched) != boxes.end()) {
+            std::find(returnRuns_.begin(), returnRuns_.end(), watched) != returnRuns_.end()) {
             Q_EMIT returnPressed();
             return true;
         }

@@ -9,6 +9,7 @@
 #include <QFrame>
 #include <array>
 #include <utility>
+#include <vector>
 
 class LinkLabel;
 class PlaceCompleter;
@@ -88,7 +89,7 @@ Q_SIGNALS:
     // A key that would type something other than a digit or a backspace was pressed in one of the
     // numeric boxes; it has been discarded and the box is unchanged.
     void nonDigitRefused(QLineEdit* box);
-    // Return was pressed in one of the text boxes: the form's default button is to run.
+    // Return was pressed in one of the inputs: the form's default button is to run.
     void returnPressed();
 
 protected:
@@ -110,5 +111,6 @@ private:
     // The place's text fields and their boxes, in the order of the form.
     std::array<std::pair<PlaceText, QLineEdit*>, 9> placeBoxes() const;
 
+    std::vector<QWidget*> returnRuns_; // the inputs in which Return runs the calculation
     TranslatedTexts texts_;
 };

@@ -39,19 +39,32 @@ protected:
     }
 };
 
-// Return in any text box of the form runs "Find My Tithi", as the default button of a dialog
-// does: on an empty form the first check speaks. Return in the City box while its list of places
-// is open takes the place and calculates nothing.
-TEST_F(KeyboardAndSizeTest, ReturnInATextBoxRunsFindMyTithi) {
+// Return in any input of the form (a text box, a closed list, a direction, DST) runs "Find My
+// Tithi", as the default button of a dialog does: on an empty form the first check speaks.
+// Return in the City box while its list of places is open takes the place and calculates
+// nothing.
+TEST_F(KeyboardAndSizeTest, ReturnInAnInputRunsFindMyTithi) {
     for (const char* name : {"txtName", "txtLonD", "txtLatM", "txtZoneHour", "txtZoneMinute",
-                             "txtMCity", "txtMState", "txtMCountry"}) {
+                             "txtMCity", "txtMState", "txtMCountry", "cboMonth", "cboMM",
+                             "optLong(1)", "chkDST"}) {
         SCOPED_TRACE(name);
         platform.messages.clear();
-        box(name)->setFocus();
-        QTest::keyClick(box(name), Qt::Key_Return);
+        QWidget* input = find(name);
+        input->setFocus();
+        QTest::keyClick(input, Qt::Key_Return);
         EXPECT_EQ(platform.messageTexts(), QStringList{"Please Enter Name"});
         EXPECT_EQ(FocusName(), QStringLiteral("txtName"));
     }
+    platform.messages.clear();
+    box("txtMCity")->setFocus();
+    QTest::keyClicks(box("txtMCity"), QStringLiteral("Delh"));
+    QWidget* places = QApplication::activePopupWidget();
+    ASSERT_NE(places, nullptr) << "no list of places offered";
+    QTest::keyClick(places, Qt::Key_Down);
+    QTest::keyClick(places, Qt::Key_Return);
+    EXPECT_EQ(platform.messageTexts(), QStringList());
+    EXPECT_EQ(box("txtLonD")->text(), QStringLiteral("77"));
+
     fillDelhi();
     box("txtZoneMinute")->setFocus();
     QTest::keyClick(box("txtZoneMinute"), Qt::Key_Enter); // the keypad's
