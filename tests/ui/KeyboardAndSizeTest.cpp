@@ -107,10 +107,23 @@ TEST_F(KeyboardAndSizeTest, EveryWindowFitsAScreenAtTwiceTheScale) {
     frmTimeZone picker(box("txtZoneHour"), box("txtZoneMinute"), &window);
     const std::pair<const char*, QWidget*> windows[] = {
         {"frmMain", &window}, {"frmMonth", month}, {"frmAbout", &about}, {"frmTimeZone", &picker}};
-    for (const auto& [name, shown] : windows) {
+    auto fits = [&room](const char* name, const QWidget* shown) {
         const QSize least = shown->minimumSizeHint().expandedTo(shown->minimumSize());
         EXPECT_TRUE(least.width() <= room.width() && least.height() <= room.height())
             << name << " needs at least " << least.width() << " x " << least.height();
+    };
+    for (const auto& [name, shown] : windows)
+        fits(name, shown);
+    // The calendar's dialogs, as their entries open them.
+    for (const char* entry : {"mnuFindTithi", "mnuExportPdf"}) {
+        bool opened = false;
+        WhenModalShown([&](QWidget* modal) {
+            opened = true;
+            fits(entry, modal);
+            modal->close();
+        });
+        click(entry);
+        EXPECT_TRUE(opened) << entry;
     }
     month->close();
 }
