@@ -105,16 +105,33 @@
         <source>vriddhi, 2nd day</source>
         <translation>वृद्धि, दूसरा दिन</translation>
     </message>
+    <message>
+        <source>%1 (adhika, purnimanta)</source>
+        <translation>%1 (अधिक, पूर्णिमांत)</translation>
+    </message>
+    <message>
+        <source>%1 (adhika, amanta)</source>
+        <translation>%1 (अधिक, अमांत)</translation>
+    </message>
+    <message>
+        <source>%1 (purnimanta)</source>
+        <translation>%1 (पूर्णिमांत)</translation>
+    </message>
+    <message>
+        <source>%1 (amanta)</source>
+        <translation>%1 (अमांत)</translation>
+    </message>
+    <message>
+        <source>%1 · %2</source>
+        <extracomment>The month of a day in both reckonings: &quot;Jyeshtha (amanta) · Ashadha (purnimanta)&quot;</extracomment>
+        <translation>%1 · %2</translation>
+    </message>
 </context>
 <context>
     <name>CalendarFile</name>
     <message>
         <source>from %1 to %2</source>
         <translation>%1 से %2 तक</translation>
-    </message>
-    <message>
-        <source>Month: %1 (amanta), %2 (purnimanta); Vikram %3, Shaka %4.</source>
-        <translation>मास: %1 (अमांत), %2 (पूर्णिमांत); विक्रम संवत %3, शक संवत %4।</translation>
     </message>
     <message>
         <source>%1S</source>
@@ -218,6 +235,10 @@
         <source>Amavasya</source>
         <translation>अमावस्या</translation>
     </message>
+    <message>
+        <source>Month: %1, %2; Vikram %3, Shaka %4.</source>
+        <translation>मास: %1, %2; विक्रम संवत %3, शक संवत %4।</translation>
+    </message>
 </context>
 <context>
     <name>CalendarMenu</name>
@@ -309,10 +330,6 @@
 <context>
     <name>DayPanel</name>
     <message>
-        <source>Adhika %1</source>
-        <translation>अधिक %1</translation>
-    </message>
-    <message>
         <source>Vara</source>
         <translation>वार</translation>
     </message>
@@ -363,10 +380,6 @@
     <message>
         <source>%1, until %2</source>
         <translation>%1, %2 तक</translation>
-    </message>
-    <message>
-        <source>%1 (amanta) · %2 (purnimanta)</source>
-        <translation>%1 (अमांत) · %2 (पूर्णिमांत)</translation>
     </message>
     <message>
         <source>Vikram %1 · Shaka %2</source>
@@ -566,16 +579,20 @@
         <translation>कृपया देश दर्ज करें</translation>
     </message>
     <message>
-        <source>%1 does not exist on %2 in %3: the clocks went forward from %4 to %5.</source>
-        <translation>%2 को %3 में %1 का समय होता ही नहीं: घड़ियाँ %4 से आगे बढ़कर %5 पर आ गईं।</translation>
-    </message>
-    <message>
         <source>%1 occurs twice on %2 in %3: the clocks went back from %4 to %5.
 
 Use the first %1, at %6? No uses the second, at %7.</source>
         <translation>%2 को %3 में %1 का समय दो बार आता है: घड़ियाँ %4 से पीछे होकर %5 पर आ गईं।
 
 क्या पहला %1 (%6) लें? “नहीं” चुनने पर दूसरा %1 (%7) लिया जाएगा।</translation>
+    </message>
+    <message>
+        <source>%1 does not exist on %2 in %3: the clocks went forward from %4 to %5.
+
+Calculate for %6, the same moment on the clocks after the change?</source>
+        <translation>%2 को %3 में %1 का समय होता ही नहीं: घड़ियाँ %4 से आगे बढ़कर %5 पर आ गईं।
+
+क्या बदलाव के बाद की घड़ियों के उसी क्षण, %6, के लिए गणना की जाए?</translation>
     </message>
 </context>
 <context>
@@ -738,6 +755,13 @@ Use the first %1, at %6? No uses the second, at %7.</source>
     </message>
 </context>
 <context>
+    <name>MonthModel</name>
+    <message>
+        <source>the purnimanta month %1 begins</source>
+        <translation>पूर्णिमांत %1 मास आरंभ</translation>
+    </message>
+</context>
+<context>
     <name>MonthPainting</name>
     <message>
         <source>%1 · Vikram %2 · Shaka %3</source>
@@ -759,6 +783,11 @@ Use the first %1, at %6? No uses the second, at %7.</source>
     <message>
         <source>Made with Kestrava.</source>
         <translation>Kestrava से बनाया गया।</translation>
+    </message>
+    <message>
+        <source>amanta %1 · purnimanta %2</source>
+        <extracomment>The months of both reckonings: &quot;amanta Vaishakha – Jyeshtha · purnimanta Jyeshtha – Ashadha&quot;</extracomment>
+        <translation>अमांत %1 · पूर्णिमांत %2</translation>
     </message>
 </context>
 <context>
@@ -807,11 +836,6 @@ Use the first %1, at %6? No uses the second, at %7.</source>
         <translation>%1 %2</translation>
     </message>
     <message>
-        <source>%1 %2</source>
-        <comment>a date, then a time</comment>
-        <translation>%1 %2</translation>
-    </message>
-    <message>
         <source>above the horizon all day</source>
         <translation>दिन भर क्षितिज के ऊपर</translation>
     </message>
@@ -839,7 +863,7 @@ Use the first %1, at %6? No uses the second, at %7.</source>
     <name>ResultPanel</name>
     <message>
         <source>Began %1 · Ends %2</source>
-        <extracomment>When the tithi began and when it ends, each a date and a time: &quot;Began 11 Jan 2024 18:23 · Ends 12 Jan 2024 19:57&quot;</extracomment>
+        <extracomment>When the tithi began and when it ends, each a date and a time: &quot;Began 11 January 2024 18:23 · Ends 12 January 2024 19:57&quot;</extracomment>
         <translation>आरंभ %1 · समाप्ति %2</translation>
     </message>
     <message>
@@ -926,6 +950,10 @@ Use the first %1, at %6? No uses the second, at %7.</source>
     <message>
         <source>Karana</source>
         <translation>करण</translation>
+    </message>
+    <message>
+        <source>Name, Date and Place</source>
+        <translation>नाम, दिनांक और स्थान</translation>
     </message>
 </context>
 <context>
@@ -1106,10 +1134,6 @@ Use the first %1, at %6? No uses the second, at %7.</source>
     <message>
         <source>%1 (pada %2 at sunrise)</source>
         <translation>%1 (सूर्योदय पर चरण %2)</translation>
-    </message>
-    <message>
-        <source>%1 (amanta), %2 (purnimanta)</source>
-        <translation>%1 (अमांत), %2 (पूर्णिमांत)</translation>
     </message>
     <message>
         <source>Vikram %1, Shaka %2</source>
@@ -1769,6 +1793,15 @@ Nothing was written; please choose another folder or name.</source>
         <source>The home place could not be cleared: the settings file cannot be written.</source>
         <translation>घर का स्थान हटाया नहीं जा सका: सेटिंग फ़ाइल में लिखा नहीं जा सकता।</translation>
     </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>बंद करें (&amp;Q)</translation>
+    </message>
+    <message>
+        <source>%1 · %2 · %3</source>
+        <extracomment>What was asked, above the report: the name, the date and time, the place: &quot;Asha · 11 January 2024 17:00 · Delhi, 28°36′N 77°13′E, UTC+05:30&quot;</extracomment>
+        <translation>%1 · %2 · %3</translation>
+    </message>
 </context>
 <context>
     <name>frmMonth</name>
@@ -1931,6 +1964,18 @@ Nothing was written; please choose another folder or name.</source>
     <message>
         <source>Days of %1</source>
         <translation>%1 के दिन</translation>
+    </message>
+    <message>
+        <source>Purnimanta Months Too</source>
+        <translation>पूर्णिमांत मास भी</translation>
+    </message>
+    <message>
+        <source>Name the purnimanta months, which begin after the full moon, besides the amanta ones</source>
+        <translation>अमांत मासों के साथ पूर्णिमांत मास भी दिखाएँ, जो पूर्णिमा के बाद आरंभ होते हैं</translation>
+    </message>
+    <message>
+        <source>&amp;Purnimanta months too</source>
+        <translation>पूर्णिमांत मास भी (&amp;P)</translation>
     </message>
 </context>
 <context>

@@ -54,7 +54,17 @@
         <translation>दशमी</translation>
     </message>
     <message>
+        <source>Dashami</source>
+        <comment>tithi</comment>
+        <translation>दशमी</translation>
+    </message>
+    <message>
         <source>Ekadasi</source>
+        <comment>tithi</comment>
+        <translation>एकादशी</translation>
+    </message>
+    <message>
+        <source>Ekadashi</source>
         <comment>tithi</comment>
         <translation>एकादशी</translation>
     </message>
@@ -64,7 +74,17 @@
         <translation>द्वादशी</translation>
     </message>
     <message>
+        <source>Dvadashi</source>
+        <comment>tithi</comment>
+        <translation>द्वादशी</translation>
+    </message>
+    <message>
         <source>Trayodasi</source>
+        <comment>tithi</comment>
+        <translation>त्रयोदशी</translation>
+    </message>
+    <message>
+        <source>Trayodashi</source>
         <comment>tithi</comment>
         <translation>त्रयोदशी</translation>
     </message>

@@ -14,7 +14,7 @@ class QWidget;
 
 class Platform {
 public:
-    enum class MessageIcon { Critical, Information };
+    enum class MessageIcon { Critical, Information, Warning };
     enum class MessageButtons { Ok, YesNo };
     enum class MessageAnswer { Ok, Yes, No };
 

@@ -28,9 +28,10 @@ QtPlatform::~QtPlatform() = default;
 
 Platform::MessageAnswer QtPlatform::showMessage(QWidget* parent, const QString& text,
                                                 MessageIcon icon, MessageButtons buttons) {
-    QMessageBox box(icon == MessageIcon::Critical ? QMessageBox::Critical
-                                                  : QMessageBox::Information,
-                    AppTitle(), text, QMessageBox::NoButton, parent);
+    const QMessageBox::Icon shown = icon == MessageIcon::Critical  ? QMessageBox::Critical
+                                    : icon == MessageIcon::Warning ? QMessageBox::Warning
+                                                                   : QMessageBox::Information;
+    QMessageBox box(shown, AppTitle(), text, QMessageBox::NoButton, parent);
     if (buttons == MessageButtons::YesNo) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         box.setDefaultButton(QMessageBox::Yes);

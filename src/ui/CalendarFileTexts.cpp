@@ -27,7 +27,7 @@ QString FromUtf8(const std::string& text) {
 
 // "11 June 2024 17:42"
 QString DateTimeText(const ClockInstant& instant) {
-    return QLocale().toString(QDateOf(DateOfInstant(instant)), QStringLiteral("d MMMM yyyy")) +
+    return QLocale().toString(QDateOf(DateOfInstant(instant)), QLatin1String(DateFormat)) +
            QLatin1Char(' ') + ClockTimeText(instant);
 }
 
@@ -37,8 +37,8 @@ QString SpanText(const ClockInstant& begin, const ClockInstant& end) {
 }
 
 QString MonthsText(const MonthAndYears& month) {
-    return CalendarFileTr::tr("Month: %1 (amanta), %2 (purnimanta); Vikram %3, Shaka %4.")
-        .arg(MasaText(month.Amanta), MasaText(month.Purnimanta))
+    return CalendarFileTr::tr("Month: %1, %2; Vikram %3, Shaka %4.")
+        .arg(MasaReckonedText(month.Amanta, false), MasaReckonedText(month.Purnimanta, true))
         .arg(month.Vikram)
         .arg(month.Shaka);
 }

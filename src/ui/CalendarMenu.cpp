@@ -62,17 +62,26 @@ std::optional<CalendarPlace> CalendarMenu::placeOfForm() {
     return std::get<CalendarPlace>(std::move(read));
 }
 
+void CalendarMenu::setFormDate(std::function<QDate()> formDate) {
+    formDate_ = std::move(formDate);
+}
+
 QDate CalendarMenu::startDate(const CalendarPlace& place) const {
     if (month_ && month_->isVisible() && month_->chosenDate().isValid())
         return month_->chosenDate();
+    if (const QDate calculated = formDate_ ? formDate_() : QDate(); calculated.isValid())
+        return calculated;
     return TodayAt(platform_.currentDateTime(), *place.Clock);
 }
 
+// The month view opens at the month of the form's date (the one just calculated), so that the
+// days around it are at hand; while the form holds no date of the user's, at today.
 void CalendarMenu::openMonthView() {
     const std::optional<CalendarPlace> place = placeOfForm();
     if (!place)
         return;
-    showInMonthView(*place, {});
+    const QDate calculated = formDate_ ? formDate_() : QDate();
+    showInMonthView(*place, calculated);
 }
 
 void CalendarMenu::showInMonthView(const CalendarPlace& place, const QDate& date) {

@@ -30,6 +30,10 @@ public:
     // Adds the entries to the menu.
     void populate(QMenu* menu);
 
+    // Where the windows start when the month view does not say: the form's date (an invalid
+    // date while the form has none of the user's, when they start at today).
+    void setFormDate(std::function<QDate()> formDate);
+
     void openMonthView();
     void openFind();
     void openVrataDays();
@@ -45,7 +49,8 @@ protected:
 private:
     // The form's place, or the message that says what it lacks, with the focus on that box.
     std::optional<CalendarPlace> placeOfForm();
-    // Where the windows start: the date chosen in the month view, or today at the place.
+    // Where the windows start: the date chosen in the month view, else the form's date, else
+    // today at the place.
     QDate startDate(const CalendarPlace& place) const;
     void find(const CalendarPlace& place, const QDate& from, bool vrata);
     void exportFile(const CalendarPlace& place, bool pdf, const QDate& around);
@@ -55,6 +60,7 @@ private:
     QWidget* window_;
     PlaceSource source_;
     std::function<void()> showForm_;
+    std::function<QDate()> formDate_;
     QPointer<frmMonth> month_;
     TranslatedTexts texts_;
 };

@@ -39,6 +39,31 @@ QString MasaText(const LunarMonth& month) {
     return CalendarTr::tr("%1 (adhika)").arg(name);
 }
 
+QString MasaReckonedText(const LunarMonth& month, bool purnimanta) {
+    const QString name = PanchangaName(NameKind::Masa, MasaName(month.Index));
+    if (name.isEmpty())
+        return name;
+    if (month.Adhika) {
+        return purnimanta ? CalendarTr::tr("%1 (adhika, purnimanta)").arg(name)
+                          : CalendarTr::tr("%1 (adhika, amanta)").arg(name);
+    }
+    return purnimanta ? CalendarTr::tr("%1 (purnimanta)").arg(name)
+                      : CalendarTr::tr("%1 (amanta)").arg(name);
+}
+
+QString BothMonthsText(const MonthAndYears& month) {
+    //: The month of a day in both reckonings: "Jyeshtha (amanta) · Ashadha (purnimanta)"
+    return CalendarTr::tr("%1 · %2").arg(MasaReckonedText(month.Amanta, false),
+                                         MasaReckonedText(month.Purnimanta, true));
+}
+
+bool PurnimantaMonthBegins(const CalendarDay& day, const CalendarDay& previous) {
+    const LunarMonth& now = day.Month.Purnimanta;
+    const LunarMonth& before = previous.Month.Purnimanta;
+    return now.Index >= 0 && before.Index >= 0 &&
+           (now.Index != before.Index || now.Adhika != before.Adhika);
+}
+
 QDate QDateOf(const CivilDate& date) {
     return QDate(date.Year, date.Month, date.Day);
 }
@@ -48,7 +73,7 @@ CivilDate CivilDateOf(const QDate& date) {
 }
 
 QString LongDateText(const CivilDate& date) {
-    return QLocale().toString(QDateOf(date), QStringLiteral("dddd d MMMM yyyy"));
+    return QLocale().toString(QDateOf(date), QStringLiteral("dddd ") + QLatin1String(DateFormat));
 }
 
 QString ClockTimeText(const ClockInstant& instant, bool nearest) {
@@ -61,9 +86,7 @@ QString ClockTimeTextFor(const ClockInstant& instant, const CivilDate& date) {
     const CivilDate on = DateOfInstant(instant);
     if (DateKey(on) == DateKey(date))
         return time;
-    //: A time past the date it is told for: "04:52 on 12 June"
-    return CalendarTr::tr("%1 on %2")
-        .arg(time, QLocale().toString(QDateOf(on), QStringLiteral("d MMMM")));
+    return TimeOnDateText(time, QDateOf(on));
 }
 
 QString DaySentence(const CalendarDay& day) {
@@ -129,10 +152,10 @@ QStringList DayNotes(const CalendarDay& day, bool today) {
     return notes;
 }
 
-QString DayAccessibleText(const CalendarDay& day, bool today) {
+QString DayAccessibleText(const CalendarDay& day, const QStringList& notes) {
     //: A day's date and its tithis: "Tuesday 11 June 2024: Shukla Panchami until 17:42, ..."
     QString text = CalendarTr::tr("%1: %2").arg(LongDateText(day.Date), DaySentence(day));
-    for (const QString& note : DayNotes(day, today))
+    for (const QString& note : notes)
         text += QStringLiteral("; ") + note;
     return text;
 }
@@ -160,7 +183,8 @@ QString KshayaNoteText(const QStringList& names) {
     return CalendarTr::tr("%1 kshaya").arg(names.join(QStringLiteral(", ")));
 }
 
-DayCellTexts DayCellTextsOf(const CalendarDay& day, bool today) {
+DayCellTexts DayCellTextsOf(const CalendarDay& day, bool today, MonthNames names,
+                            const CalendarDay* previous) {
     DayCellTexts cell;
     cell.Day = QString::number(day.Date.Day);
     cell.Today = today;
@@ -175,7 +199,8 @@ DayCellTexts DayCellTextsOf(const CalendarDay& day, bool today) {
     cell.Paksha = CalendarTr::tr("%1 %2").arg(PakshaText(first.Index)).arg(first.Index % 15 + 1);
     cell.Name = TithiNameText(first.Index);
     if (first.EndsWithinDay) {
-        cell.Until = CalendarTr::tr("until %1").arg(ClockTimeText(first.End));
+        // A tithi that ends after midnight ends on the next date, and says so.
+        cell.Until = CalendarTr::tr("until %1").arg(ClockTimeTextFor(first.End, day.Date));
         if (day.Tithi.Spans.size() > 1) {
             // The tithi at the next sunrise (the last span), by its name: the cell beside it
             // tells its fortnight.
@@ -193,7 +218,13 @@ DayCellTexts DayCellTextsOf(const CalendarDay& day, bool today) {
         cell.Vriddhi = CalendarTr::tr("vriddhi");
     else if (day.SecondOfVriddhi)
         cell.Vriddhi = CalendarTr::tr("vriddhi, 2nd day");
-    if (day.MonthBegins)
-        cell.Masa = MasaText(day.Month.Amanta);
+    if (names == MonthNames::Amanta) {
+        if (day.MonthBegins)
+            cell.Masa = MasaText(day.Month.Amanta);
+    } else if (day.MonthBegins) {
+        cell.Masa = MasaReckonedText(day.Month.Amanta, false);
+    } else if (previous && PurnimantaMonthBegins(day, *previous)) {
+        cell.Masa = MasaReckonedText(day.Month.Purnimanta, true);
+    }
     return cell;
 }

@@ -18,6 +18,16 @@ QString TithiNameText(int tithi);          // "Panchami", "Purnima"
 QString PakshaText(int tithi);             // "Shukla", "Krishna"
 QString MasaText(const LunarMonth& month); // "Shravana", "Shravana (adhika)"; empty for none
 
+// The lunar months a calendar names: the amanta ones alone, or the purnimanta ones too.
+enum class MonthNames { Amanta, Both };
+// MasaReckonedText: a month with its reckoning, the adhika mark in the same brackets:
+// "Jyeshtha (amanta)", "Jyeshtha (adhika, amanta)", "Ashadha (purnimanta)"; empty for none.
+QString MasaReckonedText(const LunarMonth& month, bool purnimanta);
+// BothMonthsText: a day's month in both reckonings, "Jyeshtha (amanta) · Ashadha (purnimanta)".
+QString BothMonthsText(const MonthAndYears& month);
+// PurnimantaMonthBegins: the purnimanta month at the day's sunrise is not the previous day's.
+bool PurnimantaMonthBegins(const CalendarDay& day, const CalendarDay& previous);
+
 // Dates and times.
 QDate QDateOf(const CivilDate& date);
 CivilDate CivilDateOf(const QDate& date);
@@ -29,7 +39,7 @@ QString ClockTimeText(const ClockInstant& instant, bool nearest = false);
 QString ClockTimeTextFor(const ClockInstant& instant, const CivilDate& date);
 
 // DaySentence: "Shukla Panchami until 17:42, then Shashthi"; "Krishna Dvitiya until 06:10, then
-// Tritiya until 04:52 on 12 June (kshaya), then Chaturthi"; "Shukla Ekadasi all day (vriddhi)".
+// Tritiya until 04:52 on 12 June (kshaya), then Chaturthi"; "Shukla Ekadashi all day (vriddhi)".
 QString DaySentence(const CalendarDay& day);
 
 // The vrata that a day observes, if any (a day may observe a kshaya one besides its own tithi).
@@ -42,8 +52,9 @@ QString VrataText(VrataMark mark); // "Ekadashi", "Purnima", "Amavasya"
 QStringList DayNotes(const CalendarDay& day, bool today);
 
 // DayAccessibleText: what a screen reader reads for a day: "Tuesday 11 June 2024: Shukla
-// Panchami until 17:42, then Shashthi", then the notes, each after "; ".
-QString DayAccessibleText(const CalendarDay& day, bool today);
+// Panchami until 17:42, then Shashthi", then the notes (DayNotes and any of the view's own),
+// each after "; ".
+QString DayAccessibleText(const CalendarDay& day, const QStringList& notes);
 
 // The rule of observance, and how an occurrence met it.
 QString ObservanceRuleText();
@@ -55,7 +66,7 @@ struct DayCellTexts {
     int Tithi{-1};   // the tithi at sunrise, for the fortnight's colour
     QString Paksha;  // "Shukla 5", "Krishna 8", or "Purnima"/"Amavasya" alone
     QString Name;    // "Panchami"
-    QString Until;   // "until 17:42", "all day"
+    QString Until;   // "until 17:42", "until 01:55 on 16 June", "all day"
     QString Then;    // "then Shashthi", "then Krishna Pratipada"
     QString Kshaya;  // "Saptami kshaya", empty for none
     QString Vriddhi; // "vriddhi", "vriddhi, 2nd day", empty for none
@@ -66,6 +77,10 @@ struct DayCellTexts {
     bool MoonWaxing{};
     bool MoonSouthern{}; // the place lies south of the equator: the lit side mirrored
 };
-DayCellTexts DayCellTextsOf(const CalendarDay& day, bool today);
+// names: where both reckonings are named, the month that begins is named with its reckoning,
+// the purnimanta one too (which needs the day before, `previous`, to tell).
+DayCellTexts DayCellTextsOf(const CalendarDay& day, bool today,
+                            MonthNames names = MonthNames::Amanta,
+                            const CalendarDay* previous = nullptr);
 // The note of a cell on the tithis that hold no sunrise: "Saptami kshaya".
 QString KshayaNoteText(const QStringList& names);

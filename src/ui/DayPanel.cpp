@@ -6,6 +6,7 @@
 #include "engine/day/LunarMonth.h"
 #include "engine/day/Panchanga.h"
 #include "engine/present/PanchangaNames.h"
+#include "ui/CalendarTexts.h"
 #include "ui/MoonPainting.h"
 #include "ui/PanchangaTexts.h"
 #include "ui/ValueLabel.h"
@@ -13,16 +14,6 @@
 #include <QEvent>
 #include <QGridLayout>
 #include <QLabel>
-
-namespace {
-
-// "Adhika Jyeshtha", "Pausha": a month with its adhika mark.
-QString MonthText(const LunarMonth& month) {
-    const QString name = PanchangaName(NameKind::Masa, MasaName(month.Index));
-    return month.Adhika ? DayPanel::tr("Adhika %1").arg(name) : name;
-}
-
-} // namespace
 
 DayPanel::DayPanel(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("fraDay"));
@@ -110,8 +101,7 @@ void DayPanel::showMoment(const PanchangaMoment& p, const std::optional<MomentEx
     lblSunset->setText(CrossingText(p.Sunset, day));
     lblMoonrise->setText(CrossingText(p.Moonrise, day));
     lblMoonset->setText(CrossingText(p.Moonset, day));
-    lblMasa->setText(tr("%1 (amanta) · %2 (purnimanta)")
-                         .arg(MonthText(p.Month.Amanta), MonthText(p.Month.Purnimanta)));
+    lblMasa->setText(BothMonthsText(p.Month));
     lblSamvat->setText(tr("Vikram %1 · Shaka %2").arg(p.Month.Vikram).arg(p.Month.Shaka));
     if (!extras) {
         for (ValueLabel* value :

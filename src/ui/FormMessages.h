@@ -82,12 +82,14 @@ inline constexpr FormMessageRow FormMessages[] = {
      QT_TRANSLATE_NOOP("FormMessages", "Please Enter State")},
     {FormMessage::EnterCountry, Platform::MessageIcon::Information,
      QT_TRANSLATE_NOOP("FormMessages", "Please Enter Country")},
-    // The entered time, the date, the zone, the clock's readings before and after the change.
-    {FormMessage::ClockSkipsTime, Platform::MessageIcon::Information,
+    // The entered time, the date, the zone, the clock's readings before and after the change,
+    // then the reading of the same moment after the change; a Yes/No question.
+    {FormMessage::ClockSkipsTime, Platform::MessageIcon::Warning,
      QT_TRANSLATE_NOOP("FormMessages",
-                       "%1 does not exist on %2 in %3: the clocks went forward from %4 to %5.")},
+                       "%1 does not exist on %2 in %3: the clocks went forward from %4 to %5.\n\n"
+                       "Calculate for %6, the same moment on the clocks after the change?")},
     // The same, then the offsets of the first and the second occurrence; a Yes/No question.
-    {FormMessage::ClockRepeatsTime, Platform::MessageIcon::Information,
+    {FormMessage::ClockRepeatsTime, Platform::MessageIcon::Warning,
      QT_TRANSLATE_NOOP("FormMessages",
                        "%1 occurs twice on %2 in %3: the clocks went back from %4 to %5.\n\n"
                        "Use the first %1, at %6? No uses the second, at %7.")},

@@ -21,6 +21,7 @@
 #include <QRadioButton>
 #include <QTime>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <optional>
 
 namespace {
@@ -92,10 +93,18 @@ InputPanel::InputPanel(QWidget* parent) : QFrame(parent) {
 
     optLong[0]->setChecked(true);
     optLat[0]->setChecked(true);
-    for (QLineEdit* box : numericBoxes()) {
-        box->installEventFilter(this);
+    for (QLineEdit* box : numericBoxes())
         box->setMaximumWidth(fontMetrics().horizontalAdvance(QLatin1Char('0')) * 8);
-    }
+    // Return in any input of the form runs the default button, as in a dialog: the text boxes,
+    // the lists while closed, the directions and the daylight-saving box.
+    for (QLineEdit* box : textBoxes())
+        returnRuns_.push_back(box);
+    for (QWidget* input : std::initializer_list<QWidget*>{cboMonth, cboDate, cboYear, cboHH, cboMM,
+                                                         cboSS, optLong[0], optLong[1], optLat[0],
+                                                         optLat[1], chkDST})
+        returnRuns_.push_back(input);
+    for (QWidget* input : returnRuns_)
+        input->installEventFilter(this);
     createTabOrder();
 }
 
@@ -277,12 +286,13 @@ QLayout* InputPanel::createCalculateRow() {
     return closing;
 }
 
+// Top to bottom, and left to right within a row: the name, the date and time, the longitude and
+// the latitude side by side, the time zone, the look-up of a place, and the button.
 void InputPanel::createTabOrder() {
-    QWidget* const order[] = {txtName,     cboMonth,      cboDate,     cboYear,    cboHH,
-                              cboMM,       cboSS,         txtLonD,     txtLonM,    optLong[0],
-                              optLong[1],  txtLatD,       txtLatM,     optLat[0],  optLat[1],
-                              txtMCity,    txtMState,     txtMCountry, cmdBrowser, cmdCalculate,
-                              txtZoneHour, txtZoneMinute, chkDST};
+    QWidget* const order[] = {txtName,  cboMonth,  cboDate,     cboYear,     cboHH,         cboMM,
+                              cboSS,    txtLonD,   txtLonM,     optLong[0],  optLong[1],    txtLatD,
+                              txtLatM,  optLat[0], optLat[1],   txtZoneHour, txtZoneMinute, chkDST,
+                              txtMCity, txtMState, txtMCountry, cmdBrowser,  cmdCalculate};
     for (std::size_t k = 1; k < std::size(order); ++k)
         setTabOrder(order[k - 1], order[k]);
 }
@@ -313,10 +323,24 @@ std::array<QLineEdit*, 6> InputPanel::numericBoxes() const {
     return {txtLonD, txtLonM, txtLatD, txtLatM, txtZoneHour, txtZoneMinute};
 }
 
+std::array<QLineEdit*, 10> InputPanel::textBoxes() const {
+    return {txtName,     txtLonD,       txtLonM,  txtLatD,   txtLatM,
+            txtZoneHour, txtZoneMinute, txtMCity, txtMState, txtMCountry};
+}
+
+// Return in an input asks for the calculation, as the default button of a dialog would run.
 // The digit filter: digits and backspace pass; any other typed character, the minus sign, the
 // point and Ctrl+V included, inserts nothing and is reported.
 bool InputPanel::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        // Return while a place is chosen from the City box's list, or an entry from an open list,
+        // belongs to the list: the list takes the keys then, past this filter.
+        if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
+            std::find(returnRuns_.begin(), returnRuns_.end(), watched) != returnRuns_.end()) {
+            Q_EMIT returnPressed();
+            return true;
+        }
         for (QLineEdit* box : numericBoxes()) {
             if (watched != box)
                 continue;

@@ -9,6 +9,7 @@
 #include <QFrame>
 #include <array>
 #include <utility>
+#include <vector>
 
 class LinkLabel;
 class PlaceCompleter;
@@ -36,6 +37,8 @@ public:
 
     // The six boxes that take only digits: the degrees and minutes of the place and the zone.
     std::array<QLineEdit*, 6> numericBoxes() const;
+    // The ten text boxes, the name and the place's names with the numeric ones.
+    std::array<QLineEdit*, 10> textBoxes() const;
 
     // The place and its zone as they stand, and filled in from a saved place (the home place).
     PlaceFields placeFields() const;
@@ -86,6 +89,8 @@ Q_SIGNALS:
     // A key that would type something other than a digit or a backspace was pressed in one of the
     // numeric boxes; it has been discarded and the box is unchanged.
     void nonDigitRefused(QLineEdit* box);
+    // Return was pressed in one of the inputs: the form's default button is to run.
+    void returnPressed();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -106,5 +111,6 @@ private:
     // The place's text fields and their boxes, in the order of the form.
     std::array<std::pair<PlaceText, QLineEdit*>, 9> placeBoxes() const;
 
+    std::vector<QWidget*> returnRuns_; // the inputs in which Return runs the calculation
     TranslatedTexts texts_;
 };

@@ -13,14 +13,41 @@
 
 MonthModel::MonthModel(QObject* parent) : QAbstractTableModel(parent) {}
 
-void MonthModel::setMonth(int year, int month, std::vector<CalendarDay> days, const QDate& today) {
+void MonthModel::setMonth(int year, int month, std::vector<CalendarDay> days, const QDate& today,
+                          std::optional<CalendarDay> previous) {
     beginResetModel();
     year_ = year;
     month_ = month;
     days_ = std::move(days);
+    previous_ = std::move(previous);
     today_ = today;
     firstColumn_ = QDate(year, month, 1).dayOfWeek() % 7;
     endResetModel();
+}
+
+void MonthModel::setMonthNames(MonthNames names) {
+    names_ = names;
+    Q_EMIT dataChanged(index(0, 0), index(Weeks - 1, 6));
+}
+
+const CalendarDay* MonthModel::dayBefore(const QModelIndex& index) const {
+    const int k = dayIndex(index);
+    if (k < 0)
+        return nullptr;
+    if (k == 0)
+        return previous_ ? &*previous_ : nullptr;
+    return &days_[static_cast<std::size_t>(k - 1)];
+}
+
+// What a day's cell says beyond the notes of the day: the purnimanta month that begins, where
+// both reckonings are named.
+QStringList MonthModel::cellNotes(const QModelIndex& index) const {
+    const CalendarDay* day = dayAt(index);
+    QStringList notes = DayNotes(*day, isToday(index));
+    const CalendarDay* before = dayBefore(index);
+    if (names_ == MonthNames::Both && before && PurnimantaMonthBegins(*day, *before))
+        notes << tr("the purnimanta month %1 begins").arg(MasaText(day->Month.Purnimanta));
+    return notes;
 }
 
 void MonthModel::languageChanged() {
@@ -79,10 +106,10 @@ QVariant MonthModel::data(const QModelIndex& index, int role) const {
         return QString::number(day->Date.Day);
     case Qt::AccessibleTextRole:
     case Qt::AccessibleDescriptionRole:
-        return DayAccessibleText(*day, isToday(index));
+        return DayAccessibleText(*day, cellNotes(index));
     case Qt::ToolTipRole: {
         QString tip = LongDateText(day->Date) + QLatin1Char('\n') + DaySentence(*day);
-        for (const QString& note : DayNotes(*day, isToday(index)))
+        for (const QString& note : cellNotes(index))
             tip += QLatin1Char('\n') + note;
         return tip;
     }
@@ -123,7 +150,8 @@ void MonthDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
     const QPalette& palette = option.palette;
     painter->save();
     painter->setFont(option.font);
-    DayCellTexts texts = DayCellTextsOf(*day, model->isToday(index));
+    DayCellTexts texts =
+        DayCellTextsOf(*day, model->isToday(index), model->monthNames(), model->dayBefore(index));
     texts.MoonSouthern = model->southern();
     PaintDayCell(*painter, option.rect, texts, ScreenColours(palette));
     if (option.state & QStyle::State_Selected) {

@@ -4,11 +4,13 @@
 #pragma once
 
 #include "engine/calendar/Calendar.h"
+#include "ui/CalendarTexts.h"
 
 #include <QAbstractTableModel>
 #include <QDate>
 #include <QStyledItemDelegate>
 
+#include <optional>
 #include <vector>
 
 class MonthModel : public QAbstractTableModel {
@@ -18,8 +20,15 @@ public:
 
     explicit MonthModel(QObject* parent = nullptr);
 
-    // Shows a month's days; today is marked where it falls.
-    void setMonth(int year, int month, std::vector<CalendarDay> days, const QDate& today);
+    // Shows a month's days; today is marked where it falls. previous: the day before the 1st,
+    // where known, for a purnimanta month that begins on the 1st.
+    void setMonth(int year, int month, std::vector<CalendarDay> days, const QDate& today,
+                  std::optional<CalendarDay> previous = std::nullopt);
+    // The months the cells name where they begin: the amanta ones, or both reckonings'.
+    void setMonthNames(MonthNames names);
+    MonthNames monthNames() const { return names_; }
+    // The day before a day of the month (the 1st's where known), or none.
+    const CalendarDay* dayBefore(const QModelIndex& index) const;
     // The texts of the days and the weekdays' names change with the language.
     void languageChanged();
     // Whether the place lies south of the equator, where the Moon's lit side is drawn mirrored.
@@ -45,12 +54,15 @@ public:
 
 private:
     int dayIndex(const QModelIndex& index) const; // into days_, or -1
+    QStringList cellNotes(const QModelIndex& index) const;
 
     int year_ = 2000, month_ = 1;
     int firstColumn_ = 0; // the weekday of the 1st, 0 Sunday
     std::vector<CalendarDay> days_;
+    std::optional<CalendarDay> previous_;
     QDate today_;
     bool southern_{};
+    MonthNames names_ = MonthNames::Amanta;
 };
 
 // Paints a day's cell as the printed month does, with the selection and the keyboard's focus.

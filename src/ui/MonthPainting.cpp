@@ -43,6 +43,46 @@ double DrawLine(QPainter& painter, const QPointF& at, double width, const QStrin
     return metrics.height();
 }
 
+// A font no larger than lets the text fit the width, and no smaller than `least` of the font
+// given (beyond that the line is cut short with an ellipsis).
+QFont FittedFont(const QFont& font, const QString& text, double width, double least = 2.0 / 3) {
+    const double advance = QFontMetricsF(font).horizontalAdvance(text);
+    if (advance <= width || advance <= 0)
+        return font;
+    QFont fitted = font;
+    fitted.setPixelSize(
+        std::max(1, static_cast<int>(font.pixelSize() * std::max(least, width / advance))));
+    return fitted;
+}
+
+// Draws text from a point at the top of its first line, wrapped at blanks onto a second line
+// where it would pass `width` (the second cut short with an ellipsis); returns the height taken.
+double DrawTwoLines(QPainter& painter, const QPointF& at, double width, const QString& text,
+                    const QFont& font, const QColor& colour) {
+    const QFontMetricsF metrics(font);
+    if (metrics.horizontalAdvance(text) <= width)
+        return DrawLine(painter, at, width, text, font, colour);
+    // The most words that fit on the first line, the rest below; a number stays with the word
+    // after it ("2 August"), so that a date is not broken.
+    const QStringList words = text.split(QLatin1Char(' '));
+    auto breaksBefore = [&words](int k) {
+        bool number = false;
+        words[k - 1].toInt(&number);
+        return !number;
+    };
+    int taken = 1;
+    for (int k = 2; k < words.size(); ++k) {
+        if (metrics.horizontalAdvance(words.mid(0, k).join(QLatin1Char(' '))) > width)
+            break;
+        if (breaksBefore(k))
+            taken = k;
+    }
+    const double first =
+        DrawLine(painter, at, width, words.mid(0, taken).join(QLatin1Char(' ')), font, colour);
+    return first + DrawLine(painter, QPointF(at.x(), at.y() + first), width,
+                            words.mid(taken).join(QLatin1Char(' ')), font, colour);
+}
+
 } // namespace
 
 CellColours ScreenColours(const QPalette& palette) {
@@ -161,7 +201,8 @@ void PaintDayCell(QPainter& painter, const QRectF& cell, const DayCellTexts& tex
 
     double y = top + QFontMetricsF(dayFont).height() * 1.02;
     y += DrawLine(painter, QPointF(inner.left(), y), width, texts.Name, nameFont, colours.Text);
-    y += DrawLine(painter, QPointF(inner.left(), y), width, texts.Until, smallFont, colours.Faint);
+    y += DrawTwoLines(painter, QPointF(inner.left(), y), width, texts.Until, smallFont,
+                      colours.Faint);
     y += DrawLine(painter, QPointF(inner.left(), y), width, texts.Then, smallFont, colours.Faint);
     // The notes, as many as there is room for, the vrata's name first.
     QStringList notes;
@@ -206,19 +247,29 @@ QString MonthTitleText(int year, int month) {
     return QLocale().toString(QDate(year, month, 1), QStringLiteral("MMMM yyyy"));
 }
 
-QString LunarMonthsText(const std::vector<CalendarDay>& days) {
-    QStringList months;
-    for (const CalendarDay& day : days) {
-        const QString masa = MasaText(day.Month.Amanta);
-        if (!masa.isEmpty() && (months.isEmpty() || months.back() != masa))
-            months << masa;
-    }
+QString LunarMonthsText(const std::vector<CalendarDay>& days, MonthNames names) {
+    // The months the days fall in, in one reckoning: "Vaishakha – Jyeshtha".
+    auto monthsOf = [&days](bool purnimanta) {
+        QStringList months;
+        for (const CalendarDay& day : days) {
+            const QString masa = MasaText(purnimanta ? day.Month.Purnimanta : day.Month.Amanta);
+            if (!masa.isEmpty() && (months.isEmpty() || months.back() != masa))
+                months << masa;
+        }
+        return months.join(QStringLiteral(" – "));
+    };
+    QString months = monthsOf(false);
     if (days.empty() || months.isEmpty())
         return {};
+    if (names == MonthNames::Both) {
+        //: The months of both reckonings: "amanta Vaishakha – Jyeshtha · purnimanta Jyeshtha –
+        //: Ashadha"
+        months = MonthPaintingTexts::tr("amanta %1 · purnimanta %2").arg(months, monthsOf(true));
+    }
     //: The lunar months of a civil month and the era years: "Vaishakha – Jyeshtha · Vikram
     //: 2081 · Shaka 1946"
     return MonthPaintingTexts::tr("%1 · Vikram %2 · Shaka %3")
-        .arg(months.join(QStringLiteral(" – ")))
+        .arg(months)
         .arg(days.front().Month.Vikram)
         .arg(days.front().Month.Shaka);
 }
@@ -235,12 +286,18 @@ void PaintMonthPage(QPainter& painter, const QRectF& page, const MonthPage& mont
     const double titleHeight = QFontMetricsF(titleFont).height();
     DrawLine(painter, page.topLeft(), page.width() * 0.5, MonthTitleText(month.Year, month.Month),
              titleFont, colours.Text);
-    const double right = page.width() * 0.5;
+    // The lines on the right take what the title leaves, a smaller font where they need it.
+    const double titleWidth =
+        QFontMetricsF(titleFont).horizontalAdvance(MonthTitleText(month.Year, month.Month)) +
+        unit * 3;
+    const double right = std::max(page.width() * 0.5, page.width() - titleWidth);
+    const QString lunarMonths = LunarMonthsText(month.Days, month.Names);
     double y = page.top() + titleHeight * 0.18;
-    y += DrawLine(painter, QPointF(page.left() + right, y), right, LunarMonthsText(month.Days),
-                  SizedFont(base, unit * 2.6, true), colours.Masa, Qt::AlignRight);
-    DrawLine(painter, QPointF(page.left() + right, y + unit * 0.4), right, month.Place, subFont,
-             colours.Faint, Qt::AlignRight);
+    y += DrawLine(painter, QPointF(page.right() - right, y), right, lunarMonths,
+                  FittedFont(SizedFont(base, unit * 2.6, true), lunarMonths, right, 0.5), colours.Masa,
+                  Qt::AlignRight);
+    DrawLine(painter, QPointF(page.right() - right, y + unit * 0.4), right, month.Place,
+             FittedFont(subFont, month.Place, right), colours.Faint, Qt::AlignRight);
 
     // The foot: the legend and the rule.
     const QFont footFont = SizedFont(base, unit * 1.7);
@@ -265,13 +322,17 @@ void PaintMonthPage(QPainter& painter, const QRectF& page, const MonthPage& mont
     }
     const int firstColumn = QDate(month.Year, month.Month, 1).dayOfWeek() % 7;
     const double cellsTop = gridTop + headerHeight;
-    for (const CalendarDay& day : month.Days) {
+    for (std::size_t k = 0; k < month.Days.size(); ++k) {
+        const CalendarDay& day = month.Days[k];
         // Each day in the cell of its date: a date the clock skipped leaves its cell empty.
         const int slot = firstColumn + day.Date.Day - 1;
         const QRectF cell(page.left() + (slot % 7) * cellWidth, cellsTop + (slot / 7) * cellHeight,
                           cellWidth, cellHeight);
         painter.setFont(base);
-        DayCellTexts texts = DayCellTextsOf(day, QDateOf(day.Date) == month.Today);
+        const CalendarDay* before =
+            k > 0 ? &month.Days[k - 1] : (month.Previous ? &*month.Previous : nullptr);
+        DayCellTexts texts =
+            DayCellTextsOf(day, QDateOf(day.Date) == month.Today, month.Names, before);
         texts.MoonSouthern = month.Southern;
         PaintDayCell(painter, cell, texts, colours);
     }

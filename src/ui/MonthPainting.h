@@ -10,6 +10,7 @@
 #include <QDate>
 #include <QString>
 
+#include <optional>
 #include <vector>
 
 class QPainter;
@@ -47,15 +48,19 @@ struct MonthPage {
     QString Place;                 // "Delhi, 28°36′N 77°13′E, UTC+05:30"
     QDate Today;                   // marked where it falls in the month
     bool Southern{};               // the place lies south of the equator (the Moon mirrored)
+    MonthNames Names{MonthNames::Amanta}; // the lunar months named: amanta, or both reckonings
+    std::optional<CalendarDay> Previous;  // the day before the 1st, where known
 };
 
 // WeeksOfMonth: the rows a month needs with the week starting on Sunday, 4 ... 6.
 int WeeksOfMonth(int year, int month);
 
 // MonthTitleText: "June 2024"; LunarMonthsText: "Vaishakha – Jyeshtha · Vikram 2081 · Shaka
-// 1946", the amanta months the days fall in and the era years of the first.
+// 1946", the amanta months the days fall in and the era years of the first; with both
+// reckonings, "amanta Vaishakha – Jyeshtha · purnimanta Jyeshtha – Ashadha · Vikram ...".
 QString MonthTitleText(int year, int month);
-QString LunarMonthsText(const std::vector<CalendarDay>& days);
+QString LunarMonthsText(const std::vector<CalendarDay>& days,
+                        MonthNames names = MonthNames::Amanta);
 
 // PaintMonthPage: the title, the lunar months and the place, the grid of days under the names of
 // the weekdays, and a legend with the rule of observance at the foot.

@@ -2,6 +2,7 @@
 // The printable months through Qt's PDF writer.
 #include "ui/MonthPdf.h"
 
+#include "engine/calendar/Calendar.h"
 #include "ui/MonthPainting.h"
 
 #include <QBuffer>
@@ -13,7 +14,7 @@
 #include <QPdfWriter>
 
 QByteArray MonthsPdf(const QDate& firstMonth, const QDate& lastMonth, PaperSize paper,
-                     const CalendarPlace& place, const QDate& today) {
+                     const CalendarPlace& place, const QDate& today, MonthNames names) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
@@ -43,6 +44,12 @@ QByteArray MonthsPdf(const QDate& firstMonth, const QDate& lastMonth, PaperSize 
             sheet.Place = place.Description;
             sheet.Today = today;
             sheet.Southern = place.Where.Latitude < 0;
+            sheet.Names = names;
+            const CivilDate before = CivilDateOf(month.addDays(-1));
+            std::vector<CalendarDay> previous =
+                CalendarDays(before, before, place.Where, *place.Clock);
+            if (!previous.empty())
+                sheet.Previous = std::move(previous.front());
             PaintMonthPage(painter, page, sheet);
         }
     }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "ui/CalendarPlace.h"
+#include "ui/CalendarTexts.h"
 
 #include <QByteArray>
 #include <QDate>
@@ -10,6 +11,8 @@
 enum class PaperSize { A4, Letter };
 
 // MonthsPdf: the months from the first to the last (any day of each), one landscape page each,
-// reckoned at the place; today marked where it falls. Returns the whole file.
+// reckoned at the place; today marked where it falls; the lunar months named in one reckoning
+// or both. Returns the whole file.
 QByteArray MonthsPdf(const QDate& firstMonth, const QDate& lastMonth, PaperSize paper,
-                     const CalendarPlace& place, const QDate& today);
+                     const CalendarPlace& place, const QDate& today,
+                     MonthNames names = MonthNames::Amanta);

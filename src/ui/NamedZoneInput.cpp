@@ -30,7 +30,9 @@ std::pair<int, int> DegreesAndMinutes(double degrees) {
 } // namespace
 
 QString EnteredReading::TimeText() const {
-    return QStringLiteral("%1:%2").arg(Hour).arg(Minute, 2, 10, QLatin1Char('0'));
+    return QStringLiteral("%1:%2")
+        .arg(Hour, 2, 10, QLatin1Char('0'))
+        .arg(Minute, 2, 10, QLatin1Char('0'));
 }
 
 std::pair<QString, QString> ChangeReadings(const ResolvedReading& resolved) {

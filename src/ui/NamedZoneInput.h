@@ -24,7 +24,7 @@ struct EnteredReading {
     double LocalHours() const { return Hour + Minute / 60.0; }
     // The reading as a Julian day on the clock.
     double CivilJd() const { return CivilJulianDayOfDate(Date) + LocalHours() / 24; }
-    // "2:30", as the lists show it.
+    // "02:30", as every time of the program is written.
     QString TimeText() const;
 };
 

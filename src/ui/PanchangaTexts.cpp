@@ -76,15 +76,19 @@ QString TithiTitleText(int index) {
              PanchangaName(NameKind::Tithi, std::string_view(title).substr(blank + 1)));
 }
 
+QString TimeOnDateText(const QString& time, const QDate& on) {
+    //: A time past the date it is told for: "04:52 on 12 June"
+    return QCoreApplication::translate("Calendar", "%1 on %2")
+        .arg(time, QLocale().toString(on, QLatin1String(DayMonthFormat)));
+}
+
 QString MinuteText(const ClockInstant& instant, const CivilDate& day, ClockRounding rounding) {
     const ClockReading r = ReadClock(instant.Civil(), rounding);
-    const QLocale locale;
-    const QString time = locale.toString(QTime(r.Hour, r.Minute), QStringLiteral("HH:mm"));
+    const QString time = QLocale().toString(QTime(r.Hour, r.Minute), QLatin1String(TimeFormat));
     if (r.Year == day.Year && r.Month == day.Month && r.Day == day.Day) {
         return time;
     }
-    const QString date = locale.toString(QDate(r.Year, r.Month, r.Day), QStringLiteral("d MMM"));
-    return QCoreApplication::translate("Panchanga", "%1 %2", "a date, then a time").arg(date, time);
+    return TimeOnDateText(time, QDate(r.Year, r.Month, r.Day));
 }
 
 QString CrossingText(const HorizonCrossing& crossing, const CivilDate& day) {

@@ -7,6 +7,7 @@
 #include "engine/time/CivilClock.h"
 #include "engine/time/ClockInstant.h"
 
+#include <QDate>
 #include <QString>
 #include <string_view>
 
@@ -55,8 +56,17 @@ QString ReportText(std::string_view englishText);
 // TithiTitleText: the tithi as an almanac names it, "Shukla Navami", "Purnima".
 QString TithiTitleText(int index);
 
+// The formats of dates and times in every window and export, one of each: "14 July 2024",
+// "14 July" (where the year goes without saying), "13:57".
+inline constexpr char DateFormat[] = "d MMMM yyyy";
+inline constexpr char DayMonthFormat[] = "d MMMM";
+inline constexpr char TimeFormat[] = "HH:mm";
+
+// TimeOnDateText: a time past the date it is told for, "04:52 on 12 June".
+QString TimeOnDateText(const QString& time, const QDate& on);
+
 // MinuteText: an instant on the place's clock to the minute, "17:39"; with the day and month
-// ("12 Jan 02:13") where it falls on another date than `day`.
+// ("02:13 on 12 January") where it falls on another date than `day`.
 //   rounding  UpToMinute for the end of a span, so that the minute shown is the first of the
 //             next span (as the results panel reads a tithi's end); NearestMinute for a rising
 QString MinuteText(const ClockInstant& instant, const CivilDate& day,

@@ -27,11 +27,11 @@ QString Text(const std::string& text) {
     return QString::fromStdString(text);
 }
 
-// "11 Jan 2024 18:23": a minute of the place's clock with its date.
+// "11 January 2024 18:23": a minute of the place's clock with its date.
 QString DateAndMinute(const ClockReading& r) {
     const QLocale locale;
-    return locale.toString(QDate(r.Year, r.Month, r.Day), QStringLiteral("d MMM yyyy")) +
-           QLatin1Char(' ') + locale.toString(QTime(r.Hour, r.Minute), QStringLiteral("HH:mm"));
+    return locale.toString(QDate(r.Year, r.Month, r.Day), QLatin1String(DateFormat)) +
+           QLatin1Char(' ') + locale.toString(QTime(r.Hour, r.Minute), QLatin1String(TimeFormat));
 }
 
 } // namespace
@@ -77,8 +77,8 @@ ReportTexts ReportPlaceholderTexts() {
 
 TithiDayLines TithiDayLinesOf(const TithiDay& day) {
     TithiDayLines lines;
-    //: When the tithi began and when it ends, each a date and a time: "Began 11 Jan 2024 18:23 ·
-    //: Ends 12 Jan 2024 19:57"
+    //: When the tithi began and when it ends, each a date and a time: "Began 11 January 2024
+    //: 18:23 · Ends 12 January 2024 19:57"
     lines.Times = ResultTexts::tr("Began %1 · Ends %2")
                       .arg(DateAndMinute(day.FirstMinute), DateAndMinute(day.EndMinute));
 
@@ -88,7 +88,7 @@ TithiDayLines TithiDayLinesOf(const TithiDay& day) {
         //: The time of sunrise and the tithi then: "At sunrise (07:15): Krishna Amavasya"
         lines.Sunrise =
             ResultTexts::tr("At sunrise (%1): %2")
-                .arg(QLocale().toString(QTime(rise.Hour, rise.Minute), QStringLiteral("HH:mm")),
+                .arg(QLocale().toString(QTime(rise.Hour, rise.Minute), QLatin1String(TimeFormat)),
                      TithiTitleText(day.SunriseTithi));
         break;
     }

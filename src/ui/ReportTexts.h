@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The results panel's texts in the chosen language: the tithi report from the engine's tables,
 // the placeholders shown before the first report, and the lines of the tithi's day from the
-// engine's values. In English they are the engine's texts exactly.
+// engine's values, dates and times in the windows' one format.
 #pragma once
 
 #include <QString>
@@ -25,7 +25,7 @@ ReportTexts ReportPlaceholderTexts();
 
 // The three lines below the report.
 struct TithiDayLines {
-    QString Times;   // "Began 11 Jan 2024 18:23 · Ends 12 Jan 2024 19:57"
+    QString Times;   // "Began 11 January 2024 18:23 · Ends 12 January 2024 19:57"
     QString Sunrise; // "At sunrise (07:15): Krishna Amavasya", or why there is none
     QString Karana;  // "Karana: Kimstughna"
 };

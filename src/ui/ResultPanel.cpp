@@ -52,6 +52,10 @@ ResultPanel::ResultPanel(QWidget* parent) : QGroupBox(parent) {
     panel->addStretch(1);
     panel->addWidget(cmdBack, 0, Qt::AlignRight);
 
+    // What was asked, so that a screenshot or a printout of the panel stands alone.
+    lblQuery = addLine(QStringLiteral("lblQuery"), QString(), Emphasis::Bold);
+    startGroup();
+
     // The report: each caption beside its value, then the paragraph.
     for (std::size_t k = 0; k < lblLabel.size(); ++k) {
         const Row row = addRow(QString(), QStringLiteral("lblLabel(%1)").arg(k),
@@ -72,6 +76,7 @@ ResultPanel::ResultPanel(QWidget* parent) : QGroupBox(parent) {
     lblSunrise = addLine(QStringLiteral("lblSunrise"), QString(), Emphasis::Bold);
     lblKarana = addLine(QStringLiteral("lblKarana"), QString(), Emphasis::Bold);
     texts_.add([this] {
+        lblQuery->setAccessibleName(tr("Name, Date and Place"));
         lblResult[8]->setAccessibleName(tr("Tithi Description"));
         lblTithiTimes->setAccessibleName(tr("Tithi Began and Ends"));
         lblSunrise->setAccessibleName(tr("Tithi at Sunrise"));

@@ -50,6 +50,8 @@ public:
     // Sets the next row or line apart from the ones above it with a gap.
     void startGroup();
 
+    // What was asked, above the report: the name, the date and time, the place.
+    ValueLabel* lblQuery{};
     std::array<QLabel*, 8> lblLabel{};
     std::array<ValueLabel*, 9> lblResult{};
     ValueLabel* lblTithiTimes{};

@@ -9,6 +9,7 @@
 #include "platform/Platform.h"
 #include "ui/AppIcon.h"
 #include "ui/LinkLabel.h"
+#include "ui/WindowFit.h"
 #include "ui/modHelp.h"
 
 #include <QFrame>
@@ -20,6 +21,7 @@
 
 frmAbout::frmAbout(Platform& platform, QWidget* parent) : QDialog(parent), platform_(platform) {
     setObjectName(QStringLiteral("frmAbout"));
+    ShowFocusFromStart(this);
     setWindowTitle(WindowCaption());
     setModal(true);
 

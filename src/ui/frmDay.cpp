@@ -12,6 +12,7 @@
 #include "ui/DayPeriodTexts.h"
 #include "ui/MoonPainting.h"
 #include "ui/PanchangaTexts.h"
+#include "ui/WindowFit.h"
 
 #include <QCoreApplication>
 #include <QGridLayout>
@@ -65,6 +66,7 @@ double JulianDayOfMoment(const QDateTime& moment) {
 frmDay::frmDay(const CalendarPlace& place, const QDate& date, QWidget* parent)
     : QDialog(parent), place_(place) {
     setObjectName(QStringLiteral("frmDay"));
+    ShowFocusFromStart(this);
     lblDate = new QLabel;
     lblDate->setObjectName(QStringLiteral("lblDate"));
     lblDate->setAccessibleName(tr("Date"));
@@ -159,9 +161,10 @@ frmDay::frmDay(const CalendarPlace& place, const QDate& date, QWidget* parent)
     window->addLayout(buttons);
 
     showDate(date);
-    // A size in lines of the font, so that the window grows with the display's scale.
+    // A size in lines of the font, so that the window grows with the display's scale, and never
+    // beyond the screen: the sections scroll within it.
     const int line = fontMetrics().height();
-    resize(line * 76, line * 52);
+    ResizeWithinScreen(this, QSize(line * 76, line * 52));
     cmdClose->setFocus();
 }
 
@@ -281,8 +284,7 @@ void frmDay::showDate(const QDate& wanted) {
                           return PanchangaName(NameKind::Karana, KaranaName(span.Index));
                       },
                       KshayaLabel::Omitted));
-    set("Month", tr("%1 (amanta), %2 (purnimanta)")
-                     .arg(MasaText(day.Month.Amanta), MasaText(day.Month.Purnimanta)));
+    set("Month", BothMonthsText(day.Month));
     set("Samvat", tr("Vikram %1, Shaka %2").arg(day.Month.Vikram).arg(day.Month.Shaka));
     set("Place", place_.Description);
     showFacts(day);

@@ -11,6 +11,8 @@
 #include "ui/Controls.h"
 #include "ui/MonthPdf.h"
 #include "ui/Settings.h"
+#include "ui/WindowFit.h"
+#include "ui/frmMonth.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -51,6 +53,7 @@ frmExport::frmExport(Platform& platform, const CalendarPlace& place, Format form
                      const QDate& around, QWidget* parent)
     : QDialog(parent), platform_(platform), place_(place) {
     setObjectName(QStringLiteral("frmExport"));
+    ShowFocusFromStart(this);
     setWindowTitle(tr("Export - %1").arg(AppTitle()));
     createWidgets();
     createLayout();
@@ -75,8 +78,8 @@ void frmExport::createWidgets() {
     connect(optCalendar, &QRadioButton::toggled, this, &frmExport::formatChosen);
 
     fraCalendar = Named(new QGroupBox(tr("iCalendar file")), "fraCalendar", tr("iCalendar file"));
-    dteFrom = DateBox("dteFrom", tr("From"), QStringLiteral("d MMMM yyyy"));
-    dteTo = DateBox("dteTo", tr("To"), QStringLiteral("d MMMM yyyy"));
+    dteFrom = DateBox("dteFrom", tr("From"), QLatin1String(DateFormat));
+    dteTo = DateBox("dteTo", tr("To"), QLatin1String(DateFormat));
     optDays = Named(new QRadioButton(tr("Each &day's tithi at sunrise (all-day events)")),
                     "optDays", tr("Each day's tithi at sunrise"));
     optSpans = Named(new QRadioButton(tr("Each tithi from its &begin to its end (timed events)")),
@@ -136,14 +139,17 @@ void frmExport::createLayout() {
     buttons->addWidget(cmdSave);
     buttons->addWidget(cmdCancel);
 
-    auto* window = new QVBoxLayout(this);
+    // The controls scroll where the screen is too small for them (a large scale).
+    QWidget* contents = ScrollingContents(this);
+    auto* window = new QVBoxLayout(contents);
     window->addWidget(optCalendar);
     window->addWidget(fraCalendar);
     window->addWidget(optPdf);
     window->addWidget(fraPdf);
     window->addWidget(lblPlace);
     window->addLayout(buttons);
-    resize(std::max(sizeHint().width(), 560), sizeHint().height());
+    const QSize natural = ContentsSize(contents);
+    ResizeWithinScreen(this, QSize(std::max(natural.width(), 560), natural.height()));
 }
 
 void frmExport::formatChosen() {
@@ -152,9 +158,17 @@ void frmExport::formatChosen() {
 }
 
 QString frmExport::suggestedPath() const {
-    QString folder = ReadSettings(platform_).exportFolder;
-    if (folder.isEmpty())
-        folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    // The folder last saved to, else the documents folder, else the home folder: one that
+    // exists, so that the file dialog opens where it says.
+    const QString remembered = ReadSettings(platform_).exportFolder;
+    QString folder = QDir::homePath();
+    for (const QString& candidate :
+         {remembered, QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)}) {
+        if (!candidate.isEmpty() && QFileInfo(candidate).isDir()) {
+            folder = candidate;
+            break;
+        }
+    }
     QString name;
     if (optPdf->isChecked()) {
         const QDate first = dteFirstMonth->date();
@@ -207,7 +221,8 @@ void frmExport::save() {
     if (pdf) {
         const QDate first = dteFirstMonth->date(), last = dteLastMonth->date();
         bytes = MonthsPdf(first, last, optLetter->isChecked() ? PaperSize::Letter : PaperSize::A4,
-                          place_, TodayAt(platform_.currentDateTime(), *place_.Clock));
+                          place_, TodayAt(platform_.currentDateTime(), *place_.Clock),
+                          frmMonth::RememberedMonthNames(platform_));
         const int months = (last.year() - first.year()) * 12 + last.month() - first.month() + 1;
         done = (months == 1 ? tr("The month was saved to %1: 1 page.")
                             : tr("The months were saved to %1: %2 pages.").arg(months))

@@ -8,6 +8,7 @@
 #include "platform/AppInfo.h"
 #include "ui/CalendarTexts.h"
 #include "ui/Controls.h"
+#include "ui/WindowFit.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -27,10 +28,10 @@
 
 namespace {
 
-// "15 Aug 2025 23:50", on the place's clock.
+// "15 August 2025 23:50", on the place's clock.
 QString InstantText(const ClockInstant& instant) {
     const CivilDate date = DateOfInstant(instant);
-    return QLocale().toString(QDateOf(date), QStringLiteral("d MMM yyyy")) + QLatin1Char(' ') +
+    return QLocale().toString(QDateOf(date), QLatin1String(DateFormat)) + QLatin1Char(' ') +
            ClockTimeText(instant);
 }
 
@@ -41,6 +42,7 @@ enum Column { DateColumn, TithiColumn, BeginsColumn, EndsColumn, NoteColumn };
 frmFind::frmFind(const CalendarPlace& place, const QDate& from, QWidget* parent)
     : QDialog(parent), place_(place) {
     setObjectName(QStringLiteral("frmFind"));
+    ShowFocusFromStart(this);
     setWindowTitle(tr("Find a Tithi - %1").arg(AppTitle()));
     createWidgets();
     createLayout();
@@ -79,7 +81,7 @@ void frmFind::createWidgets() {
     connect(chkMasa, &QCheckBox::toggled, chkAdhika, &QWidget::setEnabled);
 
     dteFrom = Named(new QDateEdit, "dteFrom", tr("From"));
-    dteFrom->setDisplayFormat(QStringLiteral("d MMMM yyyy"));
+    dteFrom->setDisplayFormat(QLatin1String(DateFormat));
     dteFrom->setCalendarPopup(true);
     dteFrom->setDateRange(QDate(1901, 1, 1), QDate(2050, 12, 31));
     spnCount = Named(new QSpinBox, "spnCount", tr("How Many"));
@@ -151,14 +153,15 @@ void frmFind::createLayout() {
     buttons->addWidget(cmdShow);
     buttons->addWidget(cmdClose);
 
-    auto* window = new QVBoxLayout(this);
+    // The controls scroll where the screen is too small for them (a large scale).
+    auto* window = new QVBoxLayout(ScrollingContents(this));
     window->addWidget(what);
     window->addLayout(searches);
     window->addWidget(lblHeading);
     window->addWidget(lstResults, 1);
     window->addWidget(lblRule);
     window->addLayout(buttons);
-    resize(760, 600);
+    ResizeWithinScreen(this, QSize(760, 600));
 }
 
 void frmFind::fillTithiNames() {
@@ -197,7 +200,7 @@ void frmFind::find(bool forward) {
             : tr("%1 of %2 (%3)")
                   .arg(tithi, PanchangaName(NameKind::Masa, MasaName(query.Masa)),
                        query.Reckoning == MonthReckoning::Amanta ? tr("amanta") : tr("purnimanta"));
-    const QString from = QLocale().toString(dteFrom->date(), QStringLiteral("d MMMM yyyy"));
+    const QString from = QLocale().toString(dteFrom->date(), QLatin1String(DateFormat));
     showOccurrences(
         found, forward
                    ? tr("%1: the days of observance from %2 on").arg(what, from)
@@ -221,7 +224,8 @@ void frmFind::showOccurrences(const std::vector<TithiOccurrence>& found, const Q
         const LunarMonth& month = reckoning == MonthReckoning::Amanta ? occurrence.Month.Amanta
                                                                       : occurrence.Month.Purnimanta;
         auto* item = new QTreeWidgetItem(lstResults);
-        item->setText(DateColumn, QLocale().toString(observed, QStringLiteral("ddd d MMM yyyy")));
+        item->setText(DateColumn, QLocale().toString(observed, QStringLiteral("ddd ") +
+                                                                   QLatin1String(DateFormat)));
         item->setData(DateColumn, Qt::UserRole, observed);
         item->setText(TithiColumn,
                       tr("%1 %2").arg(MasaText(month), TithiTitleText(occurrence.Tithi)));

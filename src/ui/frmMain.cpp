@@ -13,7 +13,6 @@
 #include "ui/DayPanel.h"
 #include "ui/FormMessages.h"
 #include "ui/HomePlace.h"
-#include "ui/Settings.h"
 #include "ui/InputPanel.h"
 #include "ui/Language.h"
 #include "ui/LinkLabel.h"
@@ -21,18 +20,24 @@
 #include "ui/PlaceCompleter.h"
 #include "ui/ReportTexts.h"
 #include "ui/ResultPanel.h"
+#include "ui/Settings.h"
+#include "ui/WindowFit.h"
 #include "ui/frmAbout.h"
 #include "ui/frmTimeZone.h"
 #include "ui/modHelp.h"
 
 #include <QActionGroup>
+#include <QComboBox>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDate>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QStackedLayout>
 #include <QVBoxLayout>
 
@@ -93,6 +98,12 @@ void frmMain::createMenus() {
     QMenu* mnuFile = menu(QT_TR_NOOP("&File"), "mnuFile");
     mnuCalculate = entry(mnuFile, QT_TR_NOOP("&Calculate"), "mnuCalculate");
     createHomeMenuEntries(mnuFile);
+    mnuFile->addSeparator();
+    mnuQuit = entry(mnuFile, QT_TR_NOOP("&Quit"), "mnuQuit");
+    mnuQuit->setShortcut(QKeySequence::Quit);
+    // Ctrl+Q on every desktop, Windows included, where the standard key for quitting is none.
+    if (mnuQuit->shortcut().isEmpty())
+        mnuQuit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 
     // The calendar's windows, at the place and zone of the form.
     calendar_ = new CalendarMenu(
@@ -102,6 +113,17 @@ void frmMain::createMenus() {
             return PlaceOfForm(*fraMain, zone ? std::make_shared<NamedZoneClock>(*zone) : nullptr);
         },
         [this] { cmdBack_Click(); });
+    // The form's date: the one its lists hold once the user has set one or calculated (the
+    // lists open on 1 January 1901, which is nobody's choice), else the one last calculated.
+    calendar_->setFormDate([this] {
+        const QDate listed(fraMain->cboYear->currentText().toInt(),
+                           fraMain->cboMonth->currentIndex() + 1,
+                           fraMain->cboDate->currentIndex() + 1);
+        if (listed.isValid() && (reportShown_ || listed != QDate(1901, 1, 1)))
+            return listed;
+        return reportShown_ ? QDate(record_.BirthYear, record_.BirthMonth, record_.BirthDay)
+                            : QDate();
+    });
     QMenu* mnuCalendar = menu(QT_TR_NOOP("&Calendar"), "mnuCalendar");
     calendar_->populate(mnuCalendar);
 
@@ -130,10 +152,25 @@ void frmMain::createMenus() {
 }
 
 void frmMain::createLayout() {
+    // Each panel scrolls where the window is smaller than it needs (a large scale, a small
+    // screen), so that nothing is cut off and every control stays within reach; the two share
+    // one place, one of them in front.
+    auto scrolling = [](QWidget* panel, const char* name) {
+        auto* area = new QScrollArea;
+        area->setObjectName(QLatin1String(name));
+        area->setFrameShape(QFrame::NoFrame);
+        area->setWidgetResizable(true);
+        area->setWidget(panel);
+        // The controls inside take the focus, and the area follows it; the area takes none.
+        area->setFocusPolicy(Qt::NoFocus);
+        return area;
+    };
+    scrollMain = scrolling(fraMain, "scrollMain");
+    scrollResult = scrolling(fraResult, "scrollResult");
     auto* panelHolder = new QWidget;
     panels = new QStackedLayout(panelHolder);
-    panels->addWidget(fraMain);
-    panels->addWidget(fraResult);
+    panels->addWidget(scrollMain);
+    panels->addWidget(scrollResult);
 
     auto* central = new QWidget;
     auto* window = new QVBoxLayout(central);
@@ -141,14 +178,28 @@ void frmMain::createLayout() {
     window->addWidget(panelHolder, 1);
     setCentralWidget(central);
 
-    const QSize natural = sizeHint();
-    resize(std::max(natural.width(), ClientWidth),
-           std::max(natural.height(), ClientHeight + menuBar()->sizeHint().height()));
+    // The panels whole below the banner and the menu bar, in no less than the form's client
+    // area, as far as the screen has room.
+    const QMargins margins = window->contentsMargins();
+    const QSize panelsSize = ContentsSize(fraMain).expandedTo(ContentsSize(fraResult)) +
+                             QSize(scrollMain->verticalScrollBar()->sizeHint().width(), 0);
+    const int width = std::max({panelsSize.width(), Label10->sizeHint().width()}) + margins.left() +
+                      margins.right();
+    const int height = menuBar()->sizeHint().height() + margins.top() +
+                       Label10->sizeHint().height() + window->spacing() + panelsSize.height() +
+                       margins.bottom();
+    ResizeWithinScreen(this,
+                       QSize(std::max(width, ClientWidth),
+                             std::max(height, ClientHeight + menuBar()->sizeHint().height())));
+    ShowFocusFromStart(this);
 }
 
 void frmMain::createConnections() {
     connect(fraMain->cmdCalculate, &QPushButton::clicked, this, &frmMain::cmdCalculate_Click);
     connect(mnuCalculate, &QAction::triggered, this, &frmMain::mnuCalculate_Click);
+    connect(mnuQuit, &QAction::triggered, this, &QWidget::close);
+    // Return in a text box of the form runs the default button, as in a dialog.
+    connect(fraMain, &InputPanel::returnPressed, fraMain->cmdCalculate, &QPushButton::click);
     connect(fraResult->cmdBack, &QPushButton::clicked, this, &frmMain::cmdBack_Click);
     connect(fraMain->lblTZHelp, &LinkLabel::clicked, this, &frmMain::lblTZHelp_Click);
     connect(fraMain->cmdBrowser, &QPushButton::clicked, this, &frmMain::cmdBrowser_Click);
@@ -171,7 +222,18 @@ void frmMain::createConnections() {
 void frmMain::Form_Load() {
     fraMain->fillLists();
     restoreHomePlace();
-    panels->setCurrentWidget(fraMain);
+    showPanel(fraMain);
+    fraMain->txtName->setFocus(); // the form is filled from its first box
+}
+
+void frmMain::showPanel(QWidget* panel) {
+    QScrollArea* area = panel == fraMain ? scrollMain : scrollResult;
+    panels->setCurrentWidget(area);
+    area->ensureVisible(0, 0); // from its top
+}
+
+bool frmMain::isPanelInFront(const QWidget* panel) const {
+    return panels->currentWidget() == (panel == fraMain ? scrollMain : scrollResult);
 }
 
 Platform::MessageAnswer frmMain::Say(FormMessage message, const QStringList& values,
@@ -192,7 +254,8 @@ void frmMain::mnuCalculate_Click() {
 }
 
 void frmMain::cmdBack_Click() {
-    panels->setCurrentWidget(fraMain);
+    showPanel(fraMain);
+    scrollMain->ensureWidgetVisible(fraMain->cmdCalculate);
     fraMain->cmdCalculate->setFocus();
 }
 
@@ -203,6 +266,7 @@ void frmMain::changeEvent(QEvent* event) {
         if (reportShown_)
             ShowTithiReport();
         showTithiDayLines();
+        showQueryLine();
     }
     QMainWindow::changeEvent(event);
 }

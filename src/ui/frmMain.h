@@ -9,6 +9,7 @@
 
 #include <QMainWindow>
 #include <QStringList>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -25,6 +26,7 @@ class QAction;
 class QLabel;
 class QLineEdit;
 class QMenu;
+class QScrollArea;
 class QStackedLayout;
 class ResultPanel;
 enum class FormMessage;
@@ -80,6 +82,9 @@ private:
     void createConnections();
     void createHomeMenuEntries(QMenu* mnuFile);
     void Form_Load();
+    // Brings a panel (fraMain or fraResult) to the front, scrolled to its top.
+    void showPanel(QWidget* panel);
+    bool isPanelInFront(const QWidget* panel) const;
     // Fills the place fields from the saved home place, if there is one.
     void restoreHomePlace();
 
@@ -99,6 +104,8 @@ private:
     // The lines below the report and the zone's line, from the day and zone last computed.
     void showTithiDayLines();
     void showResultZone();
+    // The line above the report: the name, the date and time, the place, as last calculated.
+    void showQueryLine();
     // Shows one of the form's messages with its icon, its values put in.
     Platform::MessageAnswer Say(FormMessage message, const QStringList& values = {},
                                 Platform::MessageButtons buttons = Platform::MessageButtons::Ok);
@@ -107,6 +114,7 @@ private:
     Platform& platform_;
 
     QAction* mnuCalculate{};
+    QAction* mnuQuit{};
     QAction* mnuNow{};
     QAction* mnuSaveHome{};
     QAction* mnuClearHome{};
@@ -122,6 +130,8 @@ private:
     LinkLabel* Label10{};
     // The two panels share one place; one of them is in front.
     QStackedLayout* panels{};
+    QScrollArea* scrollMain{}; // around each panel, for a window smaller than it needs
+    QScrollArea* scrollResult{};
     InputPanel* fraMain{};
     ResultPanel* fraResult{};
     // The zone the results were read on, when it is a named zone.
@@ -138,5 +148,11 @@ private:
         ZoneReading Reading;
     };
     std::optional<ResultZone> shownZone_;
+    struct Query {
+        QString Name;
+        int Year{}, Month{}, Day{}, Hour{}, Minute{};
+        std::function<QString()> Place; // described in the language of the moment
+    };
+    std::optional<Query> shownQuery_;
     TranslatedTexts texts_;
 };

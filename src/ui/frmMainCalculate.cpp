@@ -14,11 +14,13 @@
 #include "places/NamedZoneClock.h"
 #include "places/ZoneText.h"
 #include "platform/Platform.h"
+#include "ui/CalendarPlace.h"
 #include "ui/DayPanel.h"
 #include "ui/DayPeriodTexts.h"
 #include "ui/FormMessages.h"
 #include "ui/InputPanel.h"
 #include "ui/NamedZoneInput.h"
+#include "ui/PanchangaTexts.h"
 #include "ui/ReportTexts.h"
 #include "ui/ResultPanel.h"
 
@@ -30,6 +32,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStackedLayout>
+#include <QTime>
 #include <limits>
 #include <optional>
 
@@ -139,6 +142,20 @@ void frmMain::cmdCalculate_Click() {
     if (!CopyInputsToRecord())
         return;
     PrepareMoment(record_);
+    // What was asked, the place described as the calendar's windows describe it.
+    const Place where = PlaceOfRecord(record_);
+    std::shared_ptr<const CivilClock> clock =
+        zone ? std::shared_ptr<const CivilClock>(std::make_shared<NamedZoneClock>(*zone))
+             : std::make_shared<FixedOffsetClock>(ClockOfRecord(record_));
+    const QString city = Trimmed(fraMain->txtMCity);
+    shownQuery_ = Query{QString::fromStdString(record_.PersonName),
+                        record_.BirthYear,
+                        record_.BirthMonth,
+                        record_.BirthDay,
+                        record_.BirthHour,
+                        record_.BirthMinute,
+                        [where, clock, city] { return DescribePlace(where, *clock, city); }};
+    showQueryLine();
     if (zone) {
         ComputeOnNamedZone(*zone, *reading);
     } else {
@@ -149,7 +166,7 @@ void frmMain::cmdCalculate_Click() {
         ShowDayPanchanga(EvaluateTithiMoment(record_).JulianDayUT, PlaceOfRecord(record_),
                          ClockOfRecord(record_));
     }
-    panels->setCurrentWidget(fraResult);
+    showPanel(fraResult);
     fraResult->cmdBack->setFocus();
 }
 
@@ -161,12 +178,32 @@ std::optional<frmMain::ZoneReading> frmMain::ResolveEnteredReading(const NamedZo
 
     // The time, the date, the zone and the change, as the messages name them.
     const auto [before, after] = ChangeReadings(resolved);
-    const QString date =
-        QLocale().toString(QDate(entered.Date.Year, entered.Date.Month, entered.Date.Day),
-                           QStringLiteral("d MMMM yyyy"));
+    const QString date = QLocale().toString(
+        QDate(entered.Date.Year, entered.Date.Month, entered.Date.Day), QLatin1String(DateFormat));
     const QStringList change = {entered.TimeText(), date, zone.Name(), before, after};
     if (resolved.Kind == ClockReadingKind::Gap) {
-        Say(FormMessage::ClockSkipsTime, change);
+        // The same moment on the clocks after the change: the reading taken with the offset
+        // before it (02:30 where the clocks go from 02:00 to 03:00 reads 03:30 after).
+        const double moment = entered.CivilJd() - resolved.OffsetBefore / 24;
+        const ClockReading after =
+            ReadClock(moment + resolved.OffsetAfter / 24, ClockRounding::NearestMinute);
+        const QDate afterDate(after.Year, after.Month, after.Day);
+        const QString afterTime = QStringLiteral("%1:%2")
+                                      .arg(after.Hour, 2, 10, QLatin1Char('0'))
+                                      .arg(after.Minute, 2, 10, QLatin1Char('0'));
+        const QString offered =
+            afterDate == QDate(entered.Date.Year, entered.Date.Month, entered.Date.Day)
+                ? afterTime
+                : TimeOnDateText(afterTime, afterDate);
+        const bool take = Say(FormMessage::ClockSkipsTime, change + QStringList{offered},
+                              Platform::MessageButtons::YesNo) == Platform::MessageAnswer::Yes;
+        // Taken, the lists show the time after the change, and the calculation goes on with it.
+        if (take && fraMain->setMoment(afterDate, QTime(after.Hour, after.Minute,
+                                                        fraMain->cboSS->currentIndex()))) {
+            const ResolvedReading now = ResolveReading(zone, namedZone->reading().CivilJd());
+            if (now.Kind == ClockReadingKind::Unique)
+                return ZoneReading{*now.OffsetHours, ZoneReading::Occurrence::Only, {}};
+        }
         fraMain->cboHH->setFocus();
         return std::nullopt;
     }
@@ -226,6 +263,21 @@ void frmMain::showResultZone() {
         }
     }
     lblResultZone->setText(zoneLine);
+}
+
+void frmMain::showQueryLine() {
+    if (!shownQuery_) {
+        fraResult->lblQuery->setText(QString());
+        return;
+    }
+    const Query& q = *shownQuery_;
+    const QLocale locale;
+    const QString when = locale.toString(QDate(q.Year, q.Month, q.Day), QLatin1String(DateFormat)) +
+                         QLatin1Char(' ') +
+                         locale.toString(QTime(q.Hour, q.Minute), QLatin1String(TimeFormat));
+    //: What was asked, above the report: the name, the date and time, the place: "Asha · 11
+    //: January 2024 17:00 · Delhi, 28°36′N 77°13′E, UTC+05:30"
+    fraResult->lblQuery->setText(tr("%1 · %2 · %3").arg(q.Name, when, q.Place()));
 }
 
 void frmMain::showTithiDayLines() {

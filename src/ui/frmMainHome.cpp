@@ -55,7 +55,7 @@ void frmMain::mnuNow_Click() {
             Platform::MessageIcon::Information);
         return;
     }
-    if (panels->currentWidget() != fraMain)
+    if (!isPanelInFront(fraMain))
         cmdBack_Click();
 }
 

@@ -3,13 +3,17 @@
 // the search and the exports.
 #include "ui/frmMonth.h"
 
+#include "engine/calendar/Calendar.h"
 #include "platform/AppInfo.h"
 #include "platform/Platform.h"
 #include "ui/CalendarTexts.h"
 #include "ui/MonthModel.h"
 #include "ui/MonthPainting.h"
+#include "ui/Settings.h"
+#include "ui/WindowFit.h"
 #include "ui/frmDay.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
 #include <QGridLayout>
@@ -19,7 +23,6 @@
 #include <QLabel>
 #include <QLocale>
 #include <QPushButton>
-#include <QShortcut>
 #include <QSpinBox>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -40,10 +43,18 @@ QPushButton* Button(const char* objectName) {
 
 frmMonth::frmMonth(Platform& platform, QWidget* parent) : QDialog(parent), platform_(platform) {
     setObjectName(QStringLiteral("frmMonth"));
+    ShowFocusFromStart(this);
     setSizeGripEnabled(true);
     createWidgets();
     createLayout();
     createConnections();
+    chkPurnimanta->setChecked(RememberedMonthNames(platform_) == MonthNames::Both);
+}
+
+// The remembered choice: "purnimanta" names the purnimanta months besides the amanta ones.
+MonthNames frmMonth::RememberedMonthNames(Platform& platform) {
+    return ReadSettings(platform).monthNames == QLatin1String("purnimanta") ? MonthNames::Both
+                                                                            : MonthNames::Amanta;
 }
 
 // A control's text, tool tip and accessible name, in the language of the moment.
@@ -122,11 +133,14 @@ void frmMonth::createWidgets() {
     grdMonth->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     grdMonth->installEventFilter(this);
     texts_.add([this] {
-        // The days' cells, the names of the language included.
+        // The days' cells, the names of the language included, at ease; the grid may shrink to
+        // half of that (its fonts follow the cells), so that a small or magnified screen holds
+        // the whole month.
         const QSize cell = MonthDelegate().sizeHint(QStyleOptionViewItem(), {});
-        grdMonth->setMinimumSize(cell.width() * 7 + 4,
-                                 cell.height() * MonthModel::Weeks +
-                                     grdMonth->horizontalHeader()->sizeHint().height() + 4);
+        const int header = grdMonth->horizontalHeader()->sizeHint().height();
+        gridAtEase_ = QSize(cell.width() * 7 + 4, cell.height() * MonthModel::Weeks + header + 4);
+        grdMonth->setMinimumSize(cell.width() * 7 / 2 + 4,
+                                 cell.height() * MonthModel::Weeks / 2 + header + 4);
     });
 
     const CellColours colours = ScreenColours(palette());
@@ -163,6 +177,12 @@ void frmMonth::createWidgets() {
     cmdDay = Button("cmdDay");
     name(cmdDay, QT_TR_NOOP("Day's Panchanga"), QT_TR_NOOP("&Day's Panchanga..."),
          QT_TR_NOOP("The whole panchanga of the chosen day (Enter)"));
+    chkPurnimanta = new QCheckBox;
+    chkPurnimanta->setObjectName(QStringLiteral("chkPurnimanta"));
+    name(chkPurnimanta, QT_TR_NOOP("Purnimanta Months Too"), nullptr,
+         QT_TR_NOOP("Name the purnimanta months, which begin after the full moon, besides the "
+                    "amanta ones"));
+    texts_.add([this] { chkPurnimanta->setText(tr("&Purnimanta months too")); });
     cmdFind = Button("cmdFind");
     name(cmdFind, QT_TR_NOOP("Find a Tithi"), QT_TR_NOOP("&Find a Tithi..."));
     cmdExportCalendar = Button("cmdExportCalendar");
@@ -174,10 +194,17 @@ void frmMonth::createWidgets() {
 }
 
 void frmMonth::createLayout() {
+    // The paging buttons on one row; the month and year to go to under the month's title, and
+    // the lunar months, the place and the choice of reckonings on the right: each row narrow
+    // enough for a magnified screen.
     auto* navigation = new QHBoxLayout;
     navigation->addWidget(cmdPreviousYear);
     navigation->addWidget(cmdPreviousMonth);
     navigation->addStretch(1);
+    navigation->addWidget(cmdToday);
+    navigation->addWidget(cmdNextMonth);
+    navigation->addWidget(cmdNextYear);
+
     auto* monthLabel = new QLabel;
     monthLabel->setBuddy(cboMonth);
     auto* yearLabel = new QLabel;
@@ -186,19 +213,23 @@ void frmMonth::createLayout() {
         monthLabel->setText(tr("&Month"));
         yearLabel->setText(tr("&Year"));
     });
-    navigation->addWidget(monthLabel);
-    navigation->addWidget(cboMonth);
-    navigation->addWidget(yearLabel);
-    navigation->addWidget(spnYear);
-    navigation->addStretch(1);
-    navigation->addWidget(cmdToday);
-    navigation->addWidget(cmdNextMonth);
-    navigation->addWidget(cmdNextYear);
+    auto* chooser = new QHBoxLayout;
+    chooser->addWidget(monthLabel);
+    chooser->addWidget(cboMonth);
+    chooser->addWidget(yearLabel);
+    chooser->addWidget(spnYear);
+    chooser->addStretch(1);
 
+    for (QLabel* line : {lblLunarMonths, lblPlace}) {
+        line->setWordWrap(true);
+        line->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    }
     auto* heading = new QGridLayout;
     heading->addWidget(lblMonth, 0, 0, 2, 1, Qt::AlignLeft | Qt::AlignVCenter);
-    heading->addWidget(lblLunarMonths, 0, 1, Qt::AlignRight);
-    heading->addWidget(lblPlace, 1, 1, Qt::AlignRight);
+    heading->addLayout(chooser, 2, 0);
+    heading->addWidget(lblLunarMonths, 0, 1);
+    heading->addWidget(lblPlace, 1, 1);
+    heading->addWidget(chkPurnimanta, 2, 1, Qt::AlignRight);
     heading->setColumnStretch(1, 1);
 
     auto* buttons = new QHBoxLayout;
@@ -209,7 +240,10 @@ void frmMonth::createLayout() {
     buttons->addWidget(cmdExportPdf);
     buttons->addWidget(cmdClose);
 
-    auto* window = new QVBoxLayout(this);
+    // Everything scrolls where the window is smaller than it needs (a large scale, a small
+    // screen), so that the month's last row and the buttons stay within reach.
+    QWidget* contents = ScrollingContents(this);
+    auto* window = new QVBoxLayout(contents);
     window->addLayout(navigation);
     window->addLayout(heading);
     window->addWidget(grdMonth, 1);
@@ -219,43 +253,10 @@ void frmMonth::createLayout() {
 
     setTabOrder(grdMonth, cmdDay);
     grdMonth->setFocus(); // the days take the keys from the start
-    const QSize natural = sizeHint();
-    resize(std::max(natural.width(), 900), std::max(natural.height(), 760));
-}
-
-void frmMonth::createConnections() {
-    connect(cmdPreviousYear, &QPushButton::clicked, this, &frmMonth::previousYear);
-    connect(cmdPreviousMonth, &QPushButton::clicked, this, &frmMonth::previousMonth);
-    connect(cmdNextMonth, &QPushButton::clicked, this, &frmMonth::nextMonth);
-    connect(cmdNextYear, &QPushButton::clicked, this, &frmMonth::nextYear);
-    connect(cmdToday, &QPushButton::clicked, this, &frmMonth::goToToday);
-    connect(cboMonth, &QComboBox::currentIndexChanged, this, &frmMonth::monthOrYearChosen);
-    connect(spnYear, &QSpinBox::valueChanged, this, &frmMonth::monthOrYearChosen);
-    connect(grdMonth, &QTableView::activated, this, &frmMonth::openDay);
-    connect(cmdDay, &QPushButton::clicked, this, &frmMonth::openDay);
-    connect(cmdFind, &QPushButton::clicked, this, [this] { Q_EMIT findRequested(chosenDate()); });
-    connect(cmdExportCalendar, &QPushButton::clicked, this,
-            [this] { Q_EMIT exportCalendarRequested(chosenDate()); });
-    connect(cmdExportPdf, &QPushButton::clicked, this,
-            [this] { Q_EMIT exportPdfRequested(chosenDate()); });
-    connect(cmdClose, &QPushButton::clicked, this, &QDialog::close);
-
-    // The paging keys work wherever the focus is, unless the control there uses them itself.
-    const struct {
-        QKeySequence Keys;
-        void (frmMonth::*Act)();
-    } keys[] = {
-        {QKeySequence(Qt::Key_PageUp), &frmMonth::previousMonth},
-        {QKeySequence(Qt::Key_PageDown), &frmMonth::nextMonth},
-        {QKeySequence(Qt::CTRL | Qt::Key_PageUp), &frmMonth::previousYear},
-        {QKeySequence(Qt::CTRL | Qt::Key_PageDown), &frmMonth::nextYear},
-        {QKeySequence(Qt::Key_Home), &frmMonth::goToToday},
-    };
-    for (const auto& key : keys) {
-        auto* shortcut = new QShortcut(key.Keys, this);
-        shortcut->setContext(Qt::WidgetWithChildrenShortcut);
-        connect(shortcut, &QShortcut::activated, this, key.Act);
-    }
+    // The whole month at ease, as far as the screen has room.
+    const QSize natural = ContentsSize(contents) + gridAtEase_ - grdMonth->minimumSize();
+    ResizeWithinScreen(this,
+                       QSize(std::max(natural.width(), 900), std::max(natural.height(), 760)));
 }
 
 void frmMonth::setPlace(const CalendarPlace& place) {
@@ -305,8 +306,13 @@ void frmMonth::showMonth(int year, int month, int day) {
         return;
     if (reckonAgain_ || year != model_->year() || month != model_->month()) {
         model_->setSouthern(place_.Where.Latitude < 0);
-        model_->setMonth(year, month, CalendarMonth(year, month, place_.Where, *place_.Clock),
-                         today());
+        // The day before the 1st too, to tell whether a purnimanta month begins on the 1st.
+        const CivilDate before = CivilDateOf(QDate(year, month, 1).addDays(-1));
+        std::vector<CalendarDay> previous =
+            CalendarDays(before, before, place_.Where, *place_.Clock);
+        model_->setMonth(
+            year, month, CalendarMonth(year, month, place_.Where, *place_.Clock), today(),
+            previous.empty() ? std::nullopt : std::optional<CalendarDay>(std::move(previous[0])));
         reckonAgain_ = false;
     }
     showing_ = true;
@@ -314,7 +320,7 @@ void frmMonth::showMonth(int year, int month, int day) {
     spnYear->setValue(year);
     showing_ = false;
     lblMonth->setText(MonthTitleText(year, month));
-    lblLunarMonths->setText(LunarMonthsText(model_->days()));
+    lblLunarMonths->setText(LunarMonthsText(model_->days(), model_->monthNames()));
     grdMonth->setAccessibleName(tr("Days of %1").arg(MonthTitleText(year, month)));
     const QDate date(year, month, std::min(day, QDate(year, month, 1).daysInMonth()));
     QModelIndex chosen = model_->indexOfDate(date);
@@ -335,24 +341,6 @@ void frmMonth::monthOrYearChosen() {
     showMonth(spnYear->value(), cboMonth->currentIndex() + 1, chosen.isValid() ? chosen.day() : 1);
 }
 
-void frmMonth::previousMonth() {
-    showDate(chosenDate().addMonths(-1));
-}
-void frmMonth::nextMonth() {
-    showDate(chosenDate().addMonths(1));
-}
-void frmMonth::previousYear() {
-    showDate(chosenDate().addYears(-1));
-}
-void frmMonth::nextYear() {
-    showDate(chosenDate().addYears(1));
-}
-void frmMonth::goToToday() {
-    reckonAgain_ = true; // today may have moved on since the month was shown
-    showDate(today());
-    grdMonth->setFocus();
-}
-
 void frmMonth::openDay() {
     const QDate date = chosenDate();
     if (!date.isValid() || !place_.Clock)
@@ -364,39 +352,13 @@ void frmMonth::openDay() {
     showDate(day.date());
 }
 
-bool frmMonth::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == grdMonth && event->type() == QEvent::KeyPress) {
-        // The arrows move a day or a week, across the month's edges too.
-        const auto* key = static_cast<QKeyEvent*>(event);
-        int days = 0;
-        switch (key->key()) {
-        case Qt::Key_Left:
-            days = -1;
-            break;
-        case Qt::Key_Right:
-            days = 1;
-            break;
-        case Qt::Key_Up:
-            days = -7;
-            break;
-        case Qt::Key_Down:
-            days = 7;
-            break;
-        default:
-            break;
-        }
-        if (days != 0 && key->modifiers() == Qt::NoModifier) {
-            const QDate chosen = chosenDate();
-            if (chosen.isValid() && place_.Clock) {
-                // A date the place's clock skipped (Apia's 30 December 2011) has no day to stand
-                // on: the arrows pass over it.
-                QDate next = chosen.addDays(days);
-                if (ClockSkipsDate(*place_.Clock, CivilDateOf(next)))
-                    next = next.addDays(days > 0 ? 1 : -1);
-                showDate(next);
-            }
-            return true;
-        }
-    }
-    return QDialog::eventFilter(watched, event);
+// The months named in the grid and the heading, and the choice remembered.
+void frmMonth::monthNamesChosen(bool purnimantaToo) {
+    const MonthNames names = purnimantaToo ? MonthNames::Both : MonthNames::Amanta;
+    model_->setMonthNames(names);
+    lblLunarMonths->setText(LunarMonthsText(model_->days(), names));
+    UpdateSettings(platform_, [purnimantaToo](Settings& settings) {
+        settings.monthNames =
+            purnimantaToo ? QStringLiteral("purnimanta") : QStringLiteral("amanta");
+    });
 }

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "ui/CalendarPlace.h"
+#include "ui/CalendarTexts.h"
 #include "ui/TranslatedTexts.h"
 
 #include <QDate>
@@ -12,6 +13,7 @@
 
 class MonthModel;
 class Platform;
+class QCheckBox;
 class QComboBox;
 class QLabel;
 class QPushButton;
@@ -46,6 +48,11 @@ public:
     void goToToday();
     // Opens the chosen day's panchanga.
     void openDay();
+    // Asks for the search for a tithi from the chosen day.
+    void findTithi();
+
+    // The reckonings whose months the month view and the printed month name, as last chosen.
+    static MonthNames RememberedMonthNames(Platform& platform);
 
 Q_SIGNALS:
     void findRequested(const QDate& from);
@@ -65,12 +72,14 @@ private:
     void showPlace();
     void showMonth(int year, int month, int day);
     void monthOrYearChosen();
+    void monthNamesChosen(bool purnimantaToo);
 
     Platform& platform_;
     CalendarPlace place_;
     MonthModel* model_{};
     bool showing_ = false;    // the controls are being set to the month shown
     bool reckonAgain_ = true; // the place or today changed: the month shown is out of date
+    QSize gridAtEase_;        // the grid with its cells at ease
     TranslatedTexts texts_;
 
     QPushButton* cmdPreviousYear{};
@@ -87,6 +96,7 @@ private:
     QLabel* lblLegend{};
     QLabel* lblRule{};
     QPushButton* cmdDay{};
+    QCheckBox* chkPurnimanta{};
     QPushButton* cmdFind{};
     QPushButton* cmdExportCalendar{};
     QPushButton* cmdExportPdf{};

@@ -5,6 +5,7 @@
 
 #include "engine/time/TimeZoneRows.h"
 #include "platform/AppInfo.h"
+#include "ui/WindowFit.h"
 
 #include <QEvent>
 #include <QKeyEvent>
@@ -17,6 +18,7 @@
 frmTimeZone::frmTimeZone(QLineEdit* txtZoneHour, QLineEdit* txtZoneMinute, QWidget* parent)
     : QDialog(parent), txtZoneHour_(txtZoneHour), txtZoneMinute_(txtZoneMinute) {
     setObjectName(QStringLiteral("frmTimeZone"));
+    ShowFocusFromStart(this);
     setWindowTitle(WindowCaption());
     setModal(true);
 
@@ -48,8 +50,9 @@ frmTimeZone::frmTimeZone(QLineEdit* txtZoneHour, QLineEdit* txtZoneMinute, QWidg
     const int listWidth = lstTimeZone->sizeHintForColumn(0) + 2 * lstTimeZone->frameWidth() +
                           lstTimeZone->verticalScrollBar()->sizeHint().width() + 8;
     lstTimeZone->setMinimumSize(listWidth, rowHeight * 8);
-    resize(listWidth + layout->contentsMargins().left() + layout->contentsMargins().right(),
-           rowHeight * 20 + cmdQuit->sizeHint().height() + 40);
+    ResizeWithinScreen(this, QSize(listWidth + layout->contentsMargins().left() +
+                                       layout->contentsMargins().right(),
+                                   rowHeight * 20 + cmdQuit->sizeHint().height() + 40));
     lstTimeZone->setFocus();
 }
 

@@ -139,14 +139,14 @@ TEST(CalendarDays, TellsEachDayInOneSentence) {
         bool MonthBegins;
     } cases[] = {
         {1, 6,
-         "Krishna Navami until {07:24:55}, then Dasami until {05:05:02} on 2 June (kshaya), then "
-         "Ekadasi",
+         "Krishna Navami until {07:24:55}, then Dashami until {05:05:02} on 2 June (kshaya), then "
+         "Ekadashi",
          "Vaishakha", false},
         {6, 4, "Amavasya until {18:07:44}, then Shukla Pratipada", "Vaishakha", false},
         {7, 5, "Shukla Pratipada until {16:45:35}, then Dvitiya", "Jyeshtha", true},
         {11, 2, "Shukla Panchami until {17:27:53}, then Shashthi", "Jyeshtha", false},
         {14, 5, "Shukla Ashtami until {00:04:29} on 15 June, then Navami", "Jyeshtha", false},
-        {17, 1, "Shukla Ekadasi all day (vriddhi)", "Jyeshtha", false},
+        {17, 1, "Shukla Ekadashi all day (vriddhi)", "Jyeshtha", false},
         {22, 6,
          "Purnima until {06:37:53}, then Krishna Pratipada until {05:13:37} on 23 June (kshaya), "
          "then Krishna Dvitiya",

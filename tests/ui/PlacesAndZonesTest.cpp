@@ -173,7 +173,7 @@ TEST_F(PlacesAndZonesTest, ANamedZoneReadsEachTimeWithTheOffsetInForceThen) {
          "Europe/Madrid — UTC+01:00",
          {"1", "0", "-"},
          "PANCHAMI",
-         "Began 15 Jan 2024 00:30 · Ends 15 Jan 2024 21:47",
+         "Began 15 January 2024 00:30 · Ends 15 January 2024 21:47",
          "Europe/Madrid — UTC+01:00"},
         {"Madrid",
          "15",
@@ -181,7 +181,7 @@ TEST_F(PlacesAndZonesTest, ANamedZoneReadsEachTimeWithTheOffsetInForceThen) {
          "Europe/Madrid — UTC+02:00, daylight saving",
          {"1", "0", "DST"},
          "NAVAMI",
-         "Began 14 Jul 2024 13:57 · Ends 15 Jul 2024 15:50",
+         "Began 14 July 2024 13:57 · Ends 15 July 2024 15:50",
          "Europe/Madrid — UTC+02:00, daylight saving"},
         {"New York",
          "9",
@@ -189,7 +189,7 @@ TEST_F(PlacesAndZonesTest, ANamedZoneReadsEachTimeWithTheOffsetInForceThen) {
          "America/New_York — UTC−05:00",
          {"5", "0", "-"},
          "AMAVASYA",
-         "Began 9 Mar 2024 07:49 · Ends 10 Mar 2024 05:01",
+         "Began 9 March 2024 07:49 · Ends 10 March 2024 05:01",
          "America/New_York — UTC−05:00; began at UTC−05:00, ends at UTC−04:00"},
     };
     set({{"txtName", "Asha"}});
@@ -210,25 +210,48 @@ TEST_F(PlacesAndZonesTest, ANamedZoneReadsEachTimeWithTheOffsetInForceThen) {
     }
 }
 
-// 10 March 2024, 2:30 in New York: the clocks went from 02:00 straight to 03:00. The form says
-// so and calculates nothing; the record keeps the last calculation.
-TEST_F(PlacesAndZonesTest, ATimeTheClocksSkipIsNamedAndNotCalculated) {
+// 10 March 2024, 02:30 in New York: the clocks went from 02:00 straight to 03:00. The form warns
+// and offers 03:30, the same moment on the clocks after the change. Declined, nothing is
+// calculated and the record keeps the last calculation; taken, the lists show 03:30 and that
+// moment is calculated: 07:30 UT, before the new moon of 09:00 UT (published lunar phases), on
+// daylight time.
+TEST_F(PlacesAndZonesTest, ATimeTheClocksSkipIsNamedAndTheTimeAfterOffered) {
     set({{"txtName", "Asha"}});
     choose("New York");
     setMoment("10", "March", "2024", "2", "30");
     EXPECT_EQ(text("lblZoneName"),
-              QStringLiteral("America/New_York — the clocks skip 2:30 on this date"));
+              QStringLiteral("America/New_York — the clocks skip 02:30 on this date"));
     const CalculationRecord before = record;
-    expectMessage("cmdCalculate",
-                  QStringLiteral("2:30 does not exist on 10 March 2024 in America/New_York: the "
-                                 "clocks went forward from 02:00 to 03:00."),
-                  Platform::MessageIcon::Information, "cboHH");
+    platform.messages.clear();
+    platform.answer = Platform::MessageAnswer::No;
+    click("cmdCalculate");
+    ASSERT_EQ(platform.messageTexts(),
+              QStringList(QStringLiteral(
+                  "02:30 does not exist on 10 March 2024 in America/New_York: the clocks went "
+                  "forward from 02:00 to 03:00.\n\nCalculate for 03:30, the same moment on the "
+                  "clocks after the change?")));
+    EXPECT_EQ(platform.messages[0].icon, Platform::MessageIcon::Warning);
+    EXPECT_EQ(platform.messages[0].buttons, Platform::MessageButtons::YesNo);
+    EXPECT_EQ(FocusName(), QStringLiteral("cboHH"));
     EXPECT_TRUE(inFront("fraMain"));
     EXPECT_EQ(std::tie(record.BirthDay, record.BirthHour, record.TithiIndex),
               std::tie(before.BirthDay, before.BirthHour, before.TithiIndex));
+
+    platform.messages.clear();
+    platform.answer = Platform::MessageAnswer::Yes;
+    click("cmdCalculate");
+    EXPECT_EQ(platform.messages.size(), 1);
+    ASSERT_TRUE(inFront("fraResult"));
+    // Amavasya began on standard time, the evening before: the zone's line says so.
+    EXPECT_EQ(QStringList({find<QComboBox>("cboHH")->currentText(),
+                           find<QComboBox>("cboMM")->currentText(), text("lblResult(1)"),
+                           text("lblResultZone")}),
+              QStringList({"3", "30", "AMAVASYA",
+                           QString::fromUtf8("America/New_York — UTC−04:00, daylight saving; "
+                                             "began at UTC−05:00, ends at UTC−04:00")}));
 }
 
-// 6 November 2016, 1:50 in New York occurs twice: 05:50 UT on daylight time, 06:50 UT on
+// 6 November 2016, 01:50 in New York occurs twice: 05:50 UT on daylight time, 06:50 UT on
 // standard time. Shukla Saptami began between them, at 06:46:28 UT (kestrava-tithi, --zone 0).
 TEST_F(PlacesAndZonesTest, ATimeTheClocksRepeatAsksWhichOccurrenceIsMeant) {
     const struct {
@@ -236,15 +259,15 @@ TEST_F(PlacesAndZonesTest, ATimeTheClocksRepeatAsksWhichOccurrenceIsMeant) {
         const char *tithi, *resultZone;
     } cases[] = {
         {Platform::MessageAnswer::Yes, "SHASHTHI",
-         "America/New_York — UTC−04:00, daylight saving (the first 1:50); began at UTC−04:00, "
+         "America/New_York — UTC−04:00, daylight saving (the first 01:50); began at UTC−04:00, "
          "ends at UTC−05:00"},
-        {Platform::MessageAnswer::No, "SAPTAMI", "America/New_York — UTC−05:00 (the second 1:50)"},
+        {Platform::MessageAnswer::No, "SAPTAMI", "America/New_York — UTC−05:00 (the second 01:50)"},
     };
     set({{"txtName", "Asha"}});
     choose("New York");
     setMoment("6", "November", "2016", "1", "50");
     EXPECT_EQ(text("lblZoneName"),
-              QStringLiteral("America/New_York — UTC−04:00, daylight saving; 1:50 occurs twice"));
+              QStringLiteral("America/New_York — UTC−04:00, daylight saving; 01:50 occurs twice"));
     for (const auto& c : cases) {
         SCOPED_TRACE(c.tithi);
         platform.messages.clear();
@@ -252,10 +275,11 @@ TEST_F(PlacesAndZonesTest, ATimeTheClocksRepeatAsksWhichOccurrenceIsMeant) {
         click("cmdCalculate");
         ASSERT_EQ(platform.messageTexts(),
                   QStringList(QStringLiteral(
-                      "1:50 occurs twice on 6 November 2016 in America/New_York: the clocks went "
-                      "back from 02:00 to 01:00.\n\nUse the first 1:50, at UTC−04:00? No uses "
+                      "01:50 occurs twice on 6 November 2016 in America/New_York: the clocks went "
+                      "back from 02:00 to 01:00.\n\nUse the first 01:50, at UTC−04:00? No uses "
                       "the second, at UTC−05:00.")));
         EXPECT_EQ(platform.messages[0].buttons, Platform::MessageButtons::YesNo);
+        EXPECT_EQ(platform.messages[0].icon, Platform::MessageIcon::Warning);
         ASSERT_TRUE(inFront("fraResult"));
         EXPECT_EQ(QStringList({text("lblResult(1)"), text("lblResultZone")}),
                   QStringList({c.tithi, QString::fromUtf8(c.resultZone)}));
@@ -307,7 +331,7 @@ TEST_F(PlacesAndZonesTest, TheZoneSetByHandWinsOverTheChosenPlace) {
     click("cmdCalculate");
     ASSERT_TRUE(inFront("fraResult"));
     EXPECT_EQ(QStringList({text("lblTithiTimes"), text("lblResultZone")}),
-              QStringList({"Began 14 Jan 2024 22:30 · Ends 15 Jan 2024 19:47", ""}));
+              QStringList({"Began 14 January 2024 22:30 · Ends 15 January 2024 19:47", ""}));
     EXPECT_EQ(std::tie(record.ZoneHour, record.ZoneMinute, record.LonEast, record.DstFlag),
               std::make_tuple(1, 0, FlagFalse, FlagFalse));
 }

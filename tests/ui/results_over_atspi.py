@@ -45,13 +45,15 @@ CALCULATIONS = [
     {
         "moment": {"month": "January", "day": "11", "year": "2024", "hour": "17", "minute": "0"},
         "values": {
+            # What was asked, as it was entered.
+            "Name, Date and Place": r"Asha · 11 January 2024 17:00 · 28°36′N 77°13′E, UTC\+05:30",
             "Tithi Number": "15",
             "Tithi Name": "AMAVASYA",
             "Tithi Phase": "Krishna",
             "Tithi Lord": "Pitara",
             "Tithi Group": "Poorna",
             "Tithi Type": "In-Auspicious",
-            "Tithi Began and Ends": r"Began 10 Jan 2024 \d\d:\d\d · Ends 11 Jan 2024 17:2[6-8]",
+            "Tithi Began and Ends": r"Began 10 January 2024 \d\d:\d\d · Ends 11 January 2024 17:2[6-8]",
             "Tithi at Sunrise": r"At sunrise \(07:1\d\): Amavasya",
             "Karana": "Karana: Naga",
             # The day's panchanga, as published almanacs give Delhi's day.
@@ -64,13 +66,14 @@ CALCULATIONS = [
     {
         "moment": {"month": "January", "day": "25", "year": "2024", "hour": "20", "minute": "0"},
         "values": {
+            "Name, Date and Place": r"Asha · 25 January 2024 20:00 · 28°36′N 77°13′E, UTC\+05:30",
             "Tithi Number": "0",
             "Tithi Name": "PURNIMA",
             "Tithi Phase": "Shukla",
             "Tithi Lord": "Moon",
             "Tithi Group": "Poorna",
             "Tithi Type": "Auspicious",
-            "Tithi Began and Ends": r"Began 24 Jan 2024 \d\d:\d\d · Ends 25 Jan 2024 23:2[3-5]",
+            "Tithi Began and Ends": r"Began 24 January 2024 \d\d:\d\d · Ends 25 January 2024 23:2[3-5]",
             "Tithi at Sunrise": r"At sunrise \(07:1\d\): Purnima",
             "Karana": "Karana: Bava",
             "Vara": "Guruvara",
@@ -89,8 +92,8 @@ ROW_CAPTIONS = ["Tithi Number", "Tithi Name", "Tithi Phase", "Tithi Lord", "Tith
 # A value's name where it differs from its caption (the line above is already "Karana").
 VALUE_NAMES = {"Karana": "Karana and Its End", "Abhijit": "Abhijit Muhurta", "Sun": "Sun's Rashi",
                "Moon": "Moon's Rashi and Phase"}
-LINE_NAMES = ["Tithi Description", "Tithi Began and Ends", "Tithi at Sunrise", "Karana",
-              "Time Zone of the Results"]
+LINE_NAMES = ["Name, Date and Place", "Tithi Description", "Tithi Began and Ends",
+              "Tithi at Sunrise", "Karana", "Time Zone of the Results"]
 
 # The date and time lists, told apart by their number of entries (the minutes come before the
 # seconds). Each is named by its current entry, as lists are on this desktop, and tells its

@@ -58,10 +58,16 @@ std::string ZoneText(const CivilClock& clock, double jd) {
     return name.empty() ? offset : name + " (" + offset + ")";
 }
 
+// "Jyeshtha (amanta)", "Jyeshtha (adhika, amanta)": the adhika mark in the reckoning's brackets.
+std::string ReckonedTitle(const LunarMonth& month, const char* reckoning) {
+    const std::string name(MasaName(month.Index));
+    return name + (month.Adhika ? " (adhika, " : " (") + reckoning + ')';
+}
+
 std::string MonthsText(const MonthAndYears& month) {
-    return "Month: " + MonthTitle(month.Amanta) + " (amanta), " + MonthTitle(month.Purnimanta) +
-           " (purnimanta); Vikram " + std::to_string(month.Vikram) + ", Shaka " +
-           std::to_string(month.Shaka) + '.';
+    return "Month: " + ReckonedTitle(month.Amanta, "amanta") + ", " +
+           ReckonedTitle(month.Purnimanta, "purnimanta") + "; Vikram " +
+           std::to_string(month.Vikram) + ", Shaka " + std::to_string(month.Shaka) + '.';
 }
 
 const char* VrataCategory(int tithi) {

@@ -25,7 +25,7 @@ CivilDate DateOfInstant(const ClockInstant& instant);
 
 // DayTithiSentence: a day's tithis in one line: "Shukla Panchami until 17:42, then Shashthi";
 // "Krishna Dvitiya until 06:10, then Tritiya until 04:52 on 12 June (kshaya), then Chaturthi";
-// "Shukla Ekadasi all day (vriddhi)". A tithi of the other fortnight is named with its own.
+// "Shukla Ekadashi all day (vriddhi)". A tithi of the other fortnight is named with its own.
 std::string DayTithiSentence(const CalendarDay& day);
 
 // MonthTitle: "Jyeshtha", "Shravana (adhika)"; empty for a month without a name.

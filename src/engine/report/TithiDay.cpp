@@ -47,12 +47,13 @@ ClockReading FirstMinuteShowing(const CivilClock& clock, double civilJd, int ind
     return reading;
 }
 
-constexpr const char* MonthAbbreviations[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
-                                              "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+constexpr const char* MonthNames[] = {"January",   "February", "March",    "April",
+                                      "May",       "June",     "July",     "August",
+                                      "September", "October",  "November", "December"};
 
-// "11 Jan 2024 18:23"
+// "11 January 2024 18:23", as every date and time of the program is written
 std::string DateAndMinute(const ClockReading& r) {
-    const char* month = r.Month >= 1 && r.Month <= 12 ? MonthAbbreviations[r.Month - 1] : "?";
+    const char* month = r.Month >= 1 && r.Month <= 12 ? MonthNames[r.Month - 1] : "?";
     char text[48];
     std::snprintf(text, sizeof text, "%d %s %d %02d:%02d", r.Day, month, r.Year, r.Hour, r.Minute);
     return text;

@@ -50,7 +50,7 @@ std::optional<TithiDay> ComputeTithiDay(const CalculationRecord& rec, const Tith
 
 // The lines of the results panel below the report.
 struct TithiDayTexts {
-    std::string Times;   // "Began 11 Jan 2024 18:23 · Ends 12 Jan 2024 19:57"
+    std::string Times;   // "Began 11 January 2024 18:23 · Ends 12 January 2024 19:57"
     std::string Sunrise; // "At sunrise (07:15): Krishna Amavasya", or why there is none
     std::string Karana;  // "Karana: Kimstughna"
 };

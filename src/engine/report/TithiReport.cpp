@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <iterator>
+#include <string_view>
 
 namespace {
 
@@ -153,12 +154,23 @@ std::optional<TithiReportTexts> MakeTithiReport(CalculationRecord& rec) {
 }
 
 std::string TithiTitle(int index) {
+    // The names as the rest of the program spells them: the report's table keeps its own
+    // spellings ("Ekadasi", "Dwadasi") for the report's texts alone.
+    static constexpr std::string_view Names[] = {
+        "Pratipada", "Dvitiya",  "Tritiya",    "Chaturthi",   "Panchami",
+        "Shashthi",  "Saptami",  "Ashtami",    "Navami",      "Dashami",
+        "Ekadashi",  "Dvadashi", "Trayodashi", "Chaturdashi", "Purnima",
+    };
+    static_assert(std::size(Names) == 15, "fifteen tithis to a fortnight");
     if (index < 0 || index >= static_cast<int>(std::size(TithiRows))) {
         return {};
     }
-    const TithiRow& row = TithiRows[static_cast<std::size_t>(index)];
-    if (index == 14 || index == 29) {
-        return row.Name; // Purnima and Amavasya need no fortnight
+    if (index == 29) {
+        return "Amavasya"; // Purnima and Amavasya need no fortnight
     }
-    return std::string(row.Phase) + ' ' + row.Name;
+    const std::string name(Names[static_cast<std::size_t>(index % 15)]);
+    if (index == 14) {
+        return name;
+    }
+    return std::string(TithiRows[static_cast<std::size_t>(index)].Phase) + ' ' + name;
 }

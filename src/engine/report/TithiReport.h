@@ -17,7 +17,8 @@ using TithiReportTexts = std::array<std::string, 9>;
 std::optional<TithiReportTexts> MakeTithiReport(CalculationRecord& rec);
 
 // TithiTitle: the tithi as an almanac names it, the fortnight and the tithi: "Shukla Navami",
-// "Krishna Dvitiya"; the full and the new moon by their own names, "Purnima" and "Amavasya".
+// "Krishna Dvitiya", "Shukla Ekadashi" (the program's spellings everywhere but in the report's
+// nine texts); the full and the new moon by their own names, "Purnima" and "Amavasya".
 //   index  0 ... 29
 // Returns the title; empty outside 0 ... 29.
 std::string TithiTitle(int index);
