@@ -1,6 +1,6 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
-<!-- Gujarati names of the panchanga. Tithis (એકમ … ચૌદશ, પૂનમ, અમાસ), pakshas (સુદ/વદ) and months (કારતક, માગશર, પોષ, મહા, ફાગણ, ચૈત્ર, વૈશાખ, જેઠ, અષાઢ, શ્રાવણ, ભાદરવો, આસો) are the forms Gujarati almanacs and calendars print (Gujarati jantris such as those of Sandesh and Gujarat Samachar); nakshatras, yogas and karanas were checked against the daily panchanga lists of Gujarati newspapers (Janmabhoomi, Gujarati Webdunia). -->
+<!-- Gujarati names of the panchanga. Tithis (એકમ … ચૌદશ, પૂનમ, અમાસ), pakshas (સુદ/વદ) and months (કારતક, માગશર, પોષ, મહા, ફાગણ, ચૈત્ર, વૈશાખ, જેઠ, અષાઢ, શ્રાવણ, ભાદરવો, આસો) are the forms Gujarati calendars and jantris print (the year begins on કારતક સુદ એકમ); nakshatras, yogas, karanas and grahas were checked against the daily panchanga of Gujarati Webdunia (p-gujarati.webdunia.com). -->
 <TS version="2.1" language="gu_IN">
 <context>
     <name>Panchanga</name>
