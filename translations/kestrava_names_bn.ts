@@ -1,6 +1,6 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
-<!-- Bengali names of the panchanga, as Bengali panjikas print them (প্রতিপদ, অমাবস্যা; পুষ্যা, অশ্লেষা, হস্তা, মূলা, শ্রবণা, পূর্বভাদ্রপদ; বৃষ, কর্কট; বৃহস্পতিবার; ভাদ্র, অগ্রহায়ণ). Tithis, nakshatras, yogas and karanas were checked against the day-by-day panjika tables of usingha.com (sal pages) and the nakshatra lists of Anandabazar Patrika's almanac column. -->
+<!-- Bengali names of the panchanga, as Bengali panjikas print them (প্রতিপদ, অমাবস্যা; পুষ্যা, অশ্লেষা, হস্তা, মূলা, শ্রবণা, পূর্বভাদ্রপদ; বৃষ, কর্কট; বৃহস্পতিবার; ভাদ্র, অগ্রহায়ণ). Tithis, nakshatras, yogas and karanas were checked against the day-by-day panjika tables of usingha.com (its year pages, 'sal') and the nakshatra names in Anandabazar Patrika's astrology pages. -->
 <TS version="2.1" language="bn_IN">
 <context>
     <name>Panchanga</name>
