@@ -4,9 +4,9 @@
 Tamil names of the panchanga, spelled as Tamil panchangams print them on their
 day pages (திதி, வாரம், நட்சத்திரம், நாமயோகம், கரணம்): the stars in their Tamil
 names (அசுவினி … ரேவதி), the karanas as பவம் … கிம்ஸ்துக்னம், the weekdays
-with கிழமை. Checked against the lists of the Tamil Wikipedia articles
-"கரணம்" and "யோகம் (பஞ்சாங்கம்)" and the 27 stars, 27 yogas and 11 karanas
-of the Tamil Vakya panchangam as reproduced in Tamil panchangam primers.
+with கிழமை. Checked against the karana list of the Tamil Wikipedia article
+"கரணம்" and the lists of the 16 tithis, 27 stars, 27 yogas and 11 karanas
+given in Tamil panchangam primers.
 -->
 <TS version="2.1" language="ta_IN">
 <context>

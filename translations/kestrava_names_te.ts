@@ -4,9 +4,9 @@
 Telugu names of the panchanga, spelled as Telugu panchangams print them
 (తిథి, వారం, నక్షత్రం, యోగం, కరణం): the tithis as పాడ్యమి, విదియ, తదియ, చవితి …
 పౌర్ణమి, అమావాస్య; the stars as పుష్యమి, మఖ, పుబ్బ, ఉత్తర, చిత్త; the karanas
-as బవ … కింస్తుఘ్నం. Checked against the lists of 27 nakshatras, 16 tithis and
-11 karanas (బవాది కరణాలు) in Telugu panchangam primers, such as the one in the
-Suryaa daily's panchangam page, and the Telugu Wikipedia panchangam articles.
+as బవ … కింస్తుఘ్నం. Checked against the lists of the 16 tithis, 27 nakshatras
+and 11 karanas (బవాది కరణాలు) given in Telugu panchangam primers, such as the
+one on the Suryaa daily's panchangam page.
 -->
 <TS version="2.1" language="te_IN">
 <context>
