@@ -44,7 +44,7 @@
     <name>QLineEdit</name>
     <message>
         <source>&amp;Undo</source>
-        <translation>రద్దుచేయి (&amp;U)</translation>
+        <translation>చర్యను రద్దుచేయి (&amp;U)</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
@@ -75,7 +75,7 @@
     <name>QWidgetTextControl</name>
     <message>
         <source>&amp;Undo</source>
-        <translation>రద్దుచేయి (&amp;U)</translation>
+        <translation>చర్యను రద్దుచేయి (&amp;U)</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
