@@ -772,7 +772,7 @@ Use the first %1, at %6? No uses the second, at %7.</source>
     </message>
     <message>
         <source>Tithi Type</source>
-        <translation>திதியின் இனம்</translation>
+        <translation>திதியின் சுபாசுபம்</translation>
     </message>
     <message>
         <source>Kestrava Results</source>
