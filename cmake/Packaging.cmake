@@ -13,11 +13,10 @@ endif()
 # where Debian keeps a package's copyright file.
 install(FILES packaging/copyright NOTICES.md DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/kestrava)
 
-# The help pages in English and Hindi with their stylesheet, which the program opens (not under
+# The help pages in every language with their stylesheet, which the program opens (not under
 # doc/, which minimal installations leave out).
-install(FILES resources/help/kestrava-help.html resources/help/kestrava-help.hi.html
-              resources/help/kestrava-help.css
-        DESTINATION ${KESTRAVA_HELP_DIR})
+list(TRANSFORM KESTRAVA_HELP_PAGES PREPEND resources/help/ OUTPUT_VARIABLE KESTRAVA_HELP_FILES)
+install(FILES ${KESTRAVA_HELP_FILES} DESTINATION ${KESTRAVA_HELP_DIR})
 
 if(TARGET kestrava)
     install(TARGETS kestrava RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})

@@ -867,6 +867,10 @@ Use the first %1, at %6? No uses the second, at %7.</source>
         <source>Kestrava Help</source>
         <translation>Kestrava সহায়তা</translation>
     </message>
+    <message>
+        <source>Kestrava is free software under the MIT licence; the data it carries keep their own terms, listed in its notices.</source>
+        <translation>Kestrava MIT লাইসেন্সের অধীনে মুক্ত সফটওয়্যার; এতে থাকা তথ্যের নিজস্ব শর্ত আছে, যা এর বিজ্ঞপ্তিতে দেওয়া আছে।</translation>
+    </message>
 </context>
 <context>
     <name>frmDay</name>
@@ -1487,6 +1491,10 @@ Nothing was written; please choose another folder or name.</source>
     <message>
         <source>The home place could not be cleared: the settings file cannot be written.</source>
         <translation>বাড়ির স্থান মুছে ফেলা গেল না: সেটিংস ফাইলে লেখা যাচ্ছে না।</translation>
+    </message>
+    <message>
+        <source>&amp;Western Digits (0–9)</source>
+        <translation>আন্তর্জাতিক অঙ্ক (0–9) (&amp;W)</translation>
     </message>
 </context>
 <context>

@@ -867,6 +867,10 @@ Use the first %1, at %6? No uses the second, at %7.</source>
         <source>Kestrava Help</source>
         <translation>Kestrava મદદ</translation>
     </message>
+    <message>
+        <source>Kestrava is free software under the MIT licence; the data it carries keep their own terms, listed in its notices.</source>
+        <translation>Kestrava MIT લાઇસન્સ હેઠળનું મુક્ત સૉફ્ટવેર છે; તેમાં સમાવેલી માહિતીની પોતાની શરતો છે, જે તેની સૂચનાઓમાં આપેલી છે.</translation>
+    </message>
 </context>
 <context>
     <name>frmDay</name>
@@ -1487,6 +1491,10 @@ Nothing was written; please choose another folder or name.</source>
     <message>
         <source>The home place could not be cleared: the settings file cannot be written.</source>
         <translation>ઘરનું સ્થળ કાઢી શકાયું નહીં: સેટિંગ્સ ફાઇલમાં લખી શકાતું નથી.</translation>
+    </message>
+    <message>
+        <source>&amp;Western Digits (0–9)</source>
+        <translation>આંતરરાષ્ટ્રીય અંક (0–9) (&amp;W)</translation>
     </message>
 </context>
 <context>

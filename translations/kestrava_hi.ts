@@ -1492,6 +1492,10 @@ Nothing was written; please choose another folder or name.</source>
         <source>The home place could not be cleared: the settings file cannot be written.</source>
         <translation>घर का स्थान हटाया नहीं जा सका: सेटिंग फ़ाइल में लिखा नहीं जा सकता।</translation>
     </message>
+    <message>
+        <source>&amp;Western Digits (0–9)</source>
+        <translation>अंतरराष्ट्रीय अंक (0–9) (&amp;W)</translation>
+    </message>
 </context>
 <context>
     <name>frmMonth</name>

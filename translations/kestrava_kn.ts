@@ -867,6 +867,10 @@ Use the first %1, at %6? No uses the second, at %7.</source>
         <source>Kestrava Help</source>
         <translation>Kestrava ಸಹಾಯ</translation>
     </message>
+    <message>
+        <source>Kestrava is free software under the MIT licence; the data it carries keep their own terms, listed in its notices.</source>
+        <translation>Kestrava MIT ಪರವಾನಗಿಯಡಿಯ ಮುಕ್ತ ತಂತ್ರಾಂಶ; ಇದರಲ್ಲಿರುವ ದತ್ತಾಂಶಕ್ಕೆ ತಮ್ಮದೇ ಆದ ನಿಯಮಗಳಿವೆ, ಅವುಗಳನ್ನು ಇದರ ಸೂಚನೆಗಳಲ್ಲಿ ಪಟ್ಟಿ ಮಾಡಲಾಗಿದೆ.</translation>
+    </message>
 </context>
 <context>
     <name>frmDay</name>
@@ -1487,6 +1491,10 @@ Nothing was written; please choose another folder or name.</source>
     <message>
         <source>The home place could not be cleared: the settings file cannot be written.</source>
         <translation>ಸ್ವಂತ ಸ್ಥಳವನ್ನು ತೆಗೆದುಹಾಕಲು ಆಗಲಿಲ್ಲ: ಸಂಯೋಜನೆಗಳ ಕಡತಕ್ಕೆ ಬರೆಯಲು ಸಾಧ್ಯವಿಲ್ಲ.</translation>
+    </message>
+    <message>
+        <source>&amp;Western Digits (0–9)</source>
+        <translation>ಅಂತರರಾಷ್ಟ್ರೀಯ ಅಂಕಿಗಳು (0–9) (&amp;W)</translation>
     </message>
 </context>
 <context>

@@ -867,6 +867,10 @@ Use the first %1, at %6? No uses the second, at %7.</source>
         <source>Kestrava Help</source>
         <translation>Kestrava मदत</translation>
     </message>
+    <message>
+        <source>Kestrava is free software under the MIT licence; the data it carries keep their own terms, listed in its notices.</source>
+        <translation>Kestrava हे MIT परवान्याखालील मुक्त सॉफ्टवेअर आहे; त्यात असलेल्या माहितीच्या स्वतःच्या अटी आहेत, ज्या त्याच्या सूचनांमध्ये दिल्या आहेत.</translation>
+    </message>
 </context>
 <context>
     <name>frmDay</name>
@@ -1487,6 +1491,10 @@ Nothing was written; please choose another folder or name.</source>
     <message>
         <source>The home place could not be cleared: the settings file cannot be written.</source>
         <translation>घरचे ठिकाण काढून टाकता आले नाही: सेटिंग्ज फाइलमध्ये लिहिता येत नाही.</translation>
+    </message>
+    <message>
+        <source>&amp;Western Digits (0–9)</source>
+        <translation>आंतरराष्ट्रीय अंक (0–9) (&amp;W)</translation>
     </message>
 </context>
 <context>

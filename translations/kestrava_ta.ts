@@ -867,6 +867,10 @@ Use the first %1, at %6? No uses the second, at %7.</source>
         <source>Kestrava Help</source>
         <translation>Kestrava உதவி</translation>
     </message>
+    <message>
+        <source>Kestrava is free software under the MIT licence; the data it carries keep their own terms, listed in its notices.</source>
+        <translation>Kestrava MIT உரிமத்தின் கீழ் உள்ள கட்டற்ற மென்பொருள்; இதில் உள்ள தரவுகளுக்கு அவற்றின் சொந்த நிபந்தனைகள் உண்டு, அவை இதன் அறிவிப்புகளில் பட்டியலிடப்பட்டுள்ளன.</translation>
+    </message>
 </context>
 <context>
     <name>frmDay</name>
@@ -1487,6 +1491,10 @@ Nothing was written; please choose another folder or name.</source>
     <message>
         <source>The home place could not be cleared: the settings file cannot be written.</source>
         <translation>சொந்த இடத்தை நீக்க முடியவில்லை: அமைப்புக் கோப்பில் எழுத முடியவில்லை.</translation>
+    </message>
+    <message>
+        <source>&amp;Western Digits (0–9)</source>
+        <translation>சர்வதேச எண்கள் (0–9) (&amp;W)</translation>
     </message>
 </context>
 <context>

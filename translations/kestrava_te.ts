@@ -867,6 +867,10 @@ Use the first %1, at %6? No uses the second, at %7.</source>
         <source>Kestrava Help</source>
         <translation>Kestrava సహాయం</translation>
     </message>
+    <message>
+        <source>Kestrava is free software under the MIT licence; the data it carries keep their own terms, listed in its notices.</source>
+        <translation>Kestrava MIT లైసెన్స్ కింద స్వేచ్ఛా సాఫ్ట్‌వేర్; ఇందులో ఉన్న డేటాకు వాటి సొంత నిబంధనలు ఉన్నాయి, అవి దీని ప్రకటనలలో ఇవ్వబడ్డాయి.</translation>
+    </message>
 </context>
 <context>
     <name>frmDay</name>
@@ -1487,6 +1491,10 @@ Nothing was written; please choose another folder or name.</source>
     <message>
         <source>The home place could not be cleared: the settings file cannot be written.</source>
         <translation>సొంత స్థలాన్ని తొలగించలేకపోయాం: అమరికల ఫైలులో రాయలేము.</translation>
+    </message>
+    <message>
+        <source>&amp;Western Digits (0–9)</source>
+        <translation>అంతర్జాతీయ అంకెలు (0–9) (&amp;W)</translation>
     </message>
 </context>
 <context>

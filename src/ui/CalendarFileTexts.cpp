@@ -3,6 +3,7 @@
 #include "ui/CalendarFileTexts.h"
 
 #include "ui/CalendarTexts.h"
+#include "ui/Languages.h"
 
 #include <QCoreApplication>
 #include <QLocale>
@@ -27,7 +28,7 @@ QString FromUtf8(const std::string& text) {
 
 // "11 June 2024 17:42"
 QString DateTimeText(const ClockInstant& instant) {
-    return QLocale().toString(QDateOf(DateOfInstant(instant)), QStringLiteral("d MMMM yyyy")) +
+    return LocalDateText(QDateOf(DateOfInstant(instant)), QStringLiteral("d MMMM yyyy")) +
            QLatin1Char(' ') + ClockTimeText(instant);
 }
 

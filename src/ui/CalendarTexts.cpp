@@ -4,9 +4,11 @@
 
 #include "engine/calendar/CalendarExport.h"
 #include "engine/present/PanchangaNames.h"
+#include "ui/Languages.h"
 
 #include <QCoreApplication>
 #include <QLocale>
+#include <QTime>
 
 namespace {
 
@@ -47,12 +49,15 @@ CivilDate CivilDateOf(const QDate& date) {
 }
 
 QString LongDateText(const CivilDate& date) {
-    return QLocale().toString(QDateOf(date), QStringLiteral("dddd d MMMM yyyy"));
+    return LocalDateText(QDateOf(date), QStringLiteral("dddd d MMMM yyyy"));
 }
 
 QString ClockTimeText(const ClockInstant& instant, bool nearest) {
-    return QString::fromStdString(
+    // The engine's "17:42", in the digits of the locale.
+    const QString text = QString::fromStdString(
         ClockText(instant, nearest ? ClockRounding::NearestMinute : ClockRounding::UpToMinute));
+    const QTime time = QTime::fromString(text, QStringLiteral("HH:mm"));
+    return time.isValid() ? LocalTimeText(time, QStringLiteral("HH:mm")) : text;
 }
 
 QString ClockTimeTextFor(const ClockInstant& instant, const CivilDate& date) {
@@ -62,7 +67,7 @@ QString ClockTimeTextFor(const ClockInstant& instant, const CivilDate& date) {
         return time;
     //: A time past the date it is told for: "04:52 on 12 June"
     return CalendarTr::tr("%1 on %2")
-        .arg(time, QLocale().toString(QDateOf(on), QStringLiteral("d MMMM")));
+        .arg(time, LocalDateText(QDateOf(on), QStringLiteral("d MMMM")));
 }
 
 QString DaySentence(const CalendarDay& day) {

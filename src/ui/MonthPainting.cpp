@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Painting a day's cell and a month's page.
 #include "ui/MonthPainting.h"
+#include "ui/Languages.h"
 
 #include <QCoreApplication>
 #include <QFontMetricsF>
@@ -192,7 +193,7 @@ int WeeksOfMonth(int year, int month) {
 }
 
 QString MonthTitleText(int year, int month) {
-    return QLocale().toString(QDate(year, month, 1), QStringLiteral("MMMM yyyy"));
+    return LocalDateText(QDate(year, month, 1), QStringLiteral("MMMM yyyy"));
 }
 
 QString LunarMonthsText(const std::vector<CalendarDay>& days) {

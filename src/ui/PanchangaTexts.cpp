@@ -3,6 +3,7 @@
 #include "ui/PanchangaTexts.h"
 
 #include "engine/report/TithiReport.h"
+#include "ui/Languages.h"
 
 #include <QCoreApplication>
 #include <QDate>
@@ -70,12 +71,11 @@ QString TithiTitleText(int index) {
 
 QString MinuteText(const ClockInstant& instant, const CivilDate& day, ClockRounding rounding) {
     const ClockReading r = ReadClock(instant.Civil(), rounding);
-    const QLocale locale;
-    const QString time = locale.toString(QTime(r.Hour, r.Minute), QStringLiteral("HH:mm"));
+    const QString time = LocalTimeText(QTime(r.Hour, r.Minute), QStringLiteral("HH:mm"));
     if (r.Year == day.Year && r.Month == day.Month && r.Day == day.Day) {
         return time;
     }
-    const QString date = locale.toString(QDate(r.Year, r.Month, r.Day), QStringLiteral("d MMM"));
+    const QString date = LocalDateText(QDate(r.Year, r.Month, r.Day), QStringLiteral("d MMM"));
     return QCoreApplication::translate("Panchanga", "%1 %2", "a date, then a time").arg(date, time);
 }
 

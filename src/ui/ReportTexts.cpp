@@ -8,6 +8,7 @@
 #include "engine/report/TithiDay.h"
 #include "engine/report/TithiReport.h"
 #include "ui/PanchangaTexts.h"
+#include "ui/Languages.h"
 
 #include <QCoreApplication>
 #include <QDate>
@@ -29,9 +30,8 @@ QString Text(const std::string& text) {
 
 // "11 Jan 2024 18:23": a minute of the place's clock with its date.
 QString DateAndMinute(const ClockReading& r) {
-    const QLocale locale;
-    return locale.toString(QDate(r.Year, r.Month, r.Day), QStringLiteral("d MMM yyyy")) +
-           QLatin1Char(' ') + locale.toString(QTime(r.Hour, r.Minute), QStringLiteral("HH:mm"));
+    return LocalDateText(QDate(r.Year, r.Month, r.Day), QStringLiteral("d MMM yyyy")) +
+           QLatin1Char(' ') + LocalTimeText(QTime(r.Hour, r.Minute), QStringLiteral("HH:mm"));
 }
 
 } // namespace
@@ -88,7 +88,7 @@ TithiDayLines TithiDayLinesOf(const TithiDay& day) {
         //: The time of sunrise and the tithi then: "At sunrise (07:15): Krishna Amavasya"
         lines.Sunrise =
             ResultTexts::tr("At sunrise (%1): %2")
-                .arg(QLocale().toString(QTime(rise.Hour, rise.Minute), QStringLiteral("HH:mm")),
+                .arg(LocalTimeText(QTime(rise.Hour, rise.Minute), QStringLiteral("HH:mm")),
                      TithiTitleText(day.SunriseTithi));
         break;
     }

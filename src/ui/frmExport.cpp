@@ -11,6 +11,7 @@
 #include "ui/Controls.h"
 #include "ui/MonthPdf.h"
 #include "ui/Settings.h"
+#include "ui/Languages.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -161,9 +162,9 @@ QString frmExport::suggestedPath() const {
         const QDate last = dteLastMonth->date();
         const QString format = QStringLiteral("MMMM yyyy");
         name = first.year() == last.year() && first.month() == last.month()
-                   ? tr("Kestrava %1.pdf").arg(QLocale().toString(first, format))
+                   ? tr("Kestrava %1.pdf").arg(LocalDateText(first, format))
                    : tr("Kestrava %1 to %2.pdf")
-                         .arg(QLocale().toString(first, format), QLocale().toString(last, format));
+                         .arg(LocalDateText(first, format), LocalDateText(last, format));
     } else {
         const QString what = optDays->isChecked()    ? tr("tithis at sunrise")
                              : optSpans->isChecked() ? tr("tithis")

@@ -8,6 +8,7 @@
 #include "platform/AppInfo.h"
 #include "ui/CalendarTexts.h"
 #include "ui/Controls.h"
+#include "ui/Languages.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -30,7 +31,7 @@ namespace {
 // "15 Aug 2025 23:50", on the place's clock.
 QString InstantText(const ClockInstant& instant) {
     const CivilDate date = DateOfInstant(instant);
-    return QLocale().toString(QDateOf(date), QStringLiteral("d MMM yyyy")) + QLatin1Char(' ') +
+    return LocalDateText(QDateOf(date), QStringLiteral("d MMM yyyy")) + QLatin1Char(' ') +
            ClockTimeText(instant);
 }
 
@@ -197,7 +198,7 @@ void frmFind::find(bool forward) {
             : tr("%1 of %2 (%3)")
                   .arg(tithi, PanchangaName(NameKind::Masa, MasaName(query.Masa)),
                        query.Reckoning == MonthReckoning::Amanta ? tr("amanta") : tr("purnimanta"));
-    const QString from = QLocale().toString(dteFrom->date(), QStringLiteral("d MMMM yyyy"));
+    const QString from = LocalDateText(dteFrom->date(), QStringLiteral("d MMMM yyyy"));
     showOccurrences(
         found, forward
                    ? tr("%1: the days of observance from %2 on").arg(what, from)
@@ -221,7 +222,7 @@ void frmFind::showOccurrences(const std::vector<TithiOccurrence>& found, const Q
         const LunarMonth& month = reckoning == MonthReckoning::Amanta ? occurrence.Month.Amanta
                                                                       : occurrence.Month.Purnimanta;
         auto* item = new QTreeWidgetItem(lstResults);
-        item->setText(DateColumn, QLocale().toString(observed, QStringLiteral("ddd d MMM yyyy")));
+        item->setText(DateColumn, LocalDateText(observed, QStringLiteral("ddd d MMM yyyy")));
         item->setData(DateColumn, Qt::UserRole, observed);
         item->setText(TithiColumn,
                       tr("%1 %2").arg(MasaText(month), TithiTitleText(occurrence.Tithi)));

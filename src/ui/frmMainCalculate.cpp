@@ -20,6 +20,7 @@
 #include "ui/NamedZoneInput.h"
 #include "ui/ReportTexts.h"
 #include "ui/ResultPanel.h"
+#include "ui/Languages.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -161,7 +162,7 @@ std::optional<frmMain::ZoneReading> frmMain::ResolveEnteredReading(const NamedZo
     // The time, the date, the zone and the change, as the messages name them.
     const auto [before, after] = ChangeReadings(resolved);
     const QString date =
-        QLocale().toString(QDate(entered.Date.Year, entered.Date.Month, entered.Date.Day),
+        LocalDateText(QDate(entered.Date.Year, entered.Date.Month, entered.Date.Day),
                            QStringLiteral("d MMMM yyyy"));
     const QStringList change = {entered.TimeText(), date, zone.Name(), before, after};
     if (resolved.Kind == ClockReadingKind::Gap) {
