@@ -74,9 +74,11 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "tzdata")
 if(TARGET kestrava)
     string(APPEND CPACK_DEBIAN_PACKAGE_DEPENDS ", qt6-qpa-plugins")
-    # A Devanagari font for the windows in Hindi.
-    set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
-        "fonts-dejavu-core, fonts-noto-core | fonts-lohit-deva, xdg-utils")
+    # A font for the script of every language the windows speak: Noto's, or Lohit's for each.
+    foreach(script deva gujr beng-bengali taml telu knda)
+        string(APPEND CPACK_DEBIAN_PACKAGE_DEPENDS ", fonts-noto-core | fonts-lohit-${script}")
+    endforeach()
+    set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-dejavu-core, xdg-utils")
 endif()
 set(CPACK_STRIP_FILES ON)
 include(CPack)
