@@ -83,8 +83,9 @@ TEST(ToolLanguages, EachLanguageNamesTheMomentAsItsAlmanacsPrint) {
         ASSERT_EQ(run.Status, 0) << names.code << ": " << run.Err;
         const auto values = JsonStrings(run.Out);
         EXPECT_EQ(values.at("name"), names.tithi) << names.code;
-        if (*names.nakshatra)
+        if (*names.nakshatra) {
             EXPECT_EQ(values.at("nakshatra.name"), names.nakshatra) << names.code;
+        }
         EXPECT_EQ(values.at("vara"), names.vara) << names.code;
         if (*names.amanta) {
             EXPECT_EQ(values.at("masa.amanta"), names.amanta) << names.code;
