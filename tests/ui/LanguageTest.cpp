@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: MIT
-// The windows in Hindi: every text of the sources and every name of the engine translated, no
-// window left with an English text, the form and its results kept across a change of language
+// The windows in every language: no window left with an English text, the form and its results kept across a change of language
 // and the choice remembered; and in English the texts exactly as they were.
 #include "ui/Language.h"
 #include "ui/Settings.h"
@@ -13,6 +12,7 @@
 #include "places/PlaceDirectory.h"
 #include "platform/AppInfo.h"
 #include "support/MainWindowTest.h"
+#include "support/ScriptLanguages.h"
 #include "ui/CalendarPlace.h"
 #include "ui/CalendarTexts.h"
 #include "ui/InputPanel.h"
@@ -45,177 +45,15 @@
 #include <QTreeWidget>
 #include <QXmlStreamReader>
 
+#include <algorithm>
 #include <map>
 #include <set>
 #include <tuple>
 
 namespace {
 
-// A message of a catalogue: its context, its English source and its disambiguation.
-using MessageKey = std::tuple<QString, QString, QString>;
-
-std::string Describe(const MessageKey& key) {
-    const auto& [context, source, comment] = key;
-    return (context + QStringLiteral(" | ") + source +
-            (comment.isEmpty() ? QString() : QStringLiteral(" | ") + comment))
-        .toStdString();
-}
-
-// The messages of a Linguist file, with their translations ("" where unfinished).
-std::map<MessageKey, QString> ReadCatalogue(const QString& path) {
-    QFile file(path);
-    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
-    std::map<MessageKey, QString> messages;
-    QXmlStreamReader xml(&file);
-    QString context, source, comment, translation;
-    bool unfinished = false;
-    while (!xml.atEnd()) {
-        xml.readNext();
-        if (!xml.isStartElement())
-            continue;
-        const auto name = xml.name();
-        if (name == QLatin1String("name")) {
-            context = xml.readElementText();
-        } else if (name == QLatin1String("message")) {
-            source.clear();
-            comment.clear();
-        } else if (name == QLatin1String("source")) {
-            source = xml.readElementText();
-        } else if (name == QLatin1String("comment")) {
-            comment = xml.readElementText();
-        } else if (name == QLatin1String("translation")) {
-            unfinished = !xml.attributes().value(QLatin1String("type")).isEmpty();
-            translation = xml.readElementText();
-            messages[{context, source, comment}] = unfinished ? QString() : translation;
-        }
-    }
-    EXPECT_FALSE(xml.hasError()) << path.toStdString() << ": " << xml.errorString().toStdString();
-    return messages;
-}
-
-// The placeholders of a text, "%1" ... "%9", each once.
-std::set<QString> Placeholders(const QString& text) {
-    std::set<QString> found;
-    static const QRegularExpression placeholder(QStringLiteral("%[1-9]"));
-    for (const auto& match : placeholder.globalMatch(text))
-        found.insert(match.captured());
-    return found;
-}
-
-// Whether a caption gives a key for Alt: "&File", not "Latitude && Longitude".
-bool HasMnemonic(const QString& text) {
-    static const QRegularExpression mnemonic(QStringLiteral("(^|[^&])&[^& ]"));
-    return QString(text).replace(QStringLiteral("&&"), QString()).contains(mnemonic);
-}
-
-// What is wrong with a translation of a source text: nothing, or why it does not do.
-QString TranslationFault(const QString& source, const QString& translation) {
-    if (translation.isEmpty())
-        return QStringLiteral("no finished translation");
-    if (Placeholders(source) != Placeholders(translation))
-        return QStringLiteral("its placeholders differ: ") + translation;
-    if (HasMnemonic(source) && !HasMnemonic(translation))
-        return QStringLiteral("it lost the key for Alt: ") + translation;
-    return {};
-}
-
-// The catalogue of the windows holds every text that the sources give to tr() and translate()
-// today: lupdate reads the sources afresh, and each of its messages must have a finished
-// translation with the same placeholders and a key for Alt where the English has one; and the
-// catalogue holds nothing that the sources no longer have. A new text without its translation
-// fails here: run the target update_translations and translate what it adds.
-TEST(TranslationCatalogues, EveryTextOfTheWindowsHasAFinishedHindiTranslation) {
-    QTemporaryDir scratch;
-    ASSERT_TRUE(scratch.isValid());
-    const QString fresh = scratch.filePath(QStringLiteral("fresh_hi.ts"));
-    const QString sources = QStringLiteral(KESTRAVA_SOURCE_DIR "/src");
-    QProcess lupdate;
-    lupdate.start(QStringLiteral(KESTRAVA_LUPDATE),
-                  {QStringLiteral("-silent"), QStringLiteral("-locations"), QStringLiteral("none"),
-                   QStringLiteral("-extensions"), QStringLiteral("cpp,h"), QStringLiteral("-I"),
-                   sources, sources + QStringLiteral("/ui"), sources + QStringLiteral("/places"),
-                   sources + QStringLiteral("/platform"), QStringLiteral("-ts"), fresh});
-    ASSERT_TRUE(lupdate.waitForFinished(120000)) << "lupdate did not finish";
-    ASSERT_EQ(lupdate.exitCode(), 0) << lupdate.readAllStandardError().toStdString();
-
-    const std::map<MessageKey, QString> found = ReadCatalogue(fresh);
-    const std::map<MessageKey, QString> kept =
-        ReadCatalogue(QStringLiteral(KESTRAVA_SOURCE_DIR "/translations/kestrava_hi.ts"));
-    ASSERT_GT(found.size(), 300u) << "lupdate found too few texts: is the source tree complete?";
-    for (const auto& [key, unused] : found) {
-        const auto entry = kept.find(key);
-        const QString fault = entry == kept.end()
-                                  ? QStringLiteral("not in the catalogue")
-                                  : TranslationFault(std::get<1>(key), entry->second);
-        EXPECT_TRUE(fault.isEmpty()) << Describe(key) << ": " << fault.toStdString();
-    }
-    for (const auto& [key, unused] : kept)
-        EXPECT_TRUE(found.count(key)) << Describe(key) << ": no longer in the sources";
-}
-
-// The names and texts that the engine gives in English, walked through its own tables: each
-// has a finished translation in Devanagari in the catalogue of names, and the catalogue names
-// nothing the engine lacks. Printed for a missing one: the message to add.
-TEST(TranslationCatalogues, EveryNameAndReportTextOfTheEngineHasAHindiTranslation) {
-    std::set<MessageKey> engine;
-    auto name = [&engine](NameKind kind, std::string_view english) {
-        ASSERT_FALSE(english.empty()) << NameKindComment(kind);
-        engine.insert({QString::fromUtf8(PanchangaContext), QString::fromUtf8(english),
-                       QString::fromUtf8(NameKindComment(kind))});
-    };
-    auto report = [&engine](const std::string& english) {
-        engine.insert({QString::fromUtf8(ReportContext), QString::fromStdString(english), {}});
-    };
-    for (int k = 0; k < 30; ++k) {
-        name(NameKind::Tithi, TithiName(k));
-        name(NameKind::Paksha, PakshaName(k));
-    }
-    for (int k = 0; k < 60; ++k)
-        name(NameKind::Karana, KaranaName(k));
-    for (int k = 0; k < 27; ++k) {
-        name(NameKind::Nakshatra, NakshatraName(k));
-        name(NameKind::Yoga, YogaName(k));
-    }
-    for (int k = 0; k < 7; ++k)
-        name(NameKind::Vara, VaraName(k));
-    for (int k = 0; k < 12; ++k) {
-        name(NameKind::Masa, MasaName(k));
-        name(NameKind::Rashi, RashiName(k));
-    }
-    for (int k = 0; k < VimshottariLordCount; ++k)
-        name(NameKind::Planet, VimshottariLordName(k));
-    CalculationRecord tables;
-    ASSERT_TRUE(MakeTithiReport(tables));
-    for (std::size_t k = 0; k < 30; ++k) {
-        name(NameKind::TithiLord, tables.TithiLordTable[k]);
-        name(NameKind::TithiGroup, tables.TithiGroupTable[k]);
-        for (const TithiTextTable* table : {&tables.TithiFeatureTable, &tables.TithiNatureTable,
-                                            &tables.TithiTypeTable, &tables.TithiDescriptionTable})
-            report((*table)[k]);
-    }
-
-    const std::map<MessageKey, QString> kept =
-        ReadCatalogue(QStringLiteral(KESTRAVA_SOURCE_DIR "/translations/kestrava_names_hi.ts"));
-    QTranslator built;
-    ASSERT_TRUE(built.load(QStringLiteral(":/i18n/kestrava_names_hi.qm")));
-    static const QRegularExpression latin(QStringLiteral("[A-Za-z]"));
-    for (const MessageKey& key : engine) {
-        const auto& [context, source, comment] = key;
-        const QString translation = built.translate(context.toUtf8(), source.toUtf8(),
-                                                    comment.isEmpty() ? nullptr : comment.toUtf8());
-        EXPECT_FALSE(translation.isEmpty() || translation.contains(latin))
-            << Describe(key) << ": not translated into Devanagari; add to the catalogue:\n"
-            << "    <message>\n        <source>" << source.toStdString() << "</source>\n"
-            << (comment.isEmpty() ? ""
-                                  : "        <comment>" + comment.toStdString() + "</comment>\n")
-            << "        <translation>...</translation>\n    </message>";
-    }
-    for (const auto& [key, unused] : kept)
-        EXPECT_TRUE(engine.count(key)) << Describe(key) << ": the engine has no such text";
-}
-
-// The language to start in: the user's last choice, else the system's where it is Hindi; the
-// choice is kept beside the reminder's date, which it leaves alone.
+// The language to start in: the user's last choice, else the system's where Kestrava speaks it;
+// the choice is kept beside the reminder's date, which it leaves alone.
 TEST(LanguageChoice, StartsInTheRememberedLanguageElseTheSystems) {
     const struct {
         const char* remembered; // "" for none
@@ -228,6 +66,16 @@ TEST(LanguageChoice, StartsInTheRememberedLanguageElseTheSystems) {
         {"en", QLocale(QLocale::Hindi, QLocale::India), Language::English},
         {"hi", QLocale(QLocale::English, QLocale::UnitedStates), Language::Hindi},
         {"fr", QLocale(QLocale::Hindi, QLocale::India), Language::Hindi},
+        {"", QLocale(QLocale::Marathi, QLocale::India), Language::Marathi},
+        {"", QLocale(QLocale::Gujarati, QLocale::India), Language::Gujarati},
+        {"", QLocale(QLocale::Bengali, QLocale::Bangladesh), Language::Bengali},
+        {"", QLocale(QLocale::Tamil, QLocale::SriLanka), Language::Tamil},
+        {"", QLocale(QLocale::Telugu, QLocale::India), Language::Telugu},
+        {"", QLocale(QLocale::Kannada, QLocale::India), Language::Kannada},
+        {"kn", QLocale(QLocale::Tamil, QLocale::India), Language::Kannada},
+        {"te", QLocale(QLocale::English, QLocale::India), Language::Telugu},
+        {"en", QLocale(QLocale::Bengali, QLocale::India), Language::English},
+        {"xx", QLocale(QLocale::Malayalam, QLocale::India), Language::English},
     };
     const QString key = SettingsApplicationName() + QStringLiteral("/Preferences/Language");
     for (const auto& c : cases) {
@@ -303,9 +151,12 @@ struct BackToEnglish {
     ~BackToEnglish() { SetLanguage(Language::English); }
 };
 
-// Switches the windows to Hindi for the life of a test.
-struct InHindi : BackToEnglish {
-    InHindi() { SetLanguage(Language::Hindi); }
+// Switches the windows to a language for the life of a test.
+struct InLanguage : BackToEnglish {
+    explicit InLanguage(Language language) { SetLanguage(language); }
+};
+struct InHindi : InLanguage {
+    InHindi() : InLanguage(Language::Hindi) {}
 };
 
 // A text a user reads, and where.
@@ -389,16 +240,17 @@ QVector<ShownText> ShownTexts(QWidget* window) {
     return shown;
 }
 
-// What may stay in Latin letters in Hindi: names of the program, of formats, standards, keys and
-// zones, addresses, the keys for Alt and a menu entry's shortcut, the Language menu's own names,
-// and what the test typed.
+// What may stay in Latin letters in every language: names of the program, of formats, standards,
+// keys and zones, addresses, the keys for Alt and a menu entry's shortcut, the Language menu's
+// own names, and what the test typed.
 QString WithoutLatinThatStays(QString text) {
     static const QRegularExpression stays(QStringLiteral(
         "\\t.*$|(https?|file)://\\S+|\\b[A-Z][A-Za-z_]+/[A-Za-z_/"
         "+-]+\\b|\\(&\\w\\)|\\bKestrava\\b|\\bv1\\.15\\b|"
         "\\bUTC\\b|\\bGeoNames\\b|\\bgeonames\\.org\\b|\\bCC BY\\b|\\biCalendar\\b|\\.ics\\b|"
         "\\bPDF\\b|\\.pdf\\b|\\bA4\\b|\\bCtrl\\b|\\bPage (Up|Down)\\b|\\bHome\\b|\\bEnter\\b|"
-        "\\bLanguage\\b|\\bEnglish\\b|\\bHindi\\b|\\bAsha\\b|\\bNew York City\\b"));
+        "\\bMIT\\b|\\bLanguage\\b|\\bEnglish\\b|\\bHindi\\b|\\bMarathi\\b|\\bGujarati\\b|"
+        "\\bBengali\\b|\\bTamil\\b|\\bTe&?lugu\\b|\\bKannada\\b|\\bAsha\\b|\\bNew York City\\b"));
     return text.remove(stays);
 }
 
@@ -509,6 +361,29 @@ TEST_F(LanguageTest, SwitchingKeepsTheFormAndItsResultsAndIsRemembered) {
         EXPECT_EQ(box("txtMCity")->text(), QStringLiteral("Delhi"));
         EXPECT_EQ(find<QMenu>("mnuFile")->title(), QStringLiteral("फ़ाइल (&F)"));
 
+        // Every other language from its entry: the choice checked and kept, the results and
+        // the menus in its script.
+        // The Language menu keeps its English name beside the language's, for a user who
+        // cannot read the one chosen; and each caption its key for Alt.
+        static const QRegularExpression altKey(QStringLiteral("\\(&\\w\\)|/ Language$"));
+        for (const ScriptLanguage& language : ScriptLanguages) {
+            const std::string code = language.code;
+            const QString entry =
+                QStringLiteral("mnu") + QLatin1String(RowOf(language.language).englishName);
+            click(entry.toUtf8().constData());
+            EXPECT_EQ(CurrentLanguage(), language.language) << code;
+            EXPECT_EQ(platform.settings.value(key), QLatin1String(language.code));
+            EXPECT_TRUE(find<QAction>(entry.toUtf8().constData())->isChecked()) << code;
+            EXPECT_TRUE(inFront("fraResult")) << code;
+            EXPECT_TRUE(InScript(text("lblResult(1)"), language))
+                << code << ": " << text("lblResult(1)").toStdString();
+            for (const char* menu : {"mnuFile", "mnuCalendar", "mnuLanguage", "mnuHelp"}) {
+                const QString title = find<QMenu>(menu)->title().remove(altKey);
+                EXPECT_TRUE(InScript(title, language)) << code << ": " << title.toStdString();
+            }
+            EXPECT_EQ(box("txtMCity")->text(), QStringLiteral("Delhi")) << code;
+        }
+
         click("mnuEnglish");
         EXPECT_EQ(CurrentLanguage(), Language::English);
         EXPECT_EQ(platform.settings.value(key), QStringLiteral("en"));
@@ -522,10 +397,51 @@ TEST_F(LanguageTest, SwitchingKeepsTheFormAndItsResultsAndIsRemembered) {
     EXPECT_EQ(text("lblResult(1)"), QStringLiteral("AMAVASYA"));
 }
 
-// No window keeps an English text in Hindi, once the language has changed under the open ones:
-// the main window with its menus and both panels, the month view, and each window opened from
-// them, Qt's message box and a box's menu of editing commands.
-TEST_F(LanguageTest, NoWindowKeepsAnEnglishTextInHindi) {
+// Whether a text holds a decimal digit of a script other than the Latin one.
+bool HasOwnDigits(const QString& text) {
+    return std::any_of(text.begin(), text.end(), [](QChar c) {
+        return c.unicode() > 0x7f && c.category() == QChar::Number_DecimalDigit;
+    });
+}
+
+// The digits of dates and times: Marathi and Bengali write their own by default (CLDR's default
+// numbering systems: "deva" for mr, "beng" for bn, "latn" for hi, gu, ta, te and kn), and the
+// Language menu's Western Digits writes 0–9 in every language, at once and remembered.
+TEST_F(LanguageTest, DatesTakeTheLocalesDigitsOrWesternOnes) {
+    fillDelhi();
+    click("cmdCalculate");
+    const QString key = SettingsApplicationName() + QStringLiteral("/Preferences/Digits");
+    static const QRegularExpression western(QStringLiteral("[0-9]"));
+    BackToEnglish guard;
+    for (const ScriptLanguage& language : ScriptLanguages) {
+        const std::string code = language.code;
+        SetLanguage(language.language);
+        const bool own = code == "mr" || code == "bn";
+        const QString times = text("lblTithiTimes");
+        EXPECT_EQ(HasOwnDigits(times), own) << code << ": " << times.toStdString();
+        EXPECT_EQ(times.contains(western), !own) << code << ": " << times.toStdString();
+
+        click("mnuWesternDigits");
+        EXPECT_TRUE(find<QAction>("mnuWesternDigits")->isChecked()) << code;
+        EXPECT_EQ(platform.settings.value(key), QStringLiteral("western")) << code;
+        const QString chosen = text("lblTithiTimes");
+        EXPECT_FALSE(HasOwnDigits(chosen)) << code << ": " << chosen.toStdString();
+        // The same text, digit for digit, as the locale's, where the locale writes 0–9.
+        if (!own) {
+            EXPECT_EQ(chosen, times) << code;
+        }
+
+        click("mnuWesternDigits");
+        EXPECT_FALSE(find<QAction>("mnuWesternDigits")->isChecked()) << code;
+        EXPECT_EQ(platform.settings.value(key, QString()), QString()) << code;
+        EXPECT_EQ(text("lblTithiTimes"), times) << code;
+    }
+}
+
+// No window keeps an English text in any language, once the language has changed under the open
+// ones: the main window with its menus and both panels, the month view, and each window opened
+// from them, Qt's message box and a box's menu of editing commands.
+TEST_F(LanguageTest, NoWindowKeepsAnEnglishTextInAnyLanguage) {
     // New York in July from the directory: its named zone in daylight saving, on the form and
     // in the results.
     fillDelhi();
@@ -541,33 +457,37 @@ TEST_F(LanguageTest, NoWindowKeepsAnEnglishTextInHindi) {
     ASSERT_NE(month, nullptr);
     month->showDate(QDate(2024, 1, 11));
 
-    InHindi hindi;
-    ExpectNoEnglish(&window);
-    ExpectNoEnglish(month);
+    BackToEnglish guard;
+    for (const ScriptLanguage& language : ScriptLanguages) {
+        SCOPED_TRACE(language.code);
+        SetLanguage(language.language);
+        ExpectNoEnglish(&window);
+        ExpectNoEnglish(month);
 
-    const CalendarPlace place =
-        std::get<CalendarPlace>(PlaceOfForm(*find<InputPanel>("fraMain"), nullptr));
-    frmAbout about(platform);
-    ExpectNoEnglish(&about);
-    QLineEdit hours, minutes;
-    frmTimeZone picker(&hours, &minutes);
-    ExpectNoEnglish(&picker);
-    frmDay day(place, QDate(2024, 1, 11));
-    ExpectNoEnglish(&day);
-    frmFind found(place, QDate(2024, 1, 1));
-    found.listVrataDays();
-    ExpectNoEnglish(&found);
-    for (const auto format : {frmExport::Format::Calendar, frmExport::Format::Pdf}) {
-        frmExport exporting(platform, place, format, QDate(2024, 1, 1));
-        ExpectNoEnglish(&exporting);
+        const CalendarPlace place =
+            std::get<CalendarPlace>(PlaceOfForm(*find<InputPanel>("fraMain"), nullptr));
+        frmAbout about(platform);
+        ExpectNoEnglish(&about);
+        QLineEdit hours, minutes;
+        frmTimeZone picker(&hours, &minutes);
+        ExpectNoEnglish(&picker);
+        frmDay day(place, QDate(2024, 1, 11));
+        ExpectNoEnglish(&day);
+        frmFind found(place, QDate(2024, 1, 1));
+        found.listVrataDays();
+        ExpectNoEnglish(&found);
+        for (const auto format : {frmExport::Format::Calendar, frmExport::Format::Pdf}) {
+            frmExport exporting(platform, place, format, QDate(2024, 1, 1));
+            ExpectNoEnglish(&exporting);
+        }
+        QMessageBox question(QMessageBox::Information, AppTitle(), QStringLiteral("?"),
+                             QMessageBox::Yes | QMessageBox::No);
+        question.setObjectName(QStringLiteral("QMessageBox"));
+        ExpectNoEnglish(&question);
+        std::unique_ptr<QMenu> editing(box("txtName")->createStandardContextMenu());
+        editing->setObjectName(QStringLiteral("editing menu"));
+        ExpectNoEnglish(editing.get());
     }
-    QMessageBox question(QMessageBox::Information, AppTitle(), QStringLiteral("?"),
-                         QMessageBox::Yes | QMessageBox::No);
-    question.setObjectName(QStringLiteral("QMessageBox"));
-    ExpectNoEnglish(&question);
-    std::unique_ptr<QMenu> editing(box("txtName")->createStandardContextMenu());
-    editing->setObjectName(QStringLiteral("editing menu"));
-    ExpectNoEnglish(editing.get());
     month->close();
 }
 
