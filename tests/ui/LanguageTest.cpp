@@ -365,7 +365,7 @@ TEST_F(LanguageTest, SwitchingKeepsTheFormAndItsResultsAndIsRemembered) {
         // the menus in its script.
         // The Language menu keeps its English name beside the language's, for a user who
         // cannot read the one chosen; and each caption its key for Alt.
-        static const QRegularExpression altKey(QStringLiteral("\\(&\\w\\)|/ Language$"));
+        static const QRegularExpression altKey(QStringLiteral("\\(&\\w\\)|/ Language\\b"));
         for (const ScriptLanguage& language : ScriptLanguages) {
             const std::string code = language.code;
             const QString entry =
