@@ -93,7 +93,8 @@ void Say(TithiResult& result) {
     CalculationRecord record;
     record.TithiIndex = result.Index;
     if (const std::optional<ReportTexts> texts = ReportTextsOf(record)) {
-        for (std::size_t k = 0; k < texts->size(); ++k)
+        // The number stays in the digits of the figures.
+        for (std::size_t k = 1; k < texts->size(); ++k)
             result.Texts[k] = Utf8((*texts)[k]);
     }
     if (result.SunriseTithi && result.SunriseTithiIndex >= 0)

@@ -40,8 +40,7 @@ QString SpanText(const ClockInstant& begin, const ClockInstant& end) {
 QString MonthsText(const MonthAndYears& month) {
     return CalendarFileTr::tr("Month: %1 (amanta), %2 (purnimanta); Vikram %3, Shaka %4.")
         .arg(MasaText(month.Amanta), MasaText(month.Purnimanta))
-        .arg(month.Vikram)
-        .arg(month.Shaka);
+        .arg(LocalNumber(month.Vikram), LocalNumber(month.Shaka));
 }
 
 } // namespace

@@ -126,6 +126,12 @@ QString WithChosenDigits(const QString& text) {
     return western;
 }
 
+QString LocalNumber(qlonglong number) {
+    QLocale locale;
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    return WithChosenDigits(locale.toString(number));
+}
+
 QString LocalDateText(const QDate& date, const QString& format) {
     return WithChosenDigits(QLocale().toString(date, format));
 }

@@ -57,6 +57,10 @@ bool WesternDigits();
 // decimal digit of any script as its Western one.
 QString WithChosenDigits(const QString& text);
 
+// LocalNumber: a whole number in the locale's digits as chosen, without grouping ("1957",
+// "१९५७").
+QString LocalNumber(qlonglong number);
+
 // LocalDateText, LocalTimeText: QLocale().toString of a date or time by a format, in the chosen
 // digits.
 QString LocalDateText(const QDate& date, const QString& format);

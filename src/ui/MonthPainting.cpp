@@ -209,8 +209,7 @@ QString LunarMonthsText(const std::vector<CalendarDay>& days) {
     //: 2081 · Shaka 1946"
     return MonthPaintingTexts::tr("%1 · Vikram %2 · Shaka %3")
         .arg(months.join(QStringLiteral(" – ")))
-        .arg(days.front().Month.Vikram)
-        .arg(days.front().Month.Shaka);
+        .arg(LocalNumber(days.front().Month.Vikram), LocalNumber(days.front().Month.Shaka));
 }
 
 void PaintMonthPage(QPainter& painter, const QRectF& page, const MonthPage& month) {

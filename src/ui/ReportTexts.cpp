@@ -28,6 +28,13 @@ QString Text(const std::string& text) {
     return QString::fromStdString(text);
 }
 
+// The tithi's number in the locale's digits.
+QString NumberText(const std::string& text) {
+    bool number = false;
+    const int value = Text(text).toInt(&number);
+    return number ? LocalNumber(value) : Text(text);
+}
+
 // "11 Jan 2024 18:23": a minute of the place's clock with its date.
 QString DateAndMinute(const ClockReading& r) {
     return LocalDateText(QDate(r.Year, r.Month, r.Day), QStringLiteral("d MMM yyyy")) +
@@ -44,7 +51,7 @@ std::optional<ReportTexts> ReportTextsOf(CalculationRecord& rec) {
     const auto i = static_cast<std::size_t>(std::nearbyint(rec.TithiIndex));
     const std::array<std::string, 9>& e = *english;
     return ReportTexts{
-        Text(e[0]),
+        NumberText(e[0]),
         PanchangaName(NameKind::Tithi, rec.TithiNameTable[i]).toUpper(),
         PanchangaName(NameKind::Paksha, e[2]),
         PanchangaName(NameKind::TithiLord, e[3]),

@@ -404,7 +404,8 @@ bool HasOwnDigits(const QString& text) {
     });
 }
 
-// The digits of dates and times: Marathi and Bengali write their own by default (CLDR's default
+// The digits of dates, times and the numbers of the panchanga: Marathi and Bengali write their
+// own by default (CLDR's default
 // numbering systems: "deva" for mr, "beng" for bn, "latn" for hi, gu, ta, te and kn), and the
 // Language menu's Western Digits writes 0–9 in every language, at once and remembered.
 TEST_F(LanguageTest, DatesTakeTheLocalesDigitsOrWesternOnes) {
@@ -420,12 +421,17 @@ TEST_F(LanguageTest, DatesTakeTheLocalesDigitsOrWesternOnes) {
         const QString times = text("lblTithiTimes");
         EXPECT_EQ(HasOwnDigits(times), own) << code << ": " << times.toStdString();
         EXPECT_EQ(times.contains(western), !own) << code << ": " << times.toStdString();
+        // The tithi's number and the era years as the dates: "१५", "विक्रम संवत २०८०".
+        EXPECT_EQ(HasOwnDigits(text("lblResult(0)")), own) << code;
+        EXPECT_EQ(HasOwnDigits(text("lblSamvat")), own) << code;
 
         click("mnuWesternDigits");
         EXPECT_TRUE(find<QAction>("mnuWesternDigits")->isChecked()) << code;
         EXPECT_EQ(platform.settings.value(key), QStringLiteral("western")) << code;
         const QString chosen = text("lblTithiTimes");
         EXPECT_FALSE(HasOwnDigits(chosen)) << code << ": " << chosen.toStdString();
+        EXPECT_EQ(text("lblResult(0)"), QStringLiteral("15")) << code;
+        EXPECT_FALSE(HasOwnDigits(text("lblSamvat"))) << code;
         // The same text, digit for digit, as the locale's, where the locale writes 0–9.
         if (!own) {
             EXPECT_EQ(chosen, times) << code;
