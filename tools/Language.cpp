@@ -139,9 +139,9 @@ void Say(FindEntry& day) {
 }
 
 std::string FormatTextInLanguage(const TithiResult& result) {
-    static constexpr const char* Captions[] = {"Tithi Number",   "Tithi Name",   "Tithi Phase",
-                                               "Tithi Lord",     "Tithi Group",  "Tithi Features",
-                                               "Tithi Nature",   "Tithi Type"};
+    static constexpr const char* Captions[] = {"Tithi Number", "Tithi Name",  "Tithi Phase",
+                                               "Tithi Lord",   "Tithi Group", "Tithi Features",
+                                               "Tithi Nature", "Tithi Type"};
     std::ostringstream text;
     for (std::size_t k = 0; k < std::size(Captions); ++k)
         Line(text, Window("ResultPanel", Captions[k]), result.Texts[k]);

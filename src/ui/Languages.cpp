@@ -52,8 +52,9 @@ std::span<const LanguageRow> Languages() {
 }
 
 const LanguageRow& RowOf(Language language) {
-    const auto* row = std::find_if(std::begin(Rows), std::end(Rows),
-                                   [language](const LanguageRow& r) { return r.language == language; });
+    const auto* row =
+        std::find_if(std::begin(Rows), std::end(Rows),
+                     [language](const LanguageRow& r) { return r.language == language; });
     return row != std::end(Rows) ? *row : Rows[0];
 }
 

@@ -105,9 +105,8 @@ TEST(ToolLanguages, NamesAreInTheLanguagesScriptAndKeysStayEnglish) {
         const std::string lang = std::string(" --lang ") + language.code;
         const auto values = JsonStrings(RunInProcess(Delhi + " --format json" + lang).Out);
         for (const char* key : {"name", "phase", "lord", "group", "features", "nature", "type",
-                                "description", "sunrise_tithi", "karana", "vara",
-                                "nakshatra.name", "nakshatra.lord", "yoga.name", "masa.amanta",
-                                "masa.purnimanta"}) {
+                                "description", "sunrise_tithi", "karana", "vara", "nakshatra.name",
+                                "nakshatra.lord", "yoga.name", "masa.amanta", "masa.purnimanta"}) {
             ASSERT_TRUE(values.count(key)) << language.code << " " << key;
             EXPECT_TRUE(InScript(values.at(key), language))
                 << language.code << " " << key << ": " << values.at(key);
@@ -115,7 +114,8 @@ TEST(ToolLanguages, NamesAreInTheLanguagesScriptAndKeysStayEnglish) {
         for (const char* same : {"number", "begins", "ends", "sunrise", "utc_offset"})
             EXPECT_EQ(values.at(same), englishValues.at(same)) << language.code << " " << same;
 
-        const std::vector<std::string> csv = Lines(RunInProcess(Delhi + " --format csv" + lang).Out);
+        const std::vector<std::string> csv =
+            Lines(RunInProcess(Delhi + " --format csv" + lang).Out);
         ASSERT_EQ(csv.size(), 2u) << language.code;
         EXPECT_EQ(csv[0], csvEnglish[0]) << language.code;
 
@@ -129,7 +129,8 @@ TEST(ToolLanguages, NamesAreInTheLanguagesScriptAndKeysStayEnglish) {
         // The spans of an almanac, a month's days and an iCalendar file's events.
         for (const std::string limb : {"tithi", "nakshatra", "yoga", "karana"}) {
             const ToolRun almanac = RunInProcess("--from 2024-01-01 --to 2024-01-02 --zone 5:30 "
-                                                 "--lon 77E --format csv --limb " + limb + lang);
+                                                 "--lon 77E --format csv --limb " +
+                                                 limb + lang);
             const std::vector<std::string> rows = Lines(almanac.Out);
             ASSERT_GT(rows.size(), 1u) << language.code << " " << limb;
             EXPECT_EQ(rows[0], "index," + limb + ",begins,ends");
@@ -143,7 +144,8 @@ TEST(ToolLanguages, NamesAreInTheLanguagesScriptAndKeysStayEnglish) {
         for (const char* key : {"vara", "tithi_name", "paksha", "masa_amanta"})
             EXPECT_TRUE(InScript(day.at(key), language)) << language.code << " " << key;
         const ToolRun ics = RunInProcess("--ics - --from 2024-01-11 --to 2024-01-11 --zone 5:30 "
-                                         "--lon 77E --lat 28N" + lang);
+                                         "--lon 77E --lat 28N" +
+                                         lang);
         static const std::regex summary("\r?\nSUMMARY:([^\r\n]*)");
         std::smatch m;
         ASSERT_TRUE(std::regex_search(ics.Out, m, summary)) << language.code;
@@ -176,8 +178,8 @@ TEST(ToolLanguages, EnglishIsTheToolsOwnOutput) {
 
 TEST(ToolLanguages, AnUnknownLanguageIsRefusedWithTheChoices) {
     for (const char* code : {"xx", "EN", "hindi", "hi_IN", ""}) {
-        const ToolRun run = RunArgs({"2024-01-11", "17:00", "--zone", "5:30", "--lon", "77E",
-                                     "--lang", code});
+        const ToolRun run =
+            RunArgs({"2024-01-11", "17:00", "--zone", "5:30", "--lon", "77E", "--lang", code});
         EXPECT_EQ(run.Status, 2) << code;
         EXPECT_EQ(run.Out, "") << code;
         EXPECT_NE(run.Err.find("en, hi, mr, gu, bn, ta, te, kn"), std::string::npos) << run.Err;

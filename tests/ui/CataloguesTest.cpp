@@ -123,8 +123,7 @@ TEST(TranslationCatalogues, EveryTextOfTheWindowsHasAFinishedTranslationInEveryL
     ASSERT_GT(found.size(), 300u) << "lupdate found too few texts: is the source tree complete?";
 
     for (const ScriptLanguage& language : ScriptLanguages) {
-        const std::map<MessageKey, QString> kept =
-            ReadCatalogue(Catalogue("kestrava_", language));
+        const std::map<MessageKey, QString> kept = ReadCatalogue(Catalogue("kestrava_", language));
         for (const auto& [key, unused] : found) {
             const auto entry = kept.find(key);
             const QString fault = entry == kept.end()
@@ -199,9 +198,9 @@ TEST(TranslationCatalogues, EveryNameAndReportTextOfTheEngineIsInEachLanguagesSc
                 << language.script << " (\"" << translation.toStdString()
                 << "\"); add to the catalogue:\n    <message>\n        <source>"
                 << source.toStdString() << "</source>\n"
-                << (comment.isEmpty() ? ""
-                                      : "        <comment>" + comment.toStdString() +
-                                            "</comment>\n")
+                << (comment.isEmpty()
+                        ? ""
+                        : "        <comment>" + comment.toStdString() + "</comment>\n")
                 << "        <translation>...</translation>\n    </message>";
         }
         for (const auto& [key, unused] : ReadCatalogue(Catalogue("kestrava_names_", language)))
