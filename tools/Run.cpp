@@ -163,9 +163,9 @@ int RunPlaces(const Invocation& invocation, std::ostream& out, std::ostream& err
 // then a row for each entry; the text ends with the rule of observance.
 template <class Entry>
 void WriteRows(std::vector<Entry> entries, const OutputLanguage& language, OutputFormat format,
-               std::string (*textHeader)(),
-               std::string (*text)(const Entry&), std::string (*json)(const Entry&),
-               std::string (*csvHeader)(), std::string (*csv)(const Entry&), std::ostream& out) {
+               std::string (*textHeader)(), std::string (*text)(const Entry&),
+               std::string (*json)(const Entry&), std::string (*csvHeader)(),
+               std::string (*csv)(const Entry&), std::ostream& out) {
     if (format == OutputFormat::Text) {
         out << textHeader() << '\n';
     } else if (format == OutputFormat::Csv) {
@@ -192,15 +192,15 @@ void WriteRows(std::vector<Entry> entries, const OutputLanguage& language, Outpu
 }
 
 int RunMonth(const Invocation& month, const OutputLanguage& language, std::ostream& out) {
-    WriteRows(ComputeMonth(month), language, month.Format, MonthTextHeader, FormatMonthText, FormatMonthJson,
-              MonthCsvHeader, FormatMonthCsv, out);
+    WriteRows(ComputeMonth(month), language, month.Format, MonthTextHeader, FormatMonthText,
+              FormatMonthJson, MonthCsvHeader, FormatMonthCsv, out);
     return 0;
 }
 
 int RunFind(const Invocation& find, const OutputLanguage& language, std::ostream& out) {
     const DateArgument today = find.HasFrom ? find.From : TodayAt(find);
-    WriteRows(ComputeFind(find, today), language, find.Format, FindTextHeader, FormatFindText, FormatFindJson,
-              FindCsvHeader, FormatFindCsv, out);
+    WriteRows(ComputeFind(find, today), language, find.Format, FindTextHeader, FormatFindText,
+              FormatFindJson, FindCsvHeader, FormatFindCsv, out);
     return 0;
 }
 

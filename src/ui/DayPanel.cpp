@@ -98,7 +98,8 @@ void DayPanel::showMoment(const PanchangaMoment& p) {
     lblMoonset->setText(CrossingText(p.Moonset, day));
     lblMasa->setText(tr("%1 (amanta) · %2 (purnimanta)")
                          .arg(MonthText(p.Month.Amanta), MonthText(p.Month.Purnimanta)));
-    lblSamvat->setText(tr("Vikram %1 · Shaka %2").arg(LocalNumber(p.Month.Vikram), LocalNumber(p.Month.Shaka)));
+    lblSamvat->setText(
+        tr("Vikram %1 · Shaka %2").arg(LocalNumber(p.Month.Vikram), LocalNumber(p.Month.Shaka)));
 }
 
 void DayPanel::clear() {

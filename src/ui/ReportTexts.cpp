@@ -7,8 +7,8 @@
 #include "engine/report/CalculationRecord.h"
 #include "engine/report/TithiDay.h"
 #include "engine/report/TithiReport.h"
-#include "ui/PanchangaTexts.h"
 #include "ui/Languages.h"
+#include "ui/PanchangaTexts.h"
 
 #include <QCoreApplication>
 #include <QDate>

@@ -163,7 +163,8 @@ void frmDay::showDate(const QDate& date) {
     const int pada = day.NakshatraPada;
     set("Nakshatra", LimbLines(day.Nakshatra, civil, [pada](const DaySpan& span, std::size_t k) {
             const QString name = PanchangaName(NameKind::Nakshatra, NakshatraName(span.Index));
-            return k == 0 && pada > 0 ? tr("%1 (pada %2 at sunrise)").arg(name, LocalNumber(pada)) : name;
+            return k == 0 && pada > 0 ? tr("%1 (pada %2 at sunrise)").arg(name, LocalNumber(pada))
+                                      : name;
         }));
     set("Yoga", LimbLines(day.Yoga, civil, [](const DaySpan& span, std::size_t) {
             return PanchangaName(NameKind::Yoga, YogaName(span.Index));
@@ -173,6 +174,7 @@ void frmDay::showDate(const QDate& date) {
         }));
     set("Month", tr("%1 (amanta), %2 (purnimanta)")
                      .arg(MasaText(day.Month.Amanta), MasaText(day.Month.Purnimanta)));
-    set("Samvat", tr("Vikram %1, Shaka %2").arg(LocalNumber(day.Month.Vikram), LocalNumber(day.Month.Shaka)));
+    set("Samvat",
+        tr("Vikram %1, Shaka %2").arg(LocalNumber(day.Month.Vikram), LocalNumber(day.Month.Shaka)));
     set("Place", place_.Description);
 }

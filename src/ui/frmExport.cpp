@@ -9,9 +9,9 @@
 #include "ui/CalendarFileTexts.h"
 #include "ui/CalendarTexts.h"
 #include "ui/Controls.h"
+#include "ui/Languages.h"
 #include "ui/MonthPdf.h"
 #include "ui/Settings.h"
-#include "ui/Languages.h"
 
 #include <QButtonGroup>
 #include <QComboBox>

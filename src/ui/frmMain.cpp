@@ -13,7 +13,6 @@
 #include "ui/DayPanel.h"
 #include "ui/FormMessages.h"
 #include "ui/HomePlace.h"
-#include "ui/Settings.h"
 #include "ui/InputPanel.h"
 #include "ui/Language.h"
 #include "ui/LinkLabel.h"
@@ -21,6 +20,7 @@
 #include "ui/PlaceCompleter.h"
 #include "ui/ReportTexts.h"
 #include "ui/ResultPanel.h"
+#include "ui/Settings.h"
 #include "ui/frmAbout.h"
 #include "ui/frmTimeZone.h"
 #include "ui/modHelp.h"
@@ -110,9 +110,10 @@ void frmMain::createMenus() {
     auto* languages = new QActionGroup(this);
     for (const LanguageRow& row : Languages()) {
         const QString name = QString::fromUtf8(row.ownName);
-        QAction* entry = mnuLanguage->addAction(
-            row.language == Language::English ? QStringLiteral("&") + name
-                                              : name + QLatin1Char(' ') + QLatin1String(row.menuKey));
+        QAction* entry =
+            mnuLanguage->addAction(row.language == Language::English
+                                       ? QStringLiteral("&") + name
+                                       : name + QLatin1Char(' ') + QLatin1String(row.menuKey));
         entry->setObjectName(QStringLiteral("mnu") + QLatin1String(row.englishName));
         entry->setCheckable(true);
         languages->addAction(entry);

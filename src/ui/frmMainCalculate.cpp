@@ -17,10 +17,10 @@
 #include "ui/DayPanel.h"
 #include "ui/FormMessages.h"
 #include "ui/InputPanel.h"
+#include "ui/Languages.h"
 #include "ui/NamedZoneInput.h"
 #include "ui/ReportTexts.h"
 #include "ui/ResultPanel.h"
-#include "ui/Languages.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -163,7 +163,7 @@ std::optional<frmMain::ZoneReading> frmMain::ResolveEnteredReading(const NamedZo
     const auto [before, after] = ChangeReadings(resolved);
     const QString date =
         LocalDateText(QDate(entered.Date.Year, entered.Date.Month, entered.Date.Day),
-                           QStringLiteral("d MMMM yyyy"));
+                      QStringLiteral("d MMMM yyyy"));
     const QStringList change = {entered.TimeText(), date, zone.Name(), before, after};
     if (resolved.Kind == ClockReadingKind::Gap) {
         Say(FormMessage::ClockSkipsTime, change);

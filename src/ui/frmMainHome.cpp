@@ -7,9 +7,9 @@
 
 #include "platform/Platform.h"
 #include "ui/HomePlace.h"
-#include "ui/Settings.h"
 #include "ui/InputPanel.h"
 #include "ui/Languages.h"
+#include "ui/Settings.h"
 
 #include <QDate>
 #include <QKeySequence>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
-// The windows in every language: no window left with an English text, the form and its results kept across a change of language
-// and the choice remembered; and in English the texts exactly as they were.
+// The windows in every language: no window left with an English text, the form and its results kept
+// across a change of language and the choice remembered; and in English the texts exactly as they
+// were.
 #include "ui/Language.h"
-#include "ui/Settings.h"
 #include "engine/limbs/Karana.h"
 #include "engine/present/CalendarNames.h"
 #include "engine/present/PanchangaNames.h"
@@ -20,6 +20,7 @@
 #include "ui/PanchangaTexts.h"
 #include "ui/PlaceCompleter.h"
 #include "ui/ReportTexts.h"
+#include "ui/Settings.h"
 #include "ui/frmAbout.h"
 #include "ui/frmDay.h"
 #include "ui/frmExport.h"

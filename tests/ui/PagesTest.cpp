@@ -107,8 +107,8 @@ TEST(Pages, TheHelpOpensInEachLanguage) {
     for (const LanguageRow& row : Languages()) {
         if (row.language == Language::English)
             continue;
-        const QString name = QStringLiteral("kestrava-help.") + QLatin1String(row.code) +
-                             QStringLiteral(".html");
+        const QString name =
+            QStringLiteral("kestrava-help.") + QLatin1String(row.code) + QStringLiteral(".html");
         const QString page = InstalledHelpPage(folder, row.language);
         EXPECT_TRUE(page.endsWith(QLatin1Char('/') + name)) << page.toStdString();
         QFile file(page);
