@@ -22,15 +22,10 @@ namespace {
 
 constexpr std::string_view ProgramName = "kestrava-tithi";
 
-// A result in the run's language: English as the engine gives it, any other through its
-// catalogues.
-void WriteResult(TithiResult result, OutputFormat format, const OutputLanguage& language,
-                 std::ostream& out) {
-    if (!language.English())
-        Say(result);
+void WriteResultAsIs(const TithiResult& result, OutputFormat format, std::ostream& out) {
     switch (format) {
     case OutputFormat::Text:
-        out << (language.English() ? FormatText(result) : FormatTextInLanguage(result));
+        out << FormatText(result);
         break;
     case OutputFormat::Json:
         out << FormatJson(result) << '\n';
@@ -39,6 +34,23 @@ void WriteResult(TithiResult result, OutputFormat format, const OutputLanguage& 
         out << FormatCsv(result) << '\n';
         break;
     }
+}
+
+// A result in the run's language: English as the engine gives it, any other through its
+// catalogues.
+void WriteResult(const TithiResult& result, OutputFormat format, const OutputLanguage& language,
+                 std::ostream& out) {
+    if (language.English()) {
+        WriteResultAsIs(result, format, out);
+        return;
+    }
+    TithiResult said = result;
+    Say(said);
+    if (format == OutputFormat::Text) {
+        out << FormatTextInLanguage(said);
+        return;
+    }
+    WriteResultAsIs(said, format, out);
 }
 
 int RunSingle(const Invocation& invocation, const OutputLanguage& language, std::ostream& out,
