@@ -7,7 +7,9 @@
 #include "engine/calendar/CalendarExport.h"
 #include "places/NamedZoneClock.h"
 #include "support/ScriptLanguages.h"
+#include "ui/CalendarTexts.h"
 #include "ui/Language.h"
+#include "ui/MonthPainting.h"
 
 #include <QRegularExpression>
 #include <QString>
@@ -139,6 +141,33 @@ TEST(CalendarFileTexts, InEveryLanguageEveryTextIsTranslatedAndTheEventsStayTheS
                 }
                 EXPECT_GT(texts, 60) << what;
             }
+        }
+    }
+}
+
+// The printed months speak the windows' language too: the title, the lunar months and the era
+// years over each page, and each day's lines, in the language's script. January 2024 at Delhi:
+// its amanta months are Pausha and Magha (the new moons of 11 January and 9 February).
+TEST(CalendarFileTexts, ThePrintedMonthsAreInEveryLanguage) {
+    const std::vector<CalendarDay> days =
+        CalendarMonth(2024, 1, {77.217, 28.6}, FixedOffsetClock(5.5));
+    ASSERT_EQ(days.size(), 31u);
+    BackToEnglish back;
+    static const QRegularExpression latin(QStringLiteral("[A-Za-z]"));
+    for (const ScriptLanguage& language : ScriptLanguages) {
+        SetLanguage(language.language);
+        const QString title = MonthTitleText(2024, 1);
+        const QString months = LunarMonthsText(days);
+        EXPECT_TRUE(InScript(title, language)) << language.code << ": " << title.toStdString();
+        EXPECT_TRUE(InScript(months, language)) << language.code << ": " << months.toStdString();
+        for (const CalendarDay& day : days) {
+            const DayCellTexts cell = DayCellTextsOf(day, false);
+            for (const QString& line : {cell.Paksha, cell.Name, cell.Until, cell.Then}) {
+                EXPECT_FALSE(line.contains(latin))
+                    << language.code << " " << day.Date.Day << ": " << line.toStdString();
+            }
+            EXPECT_TRUE(InScript(cell.Name, language))
+                << language.code << " " << day.Date.Day << ": " << cell.Name.toStdString();
         }
     }
 }
