@@ -51,7 +51,7 @@ TEST(IniText, EditsOnlyTheLinesOfTheKeyOrSection) {
          "; kept by hand\n[Settings]\nDuration=d\n\n[Other]\n# another comment\nx=1\n"},
         {"a section removed with its header",
          [](const QString& t) { return WithIniSection(t, "Settings", {}); },
-         "; kept by hand\n[Other]\n# another comment\nx=1\n"},
+         "; kept by hand\n\n[Other]\n# another comment\nx=1\n"},
         {"an absent section removed: nothing changes",
          [](const QString& t) { return WithIniSection(t, "HomePlace", {}); }, UsersFile},
     };
@@ -117,7 +117,10 @@ TEST_F(SettingsFile, AWriteKeepsTheUsersTextTheLinkAndTheMode) {
     EXPECT_EQ(read(target).toStdString(),
               "; mine\n[Other]\nkey=a,b,\"c\"\n\n[Settings]\nDuration=2026-01-01T08:00:00\n");
     EXPECT_TRUE(QFileInfo(path).isSymLink());
-    EXPECT_EQ(QFile::permissions(target) & 0x0FFF, QFile::ReadOwner | QFile::WriteOwner);
+    const QFile::Permissions others = QFile::ReadGroup | QFile::WriteGroup | QFile::ReadOther |
+                                      QFile::WriteOther;
+    EXPECT_EQ(QFile::permissions(target) & (others | QFile::ReadOwner | QFile::WriteOwner),
+              QFile::ReadOwner | QFile::WriteOwner);
     EXPECT_EQ(platform.readSetting("ui_tests", "Other", "key"), "a, b, c");
 
     const QDateTime written = QFileInfo(target).lastModified();
