@@ -22,6 +22,7 @@
 #include "ui/PlaceCompleter.h"
 #include "ui/ReportTexts.h"
 #include "ui/Settings.h"
+#include "ui/ValueLabel.h"
 #include "ui/frmAbout.h"
 #include "ui/frmDay.h"
 #include "ui/frmExport.h"
@@ -288,6 +289,27 @@ TEST_F(LanguageTest, DatesTakeTheLocalesDigitsOrWesternOnes) {
         EXPECT_FALSE(find<QAction>("mnuWesternDigits")->isChecked()) << code;
         EXPECT_EQ(platform.settings.value(key, QString()), QString()) << code;
         EXPECT_EQ(text("lblTithiTimes"), times) << code;
+    }
+}
+
+// No value of the results is cut in any language: a value that wraps is given the height of all
+// its lines (the long vara of a moment before sunrise wraps in Tamil and Telugu).
+TEST_F(LanguageTest, NoValueOfTheResultsIsCutInAnyLanguage) {
+    fillDelhi();
+    set({{"cboHH", "5"}}); // before sunrise: the vara says the day began at the previous one
+    click("cmdCalculate");
+    ASSERT_TRUE(inFront("fraResult"));
+    BackToEnglish guard;
+    for (const LanguageRow& row : Languages()) {
+        SetLanguage(row.language);
+        QCoreApplication::processEvents(); // the layouts settle
+        for (const ValueLabel* value : window.findChildren<ValueLabel*>()) {
+            if (!value->isVisible() || !value->wordWrap() || value->text().isEmpty())
+                continue;
+            EXPECT_GE(value->height(), value->heightForWidth(value->width()))
+                << row.code << " " << value->objectName().toStdString() << ": "
+                << value->text().toStdString();
+        }
     }
 }
 
