@@ -23,7 +23,8 @@ esac
 
 # What building and running needs (GeoNames' tables of places, which the build puts into the
 # program, come in libtimezonemap-data; named zones read tzdata; Qt's Linguist tools build the
-# Hindi translation, and a Devanagari font shows it); and what the whole test run
+# translations, and a font for each script draws them: Devanagari for Hindi and Marathi,
+# Gujarati, Bengali, Tamil, Telugu and Kannada); and what the whole test run
 # needs besides: clang and its fuzzing runtime, the sanitizer runtimes, the package tools and
 # validators, the reference ephemeris of the accuracy benchmark, the iCalendar parser that reads
 # the exported calendar files back, and the desktop's accessibility bus with the system Python's
@@ -31,7 +32,8 @@ esac
 packages=(
     build-essential cmake ninja-build pkg-config
     qt6-base-dev qt6-svg-dev qt6-tools-dev qt6-l10n-tools libgl-dev libtimezonemap-data tzdata
-    fonts-lohit-deva
+    fonts-lohit-deva fonts-lohit-gujr fonts-lohit-beng-bengali fonts-lohit-taml fonts-lohit-telu
+    fonts-lohit-knda
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth libxcb1-dev
 )

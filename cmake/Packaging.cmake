@@ -13,11 +13,10 @@ endif()
 # where Debian keeps a package's copyright file.
 install(FILES packaging/copyright NOTICES.md DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/kestrava)
 
-# The help pages in English and Hindi with their stylesheet, which the program opens (not under
+# The help pages in every language with their stylesheet, which the program opens (not under
 # doc/, which minimal installations leave out).
-install(FILES resources/help/kestrava-help.html resources/help/kestrava-help.hi.html
-              resources/help/kestrava-help.css
-        DESTINATION ${KESTRAVA_HELP_DIR})
+list(TRANSFORM KESTRAVA_HELP_PAGES PREPEND resources/help/ OUTPUT_VARIABLE KESTRAVA_HELP_FILES)
+install(FILES ${KESTRAVA_HELP_FILES} DESTINATION ${KESTRAVA_HELP_DIR})
 
 if(TARGET kestrava)
     install(TARGETS kestrava RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
@@ -75,9 +74,11 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "tzdata")
 if(TARGET kestrava)
     string(APPEND CPACK_DEBIAN_PACKAGE_DEPENDS ", qt6-qpa-plugins")
-    # A Devanagari font for the windows in Hindi.
-    set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
-        "fonts-dejavu-core, fonts-noto-core | fonts-lohit-deva, xdg-utils")
+    # A font for the script of every language the windows speak: Noto's, or Lohit's for each.
+    foreach(script deva gujr beng-bengali taml telu knda)
+        string(APPEND CPACK_DEBIAN_PACKAGE_DEPENDS ", fonts-noto-core | fonts-lohit-${script}")
+    endforeach()
+    set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-dejavu-core, xdg-utils")
 endif()
 set(CPACK_STRIP_FILES ON)
 include(CPack)

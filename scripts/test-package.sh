@@ -31,7 +31,7 @@ for path in ./usr/bin/kestrava ./usr/bin/kestrava-tithi \
     ./usr/share/metainfo/org.kestrava.Kestrava.metainfo.xml \
     ./usr/share/icons/hicolor/scalable/apps/org.kestrava.Kestrava.svg \
     ./usr/share/kestrava/help/kestrava-help.html \
-    ./usr/share/kestrava/help/kestrava-help.hi.html \
+    ./usr/share/kestrava/help/kestrava-help.{hi,mr,gu,bn,ta,te,kn}.html \
     ./usr/share/kestrava/help/kestrava-help.css; do
     grep -q " $path\$" <<<"$contents" || fail "$path is missing from the package"
 done
@@ -39,6 +39,11 @@ done
 depends=$(dpkg-deb -f "$deb" Depends)
 for library in libqt6widgets6 libqt6gui6 libqt6core6 libqt6svg6 qt6-qpa-plugins libstdc++6; do
     grep -q "$library" <<<"$depends" || fail "the dependencies lack $library: $depends"
+done
+# A font for each script the windows speak.
+for font in fonts-lohit-deva fonts-lohit-gujr fonts-lohit-beng-bengali fonts-lohit-taml \
+    fonts-lohit-telu fonts-lohit-knda; do
+    grep -q "fonts-noto-core | $font" <<<"$depends" || fail "the dependencies lack a font: $font"
 done
 echo "package: depends on $depends"
 
@@ -68,6 +73,9 @@ chroot "$root" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "/tmp/$
 answer=$(chroot "$root" kestrava-tithi 2024-01-11 17:00 --zone 5:30 --lon 77E --format csv)
 echo "$answer"
 grep -q "AMAVASYA\|Amavasya" <<<"$answer" || fail "kestrava-tithi in the fresh root gave: $answer"
+# The catalogues are built into the tool: Tamil names where it is asked for them.
+answer=$(chroot "$root" kestrava-tithi 2024-01-11 17:00 --zone 5:30 --lon 77E --format csv --lang ta)
+grep -q "அமாவாசை" <<<"$answer" || fail "kestrava-tithi --lang ta in the fresh root gave: $answer"
 
 # The application must start and keep running until it is stopped. A build with the update
 # reminder stores the date of its first start; the package's stores nothing.

@@ -57,10 +57,15 @@ const char* TrueFalse(bool value) {
     return value ? "true" : "false";
 }
 
-// Pads a column of the text table to a width.
+// Pads a column of the text table to a width, in characters: a name in another script takes
+// several bytes a character.
 std::string Column(std::string text, std::size_t width) {
-    if (text.size() < width) {
-        text.append(width - text.size(), ' ');
+    std::size_t characters = 0;
+    for (const char c : text) {
+        characters += (static_cast<unsigned char>(c) & 0xc0) != 0x80; // not a continuation byte
+    }
+    if (characters < width) {
+        text.append(width - characters, ' ');
     }
     return text + ' ';
 }
@@ -143,12 +148,14 @@ std::vector<FindEntry> ComputeFind(const Invocation& find, const DateArgument& t
     return entries;
 }
 
-CalendarFile ComputeCalendarFile(const Invocation& calendar, double stampJd) {
+CalendarFile ComputeCalendarFile(const Invocation& calendar, double stampJd,
+                                 const CalendarWording* words) {
     const PlaceAndClock setup = PlaceAndClockOf(calendar.Moment);
     CalendarExportRequest request;
     request.First = {calendar.From.Year, calendar.From.Month, calendar.From.Day};
     request.Last = {calendar.To.Year, calendar.To.Month, calendar.To.Day};
     request.Kind = calendar.Events;
+    request.Wording = words;
     if (calendar.Moment.Place) {
         request.PlaceName = calendar.Moment.Place->Display;
     }

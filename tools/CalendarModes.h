@@ -57,7 +57,8 @@ struct CalendarFile {
     std::string Text;
     int Events{};
 };
-CalendarFile ComputeCalendarFile(const Invocation& calendar, double stampJd);
+CalendarFile ComputeCalendarFile(const Invocation& calendar, double stampJd,
+                                 const CalendarWording* words = nullptr);
 
 // The rows. Text is a table with a header line; JSON one object a line; CSV a header line, then
 // one row a line. None ends with a newline.

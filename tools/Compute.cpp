@@ -256,6 +256,7 @@ std::variant<TithiResult, ComputeError> ComputeResult(const MomentArguments& mom
         result.Sunrise =
             IsoTime(day->SunriseCivil, ClockRounding::NearestSecond, day->SunriseOffsetHours);
         result.SunriseTithi = TithiTitle(day->SunriseTithi);
+        result.SunriseTithiIndex = day->SunriseTithi;
     } else if (!moment.HasLat) {
         result.SunriseNote = "not computed: give --lat";
     } else {

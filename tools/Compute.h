@@ -33,6 +33,7 @@ struct TithiResult {
     // The sunrise of the date (to the nearest second) and the tithi then ("Amavasya"); nothing
     // where the Sun does not rise that date or no latitude was given, and SunriseNote says why.
     std::optional<std::string> Sunrise, SunriseTithi;
+    int SunriseTithiIndex{-1}; // the tithi at sunrise, 0 ... 29; -1 where there is none
     std::string SunriseNote;
     std::string Karana; // the half-tithi of the moment
 

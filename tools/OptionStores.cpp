@@ -8,6 +8,7 @@
 
 #include "places/NamedZoneClock.h"
 #include "places/PlaceDirectory.h"
+#include "ui/Languages.h"
 
 namespace tithi_cli {
 
@@ -142,6 +143,16 @@ std::optional<ParseError> StoreDst(std::string_view, Reader, Invocation& into) {
 
 // A moment or an almanac is written in any format; a batch writes lines, so JSON or CSV, and
 // its lines may repeat the format but not change it.
+std::optional<ParseError> StoreLanguage(std::string_view value, Reader, Invocation& into) {
+    const QString code = QString::fromUtf8(value.data(), static_cast<qsizetype>(value.size()));
+    if (!LanguageOfCode(code)) {
+        return ParseError{"--lang " + Quoted(value) + ": expected one of " +
+                          LanguageCodes(QStringLiteral(", ")).toStdString()};
+    }
+    into.Language = std::string(value);
+    return std::nullopt;
+}
+
 std::optional<ParseError> StoreFormat(std::string_view value, Reader where, Invocation& into) {
     const std::optional<OutputFormat> format = FormatNamed(value);
     if (where == OnBatchCommand) {

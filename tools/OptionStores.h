@@ -25,6 +25,7 @@ std::optional<ParseError> StoreLongitude(std::string_view value, Reader where, I
 std::optional<ParseError> StoreLatitude(std::string_view value, Reader where, Invocation& into);
 std::optional<ParseError> StoreDst(std::string_view value, Reader where, Invocation& into);
 std::optional<ParseError> StoreFormat(std::string_view value, Reader where, Invocation& into);
+std::optional<ParseError> StoreLanguage(std::string_view value, Reader where, Invocation& into);
 std::optional<ParseError> StoreFrom(std::string_view value, Reader where, Invocation& into);
 std::optional<ParseError> StoreTo(std::string_view value, Reader where, Invocation& into);
 std::optional<ParseError> StoreMonth(std::string_view value, Reader where, Invocation& into);

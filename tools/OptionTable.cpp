@@ -74,6 +74,14 @@ constexpr Option Table[] = {
      .Synopsis = "--format FORMAT",
      .Help = "text (the default), json (one object) or csv (a header line,\n"
              "then one row)"},
+    {.Name = "--lang",
+     .TakesValue = true,
+     .AcceptedOn = OnMomentLine | OnAlmanacLine | OnBatchCommand | OnPlacesLine | CalendarReaders,
+     .Store = StoreLanguage,
+     .Synopsis = "--lang en|hi|mr|gu|bn|ta|te|kn",
+     .Help = "the language of the names and texts: English (the default), Hindi,\n"
+             "Marathi, Gujarati, Bengali, Tamil, Telugu or Kannada; the keys of\n"
+             "json and the header of csv stay English"},
     {.Name = "--from",
      .TakesValue = true,
      .AcceptedOn = OnAlmanacLine | OnFindLine | OnCalendarLine,

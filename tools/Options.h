@@ -68,6 +68,7 @@ struct Invocation {
     int Count{10};                  // Find: --count
     std::string CalendarFile;       // Calendar: the file of --ics ("-": standard output)
     CalendarEventKind Events{CalendarEventKind::Days}; // Calendar: --events
+    std::string Language{"en"}; // --lang: the language of the names and texts written
 };
 
 // ParseCommandLine: the arguments after the program name.

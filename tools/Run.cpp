@@ -5,6 +5,7 @@
 #include "TithiCli.h"
 
 #include "CalendarModes.h"
+#include "Language.h"
 #include "Places.h"
 #include "Values.h"
 
@@ -21,7 +22,7 @@ namespace {
 
 constexpr std::string_view ProgramName = "kestrava-tithi";
 
-void WriteResult(const TithiResult& result, OutputFormat format, std::ostream& out) {
+void WriteResultAsIs(const TithiResult& result, OutputFormat format, std::ostream& out) {
     switch (format) {
     case OutputFormat::Text:
         out << FormatText(result);
@@ -35,7 +36,25 @@ void WriteResult(const TithiResult& result, OutputFormat format, std::ostream& o
     }
 }
 
-int RunSingle(const Invocation& invocation, std::ostream& out, std::ostream& err) {
+// A result in the run's language: English as the engine gives it, any other through its
+// catalogues.
+void WriteResult(const TithiResult& result, OutputFormat format, const OutputLanguage& language,
+                 std::ostream& out) {
+    if (language.English()) {
+        WriteResultAsIs(result, format, out);
+        return;
+    }
+    TithiResult said = result;
+    Say(said);
+    if (format == OutputFormat::Text) {
+        out << FormatTextInLanguage(said);
+        return;
+    }
+    WriteResultAsIs(said, format, out);
+}
+
+int RunSingle(const Invocation& invocation, const OutputLanguage& language, std::ostream& out,
+              std::ostream& err) {
     const auto computed = ComputeResult(invocation.Moment);
     if (const auto* error = std::get_if<ComputeError>(&computed)) {
         err << ProgramName << ": " << error->Message << '\n';
@@ -48,11 +67,12 @@ int RunSingle(const Invocation& invocation, std::ostream& out, std::ostream& err
     if (invocation.Format == OutputFormat::Csv) {
         out << CsvHeader() << '\n';
     }
-    WriteResult(result, invocation.Format, out);
+    WriteResult(result, invocation.Format, language, out);
     return 0;
 }
 
-int RunBatch(OutputFormat format, std::istream& in, std::ostream& out, std::ostream& err) {
+int RunBatch(OutputFormat format, const OutputLanguage& language, std::istream& in,
+             std::ostream& out, std::ostream& err) {
     if (format == OutputFormat::Csv) {
         out << CsvHeader() << '\n';
     }
@@ -99,15 +119,17 @@ int RunBatch(OutputFormat format, std::istream& in, std::ostream& out, std::ostr
         if (!result.Note.empty()) {
             err << ProgramName << ": line " << number << ": note: " << result.Note << '\n';
         }
-        WriteResult(result, format, out);
+        WriteResult(result, format, language, out);
     }
 }
 
-int RunAlmanac(const Invocation& almanac, std::ostream& out) {
+int RunAlmanac(const Invocation& almanac, const OutputLanguage& language, std::ostream& out) {
     if (almanac.Format == OutputFormat::Csv) {
         out << AlmanacCsvHeader(DefinitionOf(almanac.AlmanacLimb).Name) << '\n';
     }
-    for (const AlmanacEntry& entry : ComputeAlmanac(almanac)) {
+    for (AlmanacEntry& entry : ComputeAlmanac(almanac)) {
+        if (!language.English())
+            Say(entry, almanac.AlmanacLimb);
         switch (almanac.Format) {
         case OutputFormat::Text:
             out << FormatAlmanacText(entry) << '\n';
@@ -152,15 +174,18 @@ int RunPlaces(const Invocation& invocation, std::ostream& out, std::ostream& err
 // The rows of a calendar mode in the invocation's format: a header where the format has one,
 // then a row for each entry; the text ends with the rule of observance.
 template <class Entry>
-void WriteRows(const std::vector<Entry>& entries, OutputFormat format, std::string (*textHeader)(),
-               std::string (*text)(const Entry&), std::string (*json)(const Entry&),
-               std::string (*csvHeader)(), std::string (*csv)(const Entry&), std::ostream& out) {
+void WriteRows(std::vector<Entry> entries, const OutputLanguage& language, OutputFormat format,
+               std::string (*textHeader)(), std::string (*text)(const Entry&),
+               std::string (*json)(const Entry&), std::string (*csvHeader)(),
+               std::string (*csv)(const Entry&), std::ostream& out) {
     if (format == OutputFormat::Text) {
         out << textHeader() << '\n';
     } else if (format == OutputFormat::Csv) {
         out << csvHeader() << '\n';
     }
-    for (const Entry& entry : entries) {
+    for (Entry& entry : entries) {
+        if (!language.English())
+            Say(entry);
         switch (format) {
         case OutputFormat::Text:
             out << text(entry) << '\n';
@@ -178,13 +203,14 @@ void WriteRows(const std::vector<Entry>& entries, OutputFormat format, std::stri
     }
 }
 
-int RunMonth(const Invocation& month, std::ostream& out) {
-    WriteRows(ComputeMonth(month), month.Format, MonthTextHeader, FormatMonthText, FormatMonthJson,
-              MonthCsvHeader, FormatMonthCsv, out);
+int RunMonth(const Invocation& month, const OutputLanguage& language, std::ostream& out) {
+    WriteRows(ComputeMonth(month), language, month.Format, MonthTextHeader, FormatMonthText,
+              FormatMonthJson, MonthCsvHeader, FormatMonthCsv, out);
     return 0;
 }
 
-int RunFind(const Invocation& find, std::ostream& out, std::ostream& err) {
+int RunFind(const Invocation& find, const OutputLanguage& language, std::ostream& out,
+            std::ostream& err) {
     const DateArgument today = find.HasFrom ? find.From : TodayAt(find);
     const std::vector<FindEntry> entries = ComputeFind(find, today);
     // The search stops at the edge of the years the theories serve: say so when that left fewer
@@ -198,18 +224,19 @@ int RunFind(const Invocation& find, std::ostream& out, std::ostream& err) {
             << (find.Previous ? from : to)
             << "; the search goes no further than the years 1901 to 2050\n";
     }
-    WriteRows(entries, find.Format, FindTextHeader, FormatFindText, FormatFindJson, FindCsvHeader,
-              FormatFindCsv, out);
+    WriteRows(entries, language, find.Format, FindTextHeader, FormatFindText, FormatFindJson,
+              FindCsvHeader, FormatFindCsv, out);
     return 0;
 }
 
 // The file of --ics, written whole or not at all; "-" writes it to standard output.
-int RunCalendar(const Invocation& calendar, std::ostream& out, std::ostream& err) {
+int RunCalendar(const Invocation& calendar, const OutputLanguage& language, std::ostream& out,
+                std::ostream& err) {
     using namespace std::chrono;
     const double now =
         duration_cast<milliseconds>(system_clock::now().time_since_epoch()).count() / 86400000.0 +
         2440587.5;
-    const CalendarFile file = ComputeCalendarFile(calendar, now);
+    const CalendarFile file = ComputeCalendarFile(calendar, now, language.CalendarWords());
     if (calendar.CalendarFile == "-") {
         out << file.Text;
         return 0;
@@ -235,25 +262,26 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
         return 2;
     }
     const Invocation& invocation = std::get<Invocation>(parsed);
+    const OutputLanguage language(invocation.Language);
     int status = 0;
     switch (invocation.Kind) {
     case Mode::Help:
         out << HelpText();
         break;
     case Mode::Batch:
-        status = RunBatch(invocation.Format, in, out, err);
+        status = RunBatch(invocation.Format, language, in, out, err);
         break;
     case Mode::Almanac:
-        status = RunAlmanac(invocation, out);
+        status = RunAlmanac(invocation, language, out);
         break;
     case Mode::Month:
-        status = RunMonth(invocation, out);
+        status = RunMonth(invocation, language, out);
         break;
     case Mode::Find:
-        status = RunFind(invocation, out, err);
+        status = RunFind(invocation, language, out, err);
         break;
     case Mode::Calendar:
-        status = RunCalendar(invocation, out, err);
+        status = RunCalendar(invocation, language, out, err);
         if (status != 0) {
             return status;
         }
@@ -265,7 +293,7 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
         }
         break;
     case Mode::Single:
-        status = RunSingle(invocation, out, err);
+        status = RunSingle(invocation, language, out, err);
         if (status != 0) {
             return status;
         }

@@ -1802,6 +1802,10 @@ Nothing was written; please choose another folder or name.</source>
         <extracomment>What was asked, above the report: the name, the date and time, the place: &quot;Asha · 11 January 2024 17:00 · Delhi, 28°36′N 77°13′E, UTC+05:30&quot;</extracomment>
         <translation>%1 · %2 · %3</translation>
     </message>
+    <message>
+        <source>&amp;Western Digits (0–9)</source>
+        <translation>अंतरराष्ट्रीय अंक (0–9) (&amp;W)</translation>
+    </message>
 </context>
 <context>
     <name>frmMonth</name>

@@ -3,6 +3,7 @@
 #include "ui/CalendarFileTexts.h"
 
 #include "ui/CalendarTexts.h"
+#include "ui/Languages.h"
 
 #include <QCoreApplication>
 #include <QLocale>
@@ -27,7 +28,7 @@ QString FromUtf8(const std::string& text) {
 
 // "11 June 2024 17:42"
 QString DateTimeText(const ClockInstant& instant) {
-    return QLocale().toString(QDateOf(DateOfInstant(instant)), QLatin1String(DateFormat)) +
+    return LocalDateText(QDateOf(DateOfInstant(instant)), QLatin1String(DateFormat)) +
            QLatin1Char(' ') + ClockTimeText(instant);
 }
 
@@ -39,8 +40,7 @@ QString SpanText(const ClockInstant& begin, const ClockInstant& end) {
 QString MonthsText(const MonthAndYears& month) {
     return CalendarFileTr::tr("Month: %1, %2; Vikram %3, Shaka %4.")
         .arg(MasaReckonedText(month.Amanta, false), MasaReckonedText(month.Purnimanta, true))
-        .arg(month.Vikram)
-        .arg(month.Shaka);
+        .arg(LocalNumber(month.Vikram), LocalNumber(month.Shaka));
 }
 
 } // namespace

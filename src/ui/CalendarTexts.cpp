@@ -5,9 +5,11 @@
 #include "engine/calendar/CalendarExport.h"
 #include "engine/present/PanchangaNames.h"
 #include "engine/day/DayFacts.h"
+#include "ui/Languages.h"
 
 #include <QCoreApplication>
 #include <QLocale>
+#include <QTime>
 
 namespace {
 
@@ -73,12 +75,15 @@ CivilDate CivilDateOf(const QDate& date) {
 }
 
 QString LongDateText(const CivilDate& date) {
-    return QLocale().toString(QDateOf(date), QStringLiteral("dddd ") + QLatin1String(DateFormat));
+    return LocalDateText(QDateOf(date), QStringLiteral("dddd ") + QLatin1String(DateFormat));
 }
 
 QString ClockTimeText(const ClockInstant& instant, bool nearest) {
-    return QString::fromStdString(
+    // The engine's "17:42", in the digits of the locale.
+    const QString text = QString::fromStdString(
         ClockText(instant, nearest ? ClockRounding::NearestMinute : ClockRounding::UpToMinute));
+    const QTime time = QTime::fromString(text, QStringLiteral("HH:mm"));
+    return time.isValid() ? LocalTimeText(time, QStringLiteral("HH:mm")) : text;
 }
 
 QString ClockTimeTextFor(const ClockInstant& instant, const CivilDate& date) {

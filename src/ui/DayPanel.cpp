@@ -2,6 +2,7 @@
 // The day's panchanga: captions and values in a grid of two pairs to a row, so that it fits
 // below the report at the window's size.
 #include "ui/DayPanel.h"
+#include "ui/Languages.h"
 
 #include "engine/day/LunarMonth.h"
 #include "engine/day/Panchanga.h"
@@ -88,7 +89,7 @@ void DayPanel::showMoment(const PanchangaMoment& p, const std::optional<MomentEx
     lblNakshatra->setText(
         tr("%1, pada %2, until %3")
             .arg(PanchangaName(NameKind::Nakshatra, NakshatraName(p.Nakshatra.Index)))
-            .arg(p.NakshatraPada)
+            .arg(LocalNumber(p.NakshatraPada))
             .arg(MinuteText(p.Nakshatra.End, day)));
     lblYoga->setText(tr("%1, until %2")
                          .arg(PanchangaName(NameKind::Yoga, YogaName(p.Yoga.Index)),
@@ -102,7 +103,7 @@ void DayPanel::showMoment(const PanchangaMoment& p, const std::optional<MomentEx
     lblMoonrise->setText(CrossingText(p.Moonrise, day));
     lblMoonset->setText(CrossingText(p.Moonset, day));
     lblMasa->setText(BothMonthsText(p.Month));
-    lblSamvat->setText(tr("Vikram %1 · Shaka %2").arg(p.Month.Vikram).arg(p.Month.Shaka));
+    lblSamvat->setText(tr("Vikram %1 · Shaka %2").arg(LocalNumber(p.Month.Vikram), LocalNumber(p.Month.Shaka)));
     if (!extras) {
         for (ValueLabel* value :
              {lblRahuKalam, lblYamaganda, lblGulikaKalam, lblAbhijit, lblMoonRashi, lblSunRashi})

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-// The translators of the chosen language, Qt's default locale, and the remembered choice.
+// The chosen language's translators and Qt's default locale, and the remembered choices.
 #include "ui/Language.h"
 
 #include "platform/Platform.h"
@@ -7,27 +7,14 @@
 
 #include <QCoreApplication>
 #include <QEvent>
-#include <QLibraryInfo>
 #include <QLocale>
-#include <QPointer>
-#include <QTranslator>
 
 #include <optional>
-#include <vector>
 
 namespace {
 
-// The catalogues built into the program: the windows' texts, the panchanga's names and the
-// report's texts, and the texts of Qt's own dialogs and menus that the windows use.
-constexpr const char* HindiCatalogues[] = {
-    ":/i18n/kestrava_qt_hi.qm",
-    ":/i18n/kestrava_names_hi.qm",
-    ":/i18n/kestrava_hi.qm",
-};
-
 struct LanguageState {
     Language language = Language::English;
-    std::vector<QPointer<QTranslator>> translators;
     std::optional<QLocale> english; // the locale of English, set on the first change
 };
 
@@ -36,18 +23,16 @@ LanguageState& State() {
     return state;
 }
 
-QString SettingValue(Language language) {
-    return language == Language::Hindi ? QStringLiteral("hi") : QStringLiteral("en");
+// Installing and removing translators posts the change to the application, which posts it on to
+// every window: both rounds are delivered now, so that the windows speak the new language at
+// once. A change of digits alone is told the same way.
+void TellTheWindows() {
+    QCoreApplication::postEvent(QCoreApplication::instance(), new QEvent(QEvent::LanguageChange));
+    QCoreApplication::sendPostedEvents(QCoreApplication::instance(), QEvent::LanguageChange);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
 }
 
-void Install(const QString& file, const QString& directory = {}) {
-    auto* translator = new QTranslator(QCoreApplication::instance());
-    if (translator->load(file, directory) && QCoreApplication::installTranslator(translator)) {
-        State().translators.emplace_back(translator);
-        return;
-    }
-    delete translator;
-}
+constexpr const char* WesternDigitsValue = "western";
 
 } // namespace
 
@@ -59,30 +44,10 @@ void SetLanguage(Language language) {
                             ? start
                             : QLocale(QLocale::English, start.territory());
     }
-    for (const QPointer<QTranslator>& translator : state.translators) {
-        if (translator) {
-            QCoreApplication::removeTranslator(translator);
-            delete translator;
-        }
-    }
-    state.translators.clear();
-
-    if (language == Language::Hindi) {
-        // Qt's own translation where the system has one; the program's own are asked first.
-        Install(QStringLiteral("qtbase_hi"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
-        for (const char* catalogue : HindiCatalogues)
-            Install(QLatin1String(catalogue));
-        QLocale::setDefault(QLocale(QLocale::Hindi, QLocale::India));
-    } else {
-        QLocale::setDefault(*state.english);
-    }
+    InstallCatalogues(language);
+    QLocale::setDefault(language == Language::English ? *state.english : LocaleOf(language));
     state.language = language;
-
-    // Installing and removing translators posts the change to the application, which posts it
-    // on to every window: both rounds are delivered now, so that the windows speak the new
-    // language at once.
-    QCoreApplication::sendPostedEvents(QCoreApplication::instance(), QEvent::LanguageChange);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+    TellTheWindows();
 }
 
 Language CurrentLanguage() {
@@ -90,16 +55,34 @@ Language CurrentLanguage() {
 }
 
 Language StartLanguage(Platform& platform, const QLocale& system) {
-    const QString chosen = ReadSettings(platform).language;
-    if (chosen == SettingValue(Language::Hindi))
-        return Language::Hindi;
-    if (chosen == SettingValue(Language::English))
-        return Language::English;
-    return system.language() == QLocale::Hindi ? Language::Hindi : Language::English;
+    if (const auto chosen = LanguageOfCode(ReadSettings(platform).language))
+        return *chosen;
+    for (const LanguageRow& row : Languages()) {
+        if (row.locale == system.language())
+            return row.language;
+    }
+    return Language::English;
 }
 
 void RememberLanguage(Platform& platform, Language language) {
     UpdateSettings(platform, [language](Settings& settings) {
-        settings.language = SettingValue(language);
+        settings.language = QLatin1String(RowOf(language).code);
+    });
+}
+
+void SetWesternDigitsShown(bool western) {
+    if (western == WesternDigits())
+        return;
+    SetWesternDigits(western);
+    TellTheWindows();
+}
+
+bool StartWithWesternDigits(Platform& platform) {
+    return ReadSettings(platform).digits == QLatin1String(WesternDigitsValue);
+}
+
+void RememberWesternDigits(Platform& platform, bool western) {
+    UpdateSettings(platform, [western](Settings& settings) {
+        settings.digits = western ? QString::fromLatin1(WesternDigitsValue) : QString();
     });
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Painting a day's cell and a month's page.
 #include "ui/MonthPainting.h"
+#include "ui/Languages.h"
 
 #include "ui/MoonPainting.h"
 
@@ -244,7 +245,7 @@ int WeeksOfMonth(int year, int month) {
 }
 
 QString MonthTitleText(int year, int month) {
-    return QLocale().toString(QDate(year, month, 1), QStringLiteral("MMMM yyyy"));
+    return LocalDateText(QDate(year, month, 1), QStringLiteral("MMMM yyyy"));
 }
 
 QString LunarMonthsText(const std::vector<CalendarDay>& days, MonthNames names) {
@@ -270,8 +271,7 @@ QString LunarMonthsText(const std::vector<CalendarDay>& days, MonthNames names) 
     //: 2081 · Shaka 1946"
     return MonthPaintingTexts::tr("%1 · Vikram %2 · Shaka %3")
         .arg(months)
-        .arg(days.front().Month.Vikram)
-        .arg(days.front().Month.Shaka);
+        .arg(LocalNumber(days.front().Month.Vikram), LocalNumber(days.front().Month.Shaka));
 }
 
 void PaintMonthPage(QPainter& painter, const QRectF& page, const MonthPage& month) {

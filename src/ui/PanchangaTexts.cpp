@@ -3,6 +3,7 @@
 #include "ui/PanchangaTexts.h"
 
 #include "engine/report/TithiReport.h"
+#include "ui/Languages.h"
 
 #include <QCoreApplication>
 #include <QDate>
@@ -79,12 +80,12 @@ QString TithiTitleText(int index) {
 QString TimeOnDateText(const QString& time, const QDate& on) {
     //: A time past the date it is told for: "04:52 on 12 June"
     return QCoreApplication::translate("Calendar", "%1 on %2")
-        .arg(time, QLocale().toString(on, QLatin1String(DayMonthFormat)));
+        .arg(time, LocalDateText(on, QLatin1String(DayMonthFormat)));
 }
 
 QString MinuteText(const ClockInstant& instant, const CivilDate& day, ClockRounding rounding) {
     const ClockReading r = ReadClock(instant.Civil(), rounding);
-    const QString time = QLocale().toString(QTime(r.Hour, r.Minute), QLatin1String(TimeFormat));
+    const QString time = LocalTimeText(QTime(r.Hour, r.Minute), QLatin1String(TimeFormat));
     if (r.Year == day.Year && r.Month == day.Month && r.Day == day.Day) {
         return time;
     }

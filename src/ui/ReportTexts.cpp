@@ -7,6 +7,7 @@
 #include "engine/report/CalculationRecord.h"
 #include "engine/report/TithiDay.h"
 #include "engine/report/TithiReport.h"
+#include "ui/Languages.h"
 #include "ui/PanchangaTexts.h"
 
 #include <QCoreApplication>
@@ -27,11 +28,17 @@ QString Text(const std::string& text) {
     return QString::fromStdString(text);
 }
 
+// The tithi's number in the locale's digits.
+QString NumberText(const std::string& text) {
+    bool number = false;
+    const int value = Text(text).toInt(&number);
+    return number ? LocalNumber(value) : Text(text);
+}
+
 // "11 January 2024 18:23": a minute of the place's clock with its date.
 QString DateAndMinute(const ClockReading& r) {
-    const QLocale locale;
-    return locale.toString(QDate(r.Year, r.Month, r.Day), QLatin1String(DateFormat)) +
-           QLatin1Char(' ') + locale.toString(QTime(r.Hour, r.Minute), QLatin1String(TimeFormat));
+    return LocalDateText(QDate(r.Year, r.Month, r.Day), QLatin1String(DateFormat)) +
+           QLatin1Char(' ') + LocalTimeText(QTime(r.Hour, r.Minute), QLatin1String(TimeFormat));
 }
 
 } // namespace
@@ -44,7 +51,7 @@ std::optional<ReportTexts> ReportTextsOf(CalculationRecord& rec) {
     const auto i = static_cast<std::size_t>(std::nearbyint(rec.TithiIndex));
     const std::array<std::string, 9>& e = *english;
     return ReportTexts{
-        Text(e[0]),
+        NumberText(e[0]),
         PanchangaName(NameKind::Tithi, rec.TithiNameTable[i]).toUpper(),
         PanchangaName(NameKind::Paksha, e[2]),
         PanchangaName(NameKind::TithiLord, e[3]),
@@ -88,7 +95,7 @@ TithiDayLines TithiDayLinesOf(const TithiDay& day) {
         //: The time of sunrise and the tithi then: "At sunrise (07:15): Krishna Amavasya"
         lines.Sunrise =
             ResultTexts::tr("At sunrise (%1): %2")
-                .arg(QLocale().toString(QTime(rise.Hour, rise.Minute), QLatin1String(TimeFormat)),
+                .arg(LocalTimeText(QTime(rise.Hour, rise.Minute), QLatin1String(TimeFormat)),
                      TithiTitleText(day.SunriseTithi));
         break;
     }

@@ -22,6 +22,7 @@ constexpr const char* CalendarSection = "Calendar";
 const TextRow TextRows[] = {
     {ReminderSection, ReminderKey, &Settings::reminderDate},
     {PreferencesSection, "Language", &Settings::language},
+    {PreferencesSection, "Digits", &Settings::digits},
     {PreferencesSection, "Ephemeris", &Settings::ephemeris},
     {PreferencesSection, "Ayanamsa", &Settings::ayanamsa},
     {PreferencesSection, "Tradition", &Settings::tradition},

@@ -28,6 +28,7 @@ struct Settings {
 
     QString reminderDate;   // the reminder's own text; the reminder reads and writes it itself
     QString language;       // "en", "hi", ...; empty: the language of the system's locale
+    QString digits;         // "western": dates and times in 0–9; empty: the language's own
     std::optional<PlaceFields> homePlace; // none: the form opens empty, as it always has
     QString exportFolder;   // where the last calendar file or PDF was saved
     QString exportPaper;    // the paper of the PDF months: "A4" or "Letter"

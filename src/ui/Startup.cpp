@@ -56,7 +56,9 @@ void BringForward(QWidget* mainWindow) {
 
 int RunKestrava(QApplication& app, Platform& platform, const StartupOptions& options) {
     QApplication::setWindowIcon(KestravaIcon());
-    // The language the user chose last, or the system's, from the first message on.
+    // The language the user chose last, or the system's, and its digits, from the first message
+    // on.
+    SetWesternDigits(StartWithWesternDigits(platform));
     SetLanguage(StartLanguage(platform, QLocale::system()));
     const QString AlreadyRunningMessage =
         QCoreApplication::translate("Startup", "Application is already running");

@@ -7,6 +7,7 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QResizeEvent>
 
 namespace {
 
@@ -87,8 +88,22 @@ void ValueLabel::setText(const QString& value) {
     if (value == before)
         return;
     QLabel::setText(value);
+    askForItsLines();
     if (QAccessible::isActive()) { // a screen reader listens
         QAccessibleTextUpdateEvent changed(this, 0, before, value);
         QAccessible::updateAccessibility(&changed);
     }
+}
+
+void ValueLabel::resizeEvent(QResizeEvent* event) {
+    QLabel::resizeEvent(event);
+    askForItsLines();
+}
+
+void ValueLabel::askForItsLines() {
+    if (!wordWrap())
+        return;
+    const int lines = heightForWidth(width());
+    if (lines > 0 && lines != minimumHeight())
+        setMinimumHeight(lines);
 }

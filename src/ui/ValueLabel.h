@@ -14,4 +14,12 @@ public:
     // Shows a new value and tells assistive technology of the change. QLabel::setText is not
     // virtual: a value set through a plain QLabel pointer is shown, but not announced.
     void setText(const QString& value);
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    // A wrapped value asks for the height of all its lines at its width, which a layout that sizes
+    // a row by the label's hint alone would not give it, cutting the lines after the first.
+    void askForItsLines();
 };

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The panchanga of a day, from the engine's day, its periods and facts, in the user's language.
 #include "ui/frmDay.h"
+#include "ui/Languages.h"
 
 #include "engine/calendar/Calendar.h"
 #include "engine/day/Panchanga.h"
@@ -273,7 +274,8 @@ void frmDay::showDate(const QDate& wanted) {
     const int pada = day.NakshatraPada;
     set("Nakshatra", LimbLines(day.Nakshatra, civil, [pada](const DaySpan& span, std::size_t k) {
             const QString name = PanchangaName(NameKind::Nakshatra, NakshatraName(span.Index));
-            return k == 0 && pada > 0 ? tr("%1 (pada %2 at sunrise)").arg(name).arg(pada) : name;
+            return k == 0 && pada > 0 ? tr("%1 (pada %2 at sunrise)").arg(name, LocalNumber(pada))
+                                      : name;
         }));
     set("Yoga", LimbLines(day.Yoga, civil, [](const DaySpan& span, std::size_t) {
             return PanchangaName(NameKind::Yoga, YogaName(span.Index));
@@ -285,7 +287,8 @@ void frmDay::showDate(const QDate& wanted) {
                       },
                       KshayaLabel::Omitted));
     set("Month", BothMonthsText(day.Month));
-    set("Samvat", tr("Vikram %1, Shaka %2").arg(day.Month.Vikram).arg(day.Month.Shaka));
+    set("Samvat",
+        tr("Vikram %1, Shaka %2").arg(LocalNumber(day.Month.Vikram), LocalNumber(day.Month.Shaka)));
     set("Place", place_.Description);
     showFacts(day);
     showPeriods(PeriodsOfPanchangaDay(day), civil);

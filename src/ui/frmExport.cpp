@@ -9,6 +9,7 @@
 #include "ui/CalendarFileTexts.h"
 #include "ui/CalendarTexts.h"
 #include "ui/Controls.h"
+#include "ui/Languages.h"
 #include "ui/MonthPdf.h"
 #include "ui/Settings.h"
 #include "ui/WindowFit.h"
@@ -175,9 +176,9 @@ QString frmExport::suggestedPath() const {
         const QDate last = dteLastMonth->date();
         const QString format = QStringLiteral("MMMM yyyy");
         name = first.year() == last.year() && first.month() == last.month()
-                   ? tr("Kestrava %1.pdf").arg(QLocale().toString(first, format))
+                   ? tr("Kestrava %1.pdf").arg(LocalDateText(first, format))
                    : tr("Kestrava %1 to %2.pdf")
-                         .arg(QLocale().toString(first, format), QLocale().toString(last, format));
+                         .arg(LocalDateText(first, format), LocalDateText(last, format));
     } else {
         const QString what = optDays->isChecked()    ? tr("tithis at sunrise")
                              : optSpans->isChecked() ? tr("tithis")

@@ -8,6 +8,7 @@
 #include "platform/AppInfo.h"
 #include "ui/CalendarTexts.h"
 #include "ui/Controls.h"
+#include "ui/Languages.h"
 #include "ui/WindowFit.h"
 
 #include <QButtonGroup>
@@ -31,7 +32,7 @@ namespace {
 // "15 August 2025 23:50", on the place's clock.
 QString InstantText(const ClockInstant& instant) {
     const CivilDate date = DateOfInstant(instant);
-    return QLocale().toString(QDateOf(date), QLatin1String(DateFormat)) + QLatin1Char(' ') +
+    return LocalDateText(QDateOf(date), QLatin1String(DateFormat)) + QLatin1Char(' ') +
            ClockTimeText(instant);
 }
 
@@ -200,7 +201,7 @@ void frmFind::find(bool forward) {
             : tr("%1 of %2 (%3)")
                   .arg(tithi, PanchangaName(NameKind::Masa, MasaName(query.Masa)),
                        query.Reckoning == MonthReckoning::Amanta ? tr("amanta") : tr("purnimanta"));
-    const QString from = QLocale().toString(dteFrom->date(), QLatin1String(DateFormat));
+    const QString from = LocalDateText(dteFrom->date(), QLatin1String(DateFormat));
     showOccurrences(
         found, forward
                    ? tr("%1: the days of observance from %2 on").arg(what, from)
@@ -224,8 +225,8 @@ void frmFind::showOccurrences(const std::vector<TithiOccurrence>& found, const Q
         const LunarMonth& month = reckoning == MonthReckoning::Amanta ? occurrence.Month.Amanta
                                                                       : occurrence.Month.Purnimanta;
         auto* item = new QTreeWidgetItem(lstResults);
-        item->setText(DateColumn, QLocale().toString(observed, QStringLiteral("ddd ") +
-                                                                   QLatin1String(DateFormat)));
+        item->setText(DateColumn,
+                      LocalDateText(observed, QStringLiteral("ddd ") + QLatin1String(DateFormat)));
         item->setData(DateColumn, Qt::UserRole, observed);
         item->setText(TithiColumn,
                       tr("%1 %2").arg(MasaText(month), TithiTitleText(occurrence.Tithi)));

@@ -130,16 +130,25 @@ void frmMain::createMenus() {
     // The languages, each named in its own: the choice applies at once and is remembered.
     QMenu* mnuLanguage = menu(QT_TR_NOOP("&Language"), "mnuLanguage");
     auto* languages = new QActionGroup(this);
-    mnuEnglish = mnuLanguage->addAction(QStringLiteral("&English"));
-    mnuEnglish->setObjectName(QStringLiteral("mnuEnglish"));
-    mnuHindi = mnuLanguage->addAction(QStringLiteral("हिन्दी (&Hindi)"));
-    mnuHindi->setObjectName(QStringLiteral("mnuHindi"));
-    for (QAction* language : {mnuEnglish, mnuHindi}) {
-        language->setCheckable(true);
-        languages->addAction(language);
+    for (const LanguageRow& row : Languages()) {
+        const QString name = QString::fromUtf8(row.ownName);
+        QAction* entry =
+            mnuLanguage->addAction(row.language == Language::English
+                                       ? QStringLiteral("&") + name
+                                       : name + QLatin1Char(' ') + QLatin1String(row.menuKey));
+        entry->setObjectName(QStringLiteral("mnu") + QLatin1String(row.englishName));
+        entry->setCheckable(true);
+        languages->addAction(entry);
+        mnuLanguages.push_back({row.language, entry});
     }
+    // Dates and times in 0–9 where the language's own digits are not wanted.
+    mnuLanguage->addSeparator();
+    mnuWesternDigits = entry(mnuLanguage, QT_TR_NOOP("&Western Digits (0–9)"), "mnuWesternDigits");
+    mnuWesternDigits->setCheckable(true);
     texts_.add([this] {
-        (CurrentLanguage() == Language::Hindi ? mnuHindi : mnuEnglish)->setChecked(true);
+        for (const auto& [language, entry] : mnuLanguages)
+            entry->setChecked(language == CurrentLanguage());
+        mnuWesternDigits->setChecked(WesternDigits());
     });
 
     QMenu* mnuHelp = menu(QT_TR_NOOP("&Help"), "mnuHelp");
@@ -207,9 +216,11 @@ void frmMain::createConnections() {
     connect(mnuVisit, &QAction::triggered, this, &frmMain::mnuVisit_Click);
     connect(mnuUpdate, &QAction::triggered, this, &frmMain::mnuUpdate_Click);
     connect(mnuAbout, &QAction::triggered, this, &frmMain::mnuAbout_Click);
-    connect(mnuEnglish, &QAction::triggered, this,
-            [this] { mnuLanguage_Click(Language::English); });
-    connect(mnuHindi, &QAction::triggered, this, [this] { mnuLanguage_Click(Language::Hindi); });
+    for (const auto& [language, entry] : mnuLanguages) {
+        connect(entry, &QAction::triggered, this,
+                [this, chosen = language] { mnuLanguage_Click(chosen); });
+    }
+    connect(mnuWesternDigits, &QAction::triggered, this, &frmMain::mnuWesternDigits_Click);
     connect(Label10, &LinkLabel::clicked, this, &frmMain::Label10_Click);
     connect(fraMain, &InputPanel::nonDigitRefused, this, &frmMain::NumericBox_Refused);
     connect(fraMain->placeCompleter, &PlaceCompleter::placeChosen, namedZone,
@@ -275,6 +286,11 @@ void frmMain::mnuLanguage_Click(Language language) {
     RememberLanguage(platform_, language);
     if (language != CurrentLanguage())
         SetLanguage(language);
+}
+
+void frmMain::mnuWesternDigits_Click(bool western) {
+    RememberWesternDigits(platform_, western);
+    SetWesternDigitsShown(western);
 }
 
 void frmMain::lblTZHelp_Click() {

@@ -12,6 +12,8 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <utility>
+#include <vector>
 
 class CalendarMenu;
 class CivilClock;
@@ -57,6 +59,8 @@ public:
     void mnuClearHome_Click();
     // Language: the windows change to the chosen language at once, and it is remembered.
     void mnuLanguage_Click(Language language);
+    // Western digits: dates and times in 0–9 at once, remembered.
+    void mnuWesternDigits_Click(bool western);
     // A numeric box refused a key that types no digit.
     void NumericBox_Refused(QLineEdit* box);
 
@@ -122,8 +126,8 @@ private:
     QAction* mnuVisit{};
     QAction* mnuUpdate{};
     QAction* mnuAbout{};
-    QAction* mnuEnglish{};
-    QAction* mnuHindi{};
+    std::vector<std::pair<Language, QAction*>> mnuLanguages; // the table's order, "mnuHindi"
+    QAction* mnuWesternDigits{};
 
     CalendarMenu* calendar_{}; // the Calendar menu and its windows
 

@@ -19,6 +19,7 @@
 #include "ui/DayPeriodTexts.h"
 #include "ui/FormMessages.h"
 #include "ui/InputPanel.h"
+#include "ui/Languages.h"
 #include "ui/NamedZoneInput.h"
 #include "ui/PanchangaTexts.h"
 #include "ui/ReportTexts.h"
@@ -178,8 +179,9 @@ std::optional<frmMain::ZoneReading> frmMain::ResolveEnteredReading(const NamedZo
 
     // The time, the date, the zone and the change, as the messages name them.
     const auto [before, after] = ChangeReadings(resolved);
-    const QString date = QLocale().toString(
-        QDate(entered.Date.Year, entered.Date.Month, entered.Date.Day), QLatin1String(DateFormat));
+    const QString date =
+        LocalDateText(QDate(entered.Date.Year, entered.Date.Month, entered.Date.Day),
+                      QLatin1String(DateFormat));
     const QStringList change = {entered.TimeText(), date, zone.Name(), before, after};
     if (resolved.Kind == ClockReadingKind::Gap) {
         // The same moment on the clocks after the change: the reading taken with the offset

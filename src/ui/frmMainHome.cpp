@@ -7,8 +7,9 @@
 
 #include "platform/Platform.h"
 #include "ui/HomePlace.h"
-#include "ui/Settings.h"
 #include "ui/InputPanel.h"
+#include "ui/Languages.h"
+#include "ui/Settings.h"
 
 #include <QDate>
 #include <QKeySequence>
@@ -51,7 +52,7 @@ void frmMain::mnuNow_Click() {
             this,
             tr("Today, %1, lies outside the years 1901 to 2050 that Kestrava calculates: the date "
                "and time are left as they were.")
-                .arg(QLocale().toString(now.date(), QLocale::LongFormat)),
+                .arg(WithChosenDigits(QLocale().toString(now.date(), QLocale::LongFormat))),
             Platform::MessageIcon::Information);
         return;
     }

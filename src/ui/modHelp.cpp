@@ -49,8 +49,11 @@ PageAddresses PagesOf(const QString& softwareHost, const QString& makerHome,
 }
 
 QString HelpPageFileName(Language language) {
-    return language == Language::Hindi ? QStringLiteral("kestrava-help.hi.html")
-                                       : QStringLiteral("kestrava-help.html");
+    // "kestrava-help.html" in English, "kestrava-help.mr.html" in Marathi.
+    if (language == Language::English)
+        return QStringLiteral("kestrava-help.html");
+    return QStringLiteral("kestrava-help.") + QLatin1String(RowOf(language).code) +
+           QStringLiteral(".html");
 }
 
 QString InstalledHelpPage(const QString& programFolder, Language language) {

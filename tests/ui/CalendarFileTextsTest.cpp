@@ -1,12 +1,15 @@
 // SPDX-License-Identifier: MIT
 // The calendar file in the user's language: in English word for word the file the command-line
-// tool writes; in Hindi every text translated; in both the same events under the same
+// tool writes; in every other language every text translated; in all the same events under the same
 // identifiers, so that a file saved after a change of language updates the events of the first
 // rather than doubling them.
 #include "ui/CalendarFileTexts.h"
 #include "engine/calendar/CalendarExport.h"
 #include "places/NamedZoneClock.h"
+#include "support/ScriptLanguages.h"
+#include "ui/CalendarTexts.h"
 #include "ui/Language.h"
+#include "ui/MonthPainting.h"
 
 #include <QRegularExpression>
 #include <QString>
@@ -94,42 +97,77 @@ TEST(CalendarFileTexts, InEnglishTheWindowsFileIsTheToolsByteForByte) {
     }
 }
 
-TEST(CalendarFileTexts, InHindiEveryTextIsTranslatedAndTheEventsStayTheSame) {
+TEST(CalendarFileTexts, InEveryLanguageEveryTextIsTranslatedAndTheEventsStayTheSame) {
     const std::vector<PlaceAndClock> places = Places();
     ASSERT_FALSE(places.empty());
     BackToEnglish back;
-    SetLanguage(Language::Hindi);
-    const TranslatedCalendarWording words;
-    // What stays in Latin letters: the program's name, zone names and UTC.
-    static const QRegularExpression stays(
-        QStringLiteral("\\bKestrava\\b|\\b[A-Z][A-Za-z_]+/[A-Za-z_/+-]+\\b|\\bUTC\\b"));
+    for (const ScriptLanguage& language : ScriptLanguages) {
+        SCOPED_TRACE(language.code);
+        SetLanguage(language.language);
+        const TranslatedCalendarWording words;
+        // What stays in Latin letters: the program's name, zone names and UTC.
+        static const QRegularExpression stays(
+            QStringLiteral("\\bKestrava\\b|\\b[A-Z][A-Za-z_]+/[A-Za-z_/+-]+\\b|\\bUTC\\b"));
+        static const QRegularExpression latin(QStringLiteral("[A-Za-z]"));
+        for (const PlaceAndClock& place : places) {
+            for (const CalendarEventKind kind : Kinds) {
+                const std::string english = FileOf(place, kind, nullptr);
+                const std::string hindi = FileOf(place, kind, &words);
+                const std::string what =
+                    std::string(place.name) + " " + std::string(CalendarEventKindName(kind));
+                EXPECT_EQ(ValuesOf(hindi, QStringLiteral("UID")),
+                          ValuesOf(english, QStringLiteral("UID")))
+                    << what;
+                for (const char* name : {"DTSTART", "DTEND", "DTSTART;VALUE=DATE", "TZID"}) {
+                    EXPECT_EQ(ValuesOf(hindi, QLatin1String(name)),
+                              ValuesOf(english, QLatin1String(name)))
+                        << what << " " << name;
+                }
+                int texts = 0;
+                for (const auto& [property, value] : ContentLines(hindi)) {
+                    if (property != QLatin1String("SUMMARY") &&
+                        property != QLatin1String("DESCRIPTION") &&
+                        property != QLatin1String("CATEGORIES") &&
+                        property != QLatin1String("X-WR-CALNAME"))
+                        continue;
+                    ++texts;
+                    EXPECT_FALSE(QString(value).remove(stays).contains(latin))
+                        << what << " " << property.toStdString() << ": " << value.toStdString();
+                    // An event's title names the tithis alone, in the language's script.
+                    if (property == QLatin1String("SUMMARY")) {
+                        EXPECT_TRUE(InScript(value, language))
+                            << what << " SUMMARY: " << value.toStdString();
+                    }
+                }
+                EXPECT_GT(texts, 60) << what;
+            }
+        }
+    }
+}
+
+// The printed months speak the windows' language too: the title, the lunar months and the era
+// years over each page, and each day's lines, in the language's script. January 2024 at Delhi:
+// its amanta months are Pausha and Magha (the new moons of 11 January and 9 February).
+TEST(CalendarFileTexts, ThePrintedMonthsAreInEveryLanguage) {
+    const std::vector<CalendarDay> days =
+        CalendarMonth(2024, 1, {77.217, 28.6}, FixedOffsetClock(5.5));
+    ASSERT_EQ(days.size(), 31u);
+    BackToEnglish back;
     static const QRegularExpression latin(QStringLiteral("[A-Za-z]"));
-    for (const PlaceAndClock& place : places) {
-        for (const CalendarEventKind kind : Kinds) {
-            const std::string english = FileOf(place, kind, nullptr);
-            const std::string hindi = FileOf(place, kind, &words);
-            const std::string what =
-                std::string(place.name) + " " + std::string(CalendarEventKindName(kind));
-            EXPECT_EQ(ValuesOf(hindi, QStringLiteral("UID")),
-                      ValuesOf(english, QStringLiteral("UID")))
-                << what;
-            for (const char* name : {"DTSTART", "DTEND", "DTSTART;VALUE=DATE", "TZID"}) {
-                EXPECT_EQ(ValuesOf(hindi, QLatin1String(name)),
-                          ValuesOf(english, QLatin1String(name)))
-                    << what << " " << name;
+    for (const ScriptLanguage& language : ScriptLanguages) {
+        SetLanguage(language.language);
+        const QString title = MonthTitleText(2024, 1);
+        const QString months = LunarMonthsText(days);
+        EXPECT_TRUE(InScript(title, language)) << language.code << ": " << title.toStdString();
+        EXPECT_TRUE(InScript(months, language)) << language.code << ": " << months.toStdString();
+        for (const CalendarDay& day : days) {
+            const DayCellTexts cell = DayCellTextsOf(day, false);
+            for (const QString& line : {cell.Paksha, cell.Name, cell.Until, cell.Then}) {
+                EXPECT_FALSE(line.contains(latin))
+                    << language.code << " " << day.Date.Day << ": " << line.toStdString();
             }
-            int texts = 0;
-            for (const auto& [property, value] : ContentLines(hindi)) {
-                if (property != QLatin1String("SUMMARY") &&
-                    property != QLatin1String("DESCRIPTION") &&
-                    property != QLatin1String("CATEGORIES") &&
-                    property != QLatin1String("X-WR-CALNAME"))
-                    continue;
-                ++texts;
-                EXPECT_FALSE(QString(value).remove(stays).contains(latin))
-                    << what << " " << property.toStdString() << ": " << value.toStdString();
-            }
-            EXPECT_GT(texts, 60) << what;
+            EXPECT_TRUE(InScript(cell.Name, language))
+                << language.code << " " << day.Date.Day << ": " << cell.Name.toStdString();
         }
     }
 }

@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: MIT
-// The windows in Hindi: every text of the sources and every name of the engine translated, no
-// window left with an English text, the form and its results kept across a change of language
-// and the choice remembered; and in English the texts exactly as they were.
+// The windows in every language: no window left with an English text, the form and its results kept
+// across a change of language and the choice remembered; and in English the texts exactly as they
+// were.
 #include "ui/Language.h"
-#include "ui/Settings.h"
 #include "engine/limbs/Karana.h"
 #include "engine/present/CalendarNames.h"
 #include "engine/present/PanchangaNames.h"
@@ -15,6 +14,8 @@
 #include "places/PlaceDirectory.h"
 #include "platform/AppInfo.h"
 #include "support/MainWindowTest.h"
+#include "support/ScriptLanguages.h"
+#include "support/ShownTexts.h"
 #include "ui/CalendarPlace.h"
 #include "ui/CalendarTexts.h"
 #include "ui/InputPanel.h"
@@ -22,6 +23,8 @@
 #include "ui/PanchangaTexts.h"
 #include "ui/PlaceCompleter.h"
 #include "ui/ReportTexts.h"
+#include "ui/Settings.h"
+#include "ui/ValueLabel.h"
 #include "ui/frmAbout.h"
 #include "ui/frmDay.h"
 #include "ui/frmExport.h"
@@ -47,189 +50,15 @@
 #include <QTreeWidget>
 #include <QXmlStreamReader>
 
+#include <algorithm>
 #include <map>
 #include <set>
 #include <tuple>
 
 namespace {
 
-// A message of a catalogue: its context, its English source and its disambiguation.
-using MessageKey = std::tuple<QString, QString, QString>;
-
-std::string Describe(const MessageKey& key) {
-    const auto& [context, source, comment] = key;
-    return (context + QStringLiteral(" | ") + source +
-            (comment.isEmpty() ? QString() : QStringLiteral(" | ") + comment))
-        .toStdString();
-}
-
-// The messages of a Linguist file, with their translations ("" where unfinished).
-std::map<MessageKey, QString> ReadCatalogue(const QString& path) {
-    QFile file(path);
-    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
-    std::map<MessageKey, QString> messages;
-    QXmlStreamReader xml(&file);
-    QString context, source, comment, translation;
-    bool unfinished = false;
-    while (!xml.atEnd()) {
-        xml.readNext();
-        if (!xml.isStartElement())
-            continue;
-        const auto name = xml.name();
-        if (name == QLatin1String("name")) {
-            context = xml.readElementText();
-        } else if (name == QLatin1String("message")) {
-            source.clear();
-            comment.clear();
-        } else if (name == QLatin1String("source")) {
-            source = xml.readElementText();
-        } else if (name == QLatin1String("comment")) {
-            comment = xml.readElementText();
-        } else if (name == QLatin1String("translation")) {
-            unfinished = !xml.attributes().value(QLatin1String("type")).isEmpty();
-            translation = xml.readElementText();
-            messages[{context, source, comment}] = unfinished ? QString() : translation;
-        }
-    }
-    EXPECT_FALSE(xml.hasError()) << path.toStdString() << ": " << xml.errorString().toStdString();
-    return messages;
-}
-
-// The placeholders of a text, "%1" ... "%9", each once.
-std::set<QString> Placeholders(const QString& text) {
-    std::set<QString> found;
-    static const QRegularExpression placeholder(QStringLiteral("%[1-9]"));
-    for (const auto& match : placeholder.globalMatch(text))
-        found.insert(match.captured());
-    return found;
-}
-
-// Whether a caption gives a key for Alt: "&File", not "Latitude && Longitude".
-bool HasMnemonic(const QString& text) {
-    static const QRegularExpression mnemonic(QStringLiteral("(^|[^&])&[^& ]"));
-    return QString(text).replace(QStringLiteral("&&"), QString()).contains(mnemonic);
-}
-
-// What is wrong with a translation of a source text: nothing, or why it does not do.
-QString TranslationFault(const QString& source, const QString& translation) {
-    if (translation.isEmpty())
-        return QStringLiteral("no finished translation");
-    if (Placeholders(source) != Placeholders(translation))
-        return QStringLiteral("its placeholders differ: ") + translation;
-    if (HasMnemonic(source) && !HasMnemonic(translation))
-        return QStringLiteral("it lost the key for Alt: ") + translation;
-    return {};
-}
-
-// The catalogue of the windows holds every text that the sources give to tr() and translate()
-// today: lupdate reads the sources afresh, and each of its messages must have a finished
-// translation with the same placeholders and a key for Alt where the English has one; and the
-// catalogue holds nothing that the sources no longer have. A new text without its translation
-// fails here: run the target update_translations and translate what it adds.
-TEST(TranslationCatalogues, EveryTextOfTheWindowsHasAFinishedHindiTranslation) {
-    QTemporaryDir scratch;
-    ASSERT_TRUE(scratch.isValid());
-    const QString fresh = scratch.filePath(QStringLiteral("fresh_hi.ts"));
-    const QString sources = QStringLiteral(KESTRAVA_SOURCE_DIR "/src");
-    QProcess lupdate;
-    lupdate.start(QStringLiteral(KESTRAVA_LUPDATE),
-                  {QStringLiteral("-silent"), QStringLiteral("-locations"), QStringLiteral("none"),
-                   QStringLiteral("-extensions"), QStringLiteral("cpp,h"), QStringLiteral("-I"),
-                   sources, sources + QStringLiteral("/ui"), sources + QStringLiteral("/places"),
-                   sources + QStringLiteral("/platform"), QStringLiteral("-ts"), fresh});
-    ASSERT_TRUE(lupdate.waitForFinished(120000)) << "lupdate did not finish";
-    ASSERT_EQ(lupdate.exitCode(), 0) << lupdate.readAllStandardError().toStdString();
-
-    const std::map<MessageKey, QString> found = ReadCatalogue(fresh);
-    const std::map<MessageKey, QString> kept =
-        ReadCatalogue(QStringLiteral(KESTRAVA_SOURCE_DIR "/translations/kestrava_hi.ts"));
-    ASSERT_GT(found.size(), 300u) << "lupdate found too few texts: is the source tree complete?";
-    for (const auto& [key, unused] : found) {
-        const auto entry = kept.find(key);
-        const QString fault = entry == kept.end()
-                                  ? QStringLiteral("not in the catalogue")
-                                  : TranslationFault(std::get<1>(key), entry->second);
-        EXPECT_TRUE(fault.isEmpty()) << Describe(key) << ": " << fault.toStdString();
-    }
-    for (const auto& [key, unused] : kept)
-        EXPECT_TRUE(found.count(key)) << Describe(key) << ": no longer in the sources";
-}
-
-// The names and texts that the engine gives in English, walked through its own tables: each
-// has a finished translation in Devanagari in the catalogue of names, and the catalogue names
-// nothing the engine lacks. Printed for a missing one: the message to add.
-TEST(TranslationCatalogues, EveryNameAndReportTextOfTheEngineHasAHindiTranslation) {
-    std::set<MessageKey> engine;
-    auto name = [&engine](NameKind kind, std::string_view english) {
-        ASSERT_FALSE(english.empty()) << NameKindComment(kind);
-        engine.insert({QString::fromUtf8(PanchangaContext), QString::fromUtf8(english),
-                       QString::fromUtf8(NameKindComment(kind))});
-    };
-    auto report = [&engine](const std::string& english) {
-        engine.insert({QString::fromUtf8(ReportContext), QString::fromStdString(english), {}});
-    };
-    for (int k = 0; k < 30; ++k) {
-        name(NameKind::Tithi, TithiName(k));
-        name(NameKind::Paksha, PakshaName(k));
-    }
-    for (int k = 0; k < 60; ++k)
-        name(NameKind::Karana, KaranaName(k));
-    for (int k = 0; k < 27; ++k) {
-        name(NameKind::Nakshatra, NakshatraName(k));
-        name(NameKind::Yoga, YogaName(k));
-    }
-    for (int k = 0; k < 7; ++k)
-        name(NameKind::Vara, VaraName(k));
-    for (int k = 0; k < 12; ++k) {
-        name(NameKind::Masa, MasaName(k));
-        name(NameKind::Rashi, RashiName(k));
-    }
-    for (int k = 0; k < VimshottariLordCount; ++k)
-        name(NameKind::Planet, VimshottariLordName(k));
-    for (int k = 0; k < 7; ++k) {
-        name(NameKind::Planet, WeekdayLordName(k)); // the horas' lords
-        name(NameKind::Choghadiya, ChoghadiyaName(k));
-    }
-    for (int k = 0; k < 6; ++k)
-        name(NameKind::Ritu, RituName(k));
-    for (int k = 0; k < 2; ++k)
-        name(NameKind::Ayana, AyanaName(k));
-    for (int k = 0; k < 60; ++k)
-        name(NameKind::Samvatsara, SamvatsaraName(k));
-    CalculationRecord tables;
-    ASSERT_TRUE(MakeTithiReport(tables));
-    for (std::size_t k = 0; k < 30; ++k) {
-        // The report writes the tithi's name in its own spelling ("Ekadasi").
-        name(NameKind::Tithi, tables.TithiNameTable[k]);
-        name(NameKind::TithiLord, tables.TithiLordTable[k]);
-        name(NameKind::TithiGroup, tables.TithiGroupTable[k]);
-        for (const TithiTextTable* table : {&tables.TithiFeatureTable, &tables.TithiNatureTable,
-                                            &tables.TithiTypeTable, &tables.TithiDescriptionTable})
-            report((*table)[k]);
-    }
-
-    const std::map<MessageKey, QString> kept =
-        ReadCatalogue(QStringLiteral(KESTRAVA_SOURCE_DIR "/translations/kestrava_names_hi.ts"));
-    QTranslator built;
-    ASSERT_TRUE(built.load(QStringLiteral(":/i18n/kestrava_names_hi.qm")));
-    static const QRegularExpression latin(QStringLiteral("[A-Za-z]"));
-    for (const MessageKey& key : engine) {
-        const auto& [context, source, comment] = key;
-        const QString translation = built.translate(context.toUtf8(), source.toUtf8(),
-                                                    comment.isEmpty() ? nullptr : comment.toUtf8());
-        EXPECT_FALSE(translation.isEmpty() || translation.contains(latin))
-            << Describe(key) << ": not translated into Devanagari; add to the catalogue:\n"
-            << "    <message>\n        <source>" << source.toStdString() << "</source>\n"
-            << (comment.isEmpty() ? ""
-                                  : "        <comment>" + comment.toStdString() + "</comment>\n")
-            << "        <translation>...</translation>\n    </message>";
-    }
-    for (const auto& [key, unused] : kept)
-        EXPECT_TRUE(engine.count(key)) << Describe(key) << ": the engine has no such text";
-}
-
-// The language to start in: the user's last choice, else the system's where it is Hindi; the
-// choice is kept beside the reminder's date, which it leaves alone.
+// The language to start in: the user's last choice, else the system's where Kestrava speaks it;
+// the choice is kept beside the reminder's date, which it leaves alone.
 TEST(LanguageChoice, StartsInTheRememberedLanguageElseTheSystems) {
     const struct {
         const char* remembered; // "" for none
@@ -242,6 +71,16 @@ TEST(LanguageChoice, StartsInTheRememberedLanguageElseTheSystems) {
         {"en", QLocale(QLocale::Hindi, QLocale::India), Language::English},
         {"hi", QLocale(QLocale::English, QLocale::UnitedStates), Language::Hindi},
         {"fr", QLocale(QLocale::Hindi, QLocale::India), Language::Hindi},
+        {"", QLocale(QLocale::Marathi, QLocale::India), Language::Marathi},
+        {"", QLocale(QLocale::Gujarati, QLocale::India), Language::Gujarati},
+        {"", QLocale(QLocale::Bengali, QLocale::Bangladesh), Language::Bengali},
+        {"", QLocale(QLocale::Tamil, QLocale::SriLanka), Language::Tamil},
+        {"", QLocale(QLocale::Telugu, QLocale::India), Language::Telugu},
+        {"", QLocale(QLocale::Kannada, QLocale::India), Language::Kannada},
+        {"kn", QLocale(QLocale::Tamil, QLocale::India), Language::Kannada},
+        {"te", QLocale(QLocale::English, QLocale::India), Language::Telugu},
+        {"en", QLocale(QLocale::Bengali, QLocale::India), Language::English},
+        {"xx", QLocale(QLocale::Malayalam, QLocale::India), Language::English},
     };
     const QString key = SettingsApplicationName() + QStringLiteral("/Preferences/Language");
     for (const auto& c : cases) {
@@ -312,157 +151,6 @@ TEST(EnglishTexts, TheReportAndTheDaysLinesAreTheEnginesExactly) {
     }
 }
 
-// Brings the windows back to English at the end of a test, whatever happens in it.
-struct BackToEnglish {
-    ~BackToEnglish() { SetLanguage(Language::English); }
-};
-
-// Switches the windows to Hindi for the life of a test.
-struct InHindi : BackToEnglish {
-    InHindi() { SetLanguage(Language::Hindi); }
-};
-
-// A text a user reads, and where.
-struct ShownText {
-    QString where;
-    QString text;
-};
-
-QString PlainText(const QLabel* label) {
-    return label->textFormat() == Qt::RichText || Qt::mightBeRichText(label->text())
-               ? QTextDocumentFragment::fromHtml(label->text()).toPlainText()
-               : label->text();
-}
-
-// Every text a window shows or gives a screen reader: captions, buttons, titles, menus, lists,
-// tool tips, accessible names and descriptions, the cells of a list or a table. What the user
-// typed is not among them, nor the zone picker's rows, which are data.
-QVector<ShownText> ShownTexts(QWidget* window) {
-    QVector<ShownText> shown;
-    auto add = [&shown](const QObject* where, const QString& text) {
-        if (!text.trimmed().isEmpty())
-            shown.push_back({where->objectName().isEmpty()
-                                 ? QString::fromUtf8(where->metaObject()->className())
-                                 : where->objectName(),
-                             text});
-    };
-    QList<QWidget*> widgets = window->findChildren<QWidget*>();
-    widgets.prepend(window);
-    for (QWidget* w : widgets) {
-        // The menu bar's overflow menu repeats the entries that do not fit the bar.
-        if (qobject_cast<QMenu*>(w) && w->objectName().isEmpty() &&
-            qobject_cast<QMenuBar*>(w->parent()))
-            continue;
-        if (w->isWindow())
-            add(w, w->windowTitle());
-        add(w, w->toolTip());
-        add(w, w->accessibleName());
-        add(w, w->accessibleDescription());
-        if (const auto* label = qobject_cast<QLabel*>(w))
-            add(w, PlainText(label));
-        if (const auto* button = qobject_cast<QAbstractButton*>(w))
-            add(w, button->text());
-        if (const auto* group = qobject_cast<QGroupBox*>(w))
-            add(w, group->title());
-        if (const auto* spin = qobject_cast<QAbstractSpinBox*>(w))
-            add(w, spin->text());
-        if (const auto* menu = qobject_cast<QMenu*>(w))
-            add(w, menu->title());
-        for (const QAction* action : w->actions())
-            add(w, action->text());
-        if (const auto* list = qobject_cast<QComboBox*>(w)) {
-            for (int k = 0; k < list->count(); ++k)
-                add(w, list->itemText(k));
-        }
-        const auto* view = qobject_cast<QAbstractItemView*>(w);
-        if (!view || !view->model() || w->objectName() == QLatin1String("lstTimeZone"))
-            continue;
-        const QAbstractItemModel* model = view->model();
-        for (int column = 0; column < model->columnCount(); ++column) {
-            add(w, model->headerData(column, Qt::Horizontal).toString());
-            add(w, model->headerData(column, Qt::Horizontal, Qt::ToolTipRole).toString());
-        }
-        for (int row = 0; row < model->rowCount(); ++row) {
-            for (int column = 0; column < model->columnCount(); ++column) {
-                const QModelIndex index = model->index(row, column);
-                for (const int role :
-                     {int(Qt::DisplayRole), int(Qt::ToolTipRole), int(Qt::AccessibleTextRole)})
-                    add(w, index.data(role).toString());
-                // The lines painted in a day's cell of the month view.
-                if (const auto* month = qobject_cast<const MonthModel*>(model)) {
-                    if (const CalendarDay* day = month->dayAt(index)) {
-                        const DayCellTexts cell = DayCellTextsOf(*day, false);
-                        for (const QString& line : {cell.Paksha, cell.Name, cell.Until, cell.Then,
-                                                    cell.Kshaya, cell.Vriddhi, cell.Masa})
-                            add(w, line);
-                    }
-                }
-            }
-        }
-    }
-    return shown;
-}
-
-// What may stay in Latin letters in Hindi: names of the program, of formats, standards, keys and
-// zones, addresses, the keys for Alt and a menu entry's shortcut, the Language menu's own names,
-// and what the test typed.
-QString WithoutLatinThatStays(QString text) {
-    static const QRegularExpression stays(QStringLiteral(
-        "\\t.*$|(https?|file)://\\S+|\\b[A-Z][A-Za-z_]+/[A-Za-z_/"
-        "+-]+\\b|\\(&\\w\\)|\\bKestrava\\b|\\bv1\\.15\\b|"
-        "\\bUTC\\b|\\bGeoNames\\b|\\bgeonames\\.org\\b|\\bCC BY\\b|\\biCalendar\\b|\\.ics\\b|"
-        "\\bPDF\\b|\\.pdf\\b|\\bA4\\b|\\bMIT\\b|\\bCtrl\\b|\\bPage (Up|Down)\\b|\\bHome\\b|\\bEnter\\b|"
-        "\\bLanguage\\b|\\bEnglish\\b|\\bHindi\\b|\\bAsha\\b|\\bNew York City\\b"));
-    return text.remove(stays);
-}
-
-void ExpectNoEnglish(QWidget* window) {
-    static const QRegularExpression latin(QStringLiteral("[A-Za-z]"));
-    const QVector<ShownText> shown = ShownTexts(window);
-    EXPECT_GT(shown.size(), 3) << window->objectName().toStdString();
-    for (const ShownText& s : shown) {
-        EXPECT_FALSE(WithoutLatinThatStays(s.text).contains(latin))
-            << window->objectName().toStdString() << " / " << s.where.toStdString() << ": "
-            << s.text.toStdString();
-    }
-}
-
-class LanguageTest : public MainWindowTest {
-protected:
-    QString text(const char* label) { return find<QLabel>(label)->text(); }
-
-    // Delhi (77 E 13, 28 N 36, zone 5:30), 11 January 2024 at 17:00: the new moon of 11:57 UT
-    // is half an hour away, the Moon and the Sun in Purva Ashadha (253°20′ ... 266°40′ sidereal).
-    void fillDelhi() {
-        set({{"txtName", "Asha"},
-             {"cboYear", "2024"},
-             {"cboDate", "11"},
-             {"cboHH", "17"},
-             {"txtLonD", "77"},
-             {"txtLonM", "13"},
-             {"txtLatD", "28"},
-             {"txtLatM", "36"},
-             {"txtZoneHour", "5"},
-             {"txtZoneMinute", "30"},
-             {"txtMCity", "Delhi"}});
-    }
-
-    // Every text of the main window with the place it stands, inputs included: a snapshot to
-    // compare before and after a change of language.
-    QStringList snapshot() {
-        QStringList texts;
-        for (const ShownText& s : ShownTexts(&window))
-            texts << s.where + QStringLiteral(": ") + s.text;
-        for (QLineEdit* box : window.findChildren<QLineEdit*>())
-            texts << box->objectName() + QStringLiteral(" = ") + box->text();
-        for (QComboBox* list : window.findChildren<QComboBox*>())
-            texts << list->objectName() + QStringLiteral(" # ") +
-                         QString::number(list->currentIndex());
-        texts << (inFront("fraResult") ? QStringLiteral("results") : QStringLiteral("form"));
-        return texts;
-    }
-};
-
 // A calculation in Hindi names the tithi, its fortnight, lord, group and type, the times and the
 // karana in Devanagari, dates by the Hindi locale's month names; the day's panchanga the vara,
 // nakshatra, yoga, months and era years. Expected values: Amavasya began at 20:11:22 on the 10th
@@ -523,6 +211,29 @@ TEST_F(LanguageTest, SwitchingKeepsTheFormAndItsResultsAndIsRemembered) {
         EXPECT_EQ(box("txtMCity")->text(), QStringLiteral("Delhi"));
         EXPECT_EQ(find<QMenu>("mnuFile")->title(), QStringLiteral("फ़ाइल (&F)"));
 
+        // Every other language from its entry: the choice checked and kept, the results and
+        // the menus in its script.
+        // The Language menu keeps its English name beside the language's, for a user who
+        // cannot read the one chosen; and each caption its key for Alt.
+        static const QRegularExpression altKey(QStringLiteral("\\(&\\w\\)|/ Language\\b"));
+        for (const ScriptLanguage& language : ScriptLanguages) {
+            const std::string code = language.code;
+            const QString entry =
+                QStringLiteral("mnu") + QLatin1String(RowOf(language.language).englishName);
+            click(entry.toUtf8().constData());
+            EXPECT_EQ(CurrentLanguage(), language.language) << code;
+            EXPECT_EQ(platform.settings.value(key), QLatin1String(language.code));
+            EXPECT_TRUE(find<QAction>(entry.toUtf8().constData())->isChecked()) << code;
+            EXPECT_TRUE(inFront("fraResult")) << code;
+            EXPECT_TRUE(InScript(text("lblResult(1)"), language))
+                << code << ": " << text("lblResult(1)").toStdString();
+            for (const char* menu : {"mnuFile", "mnuCalendar", "mnuLanguage", "mnuHelp"}) {
+                const QString title = find<QMenu>(menu)->title().remove(altKey);
+                EXPECT_TRUE(InScript(title, language)) << code << ": " << title.toStdString();
+            }
+            EXPECT_EQ(box("txtMCity")->text(), QStringLiteral("Delhi")) << code;
+        }
+
         click("mnuEnglish");
         EXPECT_EQ(CurrentLanguage(), Language::English);
         EXPECT_EQ(platform.settings.value(key), QStringLiteral("en"));
@@ -536,53 +247,72 @@ TEST_F(LanguageTest, SwitchingKeepsTheFormAndItsResultsAndIsRemembered) {
     EXPECT_EQ(text("lblResult(1)"), QStringLiteral("AMAVASYA"));
 }
 
-// No window keeps an English text in Hindi, once the language has changed under the open ones:
-// the main window with its menus and both panels, the month view, and each window opened from
-// them, Qt's message box and a box's menu of editing commands.
-TEST_F(LanguageTest, NoWindowKeepsAnEnglishTextInHindi) {
-    // New York in July from the directory: its named zone in daylight saving, on the form and
-    // in the results.
+// Whether a text holds a decimal digit of a script other than the Latin one.
+bool HasOwnDigits(const QString& text) {
+    return std::any_of(text.begin(), text.end(), [](QChar c) {
+        return c.unicode() > 0x7f && c.category() == QChar::Number_DecimalDigit;
+    });
+}
+
+// The digits of dates, times and the numbers of the panchanga: Marathi and Bengali write their
+// own by default (CLDR's default
+// numbering systems: "deva" for mr, "beng" for bn, "latn" for hi, gu, ta, te and kn), and the
+// Language menu's Western Digits writes 0–9 in every language, at once and remembered.
+TEST_F(LanguageTest, DatesTakeTheLocalesDigitsOrWesternOnes) {
     fillDelhi();
-    const std::vector<DirectoryPlace> places =
-        PlaceDirectory::BuiltIn().Complete({QStringLiteral("New York"), {}, {}}, 1);
-    ASSERT_FALSE(places.empty());
-    Q_EMIT find<InputPanel>("fraMain")->placeCompleter->placeChosen(places.front());
-    set({{"cboMonth", "July"}});
     click("cmdCalculate");
-    ASSERT_FALSE(find<QLabel>("lblResultZone")->text().isEmpty());
-    click("mnuMonthView");
-    auto* month = window.findChild<frmMonth*>();
-    ASSERT_NE(month, nullptr);
-    month->showDate(QDate(2024, 1, 11));
+    const QString key = SettingsApplicationName() + QStringLiteral("/Preferences/Digits");
+    static const QRegularExpression western(QStringLiteral("[0-9]"));
+    BackToEnglish guard;
+    for (const ScriptLanguage& language : ScriptLanguages) {
+        const std::string code = language.code;
+        SetLanguage(language.language);
+        const bool own = code == "mr" || code == "bn";
+        const QString times = text("lblTithiTimes");
+        EXPECT_EQ(HasOwnDigits(times), own) << code << ": " << times.toStdString();
+        EXPECT_EQ(times.contains(western), !own) << code << ": " << times.toStdString();
+        // The tithi's number and the era years as the dates: "१५", "विक्रम संवत २०८०".
+        EXPECT_EQ(HasOwnDigits(text("lblResult(0)")), own) << code;
+        EXPECT_EQ(HasOwnDigits(text("lblSamvat")), own) << code;
 
-    InHindi hindi;
-    ExpectNoEnglish(&window);
-    ExpectNoEnglish(month);
+        click("mnuWesternDigits");
+        EXPECT_TRUE(find<QAction>("mnuWesternDigits")->isChecked()) << code;
+        EXPECT_EQ(platform.settings.value(key), QStringLiteral("western")) << code;
+        const QString chosen = text("lblTithiTimes");
+        EXPECT_FALSE(HasOwnDigits(chosen)) << code << ": " << chosen.toStdString();
+        EXPECT_EQ(text("lblResult(0)"), QStringLiteral("15")) << code;
+        EXPECT_FALSE(HasOwnDigits(text("lblSamvat"))) << code;
+        // The same text, digit for digit, as the locale's, where the locale writes 0–9.
+        if (!own) {
+            EXPECT_EQ(chosen, times) << code;
+        }
 
-    const CalendarPlace place =
-        std::get<CalendarPlace>(PlaceOfForm(*find<InputPanel>("fraMain"), nullptr));
-    frmAbout about(platform);
-    ExpectNoEnglish(&about);
-    QLineEdit hours, minutes;
-    frmTimeZone picker(&hours, &minutes);
-    ExpectNoEnglish(&picker);
-    frmDay day(place, QDate(2024, 1, 11));
-    ExpectNoEnglish(&day);
-    frmFind found(place, QDate(2024, 1, 1));
-    found.listVrataDays();
-    ExpectNoEnglish(&found);
-    for (const auto format : {frmExport::Format::Calendar, frmExport::Format::Pdf}) {
-        frmExport exporting(platform, place, format, QDate(2024, 1, 1));
-        ExpectNoEnglish(&exporting);
+        click("mnuWesternDigits");
+        EXPECT_FALSE(find<QAction>("mnuWesternDigits")->isChecked()) << code;
+        EXPECT_EQ(platform.settings.value(key, QString()), QString()) << code;
+        EXPECT_EQ(text("lblTithiTimes"), times) << code;
     }
-    QMessageBox question(QMessageBox::Information, AppTitle(), QStringLiteral("?"),
-                         QMessageBox::Yes | QMessageBox::No);
-    question.setObjectName(QStringLiteral("QMessageBox"));
-    ExpectNoEnglish(&question);
-    std::unique_ptr<QMenu> editing(box("txtName")->createStandardContextMenu());
-    editing->setObjectName(QStringLiteral("editing menu"));
-    ExpectNoEnglish(editing.get());
-    month->close();
+}
+
+// No value of the results is cut in any language: a value that wraps is given the height of all
+// its lines (the long vara of a moment before sunrise wraps in Tamil and Telugu).
+TEST_F(LanguageTest, NoValueOfTheResultsIsCutInAnyLanguage) {
+    fillDelhi();
+    set({{"cboHH", "5"}}); // before sunrise: the vara says the day began at the previous one
+    click("cmdCalculate");
+    ASSERT_TRUE(inFront("fraResult"));
+    BackToEnglish guard;
+    for (const LanguageRow& row : Languages()) {
+        SetLanguage(row.language);
+        QCoreApplication::processEvents(); // the layouts settle
+        for (const ValueLabel* value : window.findChildren<ValueLabel*>()) {
+            if (!value->isVisible() || !value->wordWrap() || value->text().isEmpty())
+                continue;
+            EXPECT_GE(value->height(), value->heightForWidth(value->width()))
+                << row.code << " " << value->objectName().toStdString() << ": "
+                << value->text().toStdString();
+        }
+    }
 }
 
 } // namespace

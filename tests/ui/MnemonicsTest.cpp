@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-// The keys of each window, in English and in Hindi: no two controls that a user can reach at the
+// The keys of each window, in every language: no two controls that a user can reach at the
 // same time answer to the same Alt key, or the key would only move between them instead of
 // pressing the button or choosing the entry.
 #include "support/MainWindowTest.h"
@@ -83,9 +83,9 @@ TEST_F(MnemonicsTest, NoTwoControlsOfAWindowShareAnAltKey) {
          {"txtZoneMinute", "30"}});
     const CalendarPlace place =
         std::get<CalendarPlace>(PlaceOfForm(*find<InputPanel>("fraMain"), nullptr));
-    for (const Language language : {Language::English, Language::Hindi}) {
-        SetLanguage(language);
-        const std::string in = language == Language::English ? "English" : "Hindi";
+    for (const LanguageRow& row : Languages()) {
+        SetLanguage(row.language);
+        const std::string in = row.englishName;
         // The four menus, and Find My Tithi beside File.
         EXPECT_EQ(ExpectUniqueMnemonics(&window, (in + ", the form").c_str()), 4u);
         click("cmdCalculate");

@@ -96,8 +96,35 @@ QStringList SectionIds(const QString& path) {
     return ids;
 }
 
-// In Hindi the help opens in Hindi: a page of the same sections as the English one, so that the
-// download and about addresses find their part.
+// In every language the help opens in that language: a page of the same sections as the English
+// one, in its language, with the stylesheet beside it; and the English page links to each.
+TEST(Pages, TheHelpOpensInEachLanguage) {
+    const QString folder = QCoreApplication::applicationDirPath();
+    const QString english = InstalledHelpPage(folder, Language::English);
+    QFile englishPage(english);
+    ASSERT_TRUE(englishPage.open(QIODevice::ReadOnly));
+    const QString englishHtml = QString::fromUtf8(englishPage.readAll());
+    for (const LanguageRow& row : Languages()) {
+        if (row.language == Language::English)
+            continue;
+        const QString name =
+            QStringLiteral("kestrava-help.") + QLatin1String(row.code) + QStringLiteral(".html");
+        const QString page = InstalledHelpPage(folder, row.language);
+        EXPECT_TRUE(page.endsWith(QLatin1Char('/') + name)) << page.toStdString();
+        QFile file(page);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << page.toStdString();
+        const QString html = QString::fromUtf8(file.readAll());
+        EXPECT_TRUE(html.contains(QStringLiteral("<html lang=\"") + QLatin1String(row.code) +
+                                  QStringLiteral("\">")))
+            << row.code;
+        EXPECT_TRUE(html.contains(QStringLiteral("href=\"kestrava-help.html\""))) << row.code;
+        EXPECT_EQ(SectionIds(page), SectionIds(english)) << row.code;
+        EXPECT_TRUE(englishHtml.contains(QStringLiteral("href=\"") + name + QLatin1Char('"')))
+            << row.code;
+    }
+}
+
+// In Hindi the help opens in Hindi, and its addresses follow.
 TEST(Pages, TheHelpOpensInTheWindowsLanguage) {
     const QString folder = QCoreApplication::applicationDirPath();
     const QString english = InstalledHelpPage(folder, Language::English);

@@ -1,0 +1,861 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<!--
+Tamil names of the panchanga, spelled as Tamil panchangams print them on their
+day pages (திதி, வாரம், நட்சத்திரம், நாமயோகம், கரணம்): the stars in their Tamil
+names (அசுவினி … ரேவதி), the karanas as பவம் … கிம்ஸ்துக்னம், the weekdays
+with கிழமை. Checked against the karana list of the Tamil Wikipedia article
+"கரணம்" and the lists of the 16 tithis, 27 stars, 27 yogas and 11 karanas
+given in Tamil panchangam primers.
+-->
+<TS version="2.1" language="ta_IN">
+<context>
+    <name>Panchanga</name>
+    <message>
+        <source>Pratipada</source>
+        <comment>tithi</comment>
+        <translation>பிரதமை</translation>
+    </message>
+    <message>
+        <source>Dvitiya</source>
+        <comment>tithi</comment>
+        <translation>துவிதியை</translation>
+    </message>
+    <message>
+        <source>Tritiya</source>
+        <comment>tithi</comment>
+        <translation>திருதியை</translation>
+    </message>
+    <message>
+        <source>Chaturthi</source>
+        <comment>tithi</comment>
+        <translation>சதுர்த்தி</translation>
+    </message>
+    <message>
+        <source>Panchami</source>
+        <comment>tithi</comment>
+        <translation>பஞ்சமி</translation>
+    </message>
+    <message>
+        <source>Shashthi</source>
+        <comment>tithi</comment>
+        <translation>சஷ்டி</translation>
+    </message>
+    <message>
+        <source>Saptami</source>
+        <comment>tithi</comment>
+        <translation>சப்தமி</translation>
+    </message>
+    <message>
+        <source>Ashtami</source>
+        <comment>tithi</comment>
+        <translation>அஷ்டமி</translation>
+    </message>
+    <message>
+        <source>Navami</source>
+        <comment>tithi</comment>
+        <translation>நவமி</translation>
+    </message>
+    <message>
+        <source>Dasami</source>
+        <comment>tithi</comment>
+        <translation>தசமி</translation>
+    </message>
+    <message>
+        <source>Ekadasi</source>
+        <comment>tithi</comment>
+        <translation>ஏகாதசி</translation>
+    </message>
+    <message>
+        <source>Dwadasi</source>
+        <comment>tithi</comment>
+        <translation>துவாதசி</translation>
+    </message>
+    <message>
+        <source>Trayodasi</source>
+        <comment>tithi</comment>
+        <translation>திரயோதசி</translation>
+    </message>
+    <message>
+        <source>Chaturdashi</source>
+        <comment>tithi</comment>
+        <translation>சதுர்த்தசி</translation>
+    </message>
+    <message>
+        <source>Purnima</source>
+        <comment>tithi</comment>
+        <translation>பௌர்ணமி</translation>
+    </message>
+    <message>
+        <source>Amavasya</source>
+        <comment>tithi</comment>
+        <translation>அமாவாசை</translation>
+    </message>
+    <message>
+        <source>Shukla</source>
+        <comment>paksha</comment>
+        <translation>சுக்ல</translation>
+    </message>
+    <message>
+        <source>Krishna</source>
+        <comment>paksha</comment>
+        <translation>கிருஷ்ண</translation>
+    </message>
+    <message>
+        <source>Kimstughna</source>
+        <comment>karana</comment>
+        <translation>கிம்ஸ்துக்னம்</translation>
+    </message>
+    <message>
+        <source>Bava</source>
+        <comment>karana</comment>
+        <translation>பவம்</translation>
+    </message>
+    <message>
+        <source>Balava</source>
+        <comment>karana</comment>
+        <translation>பாலவம்</translation>
+    </message>
+    <message>
+        <source>Kaulava</source>
+        <comment>karana</comment>
+        <translation>கௌலவம்</translation>
+    </message>
+    <message>
+        <source>Taitila</source>
+        <comment>karana</comment>
+        <translation>தைதுலம்</translation>
+    </message>
+    <message>
+        <source>Garaja</source>
+        <comment>karana</comment>
+        <translation>கரசை</translation>
+    </message>
+    <message>
+        <source>Vanija</source>
+        <comment>karana</comment>
+        <translation>வணிசை</translation>
+    </message>
+    <message>
+        <source>Vishti</source>
+        <comment>karana</comment>
+        <translation>பத்திரை</translation>
+    </message>
+    <message>
+        <source>Shakuni</source>
+        <comment>karana</comment>
+        <translation>சகுனி</translation>
+    </message>
+    <message>
+        <source>Chatushpada</source>
+        <comment>karana</comment>
+        <translation>சதுஷ்பாதம்</translation>
+    </message>
+    <message>
+        <source>Naga</source>
+        <comment>karana</comment>
+        <translation>நாகவம்</translation>
+    </message>
+    <message>
+        <source>Ashvini</source>
+        <comment>nakshatra</comment>
+        <translation>அசுவினி</translation>
+    </message>
+    <message>
+        <source>Bharani</source>
+        <comment>nakshatra</comment>
+        <translation>பரணி</translation>
+    </message>
+    <message>
+        <source>Krittika</source>
+        <comment>nakshatra</comment>
+        <translation>கார்த்திகை</translation>
+    </message>
+    <message>
+        <source>Rohini</source>
+        <comment>nakshatra</comment>
+        <translation>ரோகிணி</translation>
+    </message>
+    <message>
+        <source>Mrigashira</source>
+        <comment>nakshatra</comment>
+        <translation>மிருகசீரிடம்</translation>
+    </message>
+    <message>
+        <source>Ardra</source>
+        <comment>nakshatra</comment>
+        <translation>திருவாதிரை</translation>
+    </message>
+    <message>
+        <source>Punarvasu</source>
+        <comment>nakshatra</comment>
+        <translation>புனர்பூசம்</translation>
+    </message>
+    <message>
+        <source>Pushya</source>
+        <comment>nakshatra</comment>
+        <translation>பூசம்</translation>
+    </message>
+    <message>
+        <source>Ashlesha</source>
+        <comment>nakshatra</comment>
+        <translation>ஆயில்யம்</translation>
+    </message>
+    <message>
+        <source>Magha</source>
+        <comment>nakshatra</comment>
+        <translation>மகம்</translation>
+    </message>
+    <message>
+        <source>Purva Phalguni</source>
+        <comment>nakshatra</comment>
+        <translation>பூரம்</translation>
+    </message>
+    <message>
+        <source>Uttara Phalguni</source>
+        <comment>nakshatra</comment>
+        <translation>உத்திரம்</translation>
+    </message>
+    <message>
+        <source>Hasta</source>
+        <comment>nakshatra</comment>
+        <translation>அஸ்தம்</translation>
+    </message>
+    <message>
+        <source>Chitra</source>
+        <comment>nakshatra</comment>
+        <translation>சித்திரை</translation>
+    </message>
+    <message>
+        <source>Swati</source>
+        <comment>nakshatra</comment>
+        <translation>சுவாதி</translation>
+    </message>
+    <message>
+        <source>Vishakha</source>
+        <comment>nakshatra</comment>
+        <translation>விசாகம்</translation>
+    </message>
+    <message>
+        <source>Anuradha</source>
+        <comment>nakshatra</comment>
+        <translation>அனுஷம்</translation>
+    </message>
+    <message>
+        <source>Jyeshtha</source>
+        <comment>nakshatra</comment>
+        <translation>கேட்டை</translation>
+    </message>
+    <message>
+        <source>Mula</source>
+        <comment>nakshatra</comment>
+        <translation>மூலம்</translation>
+    </message>
+    <message>
+        <source>Purva Ashadha</source>
+        <comment>nakshatra</comment>
+        <translation>பூராடம்</translation>
+    </message>
+    <message>
+        <source>Uttara Ashadha</source>
+        <comment>nakshatra</comment>
+        <translation>உத்திராடம்</translation>
+    </message>
+    <message>
+        <source>Shravana</source>
+        <comment>nakshatra</comment>
+        <translation>திருவோணம்</translation>
+    </message>
+    <message>
+        <source>Dhanishta</source>
+        <comment>nakshatra</comment>
+        <translation>அவிட்டம்</translation>
+    </message>
+    <message>
+        <source>Shatabhisha</source>
+        <comment>nakshatra</comment>
+        <translation>சதயம்</translation>
+    </message>
+    <message>
+        <source>Purva Bhadrapada</source>
+        <comment>nakshatra</comment>
+        <translation>பூரட்டாதி</translation>
+    </message>
+    <message>
+        <source>Uttara Bhadrapada</source>
+        <comment>nakshatra</comment>
+        <translation>உத்திரட்டாதி</translation>
+    </message>
+    <message>
+        <source>Revati</source>
+        <comment>nakshatra</comment>
+        <translation>ரேவதி</translation>
+    </message>
+    <message>
+        <source>Vishkambha</source>
+        <comment>yoga</comment>
+        <translation>விஷ்கம்பம்</translation>
+    </message>
+    <message>
+        <source>Priti</source>
+        <comment>yoga</comment>
+        <translation>பிரீதி</translation>
+    </message>
+    <message>
+        <source>Ayushman</source>
+        <comment>yoga</comment>
+        <translation>ஆயுஷ்மான்</translation>
+    </message>
+    <message>
+        <source>Saubhagya</source>
+        <comment>yoga</comment>
+        <translation>சௌபாக்கியம்</translation>
+    </message>
+    <message>
+        <source>Shobhana</source>
+        <comment>yoga</comment>
+        <translation>சோபனம்</translation>
+    </message>
+    <message>
+        <source>Atiganda</source>
+        <comment>yoga</comment>
+        <translation>அதிகண்டம்</translation>
+    </message>
+    <message>
+        <source>Sukarma</source>
+        <comment>yoga</comment>
+        <translation>சுகர்மம்</translation>
+    </message>
+    <message>
+        <source>Dhriti</source>
+        <comment>yoga</comment>
+        <translation>திருதி</translation>
+    </message>
+    <message>
+        <source>Shula</source>
+        <comment>yoga</comment>
+        <translation>சூலம்</translation>
+    </message>
+    <message>
+        <source>Ganda</source>
+        <comment>yoga</comment>
+        <translation>கண்டம்</translation>
+    </message>
+    <message>
+        <source>Vriddhi</source>
+        <comment>yoga</comment>
+        <translation>விருத்தி</translation>
+    </message>
+    <message>
+        <source>Dhruva</source>
+        <comment>yoga</comment>
+        <translation>துருவம்</translation>
+    </message>
+    <message>
+        <source>Vyaghata</source>
+        <comment>yoga</comment>
+        <translation>வியாகாதம்</translation>
+    </message>
+    <message>
+        <source>Harshana</source>
+        <comment>yoga</comment>
+        <translation>ஹர்ஷணம்</translation>
+    </message>
+    <message>
+        <source>Vajra</source>
+        <comment>yoga</comment>
+        <translation>வஜ்ரம்</translation>
+    </message>
+    <message>
+        <source>Siddhi</source>
+        <comment>yoga</comment>
+        <translation>சித்தி</translation>
+    </message>
+    <message>
+        <source>Vyatipata</source>
+        <comment>yoga</comment>
+        <translation>வியதீபாதம்</translation>
+    </message>
+    <message>
+        <source>Variyana</source>
+        <comment>yoga</comment>
+        <translation>வரீயான்</translation>
+    </message>
+    <message>
+        <source>Parigha</source>
+        <comment>yoga</comment>
+        <translation>பரிகம்</translation>
+    </message>
+    <message>
+        <source>Shiva</source>
+        <comment>yoga</comment>
+        <translation>சிவம்</translation>
+    </message>
+    <message>
+        <source>Siddha</source>
+        <comment>yoga</comment>
+        <translation>சித்தம்</translation>
+    </message>
+    <message>
+        <source>Sadhya</source>
+        <comment>yoga</comment>
+        <translation>சாத்தியம்</translation>
+    </message>
+    <message>
+        <source>Shubha</source>
+        <comment>yoga</comment>
+        <translation>சுபம்</translation>
+    </message>
+    <message>
+        <source>Shukla</source>
+        <comment>yoga</comment>
+        <translation>சுப்பிரம்</translation>
+    </message>
+    <message>
+        <source>Brahma</source>
+        <comment>yoga</comment>
+        <translation>பிராம்மியம்</translation>
+    </message>
+    <message>
+        <source>Indra</source>
+        <comment>yoga</comment>
+        <translation>ஐந்திரம்</translation>
+    </message>
+    <message>
+        <source>Vaidhriti</source>
+        <comment>yoga</comment>
+        <translation>வைதிருதி</translation>
+    </message>
+    <message>
+        <source>Ravivara</source>
+        <comment>vara</comment>
+        <translation>ஞாயிற்றுக்கிழமை</translation>
+    </message>
+    <message>
+        <source>Somavara</source>
+        <comment>vara</comment>
+        <translation>திங்கட்கிழமை</translation>
+    </message>
+    <message>
+        <source>Mangalavara</source>
+        <comment>vara</comment>
+        <translation>செவ்வாய்க்கிழமை</translation>
+    </message>
+    <message>
+        <source>Budhavara</source>
+        <comment>vara</comment>
+        <translation>புதன்கிழமை</translation>
+    </message>
+    <message>
+        <source>Guruvara</source>
+        <comment>vara</comment>
+        <translation>வியாழக்கிழமை</translation>
+    </message>
+    <message>
+        <source>Shukravara</source>
+        <comment>vara</comment>
+        <translation>வெள்ளிக்கிழமை</translation>
+    </message>
+    <message>
+        <source>Shanivara</source>
+        <comment>vara</comment>
+        <translation>சனிக்கிழமை</translation>
+    </message>
+    <message>
+        <source>Chaitra</source>
+        <comment>masa</comment>
+        <translation>சைத்ர</translation>
+    </message>
+    <message>
+        <source>Vaishakha</source>
+        <comment>masa</comment>
+        <translation>வைசாக</translation>
+    </message>
+    <message>
+        <source>Jyeshtha</source>
+        <comment>masa</comment>
+        <translation>ஜ்யேஷ்ட</translation>
+    </message>
+    <message>
+        <source>Ashadha</source>
+        <comment>masa</comment>
+        <translation>ஆஷாட</translation>
+    </message>
+    <message>
+        <source>Shravana</source>
+        <comment>masa</comment>
+        <translation>சிராவண</translation>
+    </message>
+    <message>
+        <source>Bhadrapada</source>
+        <comment>masa</comment>
+        <translation>பாத்ரபத</translation>
+    </message>
+    <message>
+        <source>Ashvin</source>
+        <comment>masa</comment>
+        <translation>ஆஸ்வயுஜ</translation>
+    </message>
+    <message>
+        <source>Kartika</source>
+        <comment>masa</comment>
+        <translation>கார்த்திக</translation>
+    </message>
+    <message>
+        <source>Margashirsha</source>
+        <comment>masa</comment>
+        <translation>மார்கசீர்ஷ</translation>
+    </message>
+    <message>
+        <source>Pausha</source>
+        <comment>masa</comment>
+        <translation>பௌஷ</translation>
+    </message>
+    <message>
+        <source>Magha</source>
+        <comment>masa</comment>
+        <translation>மாக</translation>
+    </message>
+    <message>
+        <source>Phalguna</source>
+        <comment>masa</comment>
+        <translation>பால்குன</translation>
+    </message>
+    <message>
+        <source>Mesha</source>
+        <comment>rashi</comment>
+        <translation>மேஷம்</translation>
+    </message>
+    <message>
+        <source>Vrishabha</source>
+        <comment>rashi</comment>
+        <translation>ரிஷபம்</translation>
+    </message>
+    <message>
+        <source>Mithuna</source>
+        <comment>rashi</comment>
+        <translation>மிதுனம்</translation>
+    </message>
+    <message>
+        <source>Karka</source>
+        <comment>rashi</comment>
+        <translation>கடகம்</translation>
+    </message>
+    <message>
+        <source>Simha</source>
+        <comment>rashi</comment>
+        <translation>சிம்மம்</translation>
+    </message>
+    <message>
+        <source>Kanya</source>
+        <comment>rashi</comment>
+        <translation>கன்னி</translation>
+    </message>
+    <message>
+        <source>Tula</source>
+        <comment>rashi</comment>
+        <translation>துலாம்</translation>
+    </message>
+    <message>
+        <source>Vrishchika</source>
+        <comment>rashi</comment>
+        <translation>விருச்சிகம்</translation>
+    </message>
+    <message>
+        <source>Dhanu</source>
+        <comment>rashi</comment>
+        <translation>தனுசு</translation>
+    </message>
+    <message>
+        <source>Makara</source>
+        <comment>rashi</comment>
+        <translation>மகரம்</translation>
+    </message>
+    <message>
+        <source>Kumbha</source>
+        <comment>rashi</comment>
+        <translation>கும்பம்</translation>
+    </message>
+    <message>
+        <source>Mina</source>
+        <comment>rashi</comment>
+        <translation>மீனம்</translation>
+    </message>
+    <message>
+        <source>Ketu</source>
+        <comment>planet</comment>
+        <translation>கேது</translation>
+    </message>
+    <message>
+        <source>Venus</source>
+        <comment>planet</comment>
+        <translation>சுக்கிரன்</translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <comment>planet</comment>
+        <translation>சூரியன்</translation>
+    </message>
+    <message>
+        <source>Moon</source>
+        <comment>planet</comment>
+        <translation>சந்திரன்</translation>
+    </message>
+    <message>
+        <source>Mars</source>
+        <comment>planet</comment>
+        <translation>செவ்வாய்</translation>
+    </message>
+    <message>
+        <source>Rahu</source>
+        <comment>planet</comment>
+        <translation>ராகு</translation>
+    </message>
+    <message>
+        <source>Jupiter</source>
+        <comment>planet</comment>
+        <translation>குரு</translation>
+    </message>
+    <message>
+        <source>Saturn</source>
+        <comment>planet</comment>
+        <translation>சனி</translation>
+    </message>
+    <message>
+        <source>Mercury</source>
+        <comment>planet</comment>
+        <translation>புதன்</translation>
+    </message>
+    <message>
+        <source>Agni</source>
+        <comment>tithi lord</comment>
+        <translation>அக்னி</translation>
+    </message>
+    <message>
+        <source>Brahma</source>
+        <comment>tithi lord</comment>
+        <translation>பிரம்மா</translation>
+    </message>
+    <message>
+        <source>Gauri</source>
+        <comment>tithi lord</comment>
+        <translation>கௌரி</translation>
+    </message>
+    <message>
+        <source>Ganesha</source>
+        <comment>tithi lord</comment>
+        <translation>விநாயகர்</translation>
+    </message>
+    <message>
+        <source>Naga</source>
+        <comment>tithi lord</comment>
+        <translation>நாகர்</translation>
+    </message>
+    <message>
+        <source>Kartikeya</source>
+        <comment>tithi lord</comment>
+        <translation>முருகன்</translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <comment>tithi lord</comment>
+        <translation>சூரியன்</translation>
+    </message>
+    <message>
+        <source>Shiva</source>
+        <comment>tithi lord</comment>
+        <translation>சிவன்</translation>
+    </message>
+    <message>
+        <source>Durga</source>
+        <comment>tithi lord</comment>
+        <translation>துர்க்கை</translation>
+    </message>
+    <message>
+        <source>Yama</source>
+        <comment>tithi lord</comment>
+        <translation>எமன்</translation>
+    </message>
+    <message>
+        <source>Vishwadeva</source>
+        <comment>tithi lord</comment>
+        <translation>விசுவதேவர்</translation>
+    </message>
+    <message>
+        <source>Vishnu</source>
+        <comment>tithi lord</comment>
+        <translation>விஷ்ணு</translation>
+    </message>
+    <message>
+        <source>Kamadeva</source>
+        <comment>tithi lord</comment>
+        <translation>மன்மதன்</translation>
+    </message>
+    <message>
+        <source>Moon</source>
+        <comment>tithi lord</comment>
+        <translation>சந்திரன்</translation>
+    </message>
+    <message>
+        <source>Pitara</source>
+        <comment>tithi lord</comment>
+        <translation>பித்ருக்கள்</translation>
+    </message>
+    <message>
+        <source>Nanda</source>
+        <comment>tithi group</comment>
+        <translation>நந்தா</translation>
+    </message>
+    <message>
+        <source>Bhadra</source>
+        <comment>tithi group</comment>
+        <translation>பத்ரா</translation>
+    </message>
+    <message>
+        <source>Jaya</source>
+        <comment>tithi group</comment>
+        <translation>ஜயா</translation>
+    </message>
+    <message>
+        <source>Rikta</source>
+        <comment>tithi group</comment>
+        <translation>ரிக்தா</translation>
+    </message>
+    <message>
+        <source>Poorna</source>
+        <comment>tithi group</comment>
+        <translation>பூர்ணா</translation>
+    </message>
+</context>
+<context>
+    <name>TithiReport</name>
+    <message>
+        <source>Vriddhi (Increase)</source>
+        <translation>விருத்தி (வளர்ச்சி)</translation>
+    </message>
+    <message>
+        <source>Auspicious happenings</source>
+        <translation>சுப நிகழ்வுகள்</translation>
+    </message>
+    <message>
+        <source>Power giving</source>
+        <translation>வலிமை தருவது</translation>
+    </message>
+    <message>
+        <source>Khala</source>
+        <translation>கலா (தீயது)</translation>
+    </message>
+    <message>
+        <source>Laxmi (wealth)</source>
+        <translation>லட்சுமி (செல்வம்)</translation>
+    </message>
+    <message>
+        <source>Fame giving</source>
+        <translation>புகழ் தருவது</translation>
+    </message>
+    <message>
+        <source>Firendly</source>
+        <translation>நட்பானது</translation>
+    </message>
+    <message>
+        <source>Conflict</source>
+        <translation>மோதல்</translation>
+    </message>
+    <message>
+        <source>Aggressive</source>
+        <translation>உக்கிரம்</translation>
+    </message>
+    <message>
+        <source>Sober</source>
+        <translation>சாந்தம்</translation>
+    </message>
+    <message>
+        <source>Enjoyments</source>
+        <translation>இன்பங்கள்</translation>
+    </message>
+    <message>
+        <source>Fame and good qualities</source>
+        <translation>புகழும் நற்குணங்களும்</translation>
+    </message>
+    <message>
+        <source>Victory</source>
+        <translation>வெற்றி</translation>
+    </message>
+    <message>
+        <source>This is good for all auspicious and religious functions.</source>
+        <translation>இது எல்லா சுப காரியங்களுக்கும் சமயச் சடங்குகளுக்கும் உகந்தது.</translation>
+    </message>
+    <message>
+        <source>This is good for starting construction work with a strong foundation.</source>
+        <translation>உறுதியான அஸ்திவாரத்துடன் கட்டுமானப் பணியைத் தொடங்க இது உகந்தது.</translation>
+    </message>
+    <message>
+        <source>This is good for cutting of hair and shaving.</source>
+        <translation>முடி வெட்டவும் க்ஷவரம் செய்யவும் இது உகந்தது.</translation>
+    </message>
+    <message>
+        <source>This is a good time for finishing off the enemy.</source>
+        <translation>பகைவரை அடக்க இது உகந்த நேரம்.</translation>
+    </message>
+    <message>
+        <source>This is a good time for medical related treatments and surgery.</source>
+        <translation>மருத்துவச் சிகிச்சைக்கும் அறுவைச் சிகிச்சைக்கும் இது உகந்த நேரம்.</translation>
+    </message>
+    <message>
+        <source>This is a good time for happy occasions and festivities.</source>
+        <translation>மங்கல நிகழ்ச்சிகளுக்கும் விழாக்களுக்கும் இது உகந்த நேரம்.</translation>
+    </message>
+    <message>
+        <source>This is a good time for journeys and buying of vehicles.</source>
+        <translation>பயணத்துக்கும் வாகனம் வாங்குவதற்கும் இது உகந்த நேரம்.</translation>
+    </message>
+    <message>
+        <source>This is a good time for preparing for the battle by making your defense strong.</source>
+        <translation>தற்காப்பை வலுப்படுத்திப் போருக்குத் தயாராக இது உகந்த நேரம்.</translation>
+    </message>
+    <message>
+        <source>This is a tithi of destruction and violence.</source>
+        <translation>இது அழிவும் வன்முறையும் கொண்ட திதி.</translation>
+    </message>
+    <message>
+        <source>This is a good time for religious activities.</source>
+        <translation>சமயக் காரியங்களுக்கு இது உகந்த நேரம்.</translation>
+    </message>
+    <message>
+        <source>This is a day of fasting and remembering the Supreme Lord.</source>
+        <translation>இது உபவாசம் இருந்து இறைவனை நினைக்கும் நாள்.</translation>
+    </message>
+    <message>
+        <source>This is a good day for religious ceremonies and lighting of the holy fire.</source>
+        <translation>சமயச் சடங்குகளுக்கும் ஹோமத் தீ மூட்டுவதற்கும் இது உகந்த நாள்.</translation>
+    </message>
+    <message>
+        <source>This is a good day for starting new relationships.</source>
+        <translation>புதிய உறவுகளைத் தொடங்க இது உகந்த நாள்.</translation>
+    </message>
+    <message>
+        <source>This is a day of spirits.</source>
+        <translation>இது ஆவிகளுக்குரிய நாள்.</translation>
+    </message>
+    <message>
+        <source>This is a day to perform austere rituals.</source>
+        <translation>இது கடுமையான விரதங்களும் தவச் சடங்குகளும் செய்யும் நாள்.</translation>
+    </message>
+    <message>
+        <source>Auspicious</source>
+        <translation>சுபம்</translation>
+    </message>
+    <message>
+        <source>In-Auspicious</source>
+        <translation>அசுபம்</translation>
+    </message>
+    <message>
+        <source>Inauspicious Tithi brings about all kind of financial as well as personal losses. As a result of the malefic planetary effects, the native is bound to suffer from ill health, monetary problems and will have troubles and quarrels with everybody around him.</source>
+        <translation>அசுப திதி எல்லா வகையான பொருள் இழப்புகளையும் தனிப்பட்ட இழப்புகளையும் தரும். பாவ கிரகங்களின் விளைவால் ஜாதகர் உடல்நலக் குறைவாலும் பணப் பிரச்சினைகளாலும் அவதிப்படுவார்; சுற்றியுள்ள அனைவருடனும் தொல்லைகளும் சண்டைகளும் ஏற்படும்.</translation>
+    </message>
+    <message>
+        <source>Time the most powerful factor in the accomplishment of any work. Nothing happens before the appropriate and auspicious time. The auspicious Tithi provides an opportunity to do the right thing at the time in order to get the best advantage for the progress, welfare &amp; happiness of the native.</source>
+        <translation>எந்தக் காரியமும் நிறைவேறுவதில் காலமே மிக வலிமையான காரணி. தகுந்த சுப காலம் வருவதற்கு முன் எதுவும் நடப்பதில்லை. சுப திதி சரியான நேரத்தில் சரியான காரியத்தைச் செய்யும் வாய்ப்பைத் தருகிறது; அதனால் ஜாதகரின் முன்னேற்றம், நலம், மகிழ்ச்சி ஆகியவற்றுக்கு மிகுந்த பயன் கிடைக்கும்.</translation>
+    </message>
+</context>
+</TS>
