@@ -42,7 +42,7 @@ std::map<std::string, std::string> JsonStrings(const std::string& json) {
                 std::string path;
                 for (const std::string& object : objects)
                     path += object;
-                values[path + key] = text;
+                values.emplace(path + key, text); // the first: arrays of objects come later
                 key.clear();
             }
         }
