@@ -210,7 +210,17 @@ std::optional<std::string> ReadRow(const std::map<std::string_view, std::string_
         rule.Tithi = *tithi;
     }
     if (!Empty(at("nakshatra"))) {
-        rule.Nakshatra = IndexAmong(NakshatraName, 27, at("nakshatra"));
+        // "shravana after hasta": the Shravana whose Hasta before it falls in the month too.
+        std::string_view nakshatra = at("nakshatra");
+        const std::size_t after = nakshatra.find(" after ");
+        if (after != nakshatra.npos) {
+            rule.LeadNakshatra = IndexAmong(NakshatraName, 27, Trim(nakshatra.substr(after + 7)));
+            nakshatra = nakshatra.substr(0, after);
+            if (rule.LeadNakshatra < 0) {
+                return "unknown nakshatra in '" + std::string(at("nakshatra")) + "'";
+            }
+        }
+        rule.Nakshatra = IndexAmong(NakshatraName, 27, nakshatra);
         if (rule.Nakshatra < 0) {
             return "unknown nakshatra '" + std::string(at("nakshatra")) + "'";
         }
@@ -273,6 +283,7 @@ std::optional<std::string> ReadRow(const std::map<std::string_view, std::string_
 FestivalTable ParseFestivalTable(std::string_view text) {
     FestivalTable table;
     std::vector<std::string_view> header;
+    std::vector<int> lines; // each rule's line
     int lineNumber = 0;
     while (!text.empty()) {
         const std::size_t end = text.find('\n');
@@ -322,18 +333,22 @@ FestivalTable ParseFestivalTable(std::string_view text) {
             continue;
         }
         table.Rules.push_back(std::move(rule));
+        lines.push_back(lineNumber);
     }
-    // An offset needs its festival.
+    // An offset needs a festival fixed by its own rule.
+    std::vector<std::string> fixed;
+    for (const FestivalRule& rule : table.Rules) {
+        if (rule.Basis != FestivalBasis::Offset) {
+            fixed.push_back(rule.Id);
+        }
+    }
     std::vector<FestivalRule> kept;
-    for (FestivalRule& rule : table.Rules) {
-        const bool known =
-            rule.Basis != FestivalBasis::Offset ||
-            std::any_of(table.Rules.begin(), table.Rules.end(), [&](const FestivalRule& other) {
-                return other.Id == rule.OffsetFrom && other.Basis != FestivalBasis::Offset;
-            });
-        if (!known) {
-            table.Errors.push_back(rule.Id + ": the offset's festival '" + rule.OffsetFrom +
-                                   "' is not a row fixed by its own rule");
+    for (std::size_t k = 0; k < table.Rules.size(); ++k) {
+        FestivalRule& rule = table.Rules[k];
+        if (rule.Basis == FestivalBasis::Offset &&
+            std::find(fixed.begin(), fixed.end(), rule.OffsetFrom) == fixed.end()) {
+            table.Errors.push_back("line " + std::to_string(lines[k]) + ": the offset's festival '" +
+                                   rule.OffsetFrom + "' is not a row fixed by its own rule");
             continue;
         }
         kept.push_back(std::move(rule));

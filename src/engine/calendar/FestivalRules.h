@@ -71,6 +71,9 @@ struct FestivalRule {
     SolarCalendar DayReckoning{SolarCalendar::Tamil};
     // A nakshatra (0 Ashvini ... 26 Revati) at sunrise within the solar month of Rashi.
     int Nakshatra{-1};
+    // With it, the nakshatra's first day in the month that has this nakshatra before it in the
+    // month too ("shravana after hasta": the Thiruvonam whose Atham lies in Chingam); -1 without.
+    int LeadNakshatra{-1};
 
     DecidingPeriod Period{DecidingPeriod::Sunrise};
     PeriodHold Hold{PeriodHold::Touch};

@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <cmath>
 #include <map>
+#include <optional>
 
 namespace {
 
@@ -208,7 +209,11 @@ std::string RuleTextOf(const FestivalRule& rule, const std::vector<FestivalRule>
     case FestivalBasis::SolarNakshatra:
         return std::string(NakshatraName(rule.Nakshatra)) + " nakshatra at sunrise in the " +
                std::string(SolarCalendarName(rule.DayReckoning)) + " month " +
-               std::string(SolarMonthName(rule.DayReckoning, rule.Rashi));
+               std::string(SolarMonthName(rule.DayReckoning, rule.Rashi)) +
+               (rule.LeadNakshatra >= 0
+                    ? ", with " + std::string(NakshatraName(rule.LeadNakshatra)) +
+                          " before it in the month"
+                    : std::string());
     case FestivalBasis::Offset:
         break;
     }
@@ -321,14 +326,21 @@ std::vector<FestivalDay> FestivalsBetween(const CivilDate& first, const CivilDat
                 const double from = dayClock.Of(monthFirst).Sunrise;
                 const double to = dayClock.Of(nextFirst).Sunrise;
                 // The month's first day whose sunrise the nakshatra holds (or in which a
-                // nakshatra that holds no sunrise runs).
+                // nakshatra that holds no sunrise runs), its lead nakshatra's day in the month.
+                auto inMonth = [&](const CivilDate& date) {
+                    return DateKey(date) >= DateKey(monthFirst) && DateKey(date) < DateKey(nextFirst);
+                };
+                std::optional<CivilDate> lead;
                 for (const LimbSpan& span :
                      SpansBeginningBetween(Limb::Nakshatra, from - 1.2, to)) {
+                    if (span.Index == rule.LeadNakshatra) {
+                        lead = dayClock.SunriseDay(span.BeginJde, span.EndJde);
+                    }
                     if (span.Index != rule.Nakshatra || span.EndJde <= from) {
                         continue;
                     }
                     const CivilDate date = dayClock.SunriseDay(span.BeginJde, span.EndJde);
-                    if (DateKey(date) < DateKey(monthFirst) || DateKey(date) >= DateKey(nextFirst)) {
+                    if (!inMonth(date) || (rule.LeadNakshatra >= 0 && !(lead && inMonth(*lead)))) {
                         continue;
                     }
                     FestivalDay day;

@@ -220,10 +220,13 @@ SolarDate SolarDateOf(SolarCalendar calendar, const CivilDate& date, const Place
     if (!std::isfinite(longitude)) {
         return solar;
     }
-    int rashi = static_cast<int>(std::floor(longitude / 30)) % 12;
-    double guess = noon - (longitude - 30.0 * rashi) / MeanSolarRate;
-    for (int tries = 0; tries < 2; ++tries) {
-        const Sankranti entry = SankrantiNear(rashi, guess, ayanamsa);
+    // The month may have begun before the Sun's entry (the Odia rule, an entry before sunrise;
+    // the Tamil rule, an entry in the afternoon), so the next sign's entry is tried first.
+    const int sign = static_cast<int>(std::floor(longitude / 30)) % 12;
+    const double entered = noon - (longitude - 30.0 * sign) / MeanSolarRate;
+    for (int step = 1; step >= -1; --step) {
+        const int rashi = (sign + step + 12) % 12;
+        const Sankranti entry = SankrantiNear(rashi, entered + step * 30 / MeanSolarRate, ayanamsa);
         const CivilDate first = SolarMonthFirstDay(calendar, entry.Jde, place, clock);
         const int day = DaysBetween(first, date) + 1;
         if (day >= 1) {
@@ -233,8 +236,6 @@ SolarDate SolarDateOf(SolarCalendar calendar, const CivilDate& date, const Place
             solar.SankrantiJde = entry.Jde;
             return solar;
         }
-        rashi = (rashi + 11) % 12;
-        guess = entry.Jde - 30 / MeanSolarRate;
     }
     return solar;
 }
