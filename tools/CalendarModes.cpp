@@ -151,6 +151,7 @@ CalendarFile ComputeCalendarFile(const Invocation& calendar, double stampJd) {
     request.First = {calendar.From.Year, calendar.From.Month, calendar.From.Day};
     request.Last = {calendar.To.Year, calendar.To.Month, calendar.To.Day};
     request.Kind = calendar.Events;
+    request.Keeper = calendar.Keeper;
     if (calendar.Moment.Place) {
         request.PlaceName = calendar.Moment.Place->Display;
     }
