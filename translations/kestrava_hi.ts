@@ -105,6 +105,10 @@
         <source>vriddhi, 2nd day</source>
         <translation>वृद्धि, दूसरा दिन</translation>
     </message>
+    <message>
+        <source>%1 +%2</source>
+        <translation>%1 +%2</translation>
+    </message>
 </context>
 <context>
     <name>CalendarFile</name>
@@ -217,6 +221,22 @@
     <message>
         <source>Amavasya</source>
         <translation>अमावस्या</translation>
+    </message>
+    <message>
+        <source>Kestrava: festivals, %1</source>
+        <translation>Kestrava: पर्व, %1</translation>
+    </message>
+    <message>
+        <source>Festival</source>
+        <translation>पर्व</translation>
+    </message>
+    <message>
+        <source>Sankranti</source>
+        <translation>संक्रांति</translation>
+    </message>
+    <message>
+        <source>Jayanti</source>
+        <translation>जयंती</translation>
     </message>
 </context>
 <context>
@@ -379,6 +399,107 @@
     <message>
         <source>Karana and Its End</source>
         <translation>करण और उसकी समाप्ति</translation>
+    </message>
+</context>
+<context>
+    <name>Festivals</name>
+    <message>
+        <source>at sunrise</source>
+        <translation>सूर्योदय पर</translation>
+    </message>
+    <message>
+        <source>in the forenoon (purvahna)</source>
+        <translation>पूर्वाह्न में</translation>
+    </message>
+    <message>
+        <source>at midday (madhyahna, the third fifth of the daytime)</source>
+        <translation>मध्याह्न में (दिनमान का तीसरा पाँचवाँ भाग)</translation>
+    </message>
+    <message>
+        <source>in the afternoon (aparahna, the fourth fifth of the daytime)</source>
+        <translation>अपराह्न में (दिनमान का चौथा पाँचवाँ भाग)</translation>
+    </message>
+    <message>
+        <source>at dusk (pradosha, the first fifth of the night)</source>
+        <translation>प्रदोष में (रात्रिमान का पहला पाँचवाँ भाग)</translation>
+    </message>
+    <message>
+        <source>at midnight (nishita)</source>
+        <translation>निशीथ काल में (अर्धरात्रि)</translation>
+    </message>
+    <message>
+        <source>at moonrise</source>
+        <translation>चंद्रोदय पर</translation>
+    </message>
+    <message>
+        <source>before sunrise (arunodaya)</source>
+        <translation>अरुणोदय में (सूर्योदय से पहले)</translation>
+    </message>
+    <message>
+        <source>the Tamil rule: the day of the entry if before sunset, else the next</source>
+        <translation>तमिल नियम: संक्रमण सूर्यास्त से पहले हो तो उसी दिन, नहीं तो अगले दिन</translation>
+    </message>
+    <message>
+        <source>the Malayalam rule: the day of the entry if within the first three-fifths of the daytime, else the next</source>
+        <translation>मलयालम नियम: संक्रमण दिनमान के पहले तीन-पाँचवें भाग में हो तो उसी दिन, नहीं तो अगले दिन</translation>
+    </message>
+    <message>
+        <source>the Bengali rule: the day after the entry, or the day after that if it falls after midnight</source>
+        <translation>बंगाली नियम: संक्रमण के अगले दिन, और आधी रात के बाद हो तो उसके भी अगले दिन</translation>
+    </message>
+    <message>
+        <source>the day (sunrise to sunrise) of the entry</source>
+        <translation>संक्रमण का दिन (सूर्योदय से सूर्योदय तक)</translation>
+    </message>
+    <message>
+        <source>amanta</source>
+        <translation>अमांत</translation>
+    </message>
+    <message>
+        <source>purnimanta</source>
+        <translation>पूर्णिमांत</translation>
+    </message>
+    <message>
+        <source>%1 of the adhika month (%2) %3</source>
+        <extracomment>A festival&apos;s tithi: &quot;Kartika Amavasya (purnimanta) at dusk (pradosha, ...)&quot;</extracomment>
+        <translation>अधिक मास की %1 (%2) %3</translation>
+    </message>
+    <message>
+        <source>%1 %2 (%3) %4</source>
+        <translation>%1 %2 (%3) %4</translation>
+    </message>
+    <message>
+        <source>, the whole of it</source>
+        <translation>, पूरा</translation>
+    </message>
+    <message>
+        <source>the Sun enters %1; %2</source>
+        <translation>सूर्य का %1 राशि में प्रवेश; %2</translation>
+    </message>
+    <message>
+        <source>%1 nakshatra at sunrise in the solar month of %2</source>
+        <translation>%2 के सौर मास में सूर्योदय पर %1 नक्षत्र</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A festival and the rule that gave its day: &quot;Diwali (Lakshmi Puja): Kartika Amavasya ...&quot;</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>the day before %1</source>
+        <translation>%1 से एक दिन पहले</translation>
+    </message>
+    <message>
+        <source>the day after %1</source>
+        <translation>%1 के अगले दिन</translation>
+    </message>
+    <message>
+        <source>%1 days before %2</source>
+        <translation>%2 से %1 दिन पहले</translation>
+    </message>
+    <message>
+        <source>%1 days after %2</source>
+        <translation>%2 के %1 दिन बाद</translation>
     </message>
 </context>
 <context>
@@ -1205,6 +1326,14 @@ Nothing was written; please choose another folder or name.</source>
 %2
 कुछ भी नहीं लिखा गया; कृपया कोई दूसरा फ़ोल्डर या नाम चुनें।</translation>
     </message>
+    <message>
+        <source>The festivals, each on its day by its r&amp;ule</source>
+        <translation>पर्व, हर एक अपने नियम से अपने दिन (&amp;U)</translation>
+    </message>
+    <message>
+        <source>The festivals</source>
+        <translation>पर्व</translation>
+    </message>
 </context>
 <context>
     <name>frmFind</name>
@@ -1650,6 +1779,18 @@ Nothing was written; please choose another folder or name.</source>
     <message>
         <source>Days of %1</source>
         <translation>%1 के दिन</translation>
+    </message>
+    <message>
+        <source>Vaishnava Observance</source>
+        <translation>वैष्णव पालन</translation>
+    </message>
+    <message>
+        <source>Vaishnava &amp;observance</source>
+        <translation>वैष्णव पालन (&amp;O)</translation>
+    </message>
+    <message>
+        <source>The Vaishnava days of the festivals the traditions keep apart (Janmashtami, the Ekadashis); the Smarta days otherwise</source>
+        <translation>जिन पर्वों को परंपराएँ अलग दिन मनाती हैं (जन्माष्टमी, एकादशियाँ), उनके वैष्णव दिन; अन्यथा स्मार्त दिन</translation>
     </message>
 </context>
 <context>

@@ -1,11 +1,14 @@
 // The calendar's texts in the user's language.
 #include "ui/CalendarTexts.h"
 
+#include "ui/Language.h"
+
 #include "engine/CalendarExport.h"
 #include "engine/PanchangaNames.h"
 
 #include <QCoreApplication>
 #include <QLocale>
+#include <QRegularExpression>
 
 namespace {
 
@@ -127,11 +130,13 @@ QStringList DayNotes(const CalendarDay& day, bool today) {
     return notes;
 }
 
-QString DayAccessibleText(const CalendarDay& day, bool today) {
+QString DayAccessibleText(const CalendarDay& day, bool today, const QString& festivals) {
     //: A day's date and its tithis: "Tuesday 11 June 2024: Shukla Panchami until 17:42, ..."
     QString text = CalendarTr::tr("%1: %2").arg(LongDateText(day.Date), DaySentence(day));
     for (const QString& note : DayNotes(day, today))
         text += QStringLiteral("; ") + note;
+    if (!festivals.isEmpty())
+        text += QStringLiteral("; ") + festivals.split(QLatin1Char('\n')).join(QStringLiteral("; "));
     return text;
 }
 
@@ -158,8 +163,19 @@ QString KshayaNoteText(const QStringList& names) {
     return CalendarTr::tr("%1 kshaya").arg(names.join(QStringLiteral(", ")));
 }
 
-DayCellTexts DayCellTextsOf(const CalendarDay& day, bool today) {
+DayCellTexts DayCellTextsOf(const CalendarDay& day, bool today,
+                            const std::vector<const FestivalDay*>& festivals) {
     DayCellTexts cell;
+    if (!festivals.empty()) {
+        const QString first = FestivalNameText(*festivals.front()->Rule);
+        // The short name, without its words in parentheses: "Diwali" of "Diwali (Lakshmi
+        // Puja)", "Parsva Ekadashi" of "Parsva (Parivartini) Ekadashi".
+        const QString shortName =
+            QString(first).remove(QRegularExpression(QStringLiteral(" \\([^)]*\\)")));
+        cell.Festival = festivals.size() > 1
+                            ? CalendarTr::tr("%1 +%2").arg(shortName).arg(festivals.size() - 1)
+                            : shortName;
+    }
     cell.Day = QString::number(day.Date.Day);
     cell.Today = today;
     cell.Vrata = VrataMarkOf(day);

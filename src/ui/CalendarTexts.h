@@ -4,6 +4,7 @@
 #pragma once
 
 #include "engine/Calendar.h"
+#include "engine/calendar/Festivals.h"
 #include "ui/PanchangaTexts.h"
 
 #include <QDate>
@@ -42,7 +43,8 @@ QStringList DayNotes(const CalendarDay& day, bool today);
 
 // DayAccessibleText: what a screen reader reads for a day: "Tuesday 11 June 2024: Shukla
 // Panchami until 17:42, then Shashthi", then the notes, each after "; ".
-QString DayAccessibleText(const CalendarDay& day, bool today);
+// With festivals (FestivalsText), they follow the notes, each after "; ".
+QString DayAccessibleText(const CalendarDay& day, bool today, const QString& festivals = {});
 
 // The rule of observance, and how an occurrence met it.
 QString ObservanceRuleText();
@@ -59,9 +61,19 @@ struct DayCellTexts {
     QString Kshaya;  // "Saptami kshaya", empty for none
     QString Vriddhi; // "vriddhi", "vriddhi, 2nd day", empty for none
     QString Masa;    // "Ashadha" where the month begins
+    QString Festival; // the day's festival, short: "Diwali", "Diwali +1" where there are more
     VrataMark Vrata{VrataMark::None};
     bool Today{};
 };
-DayCellTexts DayCellTextsOf(const CalendarDay& day, bool today);
+DayCellTexts DayCellTextsOf(const CalendarDay& day, bool today,
+                            const std::vector<const FestivalDay*>& festivals = {});
+
+// A festival's name in the windows' language (the table's Hindi name while they speak Hindi),
+// and the day's festivals with their rules, one a line, for a tooltip or a screen reader.
+// FestivalRuleText: the rule in a few words: "Kartika Amavasya (purnimanta) at pradosha, the
+// first fifth of the night".
+QString FestivalNameText(const FestivalRule& rule);
+QString FestivalRuleText(const FestivalRule& rule, const std::vector<FestivalRule>& rules);
+QString FestivalsText(const std::vector<const FestivalDay*>& festivals);
 // The note of a cell on the tithis that hold no sunrise: "Saptami kshaya".
 QString KshayaNoteText(const QStringList& names);

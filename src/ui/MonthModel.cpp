@@ -22,6 +22,20 @@ void MonthModel::setMonth(int year, int month, std::vector<CalendarDay> days, co
     endResetModel();
 }
 
+void MonthModel::setFestivals(std::vector<FestivalDay> festivals) {
+    festivals_ = std::move(festivals);
+    if (!days_.empty())
+        Q_EMIT dataChanged(index(0, 0), index(Weeks - 1, 6));
+}
+
+std::vector<const FestivalDay*> MonthModel::festivalsOn(const CalendarDay& day) const {
+    std::vector<const FestivalDay*> on;
+    for (const FestivalDay& festival : festivals_)
+        if (DateKey(festival.Date) == DateKey(day.Date))
+            on.push_back(&festival);
+    return on;
+}
+
 void MonthModel::languageChanged() {
     Q_EMIT headerDataChanged(Qt::Horizontal, 0, 6);
     Q_EMIT dataChanged(index(0, 0), index(Weeks - 1, 6));
@@ -73,11 +87,14 @@ QVariant MonthModel::data(const QModelIndex& index, int role) const {
         return QString::number(day->Date.Day);
     case Qt::AccessibleTextRole:
     case Qt::AccessibleDescriptionRole:
-        return DayAccessibleText(*day, isToday(index));
+        return DayAccessibleText(*day, isToday(index), FestivalsText(festivalsOn(*day)));
     case Qt::ToolTipRole: {
         QString tip = LongDateText(day->Date) + QLatin1Char('\n') + DaySentence(*day);
         for (const QString& note : DayNotes(*day, isToday(index)))
             tip += QLatin1Char('\n') + note;
+        const QString festivals = FestivalsText(festivalsOn(*day));
+        if (!festivals.isEmpty())
+            tip += QLatin1Char('\n') + festivals;
         return tip;
     }
     default:
@@ -117,7 +134,8 @@ void MonthDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
     const QPalette& palette = option.palette;
     painter->save();
     painter->setFont(option.font);
-    PaintDayCell(*painter, option.rect, DayCellTextsOf(*day, model->isToday(index)),
+    PaintDayCell(*painter, option.rect,
+                 DayCellTextsOf(*day, model->isToday(index), model->festivalsOn(*day)),
                  ScreenColours(palette));
     if (option.state & QStyle::State_Selected) {
         // The chosen day: a frame in the selection's colour, inside today's.

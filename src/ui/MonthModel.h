@@ -3,6 +3,7 @@
 #pragma once
 
 #include "engine/Calendar.h"
+#include "engine/calendar/Festivals.h"
 
 #include <QAbstractTableModel>
 #include <QDate>
@@ -19,6 +20,9 @@ public:
 
     // Shows a month's days; today is marked where it falls.
     void setMonth(int year, int month, std::vector<CalendarDay> days, const QDate& today);
+    // The festivals of the month's days (their rules outlive the model).
+    void setFestivals(std::vector<FestivalDay> festivals);
+    std::vector<const FestivalDay*> festivalsOn(const CalendarDay& day) const;
     // The texts of the days and the weekdays' names change with the language.
     void languageChanged();
 
@@ -45,6 +49,7 @@ private:
     int year_ = 2000, month_ = 1;
     int firstColumn_ = 0; // the weekday of the 1st, 0 Sunday
     std::vector<CalendarDay> days_;
+    std::vector<FestivalDay> festivals_;
     QDate today_;
 };
 

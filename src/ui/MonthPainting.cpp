@@ -153,6 +153,8 @@ void PaintDayCell(QPainter& painter, const QRectF& cell, const DayCellTexts& tex
     y += DrawLine(painter, QPointF(inner.left(), y), width, texts.Then, smallFont, colours.Faint);
     // The notes, as many as there is room for, the vrata's name first.
     QStringList notes;
+    if (!texts.Festival.isEmpty())
+        notes << texts.Festival;
     if (texts.Vrata != VrataMark::None)
         notes << VrataText(texts.Vrata);
     if (!texts.Kshaya.isEmpty())
@@ -164,7 +166,8 @@ void PaintDayCell(QPainter& painter, const QRectF& cell, const DayCellTexts& tex
         if (y + noteHeight > cell.bottom())
             break;
         const QColor colour =
-            note == VrataText(texts.Vrata)
+            note == texts.Festival ? colours.Masa
+            : note == VrataText(texts.Vrata)
                 ? (texts.Vrata == VrataMark::Ekadashi ? colours.Ekadashi : colours.Text)
                 : colours.Note;
         y += DrawLine(painter, QPointF(inner.left(), y), width, note, noteFont, colour);

@@ -9,6 +9,7 @@
 #include "ui/CalendarTexts.h"
 #include "ui/Controls.h"
 #include "ui/MonthPdf.h"
+#include "ui/TraditionChoice.h"
 #include "ui/modHelp.h"
 
 #include <QButtonGroup>
@@ -86,6 +87,8 @@ void frmExport::createWidgets() {
                      "optSpans", tr("Each tithi from its begin to its end"));
     optVrata = Named(new QRadioButton(tr("The &vrata days: Ekadashi, Purnima and Amavasya")),
                      "optVrata", tr("The vrata days"));
+    optFestivals = Named(new QRadioButton(tr("The festivals, each on its day by its r&ule")),
+                         "optFestivals", tr("The festivals"));
     optDays->setChecked(true);
     cboReckoning = Named(new QComboBox, "cboReckoning", tr("Months named"));
     cboReckoning->addItem(tr("Amanta (new moon to new moon)"));
@@ -121,8 +124,9 @@ void frmExport::createLayout() {
     calendar->addWidget(optDays, 1, 0, 1, 4);
     calendar->addWidget(optSpans, 2, 0, 1, 4);
     calendar->addWidget(optVrata, 3, 0, 1, 4);
-    calendar->addWidget(Caption(tr("&Months named"), cboReckoning), 4, 0);
-    calendar->addWidget(cboReckoning, 4, 1, 1, 3);
+    calendar->addWidget(optFestivals, 4, 0, 1, 4);
+    calendar->addWidget(Caption(tr("&Months named"), cboReckoning), 5, 0);
+    calendar->addWidget(cboReckoning, 5, 1, 1, 3);
     calendar->setColumnStretch(3, 1);
 
     auto* pdf = new QGridLayout(fraPdf);
@@ -226,7 +230,9 @@ void frmExport::save() {
         request.Last = CivilDateOf(dteTo->date());
         request.Kind = optDays->isChecked()    ? CalendarEventKind::Days
                        : optSpans->isChecked() ? CalendarEventKind::Spans
-                                               : CalendarEventKind::Vrata;
+                       : optVrata->isChecked() ? CalendarEventKind::Vrata
+                                               : CalendarEventKind::Festivals;
+        request.Keeper = RememberedTradition(platform_);
         request.Reckoning =
             cboReckoning->currentIndex() == 1 ? MonthReckoning::Purnimanta : MonthReckoning::Amanta;
         request.PlaceName = place_.Name.toStdString();

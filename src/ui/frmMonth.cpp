@@ -4,11 +4,13 @@
 
 #include "platform/AppInfo.h"
 #include "platform/Platform.h"
+#include "ui/TraditionChoice.h"
 #include "ui/CalendarTexts.h"
 #include "ui/MonthModel.h"
 #include "ui/MonthPainting.h"
 #include "ui/frmDay.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
 #include <QGridLayout>
@@ -50,7 +52,7 @@ void frmMonth::name(QWidget* widget, const char* accessibleName, const char* tex
                     const char* toolTip) {
     texts_.add([widget, accessibleName, text, toolTip] {
         widget->setAccessibleName(tr(accessibleName));
-        if (auto* button = qobject_cast<QPushButton*>(widget); button && text)
+        if (auto* button = qobject_cast<QAbstractButton*>(widget); button && text)
             button->setText(tr(text));
         if (toolTip)
             widget->setToolTip(tr(toolTip));
@@ -102,6 +104,13 @@ void frmMonth::createWidgets() {
     lblPlace->setObjectName(QStringLiteral("lblPlace"));
     name(lblPlace, QT_TR_NOOP("Place"));
 
+    // Whose festival days, where the traditions differ; remembered.
+    chkVaishnava = new QCheckBox;
+    chkVaishnava->setObjectName(QStringLiteral("chkVaishnava"));
+    name(chkVaishnava, QT_TR_NOOP("Vaishnava Observance"), QT_TR_NOOP("Vaishnava &observance"),
+         QT_TR_NOOP("The Vaishnava days of the festivals the traditions keep apart "
+                    "(Janmashtami, the Ekadashis); the Smarta days otherwise"));
+    chkVaishnava->setChecked(RememberedTradition(platform_) == Tradition::Vaishnava);
     model_ = new MonthModel(this);
     grdMonth = new QTableView;
     grdMonth->setObjectName(QStringLiteral("grdMonth"));
@@ -203,6 +212,7 @@ void frmMonth::createLayout() {
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(cmdDay);
     buttons->addWidget(cmdFind);
+    buttons->addWidget(chkVaishnava);
     buttons->addStretch(1);
     buttons->addWidget(cmdExportCalendar);
     buttons->addWidget(cmdExportPdf);
@@ -238,6 +248,12 @@ void frmMonth::createConnections() {
     connect(cmdExportPdf, &QPushButton::clicked, this,
             [this] { Q_EMIT exportPdfRequested(chosenDate()); });
     connect(cmdClose, &QPushButton::clicked, this, &QDialog::close);
+    connect(chkVaishnava, &QCheckBox::toggled, this, [this](bool vaishnava) {
+        RememberTradition(platform_, vaishnava ? Tradition::Vaishnava : Tradition::Smarta);
+        reckonAgain_ = true;
+        const QDate chosen = chosenDate();
+        showDate(chosen);
+    });
 
     // The paging keys work wherever the focus is, unless the control there uses them itself.
     const struct {
@@ -305,6 +321,10 @@ void frmMonth::showMonth(int year, int month, int day) {
     if (reckonAgain_ || year != model_->year() || month != model_->month()) {
         model_->setMonth(year, month, CalendarMonth(year, month, place_.Where, *place_.Clock),
                          today());
+        model_->setFestivals(FestivalsBetween(
+            {year, month, 1}, {year, month, QDate(year, month, 1).daysInMonth()}, place_.Where,
+            *place_.Clock, BuiltInFestivalTable(),
+            {chkVaishnava->isChecked() ? Tradition::Vaishnava : Tradition::Smarta}));
         reckonAgain_ = false;
     }
     showing_ = true;

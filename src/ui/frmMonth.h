@@ -11,6 +11,7 @@
 
 class MonthModel;
 class Platform;
+class QCheckBox;
 class QComboBox;
 class QLabel;
 class QPushButton;
@@ -85,6 +86,7 @@ private:
     QTableView* grdMonth{};
     QLabel* lblLegend{};
     QLabel* lblRule{};
+    QCheckBox* chkVaishnava{};
     QPushButton* cmdDay{};
     QPushButton* cmdFind{};
     QPushButton* cmdExportCalendar{};

@@ -372,6 +372,7 @@ std::vector<FestivalDay> FestivalsBetween(const CivilDate& first, const CivilDat
             FestivalDay day = found[k];
             day.Date = AddDays(found[k].Date, rule.OffsetDays);
             day.Rule = &rule;
+            day.Sankranti.reset(); // the instant is the other festival's
             day.How = text;
             found.push_back(std::move(day));
         }
