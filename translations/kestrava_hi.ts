@@ -400,6 +400,14 @@
         <source>Karana and Its End</source>
         <translation>करण और उसकी समाप्ति</translation>
     </message>
+    <message>
+        <source>Festivals</source>
+        <translation>पर्व</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>कोई नहीं</translation>
+    </message>
 </context>
 <context>
     <name>Festivals</name>
@@ -1106,6 +1114,14 @@ Use the first %1, at %6? No uses the second, at %7.</source>
     <message>
         <source>Vikram %1, Shaka %2</source>
         <translation>विक्रम संवत %1, शक संवत %2</translation>
+    </message>
+    <message>
+        <source>Festivals</source>
+        <translation>पर्व</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>कोई नहीं</translation>
     </message>
 </context>
 <context>

@@ -5,6 +5,7 @@
 #include "engine/LunarMonth.h"
 #include "engine/Panchanga.h"
 #include "engine/PanchangaNames.h"
+#include "ui/CalendarTexts.h"
 #include "ui/PanchangaTexts.h"
 #include "ui/ValueLabel.h"
 
@@ -41,6 +42,7 @@ DayPanel::DayPanel(QWidget* parent) : QWidget(parent) {
     lblMasa = addValue(grid, 4, 0, QT_TR_NOOP("Month"), "lblMasa");
     lblMoonset = addValue(grid, 4, 2, QT_TR_NOOP("Moonset"), "lblMoonset");
     lblSamvat = addValue(grid, 5, 0, QT_TR_NOOP("Samvat"), "lblSamvat", 3);
+    lblFestivals = addValue(grid, 6, 0, QT_TR_NOOP("Festivals"), "lblFestivals", 3);
 }
 
 ValueLabel* DayPanel::addValue(QGridLayout* grid, int row, int column, const char* caption,
@@ -66,8 +68,10 @@ ValueLabel* DayPanel::addValue(QGridLayout* grid, int row, int column, const cha
 }
 
 void DayPanel::changeEvent(QEvent* event) {
-    if (texts_.handle(event) && shown_)
+    if (texts_.handle(event) && shown_) {
         showMoment(*shown_);
+        showFestivals(std::move(festivals_));
+    }
     QWidget::changeEvent(event);
 }
 
@@ -99,9 +103,18 @@ void DayPanel::showMoment(const PanchangaMoment& p) {
     lblSamvat->setText(tr("Vikram %1 · Shaka %2").arg(p.Month.Vikram).arg(p.Month.Shaka));
 }
 
+void DayPanel::showFestivals(std::vector<FestivalDay> festivals) {
+    festivals_ = std::move(festivals);
+    std::vector<const FestivalDay*> shown;
+    for (const FestivalDay& festival : festivals_)
+        shown.push_back(&festival);
+    lblFestivals->setText(shown.empty() ? tr("none") : FestivalsText(shown));
+}
+
 void DayPanel::clear() {
     shown_.reset();
+    festivals_.clear();
     for (ValueLabel* value : {lblVara, lblNakshatra, lblYoga, lblDayKarana, lblSunrise, lblSunset,
-                              lblMoonrise, lblMoonset, lblMasa, lblSamvat})
+                              lblMoonrise, lblMoonset, lblMasa, lblSamvat, lblFestivals})
         value->setText(QString());
 }

@@ -7,6 +7,8 @@
 #include "engine/Panchanga.h"
 #include "ui/TranslatedTexts.h"
 
+#include "engine/calendar/Festivals.h"
+
 #include <QWidget>
 #include <optional>
 
@@ -22,6 +24,10 @@ public:
     // with the date where it is not the entered one.
     void showMoment(const PanchangaMoment& moment);
 
+    // Shows the festivals of the moment's day (the engine's, for the day's date at the place);
+    // "none" for none.
+    void showFestivals(std::vector<FestivalDay> festivals);
+
     // Empties every value (a moment without a panchanga).
     void clear();
 
@@ -35,6 +41,7 @@ public:
     ValueLabel* lblMoonset{};
     ValueLabel* lblMasa{};
     ValueLabel* lblSamvat{};
+    ValueLabel* lblFestivals{};
 
 protected:
     // The captions and the moment shown are told again in the new language.
@@ -46,5 +53,6 @@ private:
                          const char* objectName, int span = 1, const char* valueName = nullptr);
 
     std::optional<PanchangaMoment> shown_;
+    std::vector<FestivalDay> festivals_;
     TranslatedTexts texts_;
 };

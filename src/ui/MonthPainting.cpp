@@ -262,7 +262,12 @@ void PaintMonthPage(QPainter& painter, const QRectF& page, const MonthPage& mont
                           cellWidth, cellHeight);
         const CalendarDay& day = month.Days[k];
         painter.setFont(base);
-        PaintDayCell(painter, cell, DayCellTextsOf(day, QDateOf(day.Date) == month.Today), colours);
+        std::vector<const FestivalDay*> festivals;
+        for (const FestivalDay& festival : month.Festivals)
+            if (DateKey(festival.Date) == DateKey(day.Date))
+                festivals.push_back(&festival);
+        PaintDayCell(painter, cell,
+                     DayCellTextsOf(day, QDateOf(day.Date) == month.Today, festivals), colours);
     }
     painter.setPen(QPen(colours.Grid, std::max(1.0, unit * 0.08)));
     painter.setBrush(Qt::NoBrush);

@@ -12,7 +12,7 @@
 #include <QPdfWriter>
 
 QByteArray MonthsPdf(const QDate& firstMonth, const QDate& lastMonth, PaperSize paper,
-                     const CalendarPlace& place, const QDate& today) {
+                     const CalendarPlace& place, const QDate& today, Tradition tradition) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
@@ -39,6 +39,10 @@ QByteArray MonthsPdf(const QDate& firstMonth, const QDate& lastMonth, PaperSize 
             sheet.Year = month.year();
             sheet.Month = month.month();
             sheet.Days = CalendarMonth(sheet.Year, sheet.Month, place.Where, *place.Clock);
+            sheet.Festivals = FestivalsBetween(
+                {sheet.Year, sheet.Month, 1},
+                {sheet.Year, sheet.Month, month.daysInMonth()}, place.Where, *place.Clock,
+                BuiltInFestivalTable(), {tradition});
             sheet.Place = place.Description;
             sheet.Today = today;
             PaintMonthPage(painter, page, sheet);

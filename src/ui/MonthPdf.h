@@ -1,6 +1,7 @@
 // The printable months: a PDF with one page for each month, laid out as a wall calendar.
 #pragma once
 
+#include "engine/calendar/FestivalRules.h"
 #include "ui/CalendarPlace.h"
 
 #include <QByteArray>
@@ -10,5 +11,7 @@ enum class PaperSize { A4, Letter };
 
 // MonthsPdf: the months from the first to the last (any day of each), one landscape page each,
 // reckoned at the place; today marked where it falls. Returns the whole file.
+// The cells name the festivals, the tradition's days where the traditions differ.
 QByteArray MonthsPdf(const QDate& firstMonth, const QDate& lastMonth, PaperSize paper,
-                     const CalendarPlace& place, const QDate& today);
+                     const CalendarPlace& place, const QDate& today,
+                     Tradition tradition = Tradition::Smarta);

@@ -24,7 +24,8 @@ const char* const Captions[] = {
     QT_TRANSLATE_NOOP("frmDay", "Vara"),     QT_TRANSLATE_NOOP("frmDay", "Sunrise"),
     QT_TRANSLATE_NOOP("frmDay", "Sunset"),   QT_TRANSLATE_NOOP("frmDay", "Moonrise"),
     QT_TRANSLATE_NOOP("frmDay", "Moonset"),  QT_TRANSLATE_NOOP("frmDay", "Tithi"),
-    QT_TRANSLATE_NOOP("frmDay", "Observed"), QT_TRANSLATE_NOOP("frmDay", "Nakshatra"),
+    QT_TRANSLATE_NOOP("frmDay", "Observed"), QT_TRANSLATE_NOOP("frmDay", "Festivals"),
+    QT_TRANSLATE_NOOP("frmDay", "Nakshatra"),
     QT_TRANSLATE_NOOP("frmDay", "Yoga"),     QT_TRANSLATE_NOOP("frmDay", "Karana"),
     QT_TRANSLATE_NOOP("frmDay", "Month"),    QT_TRANSLATE_NOOP("frmDay", "Samvat"),
     QT_TRANSLATE_NOOP("frmDay", "Place"),
@@ -54,8 +55,9 @@ QString LimbLines(const DayLimb& limb, const CivilDate& date,
 
 } // namespace
 
-frmDay::frmDay(const CalendarPlace& place, const QDate& date, QWidget* parent)
-    : QDialog(parent), place_(place) {
+frmDay::frmDay(const CalendarPlace& place, const QDate& date, QWidget* parent,
+               Tradition tradition)
+    : QDialog(parent), place_(place), tradition_(tradition) {
     setObjectName(QStringLiteral("frmDay"));
     lblDate = new QLabel;
     lblDate->setObjectName(QStringLiteral("lblDate"));
@@ -158,6 +160,13 @@ void frmDay::showDate(const QDate& date) {
                         ? tr("nothing new: the tithi at sunrise was observed the day before "
                              "(vriddhi)")
                         : observed.join(QStringLiteral(", ")));
+    std::vector<FestivalDay> festivals = FestivalsBetween(civil, civil, place_.Where,
+                                                          *place_.Clock, BuiltInFestivalTable(),
+                                                          {tradition_});
+    std::vector<const FestivalDay*> today;
+    for (const FestivalDay& festival : festivals)
+        today.push_back(&festival);
+    set("Festivals", today.empty() ? tr("none") : FestivalsText(today));
     const int pada = day.NakshatraPada;
     set("Nakshatra", LimbLines(day.Nakshatra, civil, [pada](const DaySpan& span, std::size_t k) {
             const QString name = PanchangaName(NameKind::Nakshatra, NakshatraName(span.Index));

@@ -5,6 +5,8 @@
 
 #include "ui/CalendarPlace.h"
 
+#include "engine/calendar/FestivalRules.h"
+
 #include <QDate>
 #include <QDialog>
 
@@ -16,7 +18,9 @@ class QPushButton;
 class frmDay : public QDialog {
     Q_OBJECT
 public:
-    frmDay(const CalendarPlace& place, const QDate& date, QWidget* parent = nullptr);
+    // tradition: whose festival days, where the traditions keep a festival apart.
+    frmDay(const CalendarPlace& place, const QDate& date, QWidget* parent = nullptr,
+           Tradition tradition = Tradition::Smarta);
 
     void showDate(const QDate& date);
     QDate date() const { return date_; }
@@ -26,6 +30,7 @@ public:
 
 private:
     CalendarPlace place_;
+    Tradition tradition_;
     QDate date_;
     QLabel* lblDate{};
     std::vector<std::pair<QString, QLabel*>> values_;

@@ -216,7 +216,8 @@ void frmExport::save() {
     if (pdf) {
         const QDate first = dteFirstMonth->date(), last = dteLastMonth->date();
         bytes = MonthsPdf(first, last, optLetter->isChecked() ? PaperSize::Letter : PaperSize::A4,
-                          place_, TodayAt(platform_.currentDateTime(), *place_.Clock));
+                          place_, TodayAt(platform_.currentDateTime(), *place_.Clock),
+                          RememberedTradition(platform_));
         const int months = (last.year() - first.year()) * 12 + last.month() - first.month() + 1;
         done = (months == 1 ? tr("The month was saved to %1: 1 page.")
                             : tr("The months were saved to %1: %2 pages.").arg(months))

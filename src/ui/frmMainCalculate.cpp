@@ -14,6 +14,7 @@
 #include "places/ZoneText.h"
 #include "platform/Platform.h"
 #include "ui/DayPanel.h"
+#include "ui/TraditionChoice.h"
 #include "ui/FormMessages.h"
 #include "ui/InputPanel.h"
 #include "ui/NamedZoneInput.h"
@@ -250,6 +251,12 @@ void frmMain::ShowTithiDay() {
 
 void frmMain::ShowDayPanchanga(double jd, const Place& place, const CivilClock& clock) {
     // The tithi's span is the one the lines above show, so that the karana's ends agree with it.
-    dayPanel->showMoment(shownDay_ ? PanchangaOfMoment(jd, shownDay_->Span, place, clock)
-                                   : PanchangaOfMoment(jd, place, clock));
+    const PanchangaMoment moment = shownDay_ ? PanchangaOfMoment(jd, shownDay_->Span, place, clock)
+                                             : PanchangaOfMoment(jd, place, clock);
+    dayPanel->showMoment(moment);
+    // The festivals of the day the moment falls in (sunrise to sunrise).
+    const CivilDate day = moment.BeforeSunrise ? AddDays(moment.Date, -1) : moment.Date;
+    dayPanel->showFestivals(FestivalsBetween(day, day, place, clock,
+                                             BuiltInFestivalTable(),
+                                             {RememberedTradition(platform_)}));
 }

@@ -369,7 +369,8 @@ void frmMonth::openDay() {
     const QDate date = chosenDate();
     if (!date.isValid() || !place_.Clock)
         return;
-    frmDay day(place_, date, this);
+    frmDay day(place_, date, this,
+               chkVaishnava->isChecked() ? Tradition::Vaishnava : Tradition::Smarta);
     day.exec();
     // The day dialog pages through days; the month view follows it.
     showDate(day.date());
