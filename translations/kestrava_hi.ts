@@ -261,6 +261,10 @@
         <source>Export &amp;PDF...</source>
         <translation>PDF निर्यात करें (&amp;P)...</translation>
     </message>
+    <message>
+        <source>F&amp;estivals of the Year...</source>
+        <translation>वर्ष के पर्व (&amp;E)...</translation>
+    </message>
 </context>
 <context>
     <name>CalendarPlace</name>
@@ -1349,6 +1353,85 @@ Nothing was written; please choose another folder or name.</source>
     <message>
         <source>The festivals</source>
         <translation>पर्व</translation>
+    </message>
+</context>
+<context>
+    <name>frmFestivals</name>
+    <message>
+        <source>Festivals of the Year - %1</source>
+        <translation>वर्ष के पर्व - %1</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>वर्ष</translation>
+    </message>
+    <message>
+        <source>Festival Name</source>
+        <translation>पर्व का नाम</translation>
+    </message>
+    <message>
+        <source>Diwali, Ekadashi, दीपावली ...</source>
+        <translation>दीपावली, एकादशी ...</translation>
+    </message>
+    <message>
+        <source>Festivals Found</source>
+        <translation>मिले पर्व</translation>
+    </message>
+    <message>
+        <source>Festivals</source>
+        <translation>पर्व</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>दिनांक</translation>
+    </message>
+    <message>
+        <source>Festival</source>
+        <translation>पर्व</translation>
+    </message>
+    <message>
+        <source>Rule</source>
+        <translation>नियम</translation>
+    </message>
+    <message>
+        <source>At %1</source>
+        <translation>स्थान: %1</translation>
+    </message>
+    <message>
+        <source>Place</source>
+        <translation>स्थान</translation>
+    </message>
+    <message>
+        <source>&amp;Show in Month View</source>
+        <translation>मासिक पंचांग में दिखाएँ (&amp;S)</translation>
+    </message>
+    <message>
+        <source>Show in Month View</source>
+        <translation>मासिक पंचांग में दिखाएँ</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>बंद करें</translation>
+    </message>
+    <message>
+        <source>&amp;Year</source>
+        <translation>वर्ष (&amp;Y)</translation>
+    </message>
+    <message>
+        <source>Festival &amp;name</source>
+        <translation>पर्व का नाम (&amp;N)</translation>
+    </message>
+    <message>
+        <source>The festivals of %1, each on its day by its rule</source>
+        <translation>%1 के पर्व, हर एक अपने नियम से अपने दिन</translation>
+    </message>
+    <message>
+        <source>The festivals of %1 named &quot;%2&quot;</source>
+        <translation>%1 के पर्व जिनके नाम में &quot;%2&quot; है</translation>
+    </message>
+    <message>
+        <source>%1: none found.</source>
+        <translation>%1: कोई पर्व नहीं मिला।</translation>
     </message>
 </context>
 <context>

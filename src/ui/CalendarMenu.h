@@ -32,6 +32,7 @@ public:
     void openMonthView();
     void openFind();
     void openVrataDays();
+    void openFestivals();
     void openExportCalendar();
     void openExportPdf();
 

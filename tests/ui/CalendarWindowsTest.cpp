@@ -15,6 +15,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QSpinBox>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -459,6 +460,47 @@ TEST_F(CalendarWindowsTest, TheMonthViewNamesTheFestivalsByTheChosenTradition) {
               QStringLiteral("vaishnava"));
     if (qEnvironmentVariableIsSet("KESTRAVA_LOOK"))
         month->grab().save(qEnvironmentVariable("KESTRAVA_LOOK"));
+}
+
+} // namespace
+
+namespace {
+
+// The festivals of the year at the form's place, from the Calendar menu: the year of today
+// (2026 by the platform's clock) has Holi, Diwali and the rest; typing a name keeps its days
+// (Diwali, 8 November 2026, as the holiday list has it); Enter shows the day in the month view.
+// The day's window lists the day's festivals too.
+TEST_F(CalendarWindowsTest, TheFestivalsOfTheYearAndTheSearchByName) {
+    typeDelhi();
+    QStringList rows;
+    int all = 0;
+    WhenModalActive([&rows, &all](QWidget* modal) {
+        auto* list = modal->findChild<QTreeWidget*>(QStringLiteral("lstFestivals"));
+        all = list->topLevelItemCount();
+        QTest::keyClicks(modal->findChild<QLineEdit*>(QStringLiteral("txtFestivalSearch")),
+                         QStringLiteral("diwali"));
+        for (int k = 0; k < list->topLevelItemCount(); ++k)
+            rows << list->topLevelItem(k)->text(0) + QLatin1Char('|') +
+                        list->topLevelItem(k)->text(1);
+        QTest::keyClick(list, Qt::Key_Return);
+    });
+    click("mnuFestivals");
+    // About 40 festivals, 24 or 26 Ekadashis and 12 sankrantis.
+    EXPECT_GT(all, 70);
+    EXPECT_EQ(rows, QStringList{"Sun 8 Nov 2026|Diwali (Lakshmi Puja)"});
+    frmMonth* month = window.findChild<frmMonth*>();
+    ASSERT_NE(month, nullptr);
+    EXPECT_EQ(month->chosenDate(), QDate(2026, 11, 8));
+
+    QString festivals;
+    WhenModalShown([&festivals](QWidget* modal) {
+        if (auto* label = modal->findChild<QLabel*>(QStringLiteral("lblDayFestivals")))
+            festivals = label->text();
+        modal->close();
+    });
+    month->openDay();
+    EXPECT_TRUE(festivals.contains(QStringLiteral("Diwali (Lakshmi Puja): Kartika Amavasya")))
+        << festivals.toStdString();
 }
 
 } // namespace
