@@ -1620,6 +1620,30 @@ Nothing was written; please choose another folder or name.</source>
         <source>%1: none found.</source>
         <translation>%1: कोई दिन नहीं मिला।</translation>
     </message>
+    <message>
+        <source>Festival</source>
+        <translation>पर्व</translation>
+    </message>
+    <message>
+        <source>Find F&amp;estival</source>
+        <translation>पर्व खोजें (&amp;E)</translation>
+    </message>
+    <message>
+        <source>Find Festival</source>
+        <translation>पर्व खोजें</translation>
+    </message>
+    <message>
+        <source>The next days of the festival named, from the From date</source>
+        <translation>नामित पर्व के अगले दिन, आरंभ दिनांक से</translation>
+    </message>
+    <message>
+        <source>No festival is named &quot;%1&quot;.</source>
+        <translation>&quot;%1&quot; नाम का कोई पर्व नहीं है।</translation>
+    </message>
+    <message>
+        <source>%1: its days from %2 on</source>
+        <translation>%1: %2 से इसके दिन</translation>
+    </message>
 </context>
 <context>
     <name>frmMain</name>

@@ -116,7 +116,7 @@ void CalendarMenu::openFestivals() {
 
 void CalendarMenu::find(const CalendarPlace& place, const QDate& from, bool vrata) {
     QWidget* parent = month_ && month_->isVisible() ? static_cast<QWidget*>(month_) : window_;
-    frmFind dialog(place, from, parent);
+    frmFind dialog(place, from, parent, RememberedTradition(platform_));
     if (vrata)
         dialog.listVrataDays();
     if (dialog.exec() == QDialog::Accepted && dialog.chosenDate().isValid())

@@ -11,6 +11,7 @@
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDateEdit>
 #include <QDir>
 #include <QFile>
@@ -501,6 +502,37 @@ TEST_F(CalendarWindowsTest, TheFestivalsOfTheYearAndTheSearchByName) {
     month->openDay();
     EXPECT_TRUE(festivals.contains(QStringLiteral("Diwali (Lakshmi Puja): Kartika Amavasya")))
         << festivals.toStdString();
+}
+
+} // namespace
+
+namespace {
+
+// The finder finds a festival by its name, typed in part: Ganesha Chaturthi's next three days
+// from 1 January 2024 at Delhi, as the holiday lists have them (7 September 2024, 27 August
+// 2025, 14 September 2026).
+TEST_F(CalendarWindowsTest, TheFinderFindsAFestivalByName) {
+    typeDelhi();
+    QStringList rows;
+    WhenModalActive([&rows](QWidget* modal) {
+        modal->findChild<QDateEdit*>(QStringLiteral("dteFrom"))->setDate(QDate(2024, 1, 1));
+        modal->findChild<QSpinBox*>(QStringLiteral("spnCount"))->setValue(3);
+        auto* festival = modal->findChild<QComboBox*>(QStringLiteral("cboFestival"));
+        festival->setFocus();
+        festival->lineEdit()->selectAll();
+        QTest::keyClicks(festival->lineEdit(), QStringLiteral("ganesha"));
+        QTest::mouseClick(modal->findChild<QAbstractButton*>(QStringLiteral("cmdFindFestival")),
+                          Qt::LeftButton);
+        auto* results = modal->findChild<QTreeWidget*>(QStringLiteral("lstResults"));
+        for (int k = 0; k < results->topLevelItemCount(); ++k)
+            rows << results->topLevelItem(k)->text(0) + QLatin1Char('|') +
+                        results->topLevelItem(k)->text(1);
+        modal->close();
+    });
+    click("mnuFindTithi");
+    EXPECT_EQ(rows, QStringList({"Sat 7 Sep 2024|Ganesha Chaturthi",
+                                 "Wed 27 Aug 2025|Ganesha Chaturthi",
+                                 "Mon 14 Sep 2026|Ganesha Chaturthi"}));
 }
 
 } // namespace
