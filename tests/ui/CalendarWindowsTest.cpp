@@ -2,11 +2,10 @@
 // opened from the menu at the form's place and paged by its keys, the sentence a screen reader
 // reads for each day, a day opened with Enter, a form without its place, the search for an
 // anniversary, and the exports, to a folder that takes them and to paths that cannot.
-#include "support/MainWindowTest.h"
+#include "support/CalendarWindowsTest.h"
 #include "ui/CalendarMenu.h"
 #include "ui/frmDay.h"
 #include "ui/frmMonth.h"
-#include "ui/modHelp.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
@@ -23,47 +22,6 @@
 #include <QTreeWidget>
 
 namespace {
-
-class CalendarWindowsTest : public MainWindowTest {
-protected:
-    // Delhi, 77°13′E 28°36′N, on Indian Standard Time, typed on the form.
-    void typeDelhi() {
-        set({{"txtLonD", "77"},
-             {"txtLonM", "13"},
-             {"txtLatD", "28"},
-             {"txtLatM", "36"},
-             {"txtZoneHour", "5"},
-             {"txtZoneMinute", "30"}});
-    }
-
-    // Opens the month view from the menu and waits until it is the active window, as the keys
-    // need.
-    frmMonth* openMonthView() {
-        click("mnuMonthView");
-        auto* month = window.findChild<frmMonth*>();
-        if (!month)
-            return nullptr;
-        month->activateWindow();
-        EXPECT_TRUE(QTest::qWaitFor([month] { return QApplication::activeWindow() == month; },
-                                    ShowTimeout));
-        return month;
-    }
-
-    QTableView* grid(frmMonth* month) {
-        return month->findChild<QTableView*>(QStringLiteral("grdMonth"));
-    }
-
-    // What the accessibility interface gives a screen reader for a date's cell.
-    QString cellDescription(frmMonth* month, const QDate& date) {
-        QTableView* view = grid(month);
-        const int slot = QDate(date.year(), date.month(), 1).dayOfWeek() % 7 + date.day() - 1;
-        QAccessibleInterface* table = QAccessible::queryAccessibleInterface(view);
-        if (!table || !table->tableInterface())
-            return {};
-        QAccessibleInterface* cell = table->tableInterface()->cellAt(slot / 7, slot % 7);
-        return cell ? cell->text(QAccessible::Description) : QString();
-    }
-};
 
 // Opened at today on the place's clock (the platform's 15 January 2026), the month view pages by
 // month with Page Up and Page Down, by year with Ctrl, moves by days and weeks with the arrows
@@ -423,116 +381,6 @@ TEST_F(CalendarWindowsTest, AnUnwritablePathIsSaidAndLeavesNothingBehind) {
                         .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden)
                         .isEmpty());
     }
-}
-
-} // namespace
-
-namespace {
-
-// The month view names each day's festivals: Diwali on 31 October 2024 at Delhi (the holiday
-// list's day), with its rule for a screen reader and in the tooltip; the Vaishnava observance,
-// chosen and remembered, moves Janmashtami 2023 from 6 to 7 September, as the almanacs have it.
-TEST_F(CalendarWindowsTest, TheMonthViewNamesTheFestivalsByTheChosenTradition) {
-    typeDelhi();
-    frmMonth* month = openMonthView();
-    ASSERT_NE(month, nullptr);
-    month->showDate(QDate(2024, 10, 31));
-    const QString diwali = cellDescription(month, QDate(2024, 10, 31));
-    EXPECT_TRUE(diwali.contains(QStringLiteral("; Diwali (Lakshmi Puja): Kartika Amavasya "
-                                               "(purnimanta) at dusk (pradosha")))
-        << diwali.toStdString();
-    QTableView* view = grid(month);
-    const QModelIndex cell = view->currentIndex();
-    EXPECT_TRUE(view->model()->data(cell, Qt::ToolTipRole).toString().contains(
-        QStringLiteral("Naraka Chaturdashi")));
-    EXPECT_FALSE(cellDescription(month, QDate(2024, 10, 30)).contains(QStringLiteral("Diwali")));
-
-    auto* vaishnava = month->findChild<QCheckBox*>(QStringLiteral("chkVaishnava"));
-    ASSERT_NE(vaishnava, nullptr);
-    EXPECT_EQ(vaishnava->accessibleName(), QStringLiteral("Vaishnava Observance"));
-    EXPECT_FALSE(vaishnava->isChecked());
-    month->showDate(QDate(2023, 9, 1));
-    EXPECT_TRUE(cellDescription(month, QDate(2023, 9, 6)).contains(QStringLiteral("Janmashtami")));
-    QTest::mouseClick(vaishnava, Qt::LeftButton);
-    EXPECT_TRUE(vaishnava->isChecked());
-    EXPECT_FALSE(cellDescription(month, QDate(2023, 9, 6)).contains(QStringLiteral("Janmashtami")));
-    EXPECT_TRUE(cellDescription(month, QDate(2023, 9, 7)).contains(QStringLiteral("Janmashtami")));
-    EXPECT_EQ(platform.settings.value(ReminderApplicationName() + QStringLiteral("/Settings/Tradition")),
-              QStringLiteral("vaishnava"));
-    if (qEnvironmentVariableIsSet("KESTRAVA_LOOK"))
-        month->grab().save(qEnvironmentVariable("KESTRAVA_LOOK"));
-}
-
-} // namespace
-
-namespace {
-
-// The festivals of the year at the form's place, from the Calendar menu: the year of today
-// (2026 by the platform's clock) has Holi, Diwali and the rest; typing a name keeps its days
-// (Diwali, 8 November 2026, as the holiday list has it); Enter shows the day in the month view.
-// The day's window lists the day's festivals too.
-TEST_F(CalendarWindowsTest, TheFestivalsOfTheYearAndTheSearchByName) {
-    typeDelhi();
-    QStringList rows;
-    int all = 0;
-    WhenModalActive([&rows, &all](QWidget* modal) {
-        auto* list = modal->findChild<QTreeWidget*>(QStringLiteral("lstFestivals"));
-        all = list->topLevelItemCount();
-        QTest::keyClicks(modal->findChild<QLineEdit*>(QStringLiteral("txtFestivalSearch")),
-                         QStringLiteral("diwali"));
-        for (int k = 0; k < list->topLevelItemCount(); ++k)
-            rows << list->topLevelItem(k)->text(0) + QLatin1Char('|') +
-                        list->topLevelItem(k)->text(1);
-        QTest::keyClick(list, Qt::Key_Return);
-    });
-    click("mnuFestivals");
-    // About 40 festivals, 24 or 26 Ekadashis and 12 sankrantis.
-    EXPECT_GT(all, 70);
-    EXPECT_EQ(rows, QStringList{"Sun 8 Nov 2026|Diwali (Lakshmi Puja)"});
-    frmMonth* month = window.findChild<frmMonth*>();
-    ASSERT_NE(month, nullptr);
-    EXPECT_EQ(month->chosenDate(), QDate(2026, 11, 8));
-
-    QString festivals;
-    WhenModalShown([&festivals](QWidget* modal) {
-        if (auto* label = modal->findChild<QLabel*>(QStringLiteral("lblDayFestivals")))
-            festivals = label->text();
-        modal->close();
-    });
-    month->openDay();
-    EXPECT_TRUE(festivals.contains(QStringLiteral("Diwali (Lakshmi Puja): Kartika Amavasya")))
-        << festivals.toStdString();
-}
-
-} // namespace
-
-namespace {
-
-// The finder finds a festival by its name, typed in part: Ganesha Chaturthi's next three days
-// from 1 January 2024 at Delhi, as the holiday lists have them (7 September 2024, 27 August
-// 2025, 14 September 2026).
-TEST_F(CalendarWindowsTest, TheFinderFindsAFestivalByName) {
-    typeDelhi();
-    QStringList rows;
-    WhenModalActive([&rows](QWidget* modal) {
-        modal->findChild<QDateEdit*>(QStringLiteral("dteFrom"))->setDate(QDate(2024, 1, 1));
-        modal->findChild<QSpinBox*>(QStringLiteral("spnCount"))->setValue(3);
-        auto* festival = modal->findChild<QComboBox*>(QStringLiteral("cboFestival"));
-        festival->setFocus();
-        festival->lineEdit()->selectAll();
-        QTest::keyClicks(festival->lineEdit(), QStringLiteral("ganesha"));
-        QTest::mouseClick(modal->findChild<QAbstractButton*>(QStringLiteral("cmdFindFestival")),
-                          Qt::LeftButton);
-        auto* results = modal->findChild<QTreeWidget*>(QStringLiteral("lstResults"));
-        for (int k = 0; k < results->topLevelItemCount(); ++k)
-            rows << results->topLevelItem(k)->text(0) + QLatin1Char('|') +
-                        results->topLevelItem(k)->text(1);
-        modal->close();
-    });
-    click("mnuFindTithi");
-    EXPECT_EQ(rows, QStringList({"Sat 7 Sep 2024|Ganesha Chaturthi",
-                                 "Wed 27 Aug 2025|Ganesha Chaturthi",
-                                 "Mon 14 Sep 2026|Ganesha Chaturthi"}));
 }
 
 } // namespace
