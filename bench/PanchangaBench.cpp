@@ -1,10 +1,11 @@
+// SPDX-License-Identifier: MIT
 // Benchmarks of the panchanga: the whole of one day (the five limbs with their begin and end,
 // the risings and settings, the month), a year of days, the panchanga of one moment, and the
 // Moon's rising and setting on their own.
 #include "RandomMoments.h"
-#include "engine/Panchanga.h"
-#include "engine/Risings.h"
-#include "engine/Tithi.h"
+#include "engine/day/Panchanga.h"
+#include "engine/day/Risings.h"
+#include "engine/report/Tithi.h"
 
 #include <benchmark/benchmark.h>
 

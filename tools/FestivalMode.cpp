@@ -6,8 +6,8 @@
 #include "Formats.h"
 #include "Values.h"
 
-#include "engine/PanchangaNames.h"
-#include "engine/TithiReport.h"
+#include "engine/present/PanchangaNames.h"
+#include "engine/report/TithiReport.h"
 #include "engine/calendar/Festivals.h"
 
 namespace tithi_cli {

@@ -1,10 +1,10 @@
+// SPDX-License-Identifier: MIT
 // The calendar's texts in the user's language.
 #include "ui/CalendarTexts.h"
 
+#include "engine/calendar/CalendarExport.h"
+#include "engine/present/PanchangaNames.h"
 #include "ui/Language.h"
-
-#include "engine/CalendarExport.h"
-#include "engine/PanchangaNames.h"
 
 #include <QCoreApplication>
 #include <QLocale>

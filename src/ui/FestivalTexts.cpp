@@ -6,7 +6,7 @@
 #include "ui/Language.h"
 #include "ui/PanchangaTexts.h"
 
-#include "engine/PanchangaNames.h"
+#include "engine/present/PanchangaNames.h"
 #include "engine/day/Sankranti.h"
 
 #include <QCoreApplication>

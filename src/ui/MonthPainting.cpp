@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Painting a day's cell and a month's page.
 #include "ui/MonthPainting.h"
 

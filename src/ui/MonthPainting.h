@@ -1,8 +1,9 @@
+// SPDX-License-Identifier: MIT
 // Painting the calendar: a day's cell, the same in the month view and on the printed month, and a
 // whole month as the page of a wall calendar.
 #pragma once
 
-#include "engine/Calendar.h"
+#include "engine/calendar/Calendar.h"
 #include "ui/CalendarTexts.h"
 
 #include <QColor>

@@ -8,9 +8,7 @@
 
 class Platform;
 
-inline constexpr const char* TraditionKey = "Tradition";
-
-// RememberedTradition: the choice kept in the settings ("Settings", "Tradition": "smarta" or
-// "vaishnava"); Smarta when none was kept.
+// RememberedTradition: the choice kept in the settings record ("smarta" or "vaishnava"); Smarta
+// when none was kept.
 Tradition RememberedTradition(Platform& platform);
 void RememberTradition(Platform& platform, Tradition tradition);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The month view: its navigation, its grid of days, its legend and the buttons that open a day,
 // the search and the exports.
 #include "ui/frmMonth.h"

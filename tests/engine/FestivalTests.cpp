@@ -3,7 +3,7 @@
 // row is reported, and the days the rules give agree with the published dates at New Delhi,
 // Chennai, Kolkata, Thiruvananthapuram and London.
 #include "engine/calendar/Festivals.h"
-#include "engine/TimeScales.h"
+#include "engine/time/TimeScales.h"
 
 #include <gtest/gtest.h>
 

@@ -2,9 +2,9 @@
 // Tests of the sankrantis and the solar months: the Sun's entries into the signs against the
 // Swiss Ephemeris, the day each regional calendar begins a month on against published calendars,
 // and the solar date of a day.
-#include "engine/Ayanamsa.h"
-#include "engine/Calendar.h"
-#include "engine/TimeScales.h"
+#include "engine/sky/Ayanamsa.h"
+#include "engine/calendar/Calendar.h"
+#include "engine/time/TimeScales.h"
 #include "engine/day/Sankranti.h"
 
 #include <gtest/gtest.h>

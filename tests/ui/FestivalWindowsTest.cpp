@@ -3,7 +3,7 @@
 // remembered tradition, the festivals of the year and the search by name, the day's window, and
 // the finder's search for a festival.
 #include "support/CalendarWindowsTest.h"
-#include "ui/modHelp.h"
+#include "ui/Settings.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -44,8 +44,7 @@ TEST_F(CalendarWindowsTest, TheMonthViewNamesTheFestivalsByTheChosenTradition) {
     EXPECT_TRUE(vaishnava->isChecked());
     EXPECT_FALSE(cellDescription(month, QDate(2023, 9, 6)).contains(QStringLiteral("Janmashtami")));
     EXPECT_TRUE(cellDescription(month, QDate(2023, 9, 7)).contains(QStringLiteral("Janmashtami")));
-    EXPECT_EQ(platform.settings.value(ReminderApplicationName() + QStringLiteral("/Settings/Tradition")),
-              QStringLiteral("vaishnava"));
+    EXPECT_EQ(ReadSettings(platform).tradition, QStringLiteral("vaishnava"));
 }
 
 

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 // The festivals as iCalendar events: one all-day event a festival day, its identifier the
 // festival's id, its year and the place, so that a file exported again updates its events.
-#include "engine/CalendarExport.h"
+#include "engine/calendar/CalendarExport.h"
 
-#include "engine/PanchangaNames.h"
-#include "engine/TimeScales.h"
+#include "engine/present/PanchangaNames.h"
+#include "engine/time/TimeScales.h"
 
 #include <cmath>
 #include <cstdio>

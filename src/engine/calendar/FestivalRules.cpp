@@ -3,7 +3,7 @@
 // table built into the program.
 #include "engine/calendar/FestivalRules.h"
 
-#include "engine/PanchangaNames.h"
+#include "engine/present/PanchangaNames.h"
 
 #include <algorithm>
 #include <cctype>

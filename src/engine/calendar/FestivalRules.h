@@ -5,7 +5,7 @@
 // for a tithi that holds that period on two days or on none, its region and its tradition.
 #pragma once
 
-#include "engine/Calendar.h"
+#include "engine/calendar/Calendar.h"
 #include "engine/day/Sankranti.h"
 
 #include <string>

@@ -4,11 +4,11 @@
 // rule in turn.
 #include "engine/calendar/Festivals.h"
 
-#include "engine/Limbs.h"
-#include "engine/PanchangaNames.h"
-#include "engine/Risings.h"
-#include "engine/TimeScales.h"
-#include "engine/TithiReport.h"
+#include "engine/limbs/Limbs.h"
+#include "engine/present/PanchangaNames.h"
+#include "engine/day/Risings.h"
+#include "engine/time/TimeScales.h"
+#include "engine/report/TithiReport.h"
 
 #include <algorithm>
 #include <cmath>

@@ -5,7 +5,7 @@
 // that follow another by so many days.
 #pragma once
 
-#include "engine/Calendar.h"
+#include "engine/calendar/Calendar.h"
 #include "engine/calendar/FestivalRules.h"
 
 #include <optional>

@@ -9,13 +9,12 @@
 // runs from sunrise to sunrise.
 #include "engine/day/Sankranti.h"
 
-#include "engine/Angles.h"
-#include "engine/Ayanamsa.h"
-#include "engine/Calendar.h"
-#include "engine/Nutation.h"
-#include "engine/Risings.h"
-#include "engine/Sun.h"
-#include "engine/TimeScales.h"
+#include "engine/base/Angles.h"
+#include "engine/day/Risings.h"
+#include "engine/sky/Ayanamsa.h"
+#include "engine/sky/Nutation.h"
+#include "engine/sky/Sun.h"
+#include "engine/time/TimeScales.h"
 
 #include <array>
 #include <cmath>
@@ -45,6 +44,17 @@ constexpr std::array<std::string_view, 12> BengaliMonths = {
 constexpr std::array<std::string_view, 12> OdiaMonths = {
     "Baisakha", "Jyeshtha",   "Ashadha", "Shrabana", "Bhadraba", "Ashwina",
     "Kartika",  "Margashira", "Pausha",  "Magha",    "Phalguna", "Chaitra"};
+
+// Dates of the Gregorian calendar, a day apart: from the noon of the date, read well inside it.
+CivilDate AddDays(const CivilDate& date, int days) {
+    const CalendarDate moved = CalendarDateOfJulianDay(CivilJulianDayOfDate(date) + days + 0.5);
+    return {static_cast<int>(moved.Year), static_cast<int>(moved.Month),
+            static_cast<int>(moved.Day)};
+}
+
+int DaysBetween(const CivilDate& from, const CivilDate& to) {
+    return static_cast<int>(std::lround(CivilJulianDayOfDate(to) - CivilJulianDayOfDate(from)));
+}
 
 double DegreesPast(double longitude, double target) {
     return Signed180(longitude - target);

@@ -4,9 +4,9 @@
 // day on which the month begins; and the solar date (month and day) of any civil day.
 #pragma once
 
-#include "engine/CivilClock.h"
-#include "engine/ClockInstant.h"
-#include "engine/Place.h"
+#include "engine/time/CivilClock.h"
+#include "engine/time/ClockInstant.h"
+#include "engine/base/Place.h"
 
 #include <string_view>
 #include <vector>
