@@ -513,6 +513,11 @@
         <source>%1 days after %2</source>
         <translation>%2 के %1 दिन बाद</translation>
     </message>
+    <message>
+        <source>%1: %2 %3</source>
+        <extracomment>A solar date in a regional calendar: &quot;Tamil: Thai 1&quot;</extracomment>
+        <translation>%1: %2 %3</translation>
+    </message>
 </context>
 <context>
     <name>FormMessages</name>
@@ -937,6 +942,217 @@ Use the first %1, at %6? No uses the second, at %7.</source>
     </message>
 </context>
 <context>
+    <name>SolarMonths</name>
+    <message>
+        <source>Chithirai</source>
+        <translation>चित्तिरै</translation>
+    </message>
+    <message>
+        <source>Vaikasi</source>
+        <translation>वैकासि</translation>
+    </message>
+    <message>
+        <source>Aani</source>
+        <translation>आनि</translation>
+    </message>
+    <message>
+        <source>Aadi</source>
+        <translation>आडि</translation>
+    </message>
+    <message>
+        <source>Aavani</source>
+        <translation>आवणि</translation>
+    </message>
+    <message>
+        <source>Purattasi</source>
+        <translation>पुरट्टासि</translation>
+    </message>
+    <message>
+        <source>Aippasi</source>
+        <translation>ऐप्पसि</translation>
+    </message>
+    <message>
+        <source>Karthigai</source>
+        <translation>कार्तिगै</translation>
+    </message>
+    <message>
+        <source>Margazhi</source>
+        <translation>मार्गऴि</translation>
+    </message>
+    <message>
+        <source>Thai</source>
+        <translation>तै</translation>
+    </message>
+    <message>
+        <source>Maasi</source>
+        <translation>मासि</translation>
+    </message>
+    <message>
+        <source>Panguni</source>
+        <translation>पंगुनि</translation>
+    </message>
+    <message>
+        <source>Medam</source>
+        <translation>मेडम</translation>
+    </message>
+    <message>
+        <source>Edavam</source>
+        <translation>इडवम</translation>
+    </message>
+    <message>
+        <source>Mithunam</source>
+        <translation>मिथुनम</translation>
+    </message>
+    <message>
+        <source>Karkidakam</source>
+        <translation>कर्किडकम</translation>
+    </message>
+    <message>
+        <source>Chingam</source>
+        <translation>चिंगम</translation>
+    </message>
+    <message>
+        <source>Kanni</source>
+        <translation>कन्नि</translation>
+    </message>
+    <message>
+        <source>Thulam</source>
+        <translation>तुलाम</translation>
+    </message>
+    <message>
+        <source>Vrischikam</source>
+        <translation>वृश्चिकम</translation>
+    </message>
+    <message>
+        <source>Dhanu</source>
+        <translation>धनु</translation>
+    </message>
+    <message>
+        <source>Makaram</source>
+        <translation>मकरम</translation>
+    </message>
+    <message>
+        <source>Kumbham</source>
+        <translation>कुंभम</translation>
+    </message>
+    <message>
+        <source>Meenam</source>
+        <translation>मीनम</translation>
+    </message>
+    <message>
+        <source>Boishakh</source>
+        <translation>बैशाख</translation>
+    </message>
+    <message>
+        <source>Joishtho</source>
+        <translation>जैष्ठ</translation>
+    </message>
+    <message>
+        <source>Asharh</source>
+        <translation>आषाढ़</translation>
+    </message>
+    <message>
+        <source>Srabon</source>
+        <translation>श्रावण</translation>
+    </message>
+    <message>
+        <source>Bhadro</source>
+        <translation>भाद्र</translation>
+    </message>
+    <message>
+        <source>Ashwin</source>
+        <translation>आश्विन</translation>
+    </message>
+    <message>
+        <source>Kartik</source>
+        <translation>कार्तिक</translation>
+    </message>
+    <message>
+        <source>Ogrohayon</source>
+        <translation>अग्रहायण</translation>
+    </message>
+    <message>
+        <source>Poush</source>
+        <translation>पौष</translation>
+    </message>
+    <message>
+        <source>Magh</source>
+        <translation>माघ</translation>
+    </message>
+    <message>
+        <source>Falgun</source>
+        <translation>फाल्गुन</translation>
+    </message>
+    <message>
+        <source>Choitro</source>
+        <translation>चैत्र</translation>
+    </message>
+    <message>
+        <source>Baisakha</source>
+        <translation>बैशाख</translation>
+    </message>
+    <message>
+        <source>Jyeshtha</source>
+        <translation>ज्येष्ठ</translation>
+    </message>
+    <message>
+        <source>Ashadha</source>
+        <translation>आषाढ़</translation>
+    </message>
+    <message>
+        <source>Shrabana</source>
+        <translation>श्रावण</translation>
+    </message>
+    <message>
+        <source>Bhadraba</source>
+        <translation>भाद्रव</translation>
+    </message>
+    <message>
+        <source>Ashwina</source>
+        <translation>आश्विन</translation>
+    </message>
+    <message>
+        <source>Kartika</source>
+        <translation>कार्तिक</translation>
+    </message>
+    <message>
+        <source>Margashira</source>
+        <translation>मार्गशिर</translation>
+    </message>
+    <message>
+        <source>Pausha</source>
+        <translation>पौष</translation>
+    </message>
+    <message>
+        <source>Magha</source>
+        <translation>माघ</translation>
+    </message>
+    <message>
+        <source>Phalguna</source>
+        <translation>फाल्गुन</translation>
+    </message>
+    <message>
+        <source>Chaitra</source>
+        <translation>चैत्र</translation>
+    </message>
+    <message>
+        <source>Tamil</source>
+        <translation>तमिल</translation>
+    </message>
+    <message>
+        <source>Malayalam</source>
+        <translation>मलयालम</translation>
+    </message>
+    <message>
+        <source>Bengali</source>
+        <translation>बंगाली</translation>
+    </message>
+    <message>
+        <source>Odia</source>
+        <translation>ओड़िया</translation>
+    </message>
+</context>
+<context>
     <name>Startup</name>
     <message>
         <source>Application is already running</source>
@@ -1130,6 +1346,10 @@ Use the first %1, at %6? No uses the second, at %7.</source>
     <message>
         <source>none</source>
         <translation>कोई नहीं</translation>
+    </message>
+    <message>
+        <source>Solar Dates</source>
+        <translation>सौर दिनांक</translation>
     </message>
 </context>
 <context>

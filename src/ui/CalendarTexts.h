@@ -76,5 +76,9 @@ DayCellTexts DayCellTextsOf(const CalendarDay& day, bool today,
 QString FestivalNameText(const FestivalRule& rule);
 QString FestivalRuleText(const FestivalRule& rule, const std::vector<FestivalRule>& rules);
 QString FestivalsText(const std::vector<const FestivalDay*>& festivals);
+
+// SolarDatesText: a civil date in the regional solar calendars, each by its rule for the day
+// that begins a month: "Tamil: Thai 1 · Malayalam: Makaram 1 · Bengali: Poush 30 · Odia: Magha 1".
+QString SolarDatesText(const CivilDate& date, const Place& place, const CivilClock& clock);
 // The note of a cell on the tithis that hold no sunrise: "Saptami kshaya".
 QString KshayaNoteText(const QStringList& names);

@@ -12,6 +12,7 @@
 #include <QCoreApplication>
 
 #include <cstdlib>
+#include <string>
 
 namespace {
 
@@ -59,7 +60,61 @@ QString SolarCalendarText(SolarCalendar calendar) {
     return FestivalTr::tr("the day (sunrise to sunrise) of the entry");
 }
 
+// The regional solar months' names, for the catalogue ("SolarMonths"); the engine gives them in
+// English.
+[[maybe_unused]] constexpr const char* SolarMonthNames[] = {
+    // Tamil
+    QT_TRANSLATE_NOOP("SolarMonths", "Chithirai"), QT_TRANSLATE_NOOP("SolarMonths", "Vaikasi"),
+    QT_TRANSLATE_NOOP("SolarMonths", "Aani"), QT_TRANSLATE_NOOP("SolarMonths", "Aadi"),
+    QT_TRANSLATE_NOOP("SolarMonths", "Aavani"), QT_TRANSLATE_NOOP("SolarMonths", "Purattasi"),
+    QT_TRANSLATE_NOOP("SolarMonths", "Aippasi"), QT_TRANSLATE_NOOP("SolarMonths", "Karthigai"),
+    QT_TRANSLATE_NOOP("SolarMonths", "Margazhi"), QT_TRANSLATE_NOOP("SolarMonths", "Thai"),
+    QT_TRANSLATE_NOOP("SolarMonths", "Maasi"), QT_TRANSLATE_NOOP("SolarMonths", "Panguni"),
+    // Malayalam
+    QT_TRANSLATE_NOOP("SolarMonths", "Medam"), QT_TRANSLATE_NOOP("SolarMonths", "Edavam"),
+    QT_TRANSLATE_NOOP("SolarMonths", "Mithunam"), QT_TRANSLATE_NOOP("SolarMonths", "Karkidakam"),
+    QT_TRANSLATE_NOOP("SolarMonths", "Chingam"), QT_TRANSLATE_NOOP("SolarMonths", "Kanni"),
+    QT_TRANSLATE_NOOP("SolarMonths", "Thulam"), QT_TRANSLATE_NOOP("SolarMonths", "Vrischikam"),
+    QT_TRANSLATE_NOOP("SolarMonths", "Dhanu"), QT_TRANSLATE_NOOP("SolarMonths", "Makaram"),
+    QT_TRANSLATE_NOOP("SolarMonths", "Kumbham"), QT_TRANSLATE_NOOP("SolarMonths", "Meenam"),
+    // Bengali
+    QT_TRANSLATE_NOOP("SolarMonths", "Boishakh"), QT_TRANSLATE_NOOP("SolarMonths", "Joishtho"),
+    QT_TRANSLATE_NOOP("SolarMonths", "Asharh"), QT_TRANSLATE_NOOP("SolarMonths", "Srabon"),
+    QT_TRANSLATE_NOOP("SolarMonths", "Bhadro"), QT_TRANSLATE_NOOP("SolarMonths", "Ashwin"),
+    QT_TRANSLATE_NOOP("SolarMonths", "Kartik"), QT_TRANSLATE_NOOP("SolarMonths", "Ogrohayon"),
+    QT_TRANSLATE_NOOP("SolarMonths", "Poush"), QT_TRANSLATE_NOOP("SolarMonths", "Magh"),
+    QT_TRANSLATE_NOOP("SolarMonths", "Falgun"), QT_TRANSLATE_NOOP("SolarMonths", "Choitro"),
+    // Odia
+    QT_TRANSLATE_NOOP("SolarMonths", "Baisakha"), QT_TRANSLATE_NOOP("SolarMonths", "Jyeshtha"),
+    QT_TRANSLATE_NOOP("SolarMonths", "Ashadha"), QT_TRANSLATE_NOOP("SolarMonths", "Shrabana"),
+    QT_TRANSLATE_NOOP("SolarMonths", "Bhadraba"), QT_TRANSLATE_NOOP("SolarMonths", "Ashwina"),
+    QT_TRANSLATE_NOOP("SolarMonths", "Kartika"), QT_TRANSLATE_NOOP("SolarMonths", "Margashira"),
+    QT_TRANSLATE_NOOP("SolarMonths", "Pausha"), QT_TRANSLATE_NOOP("SolarMonths", "Magha"),
+    QT_TRANSLATE_NOOP("SolarMonths", "Phalguna"), QT_TRANSLATE_NOOP("SolarMonths", "Chaitra"),
+    QT_TRANSLATE_NOOP("SolarMonths", "Tamil"), QT_TRANSLATE_NOOP("SolarMonths", "Malayalam"),
+    QT_TRANSLATE_NOOP("SolarMonths", "Bengali"), QT_TRANSLATE_NOOP("SolarMonths", "Odia"),
+};
+
+QString SolarText(std::string_view english) {
+    return QCoreApplication::translate("SolarMonths", std::string(english).c_str());
+}
+
 } // namespace
+
+QString SolarDatesText(const CivilDate& date, const Place& place, const CivilClock& clock) {
+    QStringList dates;
+    for (const SolarCalendar calendar : SolarCalendars) {
+        const SolarDate solar = SolarDateOf(calendar, date, place, clock);
+        if (solar.Rashi < 0)
+            continue;
+        //: A solar date in a regional calendar: "Tamil: Thai 1"
+        dates << FestivalTr::tr("%1: %2 %3")
+                     .arg(SolarText(SolarCalendarName(calendar)),
+                          SolarText(SolarMonthName(calendar, solar.Rashi)))
+                     .arg(solar.Day);
+    }
+    return dates.join(QStringLiteral(" · "));
+}
 
 QString FestivalNameText(const FestivalRule& rule) {
     return QString::fromStdString(CurrentLanguage() == Language::Hindi ? rule.NameHi : rule.NameEn);

@@ -28,7 +28,8 @@ const char* const Captions[] = {
     QT_TRANSLATE_NOOP("frmDay", "Observed"), QT_TRANSLATE_NOOP("frmDay", "Festivals"),
     QT_TRANSLATE_NOOP("frmDay", "Nakshatra"),
     QT_TRANSLATE_NOOP("frmDay", "Yoga"),     QT_TRANSLATE_NOOP("frmDay", "Karana"),
-    QT_TRANSLATE_NOOP("frmDay", "Month"),    QT_TRANSLATE_NOOP("frmDay", "Samvat"),
+    QT_TRANSLATE_NOOP("frmDay", "Month"),    QT_TRANSLATE_NOOP("frmDay", "Solar Dates"),
+    QT_TRANSLATE_NOOP("frmDay", "Samvat"),
     QT_TRANSLATE_NOOP("frmDay", "Place"),
 };
 
@@ -80,7 +81,8 @@ frmDay::frmDay(const CalendarPlace& place, const QDate& date, QWidget* parent,
         const QString text = DayTexts::tr(caption);
         auto* captionLabel = new QLabel(text);
         auto* value = new QLabel;
-        value->setObjectName(QStringLiteral("lblDay") + QLatin1String(caption));
+        value->setObjectName(QStringLiteral("lblDay") +
+                             QString::fromLatin1(caption).remove(QLatin1Char(' ')));
         value->setAccessibleName(text);
         value->setTextFormat(Qt::PlainText);
         value->setWordWrap(true);
@@ -173,6 +175,7 @@ void frmDay::showDate(const QDate& date) {
     for (const FestivalDay& festival : festivals)
         today.push_back(&festival);
     set("Festivals", today.empty() ? tr("none") : FestivalsText(today));
+    set("Solar Dates", SolarDatesText(civil, place_.Where, *place_.Clock));
     const int pada = day.NakshatraPada;
     set("Nakshatra", LimbLines(day.Nakshatra, civil, [pada](const DaySpan& span, std::size_t k) {
             const QString name = PanchangaName(NameKind::Nakshatra, NakshatraName(span.Index));

@@ -74,15 +74,22 @@ TEST_F(CalendarWindowsTest, TheFestivalsOfTheYearAndTheSearchByName) {
     ASSERT_NE(month, nullptr);
     EXPECT_EQ(month->chosenDate(), QDate(2026, 11, 8));
 
-    QString festivals;
-    WhenModalShown([&festivals](QWidget* modal) {
+    QString festivals, solar;
+    WhenModalShown([&festivals, &solar](QWidget* modal) {
         if (auto* label = modal->findChild<QLabel*>(QStringLiteral("lblDayFestivals")))
             festivals = label->text();
+        if (auto* label = modal->findChild<QLabel*>(QStringLiteral("lblDaySolarDates")))
+            solar = label->text();
         modal->close();
     });
     month->openDay();
     EXPECT_TRUE(festivals.contains(QStringLiteral("Diwali (Lakshmi Puja): Kartika Amavasya")))
         << festivals.toStdString();
+    // 8 November 2026 in the solar calendars: the Sun enters Tula on 17 October at 19:51 in
+    // India (the Swiss Ephemeris), after Delhi's sunset, so that Aippasi, Thulam and Kartik begin
+    // on the 18th and the Odia Kartika, on the day of the entry, on the 17th.
+    EXPECT_EQ(solar, QStringLiteral("Tamil: Aippasi 22 · Malayalam: Thulam 22 · Bengali: Kartik "
+                                    "22 · Odia: Kartika 23"));
 }
 
 
