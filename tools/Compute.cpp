@@ -119,6 +119,7 @@ void AddPanchanga(TithiResult& result, const TithiDay& day, Place place, const C
     result.Vikram = p.Month.Vikram;
     result.Shaka = p.Month.Shaka;
     result.Ayanamsa = p.Ayanamsa;
+    result.Day = DayFieldsOf(p, place, clock, hasLatitude);
 }
 
 std::string ReadingText(const MomentArguments& m) {

@@ -4,6 +4,7 @@
 
 #include "engine/calendar/CalendarExport.h"
 #include "engine/present/PanchangaNames.h"
+#include "engine/day/DayFacts.h"
 #include "ui/Language.h"
 
 #include <QCoreApplication>
@@ -181,6 +182,9 @@ DayCellTexts DayCellTextsOf(const CalendarDay& day, bool today,
     cell.Vrata = VrataMarkOf(day);
     if (day.Tithi.Spans.empty())
         return cell;
+    const MoonPhase moon = MoonPhaseAt(day.Begins.Jde);
+    cell.MoonLit = moon.Illumination;
+    cell.MoonWaxing = moon.Waxing;
     const DaySpan& first = day.Tithi.Spans.front();
     cell.Tithi = first.Index;
     cell.Paksha = CalendarTr::tr("%1 %2").arg(PakshaText(first.Index)).arg(first.Index % 15 + 1);

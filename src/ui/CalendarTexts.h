@@ -65,6 +65,9 @@ struct DayCellTexts {
     QString Festival; // the day's festival, short: "Diwali", "Diwali +1" where there are more
     VrataMark Vrata{VrataMark::None};
     bool Today{};
+    double MoonLit{-1}; // the Moon's lit share at sunrise, 0 ... 1; -1 for none drawn
+    bool MoonWaxing{};
+    bool MoonSouthern{}; // the place lies south of the equator: the lit side mirrored
 };
 DayCellTexts DayCellTextsOf(const CalendarDay& day, bool today,
                             const std::vector<const FestivalDay*>& festivals = {});

@@ -26,6 +26,9 @@ public:
     std::vector<const FestivalDay*> festivalsOn(const CalendarDay& day) const;
     // The texts of the days and the weekdays' names change with the language.
     void languageChanged();
+    // Whether the place lies south of the equator, where the Moon's lit side is drawn mirrored.
+    void setSouthern(bool southern) { southern_ = southern; }
+    bool southern() const { return southern_; }
 
     int year() const { return year_; }
     int month() const { return month_; }
@@ -52,6 +55,7 @@ private:
     std::vector<CalendarDay> days_;
     std::vector<FestivalDay> festivals_;
     QDate today_;
+    bool southern_{};
 };
 
 // Paints a day's cell as the printed month does, with the selection and the keyboard's focus.

@@ -46,6 +46,7 @@ struct MonthPage {
     std::vector<CalendarDay> Days; // the month's, from the 1st
     QString Place;                 // "Delhi, 28°36′N 77°13′E, UTC+05:30"
     QDate Today;                   // marked where it falls in the month
+    bool Southern{};               // the place lies south of the equator (the Moon mirrored)
     std::vector<FestivalDay> Festivals; // the month's festivals, named in their days' cells
 };
 

@@ -46,6 +46,7 @@ QByteArray MonthsPdf(const QDate& firstMonth, const QDate& lastMonth, PaperSize 
                 BuiltInFestivalTable(), {tradition});
             sheet.Place = place.Description;
             sheet.Today = today;
+            sheet.Southern = place.Where.Latitude < 0;
             PaintMonthPage(painter, page, sheet);
         }
     }

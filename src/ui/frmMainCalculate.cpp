@@ -15,6 +15,7 @@
 #include "places/ZoneText.h"
 #include "platform/Platform.h"
 #include "ui/DayPanel.h"
+#include "ui/DayPeriodTexts.h"
 #include "ui/TraditionChoice.h"
 #include "ui/FormMessages.h"
 #include "ui/InputPanel.h"
@@ -254,10 +255,13 @@ void frmMain::ShowDayPanchanga(double jd, const Place& place, const CivilClock& 
     // The tithi's span is the one the lines above show, so that the karana's ends agree with it.
     const PanchangaMoment moment = shownDay_ ? PanchangaOfMoment(jd, shownDay_->Span, place, clock)
                                              : PanchangaOfMoment(jd, place, clock);
-    dayPanel->showMoment(moment);
+    dayPanel->showMoment(moment, MomentExtrasOf(moment, place, clock));
     // The festivals of the day the moment falls in (sunrise to sunrise).
     const CivilDate day = moment.BeforeSunrise ? AddDays(moment.Date, -1) : moment.Date;
-    dayPanel->showFestivals(FestivalsBetween(day, day, place, clock,
-                                             BuiltInFestivalTable(),
+    dayPanel->showFestivals(FestivalsBetween(day, day, place, clock, BuiltInFestivalTable(),
                                              {RememberedTradition(platform_)}));
+    // The panel's rows may want more height than the window has: grow it rather than cut them.
+    const int wanted = sizeHint().height();
+    if (height() < wanted)
+        resize(width(), wanted);
 }

@@ -320,6 +320,7 @@ void frmMonth::showMonth(int year, int month, int day) {
     if (!place_.Clock)
         return;
     if (reckonAgain_ || year != model_->year() || month != model_->month()) {
+        model_->setSouthern(place_.Where.Latitude < 0);
         model_->setMonth(year, month, CalendarMonth(year, month, place_.Where, *place_.Clock),
                          today());
         model_->setFestivals(FestivalsBetween(
@@ -372,6 +373,7 @@ void frmMonth::openDay() {
         return;
     frmDay day(place_, date, this,
                chkVaishnava->isChecked() ? Tradition::Vaishnava : Tradition::Smarta);
+    day.setNow(platform_.currentDateTime());
     day.exec();
     // The day dialog pages through days; the month view follows it.
     showDate(day.date());
