@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: MIT
 // Benchmarks of the calendar: a month view's days (under 20 ms, so that paging feels instant), a
 // year's iCalendar file of each kind (under 100 ms), and the next ten anniversaries of a tithi
-// in a given lunar month (under 50 ms).
+// in a given lunar month (under 50 ms); a year's festivals at a place (under 30 ms), and a month
+// view with its festivals (under 20 ms).
 #include "engine/calendar/Calendar.h"
 #include "engine/calendar/CalendarExport.h"
+#include "engine/calendar/Festivals.h"
 
 #include <benchmark/benchmark.h>
 
@@ -47,5 +49,30 @@ void TenAnniversaries(benchmark::State& state) {
     }
 }
 BENCHMARK(TenAnniversaries)->Unit(benchmark::kMillisecond);
+
+// Every festival of a year at Delhi, by the rules of the table, the years 2020 ... 2029 in turn.
+void YearOfFestivals(benchmark::State& state) {
+    const FestivalTable& table = BuiltInFestivalTable();
+    int year = 0;
+    for (auto _ : state) {
+        const int y = 2020 + year++ % 10;
+        benchmark::DoNotOptimize(FestivalsBetween({y, 1, 1}, {y, 12, 31}, Delhi, IndianTime, table));
+    }
+}
+BENCHMARK(YearOfFestivals)->Unit(benchmark::kMillisecond);
+
+// A month view's days and its festivals, as the window asks for them.
+void MonthViewWithFestivals(benchmark::State& state) {
+    const FestivalTable& table = BuiltInFestivalTable();
+    int month = 0;
+    for (auto _ : state) {
+        const int y = 2020 + month / 12 % 10, m = month % 12 + 1;
+        benchmark::DoNotOptimize(CalendarMonth(y, m, Delhi, IndianTime));
+        benchmark::DoNotOptimize(
+            FestivalsBetween({y, m, 1}, {y, m, DaysInMonth(y, m)}, Delhi, IndianTime, table));
+        ++month;
+    }
+}
+BENCHMARK(MonthViewWithFestivals)->Unit(benchmark::kMillisecond);
 
 } // namespace

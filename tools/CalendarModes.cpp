@@ -156,6 +156,7 @@ CalendarFile ComputeCalendarFile(const Invocation& calendar, double stampJd,
     request.Last = {calendar.To.Year, calendar.To.Month, calendar.To.Day};
     request.Kind = calendar.Events;
     request.Wording = words;
+    request.Keeper = calendar.Keeper;
     if (calendar.Moment.Place) {
         request.PlaceName = calendar.Moment.Place->Display;
     }

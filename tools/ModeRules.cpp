@@ -28,6 +28,9 @@ std::optional<std::string> CalendarOptionAlone(const Option& option, std::string
     if (option.AcceptedOn == OnCalendarLine) {
         return std::string(given) + ": goes with --ics";
     }
+    if (option.AcceptedOn == (OnFestivalsLine | OnCalendarLine)) {
+        return std::string(given) + ": goes with --festivals or --ics";
+    }
     return std::nullopt;
 }
 
@@ -115,6 +118,13 @@ constexpr std::string_view FindRequired[] = {"--find", "--zone|--tz|--place", "-
 constexpr std::string_view CalendarRequired[] = {
     "--ics", "--from", "--to", "--zone|--tz|--place", "--lon|--place", "--lat|--place"};
 
+constexpr std::string_view FestivalsRequired[] = {
+    "--festivals", "--from", "--to", "--zone|--tz|--place", "--lon|--place", "--lat|--place"};
+
+std::string RefuseOnFestivalsLine(const Option&, std::string_view given) {
+    return std::string(given) + ": not together with --festivals";
+}
+
 std::string RefuseOnMonthLine(const Option&, std::string_view given) {
     return std::string(given) + ": not together with --month";
 }
@@ -151,6 +161,11 @@ constexpr ModeRules CalendarLineRules{.Where = OnCalendarLine,
                                       .Required = CalendarRequired,
                                       .Refuse = RefuseOnCalendarLine,
                                       .Check = CheckRange};
+constexpr ModeRules FestivalsLineRules{.Where = OnFestivalsLine,
+                                       .Surplus = ": --festivals takes --from and --to",
+                                       .Required = FestivalsRequired,
+                                       .Refuse = RefuseOnFestivalsLine,
+                                       .Check = CheckRange};
 constexpr ModeRules BatchCommandRules{.Where = OnBatchCommand,
                                       .DefaultFormat = OutputFormat::Json,
                                       .Surplus =
@@ -159,8 +174,9 @@ constexpr ModeRules BatchCommandRules{.Where = OnBatchCommand,
                                       .Refuse = RefuseOnBatchCommand};
 
 // The calendar's modes come before the almanac, whose --from and --to they share.
-constexpr Mode Precedence[] = {Mode::Help, Mode::Places,   Mode::Batch,   Mode::Month,
-                               Mode::Find, Mode::Calendar, Mode::Almanac, Mode::Single};
+constexpr Mode Precedence[] = {Mode::Help,      Mode::Places,   Mode::Batch,
+                               Mode::Month,     Mode::Find,     Mode::Festivals,
+                               Mode::Calendar,  Mode::Almanac,  Mode::Single};
 
 } // namespace
 
@@ -180,6 +196,8 @@ const ModeRules& RulesOf(Reader where) {
         return FindLineRules;
     case OnCalendarLine:
         return CalendarLineRules;
+    case OnFestivalsLine:
+        return FestivalsLineRules;
     case OnMomentLine:
     case OnHelpLine:
         break;
@@ -207,6 +225,8 @@ Reader CommandLineOf(Mode mode) {
         return OnFindLine;
     case Mode::Calendar:
         return OnCalendarLine;
+    case Mode::Festivals:
+        return OnFestivalsLine;
     case Mode::Single:
         break;
     }

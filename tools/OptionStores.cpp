@@ -244,9 +244,21 @@ std::optional<ParseError> StoreCalendarFile(std::string_view value, Reader, Invo
 std::optional<ParseError> StoreEvents(std::string_view value, Reader, Invocation& into) {
     const std::optional<CalendarEventKind> kind = CalendarEventKindNamed(value);
     if (!kind) {
-        return ParseError{"--events " + Quoted(value) + ": expected days, spans or vrata"};
+        return ParseError{"--events " + Quoted(value) +
+                          ": expected days, spans, vrata or festivals"};
     }
     into.Events = *kind;
+    return std::nullopt;
+}
+
+std::optional<ParseError> StoreTradition(std::string_view value, Reader, Invocation& into) {
+    if (value == "smarta") {
+        into.Keeper = Tradition::Smarta;
+    } else if (value == "vaishnava") {
+        into.Keeper = Tradition::Vaishnava;
+    } else {
+        return ParseError{"--tradition " + Quoted(value) + ": expected smarta or vaishnava"};
+    }
     return std::nullopt;
 }
 

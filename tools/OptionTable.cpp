@@ -7,7 +7,7 @@ namespace tithi_cli {
 
 namespace {
 
-constexpr Readers CalendarReaders = OnMonthLine | OnFindLine | OnCalendarLine;
+constexpr Readers CalendarReaders = OnMonthLine | OnFindLine | OnCalendarLine | OnFestivalsLine;
 constexpr Readers MomentReaders = OnMomentLine | OnBatchLine | OnAlmanacLine;
 
 constexpr Option Table[] = {
@@ -69,7 +69,8 @@ constexpr Option Table[] = {
      .Help = "daylight saving time is in force: the clock is one hour ahead"},
     {.Name = "--format",
      .TakesValue = true,
-     .AcceptedOn = MomentReaders | OnBatchCommand | OnPlacesLine | OnMonthLine | OnFindLine,
+     .AcceptedOn = MomentReaders | OnBatchCommand | OnPlacesLine | OnMonthLine | OnFindLine |
+                   OnFestivalsLine,
      .Store = StoreFormat,
      .Synopsis = "--format FORMAT",
      .Help = "text (the default), json (one object) or csv (a header line,\n"
@@ -84,7 +85,7 @@ constexpr Option Table[] = {
              "json and the header of csv stay English"},
     {.Name = "--from",
      .TakesValue = true,
-     .AcceptedOn = OnAlmanacLine | OnFindLine | OnCalendarLine,
+     .AcceptedOn = OnAlmanacLine | OnFindLine | OnCalendarLine | OnFestivalsLine,
      .Chooses = Mode::Almanac,
      .Store = StoreFrom,
      .Missing = "the first date, YYYY-MM-DD",
@@ -94,11 +95,11 @@ constexpr Option Table[] = {
              "closes the last (1901-01-01 to 2050-12-31), one per line with its\n"
              "begin and end: text, JSON lines or CSV rows after one header\n"
              "line. Daylight saving, if given, holds for the whole range. With\n"
-             "--find, --from is the day the search starts from; with --ics, the\n"
-             "two are the file's first and last dates."},
+             "--find, --from is the day the search starts from; with --ics and\n"
+             "--festivals, the two are the first and last dates."},
     {.Name = "--to",
      .TakesValue = true,
-     .AcceptedOn = OnAlmanacLine | OnCalendarLine,
+     .AcceptedOn = OnAlmanacLine | OnCalendarLine | OnFestivalsLine,
      .Chooses = Mode::Almanac,
      .Store = StoreTo,
      .Missing = "the last date, YYYY-MM-DD"},
@@ -188,8 +189,26 @@ constexpr Option Table[] = {
      .Synopsis = "--events KIND",
      .Help = "with --ics: days (the default; an all-day event for each day's\n"
              "tithi at sunrise), spans (a timed event for each tithi from its\n"
-             "begin to its end) or vrata (the days of observance of each\n"
-             "Ekadashi, Purnima and Amavasya)"},
+             "begin to its end), vrata (the days of observance of each\n"
+             "Ekadashi, Purnima and Amavasya) or festivals (each festival's day\n"
+             "by its rule)"},
+    {.Name = "--festivals",
+     .TakesValue = false,
+     .AcceptedOn = OnFestivalsLine,
+     .Chooses = Mode::Festivals,
+     .Synopsis = "--festivals",
+     .Help = "the festival days from --from to --to at the place, one row a\n"
+             "festival: its date, id, name, kind, lunar month (amanta and\n"
+             "purnimanta), tithi, the rule that gave the day, and a sankranti's\n"
+             "instant (needs --lat)"},
+    {.Name = "--tradition",
+     .TakesValue = true,
+     .AcceptedOn = OnFestivalsLine | OnCalendarLine,
+     .Store = StoreTradition,
+     .Synopsis = "--tradition smarta|vaishnava",
+     .Help = "with --festivals or --events festivals: whose day to give where\n"
+             "the traditions keep a festival on different days (Janmashtami,\n"
+             "the Ekadashis); smarta without it"},
     {.Name = "--batch",
      .TakesValue = false,
      .AcceptedOn = OnBatchCommand,

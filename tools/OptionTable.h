@@ -26,6 +26,7 @@ enum Reader : unsigned {
     OnMonthLine = 1u << 6,    // the command line of a month's days (--month)
     OnFindLine = 1u << 7,     // the command line of a search for a tithi's days (--find)
     OnCalendarLine = 1u << 8, // the command line of an iCalendar file (--ics)
+    OnFestivalsLine = 1u << 9, // the command line of the festival days (--festivals)
 };
 using Readers = unsigned;
 

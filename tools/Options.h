@@ -43,8 +43,8 @@ struct ParseError {
 };
 
 // What a run of the tool does; an option of the table chooses it (--batch, --from, --help,
-// --month, --find, --ics), and one moment is the default.
-enum class Mode { Single, Batch, Almanac, Places, Help, Month, Find, Calendar };
+// --month, --find, --ics, --festivals), and one moment is the default.
+enum class Mode { Single, Batch, Almanac, Places, Help, Month, Find, Calendar, Festivals };
 
 // A civil date of the almanac's range.
 struct DateArgument {
@@ -69,6 +69,7 @@ struct Invocation {
     std::string CalendarFile;       // Calendar: the file of --ics ("-": standard output)
     CalendarEventKind Events{CalendarEventKind::Days}; // Calendar: --events
     std::string Language{"en"}; // --lang: the language of the names and texts written
+    ::Tradition Keeper{::Tradition::Smarta}; // Festivals, Calendar: --tradition
 };
 
 // ParseCommandLine: the arguments after the program name.

@@ -5,6 +5,7 @@
 #include "TithiCli.h"
 
 #include "CalendarModes.h"
+#include "FestivalMode.h"
 #include "Language.h"
 #include "Places.h"
 #include "Values.h"
@@ -229,6 +230,32 @@ int RunFind(const Invocation& find, const OutputLanguage& language, std::ostream
     return 0;
 }
 
+int RunFestivals(const Invocation& festivals, std::ostream& out) {
+    const std::vector<FestivalEntry> entries = ComputeFestivals(festivals);
+    if (festivals.Format == OutputFormat::Text) {
+        out << FestivalTextHeader() << '\n';
+    } else if (festivals.Format == OutputFormat::Csv) {
+        out << FestivalCsvHeader() << '\n';
+    }
+    for (const FestivalEntry& entry : entries) {
+        switch (festivals.Format) {
+        case OutputFormat::Text:
+            out << FormatFestivalText(entry) << '\n';
+            break;
+        case OutputFormat::Json:
+            out << FormatFestivalJson(entry) << '\n';
+            break;
+        case OutputFormat::Csv:
+            out << FormatFestivalCsv(entry) << '\n';
+            break;
+        }
+    }
+    if (festivals.Format == OutputFormat::Text) {
+        out << "\n* an adhika month. Each festival's rule: --format json or csv.\n";
+    }
+    return 0;
+}
+
 // The file of --ics, written whole or not at all; "-" writes it to standard output.
 int RunCalendar(const Invocation& calendar, const OutputLanguage& language, std::ostream& out,
                 std::ostream& err) {
@@ -279,6 +306,9 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
         break;
     case Mode::Find:
         status = RunFind(invocation, language, out, err);
+        break;
+    case Mode::Festivals:
+        status = RunFestivals(invocation, out);
         break;
     case Mode::Calendar:
         status = RunCalendar(invocation, language, out, err);

@@ -126,6 +126,10 @@
         <extracomment>The month of a day in both reckonings: &quot;Jyeshtha (amanta) · Ashadha (purnimanta)&quot;</extracomment>
         <translation>%1 · %2</translation>
     </message>
+    <message>
+        <source>%1 +%2</source>
+        <translation>%1 +%2</translation>
+    </message>
 </context>
 <context>
     <name>CalendarFile</name>
@@ -239,6 +243,22 @@
         <source>Month: %1, %2; Vikram %3, Shaka %4.</source>
         <translation>मास: %1, %2; विक्रम संवत %3, शक संवत %4।</translation>
     </message>
+    <message>
+        <source>Kestrava: festivals, %1</source>
+        <translation>Kestrava: पर्व, %1</translation>
+    </message>
+    <message>
+        <source>Festival</source>
+        <translation>पर्व</translation>
+    </message>
+    <message>
+        <source>Sankranti</source>
+        <translation>संक्रांति</translation>
+    </message>
+    <message>
+        <source>Jayanti</source>
+        <translation>जयंती</translation>
+    </message>
 </context>
 <context>
     <name>CalendarMenu</name>
@@ -261,6 +281,10 @@
     <message>
         <source>Export &amp;PDF...</source>
         <translation>PDF निर्यात करें (&amp;P)...</translation>
+    </message>
+    <message>
+        <source>F&amp;estivals of the Year...</source>
+        <translation>वर्ष के पर्व (&amp;E)...</translation>
     </message>
 </context>
 <context>
@@ -433,6 +457,14 @@
         <source>%1 · %2</source>
         <translation>%1 · %2</translation>
     </message>
+    <message>
+        <source>Festivals</source>
+        <translation>पर्व</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>कोई नहीं</translation>
+    </message>
 </context>
 <context>
     <name>DayPeriods</name>
@@ -502,6 +534,112 @@
     <message>
         <source>The folder %1 does not exist.</source>
         <translation>फ़ोल्डर %1 मौजूद नहीं है।</translation>
+    </message>
+</context>
+<context>
+    <name>Festivals</name>
+    <message>
+        <source>at sunrise</source>
+        <translation>सूर्योदय पर</translation>
+    </message>
+    <message>
+        <source>in the forenoon (purvahna)</source>
+        <translation>पूर्वाह्न में</translation>
+    </message>
+    <message>
+        <source>at midday (madhyahna, the third fifth of the daytime)</source>
+        <translation>मध्याह्न में (दिनमान का तीसरा पाँचवाँ भाग)</translation>
+    </message>
+    <message>
+        <source>in the afternoon (aparahna, the fourth fifth of the daytime)</source>
+        <translation>अपराह्न में (दिनमान का चौथा पाँचवाँ भाग)</translation>
+    </message>
+    <message>
+        <source>at dusk (pradosha, the first fifth of the night)</source>
+        <translation>प्रदोष में (रात्रिमान का पहला पाँचवाँ भाग)</translation>
+    </message>
+    <message>
+        <source>at midnight (nishita)</source>
+        <translation>निशीथ काल में (अर्धरात्रि)</translation>
+    </message>
+    <message>
+        <source>at moonrise</source>
+        <translation>चंद्रोदय पर</translation>
+    </message>
+    <message>
+        <source>before sunrise (arunodaya)</source>
+        <translation>अरुणोदय में (सूर्योदय से पहले)</translation>
+    </message>
+    <message>
+        <source>the Tamil rule: the day of the entry if before sunset, else the next</source>
+        <translation>तमिल नियम: संक्रमण सूर्यास्त से पहले हो तो उसी दिन, नहीं तो अगले दिन</translation>
+    </message>
+    <message>
+        <source>the Malayalam rule: the day of the entry if within the first three-fifths of the daytime, else the next</source>
+        <translation>मलयालम नियम: संक्रमण दिनमान के पहले तीन-पाँचवें भाग में हो तो उसी दिन, नहीं तो अगले दिन</translation>
+    </message>
+    <message>
+        <source>the Bengali rule: the day after the entry, or the day after that if it falls after midnight</source>
+        <translation>बंगाली नियम: संक्रमण के अगले दिन, और आधी रात के बाद हो तो उसके भी अगले दिन</translation>
+    </message>
+    <message>
+        <source>the day (sunrise to sunrise) of the entry</source>
+        <translation>संक्रमण का दिन (सूर्योदय से सूर्योदय तक)</translation>
+    </message>
+    <message>
+        <source>%1: %2 %3</source>
+        <extracomment>A solar date in a regional calendar: &quot;Tamil: Thai 1&quot;</extracomment>
+        <translation>%1: %2 %3</translation>
+    </message>
+    <message>
+        <source>amanta</source>
+        <translation>अमांत</translation>
+    </message>
+    <message>
+        <source>purnimanta</source>
+        <translation>पूर्णिमांत</translation>
+    </message>
+    <message>
+        <source>%1 of the adhika month (%2) %3</source>
+        <extracomment>A festival&apos;s tithi: &quot;Kartika Amavasya (purnimanta) at dusk (pradosha, ...)&quot;</extracomment>
+        <translation>अधिक मास की %1 (%2) %3</translation>
+    </message>
+    <message>
+        <source>%1 %2 (%3) %4</source>
+        <translation>%1 %2 (%3) %4</translation>
+    </message>
+    <message>
+        <source>, the whole of it</source>
+        <translation>, पूरा</translation>
+    </message>
+    <message>
+        <source>the Sun enters %1; %2</source>
+        <translation>सूर्य का %1 राशि में प्रवेश; %2</translation>
+    </message>
+    <message>
+        <source>%1 nakshatra at sunrise in the solar month of %2</source>
+        <translation>%2 के सौर मास में सूर्योदय पर %1 नक्षत्र</translation>
+    </message>
+    <message>
+        <source>the day before %1</source>
+        <translation>%1 से एक दिन पहले</translation>
+    </message>
+    <message>
+        <source>the day after %1</source>
+        <translation>%1 के अगले दिन</translation>
+    </message>
+    <message>
+        <source>%1 days before %2</source>
+        <translation>%2 से %1 दिन पहले</translation>
+    </message>
+    <message>
+        <source>%1 days after %2</source>
+        <translation>%2 के %1 दिन बाद</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A festival and the rule that gave its day: &quot;Diwali (Lakshmi Puja): Kartika Amavasya ...&quot;</extracomment>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
@@ -957,6 +1095,217 @@ Calculate for %6, the same moment on the clocks after the change?</source>
     </message>
 </context>
 <context>
+    <name>SolarMonths</name>
+    <message>
+        <source>Chithirai</source>
+        <translation>चित्तिरै</translation>
+    </message>
+    <message>
+        <source>Vaikasi</source>
+        <translation>वैकासि</translation>
+    </message>
+    <message>
+        <source>Aani</source>
+        <translation>आनि</translation>
+    </message>
+    <message>
+        <source>Aadi</source>
+        <translation>आडि</translation>
+    </message>
+    <message>
+        <source>Aavani</source>
+        <translation>आवणि</translation>
+    </message>
+    <message>
+        <source>Purattasi</source>
+        <translation>पुरट्टासि</translation>
+    </message>
+    <message>
+        <source>Aippasi</source>
+        <translation>ऐप्पसि</translation>
+    </message>
+    <message>
+        <source>Karthigai</source>
+        <translation>कार्तिगै</translation>
+    </message>
+    <message>
+        <source>Margazhi</source>
+        <translation>मार्गऴि</translation>
+    </message>
+    <message>
+        <source>Thai</source>
+        <translation>तै</translation>
+    </message>
+    <message>
+        <source>Maasi</source>
+        <translation>मासि</translation>
+    </message>
+    <message>
+        <source>Panguni</source>
+        <translation>पंगुनि</translation>
+    </message>
+    <message>
+        <source>Medam</source>
+        <translation>मेडम</translation>
+    </message>
+    <message>
+        <source>Edavam</source>
+        <translation>इडवम</translation>
+    </message>
+    <message>
+        <source>Mithunam</source>
+        <translation>मिथुनम</translation>
+    </message>
+    <message>
+        <source>Karkidakam</source>
+        <translation>कर्किडकम</translation>
+    </message>
+    <message>
+        <source>Chingam</source>
+        <translation>चिंगम</translation>
+    </message>
+    <message>
+        <source>Kanni</source>
+        <translation>कन्नि</translation>
+    </message>
+    <message>
+        <source>Thulam</source>
+        <translation>तुलाम</translation>
+    </message>
+    <message>
+        <source>Vrischikam</source>
+        <translation>वृश्चिकम</translation>
+    </message>
+    <message>
+        <source>Dhanu</source>
+        <translation>धनु</translation>
+    </message>
+    <message>
+        <source>Makaram</source>
+        <translation>मकरम</translation>
+    </message>
+    <message>
+        <source>Kumbham</source>
+        <translation>कुंभम</translation>
+    </message>
+    <message>
+        <source>Meenam</source>
+        <translation>मीनम</translation>
+    </message>
+    <message>
+        <source>Boishakh</source>
+        <translation>बैशाख</translation>
+    </message>
+    <message>
+        <source>Joishtho</source>
+        <translation>जैष्ठ</translation>
+    </message>
+    <message>
+        <source>Asharh</source>
+        <translation>आषाढ़</translation>
+    </message>
+    <message>
+        <source>Srabon</source>
+        <translation>श्रावण</translation>
+    </message>
+    <message>
+        <source>Bhadro</source>
+        <translation>भाद्र</translation>
+    </message>
+    <message>
+        <source>Ashwin</source>
+        <translation>आश्विन</translation>
+    </message>
+    <message>
+        <source>Kartik</source>
+        <translation>कार्तिक</translation>
+    </message>
+    <message>
+        <source>Ogrohayon</source>
+        <translation>अग्रहायण</translation>
+    </message>
+    <message>
+        <source>Poush</source>
+        <translation>पौष</translation>
+    </message>
+    <message>
+        <source>Magh</source>
+        <translation>माघ</translation>
+    </message>
+    <message>
+        <source>Falgun</source>
+        <translation>फाल्गुन</translation>
+    </message>
+    <message>
+        <source>Choitro</source>
+        <translation>चैत्र</translation>
+    </message>
+    <message>
+        <source>Baisakha</source>
+        <translation>बैशाख</translation>
+    </message>
+    <message>
+        <source>Jyeshtha</source>
+        <translation>ज्येष्ठ</translation>
+    </message>
+    <message>
+        <source>Ashadha</source>
+        <translation>आषाढ़</translation>
+    </message>
+    <message>
+        <source>Shrabana</source>
+        <translation>श्रावण</translation>
+    </message>
+    <message>
+        <source>Bhadraba</source>
+        <translation>भाद्रव</translation>
+    </message>
+    <message>
+        <source>Ashwina</source>
+        <translation>आश्विन</translation>
+    </message>
+    <message>
+        <source>Kartika</source>
+        <translation>कार्तिक</translation>
+    </message>
+    <message>
+        <source>Margashira</source>
+        <translation>मार्गशिर</translation>
+    </message>
+    <message>
+        <source>Pausha</source>
+        <translation>पौष</translation>
+    </message>
+    <message>
+        <source>Magha</source>
+        <translation>माघ</translation>
+    </message>
+    <message>
+        <source>Phalguna</source>
+        <translation>फाल्गुन</translation>
+    </message>
+    <message>
+        <source>Chaitra</source>
+        <translation>चैत्र</translation>
+    </message>
+    <message>
+        <source>Tamil</source>
+        <translation>तमिल</translation>
+    </message>
+    <message>
+        <source>Malayalam</source>
+        <translation>मलयालम</translation>
+    </message>
+    <message>
+        <source>Bengali</source>
+        <translation>बंगाली</translation>
+    </message>
+    <message>
+        <source>Odia</source>
+        <translation>ओड़िया</translation>
+    </message>
+</context>
+<context>
     <name>Startup</name>
     <message>
         <source>Application is already running</source>
@@ -1291,6 +1640,18 @@ Calculate for %6, the same moment on the clocks after the change?</source>
         <source>Night %1</source>
         <translation>रात्रि %1</translation>
     </message>
+    <message>
+        <source>Festivals</source>
+        <translation>पर्व</translation>
+    </message>
+    <message>
+        <source>Solar Dates</source>
+        <translation>सौर दिनांक</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>कोई नहीं</translation>
+    </message>
 </context>
 <context>
     <name>frmExport</name>
@@ -1510,6 +1871,93 @@ Nothing was written; please choose another folder or name.</source>
 %2
 कुछ भी नहीं लिखा गया; कृपया कोई दूसरा फ़ोल्डर या नाम चुनें।</translation>
     </message>
+    <message>
+        <source>The festivals, each on its day by its r&amp;ule</source>
+        <translation>पर्व, हर एक अपने नियम से अपने दिन (&amp;U)</translation>
+    </message>
+    <message>
+        <source>The festivals</source>
+        <translation>पर्व</translation>
+    </message>
+</context>
+<context>
+    <name>frmFestivals</name>
+    <message>
+        <source>Festivals of the Year - %1</source>
+        <translation>वर्ष के पर्व - %1</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>वर्ष</translation>
+    </message>
+    <message>
+        <source>Festival Name</source>
+        <translation>पर्व का नाम</translation>
+    </message>
+    <message>
+        <source>Diwali, Ekadashi, दीपावली ...</source>
+        <translation>दीपावली, एकादशी ...</translation>
+    </message>
+    <message>
+        <source>Festivals Found</source>
+        <translation>मिले पर्व</translation>
+    </message>
+    <message>
+        <source>Festivals</source>
+        <translation>पर्व</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>दिनांक</translation>
+    </message>
+    <message>
+        <source>Festival</source>
+        <translation>पर्व</translation>
+    </message>
+    <message>
+        <source>Rule</source>
+        <translation>नियम</translation>
+    </message>
+    <message>
+        <source>At %1</source>
+        <translation>स्थान: %1</translation>
+    </message>
+    <message>
+        <source>Place</source>
+        <translation>स्थान</translation>
+    </message>
+    <message>
+        <source>&amp;Show in Month View</source>
+        <translation>मासिक पंचांग में दिखाएँ (&amp;S)</translation>
+    </message>
+    <message>
+        <source>Show in Month View</source>
+        <translation>मासिक पंचांग में दिखाएँ</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>बंद करें</translation>
+    </message>
+    <message>
+        <source>&amp;Year</source>
+        <translation>वर्ष (&amp;Y)</translation>
+    </message>
+    <message>
+        <source>Festival &amp;name</source>
+        <translation>पर्व का नाम (&amp;N)</translation>
+    </message>
+    <message>
+        <source>The festivals of %1, each on its day by its rule</source>
+        <translation>%1 के पर्व, हर एक अपने नियम से अपने दिन</translation>
+    </message>
+    <message>
+        <source>The festivals of %1 named &quot;%2&quot;</source>
+        <translation>%1 के पर्व जिनके नाम में &quot;%2&quot; है</translation>
+    </message>
+    <message>
+        <source>%1: none found.</source>
+        <translation>%1: कोई पर्व नहीं मिला।</translation>
+    </message>
 </context>
 <context>
     <name>frmFind</name>
@@ -1696,6 +2144,30 @@ Nothing was written; please choose another folder or name.</source>
     <message>
         <source>%1: none found.</source>
         <translation>%1: कोई दिन नहीं मिला।</translation>
+    </message>
+    <message>
+        <source>Festival</source>
+        <translation>पर्व</translation>
+    </message>
+    <message>
+        <source>Find F&amp;estival</source>
+        <translation>पर्व खोजें (&amp;E)</translation>
+    </message>
+    <message>
+        <source>Find Festival</source>
+        <translation>पर्व खोजें</translation>
+    </message>
+    <message>
+        <source>The next days of the festival named, from the From date</source>
+        <translation>नामित पर्व के अगले दिन, आरंभ दिनांक से</translation>
+    </message>
+    <message>
+        <source>No festival is named &quot;%1&quot;.</source>
+        <translation>&quot;%1&quot; नाम का कोई पर्व नहीं है।</translation>
+    </message>
+    <message>
+        <source>%1: its days from %2 on</source>
+        <translation>%1: %2 से इसके दिन</translation>
     </message>
 </context>
 <context>
@@ -1980,6 +2452,16 @@ Nothing was written; please choose another folder or name.</source>
     <message>
         <source>&amp;Purnimanta months too</source>
         <translation>पूर्णिमांत मास भी (&amp;P)</translation>
+        <source>Vaishnava Observance</source>
+        <translation>वैष्णव पालन</translation>
+    </message>
+    <message>
+        <source>Vaishnava &amp;observance</source>
+        <translation>वैष्णव पालन (&amp;O)</translation>
+    </message>
+    <message>
+        <source>The Vaishnava days of the festivals the traditions keep apart (Janmashtami, the Ekadashis); the Smarta days otherwise</source>
+        <translation>जिन पर्वों को परंपराएँ अलग दिन मनाती हैं (जन्माष्टमी, एकादशियाँ), उनके वैष्णव दिन; अन्यथा स्मार्त दिन</translation>
     </message>
 </context>
 <context>

@@ -67,10 +67,16 @@ std::string TranslatedCalendarWording::CalendarName(CalendarEventKind kind,
         return Utf8(CalendarFileTr::tr("Kestrava: tithis at sunrise, %1").arg(place));
     case CalendarEventKind::Spans:
         return Utf8(CalendarFileTr::tr("Kestrava: tithis, %1").arg(place));
+    case CalendarEventKind::Festivals:
+        return Utf8(CalendarFileTr::tr("Kestrava: festivals, %1").arg(place));
     case CalendarEventKind::Vrata:
         break;
     }
     return Utf8(CalendarFileTr::tr("Kestrava: vrata days, %1").arg(place));
+}
+
+std::string TranslatedCalendarWording::FestivalSummary(const FestivalDay& festival) const {
+    return Utf8(FestivalNameText(*festival.Rule));
 }
 
 std::string TranslatedCalendarWording::DaySummary(const CalendarDay& day) const {
@@ -159,7 +165,8 @@ std::string TranslatedCalendarWording::Category(std::string_view english) const 
     static constexpr const char* Categories[] = {
         QT_TRANSLATE_NOOP("CalendarFile", "Tithi"), QT_TRANSLATE_NOOP("CalendarFile", "Vrata"),
         QT_TRANSLATE_NOOP("CalendarFile", "Ekadashi"), QT_TRANSLATE_NOOP("CalendarFile", "Purnima"),
-        QT_TRANSLATE_NOOP("CalendarFile", "Amavasya")};
+        QT_TRANSLATE_NOOP("CalendarFile", "Amavasya"), QT_TRANSLATE_NOOP("CalendarFile", "Festival"),
+        QT_TRANSLATE_NOOP("CalendarFile", "Sankranti"), QT_TRANSLATE_NOOP("CalendarFile", "Jayanti")};
     for (const char* category : Categories) {
         if (english == category)
             return Utf8(QCoreApplication::translate("CalendarFile", category));

@@ -19,5 +19,6 @@ public:
     std::string VrataSummary(const TithiOccurrence& vrata, MonthReckoning reckoning) const override;
     std::string VrataDescription(const TithiOccurrence& vrata, const std::string& where,
                                  const std::string& zone) const override;
+    std::string FestivalSummary(const FestivalDay& festival) const override;
     std::string Category(std::string_view english) const override;
 };

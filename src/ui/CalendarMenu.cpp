@@ -4,6 +4,8 @@
 
 #include "platform/Platform.h"
 #include "ui/frmExport.h"
+#include "ui/TraditionChoice.h"
+#include "ui/frmFestivals.h"
 #include "ui/frmFind.h"
 #include "ui/frmMonth.h"
 
@@ -36,6 +38,7 @@ void CalendarMenu::populate(QMenu* menu) {
     entry(QT_TR_NOOP("&Find a Tithi..."), "mnuFindTithi", &CalendarMenu::openFind,
           QKeySequence(Qt::CTRL | Qt::Key_F));
     entry(QT_TR_NOOP("&Vrata Days..."), "mnuVrataDays", &CalendarMenu::openVrataDays);
+    entry(QT_TR_NOOP("F&estivals of the Year..."), "mnuFestivals", &CalendarMenu::openFestivals);
     menu->addSeparator();
     entry(QT_TR_NOOP("Export i&Calendar File..."), "mnuExportCalendar",
           &CalendarMenu::openExportCalendar);
@@ -111,9 +114,19 @@ void CalendarMenu::openVrataDays() {
         find(*place, startDate(*place), true);
 }
 
+void CalendarMenu::openFestivals() {
+    const std::optional<CalendarPlace> place = placeOfForm();
+    if (!place)
+        return;
+    QWidget* parent = month_ && month_->isVisible() ? static_cast<QWidget*>(month_) : window_;
+    frmFestivals dialog(*place, startDate(*place), RememberedTradition(platform_), parent);
+    if (dialog.exec() == QDialog::Accepted && dialog.chosenDate().isValid())
+        showInMonthView(*place, dialog.chosenDate());
+}
+
 void CalendarMenu::find(const CalendarPlace& place, const QDate& from, bool vrata) {
     QWidget* parent = month_ && month_->isVisible() ? static_cast<QWidget*>(month_) : window_;
-    frmFind dialog(place, from, parent);
+    frmFind dialog(place, from, parent, RememberedTradition(platform_));
     if (vrata)
         dialog.listVrataDays();
     if (dialog.exec() == QDialog::Accepted && dialog.chosenDate().isValid())

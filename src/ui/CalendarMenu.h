@@ -37,6 +37,7 @@ public:
     void openMonthView();
     void openFind();
     void openVrataDays();
+    void openFestivals();
     void openExportCalendar();
     void openExportPdf();
 

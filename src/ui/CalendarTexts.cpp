@@ -5,10 +5,12 @@
 #include "engine/calendar/CalendarExport.h"
 #include "engine/present/PanchangaNames.h"
 #include "engine/day/DayFacts.h"
+#include "ui/Language.h"
 #include "ui/Languages.h"
 
 #include <QCoreApplication>
 #include <QLocale>
+#include <QRegularExpression>
 #include <QTime>
 
 namespace {
@@ -157,11 +159,13 @@ QStringList DayNotes(const CalendarDay& day, bool today) {
     return notes;
 }
 
-QString DayAccessibleText(const CalendarDay& day, const QStringList& notes) {
+QString DayAccessibleText(const CalendarDay& day, const QStringList& notes, const QString& festivals) {
     //: A day's date and its tithis: "Tuesday 11 June 2024: Shukla Panchami until 17:42, ..."
     QString text = CalendarTr::tr("%1: %2").arg(LongDateText(day.Date), DaySentence(day));
     for (const QString& note : notes)
         text += QStringLiteral("; ") + note;
+    if (!festivals.isEmpty())
+        text += QStringLiteral("; ") + festivals.split(QLatin1Char('\n')).join(QStringLiteral("; "));
     return text;
 }
 
@@ -189,8 +193,19 @@ QString KshayaNoteText(const QStringList& names) {
 }
 
 DayCellTexts DayCellTextsOf(const CalendarDay& day, bool today, MonthNames names,
-                            const CalendarDay* previous) {
+                            const CalendarDay* previous,
+                            const std::vector<const FestivalDay*>& festivals) {
     DayCellTexts cell;
+    if (!festivals.empty()) {
+        const QString first = FestivalNameText(*festivals.front()->Rule);
+        // The short name, without its words in parentheses: "Diwali" of "Diwali (Lakshmi
+        // Puja)", "Parsva Ekadashi" of "Parsva (Parivartini) Ekadashi".
+        const QString shortName =
+            QString(first).remove(QRegularExpression(QStringLiteral(" \\([^)]*\\)")));
+        cell.Festival = festivals.size() > 1
+                            ? CalendarTr::tr("%1 +%2").arg(shortName).arg(festivals.size() - 1)
+                            : shortName;
+    }
     cell.Day = QString::number(day.Date.Day);
     cell.Today = today;
     cell.Vrata = VrataMarkOf(day);

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "engine/calendar/Calendar.h"
+#include "engine/calendar/Festivals.h"
 #include "ui/PanchangaTexts.h"
 
 #include <QDate>
@@ -53,8 +54,9 @@ QStringList DayNotes(const CalendarDay& day, bool today);
 
 // DayAccessibleText: what a screen reader reads for a day: "Tuesday 11 June 2024: Shukla
 // Panchami until 17:42, then Shashthi", then the notes (DayNotes and any of the view's own),
-// each after "; ".
-QString DayAccessibleText(const CalendarDay& day, const QStringList& notes);
+// each after "; ", and the festivals (FestivalsText), each after "; ".
+QString DayAccessibleText(const CalendarDay& day, const QStringList& notes,
+                          const QString& festivals = {});
 
 // The rule of observance, and how an occurrence met it.
 QString ObservanceRuleText();
@@ -71,6 +73,7 @@ struct DayCellTexts {
     QString Kshaya;  // "Saptami kshaya", empty for none
     QString Vriddhi; // "vriddhi", "vriddhi, 2nd day", empty for none
     QString Masa;    // "Ashadha" where the month begins
+    QString Festival; // the day's festival, short: "Diwali", "Diwali +1" where there are more
     VrataMark Vrata{VrataMark::None};
     bool Today{};
     double MoonLit{-1}; // the Moon's lit share at sunrise, 0 ... 1; -1 for none drawn
@@ -78,9 +81,23 @@ struct DayCellTexts {
     bool MoonSouthern{}; // the place lies south of the equator: the lit side mirrored
 };
 // names: where both reckonings are named, the month that begins is named with its reckoning,
-// the purnimanta one too (which needs the day before, `previous`, to tell).
+// the purnimanta one too (which needs the day before, `previous`, to tell); festivals: the day's,
+// the first named short in the cell.
 DayCellTexts DayCellTextsOf(const CalendarDay& day, bool today,
                             MonthNames names = MonthNames::Amanta,
-                            const CalendarDay* previous = nullptr);
+                            const CalendarDay* previous = nullptr,
+                            const std::vector<const FestivalDay*>& festivals = {});
+
+// A festival's name in the windows' language (the table's Hindi name while they speak Hindi),
+// and the day's festivals with their rules, one a line, for a tooltip or a screen reader.
+// FestivalRuleText: the rule in a few words: "Kartika Amavasya (purnimanta) at pradosha, the
+// first fifth of the night".
+QString FestivalNameText(const FestivalRule& rule);
+QString FestivalRuleText(const FestivalRule& rule, const std::vector<FestivalRule>& rules);
+QString FestivalsText(const std::vector<const FestivalDay*>& festivals);
+
+// SolarDatesText: a civil date in the regional solar calendars, each by its rule for the day
+// that begins a month: "Tamil: Thai 1 · Malayalam: Makaram 1 · Bengali: Poush 30 · Odia: Magha 1".
+QString SolarDatesText(const CivilDate& date, const Place& place, const CivilClock& clock);
 // The note of a cell on the tithis that hold no sunrise: "Saptami kshaya".
 QString KshayaNoteText(const QStringList& names);

@@ -48,6 +48,7 @@ DayPanel::DayPanel(QWidget* parent) : QWidget(parent) {
     picMoon = new MoonPhaseWidget(2.2);
     picMoon->setObjectName(QStringLiteral("picDayMoon"));
     grid->addWidget(picMoon, 0, 3, Qt::AlignRight | Qt::AlignTop);
+    lblFestivals = addValue(grid, 9, 0, QT_TR_NOOP("Festivals"), "lblFestivals", 3);
 }
 
 ValueLabel* DayPanel::addValue(QGridLayout* grid, int row, int column, const char* caption,
@@ -73,8 +74,10 @@ ValueLabel* DayPanel::addValue(QGridLayout* grid, int row, int column, const cha
 }
 
 void DayPanel::changeEvent(QEvent* event) {
-    if (texts_.handle(event) && shown_)
+    if (texts_.handle(event) && shown_) {
         showMoment(*shown_, extras_);
+        showFestivals(std::move(festivals_));
+    }
     QWidget::changeEvent(event);
 }
 
@@ -127,12 +130,22 @@ void DayPanel::showMoment(const PanchangaMoment& p, const std::optional<MomentEx
     picMoon->setMoon(e.Moon);
 }
 
+void DayPanel::showFestivals(std::vector<FestivalDay> festivals) {
+    festivals_ = std::move(festivals);
+    std::vector<const FestivalDay*> shown;
+    for (const FestivalDay& festival : festivals_)
+        shown.push_back(&festival);
+    lblFestivals->setText(shown.empty() ? tr("none") : FestivalsText(shown));
+}
+
 void DayPanel::clear() {
     shown_.reset();
     extras_.reset();
+    festivals_.clear();
     picMoon->clearMoon();
     for (ValueLabel* value : {lblVara, lblNakshatra, lblYoga, lblDayKarana, lblSunrise, lblSunset,
                               lblMoonrise, lblMoonset, lblMasa, lblSamvat, lblRahuKalam,
-                              lblYamaganda, lblGulikaKalam, lblAbhijit, lblMoonRashi, lblSunRashi})
+                              lblYamaganda, lblGulikaKalam, lblAbhijit, lblMoonRashi, lblSunRashi,
+                              lblFestivals})
         value->setText(QString());
 }

@@ -10,6 +10,8 @@
 #include "ui/DayPeriodTexts.h"
 #include "ui/TranslatedTexts.h"
 
+#include "engine/calendar/Festivals.h"
+
 #include <QWidget>
 #include <optional>
 
@@ -27,6 +29,10 @@ public:
     // the Sun at the moment where they are given.
     void showMoment(const PanchangaMoment& moment,
                     const std::optional<MomentExtras>& extras = std::nullopt);
+
+    // Shows the festivals of the moment's day (the engine's, for the day's date at the place);
+    // "none" for none.
+    void showFestivals(std::vector<FestivalDay> festivals);
 
     // Empties every value (a moment without a panchanga).
     void clear();
@@ -48,6 +54,7 @@ public:
     ValueLabel* lblMoonRashi{};
     ValueLabel* lblSunRashi{};
     MoonPhaseWidget* picMoon{};
+    ValueLabel* lblFestivals{};
 
 protected:
     // The captions and the moment shown are told again in the new language.
@@ -60,5 +67,6 @@ private:
 
     std::optional<PanchangaMoment> shown_;
     std::optional<MomentExtras> extras_;
+    std::vector<FestivalDay> festivals_;
     TranslatedTexts texts_;
 };

@@ -50,6 +50,20 @@ QStringList MonthModel::cellNotes(const QModelIndex& index) const {
     return notes;
 }
 
+void MonthModel::setFestivals(std::vector<FestivalDay> festivals) {
+    festivals_ = std::move(festivals);
+    if (!days_.empty())
+        Q_EMIT dataChanged(index(0, 0), index(Weeks - 1, 6));
+}
+
+std::vector<const FestivalDay*> MonthModel::festivalsOn(const CalendarDay& day) const {
+    std::vector<const FestivalDay*> on;
+    for (const FestivalDay& festival : festivals_)
+        if (DateKey(festival.Date) == DateKey(day.Date))
+            on.push_back(&festival);
+    return on;
+}
+
 void MonthModel::languageChanged() {
     Q_EMIT headerDataChanged(Qt::Horizontal, 0, 6);
     Q_EMIT dataChanged(index(0, 0), index(Weeks - 1, 6));
@@ -106,11 +120,14 @@ QVariant MonthModel::data(const QModelIndex& index, int role) const {
         return QString::number(day->Date.Day);
     case Qt::AccessibleTextRole:
     case Qt::AccessibleDescriptionRole:
-        return DayAccessibleText(*day, cellNotes(index));
+        return DayAccessibleText(*day, cellNotes(index), FestivalsText(festivalsOn(*day)));
     case Qt::ToolTipRole: {
         QString tip = LongDateText(day->Date) + QLatin1Char('\n') + DaySentence(*day);
         for (const QString& note : cellNotes(index))
             tip += QLatin1Char('\n') + note;
+        const QString festivals = FestivalsText(festivalsOn(*day));
+        if (!festivals.isEmpty())
+            tip += QLatin1Char('\n') + festivals;
         return tip;
     }
     default:
@@ -150,8 +167,8 @@ void MonthDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
     const QPalette& palette = option.palette;
     painter->save();
     painter->setFont(option.font);
-    DayCellTexts texts =
-        DayCellTextsOf(*day, model->isToday(index), model->monthNames(), model->dayBefore(index));
+    DayCellTexts texts = DayCellTextsOf(*day, model->isToday(index), model->monthNames(),
+                                        model->dayBefore(index), model->festivalsOn(*day));
     texts.MoonSouthern = model->southern();
     PaintDayCell(*painter, option.rect, texts, ScreenColours(palette));
     if (option.state & QStyle::State_Selected) {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "engine/calendar/Calendar.h"
+#include "engine/calendar/Festivals.h"
 #include "ui/CalendarTexts.h"
 
 #include <QAbstractTableModel>
@@ -29,6 +30,9 @@ public:
     MonthNames monthNames() const { return names_; }
     // The day before a day of the month (the 1st's where known), or none.
     const CalendarDay* dayBefore(const QModelIndex& index) const;
+    // The festivals of the month's days (their rules outlive the model).
+    void setFestivals(std::vector<FestivalDay> festivals);
+    std::vector<const FestivalDay*> festivalsOn(const CalendarDay& day) const;
     // The texts of the days and the weekdays' names change with the language.
     void languageChanged();
     // Whether the place lies south of the equator, where the Moon's lit side is drawn mirrored.
@@ -60,6 +64,7 @@ private:
     int firstColumn_ = 0; // the weekday of the 1st, 0 Sunday
     std::vector<CalendarDay> days_;
     std::optional<CalendarDay> previous_;
+    std::vector<FestivalDay> festivals_;
     QDate today_;
     bool southern_{};
     MonthNames names_ = MonthNames::Amanta;

@@ -207,6 +207,8 @@ void PaintDayCell(QPainter& painter, const QRectF& cell, const DayCellTexts& tex
     y += DrawLine(painter, QPointF(inner.left(), y), width, texts.Then, smallFont, colours.Faint);
     // The notes, as many as there is room for, the vrata's name first.
     QStringList notes;
+    if (!texts.Festival.isEmpty())
+        notes << texts.Festival;
     if (texts.Vrata != VrataMark::None)
         notes << VrataText(texts.Vrata);
     if (!texts.Kshaya.isEmpty())
@@ -218,7 +220,8 @@ void PaintDayCell(QPainter& painter, const QRectF& cell, const DayCellTexts& tex
         if (y + noteHeight > cell.bottom())
             break;
         const QColor colour =
-            note == VrataText(texts.Vrata)
+            note == texts.Festival ? colours.Masa
+            : note == VrataText(texts.Vrata)
                 ? (texts.Vrata == VrataMark::Ekadashi ? colours.Ekadashi : colours.Text)
                 : colours.Note;
         y += DrawLine(painter, QPointF(inner.left(), y), width, note, noteFont, colour);
@@ -331,8 +334,12 @@ void PaintMonthPage(QPainter& painter, const QRectF& page, const MonthPage& mont
         painter.setFont(base);
         const CalendarDay* before =
             k > 0 ? &month.Days[k - 1] : (month.Previous ? &*month.Previous : nullptr);
-        DayCellTexts texts =
-            DayCellTextsOf(day, QDateOf(day.Date) == month.Today, month.Names, before);
+        std::vector<const FestivalDay*> festivals;
+        for (const FestivalDay& festival : month.Festivals)
+            if (DateKey(festival.Date) == DateKey(day.Date))
+                festivals.push_back(&festival);
+        DayCellTexts texts = DayCellTextsOf(day, QDateOf(day.Date) == month.Today, month.Names,
+                                            before, festivals);
         texts.MoonSouthern = month.Southern;
         PaintDayCell(painter, cell, texts, colours);
     }

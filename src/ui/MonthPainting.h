@@ -50,6 +50,7 @@ struct MonthPage {
     bool Southern{};               // the place lies south of the equator (the Moon mirrored)
     MonthNames Names{MonthNames::Amanta}; // the lunar months named: amanta, or both reckonings
     std::optional<CalendarDay> Previous;  // the day before the 1st, where known
+    std::vector<FestivalDay> Festivals; // the month's festivals, named in their days' cells
 };
 
 // WeeksOfMonth: the rows a month needs with the week starting on Sunday, 4 ... 6.

@@ -14,7 +14,8 @@
 #include <QPdfWriter>
 
 QByteArray MonthsPdf(const QDate& firstMonth, const QDate& lastMonth, PaperSize paper,
-                     const CalendarPlace& place, const QDate& today, MonthNames names) {
+                     const CalendarPlace& place, const QDate& today, MonthNames names,
+                     Tradition tradition) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
@@ -41,6 +42,10 @@ QByteArray MonthsPdf(const QDate& firstMonth, const QDate& lastMonth, PaperSize 
             sheet.Year = month.year();
             sheet.Month = month.month();
             sheet.Days = CalendarMonth(sheet.Year, sheet.Month, place.Where, *place.Clock);
+            sheet.Festivals = FestivalsBetween(
+                {sheet.Year, sheet.Month, 1},
+                {sheet.Year, sheet.Month, month.daysInMonth()}, place.Where, *place.Clock,
+                BuiltInFestivalTable(), {tradition});
             sheet.Place = place.Description;
             sheet.Today = today;
             sheet.Southern = place.Where.Latitude < 0;

@@ -2,6 +2,7 @@
 // The printable months: a PDF with one page for each month, laid out as a wall calendar.
 #pragma once
 
+#include "engine/calendar/FestivalRules.h"
 #include "ui/CalendarPlace.h"
 #include "ui/CalendarTexts.h"
 
@@ -12,7 +13,8 @@ enum class PaperSize { A4, Letter };
 
 // MonthsPdf: the months from the first to the last (any day of each), one landscape page each,
 // reckoned at the place; today marked where it falls; the lunar months named in one reckoning
-// or both. Returns the whole file.
+// or both; the cells name the festivals, the tradition's days where the traditions differ.
+// Returns the whole file.
 QByteArray MonthsPdf(const QDate& firstMonth, const QDate& lastMonth, PaperSize paper,
                      const CalendarPlace& place, const QDate& today,
-                     MonthNames names = MonthNames::Amanta);
+                     MonthNames names = MonthNames::Amanta, Tradition tradition = Tradition::Smarta);

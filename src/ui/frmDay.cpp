@@ -64,8 +64,9 @@ double JulianDayOfMoment(const QDateTime& moment) {
     return 2440587.5 + static_cast<double>(moment.toMSecsSinceEpoch()) / 86400000.0;
 }
 
-frmDay::frmDay(const CalendarPlace& place, const QDate& date, QWidget* parent)
-    : QDialog(parent), place_(place) {
+frmDay::frmDay(const CalendarPlace& place, const QDate& date, QWidget* parent,
+               Tradition tradition)
+    : QDialog(parent), place_(place), tradition_(tradition) {
     setObjectName(QStringLiteral("frmDay"));
     ShowFocusFromStart(this);
     lblDate = new QLabel;
@@ -87,8 +88,10 @@ frmDay::frmDay(const CalendarPlace& place, const QDate& date, QWidget* parent)
         0, 0);
     sections->addWidget(addSection(QT_TR_NOOP("Panchanga"), "grpPanchanga",
                                    {QT_TR_NOOP("Vara"), QT_TR_NOOP("Tithi"), QT_TR_NOOP("Observed"),
+                                    QT_TR_NOOP("Festivals"),
                                     QT_TR_NOOP("Nakshatra"), QT_TR_NOOP("Yoga"),
-                                    QT_TR_NOOP("Karana"), QT_TR_NOOP("Month"), QT_TR_NOOP("Samvat"),
+                                    QT_TR_NOOP("Karana"), QT_TR_NOOP("Month"),
+                                    QT_TR_NOOP("Solar Dates"), QT_TR_NOOP("Samvat"),
                                     QT_TR_NOOP("Samvatsara"), QT_TR_NOOP("Kali Year"),
                                     QT_TR_NOOP("Ritu"), QT_TR_NOOP("Ayana"), QT_TR_NOOP("Place")}),
                         1, 0);
@@ -290,6 +293,13 @@ void frmDay::showDate(const QDate& wanted) {
     set("Samvat",
         tr("Vikram %1, Shaka %2").arg(LocalNumber(day.Month.Vikram), LocalNumber(day.Month.Shaka)));
     set("Place", place_.Description);
+    std::vector<FestivalDay> festivals = FestivalsBetween(
+        civil, civil, place_.Where, *place_.Clock, BuiltInFestivalTable(), {tradition_});
+    std::vector<const FestivalDay*> today;
+    for (const FestivalDay& festival : festivals)
+        today.push_back(&festival);
+    set("Festivals", today.empty() ? tr("none") : FestivalsText(today));
+    set("Solar Dates", SolarDatesText(civil, place_.Where, *place_.Clock));
     showFacts(day);
     showPeriods(PeriodsOfPanchangaDay(day), civil);
 }

@@ -10,6 +10,8 @@
 #include "engine/day/Panchanga.h"
 #include "ui/CalendarPlace.h"
 
+#include "engine/calendar/FestivalRules.h"
+
 #include <QDate>
 #include <QDateTime>
 #include <QDialog>
@@ -27,7 +29,9 @@ class QTableWidget;
 class frmDay : public QDialog {
     Q_OBJECT
 public:
-    frmDay(const CalendarPlace& place, const QDate& date, QWidget* parent = nullptr);
+    // tradition: whose festival days, where the traditions keep a festival apart.
+    frmDay(const CalendarPlace& place, const QDate& date, QWidget* parent = nullptr,
+           Tradition tradition = Tradition::Smarta);
 
     void showDate(const QDate& date);
     QDate date() const { return date_; }
@@ -48,6 +52,7 @@ private:
     void showPeriods(const DayPeriodsOfDate& periods, const CivilDate& civil);
 
     CalendarPlace place_;
+    Tradition tradition_;
     QDate date_;
     std::optional<double> nowJd_; // Universal Time
     QLabel* lblDate{};

@@ -12,6 +12,7 @@
 #include "ui/Languages.h"
 #include "ui/MonthPdf.h"
 #include "ui/Settings.h"
+#include "ui/TraditionChoice.h"
 #include "ui/WindowFit.h"
 #include "ui/frmMonth.h"
 
@@ -87,6 +88,8 @@ void frmExport::createWidgets() {
                      "optSpans", tr("Each tithi from its begin to its end"));
     optVrata = Named(new QRadioButton(tr("The &vrata days: Ekadashi, Purnima and Amavasya")),
                      "optVrata", tr("The vrata days"));
+    optFestivals = Named(new QRadioButton(tr("The festivals, each on its day by its r&ule")),
+                         "optFestivals", tr("The festivals"));
     optDays->setChecked(true);
     cboReckoning = Named(new QComboBox, "cboReckoning", tr("Months named"));
     cboReckoning->addItem(tr("Amanta (new moon to new moon)"));
@@ -121,8 +124,9 @@ void frmExport::createLayout() {
     calendar->addWidget(optDays, 1, 0, 1, 4);
     calendar->addWidget(optSpans, 2, 0, 1, 4);
     calendar->addWidget(optVrata, 3, 0, 1, 4);
-    calendar->addWidget(Caption(tr("&Months named"), cboReckoning), 4, 0);
-    calendar->addWidget(cboReckoning, 4, 1, 1, 3);
+    calendar->addWidget(optFestivals, 4, 0, 1, 4);
+    calendar->addWidget(Caption(tr("&Months named"), cboReckoning), 5, 0);
+    calendar->addWidget(cboReckoning, 5, 1, 1, 3);
     calendar->setColumnStretch(3, 1);
 
     auto* pdf = new QGridLayout(fraPdf);
@@ -223,7 +227,7 @@ void frmExport::save() {
         const QDate first = dteFirstMonth->date(), last = dteLastMonth->date();
         bytes = MonthsPdf(first, last, optLetter->isChecked() ? PaperSize::Letter : PaperSize::A4,
                           place_, TodayAt(platform_.currentDateTime(), *place_.Clock),
-                          frmMonth::RememberedMonthNames(platform_));
+                          frmMonth::RememberedMonthNames(platform_), RememberedTradition(platform_));
         const int months = (last.year() - first.year()) * 12 + last.month() - first.month() + 1;
         done = (months == 1 ? tr("The month was saved to %1: 1 page.")
                             : tr("The months were saved to %1: %2 pages.").arg(months))
@@ -238,7 +242,9 @@ void frmExport::save() {
         request.Last = CivilDateOf(dteTo->date());
         request.Kind = optDays->isChecked()    ? CalendarEventKind::Days
                        : optSpans->isChecked() ? CalendarEventKind::Spans
-                                               : CalendarEventKind::Vrata;
+                       : optVrata->isChecked() ? CalendarEventKind::Vrata
+                                               : CalendarEventKind::Festivals;
+        request.Keeper = RememberedTradition(platform_);
         request.Reckoning =
             cboReckoning->currentIndex() == 1 ? MonthReckoning::Purnimanta : MonthReckoning::Amanta;
         request.PlaceName = place_.Name.toStdString();

@@ -49,6 +49,7 @@ private:
     QRadioButton* optDays{};
     QRadioButton* optSpans{};
     QRadioButton* optVrata{};
+    QRadioButton* optFestivals{};
     QComboBox* cboReckoning{};
     QGroupBox* fraPdf{};
     QDateEdit* dteFirstMonth{};

@@ -40,8 +40,9 @@ enum Column { DateColumn, TithiColumn, BeginsColumn, EndsColumn, NoteColumn };
 
 } // namespace
 
-frmFind::frmFind(const CalendarPlace& place, const QDate& from, QWidget* parent)
-    : QDialog(parent), place_(place) {
+frmFind::frmFind(const CalendarPlace& place, const QDate& from, QWidget* parent,
+                 Tradition tradition)
+    : QDialog(parent), place_(place), tradition_(tradition) {
     setObjectName(QStringLiteral("frmFind"));
     ShowFocusFromStart(this);
     setWindowTitle(tr("Find a Tithi - %1").arg(AppTitle()));
@@ -100,6 +101,19 @@ void frmFind::createWidgets() {
     connect(cmdFindPrevious, &QPushButton::clicked, this, &frmFind::findPrevious);
     connect(cmdVrata, &QPushButton::clicked, this, &frmFind::listVrataDays);
 
+    // The festivals by name, each once (the traditions' rows share an id).
+    cboFestival = Named(new QComboBox, "cboFestival", tr("Festival"));
+    cboFestival->setEditable(true);
+    cboFestival->setInsertPolicy(QComboBox::NoInsert);
+    for (const FestivalRule& rule : BuiltInFestivalTable().Rules)
+        if (cboFestival->findData(QString::fromStdString(rule.Id)) < 0)
+            cboFestival->addItem(FestivalNameText(rule), QString::fromStdString(rule.Id));
+    cboFestival->setCurrentIndex(cboFestival->findData(QStringLiteral("diwali")));
+    cmdFindFestival = Named(new QPushButton(tr("Find F&estival")), "cmdFindFestival",
+                            tr("Find Festival"));
+    cmdFindFestival->setToolTip(tr("The next days of the festival named, from the From date"));
+    connect(cmdFindFestival, &QPushButton::clicked, this, &frmFind::findFestival);
+
     lblHeading = Named(new QLabel, "lblHeading", tr("Found"));
     lblHeading->setWordWrap(true);
     lstResults = Named(new QTreeWidget, "lstResults", tr("Days of Observance"));
@@ -147,6 +161,8 @@ void frmFind::createLayout() {
     searches->addWidget(cmdFindNext);
     searches->addWidget(cmdFindPrevious);
     searches->addStretch(1);
+    searches->addWidget(cboFestival);
+    searches->addWidget(cmdFindFestival);
     searches->addWidget(cmdVrata);
 
     auto* buttons = new QHBoxLayout;
@@ -214,6 +230,52 @@ void frmFind::listVrataDays() {
         VrataDays({year, 1, 1}, {year, 12, 31}, place_.Where, *place_.Clock);
     showOccurrences(found,
                     tr("The vrata days of %1: every Ekadashi, Purnima and Amavasya").arg(year));
+}
+
+void frmFind::findFestival() {
+    // The name typed or chosen: the entry whose name holds it, the first such.
+    const QString typed = cboFestival->currentText().simplified();
+    int entry = cboFestival->findText(typed, Qt::MatchFixedString);
+    if (entry < 0)
+        entry = cboFestival->findText(typed, Qt::MatchContains);
+    lstResults->clear();
+    if (entry < 0 || typed.isEmpty()) {
+        lblHeading->setText(tr("No festival is named \"%1\".").arg(typed));
+        lstResults->setAccessibleDescription(lblHeading->text());
+        return;
+    }
+    const std::string id = cboFestival->itemData(entry).toString().toStdString();
+    const QDate from = dteFrom->date();
+    const int wanted = spnCount->value();
+    // Year by year from the From date's, until enough are found.
+    for (int year = from.year(); year <= 2050 && lstResults->topLevelItemCount() < wanted;
+         ++year) {
+        const CivilDate first = year == from.year() ? CivilDateOf(from) : CivilDate{year, 1, 1};
+        for (const FestivalDay& festival :
+             FestivalsBetween(first, {year, 12, 31}, place_.Where, *place_.Clock,
+                              BuiltInFestivalTable(), {tradition_})) {
+            if (festival.Rule->Id != id || lstResults->topLevelItemCount() >= wanted)
+                continue;
+            const QDate date = QDateOf(festival.Date);
+            auto* item = new QTreeWidgetItem(lstResults);
+            item->setText(DateColumn, QLocale().toString(date, QStringLiteral("ddd d MMM yyyy")));
+            item->setData(DateColumn, Qt::UserRole, date);
+            item->setText(TithiColumn, FestivalNameText(*festival.Rule));
+            item->setText(NoteColumn,
+                          FestivalRuleText(*festival.Rule, BuiltInFestivalTable().Rules));
+        }
+    }
+    const QString heading = tr("%1: its days from %2 on")
+                                .arg(cboFestival->itemText(entry),
+                                     QLocale().toString(from, QStringLiteral("d MMMM yyyy")));
+    lblHeading->setText(lstResults->topLevelItemCount() == 0 ? tr("%1: none found.").arg(heading)
+                                                             : heading);
+    lstResults->setAccessibleDescription(lblHeading->text());
+    cboFestival->setCurrentIndex(entry);
+    if (lstResults->topLevelItemCount() > 0) {
+        lstResults->setCurrentItem(lstResults->topLevelItem(0));
+        lstResults->setFocus();
+    }
 }
 
 void frmFind::showOccurrences(const std::vector<TithiOccurrence>& found, const QString& heading) {

@@ -4,6 +4,7 @@
 // with its day of observance, its span and its month.
 #pragma once
 
+#include "engine/calendar/FestivalRules.h"
 #include "ui/CalendarPlace.h"
 
 #include <QDate>
@@ -23,12 +24,16 @@ class frmFind : public QDialog {
     Q_OBJECT
 public:
     // The search starts from a date, at a place.
-    frmFind(const CalendarPlace& place, const QDate& from, QWidget* parent = nullptr);
+    // tradition: whose festival days, where the traditions keep a festival apart.
+    frmFind(const CalendarPlace& place, const QDate& from, QWidget* parent = nullptr,
+            Tradition tradition = Tradition::Smarta);
 
     void findNext();
     void findPrevious();
     // Lists the vrata days of the year of the From date.
     void listVrataDays();
+    // Lists the next days of the festival chosen by name, from the From date.
+    void findFestival();
 
     // The day of observance chosen to be shown in the month view (after Show in Month View).
     QDate chosenDate() const { return chosen_; }
@@ -44,6 +49,7 @@ private:
     void showChosen();
 
     CalendarPlace place_;
+    Tradition tradition_;
     QDate chosen_;
 
     QComboBox* cboPaksha{};
@@ -58,6 +64,8 @@ private:
     QPushButton* cmdFindNext{};
     QPushButton* cmdFindPrevious{};
     QPushButton* cmdVrata{};
+    QComboBox* cboFestival{};
+    QPushButton* cmdFindFestival{};
     QLabel* lblHeading{};
     QTreeWidget* lstResults{};
     QLabel* lblRule{};

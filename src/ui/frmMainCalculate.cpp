@@ -17,6 +17,7 @@
 #include "ui/CalendarPlace.h"
 #include "ui/DayPanel.h"
 #include "ui/DayPeriodTexts.h"
+#include "ui/TraditionChoice.h"
 #include "ui/FormMessages.h"
 #include "ui/InputPanel.h"
 #include "ui/Languages.h"
@@ -309,6 +310,10 @@ void frmMain::ShowDayPanchanga(double jd, const Place& place, const CivilClock& 
     const PanchangaMoment moment = shownDay_ ? PanchangaOfMoment(jd, shownDay_->Span, place, clock)
                                              : PanchangaOfMoment(jd, place, clock);
     dayPanel->showMoment(moment, MomentExtrasOf(moment, place, clock));
+    // The festivals of the day the moment falls in (sunrise to sunrise).
+    const CivilDate day = moment.BeforeSunrise ? AddDays(moment.Date, -1) : moment.Date;
+    dayPanel->showFestivals(FestivalsBetween(day, day, place, clock, BuiltInFestivalTable(),
+                                             {RememberedTradition(platform_)}));
     // The panel's rows may want more height than the window has: grow it rather than cut them.
     const int wanted = sizeHint().height();
     if (height() < wanted)

@@ -6,6 +6,7 @@
 #include "engine/calendar/Calendar.h"
 #include "platform/AppInfo.h"
 #include "platform/Platform.h"
+#include "ui/TraditionChoice.h"
 #include "ui/CalendarTexts.h"
 #include "ui/MonthModel.h"
 #include "ui/MonthPainting.h"
@@ -62,7 +63,7 @@ void frmMonth::name(QWidget* widget, const char* accessibleName, const char* tex
                     const char* toolTip) {
     texts_.add([widget, accessibleName, text, toolTip] {
         widget->setAccessibleName(tr(accessibleName));
-        if (auto* button = qobject_cast<QPushButton*>(widget); button && text)
+        if (auto* button = qobject_cast<QAbstractButton*>(widget); button && text)
             button->setText(tr(text));
         if (toolTip)
             widget->setToolTip(tr(toolTip));
@@ -114,6 +115,13 @@ void frmMonth::createWidgets() {
     lblPlace->setObjectName(QStringLiteral("lblPlace"));
     name(lblPlace, QT_TR_NOOP("Place"));
 
+    // Whose festival days, where the traditions differ; remembered.
+    chkVaishnava = new QCheckBox;
+    chkVaishnava->setObjectName(QStringLiteral("chkVaishnava"));
+    name(chkVaishnava, QT_TR_NOOP("Vaishnava Observance"), QT_TR_NOOP("Vaishnava &observance"),
+         QT_TR_NOOP("The Vaishnava days of the festivals the traditions keep apart "
+                    "(Janmashtami, the Ekadashis); the Smarta days otherwise"));
+    chkVaishnava->setChecked(RememberedTradition(platform_) == Tradition::Vaishnava);
     model_ = new MonthModel(this);
     grdMonth = new QTableView;
     grdMonth->setObjectName(QStringLiteral("grdMonth"));
@@ -235,6 +243,7 @@ void frmMonth::createLayout() {
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(cmdDay);
     buttons->addWidget(cmdFind);
+    buttons->addWidget(chkVaishnava);
     buttons->addStretch(1);
     buttons->addWidget(cmdExportCalendar);
     buttons->addWidget(cmdExportPdf);
@@ -313,6 +322,10 @@ void frmMonth::showMonth(int year, int month, int day) {
         model_->setMonth(
             year, month, CalendarMonth(year, month, place_.Where, *place_.Clock), today(),
             previous.empty() ? std::nullopt : std::optional<CalendarDay>(std::move(previous[0])));
+        model_->setFestivals(FestivalsBetween(
+            {year, month, 1}, {year, month, QDate(year, month, 1).daysInMonth()}, place_.Where,
+            *place_.Clock, BuiltInFestivalTable(),
+            {chkVaishnava->isChecked() ? Tradition::Vaishnava : Tradition::Smarta}));
         reckonAgain_ = false;
     }
     showing_ = true;
@@ -345,7 +358,8 @@ void frmMonth::openDay() {
     const QDate date = chosenDate();
     if (!date.isValid() || !place_.Clock)
         return;
-    frmDay day(place_, date, this);
+    frmDay day(place_, date, this,
+               chkVaishnava->isChecked() ? Tradition::Vaishnava : Tradition::Smarta);
     day.setNow(platform_.currentDateTime());
     day.exec();
     // The day dialog pages through days; the month view follows it.

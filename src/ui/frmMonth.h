@@ -95,6 +95,7 @@ private:
     QTableView* grdMonth{};
     QLabel* lblLegend{};
     QLabel* lblRule{};
+    QCheckBox* chkVaishnava{};
     QPushButton* cmdDay{};
     QCheckBox* chkPurnimanta{};
     QPushButton* cmdFind{};

@@ -5,6 +5,7 @@
 
 #include "engine/time/CivilClock.h"
 #include "ui/CalendarTexts.h"
+#include "ui/TraditionChoice.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -31,6 +32,12 @@ void frmMonth::createConnections() {
     connect(cmdExportPdf, &QPushButton::clicked, this,
             [this] { Q_EMIT exportPdfRequested(chosenDate()); });
     connect(cmdClose, &QPushButton::clicked, this, &QDialog::close);
+    connect(chkVaishnava, &QCheckBox::toggled, this, [this](bool vaishnava) {
+        RememberTradition(platform_, vaishnava ? Tradition::Vaishnava : Tradition::Smarta);
+        reckonAgain_ = true;
+        const QDate chosen = chosenDate();
+        showDate(chosen);
+    });
 
     // The paging keys work wherever the focus is, unless the control there uses them itself.
     const struct {

@@ -205,7 +205,7 @@ TEST(CalendarCli, NamesEachRejectedArgument) {
          "--to '2024-01-01' comes before --from '2024-02-01'"},
         {{"--ics", "x.ics", "--from", "2024-01-01", "--to", "2024-01-31", "--events", "weeks",
           "--zone", "5", "--lon", "77E", "--lat", "28N"},
-         "--events 'weeks': expected days, spans or vrata"},
+         "--events 'weeks': expected days, spans, vrata or festivals"},
         {{"--ics", "x.ics", "--from", "2024-01-01", "--zone", "5", "--lon", "77E", "--lat", "28N"},
          "--to is missing (the last date, YYYY-MM-DD)"},
         {{"--from", "2024-01-01", "--to", "2024-01-31", "--masa", "Magha", "--zone", "5", "--lon",

@@ -3,7 +3,7 @@
 // opened from the menu at the form's place and paged by its keys, the sentence a screen reader
 // reads for each day, a day opened with Enter, a form without its place, the search for an
 // anniversary, and the exports, to a folder that takes them and to paths that cannot.
-#include "support/MainWindowTest.h"
+#include "support/CalendarWindowsTest.h"
 #include "ui/CalendarMenu.h"
 #include "ui/frmDay.h"
 #include "ui/frmMonth.h"
@@ -11,57 +11,18 @@
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDateEdit>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QSpinBox>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTreeWidget>
 
 namespace {
-
-class CalendarWindowsTest : public MainWindowTest {
-protected:
-    // Delhi, 77°13′E 28°36′N, on Indian Standard Time, typed on the form.
-    void typeDelhi() {
-        set({{"txtLonD", "77"},
-             {"txtLonM", "13"},
-             {"txtLatD", "28"},
-             {"txtLatM", "36"},
-             {"txtZoneHour", "5"},
-             {"txtZoneMinute", "30"}});
-    }
-
-    // Opens the month view from the menu and waits until it is the active window, as the keys
-    // need.
-    frmMonth* openMonthView() {
-        click("mnuMonthView");
-        auto* month = window.findChild<frmMonth*>();
-        if (!month)
-            return nullptr;
-        month->activateWindow();
-        EXPECT_TRUE(QTest::qWaitFor([month] { return QApplication::activeWindow() == month; },
-                                    ShowTimeout));
-        return month;
-    }
-
-    QTableView* grid(frmMonth* month) {
-        return month->findChild<QTableView*>(QStringLiteral("grdMonth"));
-    }
-
-    // What the accessibility interface gives a screen reader for a date's cell.
-    QString cellDescription(frmMonth* month, const QDate& date) {
-        QTableView* view = grid(month);
-        const int slot = QDate(date.year(), date.month(), 1).dayOfWeek() % 7 + date.day() - 1;
-        QAccessibleInterface* table = QAccessible::queryAccessibleInterface(view);
-        if (!table || !table->tableInterface())
-            return {};
-        QAccessibleInterface* cell = table->tableInterface()->cellAt(slot / 7, slot % 7);
-        return cell ? cell->text(QAccessible::Description) : QString();
-    }
-};
 
 // Opened at today on the place's clock (the platform's 15 January 2026), the month view pages by
 // month with Page Up and Page Down, by year with Ctrl, moves by days and weeks with the arrows
@@ -148,7 +109,8 @@ TEST_F(CalendarWindowsTest, EachDayTellsAScreenReaderItsTithisAndWhatItObserves)
     for (const auto& day : days) {
         const QString text = cellDescription(month, day.Date);
         EXPECT_TRUE(text.startsWith(QLatin1String(day.Begins))) << text.toStdString();
-        EXPECT_TRUE(text.endsWith(QLatin1String(day.Ends))) << text.toStdString();
+        // The day's festivals follow (Nirjala Ekadashi on the 18th).
+        EXPECT_TRUE(text.contains(QLatin1String(day.Ends))) << text.toStdString();
     }
     const char* const names[][2] = {
         {"cmdPreviousYear", "Previous Year"},

@@ -88,7 +88,9 @@ ROW_CAPTIONS = ["Tithi Number", "Tithi Name", "Tithi Phase", "Tithi Lord", "Tith
                 "Vara", "Nakshatra", "Sunrise", "Yoga", "Sunset", "Karana", "Moonrise", "Month",
                 "Moonset", "Samvat",
                 # the day's periods and the two rashis
-                "Rahu Kalam", "Yamaganda", "Gulika Kalam", "Abhijit", "Sun", "Moon"]
+                "Rahu Kalam", "Yamaganda", "Gulika Kalam", "Abhijit", "Sun", "Moon",
+                # the day's festivals
+                "Festivals"]
 # A value's name where it differs from its caption (the line above is already "Karana").
 VALUE_NAMES = {"Karana": "Karana and Its End", "Abhijit": "Abhijit Muhurta", "Sun": "Sun's Rashi",
                "Moon": "Moon's Rashi and Phase"}

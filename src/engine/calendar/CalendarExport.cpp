@@ -235,13 +235,16 @@ std::string_view CalendarEventKindName(CalendarEventKind kind) {
         return "spans";
     case CalendarEventKind::Vrata:
         return "vrata";
+    case CalendarEventKind::Festivals:
+        return "festivals";
     }
     return {};
 }
 
 std::optional<CalendarEventKind> CalendarEventKindNamed(std::string_view name) {
     for (const CalendarEventKind kind :
-         {CalendarEventKind::Days, CalendarEventKind::Spans, CalendarEventKind::Vrata}) {
+         {CalendarEventKind::Days, CalendarEventKind::Spans, CalendarEventKind::Vrata,
+          CalendarEventKind::Festivals}) {
         if (CalendarEventKindName(kind) == name) {
             return kind;
         }
@@ -260,7 +263,8 @@ std::string CalendarWording::PlaceText(const Place& place, const std::string& na
 std::string CalendarWording::CalendarName(CalendarEventKind kind, const std::string& where) const {
     const std::string what = kind == CalendarEventKind::Days    ? "tithis at sunrise"
                              : kind == CalendarEventKind::Spans ? "tithis"
-                                                                : "vrata days";
+                             : kind == CalendarEventKind::Vrata ? "vrata days"
+                                                                : "festivals";
     return "Kestrava: " + what + ", " + where;
 }
 
@@ -352,6 +356,8 @@ std::vector<CalendarEvent> CalendarEventsOf(const CalendarExportRequest& request
         return SpanEvents(request, clock);
     case CalendarEventKind::Vrata:
         return VrataEvents(request, place, clock);
+    case CalendarEventKind::Festivals:
+        return FestivalEvents(request, place, clock);
     }
     return {};
 }

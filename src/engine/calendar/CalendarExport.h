@@ -7,6 +7,7 @@
 #pragma once
 
 #include "engine/calendar/Calendar.h"
+#include "engine/calendar/Festivals.h"
 #include "engine/calendar/ICalendar.h"
 
 #include <optional>
@@ -39,6 +40,7 @@ enum class CalendarEventKind {
     Days,  // an all-day event for each date: the tithi at its sunrise, and what follows
     Spans, // a timed event for each tithi, from its begin to its end
     Vrata, // an all-day event on the day of observance of each Ekadashi, Purnima and Amavasya
+    Festivals, // an all-day event for each festival by the rules of the festival table
 };
 
 // The names the command line gives them: "days", "spans", "vrata"; and back.
@@ -79,7 +81,13 @@ public:
     virtual std::string VrataDescription(const TithiOccurrence& vrata, const std::string& where,
                                          const std::string& zone) const;
 
-    // A category: "Tithi", "Vrata", "Ekadashi", "Purnima", "Amavasya".
+    // A festival: its name, and the rule that gave its day with the tithi's month (or the
+    // sankranti's instant), the place and the zone.
+    virtual std::string FestivalSummary(const FestivalDay& festival) const;
+    virtual std::string FestivalDescription(const FestivalDay& festival, const std::string& where,
+                                            const std::string& zone) const;
+
+    // A category: "Tithi", "Vrata", "Ekadashi", "Purnima", "Amavasya", "Festival".
     virtual std::string Category(std::string_view english) const;
 };
 
@@ -90,6 +98,7 @@ struct CalendarExportRequest {
     MonthReckoning Reckoning{MonthReckoning::Amanta}; // how the vrata days name their month
     std::string PlaceName;            // "Delhi", for the calendar's name; may be empty
     const CalendarWording* Wording{}; // the words of the file; none for the English ones
+    Tradition Keeper{Tradition::Smarta}; // whose festival days, where the traditions differ
 };
 
 // CalendarEventsOf: the events. Their identifiers:
@@ -97,9 +106,14 @@ struct CalendarExportRequest {
 //   spans  "span-302-4@kestrava"                     the lunation and the tithi (a tithi's span
 //                                                    is the same instant everywhere)
 //   vrata  "vrata-302-10-28.61N77.22E@kestrava"      the lunation, the tithi and the place
+//   festivals "festival-diwali-2024-28.61N77.22E@kestrava"  the festival, its year and the place
 // Spans: every tithi in force at some instant of the range; the others: the dates of the range.
 std::vector<CalendarEvent> CalendarEventsOf(const CalendarExportRequest& request,
                                             const Place& place, const CivilClock& clock);
+
+// FestivalEvents: the festivals' events of a request (CalendarEventsOf for Festivals).
+std::vector<CalendarEvent> FestivalEvents(const CalendarExportRequest& request, const Place& place,
+                                          const CivilClock& clock);
 
 // CalendarFileOf: the whole iCalendar file of the request.
 //   stampJd  the export's time (DTSTAMP), Julian day, Universal Time

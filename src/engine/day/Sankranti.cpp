@@ -1,0 +1,251 @@
+// SPDX-License-Identifier: MIT
+// The sankrantis on the solar theory, and the regional rules for the day that begins a month.
+//
+// The rules for the civil day are those collected by R. Sewell and S. B. Dikshit, The Indian
+// Calendar (1896), art. 28, "The beginning of a solar month": the Bengal rule (sunrise to
+// midnight: the next day; midnight to sunrise: the day after), the Orissa rule (the same civil
+// day), the Tamil rule (before sunset: the same day; after it: the next) and the Malabar rule
+// (within the first three-fifths of the daytime: the same day; after it: the next). A civil day
+// runs from sunrise to sunrise.
+#include "engine/day/Sankranti.h"
+
+#include "engine/base/Angles.h"
+#include "engine/day/Risings.h"
+#include "engine/sky/Ayanamsa.h"
+#include "engine/sky/Nutation.h"
+#include "engine/sky/Sun.h"
+#include "engine/time/TimeScales.h"
+
+#include <array>
+#include <cmath>
+
+namespace {
+
+// The Sun's mean sidereal motion, degrees a day, and the bounds of its true motion.
+constexpr double MeanSolarRate = 360 / 365.256363;
+constexpr double SlowestSolarRate = 0.94;
+constexpr double FastestSolarRate = 1.03;
+constexpr double CrossingTolerance = 1e-8; // days: under a millisecond
+constexpr int MostSearchSteps = 30;
+
+// The share of the daytime before the Malabar rule moves the month to the next day: three of its
+// five parts (pratah, sangava, madhyahna), before the aparahna.
+constexpr double MalabarShareOfDaytime = 3.0 / 5;
+
+constexpr std::array<std::string_view, 12> TamilMonths = {
+    "Chithirai", "Vaikasi",  "Aani",      "Aadi", "Aavani", "Purattasi",
+    "Aippasi",   "Karthigai", "Margazhi", "Thai", "Maasi",  "Panguni"};
+constexpr std::array<std::string_view, 12> MalayalamMonths = {
+    "Medam", "Edavam", "Mithunam",  "Karkidakam", "Chingam", "Kanni",
+    "Thulam", "Vrischikam", "Dhanu", "Makaram",    "Kumbham", "Meenam"};
+constexpr std::array<std::string_view, 12> BengaliMonths = {
+    "Boishakh", "Joishtho", "Asharh",    "Srabon", "Bhadro", "Ashwin",
+    "Kartik",   "Ogrohayon", "Poush",    "Magh",   "Falgun", "Choitro"};
+constexpr std::array<std::string_view, 12> OdiaMonths = {
+    "Baisakha", "Jyeshtha",   "Ashadha", "Shrabana", "Bhadraba", "Ashwina",
+    "Kartika",  "Margashira", "Pausha",  "Magha",    "Phalguna", "Chaitra"};
+
+// Dates of the Gregorian calendar, a day apart: from the noon of the date, read well inside it.
+CivilDate AddDays(const CivilDate& date, int days) {
+    const CalendarDate moved = CalendarDateOfJulianDay(CivilJulianDayOfDate(date) + days + 0.5);
+    return {static_cast<int>(moved.Year), static_cast<int>(moved.Month),
+            static_cast<int>(moved.Day)};
+}
+
+int DaysBetween(const CivilDate& from, const CivilDate& to) {
+    return static_cast<int>(std::lround(CivilJulianDayOfDate(to) - CivilJulianDayOfDate(from)));
+}
+
+double DegreesPast(double longitude, double target) {
+    return Signed180(longitude - target);
+}
+
+CivilDate DateOfCivil(double civilJd) {
+    const ClockReading reading = ReadClock(civilJd, ClockRounding::NearestSecond);
+    // The reading rounds to the second; a sankranti in the last half second of a date is read
+    // on the next, which is the same instant to the second.
+    return {reading.Year, reading.Month, reading.Day};
+}
+
+// The sunrise and sunset of a date, with its midnights standing in where the Sun does not rise
+// or set; Terrestrial Time.
+struct DayLight {
+    double Sunrise{}, Sunset{};
+};
+
+DayLight DayLightOf(const CivilDate& date, const Place& place, const CivilClock& clock) {
+    const double midnight = TerrestrialOfUniversal(UniversalOfCivil(clock, CivilJulianDayOfDate(date)));
+    const double nextMidnight =
+        TerrestrialOfUniversal(UniversalOfCivil(clock, CivilJulianDayOfDate(date) + 1));
+    const HorizonCrossing rise = SunriseCrossing(date, place, clock);
+    const HorizonCrossing set = SunsetOnDate(date, place, clock);
+    return {rise.State == HorizonState::Crosses ? rise.At.Jde : midnight,
+            set.State == HorizonState::Crosses ? set.At.Jde : nextMidnight};
+}
+
+} // namespace
+
+double SunSiderealLongitude(double jde, AyanamsaFunction ayanamsa) {
+    const double nutation = NutationInLongitude(jde);
+    const double mean = ayanamsa ? ayanamsa(jde) : LahiriAyanamsa(jde);
+    return SiderealLongitude(SunApparentLongitude(jde, nutation), mean, nutation);
+}
+
+Sankranti SankrantiNear(int rashi, double jde, AyanamsaFunction ayanamsa) {
+    if (rashi < 0 || rashi >= 12 || !std::isfinite(jde)) {
+        return {};
+    }
+    const double target = 30.0 * rashi;
+    double rate = MeanSolarRate;
+    double t0 = jde;
+    double g0 = DegreesPast(SunSiderealLongitude(t0, ayanamsa), target);
+    double t1 = t0 - g0 / rate;
+    for (int step = 0; step < MostSearchSteps; ++step) {
+        const double g1 = DegreesPast(SunSiderealLongitude(t1, ayanamsa), target);
+        if (t1 != t0) {
+            const double slope = (g1 - g0) / (t1 - t0);
+            if (slope > SlowestSolarRate && slope < FastestSolarRate) {
+                rate = slope;
+            }
+        }
+        const double t2 = t1 - g1 / rate;
+        t0 = t1;
+        g0 = g1;
+        t1 = t2;
+        if (std::fabs(t1 - t0) < CrossingTolerance) {
+            break;
+        }
+    }
+    return {rashi, t1};
+}
+
+std::vector<Sankranti> SankrantisBetween(double fromJde, double toJde, AyanamsaFunction ayanamsa) {
+    std::vector<Sankranti> found;
+    if (!(fromJde < toJde) || !std::isfinite(fromJde) || !std::isfinite(toJde)) {
+        return found;
+    }
+    const double longitude = SunSiderealLongitude(fromJde, ayanamsa);
+    int rashi = (static_cast<int>(std::floor(longitude / 30)) + 1) % 12;
+    double guess = fromJde + (30.0 * std::floor(longitude / 30) + 30 - longitude) / MeanSolarRate;
+    for (;;) {
+        const Sankranti next = SankrantiNear(rashi, guess, ayanamsa);
+        if (next.Jde >= toJde) {
+            break;
+        }
+        if (next.Jde >= fromJde) {
+            found.push_back(next);
+        }
+        rashi = (rashi + 1) % 12;
+        guess = next.Jde + 30 / MeanSolarRate;
+    }
+    return found;
+}
+
+std::string_view SolarCalendarName(SolarCalendar calendar) {
+    switch (calendar) {
+    case SolarCalendar::Tamil:
+        return "Tamil";
+    case SolarCalendar::Malayalam:
+        return "Malayalam";
+    case SolarCalendar::Bengali:
+        return "Bengali";
+    case SolarCalendar::Odia:
+        break;
+    }
+    return "Odia";
+}
+
+std::string_view SolarCalendarRule(SolarCalendar calendar) {
+    switch (calendar) {
+    case SolarCalendar::Tamil:
+        return "The month begins on the day of the sankranti if it falls before sunset, otherwise "
+               "on the next day.";
+    case SolarCalendar::Malayalam:
+        return "The month begins on the day of the sankranti if it falls within the first "
+               "three-fifths of the daytime, otherwise on the next day.";
+    case SolarCalendar::Bengali:
+        return "The month begins on the day after the sankranti if it falls before midnight, "
+               "otherwise on the day after that.";
+    case SolarCalendar::Odia:
+        break;
+    }
+    return "The month begins on the day (sunrise to sunrise) in which the sankranti falls.";
+}
+
+std::string_view SolarMonthName(SolarCalendar calendar, int rashi) {
+    if (rashi < 0 || rashi >= 12) {
+        return {};
+    }
+    const auto index = static_cast<std::size_t>(rashi);
+    switch (calendar) {
+    case SolarCalendar::Tamil:
+        return TamilMonths[index];
+    case SolarCalendar::Malayalam:
+        return MalayalamMonths[index];
+    case SolarCalendar::Bengali:
+        return BengaliMonths[index];
+    case SolarCalendar::Odia:
+        break;
+    }
+    return OdiaMonths[index];
+}
+
+CivilDate SolarMonthFirstDay(SolarCalendar calendar, double sankrantiJde, const Place& place,
+                             const CivilClock& clock) {
+    const ClockInstant at = InstantOfTerrestrial(clock, sankrantiJde);
+    const CivilDate date = DateOfCivil(at.Civil());
+    if (calendar == SolarCalendar::Bengali) {
+        // Sunrise to midnight of the civil day: the next date. Midnight to sunrise belongs to
+        // the civil day before, and the month begins on the day after the next, the next date
+        // again. Either way the date after the clock's own.
+        return AddDays(date, 1);
+    }
+    const DayLight light = DayLightOf(date, place, clock);
+    switch (calendar) {
+    case SolarCalendar::Tamil:
+        // Before this date's sunrise it is the night of the day before, past its sunset.
+        return sankrantiJde < light.Sunset ? date : AddDays(date, 1);
+    case SolarCalendar::Malayalam: {
+        if (sankrantiJde < light.Sunrise) {
+            return date;
+        }
+        const double limit = light.Sunrise + MalabarShareOfDaytime * (light.Sunset - light.Sunrise);
+        return sankrantiJde < limit ? date : AddDays(date, 1);
+    }
+    case SolarCalendar::Odia:
+    case SolarCalendar::Bengali:
+        break;
+    }
+    return sankrantiJde < light.Sunrise ? AddDays(date, -1) : date;
+}
+
+SolarDate SolarDateOf(SolarCalendar calendar, const CivilDate& date, const Place& place,
+                      const CivilClock& clock, AyanamsaFunction ayanamsa) {
+    SolarDate solar;
+    // Noon of the date: the month that holds it began with the last sankranti whose first day
+    // is not after the date; that is the sign the Sun is in, or the one before.
+    const double noon =
+        TerrestrialOfUniversal(UniversalOfCivil(clock, CivilJulianDayOfDate(date) + 0.5));
+    const double longitude = SunSiderealLongitude(noon, ayanamsa);
+    if (!std::isfinite(longitude)) {
+        return solar;
+    }
+    // The month may have begun before the Sun's entry (the Odia rule, an entry before sunrise;
+    // the Tamil rule, an entry in the afternoon), so the next sign's entry is tried first.
+    const int sign = static_cast<int>(std::floor(longitude / 30)) % 12;
+    const double entered = noon - (longitude - 30.0 * sign) / MeanSolarRate;
+    for (int step = 1; step >= -1; --step) {
+        const int rashi = (sign + step + 12) % 12;
+        const Sankranti entry = SankrantiNear(rashi, entered + step * 30 / MeanSolarRate, ayanamsa);
+        const CivilDate first = SolarMonthFirstDay(calendar, entry.Jde, place, clock);
+        const int day = DaysBetween(first, date) + 1;
+        if (day >= 1) {
+            solar.Rashi = rashi;
+            solar.Day = day;
+            solar.FirstDay = first;
+            solar.SankrantiJde = entry.Jde;
+            return solar;
+        }
+    }
+    return solar;
+}
