@@ -103,6 +103,19 @@ TEST(FestivalTable, AFaultyRowIsNamedAndLeftOut) {
     }
     // A header without a column reads nothing.
     EXPECT_FALSE(ParseFestivalTable("id\tname_en\n").Errors.empty());
+    // The optional bhadra column: "-" or avoid:P/Q, a share no more than the whole.
+    const std::string bhadraHeader =
+        header.substr(0, header.size() - 1) + "\tbhadra\n";
+    const std::string purnima =
+        "a\tA\tअ\tfestival\tphalguna\tamanta\tpurnima\t-\t-\tpradosha\t-\t-\t-\t-\tall\tall\t";
+    for (const char* good : {"-", "avoid:3/4", "avoid:1/5"}) {
+        EXPECT_TRUE(ParseFestivalTable(bhadraHeader + purnima + good + "\n").Errors.empty()) << good;
+    }
+    for (const char* bad : {"avoid", "avoid:3", "avoid:5/4", "avoid:1/0", "shun:1/5"}) {
+        const FestivalTable table = ParseFestivalTable(bhadraHeader + purnima + bad + "\n");
+        ASSERT_EQ(table.Errors.size(), 1u) << bad;
+        EXPECT_NE(table.Errors[0].find("bhadra"), std::string::npos) << table.Errors[0];
+    }
     // One id twice is a fault unless the rows are the two traditions'.
     const std::string row = "a\tA\tअ\tvrata\tchaitra\tamanta\tshukla-11\t-\t-\tsunrise\t-\t-\t-\t-\tall\t";
     EXPECT_EQ(ParseFestivalTable(header + row + "all\n" + row + "all\n").Errors.size(), 1u);
@@ -121,12 +134,13 @@ const Published DelhiDays[] = {
     {"makar-sankranti", {"2020-01-15", "2021-01-14", "2022-01-14", "2023-01-15", "2024-01-15", "2025-01-14", "2026-01-14"}},
     {"vasant-panchami", {"", "2021-02-16", "2022-02-05", "2023-01-26", "2024-02-14", "2025-02-02", "2026-01-23"}},
     {"maha-shivaratri", {"2020-02-21", "2021-03-11", "2022-03-01", "2023-02-18", "2024-03-08", "2025-02-26", "2026-02-15"}},
-    {"holi", {"2020-03-10", "2021-03-29", "2022-03-18", "", "2024-03-25", "2025-03-14", ""}},
+    {"holika-dahan", {"2020-03-09", "2021-03-28", "2022-03-17", "2023-03-07", "2024-03-24", "2025-03-13", "2026-03-03"}},
+    {"holi", {"2020-03-10", "2021-03-29", "2022-03-18", "2023-03-08", "2024-03-25", "2025-03-14", "2026-03-04"}},
     {"rama-navami", {"2020-04-02", "2021-04-21", "2022-04-10", "2023-03-30", "2024-04-17", "2025-04-06", ""}},
     {"buddha-purnima", {"2020-05-07", "2021-05-26", "2022-05-16", "2023-05-05", "2024-05-23", "2025-05-12", "2026-05-01"}},
     {"raksha-bandhan", {"2020-08-03", "2021-08-22", "2022-08-11", "2023-08-30", "2024-08-19", "2025-08-09", "2026-08-28"}},
     {"ganesha-chaturthi", {"2020-08-22", "2021-09-10", "2022-08-31", "2023-09-19", "2024-09-07", "2025-08-27", "2026-09-14"}},
-    {"vijayadashami", {"2020-10-25", "2021-10-15", "", "2023-10-24", "2024-10-12", "2025-10-02", "2026-10-20"}},
+    {"vijayadashami", {"2020-10-25", "2021-10-15", "2022-10-05", "2023-10-24", "2024-10-12", "2025-10-02", "2026-10-20"}},
     {"karva-chauth", {"2020-11-04", "2021-10-24", "2022-10-13", "2023-11-01", "2024-10-20", "2025-10-10", ""}},
     {"diwali", {"2020-11-14", "2021-11-04", "2022-10-24", "2023-11-12", "2024-10-31", "2025-10-20", "2026-11-08"}},
     {"dhanteras", {"", "", "", "2023-11-10", "2024-10-29", "2025-10-18", ""}},
@@ -142,13 +156,23 @@ const Published DelhiDays[] = {
     {"lohri", {"", "", "", "2023-01-14", "2024-01-14", "2025-01-13", ""}},
 };
 // Where the almanacs disagree:
-// - Holi 2023: Purnima held the pradosha of 6 March only, so that the pradosha rule burns the
-//   Holika on the 6th and plays Holi on the 7th; the almanacs that keep the pradosha free of
-//   bhadra (the Purnima's first half, over the 6th's evening) burned on the 7th and the holiday
-//   list has Holi on 8 March. Bhadra is not weighed yet. So too in 2026: the pradosha rule
-//   burns on 2 March and plays on the 3rd; the list has Holi on 4 March.
-// - Vijayadashami 2022: Dashami held the aparahna of 4 October only; the almanacs that ask for
-//   Shravana nakshatra with the Dashami of the next morning kept 5 October (the holiday).
+// - Holika Dahan: the Purnima's first half is bhadra. In 2023 and 2026 the Purnima held only
+//   the pradosha of its first evening (6 March 2023, 2 March 2026), all of it bhadra until after
+//   midnight, and held most of the next day's daylight: the almanacs that keep the pradosha
+//   free of bhadra burned on the next evening (7 March 2023, 3 March 2026; Holi the day after,
+//   the holiday); the bare pradosha rule gives the evening before. In 2022, 2024 and 2025
+//   bhadra filled the first evening too, but the Purnima held only half of the next day's
+//   daylight: the Holika burned on the first evening after bhadra (or in its tail).
+// - Raksha Bandhan 2023: bhadra held the aparahna of 30 August and the Purnima held barely an
+//   hour of 31 August: the thread was tied on the 30th after bhadra ended (about 21:00); some
+//   almanacs gave the 31st's first hour. 2025 and 2026: bhadra held the first day's aparahna
+//   and the Purnima held the next morning's first hours: 9 August 2025, 28 August 2026.
+// - Vijayadashami 2022: Dashami held part of the aparahna of 4 October only, the whole of it on
+//   neither day; Shravana held the aparahna of 5 October, the day kept and the holiday.
+// - Diwali 2024: the Amavasya held the pradosha of 31 October whole and some forty minutes of
+//   1 November's: the pradosha rule (the longer share, and the holiday list) keeps 31 October;
+//   the almanacs that take the second day whenever the Amavasya outlasts its sunset by more
+//   than a ghati (24 minutes) kept 1 November.
 
 TEST(Festivals, TheRulesGiveThePublishedDaysAtNewDelhi) {
     for (int year = 2020; year <= 2026; ++year) {
@@ -178,6 +202,46 @@ TEST(Festivals, TheRulesGiveThePublishedDaysAtNewDelhi) {
                   std::vector<std::string>{janmashtami[year - 2020]})
             << year;
     }
+}
+
+// The days one row of a table of its own gives at New Delhi in a year.
+std::vector<std::string> DaysOfRow(const std::string& row, int year) {
+    const std::string header =
+        "id\tname_en\tname_hi\tkind\tmonth\treckoning\ttithi\tnakshatra\tsankranti\tperiod\thold\t"
+        "two_days\tno_day\toffset\tregion\ttradition\tbhadra\n";
+    const FestivalTable table = ParseFestivalTable(header + row + "\n");
+    EXPECT_TRUE(table.Errors.empty()) << row;
+    std::vector<std::string> days;
+    for (const FestivalDay& day :
+         FestivalsBetween({year, 1, 1}, {year, 12, 31}, Delhi, IndianTime, table)) {
+        days.push_back(Iso(day.Date));
+    }
+    return days;
+}
+
+TEST(Festivals, BhadraAndTheNakshatraMoveTheDayOnlyWhereTheyShould) {
+    // Without the bhadra cell the pradosha rule keeps the first evening whose pradosha the
+    // Purnima holds: 6 March 2023 and 2 March 2026 (the Purnima began 6 March about 16:17 and
+    // 2 March about 17:55 IST, ending before the next sunsets, as the almanacs' tithi
+    // tables). With it, bhadra filling those evenings moves the burning to the next day, as
+    // the almanacs burned (7 March 2023, 3 March 2026).
+    const std::string holika =
+        "h\tH\tह\tfestival\tphalguna\tamanta\tpurnima\t-\t-\tpradosha\t-\tfirst\t-\t-\tall\tall\t";
+    EXPECT_EQ(DaysOfRow(holika + "-", 2023), std::vector<std::string>{"2023-03-06"});
+    EXPECT_EQ(DaysOfRow(holika + "-", 2026), std::vector<std::string>{"2026-03-02"});
+    EXPECT_EQ(DaysOfRow(holika + "avoid:3/4", 2023), std::vector<std::string>{"2023-03-07"});
+    // The share decides: a Purnima that held half of 25 March 2024's daylight moves the
+    // burning there only under a rule that asks for less than half.
+    EXPECT_EQ(DaysOfRow(holika + "avoid:3/4", 2024), std::vector<std::string>{"2024-03-24"});
+    EXPECT_EQ(DaysOfRow(holika + "avoid:1/5", 2024), std::vector<std::string>{"2024-03-25"});
+    // Vijayadashami 2022: Dashami touched the aparahna of 4 October only; by touch alone that
+    // day, with Shravana deciding where the whole aparahna is held on no day, 5 October.
+    const std::string dashami =
+        "v\tV\tव\tfestival\tashvin\tamanta\tshukla-10\t";
+    EXPECT_EQ(DaysOfRow(dashami + "-\t-\taparahna\t-\tfirst\t-\t-\tall\tall\t-", 2022),
+              std::vector<std::string>{"2022-10-04"});
+    EXPECT_EQ(DaysOfRow(dashami + "shravana\t-\taparahna\twhole\tfirst\t-\t-\tall\tall\t-", 2022),
+              std::vector<std::string>{"2022-10-05"});
 }
 
 TEST(Festivals, TheTraditionsDifferWhereTheAlmanacsSaySo) {
