@@ -222,7 +222,7 @@ std::vector<std::string> DaysOfRow(const std::string& row, int year) {
 TEST(Festivals, BhadraAndTheNakshatraMoveTheDayOnlyWhereTheyShould) {
     // Without the bhadra cell the pradosha rule keeps the first evening whose pradosha the
     // Purnima holds: 6 March 2023 and 2 March 2026 (the Purnima began 6 March about 16:17 and
-    // 2 March about 17:55 IST, ending before the next sunsets, as the almanacs' tithi
+    // 2 March about 17:55 IST, ending before the next sunsets, by the almanacs' tithi
     // tables). With it, bhadra filling those evenings moves the burning to the next day, as
     // the almanacs burned (7 March 2023, 3 March 2026).
     const std::string holika =
