@@ -229,10 +229,15 @@ TEST(Festivals, BhadraAndTheNakshatraMoveTheDayOnlyWhereTheyShould) {
         "h\tH\tह\tfestival\tphalguna\tamanta\tpurnima\t-\t-\tpradosha\t-\tfirst\t-\t-\tall\tall\t";
     EXPECT_EQ(DaysOfRow(holika + "-", 2023), std::vector<std::string>{"2023-03-06"});
     EXPECT_EQ(DaysOfRow(holika + "-", 2026), std::vector<std::string>{"2026-03-02"});
-    EXPECT_EQ(DaysOfRow(holika + "avoid:3/4", 2023), std::vector<std::string>{"2023-03-07"});
+    EXPECT_EQ(DaysOfRow(holika + "avoid:7/8", 2023), std::vector<std::string>{"2023-03-07"});
+    // 2027: the Purnima (ending 22 March about 16:14 IST, the full moon) held four fifths of
+    // the 22nd's daylight: less than three and a half praharas, so the Holika burned on the
+    // 21st after bhadra, Holi on the 22nd as the almanacs give it; three praharas would move it.
+    EXPECT_EQ(DaysOfRow(holika + "avoid:7/8", 2027), std::vector<std::string>{"2027-03-21"});
+    EXPECT_EQ(DaysOfRow(holika + "avoid:3/4", 2027), std::vector<std::string>{"2027-03-22"});
     // The share decides: a Purnima that held half of 25 March 2024's daylight moves the
     // burning there only under a rule that asks for less than half.
-    EXPECT_EQ(DaysOfRow(holika + "avoid:3/4", 2024), std::vector<std::string>{"2024-03-24"});
+    EXPECT_EQ(DaysOfRow(holika + "avoid:7/8", 2024), std::vector<std::string>{"2024-03-24"});
     EXPECT_EQ(DaysOfRow(holika + "avoid:1/5", 2024), std::vector<std::string>{"2024-03-25"});
     // Vijayadashami 2022: Dashami touched the aparahna of 4 October only; by touch alone that
     // day, with Shravana deciding where the whole aparahna is held on no day, 5 October.
@@ -280,6 +285,20 @@ TEST(Festivals, TheAdhikaMonthsEkadashisComeOnlyInTheirYears) {
     EXPECT_GE(count2024, 24);
     EXPECT_LE(count2024, 25);
     EXPECT_EQ(names.size(), 24u);
+}
+
+// Later years at New Delhi, as the almanacs' published long-range lists give them.
+const std::pair<const char*, const char*> LaterDelhiDays[] = {
+    {"holi", "2027-03-22"}, {"holi", "2028-03-11"}, {"holi", "2029-03-01"}, {"holi", "2030-03-20"},
+    {"diwali", "2027-10-29"}, {"diwali", "2028-10-17"}, {"diwali", "2029-11-05"},
+    {"diwali", "2030-10-26"},
+};
+
+TEST(Festivals, TheRulesGiveThePublishedDaysOfLaterYearsAtNewDelhi) {
+    for (const auto& [id, day] : LaterDelhiDays) {
+        const int year = std::stoi(std::string(day).substr(0, 4));
+        EXPECT_EQ(DaysOf(id, year, Delhi, IndianTime), std::vector<std::string>{day}) << id;
+    }
 }
 
 struct PlaceCase {
