@@ -258,6 +258,13 @@ TEST(Festivals, TheTraditionsDifferWhereTheAlmanacsSaySo) {
               std::vector<std::string>{"2023-09-07"});
     EXPECT_EQ(DaysOf("krishna-janmashtami", 2024, Delhi, IndianTime, Tradition::Smarta),
               DaysOf("krishna-janmashtami", 2024, Delhi, IndianTime, Tradition::Vaishnava));
+    // 2021: Ashtami (29 August about 23:25 to 31 August about 01:59 IST) held both midnights;
+    // Rohini held the second, and both traditions kept 30 August, as the almanacs and the
+    // holiday list have it.
+    for (const Tradition keeper : {Tradition::Smarta, Tradition::Vaishnava}) {
+        EXPECT_EQ(DaysOf("krishna-janmashtami", 2021, Delhi, IndianTime, keeper),
+                  std::vector<std::string>{"2021-08-30"});
+    }
 }
 
 TEST(Festivals, TheAdhikaMonthsEkadashisComeOnlyInTheirYears) {
