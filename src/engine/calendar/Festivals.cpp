@@ -71,8 +71,8 @@ std::string TithiRuleText(const FestivalRule& rule) {
     text += rule.NoDay == NoDayRule::Next ? "; on none, the day after its sunrise day"
                                           : "; on none, its sunrise day";
     if (rule.AvoidBhadra) {
-        char share[8];
-        std::snprintf(share, sizeof share, "%.0f%%", rule.NextDayShare * 100);
+        char share[16];
+        std::snprintf(share, sizeof share, "%.4g%%", rule.NextDayShare * 100);
         text += "; the period free of bhadra (Vishti karana), and where bhadra fills it, the next "
                 "day if the tithi holds " + std::string(share) + " of its daytime, else the "
                 "first day after bhadra";
