@@ -613,6 +613,16 @@
         <translation>, पूरा</translation>
     </message>
     <message>
+        <source>; else %1 nakshatra</source>
+        <extracomment>A tithi&apos;s companion nakshatra, deciding between two days or none: &quot;; else Shravana&quot;</extracomment>
+        <translation>; अन्यथा %1 नक्षत्र</translation>
+    </message>
+    <message>
+        <source>, free of bhadra</source>
+        <extracomment>Bhadra: the Vishti karana, kept out of the deciding period</extracomment>
+        <translation>, भद्रा रहित</translation>
+    </message>
+    <message>
         <source>the Sun enters %1; %2</source>
         <translation>सूर्य का %1 राशि में प्रवेश; %2</translation>
     </message>

@@ -137,6 +137,13 @@ QString FestivalRuleText(const FestivalRule& rule, const std::vector<FestivalRul
                                       PeriodText(rule.Period));
         if (rule.Hold == PeriodHold::Whole)
             text += FestivalTr::tr(", the whole of it");
+        //: A tithi's companion nakshatra, deciding between two days or none: "; else Shravana"
+        if (rule.Nakshatra >= 0)
+            text += FestivalTr::tr("; else %1 nakshatra")
+                        .arg(PanchangaName(NameKind::Nakshatra, NakshatraName(rule.Nakshatra)));
+        //: Bhadra: the Vishti karana, kept out of the deciding period
+        if (rule.AvoidBhadra)
+            text += FestivalTr::tr(", free of bhadra");
         return text;
     }
     case FestivalBasis::Sankranti:

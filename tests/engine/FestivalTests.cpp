@@ -103,6 +103,19 @@ TEST(FestivalTable, AFaultyRowIsNamedAndLeftOut) {
     }
     // A header without a column reads nothing.
     EXPECT_FALSE(ParseFestivalTable("id\tname_en\n").Errors.empty());
+    // The optional bhadra column: "-" or avoid:P/Q, a share no more than the whole.
+    const std::string bhadraHeader =
+        header.substr(0, header.size() - 1) + "\tbhadra\n";
+    const std::string purnima =
+        "a\tA\tअ\tfestival\tphalguna\tamanta\tpurnima\t-\t-\tpradosha\t-\t-\t-\t-\tall\tall\t";
+    for (const char* good : {"-", "avoid:3/4", "avoid:1/5"}) {
+        EXPECT_TRUE(ParseFestivalTable(bhadraHeader + purnima + good + "\n").Errors.empty()) << good;
+    }
+    for (const char* bad : {"avoid", "avoid:3", "avoid:5/4", "avoid:1/0", "shun:1/5"}) {
+        const FestivalTable table = ParseFestivalTable(bhadraHeader + purnima + bad + "\n");
+        ASSERT_EQ(table.Errors.size(), 1u) << bad;
+        EXPECT_NE(table.Errors[0].find("bhadra"), std::string::npos) << table.Errors[0];
+    }
     // One id twice is a fault unless the rows are the two traditions'.
     const std::string row = "a\tA\tअ\tvrata\tchaitra\tamanta\tshukla-11\t-\t-\tsunrise\t-\t-\t-\t-\tall\t";
     EXPECT_EQ(ParseFestivalTable(header + row + "all\n" + row + "all\n").Errors.size(), 1u);
@@ -121,34 +134,45 @@ const Published DelhiDays[] = {
     {"makar-sankranti", {"2020-01-15", "2021-01-14", "2022-01-14", "2023-01-15", "2024-01-15", "2025-01-14", "2026-01-14"}},
     {"vasant-panchami", {"", "2021-02-16", "2022-02-05", "2023-01-26", "2024-02-14", "2025-02-02", "2026-01-23"}},
     {"maha-shivaratri", {"2020-02-21", "2021-03-11", "2022-03-01", "2023-02-18", "2024-03-08", "2025-02-26", "2026-02-15"}},
-    {"holi", {"2020-03-10", "2021-03-29", "2022-03-18", "", "2024-03-25", "2025-03-14", ""}},
-    {"rama-navami", {"2020-04-02", "2021-04-21", "2022-04-10", "2023-03-30", "2024-04-17", "2025-04-06", ""}},
+    {"holika-dahan", {"2020-03-09", "2021-03-28", "2022-03-17", "2023-03-07", "2024-03-24", "2025-03-13", "2026-03-03"}},
+    {"holi", {"2020-03-10", "2021-03-29", "2022-03-18", "2023-03-08", "2024-03-25", "2025-03-14", "2026-03-04"}},
+    {"rama-navami", {"2020-04-02", "2021-04-21", "2022-04-10", "2023-03-30", "2024-04-17", "2025-04-06", "2026-03-26"}},
     {"buddha-purnima", {"2020-05-07", "2021-05-26", "2022-05-16", "2023-05-05", "2024-05-23", "2025-05-12", "2026-05-01"}},
     {"raksha-bandhan", {"2020-08-03", "2021-08-22", "2022-08-11", "2023-08-30", "2024-08-19", "2025-08-09", "2026-08-28"}},
     {"ganesha-chaturthi", {"2020-08-22", "2021-09-10", "2022-08-31", "2023-09-19", "2024-09-07", "2025-08-27", "2026-09-14"}},
-    {"vijayadashami", {"2020-10-25", "2021-10-15", "", "2023-10-24", "2024-10-12", "2025-10-02", "2026-10-20"}},
+    {"vijayadashami", {"2020-10-25", "2021-10-15", "2022-10-05", "2023-10-24", "2024-10-12", "2025-10-02", "2026-10-20"}},
     {"karva-chauth", {"2020-11-04", "2021-10-24", "2022-10-13", "2023-11-01", "2024-10-20", "2025-10-10", ""}},
     {"diwali", {"2020-11-14", "2021-11-04", "2022-10-24", "2023-11-12", "2024-10-31", "2025-10-20", "2026-11-08"}},
-    {"dhanteras", {"", "", "", "2023-11-10", "2024-10-29", "2025-10-18", ""}},
-    {"govardhan-puja", {"", "", "", "2023-11-14", "2024-11-02", "2025-10-22", ""}},
-    {"chhath-puja", {"", "", "", "2023-11-19", "2024-11-07", "2025-10-27", ""}},
+    {"dhanteras", {"2020-11-13", "2021-11-02", "", "2023-11-10", "2024-10-29", "2025-10-18", ""}},
+    {"govardhan-puja", {"2020-11-15", "2021-11-05", "2022-10-26", "2023-11-14", "2024-11-02", "2025-10-22", ""}},
+    {"chhath-puja", {"2020-11-20", "2021-11-10", "2022-10-30", "2023-11-19", "2024-11-07", "2025-10-27", ""}},
     {"kartik-purnima", {"", "", "", "2023-11-27", "2024-11-15", "2025-11-05", ""}},
-    {"ugadi", {"", "", "", "2023-03-22", "2024-04-09", "2025-03-30", ""}},
-    {"hanuman-jayanti", {"", "", "", "2023-04-06", "2024-04-23", "2025-04-12", ""}},
-    {"akshaya-tritiya", {"", "", "", "2023-04-22", "2024-05-10", "2025-04-30", ""}},
+    {"ugadi", {"2020-03-25", "2021-04-13", "2022-04-02", "2023-03-22", "2024-04-09", "2025-03-30", "2026-03-19"}},
+    {"hanuman-jayanti", {"2020-04-08", "2021-04-27", "2022-04-16", "2023-04-06", "2024-04-23", "2025-04-12", "2026-04-02"}},
+    {"akshaya-tritiya", {"2020-04-26", "2021-05-14", "2022-05-03", "2023-04-22", "2024-05-10", "2025-04-30", ""}},
     {"guru-purnima", {"", "", "", "2023-07-03", "2024-07-21", "2025-07-10", ""}},
-    {"sharad-navaratri", {"", "", "", "2023-10-15", "2024-10-03", "2025-09-22", ""}},
+    {"sharad-navaratri", {"2020-10-17", "2021-10-07", "2022-09-26", "2023-10-15", "2024-10-03", "2025-09-22", "2026-10-11"}},
     {"mahalaya-amavasya", {"", "", "", "2023-10-14", "2024-10-02", "2025-09-21", ""}},
     {"lohri", {"", "", "", "2023-01-14", "2024-01-14", "2025-01-13", ""}},
 };
 // Where the almanacs disagree:
-// - Holi 2023: Purnima held the pradosha of 6 March only, so that the pradosha rule burns the
-//   Holika on the 6th and plays Holi on the 7th; the almanacs that keep the pradosha free of
-//   bhadra (the Purnima's first half, over the 6th's evening) burned on the 7th and the holiday
-//   list has Holi on 8 March. Bhadra is not weighed yet. So too in 2026: the pradosha rule
-//   burns on 2 March and plays on the 3rd; the list has Holi on 4 March.
-// - Vijayadashami 2022: Dashami held the aparahna of 4 October only; the almanacs that ask for
-//   Shravana nakshatra with the Dashami of the next morning kept 5 October (the holiday).
+// - Holika Dahan: the Purnima's first half is bhadra. In 2023 and 2026 the Purnima held only
+//   the pradosha of its first evening (6 March 2023, 2 March 2026), all of it bhadra until after
+//   midnight, and held most of the next day's daylight: the almanacs that keep the pradosha
+//   free of bhadra burned on the next evening (7 March 2023, 3 March 2026; Holi the day after,
+//   the holiday); the bare pradosha rule gives the evening before. In 2022, 2024 and 2025
+//   bhadra filled the first evening too, but the Purnima held only half of the next day's
+//   daylight: the Holika burned on the first evening after bhadra (or in its tail).
+// - Raksha Bandhan 2023: bhadra held the aparahna of 30 August and the Purnima held barely an
+//   hour of 31 August: the thread was tied on the 30th after bhadra ended (about 21:00); some
+//   almanacs gave the 31st's first hour. 2025 and 2026: bhadra held the first day's aparahna
+//   and the Purnima held the next morning's first hours: 9 August 2025, 28 August 2026.
+// - Vijayadashami 2022: Dashami held part of the aparahna of 4 October only, the whole of it on
+//   neither day; Shravana held the aparahna of 5 October, the day kept and the holiday.
+// - Diwali 2024: the Amavasya held the pradosha of 31 October whole and some forty minutes of
+//   1 November's: the pradosha rule (the longer share, and the holiday list) keeps 31 October;
+//   the almanacs that take the second day whenever the Amavasya outlasts its sunset by more
+//   than a ghati (24 minutes) kept 1 November.
 
 TEST(Festivals, TheRulesGiveThePublishedDaysAtNewDelhi) {
     for (int year = 2020; year <= 2026; ++year) {
@@ -180,6 +204,51 @@ TEST(Festivals, TheRulesGiveThePublishedDaysAtNewDelhi) {
     }
 }
 
+// The days one row of a table of its own gives at New Delhi in a year.
+std::vector<std::string> DaysOfRow(const std::string& row, int year) {
+    const std::string header =
+        "id\tname_en\tname_hi\tkind\tmonth\treckoning\ttithi\tnakshatra\tsankranti\tperiod\thold\t"
+        "two_days\tno_day\toffset\tregion\ttradition\tbhadra\n";
+    const FestivalTable table = ParseFestivalTable(header + row + "\n");
+    EXPECT_TRUE(table.Errors.empty()) << row;
+    std::vector<std::string> days;
+    for (const FestivalDay& day :
+         FestivalsBetween({year, 1, 1}, {year, 12, 31}, Delhi, IndianTime, table)) {
+        days.push_back(Iso(day.Date));
+    }
+    return days;
+}
+
+TEST(Festivals, BhadraAndTheNakshatraMoveTheDayOnlyWhereTheyShould) {
+    // Without the bhadra cell the pradosha rule keeps the first evening whose pradosha the
+    // Purnima holds: 6 March 2023 and 2 March 2026 (the Purnima began 6 March about 16:17 and
+    // 2 March about 17:55 IST, ending before the next sunsets, by the almanacs' tithi
+    // tables). With it, bhadra filling those evenings moves the burning to the next day, as
+    // the almanacs burned (7 March 2023, 3 March 2026).
+    const std::string holika =
+        "h\tH\tह\tfestival\tphalguna\tamanta\tpurnima\t-\t-\tpradosha\t-\tfirst\t-\t-\tall\tall\t";
+    EXPECT_EQ(DaysOfRow(holika + "-", 2023), std::vector<std::string>{"2023-03-06"});
+    EXPECT_EQ(DaysOfRow(holika + "-", 2026), std::vector<std::string>{"2026-03-02"});
+    EXPECT_EQ(DaysOfRow(holika + "avoid:7/8", 2023), std::vector<std::string>{"2023-03-07"});
+    // 2027: the Purnima (ending 22 March about 16:14 IST, the full moon) held four fifths of
+    // the 22nd's daylight: less than three and a half praharas, so the Holika burned on the
+    // 21st after bhadra, Holi on the 22nd as the almanacs give it; three praharas would move it.
+    EXPECT_EQ(DaysOfRow(holika + "avoid:7/8", 2027), std::vector<std::string>{"2027-03-21"});
+    EXPECT_EQ(DaysOfRow(holika + "avoid:3/4", 2027), std::vector<std::string>{"2027-03-22"});
+    // The share decides: a Purnima that held half of 25 March 2024's daylight moves the
+    // burning there only under a rule that asks for less than half.
+    EXPECT_EQ(DaysOfRow(holika + "avoid:7/8", 2024), std::vector<std::string>{"2024-03-24"});
+    EXPECT_EQ(DaysOfRow(holika + "avoid:1/5", 2024), std::vector<std::string>{"2024-03-25"});
+    // Vijayadashami 2022: Dashami touched the aparahna of 4 October only; by touch alone that
+    // day, with Shravana deciding where the whole aparahna is held on no day, 5 October.
+    const std::string dashami =
+        "v\tV\tव\tfestival\tashvin\tamanta\tshukla-10\t";
+    EXPECT_EQ(DaysOfRow(dashami + "-\t-\taparahna\t-\tfirst\t-\t-\tall\tall\t-", 2022),
+              std::vector<std::string>{"2022-10-04"});
+    EXPECT_EQ(DaysOfRow(dashami + "shravana\t-\taparahna\twhole\tfirst\t-\t-\tall\tall\t-", 2022),
+              std::vector<std::string>{"2022-10-05"});
+}
+
 TEST(Festivals, TheTraditionsDifferWhereTheAlmanacsSaySo) {
     // Janmashtami 2023: the Smarta day (Ashtami at midnight) 6 September, the Vaishnava day
     // (Ashtami at sunrise) 7 September; 2024 both 26 August.
@@ -189,6 +258,13 @@ TEST(Festivals, TheTraditionsDifferWhereTheAlmanacsSaySo) {
               std::vector<std::string>{"2023-09-07"});
     EXPECT_EQ(DaysOf("krishna-janmashtami", 2024, Delhi, IndianTime, Tradition::Smarta),
               DaysOf("krishna-janmashtami", 2024, Delhi, IndianTime, Tradition::Vaishnava));
+    // 2021: Ashtami (29 August about 23:25 to 31 August about 01:59 IST) held both midnights;
+    // Rohini held the second, and both traditions kept 30 August, as the almanacs and the
+    // holiday list have it.
+    for (const Tradition keeper : {Tradition::Smarta, Tradition::Vaishnava}) {
+        EXPECT_EQ(DaysOf("krishna-janmashtami", 2021, Delhi, IndianTime, keeper),
+                  std::vector<std::string>{"2021-08-30"});
+    }
 }
 
 TEST(Festivals, TheAdhikaMonthsEkadashisComeOnlyInTheirYears) {
@@ -216,6 +292,20 @@ TEST(Festivals, TheAdhikaMonthsEkadashisComeOnlyInTheirYears) {
     EXPECT_GE(count2024, 24);
     EXPECT_LE(count2024, 25);
     EXPECT_EQ(names.size(), 24u);
+}
+
+// Later years at New Delhi, as the almanacs' published long-range lists give them.
+const std::pair<const char*, const char*> LaterDelhiDays[] = {
+    {"holi", "2027-03-22"}, {"holi", "2028-03-11"}, {"holi", "2029-03-01"}, {"holi", "2030-03-20"},
+    {"diwali", "2027-10-29"}, {"diwali", "2028-10-17"}, {"diwali", "2029-11-05"},
+    {"diwali", "2030-10-26"},
+};
+
+TEST(Festivals, TheRulesGiveThePublishedDaysOfLaterYearsAtNewDelhi) {
+    for (const auto& [id, day] : LaterDelhiDays) {
+        const int year = std::stoi(std::string(day).substr(0, 4));
+        EXPECT_EQ(DaysOf(id, year, Delhi, IndianTime), std::vector<std::string>{day}) << id;
+    }
 }
 
 struct PlaceCase {

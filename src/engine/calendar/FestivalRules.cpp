@@ -253,6 +253,24 @@ std::optional<std::string> ReadRow(const std::map<std::string_view, std::string_
     rule.Keeper = *keeper;
     rule.Region = Empty(at("region")) ? "all" : Lower(at("region"));
 
+    // The optional bhadra column: "-", or "avoid:P/Q" (the share of the next day's daytime the
+    // tithi must hold after sunrise for the festival to move there when bhadra fills the period).
+    const auto bhadraCell = cell.find("bhadra");
+    if (bhadraCell != cell.end() && !Empty(bhadraCell->second)) {
+        const std::string_view bhadra = Trim(bhadraCell->second);
+        const std::size_t slash = bhadra.find('/');
+        constexpr std::string_view avoid = "avoid:";
+        const auto over = bhadra.rfind(avoid, 0) == 0 && slash != bhadra.npos
+                              ? Number(bhadra.substr(avoid.size(), slash - avoid.size()))
+                              : std::nullopt;
+        const auto under = slash != bhadra.npos ? Number(bhadra.substr(slash + 1)) : std::nullopt;
+        if (!over || !under || *under <= 0 || *over > *under) {
+            return "the bhadra cell '" + std::string(bhadra) + "' is not - or avoid:P/Q";
+        }
+        rule.AvoidBhadra = true;
+        rule.NextDayShare = static_cast<double>(*over) / *under;
+    }
+
     const std::string_view offset = at("offset");
     if (!Empty(offset)) {
         const std::size_t sign = offset.find_last_of("+-");

@@ -69,13 +69,21 @@ struct FestivalRule {
     // A sankranti, or a solar month.
     int Rashi{-1};
     SolarCalendar DayReckoning{SolarCalendar::Tamil};
-    // A nakshatra (0 Ashvini ... 26 Revati) at sunrise within the solar month of Rashi.
+    // A nakshatra (0 Ashvini ... 26 Revati) at sunrise within the solar month of Rashi; for a
+    // tithi, the nakshatra that decides when the tithi holds the period on two days or on none:
+    // the first of the tithi's days whose period the nakshatra touches.
     int Nakshatra{-1};
     // With it, the nakshatra's first day in the month that has this nakshatra before it in the
     // month too ("shravana after hasta": the Thiruvonam whose Atham lies in Chingam); -1 without.
     int LeadNakshatra{-1};
 
     DecidingPeriod Period{DecidingPeriod::Sunrise};
+    // Bhadra (the Vishti karana) kept out of the period: the first day whose period the tithi
+    // holds outside bhadra; where bhadra fills it on every such day, the next day if the tithi
+    // holds NextDayShare of that day's daytime after sunrise, else the first day (after bhadra
+    // ends, or in its tail).
+    bool AvoidBhadra{};
+    double NextDayShare{};
     PeriodHold Hold{PeriodHold::Touch};
     TwoDaysRule TwoDays{TwoDaysRule::First};
     NoDayRule NoDay{NoDayRule::Sunrise};

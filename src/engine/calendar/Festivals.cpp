@@ -4,6 +4,8 @@
 // rule in turn.
 #include "engine/calendar/Festivals.h"
 
+#include "engine/calendar/FestivalDayRule.h"
+
 #include "engine/limbs/Limbs.h"
 #include "engine/present/PanchangaNames.h"
 #include "engine/day/Risings.h"
@@ -12,6 +14,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <map>
 #include <optional>
 
@@ -21,140 +24,6 @@ constexpr double TithiDegrees = 12;
 // The rules look this far beyond the range for tithis and sankrantis whose days (or whose
 // offset festivals' days) fall within it.
 constexpr int MarginDays = 40;
-
-CivilDate DateOfCivil(double civilJd) {
-    const CalendarDate date = CalendarDateOfJulianDay(civilJd);
-    return {static_cast<int>(date.Year), static_cast<int>(date.Month), static_cast<int>(date.Day)};
-}
-
-struct Window {
-    double From{}, To{}; // Terrestrial Time; equal for an instant
-    bool Valid{};
-};
-
-// The sunrises and sunsets of the dates the rules ask about, remembered.
-class DayClock {
-public:
-    DayClock(const Place& place, const CivilClock& clock) : place_(place), clock_(clock) {}
-
-    struct Light {
-        double Sunrise{}, Sunset{};
-    };
-
-    const Light& Of(const CivilDate& date) {
-        const int key = DateKey(date);
-        auto found = light_.find(key);
-        if (found == light_.end()) {
-            const double midnight = Midnight(date);
-            const double next = Midnight(AddDays(date, 1));
-            const HorizonCrossing rise = SunriseCrossing(date, place_, clock_);
-            const HorizonCrossing set = SunsetOnDate(date, place_, clock_);
-            // Where the Sun does not rise or set, the midnights stand in.
-            Light light{rise.State == HorizonState::Crosses ? rise.At.Jde : midnight,
-                        set.State == HorizonState::Crosses ? set.At.Jde : next};
-            if (!(light.Sunset > light.Sunrise)) {
-                light.Sunset = next;
-            }
-            found = light_.emplace(key, light).first;
-        }
-        return found->second;
-    }
-
-    double Midnight(const CivilDate& date) const {
-        return TerrestrialOfUniversal(UniversalOfCivil(clock_, CivilJulianDayOfDate(date)));
-    }
-
-    // The day's period: from the date's sunrise to the next.
-    Window PeriodOf(const CivilDate& date, DecidingPeriod period) {
-        const Light today = Of(date);
-        const double nextSunrise = Of(AddDays(date, 1)).Sunrise;
-        const double sr = today.Sunrise, ss = today.Sunset;
-        const double daytime = ss - sr, night = nextSunrise - ss;
-        switch (period) {
-        case DecidingPeriod::Sunrise:
-            return {sr, sr, true};
-        case DecidingPeriod::Purvahna:
-            return {sr, sr + daytime / 2, true};
-        case DecidingPeriod::Madhyahna:
-            return {sr + daytime * 2 / 5, sr + daytime * 3 / 5, true};
-        case DecidingPeriod::Aparahna:
-            return {sr + daytime * 3 / 5, sr + daytime * 4 / 5, true};
-        case DecidingPeriod::Pradosha:
-            return {ss, ss + night / 5, true};
-        case DecidingPeriod::Nishita:
-            return {ss + night * 7 / 15, ss + night * 8 / 15, true};
-        case DecidingPeriod::Arunodaya: {
-            const double previousNight = sr - Of(AddDays(date, -1)).Sunset;
-            return {sr - previousNight * 2 / 15, sr, true};
-        }
-        case DecidingPeriod::Moonrise:
-            break;
-        }
-        // The first moonrise after the day's sunrise and before the next.
-        for (int k = 0; k <= 1; ++k) {
-            const MoonCrossings moon = MoonCrossingsOnDate(AddDays(date, k), place_, clock_);
-            if (moon.Rise.State == HorizonState::Crosses && moon.Rise.At.Jde >= sr &&
-                moon.Rise.At.Jde < nextSunrise) {
-                return {moon.Rise.At.Jde, moon.Rise.At.Jde, true};
-            }
-        }
-        return {};
-    }
-
-    // The day of a span by the sunrise rule: the first whose sunrise it holds, or the one in
-    // which it runs.
-    CivilDate SunriseDay(double begin, double end) {
-        CivilDate date = DateOfCivil(InstantOfTerrestrial(clock_, begin).Civil());
-        if (Of(date).Sunrise < begin) {
-            date = AddDays(date, 1);
-        }
-        return Of(date).Sunrise < end ? date : AddDays(date, -1);
-    }
-
-    const CivilClock& Clock() const { return clock_; }
-
-private:
-    const Place& place_;
-    const CivilClock& clock_;
-    std::map<int, Light> light_;
-};
-
-// How much of a window a span [begin, end) holds: for an instant, 1 where it holds it.
-double Held(const Window& window, double begin, double end, PeriodHold hold) {
-    if (!window.Valid) {
-        return 0;
-    }
-    if (window.From == window.To) {
-        return begin <= window.From && window.From < end ? 1 : 0;
-    }
-    if (hold == PeriodHold::Whole) {
-        return begin <= window.From && window.To <= end ? window.To - window.From : 0;
-    }
-    return std::max(0.0, std::min(end, window.To) - std::max(begin, window.From));
-}
-
-// The day a tithi's span is kept on by a rule.
-CivilDate DecideDay(const FestivalRule& rule, double begin, double end, DayClock& days) {
-    const CivilDate sunriseDay = days.SunriseDay(begin, end);
-    std::vector<std::pair<CivilDate, double>> holding;
-    for (int k = -2; k <= 1; ++k) {
-        const CivilDate date = AddDays(sunriseDay, k);
-        const double held = Held(days.PeriodOf(date, rule.Period), begin, end, rule.Hold);
-        if (held > 0) {
-            holding.emplace_back(date, held);
-        }
-    }
-    if (holding.empty()) {
-        return rule.NoDay == NoDayRule::Next ? AddDays(sunriseDay, 1) : sunriseDay;
-    }
-    if (holding.size() == 1 || rule.TwoDays == TwoDaysRule::First) {
-        return holding.front().first;
-    }
-    if (rule.TwoDays == TwoDaysRule::Second) {
-        return holding[1].first;
-    }
-    return holding[1].second > holding[0].second ? holding[1].first : holding[0].first;
-}
 
 bool MonthMatches(const FestivalRule& rule, const MonthAndYears& month) {
     const LunarMonth& named =
@@ -194,8 +63,20 @@ std::string TithiRuleText(const FestivalRule& rule) {
     text += rule.Hold == PeriodHold::Whole ? " holding the whole " : " in force at ";
     text += DecidingPeriodWords(rule.Period);
     text += "; on two such days " + TwoDaysWords(rule.TwoDays);
+    if (rule.Nakshatra >= 0) {
+        text += "; on two such days or none, the first of its days whose " +
+                DecidingPeriodWords(rule.Period) + " " + std::string(NakshatraName(rule.Nakshatra)) +
+                " nakshatra touches";
+    }
     text += rule.NoDay == NoDayRule::Next ? "; on none, the day after its sunrise day"
                                           : "; on none, its sunrise day";
+    if (rule.AvoidBhadra) {
+        char share[16];
+        std::snprintf(share, sizeof share, "%.4g%%", rule.NextDayShare * 100);
+        text += "; the period free of bhadra (Vishti karana), and where bhadra fills it, the next "
+                "day if the tithi holds " + std::string(share) + " of its daytime, else the "
+                "first day after bhadra";
+    }
     return text;
 }
 
@@ -247,7 +128,7 @@ std::vector<FestivalDay> FestivalsBetween(const CivilDate& first, const CivilDat
     if (DateKey(last) < DateKey(first)) {
         return days;
     }
-    DayClock dayClock(place, clock);
+    FestivalDayClock dayClock(place, clock);
     const double fromJde = dayClock.Midnight(AddDays(first, -MarginDays));
     const double toJde = dayClock.Midnight(AddDays(last, MarginDays));
 
