@@ -105,16 +105,37 @@
         <source>vriddhi, 2nd day</source>
         <translation>વૃદ્ધિ, બીજો દિવસ</translation>
     </message>
+    <message>
+        <source>%1 (adhika, purnimanta)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (adhika, amanta)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (purnimanta)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (amanta)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 · %2</source>
+        <extracomment>The month of a day in both reckonings: &quot;Jyeshtha (amanta) · Ashadha (purnimanta)&quot;</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 +%2</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CalendarFile</name>
     <message>
         <source>from %1 to %2</source>
         <translation>%1 થી %2 સુધી</translation>
-    </message>
-    <message>
-        <source>Month: %1 (amanta), %2 (purnimanta); Vikram %3, Shaka %4.</source>
-        <translation>માસ: %1 (અમાંત), %2 (પૂર્ણિમાંત); વિક્રમ સંવત %3, શક સંવત %4.</translation>
     </message>
     <message>
         <source>%1S</source>
@@ -218,6 +239,26 @@
         <source>Amavasya</source>
         <translation>અમાસ</translation>
     </message>
+    <message>
+        <source>Month: %1, %2; Vikram %3, Shaka %4.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kestrava: festivals, %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Festival</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sankranti</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Jayanti</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CalendarMenu</name>
@@ -240,6 +281,10 @@
     <message>
         <source>Export &amp;PDF...</source>
         <translation>PDF નિકાસ કરો (&amp;P)...</translation>
+    </message>
+    <message>
+        <source>F&amp;estivals of the Year...</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -309,10 +354,6 @@
 <context>
     <name>DayPanel</name>
     <message>
-        <source>Adhika %1</source>
-        <translation>અધિક %1</translation>
-    </message>
-    <message>
         <source>Vara</source>
         <translation>વાર</translation>
     </message>
@@ -365,10 +406,6 @@
         <translation>%1, %2 સુધી</translation>
     </message>
     <message>
-        <source>%1 (amanta) · %2 (purnimanta)</source>
-        <translation>%1 (અમાંત) · %2 (પૂર્ણિમાંત)</translation>
-    </message>
-    <message>
         <source>Vikram %1 · Shaka %2</source>
         <translation>વિક્રમ સંવત %1 · શક સંવત %2</translation>
     </message>
@@ -379,6 +416,240 @@
     <message>
         <source>Karana and Its End</source>
         <translation>કરણ અને તેની સમાપ્તિ</translation>
+    </message>
+    <message>
+        <source>Rahu Kalam</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Yamaganda</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gulika Kalam</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Abhijit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Abhijit Muhurta</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sun&apos;s Rashi</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Moon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Moon&apos;s Rashi and Phase</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Festivals</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 · %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DayPeriods</name>
+    <message>
+        <source>%1–%2</source>
+        <translation type="unfinished">%1–%2</translation>
+    </message>
+    <message>
+        <source>good</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>neutral</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>bad</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not defined: the Sun does not rise and set this date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 until %2</source>
+        <translation type="unfinished">%1 %2 સુધી</translation>
+    </message>
+    <message>
+        <source>%1 (not observed on Wednesdays)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Festivals</name>
+    <message>
+        <source>at sunrise</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>in the forenoon (purvahna)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>at midday (madhyahna, the third fifth of the daytime)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>in the afternoon (aparahna, the fourth fifth of the daytime)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>at dusk (pradosha, the first fifth of the night)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>at midnight (nishita)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>at moonrise</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>before sunrise (arunodaya)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the Tamil rule: the day of the entry if before sunset, else the next</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the Malayalam rule: the day of the entry if within the first three-fifths of the daytime, else the next</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the Bengali rule: the day after the entry, or the day after that if it falls after midnight</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the day (sunrise to sunrise) of the entry</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2 %3</source>
+        <extracomment>A solar date in a regional calendar: &quot;Tamil: Thai 1&quot;</extracomment>
+        <translation type="unfinished">%1, %2 %3 {1:?}</translation>
+    </message>
+    <message>
+        <source>amanta</source>
+        <translation type="unfinished">અમાંત</translation>
+    </message>
+    <message>
+        <source>purnimanta</source>
+        <translation type="unfinished">પૂર્ણિમાંત</translation>
+    </message>
+    <message>
+        <source>%1 of the adhika month (%2) %3</source>
+        <extracomment>A festival&apos;s tithi: &quot;Kartika Amavasya (purnimanta) at dusk (pradosha, ...)&quot;</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2 (%3) %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>, the whole of it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>; else %1 nakshatra</source>
+        <extracomment>A tithi&apos;s companion nakshatra, deciding between two days or none: &quot;; else Shravana&quot;</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>, free of bhadra</source>
+        <extracomment>Bhadra: the Vishti karana, kept out of the deciding period</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the Sun enters %1; %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 nakshatra at sunrise in the solar month of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the day before %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the day after %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 days before %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 days after %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A festival and the rule that gave its day: &quot;Diwali (Lakshmi Puja): Kartika Amavasya ...&quot;</extracomment>
+        <translation type="unfinished">%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>FileWriting</name>
+    <message>
+        <source>No file name was given.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The folder %1 does not exist.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is a folder.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not a file that can be written (a socket or a block device).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is a pipe that no program is reading.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 could not be looked at: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It could not be created in %1: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It could not be written: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It could not take the place of %1: %2.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -456,16 +727,18 @@
         <translation>કૃપા કરીને દેશ ભરો</translation>
     </message>
     <message>
-        <source>%1 does not exist on %2 in %3: the clocks went forward from %4 to %5.</source>
-        <translation>%2ના રોજ %3માં %1નો સમય આવતો જ નથી: ઘડિયાળો %4 પરથી આગળ વધીને %5 પર ગઈ.</translation>
-    </message>
-    <message>
         <source>%1 occurs twice on %2 in %3: the clocks went back from %4 to %5.
 
 Use the first %1, at %6? No uses the second, at %7.</source>
         <translation>%2ના રોજ %3માં %1નો સમય બે વાર આવે છે: ઘડિયાળો %4 પરથી પાછળ જઈને %5 પર આવી.
 
 શું પહેલો %1 (%6) લેવો? “ના” પસંદ કરશો તો બીજો %1 (%7) લેવાશે.</translation>
+    </message>
+    <message>
+        <source>%1 does not exist on %2 in %3: the clocks went forward from %4 to %5.
+
+Calculate for %6, the same moment on the clocks after the change?</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -628,6 +901,13 @@ Use the first %1, at %6? No uses the second, at %7.</source>
     </message>
 </context>
 <context>
+    <name>MonthModel</name>
+    <message>
+        <source>the purnimanta month %1 begins</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>MonthPainting</name>
     <message>
         <source>%1 · Vikram %2 · Shaka %3</source>
@@ -650,12 +930,32 @@ Use the first %1, at %6? No uses the second, at %7.</source>
         <source>Made with Kestrava.</source>
         <translation>Kestrava વડે બનાવેલું.</translation>
     </message>
+    <message>
+        <source>amanta %1 · purnimanta %2</source>
+        <extracomment>The months of both reckonings: &quot;amanta Vaishakha – Jyeshtha · purnimanta Jyeshtha – Ashadha&quot;</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>MonthPdf</name>
     <message>
         <source>Kestrava calendar, %1</source>
         <translation>Kestrava પંચાંગ, %1</translation>
+    </message>
+</context>
+<context>
+    <name>MoonPhaseWidget</name>
+    <message>
+        <source>%1 % lit, waxing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 % lit, waning</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Moon</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -679,11 +979,6 @@ Use the first %1, at %6? No uses the second, at %7.</source>
         <source>%1 %2</source>
         <comment>fortnight, then the tithi</comment>
         <extracomment>A tithi&apos;s title: its fortnight, then its name, &quot;Shukla Navami&quot;</extracomment>
-        <translation>%1 %2</translation>
-    </message>
-    <message>
-        <source>%1 %2</source>
-        <comment>a date, then a time</comment>
         <translation>%1 %2</translation>
     </message>
     <message>
@@ -714,7 +1009,7 @@ Use the first %1, at %6? No uses the second, at %7.</source>
     <name>ResultPanel</name>
     <message>
         <source>Began %1 · Ends %2</source>
-        <extracomment>When the tithi began and when it ends, each a date and a time: &quot;Began 11 Jan 2024 18:23 · Ends 12 Jan 2024 19:57&quot;</extracomment>
+        <extracomment>When the tithi began and when it ends, each a date and a time: &quot;Began 11 January 2024 18:23 · Ends 12 January 2024 19:57&quot;</extracomment>
         <translation>શરૂઆત %1 · સમાપ્તિ %2</translation>
     </message>
     <message>
@@ -801,6 +1096,221 @@ Use the first %1, at %6? No uses the second, at %7.</source>
     <message>
         <source>Karana</source>
         <translation>કરણ</translation>
+    </message>
+    <message>
+        <source>Name, Date and Place</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SolarMonths</name>
+    <message>
+        <source>Chithirai</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vaikasi</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Aani</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Aadi</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Aavani</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Purattasi</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Aippasi</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Karthigai</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Margazhi</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Thai</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Maasi</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Panguni</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Medam</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edavam</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mithunam</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Karkidakam</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chingam</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kanni</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Thulam</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vrischikam</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dhanu</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Makaram</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kumbham</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Meenam</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Boishakh</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Joishtho</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Asharh</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Srabon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bhadro</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ashwin</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kartik</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ogrohayon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Poush</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Magh</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Falgun</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choitro</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Baisakha</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Jyeshtha</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ashadha</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shrabana</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bhadraba</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ashwina</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kartika</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Margashira</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pausha</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Magha</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Phalguna</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chaitra</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tamil</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Malayalam</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bengali</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Odia</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -983,12 +1493,172 @@ Use the first %1, at %6? No uses the second, at %7.</source>
         <translation>%1 (સૂર્યોદયે ચરણ %2)</translation>
     </message>
     <message>
-        <source>%1 (amanta), %2 (purnimanta)</source>
-        <translation>%1 (અમાંત), %2 (પૂર્ણિમાંત)</translation>
-    </message>
-    <message>
         <source>Vikram %1, Shaka %2</source>
         <translation>વિક્રમ સંવત %1, શક સંવત %2</translation>
+    </message>
+    <message>
+        <source>Sun and Moon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Moon Rashi</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sun Rashi</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Moon Phase</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Panchanga</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Festivals</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Solar Dates</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Samvatsara</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kali Year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ritu</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ayana</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Auspicious</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Abhijit Muhurta</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Brahma Muhurta</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Amrit Kalam</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pradosha</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nishita</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Godhuli</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Inauspicious</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rahu Kalam</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Yamaganda</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gulika Kalam</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Durmuhurta</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Varjyam</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choghadiya</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Part</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quality</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hora</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lord</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Panchanga of the Day</source>
+        <translation type="unfinished">દિવસનું પંચાંગ</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (the sixty-year cycle as South India counts it, from Chaitra)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (by the lunar month)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (by the sidereal Sun)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, then %2</source>
+        <translation type="unfinished">%1, પછી %2</translation>
+    </message>
+    <message>
+        <source>at sunrise, %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (now)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>none this day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Day %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Night %1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1209,6 +1879,93 @@ Nothing was written; please choose another folder or name.</source>
 %2
 કંઈ લખાયું નથી; કૃપા કરીને બીજું ફોલ્ડર અથવા નામ પસંદ કરો.</translation>
     </message>
+    <message>
+        <source>The festivals, each on its day by its r&amp;ule</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The festivals</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>frmFestivals</name>
+    <message>
+        <source>Festivals of the Year - %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation type="unfinished">વર્ષ</translation>
+    </message>
+    <message>
+        <source>Festival Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Diwali, Ekadashi, दीपावली ...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Festivals Found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Festivals</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation type="unfinished">તારીખ</translation>
+    </message>
+    <message>
+        <source>Festival</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rule</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>At %1</source>
+        <translation type="unfinished">સ્થળ: %1</translation>
+    </message>
+    <message>
+        <source>Place</source>
+        <translation type="unfinished">સ્થળ</translation>
+    </message>
+    <message>
+        <source>&amp;Show in Month View</source>
+        <translation type="unfinished">માસિક પંચાંગમાં બતાવો (&amp;S)</translation>
+    </message>
+    <message>
+        <source>Show in Month View</source>
+        <translation type="unfinished">માસિક પંચાંગમાં બતાવો</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished">બંધ કરો</translation>
+    </message>
+    <message>
+        <source>&amp;Year</source>
+        <translation type="unfinished">વર્ષ (&amp;Y)</translation>
+    </message>
+    <message>
+        <source>Festival &amp;name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The festivals of %1, each on its day by its rule</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The festivals of %1 named &quot;%2&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: none found.</source>
+        <translation type="unfinished">%1: કોઈ દિવસ મળ્યો નથી.</translation>
+    </message>
 </context>
 <context>
     <name>frmFind</name>
@@ -1396,6 +2153,30 @@ Nothing was written; please choose another folder or name.</source>
         <source>%1: none found.</source>
         <translation>%1: કોઈ દિવસ મળ્યો નથી.</translation>
     </message>
+    <message>
+        <source>Festival</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Find F&amp;estival</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Find Festival</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The next days of the festival named, from the From date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No festival is named &quot;%1&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: its days from %2 on</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>frmMain</name>
@@ -1495,6 +2276,15 @@ Nothing was written; please choose another folder or name.</source>
     <message>
         <source>&amp;Western Digits (0–9)</source>
         <translation>આંતરરાષ્ટ્રીય અંક (0–9) (&amp;W)</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation type="unfinished">બંધ કરો (&amp;Q)</translation>
+    </message>
+    <message>
+        <source>%1 · %2 · %3</source>
+        <extracomment>What was asked, above the report: the name, the date and time, the place: &quot;Asha · 11 January 2024 17:00 · Delhi, 28°36′N 77°13′E, UTC+05:30&quot;</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1658,6 +2448,30 @@ Nothing was written; please choose another folder or name.</source>
     <message>
         <source>Days of %1</source>
         <translation>%1ના દિવસો</translation>
+    </message>
+    <message>
+        <source>Vaishnava Observance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vaishnava &amp;observance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The Vaishnava days of the festivals the traditions keep apart (Janmashtami, the Ekadashis); the Smarta days otherwise</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Purnimanta Months Too</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name the purnimanta months, which begin after the full moon, besides the amanta ones</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Purnimanta months too</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

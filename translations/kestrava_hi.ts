@@ -498,45 +498,6 @@
     </message>
 </context>
 <context>
-    <name>FileWriting</name>
-    <message>
-        <source>%1 could not be looked at: %2.</source>
-        <translation>%1 को देखा नहीं जा सका: %2।</translation>
-    </message>
-    <message>
-        <source>%1 is a folder.</source>
-        <translation>%1 एक फ़ोल्डर है।</translation>
-    </message>
-    <message>
-        <source>%1 is a pipe that no program is reading.</source>
-        <translation>%1 एक पाइप है जिसे कोई प्रोग्राम नहीं पढ़ रहा।</translation>
-    </message>
-    <message>
-        <source>%1 is not a file that can be written (a socket or a block device).</source>
-        <translation>%1 ऐसी फ़ाइल नहीं है जिसमें लिखा जा सके (एक सॉकेट या ब्लॉक डिवाइस)।</translation>
-    </message>
-    <message>
-        <source>It could not be created in %1: %2.</source>
-        <translation>यह %1 में बनाई नहीं जा सकी: %2।</translation>
-    </message>
-    <message>
-        <source>It could not be written: %1.</source>
-        <translation>यह लिखी नहीं जा सकी: %1।</translation>
-    </message>
-    <message>
-        <source>It could not take the place of %1: %2.</source>
-        <translation>यह %1 का स्थान नहीं ले सकी: %2।</translation>
-    </message>
-    <message>
-        <source>No file name was given.</source>
-        <translation>कोई फ़ाइल नाम नहीं दिया गया।</translation>
-    </message>
-    <message>
-        <source>The folder %1 does not exist.</source>
-        <translation>फ़ोल्डर %1 मौजूद नहीं है।</translation>
-    </message>
-</context>
-<context>
     <name>Festivals</name>
     <message>
         <source>at sunrise</source>
@@ -650,6 +611,45 @@
         <source>%1: %2</source>
         <extracomment>A festival and the rule that gave its day: &quot;Diwali (Lakshmi Puja): Kartika Amavasya ...&quot;</extracomment>
         <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>FileWriting</name>
+    <message>
+        <source>%1 could not be looked at: %2.</source>
+        <translation>%1 को देखा नहीं जा सका: %2।</translation>
+    </message>
+    <message>
+        <source>%1 is a folder.</source>
+        <translation>%1 एक फ़ोल्डर है।</translation>
+    </message>
+    <message>
+        <source>%1 is a pipe that no program is reading.</source>
+        <translation>%1 एक पाइप है जिसे कोई प्रोग्राम नहीं पढ़ रहा।</translation>
+    </message>
+    <message>
+        <source>%1 is not a file that can be written (a socket or a block device).</source>
+        <translation>%1 ऐसी फ़ाइल नहीं है जिसमें लिखा जा सके (एक सॉकेट या ब्लॉक डिवाइस)।</translation>
+    </message>
+    <message>
+        <source>It could not be created in %1: %2.</source>
+        <translation>यह %1 में बनाई नहीं जा सकी: %2।</translation>
+    </message>
+    <message>
+        <source>It could not be written: %1.</source>
+        <translation>यह लिखी नहीं जा सकी: %1।</translation>
+    </message>
+    <message>
+        <source>It could not take the place of %1: %2.</source>
+        <translation>यह %1 का स्थान नहीं ले सकी: %2।</translation>
+    </message>
+    <message>
+        <source>No file name was given.</source>
+        <translation>कोई फ़ाइल नाम नहीं दिया गया।</translation>
+    </message>
+    <message>
+        <source>The folder %1 does not exist.</source>
+        <translation>फ़ोल्डर %1 मौजूद नहीं है।</translation>
     </message>
 </context>
 <context>
@@ -2460,8 +2460,6 @@ Nothing was written; please choose another folder or name.</source>
         <translation>अमांत मासों के साथ पूर्णिमांत मास भी दिखाएँ, जो पूर्णिमा के बाद आरंभ होते हैं</translation>
     </message>
     <message>
-        <source>&amp;Purnimanta months too</source>
-        <translation>पूर्णिमांत मास भी (&amp;P)</translation>
         <source>Vaishnava Observance</source>
         <translation>वैष्णव पालन</translation>
     </message>
@@ -2472,6 +2470,10 @@ Nothing was written; please choose another folder or name.</source>
     <message>
         <source>The Vaishnava days of the festivals the traditions keep apart (Janmashtami, the Ekadashis); the Smarta days otherwise</source>
         <translation>जिन पर्वों को परंपराएँ अलग दिन मनाती हैं (जन्माष्टमी, एकादशियाँ), उनके वैष्णव दिन; अन्यथा स्मार्त दिन</translation>
+    </message>
+    <message>
+        <source>&amp;Purnimanta months too</source>
+        <translation>पूर्णिमांत मास भी (&amp;P)</translation>
     </message>
 </context>
 <context>

@@ -117,7 +117,11 @@ QString SolarDatesText(const CivilDate& date, const Place& place, const CivilClo
 }
 
 QString FestivalNameText(const FestivalRule& rule) {
-    return QString::fromStdString(CurrentLanguage() == Language::Hindi ? rule.NameHi : rule.NameEn);
+    // The table names each festival in English and Hindi; the other languages' names are in
+    // their catalogues of names (context "FestivalNames"), English where one has none yet.
+    if (CurrentLanguage() == Language::Hindi)
+        return QString::fromStdString(rule.NameHi);
+    return QCoreApplication::translate("FestivalNames", rule.NameEn.c_str());
 }
 
 QString FestivalRuleText(const FestivalRule& rule, const std::vector<FestivalRule>& rules) {
