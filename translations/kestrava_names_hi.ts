@@ -1245,4 +1245,315 @@
         <translation>किसी भी कार्य की सिद्धि में समय सबसे प्रबल कारक है। उचित और शुभ समय आने से पहले कुछ नहीं होता। शुभ तिथि सही समय पर सही कार्य करने का अवसर देती है, जिससे जातक की उन्नति, कल्याण और सुख के लिए सबसे अधिक लाभ मिले।</translation>
     </message>
 </context>
+<context>
+    <name>FestivalNames</name>
+    <message>
+        <source>Makar Sankranti</source>
+        <translation>मकर संक्रांति</translation>
+    </message>
+    <message>
+        <source>Lohri</source>
+        <translation>लोहड़ी</translation>
+    </message>
+    <message>
+        <source>Thai Pongal</source>
+        <translation>थाई पोंगल</translation>
+    </message>
+    <message>
+        <source>Vishu</source>
+        <translation>विषु</translation>
+    </message>
+    <message>
+        <source>Baisakhi</source>
+        <translation>बैसाखी</translation>
+    </message>
+    <message>
+        <source>Onam (Thiruvonam)</source>
+        <translation>ओणम</translation>
+    </message>
+    <message>
+        <source>Ugadi / Gudi Padwa</source>
+        <translation>उगादी / गुड़ी पड़वा</translation>
+    </message>
+    <message>
+        <source>Rama Navami</source>
+        <translation>राम नवमी</translation>
+    </message>
+    <message>
+        <source>Hanuman Jayanti</source>
+        <translation>हनुमान जयंती</translation>
+    </message>
+    <message>
+        <source>Akshaya Tritiya</source>
+        <translation>अक्षय तृतीया</translation>
+    </message>
+    <message>
+        <source>Buddha Purnima</source>
+        <translation>बुद्ध पूर्णिमा</translation>
+    </message>
+    <message>
+        <source>Ratha Yatra</source>
+        <translation>रथ यात्रा</translation>
+    </message>
+    <message>
+        <source>Guru Purnima</source>
+        <translation>गुरु पूर्णिमा</translation>
+    </message>
+    <message>
+        <source>Naga Panchami</source>
+        <translation>नाग पंचमी</translation>
+    </message>
+    <message>
+        <source>Raksha Bandhan</source>
+        <translation>रक्षा बंधन</translation>
+    </message>
+    <message>
+        <source>Krishna Janmashtami</source>
+        <translation>कृष्ण जन्माष्टमी</translation>
+    </message>
+    <message>
+        <source>Ganesha Chaturthi</source>
+        <translation>गणेश चतुर्थी</translation>
+    </message>
+    <message>
+        <source>Ananta Chaturdashi</source>
+        <translation>अनंत चतुर्दशी</translation>
+    </message>
+    <message>
+        <source>Pitru Paksha begins</source>
+        <translation>पितृ पक्ष आरंभ</translation>
+    </message>
+    <message>
+        <source>Mahalaya Amavasya</source>
+        <translation>महालया अमावस्या</translation>
+    </message>
+    <message>
+        <source>Sharad Navaratri begins</source>
+        <translation>शारदीय नवरात्रि आरंभ</translation>
+    </message>
+    <message>
+        <source>Durga Ashtami</source>
+        <translation>दुर्गा अष्टमी</translation>
+    </message>
+    <message>
+        <source>Maha Navami</source>
+        <translation>महा नवमी</translation>
+    </message>
+    <message>
+        <source>Vijayadashami (Dussehra)</source>
+        <translation>विजयादशमी (दशहरा)</translation>
+    </message>
+    <message>
+        <source>Sharad Purnima</source>
+        <translation>शरद पूर्णिमा</translation>
+    </message>
+    <message>
+        <source>Karva Chauth</source>
+        <translation>करवा चौथ</translation>
+    </message>
+    <message>
+        <source>Dhanteras</source>
+        <translation>धनतेरस</translation>
+    </message>
+    <message>
+        <source>Naraka Chaturdashi</source>
+        <translation>नरक चतुर्दशी</translation>
+    </message>
+    <message>
+        <source>Diwali (Lakshmi Puja)</source>
+        <translation>दीपावली (लक्ष्मी पूजा)</translation>
+    </message>
+    <message>
+        <source>Govardhan Puja</source>
+        <translation>गोवर्धन पूजा</translation>
+    </message>
+    <message>
+        <source>Bhai Dooj</source>
+        <translation>भाई दूज</translation>
+    </message>
+    <message>
+        <source>Chhath Puja</source>
+        <translation>छठ पूजा</translation>
+    </message>
+    <message>
+        <source>Kartik Purnima</source>
+        <translation>कार्तिक पूर्णिमा</translation>
+    </message>
+    <message>
+        <source>Vivah Panchami</source>
+        <translation>विवाह पंचमी</translation>
+    </message>
+    <message>
+        <source>Gita Jayanti</source>
+        <translation>गीता जयंती</translation>
+    </message>
+    <message>
+        <source>Vasant Panchami</source>
+        <translation>वसंत पंचमी</translation>
+    </message>
+    <message>
+        <source>Maha Shivaratri</source>
+        <translation>महाशिवरात्रि</translation>
+    </message>
+    <message>
+        <source>Holika Dahan</source>
+        <translation>होलिका दहन</translation>
+    </message>
+    <message>
+        <source>Holi</source>
+        <translation>होली</translation>
+    </message>
+    <message>
+        <source>Mesha Sankranti</source>
+        <translation>मेष संक्रांति</translation>
+    </message>
+    <message>
+        <source>Vrishabha Sankranti</source>
+        <translation>वृषभ संक्रांति</translation>
+    </message>
+    <message>
+        <source>Mithuna Sankranti</source>
+        <translation>मिथुन संक्रांति</translation>
+    </message>
+    <message>
+        <source>Karka Sankranti</source>
+        <translation>कर्क संक्रांति</translation>
+    </message>
+    <message>
+        <source>Simha Sankranti</source>
+        <translation>सिंह संक्रांति</translation>
+    </message>
+    <message>
+        <source>Kanya Sankranti</source>
+        <translation>कन्या संक्रांति</translation>
+    </message>
+    <message>
+        <source>Tula Sankranti</source>
+        <translation>तुला संक्रांति</translation>
+    </message>
+    <message>
+        <source>Vrishchika Sankranti</source>
+        <translation>वृश्चिक संक्रांति</translation>
+    </message>
+    <message>
+        <source>Dhanu Sankranti</source>
+        <translation>धनु संक्रांति</translation>
+    </message>
+    <message>
+        <source>Makara Sankranti</source>
+        <translation>मकर संक्रांति</translation>
+    </message>
+    <message>
+        <source>Kumbha Sankranti</source>
+        <translation>कुंभ संक्रांति</translation>
+    </message>
+    <message>
+        <source>Mina Sankranti</source>
+        <translation>मीन संक्रांति</translation>
+    </message>
+    <message>
+        <source>Papamochani Ekadashi</source>
+        <translation>पापमोचनी एकादशी</translation>
+    </message>
+    <message>
+        <source>Kamada Ekadashi</source>
+        <translation>कामदा एकादशी</translation>
+    </message>
+    <message>
+        <source>Varuthini Ekadashi</source>
+        <translation>वरूथिनी एकादशी</translation>
+    </message>
+    <message>
+        <source>Mohini Ekadashi</source>
+        <translation>मोहिनी एकादशी</translation>
+    </message>
+    <message>
+        <source>Apara Ekadashi</source>
+        <translation>अपरा एकादशी</translation>
+    </message>
+    <message>
+        <source>Nirjala Ekadashi</source>
+        <translation>निर्जला एकादशी</translation>
+    </message>
+    <message>
+        <source>Yogini Ekadashi</source>
+        <translation>योगिनी एकादशी</translation>
+    </message>
+    <message>
+        <source>Devshayani Ekadashi</source>
+        <translation>देवशयनी एकादशी</translation>
+    </message>
+    <message>
+        <source>Kamika Ekadashi</source>
+        <translation>कामिका एकादशी</translation>
+    </message>
+    <message>
+        <source>Shravana Putrada Ekadashi</source>
+        <translation>श्रावण पुत्रदा एकादशी</translation>
+    </message>
+    <message>
+        <source>Aja Ekadashi</source>
+        <translation>अजा एकादशी</translation>
+    </message>
+    <message>
+        <source>Parsva (Parivartini) Ekadashi</source>
+        <translation>पार्श्व (परिवर्तिनी) एकादशी</translation>
+    </message>
+    <message>
+        <source>Indira Ekadashi</source>
+        <translation>इंदिरा एकादशी</translation>
+    </message>
+    <message>
+        <source>Papankusha Ekadashi</source>
+        <translation>पापांकुशा एकादशी</translation>
+    </message>
+    <message>
+        <source>Rama Ekadashi</source>
+        <translation>रमा एकादशी</translation>
+    </message>
+    <message>
+        <source>Devutthana (Prabodhini) Ekadashi</source>
+        <translation>देवउठनी (प्रबोधिनी) एकादशी</translation>
+    </message>
+    <message>
+        <source>Utpanna Ekadashi</source>
+        <translation>उत्पन्ना एकादशी</translation>
+    </message>
+    <message>
+        <source>Mokshada Ekadashi</source>
+        <translation>मोक्षदा एकादशी</translation>
+    </message>
+    <message>
+        <source>Saphala Ekadashi</source>
+        <translation>सफला एकादशी</translation>
+    </message>
+    <message>
+        <source>Pausha Putrada Ekadashi</source>
+        <translation>पौष पुत्रदा एकादशी</translation>
+    </message>
+    <message>
+        <source>Shattila Ekadashi</source>
+        <translation>षटतिला एकादशी</translation>
+    </message>
+    <message>
+        <source>Jaya Ekadashi</source>
+        <translation>जया एकादशी</translation>
+    </message>
+    <message>
+        <source>Vijaya Ekadashi</source>
+        <translation>विजया एकादशी</translation>
+    </message>
+    <message>
+        <source>Amalaki Ekadashi</source>
+        <translation>आमलकी एकादशी</translation>
+    </message>
+    <message>
+        <source>Padmini (Kamala) Ekadashi</source>
+        <translation>पद्मिनी (कमला) एकादशी</translation>
+    </message>
+    <message>
+        <source>Parama Ekadashi</source>
+        <translation>परमा एकादशी</translation>
+    </message>
+</context>
 </TS>

@@ -3,7 +3,6 @@
 // told from the table's row.
 #include "ui/CalendarTexts.h"
 
-#include "ui/Language.h"
 #include "ui/PanchangaTexts.h"
 
 #include "engine/present/PanchangaNames.h"
@@ -117,10 +116,9 @@ QString SolarDatesText(const CivilDate& date, const Place& place, const CivilClo
 }
 
 QString FestivalNameText(const FestivalRule& rule) {
-    // The table names each festival in English and Hindi; the other languages' names are in
-    // their catalogues of names (context "FestivalNames"), English where one has none yet.
-    if (CurrentLanguage() == Language::Hindi)
-        return QString::fromStdString(rule.NameHi);
+    // The table names each festival in English; each language's name is in its catalogue of
+    // names (context "FestivalNames"; Hindi's made from the table's Hindi column), English where
+    // a catalogue has none.
     return QCoreApplication::translate("FestivalNames", rule.NameEn.c_str());
 }
 
