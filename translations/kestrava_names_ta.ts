@@ -6,11 +6,12 @@ day pages (திதி, வாரம், நட்சத்திரம், ந
 names (அசுவினி … ரேவதி), the karanas as பவம் … கிம்ஸ்துக்னம், the weekdays
 with கிழமை. Checked against the karana list of the Tamil Wikipedia article
 "கரணம்" and the lists of the 16 tithis, 27 stars, 27 yogas and 11 karanas
-given in Tamil panchangam primers. The sixty years are named as Tamil
-panchangams head their year (பிரபவ … அட்சய), the ritus and the choghadiya
-parts as the day pages print them, and the festivals (FestivalNames) as Tamil
-calendars print them (தைப்பொங்கல், விநாயகர் சதுர்த்தி, கிருஷ்ண ஜயந்தி); these
-later names were written from the common usage and not checked against a list.
+given in Tamil panchangam primers. The sixty years (பிரபவ … அட்சய):
+the first 42 were checked against the Tamil list "Tamil Years - a 60 year
+cycle" on tamil-panchangam.blogspot.com, the rest are in the same spelling but
+unchecked. The ritus, the choghadiya parts and the festivals (FestivalNames:
+தைப்பொங்கல், விநாயகர் சதுர்த்தி, கிருஷ்ண ஜயந்தி) were written from common
+usage and not checked against a list.
 -->
 <TS version="2.1" language="ta_IN">
 <context>
@@ -848,7 +849,7 @@ later names were written from the common usage and not checked against a list.
     <message>
         <source>Prajapati</source>
         <comment>samvatsara</comment>
-        <translation>பிரஜோற்பத்தி</translation>
+        <translation>பிரசோற்பத்தி</translation>
     </message>
     <message>
         <source>Angirasa</source>
@@ -1018,12 +1019,12 @@ later names were written from the common usage and not checked against a list.
     <message>
         <source>Vishvavasu</source>
         <comment>samvatsara</comment>
-        <translation>விசுவாவசு</translation>
+        <translation>விசுவாசுவ</translation>
     </message>
     <message>
         <source>Parabhava</source>
         <comment>samvatsara</comment>
-        <translation>பராபவ</translation>
+        <translation>பரபாவ</translation>
     </message>
     <message>
         <source>Plavanga</source>
