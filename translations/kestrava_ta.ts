@@ -1172,7 +1172,7 @@ Calculate for %6, the same moment on the clocks after the change?</source>
     </message>
     <message>
         <source>Chingam</source>
-        <translation>சிங்ஙம்</translation>
+        <translation>சிங்கம்</translation>
     </message>
     <message>
         <source>Kanni</source>
