@@ -621,11 +621,11 @@
     </message>
     <message>
         <source>The folder %1 does not exist.</source>
-        <translation>%1 ఫోల్డరు లేదు.</translation>
+        <translation>%1 ఫోల్డర్ లేదు.</translation>
     </message>
     <message>
         <source>%1 is a folder.</source>
-        <translation>%1 ఒక ఫోల్డరు.</translation>
+        <translation>%1 ఒక ఫోల్డర్.</translation>
     </message>
     <message>
         <source>%1 is not a file that can be written (a socket or a block device).</source>
