@@ -107,28 +107,28 @@
     </message>
     <message>
         <source>%1 (adhika, purnimanta)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (অধিক, পূর্ণিমান্ত)</translation>
     </message>
     <message>
         <source>%1 (adhika, amanta)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (অধিক, অমান্ত)</translation>
     </message>
     <message>
         <source>%1 (purnimanta)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (পূর্ণিমান্ত)</translation>
     </message>
     <message>
         <source>%1 (amanta)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (অমান্ত)</translation>
     </message>
     <message>
         <source>%1 · %2</source>
         <extracomment>The month of a day in both reckonings: &quot;Jyeshtha (amanta) · Ashadha (purnimanta)&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 · %2</translation>
     </message>
     <message>
         <source>%1 +%2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 +%2</translation>
     </message>
 </context>
 <context>
@@ -241,23 +241,23 @@
     </message>
     <message>
         <source>Month: %1, %2; Vikram %3, Shaka %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>মাস: %1, %2; বিক্রম সংবৎ %3, শকাব্দ %4।</translation>
     </message>
     <message>
         <source>Kestrava: festivals, %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kestrava: উৎসব, %1</translation>
     </message>
     <message>
         <source>Festival</source>
-        <translation type="unfinished"></translation>
+        <translation>উৎসব</translation>
     </message>
     <message>
         <source>Sankranti</source>
-        <translation type="unfinished"></translation>
+        <translation>সংক্রান্তি</translation>
     </message>
     <message>
         <source>Jayanti</source>
-        <translation type="unfinished"></translation>
+        <translation>জয়ন্তী</translation>
     </message>
 </context>
 <context>
@@ -284,7 +284,7 @@
     </message>
     <message>
         <source>F&amp;estivals of the Year...</source>
-        <translation type="unfinished"></translation>
+        <translation>বছরের উৎসব (&amp;E)...</translation>
     </message>
 </context>
 <context>
@@ -419,237 +419,237 @@
     </message>
     <message>
         <source>Rahu Kalam</source>
-        <translation type="unfinished"></translation>
+        <translation>রাহুকাল</translation>
     </message>
     <message>
         <source>Yamaganda</source>
-        <translation type="unfinished"></translation>
+        <translation>যমগণ্ড</translation>
     </message>
     <message>
         <source>Gulika Kalam</source>
-        <translation type="unfinished"></translation>
+        <translation>গুলিককাল</translation>
     </message>
     <message>
         <source>Abhijit</source>
-        <translation type="unfinished"></translation>
+        <translation>অভিজিৎ</translation>
     </message>
     <message>
         <source>Abhijit Muhurta</source>
-        <translation type="unfinished"></translation>
+        <translation>অভিজিৎ মুহূর্ত</translation>
     </message>
     <message>
         <source>Sun</source>
-        <translation type="unfinished"></translation>
+        <translation>সূর্য</translation>
     </message>
     <message>
         <source>Sun&apos;s Rashi</source>
-        <translation type="unfinished"></translation>
+        <translation>সূর্যের রাশি</translation>
     </message>
     <message>
         <source>Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>চন্দ্র</translation>
     </message>
     <message>
         <source>Moon&apos;s Rashi and Phase</source>
-        <translation type="unfinished"></translation>
+        <translation>চন্দ্রের রাশি ও কলা</translation>
     </message>
     <message>
         <source>Festivals</source>
-        <translation type="unfinished"></translation>
+        <translation>উৎসব</translation>
     </message>
     <message>
         <source>%1 · %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 · %2</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>নেই</translation>
     </message>
 </context>
 <context>
     <name>DayPeriods</name>
     <message>
         <source>%1–%2</source>
-        <translation type="unfinished">%1–%2</translation>
+        <translation>%1–%2</translation>
     </message>
     <message>
         <source>good</source>
-        <translation type="unfinished"></translation>
+        <translation>শুভ</translation>
     </message>
     <message>
         <source>neutral</source>
-        <translation type="unfinished"></translation>
+        <translation>সাধারণ</translation>
     </message>
     <message>
         <source>bad</source>
-        <translation type="unfinished"></translation>
+        <translation>অশুভ</translation>
     </message>
     <message>
         <source>not defined: the Sun does not rise and set this date</source>
-        <translation type="unfinished"></translation>
+        <translation>নির্ণীত নয়: এই তারিখে সূর্যের উদয় ও অস্ত হয় না</translation>
     </message>
     <message>
         <source>%1 until %2</source>
-        <translation type="unfinished">%1 %2 পর্যন্ত</translation>
+        <translation>%1 %2 পর্যন্ত</translation>
     </message>
     <message>
         <source>%1 (not observed on Wednesdays)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (বুধবারে প্রযোজ্য নয়)</translation>
     </message>
 </context>
 <context>
     <name>Festivals</name>
     <message>
         <source>at sunrise</source>
-        <translation type="unfinished"></translation>
+        <translation>সূর্যোদয়ে</translation>
     </message>
     <message>
         <source>in the forenoon (purvahna)</source>
-        <translation type="unfinished"></translation>
+        <translation>পূর্বাহ্ণে</translation>
     </message>
     <message>
         <source>at midday (madhyahna, the third fifth of the daytime)</source>
-        <translation type="unfinished"></translation>
+        <translation>মধ্যাহ্নে (দিনমানের তৃতীয় পঞ্চমাংশ)</translation>
     </message>
     <message>
         <source>in the afternoon (aparahna, the fourth fifth of the daytime)</source>
-        <translation type="unfinished"></translation>
+        <translation>অপরাহ্ণে (দিনমানের চতুর্থ পঞ্চমাংশ)</translation>
     </message>
     <message>
         <source>at dusk (pradosha, the first fifth of the night)</source>
-        <translation type="unfinished"></translation>
+        <translation>প্রদোষে (রাত্রিমানের প্রথম পঞ্চমাংশ)</translation>
     </message>
     <message>
         <source>at midnight (nishita)</source>
-        <translation type="unfinished"></translation>
+        <translation>নিশীথে (মধ্যরাত্রি)</translation>
     </message>
     <message>
         <source>at moonrise</source>
-        <translation type="unfinished"></translation>
+        <translation>চন্দ্রোদয়ে</translation>
     </message>
     <message>
         <source>before sunrise (arunodaya)</source>
-        <translation type="unfinished"></translation>
+        <translation>অরুণোদয়ে (সূর্যোদয়ের আগে)</translation>
     </message>
     <message>
         <source>the Tamil rule: the day of the entry if before sunset, else the next</source>
-        <translation type="unfinished"></translation>
+        <translation>তামিল নিয়ম: সংক্রমণ সূর্যাস্তের আগে হলে সেই দিন, নইলে পরের দিন</translation>
     </message>
     <message>
         <source>the Malayalam rule: the day of the entry if within the first three-fifths of the daytime, else the next</source>
-        <translation type="unfinished"></translation>
+        <translation>মালয়ালম নিয়ম: সংক্রমণ দিনমানের প্রথম তিন-পঞ্চমাংশের মধ্যে হলে সেই দিন, নইলে পরের দিন</translation>
     </message>
     <message>
         <source>the Bengali rule: the day after the entry, or the day after that if it falls after midnight</source>
-        <translation type="unfinished"></translation>
+        <translation>বাংলা নিয়ম: সংক্রমণের পরের দিন, আর সংক্রমণ মধ্যরাত্রির পরে হলে তারও পরের দিন</translation>
     </message>
     <message>
         <source>the day (sunrise to sunrise) of the entry</source>
-        <translation type="unfinished"></translation>
+        <translation>সংক্রমণের দিন (সূর্যোদয় থেকে সূর্যোদয়)</translation>
     </message>
     <message>
         <source>%1: %2 %3</source>
         <extracomment>A solar date in a regional calendar: &quot;Tamil: Thai 1&quot;</extracomment>
-        <translation type="unfinished">%1, %2 %3 {1:?}</translation>
+        <translation>%1: %2 %3</translation>
     </message>
     <message>
         <source>amanta</source>
-        <translation type="unfinished">অমান্ত</translation>
+        <translation>অমান্ত</translation>
     </message>
     <message>
         <source>purnimanta</source>
-        <translation type="unfinished">পূর্ণিমান্ত</translation>
+        <translation>পূর্ণিমান্ত</translation>
     </message>
     <message>
         <source>%1 of the adhika month (%2) %3</source>
         <extracomment>A festival&apos;s tithi: &quot;Kartika Amavasya (purnimanta) at dusk (pradosha, ...)&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>অধিক মাসের %1 (%2) %3</translation>
     </message>
     <message>
         <source>%1 %2 (%3) %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 (%3) %4</translation>
     </message>
     <message>
         <source>, the whole of it</source>
-        <translation type="unfinished"></translation>
+        <translation>, সম্পূর্ণ</translation>
     </message>
     <message>
         <source>; else %1 nakshatra</source>
         <extracomment>A tithi&apos;s companion nakshatra, deciding between two days or none: &quot;; else Shravana&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>; নইলে %1 নক্ষত্র</translation>
     </message>
     <message>
         <source>, free of bhadra</source>
         <extracomment>Bhadra: the Vishti karana, kept out of the deciding period</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>, ভদ্রা-রহিত</translation>
     </message>
     <message>
         <source>the Sun enters %1; %2</source>
-        <translation type="unfinished"></translation>
+        <translation>সূর্যের %1 রাশিতে প্রবেশ; %2</translation>
     </message>
     <message>
         <source>%1 nakshatra at sunrise in the solar month of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%2 সৌর মাসে সূর্যোদয়ে %1 নক্ষত্র</translation>
     </message>
     <message>
         <source>the day before %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1-এর আগের দিন</translation>
     </message>
     <message>
         <source>the day after %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1-এর পরের দিন</translation>
     </message>
     <message>
         <source>%1 days before %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%2-এর %1 দিন আগে</translation>
     </message>
     <message>
         <source>%1 days after %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%2-এর %1 দিন পরে</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <extracomment>A festival and the rule that gave its day: &quot;Diwali (Lakshmi Puja): Kartika Amavasya ...&quot;</extracomment>
-        <translation type="unfinished">%1: %2</translation>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
     <name>FileWriting</name>
     <message>
         <source>No file name was given.</source>
-        <translation type="unfinished"></translation>
+        <translation>কোনো ফাইলের নাম দেওয়া হয়নি।</translation>
     </message>
     <message>
         <source>The folder %1 does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ফোল্ডারটি নেই।</translation>
     </message>
     <message>
         <source>%1 is a folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 একটি ফোল্ডার।</translation>
     </message>
     <message>
         <source>%1 is not a file that can be written (a socket or a block device).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 এমন ফাইল নয় যাতে লেখা যায় (একটি সকেট বা ব্লক ডিভাইস)।</translation>
     </message>
     <message>
         <source>%1 is a pipe that no program is reading.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 একটি পাইপ, যেটি কোনো প্রোগ্রাম পড়ছে না।</translation>
     </message>
     <message>
         <source>%1 could not be looked at: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 দেখা গেল না: %2।</translation>
     </message>
     <message>
         <source>It could not be created in %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>এটি %1-এ তৈরি করা গেল না: %2।</translation>
     </message>
     <message>
         <source>It could not be written: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>এটি লেখা গেল না: %1।</translation>
     </message>
     <message>
         <source>It could not take the place of %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>এটি %1-এর জায়গা নিতে পারল না: %2।</translation>
     </message>
 </context>
 <context>
@@ -738,7 +738,9 @@ Use the first %1, at %6? No uses the second, at %7.</source>
         <source>%1 does not exist on %2 in %3: the clocks went forward from %4 to %5.
 
 Calculate for %6, the same moment on the clocks after the change?</source>
-        <translation type="unfinished"></translation>
+        <translation>%3-এ %2 তারিখে %1 সময়টি আসেই না: ঘড়ি %4 থেকে এগিয়ে %5-এ চলে গেছে।
+
+পরিবর্তনের পরের ঘড়ির একই মুহূর্ত, %6-এর জন্য গণনা করবেন?</translation>
     </message>
 </context>
 <context>
@@ -904,7 +906,7 @@ Calculate for %6, the same moment on the clocks after the change?</source>
     <name>MonthModel</name>
     <message>
         <source>the purnimanta month %1 begins</source>
-        <translation type="unfinished"></translation>
+        <translation>পূর্ণিমান্ত %1 মাস শুরু</translation>
     </message>
 </context>
 <context>
@@ -933,7 +935,7 @@ Calculate for %6, the same moment on the clocks after the change?</source>
     <message>
         <source>amanta %1 · purnimanta %2</source>
         <extracomment>The months of both reckonings: &quot;amanta Vaishakha – Jyeshtha · purnimanta Jyeshtha – Ashadha&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>অমান্ত %1 · পূর্ণিমান্ত %2</translation>
     </message>
 </context>
 <context>
@@ -947,15 +949,15 @@ Calculate for %6, the same moment on the clocks after the change?</source>
     <name>MoonPhaseWidget</name>
     <message>
         <source>%1 % lit, waxing</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 % আলোকিত, শুক্লপক্ষ</translation>
     </message>
     <message>
         <source>%1 % lit, waning</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 % আলোকিত, কৃষ্ণপক্ষ</translation>
     </message>
     <message>
         <source>Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>চন্দ্র</translation>
     </message>
 </context>
 <context>
@@ -1099,218 +1101,218 @@ Calculate for %6, the same moment on the clocks after the change?</source>
     </message>
     <message>
         <source>Name, Date and Place</source>
-        <translation type="unfinished"></translation>
+        <translation>নাম, তারিখ ও স্থান</translation>
     </message>
 </context>
 <context>
     <name>SolarMonths</name>
     <message>
         <source>Chithirai</source>
-        <translation type="unfinished"></translation>
+        <translation>চিত্তিরৈ</translation>
     </message>
     <message>
         <source>Vaikasi</source>
-        <translation type="unfinished"></translation>
+        <translation>বৈকাশি</translation>
     </message>
     <message>
         <source>Aani</source>
-        <translation type="unfinished"></translation>
+        <translation>আনি</translation>
     </message>
     <message>
         <source>Aadi</source>
-        <translation type="unfinished"></translation>
+        <translation>আডি</translation>
     </message>
     <message>
         <source>Aavani</source>
-        <translation type="unfinished"></translation>
+        <translation>আবণি</translation>
     </message>
     <message>
         <source>Purattasi</source>
-        <translation type="unfinished"></translation>
+        <translation>পুরট্টাশি</translation>
     </message>
     <message>
         <source>Aippasi</source>
-        <translation type="unfinished"></translation>
+        <translation>ঐপ্পশি</translation>
     </message>
     <message>
         <source>Karthigai</source>
-        <translation type="unfinished"></translation>
+        <translation>কার্ত্তিগৈ</translation>
     </message>
     <message>
         <source>Margazhi</source>
-        <translation type="unfinished"></translation>
+        <translation>মার্গলি</translation>
     </message>
     <message>
         <source>Thai</source>
-        <translation type="unfinished"></translation>
+        <translation>তৈ</translation>
     </message>
     <message>
         <source>Maasi</source>
-        <translation type="unfinished"></translation>
+        <translation>মাশি</translation>
     </message>
     <message>
         <source>Panguni</source>
-        <translation type="unfinished"></translation>
+        <translation>পঙ্গুনি</translation>
     </message>
     <message>
         <source>Medam</source>
-        <translation type="unfinished"></translation>
+        <translation>মেডম</translation>
     </message>
     <message>
         <source>Edavam</source>
-        <translation type="unfinished"></translation>
+        <translation>ইডবম</translation>
     </message>
     <message>
         <source>Mithunam</source>
-        <translation type="unfinished"></translation>
+        <translation>মিথুনম</translation>
     </message>
     <message>
         <source>Karkidakam</source>
-        <translation type="unfinished"></translation>
+        <translation>কর্কিডকম</translation>
     </message>
     <message>
         <source>Chingam</source>
-        <translation type="unfinished"></translation>
+        <translation>চিঙ্গম</translation>
     </message>
     <message>
         <source>Kanni</source>
-        <translation type="unfinished"></translation>
+        <translation>কন্নি</translation>
     </message>
     <message>
         <source>Thulam</source>
-        <translation type="unfinished"></translation>
+        <translation>তুলাম</translation>
     </message>
     <message>
         <source>Vrischikam</source>
-        <translation type="unfinished"></translation>
+        <translation>বৃশ্চিকম</translation>
     </message>
     <message>
         <source>Dhanu</source>
-        <translation type="unfinished"></translation>
+        <translation>ধনু</translation>
     </message>
     <message>
         <source>Makaram</source>
-        <translation type="unfinished"></translation>
+        <translation>মকরম</translation>
     </message>
     <message>
         <source>Kumbham</source>
-        <translation type="unfinished"></translation>
+        <translation>কুম্ভম</translation>
     </message>
     <message>
         <source>Meenam</source>
-        <translation type="unfinished"></translation>
+        <translation>মীনম</translation>
     </message>
     <message>
         <source>Boishakh</source>
-        <translation type="unfinished"></translation>
+        <translation>বৈশাখ</translation>
     </message>
     <message>
         <source>Joishtho</source>
-        <translation type="unfinished"></translation>
+        <translation>জ্যৈষ্ঠ</translation>
     </message>
     <message>
         <source>Asharh</source>
-        <translation type="unfinished"></translation>
+        <translation>আষাঢ়</translation>
     </message>
     <message>
         <source>Srabon</source>
-        <translation type="unfinished"></translation>
+        <translation>শ্রাবণ</translation>
     </message>
     <message>
         <source>Bhadro</source>
-        <translation type="unfinished"></translation>
+        <translation>ভাদ্র</translation>
     </message>
     <message>
         <source>Ashwin</source>
-        <translation type="unfinished"></translation>
+        <translation>আশ্বিন</translation>
     </message>
     <message>
         <source>Kartik</source>
-        <translation type="unfinished"></translation>
+        <translation>কার্তিক</translation>
     </message>
     <message>
         <source>Ogrohayon</source>
-        <translation type="unfinished"></translation>
+        <translation>অগ্রহায়ণ</translation>
     </message>
     <message>
         <source>Poush</source>
-        <translation type="unfinished"></translation>
+        <translation>পৌষ</translation>
     </message>
     <message>
         <source>Magh</source>
-        <translation type="unfinished"></translation>
+        <translation>মাঘ</translation>
     </message>
     <message>
         <source>Falgun</source>
-        <translation type="unfinished"></translation>
+        <translation>ফাল্গুন</translation>
     </message>
     <message>
         <source>Choitro</source>
-        <translation type="unfinished"></translation>
+        <translation>চৈত্র</translation>
     </message>
     <message>
         <source>Baisakha</source>
-        <translation type="unfinished"></translation>
+        <translation>বৈশাখ</translation>
     </message>
     <message>
         <source>Jyeshtha</source>
-        <translation type="unfinished"></translation>
+        <translation>জ্যৈষ্ঠ</translation>
     </message>
     <message>
         <source>Ashadha</source>
-        <translation type="unfinished"></translation>
+        <translation>আষাঢ়</translation>
     </message>
     <message>
         <source>Shrabana</source>
-        <translation type="unfinished"></translation>
+        <translation>শ্রাবণ</translation>
     </message>
     <message>
         <source>Bhadraba</source>
-        <translation type="unfinished"></translation>
+        <translation>ভাদ্রব</translation>
     </message>
     <message>
         <source>Ashwina</source>
-        <translation type="unfinished"></translation>
+        <translation>আশ্বিন</translation>
     </message>
     <message>
         <source>Kartika</source>
-        <translation type="unfinished"></translation>
+        <translation>কার্তিক</translation>
     </message>
     <message>
         <source>Margashira</source>
-        <translation type="unfinished"></translation>
+        <translation>মার্গশির</translation>
     </message>
     <message>
         <source>Pausha</source>
-        <translation type="unfinished"></translation>
+        <translation>পৌষ</translation>
     </message>
     <message>
         <source>Magha</source>
-        <translation type="unfinished"></translation>
+        <translation>মাঘ</translation>
     </message>
     <message>
         <source>Phalguna</source>
-        <translation type="unfinished"></translation>
+        <translation>ফাল্গুন</translation>
     </message>
     <message>
         <source>Chaitra</source>
-        <translation type="unfinished"></translation>
+        <translation>চৈত্র</translation>
     </message>
     <message>
         <source>Tamil</source>
-        <translation type="unfinished"></translation>
+        <translation>তামিল</translation>
     </message>
     <message>
         <source>Malayalam</source>
-        <translation type="unfinished"></translation>
+        <translation>মালয়ালম</translation>
     </message>
     <message>
         <source>Bengali</source>
-        <translation type="unfinished"></translation>
+        <translation>বাংলা</translation>
     </message>
     <message>
         <source>Odia</source>
-        <translation type="unfinished"></translation>
+        <translation>ওড়িয়া</translation>
     </message>
 </context>
 <context>
@@ -1498,167 +1500,167 @@ Calculate for %6, the same moment on the clocks after the change?</source>
     </message>
     <message>
         <source>Sun and Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>সূর্য ও চন্দ্র</translation>
     </message>
     <message>
         <source>Moon Rashi</source>
-        <translation type="unfinished"></translation>
+        <translation>চন্দ্ররাশি</translation>
     </message>
     <message>
         <source>Sun Rashi</source>
-        <translation type="unfinished"></translation>
+        <translation>সূর্যরাশি</translation>
     </message>
     <message>
         <source>Moon Phase</source>
-        <translation type="unfinished"></translation>
+        <translation>চন্দ্রকলা</translation>
     </message>
     <message>
         <source>Panchanga</source>
-        <translation type="unfinished"></translation>
+        <translation>পঞ্জিকা</translation>
     </message>
     <message>
         <source>Festivals</source>
-        <translation type="unfinished"></translation>
+        <translation>উৎসব</translation>
     </message>
     <message>
         <source>Solar Dates</source>
-        <translation type="unfinished"></translation>
+        <translation>সৌর তারিখ</translation>
     </message>
     <message>
         <source>Samvatsara</source>
-        <translation type="unfinished"></translation>
+        <translation>সংবৎসর</translation>
     </message>
     <message>
         <source>Kali Year</source>
-        <translation type="unfinished"></translation>
+        <translation>কলিযুগাব্দ</translation>
     </message>
     <message>
         <source>Ritu</source>
-        <translation type="unfinished"></translation>
+        <translation>ঋতু</translation>
     </message>
     <message>
         <source>Ayana</source>
-        <translation type="unfinished"></translation>
+        <translation>অয়ন</translation>
     </message>
     <message>
         <source>Auspicious</source>
-        <translation type="unfinished"></translation>
+        <translation>শুভ সময়</translation>
     </message>
     <message>
         <source>Abhijit Muhurta</source>
-        <translation type="unfinished"></translation>
+        <translation>অভিজিৎ মুহূর্ত</translation>
     </message>
     <message>
         <source>Brahma Muhurta</source>
-        <translation type="unfinished"></translation>
+        <translation>ব্রাহ্ম মুহূর্ত</translation>
     </message>
     <message>
         <source>Amrit Kalam</source>
-        <translation type="unfinished"></translation>
+        <translation>অমৃতকাল</translation>
     </message>
     <message>
         <source>Pradosha</source>
-        <translation type="unfinished"></translation>
+        <translation>প্রদোষ</translation>
     </message>
     <message>
         <source>Nishita</source>
-        <translation type="unfinished"></translation>
+        <translation>নিশীথ</translation>
     </message>
     <message>
         <source>Godhuli</source>
-        <translation type="unfinished"></translation>
+        <translation>গোধূলি</translation>
     </message>
     <message>
         <source>Inauspicious</source>
-        <translation type="unfinished"></translation>
+        <translation>অশুভ সময়</translation>
     </message>
     <message>
         <source>Rahu Kalam</source>
-        <translation type="unfinished"></translation>
+        <translation>রাহুকাল</translation>
     </message>
     <message>
         <source>Yamaganda</source>
-        <translation type="unfinished"></translation>
+        <translation>যমগণ্ড</translation>
     </message>
     <message>
         <source>Gulika Kalam</source>
-        <translation type="unfinished"></translation>
+        <translation>গুলিককাল</translation>
     </message>
     <message>
         <source>Durmuhurta</source>
-        <translation type="unfinished"></translation>
+        <translation>দুর্মুহূর্ত</translation>
     </message>
     <message>
         <source>Varjyam</source>
-        <translation type="unfinished"></translation>
+        <translation>বর্জ্য</translation>
     </message>
     <message>
         <source>Choghadiya</source>
-        <translation type="unfinished"></translation>
+        <translation>চৌঘড়িয়া</translation>
     </message>
     <message>
         <source>Part</source>
-        <translation type="unfinished"></translation>
+        <translation>ভাগ</translation>
     </message>
     <message>
         <source>Quality</source>
-        <translation type="unfinished"></translation>
+        <translation>ফল</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>সময়</translation>
     </message>
     <message>
         <source>Hora</source>
-        <translation type="unfinished"></translation>
+        <translation>হোরা</translation>
     </message>
     <message>
         <source>Lord</source>
-        <translation type="unfinished"></translation>
+        <translation>অধিপতি</translation>
     </message>
     <message>
         <source>Panchanga of the Day</source>
-        <translation type="unfinished">দিনের পঞ্জিকা</translation>
+        <translation>দিনের পঞ্জিকা</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>নেই</translation>
     </message>
     <message>
         <source>%1 (the sixty-year cycle as South India counts it, from Chaitra)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (দক্ষিণ ভারতের গণনায় ষাট বছরের সংবৎসর চক্র, চৈত্র থেকে)</translation>
     </message>
     <message>
         <source>%1 (by the lunar month)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (চান্দ্র মাস অনুসারে)</translation>
     </message>
     <message>
         <source>%1 (by the sidereal Sun)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (নিরয়ণ সূর্য অনুসারে)</translation>
     </message>
     <message>
         <source>%1, then %2</source>
-        <translation type="unfinished">%1, তারপর %2</translation>
+        <translation>%1, তারপর %2</translation>
     </message>
     <message>
         <source>at sunrise, %1</source>
-        <translation type="unfinished"></translation>
+        <translation>সূর্যোদয়ে, %1</translation>
     </message>
     <message>
         <source>%1 (now)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (এখন)</translation>
     </message>
     <message>
         <source>none this day</source>
-        <translation type="unfinished"></translation>
+        <translation>এই দিনে নেই</translation>
     </message>
     <message>
         <source>Day %1</source>
-        <translation type="unfinished"></translation>
+        <translation>দিন %1</translation>
     </message>
     <message>
         <source>Night %1</source>
-        <translation type="unfinished"></translation>
+        <translation>রাত্রি %1</translation>
     </message>
 </context>
 <context>
@@ -1881,90 +1883,90 @@ Nothing was written; please choose another folder or name.</source>
     </message>
     <message>
         <source>The festivals, each on its day by its r&amp;ule</source>
-        <translation type="unfinished"></translation>
+        <translation>উৎসব, প্রতিটি তার নিয়মে তার দিনে (&amp;U)</translation>
     </message>
     <message>
         <source>The festivals</source>
-        <translation type="unfinished"></translation>
+        <translation>উৎসব</translation>
     </message>
 </context>
 <context>
     <name>frmFestivals</name>
     <message>
         <source>Festivals of the Year - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>বছরের উৎসব - %1</translation>
     </message>
     <message>
         <source>Year</source>
-        <translation type="unfinished">বছর</translation>
+        <translation>বছর</translation>
     </message>
     <message>
         <source>Festival Name</source>
-        <translation type="unfinished"></translation>
+        <translation>উৎসবের নাম</translation>
     </message>
     <message>
         <source>Diwali, Ekadashi, दीपावली ...</source>
-        <translation type="unfinished"></translation>
+        <translation>দুর্গাপূজা, একাদশী, Diwali ...</translation>
     </message>
     <message>
         <source>Festivals Found</source>
-        <translation type="unfinished"></translation>
+        <translation>পাওয়া উৎসব</translation>
     </message>
     <message>
         <source>Festivals</source>
-        <translation type="unfinished"></translation>
+        <translation>উৎসব</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished">তারিখ</translation>
+        <translation>তারিখ</translation>
     </message>
     <message>
         <source>Festival</source>
-        <translation type="unfinished"></translation>
+        <translation>উৎসব</translation>
     </message>
     <message>
         <source>Rule</source>
-        <translation type="unfinished"></translation>
+        <translation>নিয়ম</translation>
     </message>
     <message>
         <source>At %1</source>
-        <translation type="unfinished">স্থান: %1</translation>
+        <translation>স্থান: %1</translation>
     </message>
     <message>
         <source>Place</source>
-        <translation type="unfinished">স্থান</translation>
+        <translation>স্থান</translation>
     </message>
     <message>
         <source>&amp;Show in Month View</source>
-        <translation type="unfinished">মাসিক পঞ্জিকায় দেখান (&amp;S)</translation>
+        <translation>মাসিক পঞ্জিকায় দেখান (&amp;S)</translation>
     </message>
     <message>
         <source>Show in Month View</source>
-        <translation type="unfinished">মাসিক পঞ্জিকায় দেখান</translation>
+        <translation>মাসিক পঞ্জিকায় দেখান</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">বন্ধ করুন</translation>
+        <translation>বন্ধ করুন</translation>
     </message>
     <message>
         <source>&amp;Year</source>
-        <translation type="unfinished">বছর (&amp;Y)</translation>
+        <translation>বছর (&amp;Y)</translation>
     </message>
     <message>
         <source>Festival &amp;name</source>
-        <translation type="unfinished"></translation>
+        <translation>উৎসবের নাম (&amp;N)</translation>
     </message>
     <message>
         <source>The festivals of %1, each on its day by its rule</source>
-        <translation type="unfinished"></translation>
+        <translation>%1-এর উৎসব, প্রতিটি তার নিয়মে তার দিনে</translation>
     </message>
     <message>
         <source>The festivals of %1 named &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1-এর যে উৎসবগুলির নামে &quot;%2&quot; আছে</translation>
     </message>
     <message>
         <source>%1: none found.</source>
-        <translation type="unfinished">%1: কোনো দিন পাওয়া যায়নি।</translation>
+        <translation>%1: কোনো উৎসব পাওয়া যায়নি।</translation>
     </message>
 </context>
 <context>
@@ -2155,27 +2157,27 @@ Nothing was written; please choose another folder or name.</source>
     </message>
     <message>
         <source>Festival</source>
-        <translation type="unfinished"></translation>
+        <translation>উৎসব</translation>
     </message>
     <message>
         <source>Find F&amp;estival</source>
-        <translation type="unfinished"></translation>
+        <translation>উৎসব খুঁজুন (&amp;E)</translation>
     </message>
     <message>
         <source>Find Festival</source>
-        <translation type="unfinished"></translation>
+        <translation>উৎসব খুঁজুন</translation>
     </message>
     <message>
         <source>The next days of the festival named, from the From date</source>
-        <translation type="unfinished"></translation>
+        <translation>নাম দেওয়া উৎসবের পরের দিনগুলি, শুরুর তারিখ থেকে</translation>
     </message>
     <message>
         <source>No festival is named &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; নামে কোনো উৎসব নেই।</translation>
     </message>
     <message>
         <source>%1: its days from %2 on</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 থেকে এর দিনগুলি</translation>
     </message>
 </context>
 <context>
@@ -2279,12 +2281,12 @@ Nothing was written; please choose another folder or name.</source>
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation type="unfinished">বন্ধ করুন (&amp;Q)</translation>
+        <translation>বন্ধ করুন (&amp;Q)</translation>
     </message>
     <message>
         <source>%1 · %2 · %3</source>
         <extracomment>What was asked, above the report: the name, the date and time, the place: &quot;Asha · 11 January 2024 17:00 · Delhi, 28°36′N 77°13′E, UTC+05:30&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 · %2 · %3</translation>
     </message>
 </context>
 <context>
@@ -2451,27 +2453,27 @@ Nothing was written; please choose another folder or name.</source>
     </message>
     <message>
         <source>Vaishnava Observance</source>
-        <translation type="unfinished"></translation>
+        <translation>বৈষ্ণব মত</translation>
     </message>
     <message>
         <source>Vaishnava &amp;observance</source>
-        <translation type="unfinished"></translation>
+        <translation>বৈষ্ণব মত (&amp;O)</translation>
     </message>
     <message>
         <source>The Vaishnava days of the festivals the traditions keep apart (Janmashtami, the Ekadashis); the Smarta days otherwise</source>
-        <translation type="unfinished"></translation>
+        <translation>যে উৎসবগুলি দুই সম্প্রদায় আলাদা দিনে পালন করে (জন্মাষ্টমী, একাদশী), সেগুলির বৈষ্ণব দিন; অন্যথায় স্মার্ত দিন</translation>
     </message>
     <message>
         <source>Purnimanta Months Too</source>
-        <translation type="unfinished"></translation>
+        <translation>পূর্ণিমান্ত মাসও</translation>
     </message>
     <message>
         <source>Name the purnimanta months, which begin after the full moon, besides the amanta ones</source>
-        <translation type="unfinished"></translation>
+        <translation>অমান্ত মাসের সঙ্গে পূর্ণিমান্ত মাসেরও নাম দেখান, যা পূর্ণিমার পরে শুরু হয়</translation>
     </message>
     <message>
         <source>&amp;Purnimanta months too</source>
-        <translation type="unfinished"></translation>
+        <translation>পূর্ণিমান্ত মাসও (&amp;P)</translation>
     </message>
 </context>
 <context>

@@ -107,28 +107,28 @@
     </message>
     <message>
         <source>%1 (adhika, purnimanta)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (અધિક, પૂર્ણિમાંત)</translation>
     </message>
     <message>
         <source>%1 (adhika, amanta)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (અધિક, અમાંત)</translation>
     </message>
     <message>
         <source>%1 (purnimanta)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (પૂર્ણિમાંત)</translation>
     </message>
     <message>
         <source>%1 (amanta)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (અમાંત)</translation>
     </message>
     <message>
         <source>%1 · %2</source>
         <extracomment>The month of a day in both reckonings: &quot;Jyeshtha (amanta) · Ashadha (purnimanta)&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 · %2</translation>
     </message>
     <message>
         <source>%1 +%2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 +%2</translation>
     </message>
 </context>
 <context>
@@ -241,23 +241,23 @@
     </message>
     <message>
         <source>Month: %1, %2; Vikram %3, Shaka %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>માસ: %1, %2; વિક્રમ સંવત %3, શક %4.</translation>
     </message>
     <message>
         <source>Kestrava: festivals, %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kestrava: તહેવારો, %1</translation>
     </message>
     <message>
         <source>Festival</source>
-        <translation type="unfinished"></translation>
+        <translation>તહેવાર</translation>
     </message>
     <message>
         <source>Sankranti</source>
-        <translation type="unfinished"></translation>
+        <translation>સંક્રાંતિ</translation>
     </message>
     <message>
         <source>Jayanti</source>
-        <translation type="unfinished"></translation>
+        <translation>જયંતી</translation>
     </message>
 </context>
 <context>
@@ -284,7 +284,7 @@
     </message>
     <message>
         <source>F&amp;estivals of the Year...</source>
-        <translation type="unfinished"></translation>
+        <translation>વર્ષના તહેવારો (&amp;E)...</translation>
     </message>
 </context>
 <context>
@@ -419,237 +419,237 @@
     </message>
     <message>
         <source>Rahu Kalam</source>
-        <translation type="unfinished"></translation>
+        <translation>રાહુકાળ</translation>
     </message>
     <message>
         <source>Yamaganda</source>
-        <translation type="unfinished"></translation>
+        <translation>યમઘંટ</translation>
     </message>
     <message>
         <source>Gulika Kalam</source>
-        <translation type="unfinished"></translation>
+        <translation>ગુલિક કાળ</translation>
     </message>
     <message>
         <source>Abhijit</source>
-        <translation type="unfinished"></translation>
+        <translation>અભિજિત</translation>
     </message>
     <message>
         <source>Abhijit Muhurta</source>
-        <translation type="unfinished"></translation>
+        <translation>અભિજિત મુહૂર્ત</translation>
     </message>
     <message>
         <source>Sun</source>
-        <translation type="unfinished"></translation>
+        <translation>સૂર્ય</translation>
     </message>
     <message>
         <source>Sun&apos;s Rashi</source>
-        <translation type="unfinished"></translation>
+        <translation>સૂર્યની રાશિ</translation>
     </message>
     <message>
         <source>Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>ચંદ્ર</translation>
     </message>
     <message>
         <source>Moon&apos;s Rashi and Phase</source>
-        <translation type="unfinished"></translation>
+        <translation>ચંદ્રની રાશિ અને કળા</translation>
     </message>
     <message>
         <source>Festivals</source>
-        <translation type="unfinished"></translation>
+        <translation>તહેવારો</translation>
     </message>
     <message>
         <source>%1 · %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 · %2</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>નથી</translation>
     </message>
 </context>
 <context>
     <name>DayPeriods</name>
     <message>
         <source>%1–%2</source>
-        <translation type="unfinished">%1–%2</translation>
+        <translation>%1–%2</translation>
     </message>
     <message>
         <source>good</source>
-        <translation type="unfinished"></translation>
+        <translation>શુભ</translation>
     </message>
     <message>
         <source>neutral</source>
-        <translation type="unfinished"></translation>
+        <translation>સામાન્ય</translation>
     </message>
     <message>
         <source>bad</source>
-        <translation type="unfinished"></translation>
+        <translation>અશુભ</translation>
     </message>
     <message>
         <source>not defined: the Sun does not rise and set this date</source>
-        <translation type="unfinished"></translation>
+        <translation>નિર્ધારિત નથી: આ દિવસે સૂર્ય ઊગતો અને આથમતો નથી</translation>
     </message>
     <message>
         <source>%1 until %2</source>
-        <translation type="unfinished">%1 %2 સુધી</translation>
+        <translation>%1 %2 સુધી</translation>
     </message>
     <message>
         <source>%1 (not observed on Wednesdays)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (બુધવારે વર્જ્ય)</translation>
     </message>
 </context>
 <context>
     <name>Festivals</name>
     <message>
         <source>at sunrise</source>
-        <translation type="unfinished"></translation>
+        <translation>સૂર્યોદયે</translation>
     </message>
     <message>
         <source>in the forenoon (purvahna)</source>
-        <translation type="unfinished"></translation>
+        <translation>પૂર્વાહ્ણમાં</translation>
     </message>
     <message>
         <source>at midday (madhyahna, the third fifth of the daytime)</source>
-        <translation type="unfinished"></translation>
+        <translation>મધ્યાહ્ને (દિનમાનનો ત્રીજો પંચમાંશ)</translation>
     </message>
     <message>
         <source>in the afternoon (aparahna, the fourth fifth of the daytime)</source>
-        <translation type="unfinished"></translation>
+        <translation>અપરાહ્ણમાં (દિનમાનનો ચોથો પંચમાંશ)</translation>
     </message>
     <message>
         <source>at dusk (pradosha, the first fifth of the night)</source>
-        <translation type="unfinished"></translation>
+        <translation>પ્રદોષકાળે (રાત્રિનો પહેલો પંચમાંશ)</translation>
     </message>
     <message>
         <source>at midnight (nishita)</source>
-        <translation type="unfinished"></translation>
+        <translation>નિશીથકાળે (મધ્યરાત્રિએ)</translation>
     </message>
     <message>
         <source>at moonrise</source>
-        <translation type="unfinished"></translation>
+        <translation>ચંદ્રોદયે</translation>
     </message>
     <message>
         <source>before sunrise (arunodaya)</source>
-        <translation type="unfinished"></translation>
+        <translation>અરુણોદયે (સૂર્યોદય પહેલાં)</translation>
     </message>
     <message>
         <source>the Tamil rule: the day of the entry if before sunset, else the next</source>
-        <translation type="unfinished"></translation>
+        <translation>તમિળ નિયમ: સંક્રમણ સૂર્યાસ્ત પહેલાં થાય તો તે જ દિવસે, નહીં તો બીજા દિવસે</translation>
     </message>
     <message>
         <source>the Malayalam rule: the day of the entry if within the first three-fifths of the daytime, else the next</source>
-        <translation type="unfinished"></translation>
+        <translation>મલયાલમ નિયમ: સંક્રમણ દિનમાનના પહેલા ત્રણ પંચમાંશમાં થાય તો તે જ દિવસે, નહીં તો બીજા દિવસે</translation>
     </message>
     <message>
         <source>the Bengali rule: the day after the entry, or the day after that if it falls after midnight</source>
-        <translation type="unfinished"></translation>
+        <translation>બંગાળી નિયમ: સંક્રમણના બીજા દિવસે, અને તે મધ્યરાત્રિ પછી થાય તો તેના પછીના દિવસે</translation>
     </message>
     <message>
         <source>the day (sunrise to sunrise) of the entry</source>
-        <translation type="unfinished"></translation>
+        <translation>સંક્રમણનો દિવસ (સૂર્યોદયથી સૂર્યોદય સુધી)</translation>
     </message>
     <message>
         <source>%1: %2 %3</source>
         <extracomment>A solar date in a regional calendar: &quot;Tamil: Thai 1&quot;</extracomment>
-        <translation type="unfinished">%1, %2 %3 {1:?}</translation>
+        <translation>%1: %2 %3</translation>
     </message>
     <message>
         <source>amanta</source>
-        <translation type="unfinished">અમાંત</translation>
+        <translation>અમાંત</translation>
     </message>
     <message>
         <source>purnimanta</source>
-        <translation type="unfinished">પૂર્ણિમાંત</translation>
+        <translation>પૂર્ણિમાંત</translation>
     </message>
     <message>
         <source>%1 of the adhika month (%2) %3</source>
         <extracomment>A festival&apos;s tithi: &quot;Kartika Amavasya (purnimanta) at dusk (pradosha, ...)&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>અધિક માસની %1 (%2) %3</translation>
     </message>
     <message>
         <source>%1 %2 (%3) %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 (%3) %4</translation>
     </message>
     <message>
         <source>, the whole of it</source>
-        <translation type="unfinished"></translation>
+        <translation>, સંપૂર્ણ</translation>
     </message>
     <message>
         <source>; else %1 nakshatra</source>
         <extracomment>A tithi&apos;s companion nakshatra, deciding between two days or none: &quot;; else Shravana&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>; નહીં તો %1 નક્ષત્ર</translation>
     </message>
     <message>
         <source>, free of bhadra</source>
         <extracomment>Bhadra: the Vishti karana, kept out of the deciding period</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>, ભદ્રા રહિત</translation>
     </message>
     <message>
         <source>the Sun enters %1; %2</source>
-        <translation type="unfinished"></translation>
+        <translation>સૂર્યનો %1 રાશિમાં પ્રવેશ; %2</translation>
     </message>
     <message>
         <source>%1 nakshatra at sunrise in the solar month of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%2ના સૌર માસમાં સૂર્યોદયે %1 નક્ષત્ર</translation>
     </message>
     <message>
         <source>the day before %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1ના આગલા દિવસે</translation>
     </message>
     <message>
         <source>the day after %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1ના બીજા દિવસે</translation>
     </message>
     <message>
         <source>%1 days before %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%2ના %1 દિવસ પહેલાં</translation>
     </message>
     <message>
         <source>%1 days after %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%2ના %1 દિવસ પછી</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <extracomment>A festival and the rule that gave its day: &quot;Diwali (Lakshmi Puja): Kartika Amavasya ...&quot;</extracomment>
-        <translation type="unfinished">%1: %2</translation>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
     <name>FileWriting</name>
     <message>
         <source>No file name was given.</source>
-        <translation type="unfinished"></translation>
+        <translation>ફાઇલનું નામ આપ્યું નથી.</translation>
     </message>
     <message>
         <source>The folder %1 does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ફોલ્ડર અસ્તિત્વમાં નથી.</translation>
     </message>
     <message>
         <source>%1 is a folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 એક ફોલ્ડર છે.</translation>
     </message>
     <message>
         <source>%1 is not a file that can be written (a socket or a block device).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 એવી ફાઇલ નથી જેમાં લખી શકાય (સૉકેટ કે બ્લૉક ડિવાઇસ).</translation>
     </message>
     <message>
         <source>%1 is a pipe that no program is reading.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 એક પાઇપ છે જેને કોઈ પ્રોગ્રામ વાંચતો નથી.</translation>
     </message>
     <message>
         <source>%1 could not be looked at: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 તપાસી શકાઈ નહીં: %2.</translation>
     </message>
     <message>
         <source>It could not be created in %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>તે %1માં બનાવી શકાઈ નહીં: %2.</translation>
     </message>
     <message>
         <source>It could not be written: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>તે લખી શકાઈ નહીં: %1.</translation>
     </message>
     <message>
         <source>It could not take the place of %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>તે %1નું સ્થાન લઈ શકી નહીં: %2.</translation>
     </message>
 </context>
 <context>
@@ -738,7 +738,9 @@ Use the first %1, at %6? No uses the second, at %7.</source>
         <source>%1 does not exist on %2 in %3: the clocks went forward from %4 to %5.
 
 Calculate for %6, the same moment on the clocks after the change?</source>
-        <translation type="unfinished"></translation>
+        <translation>%2ના રોજ %3માં %1નો સમય આવતો જ નથી: ઘડિયાળો %4થી આગળ વધીને %5 પર ગઈ.
+
+ફેરફાર પછીની ઘડિયાળોના એ જ ક્ષણ, %6, માટે ગણતરી કરવી છે?</translation>
     </message>
 </context>
 <context>
@@ -904,7 +906,7 @@ Calculate for %6, the same moment on the clocks after the change?</source>
     <name>MonthModel</name>
     <message>
         <source>the purnimanta month %1 begins</source>
-        <translation type="unfinished"></translation>
+        <translation>પૂર્ણિમાંત %1 માસ શરૂ</translation>
     </message>
 </context>
 <context>
@@ -933,7 +935,7 @@ Calculate for %6, the same moment on the clocks after the change?</source>
     <message>
         <source>amanta %1 · purnimanta %2</source>
         <extracomment>The months of both reckonings: &quot;amanta Vaishakha – Jyeshtha · purnimanta Jyeshtha – Ashadha&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>અમાંત %1 · પૂર્ણિમાંત %2</translation>
     </message>
 </context>
 <context>
@@ -947,15 +949,15 @@ Calculate for %6, the same moment on the clocks after the change?</source>
     <name>MoonPhaseWidget</name>
     <message>
         <source>%1 % lit, waxing</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 % પ્રકાશિત, વધતી કળા</translation>
     </message>
     <message>
         <source>%1 % lit, waning</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 % પ્રકાશિત, ઘટતી કળા</translation>
     </message>
     <message>
         <source>Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>ચંદ્ર</translation>
     </message>
 </context>
 <context>
@@ -1099,218 +1101,218 @@ Calculate for %6, the same moment on the clocks after the change?</source>
     </message>
     <message>
         <source>Name, Date and Place</source>
-        <translation type="unfinished"></translation>
+        <translation>નામ, તારીખ અને સ્થળ</translation>
     </message>
 </context>
 <context>
     <name>SolarMonths</name>
     <message>
         <source>Chithirai</source>
-        <translation type="unfinished"></translation>
+        <translation>ચિત્તિરૈ</translation>
     </message>
     <message>
         <source>Vaikasi</source>
-        <translation type="unfinished"></translation>
+        <translation>વૈકાસિ</translation>
     </message>
     <message>
         <source>Aani</source>
-        <translation type="unfinished"></translation>
+        <translation>આનિ</translation>
     </message>
     <message>
         <source>Aadi</source>
-        <translation type="unfinished"></translation>
+        <translation>આડિ</translation>
     </message>
     <message>
         <source>Aavani</source>
-        <translation type="unfinished"></translation>
+        <translation>આવણિ</translation>
     </message>
     <message>
         <source>Purattasi</source>
-        <translation type="unfinished"></translation>
+        <translation>પુરટ્ટાસિ</translation>
     </message>
     <message>
         <source>Aippasi</source>
-        <translation type="unfinished"></translation>
+        <translation>ઐપ્પસિ</translation>
     </message>
     <message>
         <source>Karthigai</source>
-        <translation type="unfinished"></translation>
+        <translation>કાર્તિગૈ</translation>
     </message>
     <message>
         <source>Margazhi</source>
-        <translation type="unfinished"></translation>
+        <translation>માર્ગઝિ</translation>
     </message>
     <message>
         <source>Thai</source>
-        <translation type="unfinished"></translation>
+        <translation>તૈ</translation>
     </message>
     <message>
         <source>Maasi</source>
-        <translation type="unfinished"></translation>
+        <translation>માસિ</translation>
     </message>
     <message>
         <source>Panguni</source>
-        <translation type="unfinished"></translation>
+        <translation>પંગુનિ</translation>
     </message>
     <message>
         <source>Medam</source>
-        <translation type="unfinished"></translation>
+        <translation>મેડમ</translation>
     </message>
     <message>
         <source>Edavam</source>
-        <translation type="unfinished"></translation>
+        <translation>ઇડવમ</translation>
     </message>
     <message>
         <source>Mithunam</source>
-        <translation type="unfinished"></translation>
+        <translation>મિથુનમ</translation>
     </message>
     <message>
         <source>Karkidakam</source>
-        <translation type="unfinished"></translation>
+        <translation>કર્કિડકમ</translation>
     </message>
     <message>
         <source>Chingam</source>
-        <translation type="unfinished"></translation>
+        <translation>ચિંગમ</translation>
     </message>
     <message>
         <source>Kanni</source>
-        <translation type="unfinished"></translation>
+        <translation>કન્નિ</translation>
     </message>
     <message>
         <source>Thulam</source>
-        <translation type="unfinished"></translation>
+        <translation>તુલામ</translation>
     </message>
     <message>
         <source>Vrischikam</source>
-        <translation type="unfinished"></translation>
+        <translation>વૃશ્ચિકમ</translation>
     </message>
     <message>
         <source>Dhanu</source>
-        <translation type="unfinished"></translation>
+        <translation>ધનુ</translation>
     </message>
     <message>
         <source>Makaram</source>
-        <translation type="unfinished"></translation>
+        <translation>મકરમ</translation>
     </message>
     <message>
         <source>Kumbham</source>
-        <translation type="unfinished"></translation>
+        <translation>કુંભમ</translation>
     </message>
     <message>
         <source>Meenam</source>
-        <translation type="unfinished"></translation>
+        <translation>મીનમ</translation>
     </message>
     <message>
         <source>Boishakh</source>
-        <translation type="unfinished"></translation>
+        <translation>બૈશાખ</translation>
     </message>
     <message>
         <source>Joishtho</source>
-        <translation type="unfinished"></translation>
+        <translation>જૈષ્ઠ</translation>
     </message>
     <message>
         <source>Asharh</source>
-        <translation type="unfinished"></translation>
+        <translation>આષાઢ</translation>
     </message>
     <message>
         <source>Srabon</source>
-        <translation type="unfinished"></translation>
+        <translation>શ્રાવણ</translation>
     </message>
     <message>
         <source>Bhadro</source>
-        <translation type="unfinished"></translation>
+        <translation>ભાદ્ર</translation>
     </message>
     <message>
         <source>Ashwin</source>
-        <translation type="unfinished"></translation>
+        <translation>આશ્વિન</translation>
     </message>
     <message>
         <source>Kartik</source>
-        <translation type="unfinished"></translation>
+        <translation>કાર્તિક</translation>
     </message>
     <message>
         <source>Ogrohayon</source>
-        <translation type="unfinished"></translation>
+        <translation>અગ્રહાયણ</translation>
     </message>
     <message>
         <source>Poush</source>
-        <translation type="unfinished"></translation>
+        <translation>પૌષ</translation>
     </message>
     <message>
         <source>Magh</source>
-        <translation type="unfinished"></translation>
+        <translation>માઘ</translation>
     </message>
     <message>
         <source>Falgun</source>
-        <translation type="unfinished"></translation>
+        <translation>ફાલ્ગુન</translation>
     </message>
     <message>
         <source>Choitro</source>
-        <translation type="unfinished"></translation>
+        <translation>ચૈત્ર</translation>
     </message>
     <message>
         <source>Baisakha</source>
-        <translation type="unfinished"></translation>
+        <translation>વૈશાખ</translation>
     </message>
     <message>
         <source>Jyeshtha</source>
-        <translation type="unfinished"></translation>
+        <translation>જ્યેષ્ઠ</translation>
     </message>
     <message>
         <source>Ashadha</source>
-        <translation type="unfinished"></translation>
+        <translation>આષાઢ</translation>
     </message>
     <message>
         <source>Shrabana</source>
-        <translation type="unfinished"></translation>
+        <translation>શ્રાવણ</translation>
     </message>
     <message>
         <source>Bhadraba</source>
-        <translation type="unfinished"></translation>
+        <translation>ભાદ્રવ</translation>
     </message>
     <message>
         <source>Ashwina</source>
-        <translation type="unfinished"></translation>
+        <translation>આશ્વિન</translation>
     </message>
     <message>
         <source>Kartika</source>
-        <translation type="unfinished"></translation>
+        <translation>કાર્તિક</translation>
     </message>
     <message>
         <source>Margashira</source>
-        <translation type="unfinished"></translation>
+        <translation>માર્ગશિર</translation>
     </message>
     <message>
         <source>Pausha</source>
-        <translation type="unfinished"></translation>
+        <translation>પૌષ</translation>
     </message>
     <message>
         <source>Magha</source>
-        <translation type="unfinished"></translation>
+        <translation>માઘ</translation>
     </message>
     <message>
         <source>Phalguna</source>
-        <translation type="unfinished"></translation>
+        <translation>ફાલ્ગુન</translation>
     </message>
     <message>
         <source>Chaitra</source>
-        <translation type="unfinished"></translation>
+        <translation>ચૈત્ર</translation>
     </message>
     <message>
         <source>Tamil</source>
-        <translation type="unfinished"></translation>
+        <translation>તમિળ</translation>
     </message>
     <message>
         <source>Malayalam</source>
-        <translation type="unfinished"></translation>
+        <translation>મલયાલમ</translation>
     </message>
     <message>
         <source>Bengali</source>
-        <translation type="unfinished"></translation>
+        <translation>બંગાળી</translation>
     </message>
     <message>
         <source>Odia</source>
-        <translation type="unfinished"></translation>
+        <translation>ઓડિયા</translation>
     </message>
 </context>
 <context>
@@ -1498,167 +1500,167 @@ Calculate for %6, the same moment on the clocks after the change?</source>
     </message>
     <message>
         <source>Sun and Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>સૂર્ય અને ચંદ્ર</translation>
     </message>
     <message>
         <source>Moon Rashi</source>
-        <translation type="unfinished"></translation>
+        <translation>ચંદ્ર રાશિ</translation>
     </message>
     <message>
         <source>Sun Rashi</source>
-        <translation type="unfinished"></translation>
+        <translation>સૂર્ય રાશિ</translation>
     </message>
     <message>
         <source>Moon Phase</source>
-        <translation type="unfinished"></translation>
+        <translation>ચંદ્રની કળા</translation>
     </message>
     <message>
         <source>Panchanga</source>
-        <translation type="unfinished"></translation>
+        <translation>પંચાંગ</translation>
     </message>
     <message>
         <source>Festivals</source>
-        <translation type="unfinished"></translation>
+        <translation>તહેવારો</translation>
     </message>
     <message>
         <source>Solar Dates</source>
-        <translation type="unfinished"></translation>
+        <translation>સૌર તારીખ</translation>
     </message>
     <message>
         <source>Samvatsara</source>
-        <translation type="unfinished"></translation>
+        <translation>સંવત્સર</translation>
     </message>
     <message>
         <source>Kali Year</source>
-        <translation type="unfinished"></translation>
+        <translation>કલિ સંવત</translation>
     </message>
     <message>
         <source>Ritu</source>
-        <translation type="unfinished"></translation>
+        <translation>ઋતુ</translation>
     </message>
     <message>
         <source>Ayana</source>
-        <translation type="unfinished"></translation>
+        <translation>અયન</translation>
     </message>
     <message>
         <source>Auspicious</source>
-        <translation type="unfinished"></translation>
+        <translation>શુભ સમય</translation>
     </message>
     <message>
         <source>Abhijit Muhurta</source>
-        <translation type="unfinished"></translation>
+        <translation>અભિજિત મુહૂર્ત</translation>
     </message>
     <message>
         <source>Brahma Muhurta</source>
-        <translation type="unfinished"></translation>
+        <translation>બ્રહ્મ મુહૂર્ત</translation>
     </message>
     <message>
         <source>Amrit Kalam</source>
-        <translation type="unfinished"></translation>
+        <translation>અમૃત કાળ</translation>
     </message>
     <message>
         <source>Pradosha</source>
-        <translation type="unfinished"></translation>
+        <translation>પ્રદોષ</translation>
     </message>
     <message>
         <source>Nishita</source>
-        <translation type="unfinished"></translation>
+        <translation>નિશીથ</translation>
     </message>
     <message>
         <source>Godhuli</source>
-        <translation type="unfinished"></translation>
+        <translation>ગોધૂલિ</translation>
     </message>
     <message>
         <source>Inauspicious</source>
-        <translation type="unfinished"></translation>
+        <translation>અશુભ સમય</translation>
     </message>
     <message>
         <source>Rahu Kalam</source>
-        <translation type="unfinished"></translation>
+        <translation>રાહુકાળ</translation>
     </message>
     <message>
         <source>Yamaganda</source>
-        <translation type="unfinished"></translation>
+        <translation>યમઘંટ</translation>
     </message>
     <message>
         <source>Gulika Kalam</source>
-        <translation type="unfinished"></translation>
+        <translation>ગુલિક કાળ</translation>
     </message>
     <message>
         <source>Durmuhurta</source>
-        <translation type="unfinished"></translation>
+        <translation>દુર્મુહૂર્ત</translation>
     </message>
     <message>
         <source>Varjyam</source>
-        <translation type="unfinished"></translation>
+        <translation>વર્જ્ય</translation>
     </message>
     <message>
         <source>Choghadiya</source>
-        <translation type="unfinished"></translation>
+        <translation>ચોઘડિયાં</translation>
     </message>
     <message>
         <source>Part</source>
-        <translation type="unfinished"></translation>
+        <translation>ભાગ</translation>
     </message>
     <message>
         <source>Quality</source>
-        <translation type="unfinished"></translation>
+        <translation>ફળ</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>સમય</translation>
     </message>
     <message>
         <source>Hora</source>
-        <translation type="unfinished"></translation>
+        <translation>હોરા</translation>
     </message>
     <message>
         <source>Lord</source>
-        <translation type="unfinished"></translation>
+        <translation>સ્વામી</translation>
     </message>
     <message>
         <source>Panchanga of the Day</source>
-        <translation type="unfinished">દિવસનું પંચાંગ</translation>
+        <translation>દિવસનું પંચાંગ</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>નથી</translation>
     </message>
     <message>
         <source>%1 (the sixty-year cycle as South India counts it, from Chaitra)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (દક્ષિણ ભારતની ગણતરી પ્રમાણે સાઠ સંવત્સરનું ચક્ર, ચૈત્રથી)</translation>
     </message>
     <message>
         <source>%1 (by the lunar month)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (ચાંદ્ર માસ પ્રમાણે)</translation>
     </message>
     <message>
         <source>%1 (by the sidereal Sun)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (નિરયન સૂર્ય પ્રમાણે)</translation>
     </message>
     <message>
         <source>%1, then %2</source>
-        <translation type="unfinished">%1, પછી %2</translation>
+        <translation>%1, પછી %2</translation>
     </message>
     <message>
         <source>at sunrise, %1</source>
-        <translation type="unfinished"></translation>
+        <translation>સૂર્યોદયે, %1</translation>
     </message>
     <message>
         <source>%1 (now)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (અત્યારે)</translation>
     </message>
     <message>
         <source>none this day</source>
-        <translation type="unfinished"></translation>
+        <translation>આ દિવસે નથી</translation>
     </message>
     <message>
         <source>Day %1</source>
-        <translation type="unfinished"></translation>
+        <translation>દિવસ %1</translation>
     </message>
     <message>
         <source>Night %1</source>
-        <translation type="unfinished"></translation>
+        <translation>રાત્રિ %1</translation>
     </message>
 </context>
 <context>
@@ -1881,90 +1883,90 @@ Nothing was written; please choose another folder or name.</source>
     </message>
     <message>
         <source>The festivals, each on its day by its r&amp;ule</source>
-        <translation type="unfinished"></translation>
+        <translation>તહેવારો, દરેક પોતાના નિયમ પ્રમાણે પોતાના દિવસે (&amp;U)</translation>
     </message>
     <message>
         <source>The festivals</source>
-        <translation type="unfinished"></translation>
+        <translation>તહેવારો</translation>
     </message>
 </context>
 <context>
     <name>frmFestivals</name>
     <message>
         <source>Festivals of the Year - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>વર્ષના તહેવારો - %1</translation>
     </message>
     <message>
         <source>Year</source>
-        <translation type="unfinished">વર્ષ</translation>
+        <translation>વર્ષ</translation>
     </message>
     <message>
         <source>Festival Name</source>
-        <translation type="unfinished"></translation>
+        <translation>તહેવારનું નામ</translation>
     </message>
     <message>
         <source>Diwali, Ekadashi, दीपावली ...</source>
-        <translation type="unfinished"></translation>
+        <translation>દિવાળી, અગિયારસ, દીપાવલી ...</translation>
     </message>
     <message>
         <source>Festivals Found</source>
-        <translation type="unfinished"></translation>
+        <translation>મળેલા તહેવારો</translation>
     </message>
     <message>
         <source>Festivals</source>
-        <translation type="unfinished"></translation>
+        <translation>તહેવારો</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished">તારીખ</translation>
+        <translation>તારીખ</translation>
     </message>
     <message>
         <source>Festival</source>
-        <translation type="unfinished"></translation>
+        <translation>તહેવાર</translation>
     </message>
     <message>
         <source>Rule</source>
-        <translation type="unfinished"></translation>
+        <translation>નિયમ</translation>
     </message>
     <message>
         <source>At %1</source>
-        <translation type="unfinished">સ્થળ: %1</translation>
+        <translation>સ્થળ: %1</translation>
     </message>
     <message>
         <source>Place</source>
-        <translation type="unfinished">સ્થળ</translation>
+        <translation>સ્થળ</translation>
     </message>
     <message>
         <source>&amp;Show in Month View</source>
-        <translation type="unfinished">માસિક પંચાંગમાં બતાવો (&amp;S)</translation>
+        <translation>માસિક પંચાંગમાં બતાવો (&amp;S)</translation>
     </message>
     <message>
         <source>Show in Month View</source>
-        <translation type="unfinished">માસિક પંચાંગમાં બતાવો</translation>
+        <translation>માસિક પંચાંગમાં બતાવો</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">બંધ કરો</translation>
+        <translation>બંધ કરો</translation>
     </message>
     <message>
         <source>&amp;Year</source>
-        <translation type="unfinished">વર્ષ (&amp;Y)</translation>
+        <translation>વર્ષ (&amp;Y)</translation>
     </message>
     <message>
         <source>Festival &amp;name</source>
-        <translation type="unfinished"></translation>
+        <translation>તહેવારનું નામ (&amp;N)</translation>
     </message>
     <message>
         <source>The festivals of %1, each on its day by its rule</source>
-        <translation type="unfinished"></translation>
+        <translation>%1ના તહેવારો, દરેક પોતાના નિયમ પ્રમાણે પોતાના દિવસે</translation>
     </message>
     <message>
         <source>The festivals of %1 named &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1ના તહેવારો જેમના નામમાં &quot;%2&quot; છે</translation>
     </message>
     <message>
         <source>%1: none found.</source>
-        <translation type="unfinished">%1: કોઈ દિવસ મળ્યો નથી.</translation>
+        <translation>%1: એક પણ તહેવાર મળ્યો નથી.</translation>
     </message>
 </context>
 <context>
@@ -2155,27 +2157,27 @@ Nothing was written; please choose another folder or name.</source>
     </message>
     <message>
         <source>Festival</source>
-        <translation type="unfinished"></translation>
+        <translation>તહેવાર</translation>
     </message>
     <message>
         <source>Find F&amp;estival</source>
-        <translation type="unfinished"></translation>
+        <translation>તહેવાર શોધો (&amp;E)</translation>
     </message>
     <message>
         <source>Find Festival</source>
-        <translation type="unfinished"></translation>
+        <translation>તહેવાર શોધો</translation>
     </message>
     <message>
         <source>The next days of the festival named, from the From date</source>
-        <translation type="unfinished"></translation>
+        <translation>આપેલા નામના તહેવારના આવતા દિવસો, શરૂઆતની તારીખથી</translation>
     </message>
     <message>
         <source>No festival is named &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; નામનો કોઈ તહેવાર નથી.</translation>
     </message>
     <message>
         <source>%1: its days from %2 on</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2થી તેના દિવસો</translation>
     </message>
 </context>
 <context>
@@ -2279,12 +2281,12 @@ Nothing was written; please choose another folder or name.</source>
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation type="unfinished">બંધ કરો (&amp;Q)</translation>
+        <translation>બંધ કરો (&amp;Q)</translation>
     </message>
     <message>
         <source>%1 · %2 · %3</source>
         <extracomment>What was asked, above the report: the name, the date and time, the place: &quot;Asha · 11 January 2024 17:00 · Delhi, 28°36′N 77°13′E, UTC+05:30&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 · %2 · %3</translation>
     </message>
 </context>
 <context>
@@ -2451,27 +2453,27 @@ Nothing was written; please choose another folder or name.</source>
     </message>
     <message>
         <source>Vaishnava Observance</source>
-        <translation type="unfinished"></translation>
+        <translation>વૈષ્ણવ પાલન</translation>
     </message>
     <message>
         <source>Vaishnava &amp;observance</source>
-        <translation type="unfinished"></translation>
+        <translation>વૈષ્ણવ પાલન (&amp;O)</translation>
     </message>
     <message>
         <source>The Vaishnava days of the festivals the traditions keep apart (Janmashtami, the Ekadashis); the Smarta days otherwise</source>
-        <translation type="unfinished"></translation>
+        <translation>જે તહેવારો પરંપરાઓ જુદા દિવસે પાળે છે (જન્માષ્ટમી, અગિયારસો) તેમના વૈષ્ણવ દિવસો; બાકી સ્માર્ત દિવસો</translation>
     </message>
     <message>
         <source>Purnimanta Months Too</source>
-        <translation type="unfinished"></translation>
+        <translation>પૂર્ણિમાંત માસ પણ</translation>
     </message>
     <message>
         <source>Name the purnimanta months, which begin after the full moon, besides the amanta ones</source>
-        <translation type="unfinished"></translation>
+        <translation>અમાંત માસ સાથે પૂર્ણિમાંત માસ પણ બતાવો, જે પૂનમ પછી શરૂ થાય છે</translation>
     </message>
     <message>
         <source>&amp;Purnimanta months too</source>
-        <translation type="unfinished"></translation>
+        <translation>પૂર્ણિમાંત માસ પણ (&amp;P)</translation>
     </message>
 </context>
 <context>

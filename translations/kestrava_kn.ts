@@ -107,28 +107,28 @@
     </message>
     <message>
         <source>%1 (adhika, purnimanta)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (ಅಧಿಕ, ಪೂರ್ಣಿಮಾಂತ)</translation>
     </message>
     <message>
         <source>%1 (adhika, amanta)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (ಅಧಿಕ, ಅಮಾಂತ)</translation>
     </message>
     <message>
         <source>%1 (purnimanta)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (ಪೂರ್ಣಿಮಾಂತ)</translation>
     </message>
     <message>
         <source>%1 (amanta)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (ಅಮಾಂತ)</translation>
     </message>
     <message>
         <source>%1 · %2</source>
         <extracomment>The month of a day in both reckonings: &quot;Jyeshtha (amanta) · Ashadha (purnimanta)&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 · %2</translation>
     </message>
     <message>
         <source>%1 +%2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 +%2</translation>
     </message>
 </context>
 <context>
@@ -241,23 +241,23 @@
     </message>
     <message>
         <source>Month: %1, %2; Vikram %3, Shaka %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>ಮಾಸ: %1, %2; ವಿಕ್ರಮ ಶಕ %3, ಶಾಲಿವಾಹನ ಶಕ %4.</translation>
     </message>
     <message>
         <source>Kestrava: festivals, %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kestrava: ಹಬ್ಬಗಳು, %1</translation>
     </message>
     <message>
         <source>Festival</source>
-        <translation type="unfinished"></translation>
+        <translation>ಹಬ್ಬ</translation>
     </message>
     <message>
         <source>Sankranti</source>
-        <translation type="unfinished"></translation>
+        <translation>ಸಂಕ್ರಾಂತಿ</translation>
     </message>
     <message>
         <source>Jayanti</source>
-        <translation type="unfinished"></translation>
+        <translation>ಜಯಂತಿ</translation>
     </message>
 </context>
 <context>
@@ -284,7 +284,7 @@
     </message>
     <message>
         <source>F&amp;estivals of the Year...</source>
-        <translation type="unfinished"></translation>
+        <translation>ವರ್ಷದ ಹಬ್ಬಗಳು (&amp;E)...</translation>
     </message>
 </context>
 <context>
@@ -419,237 +419,237 @@
     </message>
     <message>
         <source>Rahu Kalam</source>
-        <translation type="unfinished"></translation>
+        <translation>ರಾಹುಕಾಲ</translation>
     </message>
     <message>
         <source>Yamaganda</source>
-        <translation type="unfinished"></translation>
+        <translation>ಯಮಗಂಡ</translation>
     </message>
     <message>
         <source>Gulika Kalam</source>
-        <translation type="unfinished"></translation>
+        <translation>ಗುಳಿಕ ಕಾಲ</translation>
     </message>
     <message>
         <source>Abhijit</source>
-        <translation type="unfinished"></translation>
+        <translation>ಅಭಿಜಿತ್</translation>
     </message>
     <message>
         <source>Abhijit Muhurta</source>
-        <translation type="unfinished"></translation>
+        <translation>ಅಭಿಜಿತ್ ಮುಹೂರ್ತ</translation>
     </message>
     <message>
         <source>Sun</source>
-        <translation type="unfinished"></translation>
+        <translation>ಸೂರ್ಯ</translation>
     </message>
     <message>
         <source>Sun&apos;s Rashi</source>
-        <translation type="unfinished"></translation>
+        <translation>ಸೂರ್ಯ ರಾಶಿ</translation>
     </message>
     <message>
         <source>Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>ಚಂದ್ರ</translation>
     </message>
     <message>
         <source>Moon&apos;s Rashi and Phase</source>
-        <translation type="unfinished"></translation>
+        <translation>ಚಂದ್ರ ರಾಶಿ ಮತ್ತು ಕಲೆ</translation>
     </message>
     <message>
         <source>Festivals</source>
-        <translation type="unfinished"></translation>
+        <translation>ಹಬ್ಬಗಳು</translation>
     </message>
     <message>
         <source>%1 · %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 · %2</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>ಯಾವುದೂ ಇಲ್ಲ</translation>
     </message>
 </context>
 <context>
     <name>DayPeriods</name>
     <message>
         <source>%1–%2</source>
-        <translation type="unfinished">%1–%2</translation>
+        <translation>%1–%2</translation>
     </message>
     <message>
         <source>good</source>
-        <translation type="unfinished"></translation>
+        <translation>ಶುಭ</translation>
     </message>
     <message>
         <source>neutral</source>
-        <translation type="unfinished"></translation>
+        <translation>ಸಾಮಾನ್ಯ</translation>
     </message>
     <message>
         <source>bad</source>
-        <translation type="unfinished"></translation>
+        <translation>ಅಶುಭ</translation>
     </message>
     <message>
         <source>not defined: the Sun does not rise and set this date</source>
-        <translation type="unfinished"></translation>
+        <translation>ನಿರ್ಧರಿಸಲಾಗದು: ಈ ದಿನಾಂಕದಂದು ಸೂರ್ಯ ಉದಯಿಸುವುದೂ ಇಲ್ಲ, ಅಸ್ತಮಿಸುವುದೂ ಇಲ್ಲ</translation>
     </message>
     <message>
         <source>%1 until %2</source>
-        <translation type="unfinished">%1 %2 ರವರೆಗೆ</translation>
+        <translation>%1 %2 ರವರೆಗೆ</translation>
     </message>
     <message>
         <source>%1 (not observed on Wednesdays)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (ಬುಧವಾರ ಅನ್ವಯಿಸುವುದಿಲ್ಲ)</translation>
     </message>
 </context>
 <context>
     <name>Festivals</name>
     <message>
         <source>at sunrise</source>
-        <translation type="unfinished"></translation>
+        <translation>ಸೂರ್ಯೋದಯಕ್ಕೆ</translation>
     </message>
     <message>
         <source>in the forenoon (purvahna)</source>
-        <translation type="unfinished"></translation>
+        <translation>ಪೂರ್ವಾಹ್ಣದಲ್ಲಿ</translation>
     </message>
     <message>
         <source>at midday (madhyahna, the third fifth of the daytime)</source>
-        <translation type="unfinished"></translation>
+        <translation>ಮಧ್ಯಾಹ್ನದಲ್ಲಿ (ಹಗಲಿನ ಅವಧಿಯ ಮೂರನೆಯ ಐದನೇ ಭಾಗ)</translation>
     </message>
     <message>
         <source>in the afternoon (aparahna, the fourth fifth of the daytime)</source>
-        <translation type="unfinished"></translation>
+        <translation>ಅಪರಾಹ್ಣದಲ್ಲಿ (ಹಗಲಿನ ಅವಧಿಯ ನಾಲ್ಕನೆಯ ಐದನೇ ಭಾಗ)</translation>
     </message>
     <message>
         <source>at dusk (pradosha, the first fifth of the night)</source>
-        <translation type="unfinished"></translation>
+        <translation>ಪ್ರದೋಷದಲ್ಲಿ (ರಾತ್ರಿಯ ಅವಧಿಯ ಮೊದಲ ಐದನೇ ಭಾಗ)</translation>
     </message>
     <message>
         <source>at midnight (nishita)</source>
-        <translation type="unfinished"></translation>
+        <translation>ನಿಶೀಥ ಕಾಲದಲ್ಲಿ (ಮಧ್ಯರಾತ್ರಿ)</translation>
     </message>
     <message>
         <source>at moonrise</source>
-        <translation type="unfinished"></translation>
+        <translation>ಚಂದ್ರೋದಯಕ್ಕೆ</translation>
     </message>
     <message>
         <source>before sunrise (arunodaya)</source>
-        <translation type="unfinished"></translation>
+        <translation>ಅರುಣೋದಯದಲ್ಲಿ (ಸೂರ್ಯೋದಯಕ್ಕೆ ಮೊದಲು)</translation>
     </message>
     <message>
         <source>the Tamil rule: the day of the entry if before sunset, else the next</source>
-        <translation type="unfinished"></translation>
+        <translation>ತಮಿಳು ನಿಯಮ: ಸಂಕ್ರಮಣ ಸೂರ್ಯಾಸ್ತಕ್ಕೆ ಮೊದಲಾದರೆ ಅದೇ ದಿನ, ಇಲ್ಲದಿದ್ದರೆ ಮರುದಿನ</translation>
     </message>
     <message>
         <source>the Malayalam rule: the day of the entry if within the first three-fifths of the daytime, else the next</source>
-        <translation type="unfinished"></translation>
+        <translation>ಮಲಯಾಳ ನಿಯಮ: ಸಂಕ್ರಮಣ ಹಗಲಿನ ಅವಧಿಯ ಮೊದಲ ಮೂರು ಐದನೇ ಭಾಗಗಳಲ್ಲಿ ಆದರೆ ಅದೇ ದಿನ, ಇಲ್ಲದಿದ್ದರೆ ಮರುದಿನ</translation>
     </message>
     <message>
         <source>the Bengali rule: the day after the entry, or the day after that if it falls after midnight</source>
-        <translation type="unfinished"></translation>
+        <translation>ಬಂಗಾಳಿ ನಿಯಮ: ಸಂಕ್ರಮಣದ ಮರುದಿನ; ಅದು ಮಧ್ಯರಾತ್ರಿಯ ನಂತರವಾದರೆ ಅದರ ಮುಂದಿನ ದಿನ</translation>
     </message>
     <message>
         <source>the day (sunrise to sunrise) of the entry</source>
-        <translation type="unfinished"></translation>
+        <translation>ಸಂಕ್ರಮಣದ ದಿನ (ಸೂರ್ಯೋದಯದಿಂದ ಸೂರ್ಯೋದಯದವರೆಗೆ)</translation>
     </message>
     <message>
         <source>%1: %2 %3</source>
         <extracomment>A solar date in a regional calendar: &quot;Tamil: Thai 1&quot;</extracomment>
-        <translation type="unfinished">%1, %2 %3 {1:?}</translation>
+        <translation>%1: %2 %3</translation>
     </message>
     <message>
         <source>amanta</source>
-        <translation type="unfinished">ಅಮಾಂತ</translation>
+        <translation>ಅಮಾಂತ</translation>
     </message>
     <message>
         <source>purnimanta</source>
-        <translation type="unfinished">ಪೂರ್ಣಿಮಾಂತ</translation>
+        <translation>ಪೂರ್ಣಿಮಾಂತ</translation>
     </message>
     <message>
         <source>%1 of the adhika month (%2) %3</source>
         <extracomment>A festival&apos;s tithi: &quot;Kartika Amavasya (purnimanta) at dusk (pradosha, ...)&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ಅಧಿಕ ಮಾಸದ %1 (%2) %3</translation>
     </message>
     <message>
         <source>%1 %2 (%3) %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 (%3) %4</translation>
     </message>
     <message>
         <source>, the whole of it</source>
-        <translation type="unfinished"></translation>
+        <translation>, ಪೂರ್ತಿಯಾಗಿ</translation>
     </message>
     <message>
         <source>; else %1 nakshatra</source>
         <extracomment>A tithi&apos;s companion nakshatra, deciding between two days or none: &quot;; else Shravana&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>; ಇಲ್ಲದಿದ್ದರೆ %1 ನಕ್ಷತ್ರ</translation>
     </message>
     <message>
         <source>, free of bhadra</source>
         <extracomment>Bhadra: the Vishti karana, kept out of the deciding period</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>, ಭದ್ರೆ ಇಲ್ಲದೆ</translation>
     </message>
     <message>
         <source>the Sun enters %1; %2</source>
-        <translation type="unfinished"></translation>
+        <translation>ಸೂರ್ಯನ %1 ರಾಶಿ ಪ್ರವೇಶ; %2</translation>
     </message>
     <message>
         <source>%1 nakshatra at sunrise in the solar month of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%2 ಸೌರ ಮಾಸದಲ್ಲಿ ಸೂರ್ಯೋದಯಕ್ಕೆ %1 ನಕ್ಷತ್ರ</translation>
     </message>
     <message>
         <source>the day before %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ರ ಹಿಂದಿನ ದಿನ</translation>
     </message>
     <message>
         <source>the day after %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ರ ಮರುದಿನ</translation>
     </message>
     <message>
         <source>%1 days before %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%2 ಕ್ಕೆ %1 ದಿನ ಮೊದಲು</translation>
     </message>
     <message>
         <source>%1 days after %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%2 ರ %1 ದಿನ ನಂತರ</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <extracomment>A festival and the rule that gave its day: &quot;Diwali (Lakshmi Puja): Kartika Amavasya ...&quot;</extracomment>
-        <translation type="unfinished">%1: %2</translation>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
     <name>FileWriting</name>
     <message>
         <source>No file name was given.</source>
-        <translation type="unfinished"></translation>
+        <translation>ಕಡತದ ಹೆಸರು ನೀಡಿಲ್ಲ.</translation>
     </message>
     <message>
         <source>The folder %1 does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ಫೋಲ್ಡರ್ ಇಲ್ಲ.</translation>
     </message>
     <message>
         <source>%1 is a folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ಒಂದು ಫೋಲ್ಡರ್.</translation>
     </message>
     <message>
         <source>%1 is not a file that can be written (a socket or a block device).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ಬರೆಯಬಹುದಾದ ಕಡತವಲ್ಲ (ಸಾಕೆಟ್ ಅಥವಾ ಬ್ಲಾಕ್ ಸಾಧನ).</translation>
     </message>
     <message>
         <source>%1 is a pipe that no program is reading.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ಒಂದು ಪೈಪ್; ಯಾವ ತಂತ್ರಾಂಶವೂ ಅದನ್ನು ಓದುತ್ತಿಲ್ಲ.</translation>
     </message>
     <message>
         <source>%1 could not be looked at: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ಅನ್ನು ನೋಡಲಾಗಲಿಲ್ಲ: %2.</translation>
     </message>
     <message>
         <source>It could not be created in %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>ಇದನ್ನು %1 ರಲ್ಲಿ ರಚಿಸಲಾಗಲಿಲ್ಲ: %2.</translation>
     </message>
     <message>
         <source>It could not be written: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>ಇದನ್ನು ಬರೆಯಲಾಗಲಿಲ್ಲ: %1.</translation>
     </message>
     <message>
         <source>It could not take the place of %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>ಇದು %1 ರ ಸ್ಥಾನವನ್ನು ಪಡೆಯಲಾಗಲಿಲ್ಲ: %2.</translation>
     </message>
 </context>
 <context>
@@ -738,7 +738,9 @@ Use the first %1, at %6? No uses the second, at %7.</source>
         <source>%1 does not exist on %2 in %3: the clocks went forward from %4 to %5.
 
 Calculate for %6, the same moment on the clocks after the change?</source>
-        <translation type="unfinished"></translation>
+        <translation>%3 ರಲ್ಲಿ %2 ರಂದು %1 ಸಮಯ ಇರುವುದೇ ಇಲ್ಲ: ಗಡಿಯಾರಗಳು %4 ರಿಂದ %5 ಕ್ಕೆ ಮುಂದೆ ಸರಿದವು.
+
+ಬದಲಾವಣೆಯ ನಂತರದ ಗಡಿಯಾರಗಳ ಅದೇ ಕ್ಷಣವಾದ %6 ಕ್ಕೆ ಗಣಿಸಬೇಕೇ?</translation>
     </message>
 </context>
 <context>
@@ -904,7 +906,7 @@ Calculate for %6, the same moment on the clocks after the change?</source>
     <name>MonthModel</name>
     <message>
         <source>the purnimanta month %1 begins</source>
-        <translation type="unfinished"></translation>
+        <translation>ಪೂರ್ಣಿಮಾಂತ %1 ಮಾಸ ಆರಂಭ</translation>
     </message>
 </context>
 <context>
@@ -933,7 +935,7 @@ Calculate for %6, the same moment on the clocks after the change?</source>
     <message>
         <source>amanta %1 · purnimanta %2</source>
         <extracomment>The months of both reckonings: &quot;amanta Vaishakha – Jyeshtha · purnimanta Jyeshtha – Ashadha&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ಅಮಾಂತ %1 · ಪೂರ್ಣಿಮಾಂತ %2</translation>
     </message>
 </context>
 <context>
@@ -947,15 +949,15 @@ Calculate for %6, the same moment on the clocks after the change?</source>
     <name>MoonPhaseWidget</name>
     <message>
         <source>%1 % lit, waxing</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 % ಪ್ರಕಾಶ, ವೃದ್ಧಿಸುತ್ತಿರುವ ಕಲೆ</translation>
     </message>
     <message>
         <source>%1 % lit, waning</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 % ಪ್ರಕಾಶ, ಕ್ಷೀಣಿಸುತ್ತಿರುವ ಕಲೆ</translation>
     </message>
     <message>
         <source>Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>ಚಂದ್ರ</translation>
     </message>
 </context>
 <context>
@@ -1099,218 +1101,218 @@ Calculate for %6, the same moment on the clocks after the change?</source>
     </message>
     <message>
         <source>Name, Date and Place</source>
-        <translation type="unfinished"></translation>
+        <translation>ಹೆಸರು, ದಿನಾಂಕ ಮತ್ತು ಸ್ಥಳ</translation>
     </message>
 </context>
 <context>
     <name>SolarMonths</name>
     <message>
         <source>Chithirai</source>
-        <translation type="unfinished"></translation>
+        <translation>ಚಿತ್ತಿರೈ</translation>
     </message>
     <message>
         <source>Vaikasi</source>
-        <translation type="unfinished"></translation>
+        <translation>ವೈಕಾಸಿ</translation>
     </message>
     <message>
         <source>Aani</source>
-        <translation type="unfinished"></translation>
+        <translation>ಆನಿ</translation>
     </message>
     <message>
         <source>Aadi</source>
-        <translation type="unfinished"></translation>
+        <translation>ಆಡಿ</translation>
     </message>
     <message>
         <source>Aavani</source>
-        <translation type="unfinished"></translation>
+        <translation>ಆವಣಿ</translation>
     </message>
     <message>
         <source>Purattasi</source>
-        <translation type="unfinished"></translation>
+        <translation>ಪುರಟ್ಟಾಸಿ</translation>
     </message>
     <message>
         <source>Aippasi</source>
-        <translation type="unfinished"></translation>
+        <translation>ಐಪ್ಪಸಿ</translation>
     </message>
     <message>
         <source>Karthigai</source>
-        <translation type="unfinished"></translation>
+        <translation>ಕಾರ್ತಿಗೈ</translation>
     </message>
     <message>
         <source>Margazhi</source>
-        <translation type="unfinished"></translation>
+        <translation>ಮಾರ್ಗಳಿ</translation>
     </message>
     <message>
         <source>Thai</source>
-        <translation type="unfinished"></translation>
+        <translation>ತೈ</translation>
     </message>
     <message>
         <source>Maasi</source>
-        <translation type="unfinished"></translation>
+        <translation>ಮಾಸಿ</translation>
     </message>
     <message>
         <source>Panguni</source>
-        <translation type="unfinished"></translation>
+        <translation>ಪಂಗುನಿ</translation>
     </message>
     <message>
         <source>Medam</source>
-        <translation type="unfinished"></translation>
+        <translation>ಮೇಡಂ</translation>
     </message>
     <message>
         <source>Edavam</source>
-        <translation type="unfinished"></translation>
+        <translation>ಇಡವಂ</translation>
     </message>
     <message>
         <source>Mithunam</source>
-        <translation type="unfinished"></translation>
+        <translation>ಮಿಥುನಂ</translation>
     </message>
     <message>
         <source>Karkidakam</source>
-        <translation type="unfinished"></translation>
+        <translation>ಕರ್ಕಿಡಕಂ</translation>
     </message>
     <message>
         <source>Chingam</source>
-        <translation type="unfinished"></translation>
+        <translation>ಚಿಂಗಂ</translation>
     </message>
     <message>
         <source>Kanni</source>
-        <translation type="unfinished"></translation>
+        <translation>ಕನ್ನಿ</translation>
     </message>
     <message>
         <source>Thulam</source>
-        <translation type="unfinished"></translation>
+        <translation>ತುಲಾಂ</translation>
     </message>
     <message>
         <source>Vrischikam</source>
-        <translation type="unfinished"></translation>
+        <translation>ವೃಶ್ಚಿಕಂ</translation>
     </message>
     <message>
         <source>Dhanu</source>
-        <translation type="unfinished"></translation>
+        <translation>ಧನು</translation>
     </message>
     <message>
         <source>Makaram</source>
-        <translation type="unfinished"></translation>
+        <translation>ಮಕರಂ</translation>
     </message>
     <message>
         <source>Kumbham</source>
-        <translation type="unfinished"></translation>
+        <translation>ಕುಂಭಂ</translation>
     </message>
     <message>
         <source>Meenam</source>
-        <translation type="unfinished"></translation>
+        <translation>ಮೀನಂ</translation>
     </message>
     <message>
         <source>Boishakh</source>
-        <translation type="unfinished"></translation>
+        <translation>ಬೈಶಾಖ್</translation>
     </message>
     <message>
         <source>Joishtho</source>
-        <translation type="unfinished"></translation>
+        <translation>ಜೈಷ್ಠ</translation>
     </message>
     <message>
         <source>Asharh</source>
-        <translation type="unfinished"></translation>
+        <translation>ಆಷಾಢ್</translation>
     </message>
     <message>
         <source>Srabon</source>
-        <translation type="unfinished"></translation>
+        <translation>ಶ್ರಾವಣ್</translation>
     </message>
     <message>
         <source>Bhadro</source>
-        <translation type="unfinished"></translation>
+        <translation>ಭಾದ್ರ</translation>
     </message>
     <message>
         <source>Ashwin</source>
-        <translation type="unfinished"></translation>
+        <translation>ಆಶ್ವಿನ್</translation>
     </message>
     <message>
         <source>Kartik</source>
-        <translation type="unfinished"></translation>
+        <translation>ಕಾರ್ತಿಕ್</translation>
     </message>
     <message>
         <source>Ogrohayon</source>
-        <translation type="unfinished"></translation>
+        <translation>ಅಗ್ರಹಾಯಣ್</translation>
     </message>
     <message>
         <source>Poush</source>
-        <translation type="unfinished"></translation>
+        <translation>ಪೌಷ್</translation>
     </message>
     <message>
         <source>Magh</source>
-        <translation type="unfinished"></translation>
+        <translation>ಮಾಘ್</translation>
     </message>
     <message>
         <source>Falgun</source>
-        <translation type="unfinished"></translation>
+        <translation>ಫಾಲ್ಗುಣ್</translation>
     </message>
     <message>
         <source>Choitro</source>
-        <translation type="unfinished"></translation>
+        <translation>ಚೈತ್ರ</translation>
     </message>
     <message>
         <source>Baisakha</source>
-        <translation type="unfinished"></translation>
+        <translation>ಬೈಶಾಖ</translation>
     </message>
     <message>
         <source>Jyeshtha</source>
-        <translation type="unfinished"></translation>
+        <translation>ಜ್ಯೇಷ್ಠ</translation>
     </message>
     <message>
         <source>Ashadha</source>
-        <translation type="unfinished"></translation>
+        <translation>ಆಷಾಢ</translation>
     </message>
     <message>
         <source>Shrabana</source>
-        <translation type="unfinished"></translation>
+        <translation>ಶ್ರಾವಣ</translation>
     </message>
     <message>
         <source>Bhadraba</source>
-        <translation type="unfinished"></translation>
+        <translation>ಭಾದ್ರವ</translation>
     </message>
     <message>
         <source>Ashwina</source>
-        <translation type="unfinished"></translation>
+        <translation>ಆಶ್ವಿನ</translation>
     </message>
     <message>
         <source>Kartika</source>
-        <translation type="unfinished"></translation>
+        <translation>ಕಾರ್ತಿಕ</translation>
     </message>
     <message>
         <source>Margashira</source>
-        <translation type="unfinished"></translation>
+        <translation>ಮಾರ್ಗಶಿರ</translation>
     </message>
     <message>
         <source>Pausha</source>
-        <translation type="unfinished"></translation>
+        <translation>ಪೌಷ</translation>
     </message>
     <message>
         <source>Magha</source>
-        <translation type="unfinished"></translation>
+        <translation>ಮಾಘ</translation>
     </message>
     <message>
         <source>Phalguna</source>
-        <translation type="unfinished"></translation>
+        <translation>ಫಾಲ್ಗುಣ</translation>
     </message>
     <message>
         <source>Chaitra</source>
-        <translation type="unfinished"></translation>
+        <translation>ಚೈತ್ರ</translation>
     </message>
     <message>
         <source>Tamil</source>
-        <translation type="unfinished"></translation>
+        <translation>ತಮಿಳು</translation>
     </message>
     <message>
         <source>Malayalam</source>
-        <translation type="unfinished"></translation>
+        <translation>ಮಲಯಾಳ</translation>
     </message>
     <message>
         <source>Bengali</source>
-        <translation type="unfinished"></translation>
+        <translation>ಬಂಗಾಳಿ</translation>
     </message>
     <message>
         <source>Odia</source>
-        <translation type="unfinished"></translation>
+        <translation>ಒಡಿಯಾ</translation>
     </message>
 </context>
 <context>
@@ -1498,167 +1500,167 @@ Calculate for %6, the same moment on the clocks after the change?</source>
     </message>
     <message>
         <source>Sun and Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>ಸೂರ್ಯ ಮತ್ತು ಚಂದ್ರ</translation>
     </message>
     <message>
         <source>Moon Rashi</source>
-        <translation type="unfinished"></translation>
+        <translation>ಚಂದ್ರ ರಾಶಿ</translation>
     </message>
     <message>
         <source>Sun Rashi</source>
-        <translation type="unfinished"></translation>
+        <translation>ಸೂರ್ಯ ರಾಶಿ</translation>
     </message>
     <message>
         <source>Moon Phase</source>
-        <translation type="unfinished"></translation>
+        <translation>ಚಂದ್ರನ ಕಲೆ</translation>
     </message>
     <message>
         <source>Panchanga</source>
-        <translation type="unfinished"></translation>
+        <translation>ಪಂಚಾಂಗ</translation>
     </message>
     <message>
         <source>Festivals</source>
-        <translation type="unfinished"></translation>
+        <translation>ಹಬ್ಬಗಳು</translation>
     </message>
     <message>
         <source>Solar Dates</source>
-        <translation type="unfinished"></translation>
+        <translation>ಸೌರಮಾನ ದಿನಾಂಕಗಳು</translation>
     </message>
     <message>
         <source>Samvatsara</source>
-        <translation type="unfinished"></translation>
+        <translation>ಸಂವತ್ಸರ</translation>
     </message>
     <message>
         <source>Kali Year</source>
-        <translation type="unfinished"></translation>
+        <translation>ಕಲಿಯುಗ ವರ್ಷ</translation>
     </message>
     <message>
         <source>Ritu</source>
-        <translation type="unfinished"></translation>
+        <translation>ಋತು</translation>
     </message>
     <message>
         <source>Ayana</source>
-        <translation type="unfinished"></translation>
+        <translation>ಅಯನ</translation>
     </message>
     <message>
         <source>Auspicious</source>
-        <translation type="unfinished"></translation>
+        <translation>ಶುಭ ಸಮಯಗಳು</translation>
     </message>
     <message>
         <source>Abhijit Muhurta</source>
-        <translation type="unfinished"></translation>
+        <translation>ಅಭಿಜಿತ್ ಮುಹೂರ್ತ</translation>
     </message>
     <message>
         <source>Brahma Muhurta</source>
-        <translation type="unfinished"></translation>
+        <translation>ಬ್ರಾಹ್ಮೀ ಮುಹೂರ್ತ</translation>
     </message>
     <message>
         <source>Amrit Kalam</source>
-        <translation type="unfinished"></translation>
+        <translation>ಅಮೃತ ಕಾಲ</translation>
     </message>
     <message>
         <source>Pradosha</source>
-        <translation type="unfinished"></translation>
+        <translation>ಪ್ರದೋಷ</translation>
     </message>
     <message>
         <source>Nishita</source>
-        <translation type="unfinished"></translation>
+        <translation>ನಿಶೀಥ</translation>
     </message>
     <message>
         <source>Godhuli</source>
-        <translation type="unfinished"></translation>
+        <translation>ಗೋಧೂಳಿ</translation>
     </message>
     <message>
         <source>Inauspicious</source>
-        <translation type="unfinished"></translation>
+        <translation>ಅಶುಭ ಸಮಯಗಳು</translation>
     </message>
     <message>
         <source>Rahu Kalam</source>
-        <translation type="unfinished"></translation>
+        <translation>ರಾಹುಕಾಲ</translation>
     </message>
     <message>
         <source>Yamaganda</source>
-        <translation type="unfinished"></translation>
+        <translation>ಯಮಗಂಡ</translation>
     </message>
     <message>
         <source>Gulika Kalam</source>
-        <translation type="unfinished"></translation>
+        <translation>ಗುಳಿಕ ಕಾಲ</translation>
     </message>
     <message>
         <source>Durmuhurta</source>
-        <translation type="unfinished"></translation>
+        <translation>ದುರ್ಮುಹೂರ್ತ</translation>
     </message>
     <message>
         <source>Varjyam</source>
-        <translation type="unfinished"></translation>
+        <translation>ವರ್ಜ್ಯ</translation>
     </message>
     <message>
         <source>Choghadiya</source>
-        <translation type="unfinished"></translation>
+        <translation>ಚೌಘಡಿಯಾ</translation>
     </message>
     <message>
         <source>Part</source>
-        <translation type="unfinished"></translation>
+        <translation>ಭಾಗ</translation>
     </message>
     <message>
         <source>Quality</source>
-        <translation type="unfinished"></translation>
+        <translation>ಫಲ</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>ಸಮಯ</translation>
     </message>
     <message>
         <source>Hora</source>
-        <translation type="unfinished"></translation>
+        <translation>ಹೋರೆ</translation>
     </message>
     <message>
         <source>Lord</source>
-        <translation type="unfinished"></translation>
+        <translation>ಅಧಿಪತಿ</translation>
     </message>
     <message>
         <source>Panchanga of the Day</source>
-        <translation type="unfinished">ಆ ದಿನದ ಪಂಚಾಂಗ</translation>
+        <translation>ಆ ದಿನದ ಪಂಚಾಂಗ</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>ಯಾವುದೂ ಇಲ್ಲ</translation>
     </message>
     <message>
         <source>%1 (the sixty-year cycle as South India counts it, from Chaitra)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (ದಕ್ಷಿಣ ಭಾರತದ ಗಣನೆಯ ಪ್ರಭವಾದಿ ಅರವತ್ತು ಸಂವತ್ಸರಗಳ ಚಕ್ರ, ಚೈತ್ರದಿಂದ)</translation>
     </message>
     <message>
         <source>%1 (by the lunar month)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (ಚಾಂದ್ರಮಾನ ಮಾಸದ ಪ್ರಕಾರ)</translation>
     </message>
     <message>
         <source>%1 (by the sidereal Sun)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (ನಿರಯನ ಸೂರ್ಯನ ಪ್ರಕಾರ)</translation>
     </message>
     <message>
         <source>%1, then %2</source>
-        <translation type="unfinished">%1, ನಂತರ %2</translation>
+        <translation>%1, ನಂತರ %2</translation>
     </message>
     <message>
         <source>at sunrise, %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ಸೂರ್ಯೋದಯಕ್ಕೆ, %1</translation>
     </message>
     <message>
         <source>%1 (now)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (ಈಗ)</translation>
     </message>
     <message>
         <source>none this day</source>
-        <translation type="unfinished"></translation>
+        <translation>ಈ ದಿನ ಇಲ್ಲ</translation>
     </message>
     <message>
         <source>Day %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ಹಗಲು %1</translation>
     </message>
     <message>
         <source>Night %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ರಾತ್ರಿ %1</translation>
     </message>
 </context>
 <context>
@@ -1881,90 +1883,90 @@ Nothing was written; please choose another folder or name.</source>
     </message>
     <message>
         <source>The festivals, each on its day by its r&amp;ule</source>
-        <translation type="unfinished"></translation>
+        <translation>ಹಬ್ಬಗಳು, ಪ್ರತಿಯೊಂದೂ ತನ್ನ ನಿಯಮದಂತೆ ತನ್ನ ದಿನ (&amp;U)</translation>
     </message>
     <message>
         <source>The festivals</source>
-        <translation type="unfinished"></translation>
+        <translation>ಹಬ್ಬಗಳು</translation>
     </message>
 </context>
 <context>
     <name>frmFestivals</name>
     <message>
         <source>Festivals of the Year - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ವರ್ಷದ ಹಬ್ಬಗಳು - %1</translation>
     </message>
     <message>
         <source>Year</source>
-        <translation type="unfinished">ವರ್ಷ</translation>
+        <translation>ವರ್ಷ</translation>
     </message>
     <message>
         <source>Festival Name</source>
-        <translation type="unfinished"></translation>
+        <translation>ಹಬ್ಬದ ಹೆಸರು</translation>
     </message>
     <message>
         <source>Diwali, Ekadashi, दीपावली ...</source>
-        <translation type="unfinished"></translation>
+        <translation>ದೀಪಾವಳಿ, ಏಕಾದಶಿ ...</translation>
     </message>
     <message>
         <source>Festivals Found</source>
-        <translation type="unfinished"></translation>
+        <translation>ಸಿಕ್ಕ ಹಬ್ಬಗಳು</translation>
     </message>
     <message>
         <source>Festivals</source>
-        <translation type="unfinished"></translation>
+        <translation>ಹಬ್ಬಗಳು</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished">ದಿನಾಂಕ</translation>
+        <translation>ದಿನಾಂಕ</translation>
     </message>
     <message>
         <source>Festival</source>
-        <translation type="unfinished"></translation>
+        <translation>ಹಬ್ಬ</translation>
     </message>
     <message>
         <source>Rule</source>
-        <translation type="unfinished"></translation>
+        <translation>ನಿಯಮ</translation>
     </message>
     <message>
         <source>At %1</source>
-        <translation type="unfinished">ಸ್ಥಳ: %1</translation>
+        <translation>ಸ್ಥಳ: %1</translation>
     </message>
     <message>
         <source>Place</source>
-        <translation type="unfinished">ಸ್ಥಳ</translation>
+        <translation>ಸ್ಥಳ</translation>
     </message>
     <message>
         <source>&amp;Show in Month View</source>
-        <translation type="unfinished">ಮಾಸಿಕ ಪಂಚಾಂಗದಲ್ಲಿ ತೋರಿಸು (&amp;S)</translation>
+        <translation>ಮಾಸಿಕ ಪಂಚಾಂಗದಲ್ಲಿ ತೋರಿಸು (&amp;S)</translation>
     </message>
     <message>
         <source>Show in Month View</source>
-        <translation type="unfinished">ಮಾಸಿಕ ಪಂಚಾಂಗದಲ್ಲಿ ತೋರಿಸು</translation>
+        <translation>ಮಾಸಿಕ ಪಂಚಾಂಗದಲ್ಲಿ ತೋರಿಸು</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">ಮುಚ್ಚು</translation>
+        <translation>ಮುಚ್ಚು</translation>
     </message>
     <message>
         <source>&amp;Year</source>
-        <translation type="unfinished">ವರ್ಷ (&amp;Y)</translation>
+        <translation>ವರ್ಷ (&amp;Y)</translation>
     </message>
     <message>
         <source>Festival &amp;name</source>
-        <translation type="unfinished"></translation>
+        <translation>ಹಬ್ಬದ ಹೆಸರು (&amp;N)</translation>
     </message>
     <message>
         <source>The festivals of %1, each on its day by its rule</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ರ ಹಬ್ಬಗಳು, ಪ್ರತಿಯೊಂದೂ ತನ್ನ ನಿಯಮದಂತೆ ತನ್ನ ದಿನ</translation>
     </message>
     <message>
         <source>The festivals of %1 named &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ರ ಹಬ್ಬಗಳು, ಹೆಸರಿನಲ್ಲಿ &quot;%2&quot; ಇರುವವು</translation>
     </message>
     <message>
         <source>%1: none found.</source>
-        <translation type="unfinished">%1: ಯಾವ ದಿನವೂ ಸಿಗಲಿಲ್ಲ.</translation>
+        <translation>%1: ಯಾವ ಹಬ್ಬವೂ ಸಿಗಲಿಲ್ಲ.</translation>
     </message>
 </context>
 <context>
@@ -2155,27 +2157,27 @@ Nothing was written; please choose another folder or name.</source>
     </message>
     <message>
         <source>Festival</source>
-        <translation type="unfinished"></translation>
+        <translation>ಹಬ್ಬ</translation>
     </message>
     <message>
         <source>Find F&amp;estival</source>
-        <translation type="unfinished"></translation>
+        <translation>ಹಬ್ಬವನ್ನು ಹುಡುಕು (&amp;E)</translation>
     </message>
     <message>
         <source>Find Festival</source>
-        <translation type="unfinished"></translation>
+        <translation>ಹಬ್ಬವನ್ನು ಹುಡುಕು</translation>
     </message>
     <message>
         <source>The next days of the festival named, from the From date</source>
-        <translation type="unfinished"></translation>
+        <translation>ಹೆಸರಿಸಿದ ಹಬ್ಬದ ಮುಂದಿನ ದಿನಗಳು, ಆರಂಭದ ದಿನಾಂಕದಿಂದ</translation>
     </message>
     <message>
         <source>No festival is named &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; ಎಂಬ ಹೆಸರಿನ ಹಬ್ಬ ಇಲ್ಲ.</translation>
     </message>
     <message>
         <source>%1: its days from %2 on</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 ರಿಂದ ಅದರ ದಿನಗಳು</translation>
     </message>
 </context>
 <context>
@@ -2279,12 +2281,12 @@ Nothing was written; please choose another folder or name.</source>
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation type="unfinished">ನಿರ್ಗಮಿಸು (&amp;Q)</translation>
+        <translation>ನಿರ್ಗಮಿಸು (&amp;Q)</translation>
     </message>
     <message>
         <source>%1 · %2 · %3</source>
         <extracomment>What was asked, above the report: the name, the date and time, the place: &quot;Asha · 11 January 2024 17:00 · Delhi, 28°36′N 77°13′E, UTC+05:30&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 · %2 · %3</translation>
     </message>
 </context>
 <context>
@@ -2451,27 +2453,27 @@ Nothing was written; please choose another folder or name.</source>
     </message>
     <message>
         <source>Vaishnava Observance</source>
-        <translation type="unfinished"></translation>
+        <translation>ವೈಷ್ಣವ ಆಚರಣೆ</translation>
     </message>
     <message>
         <source>Vaishnava &amp;observance</source>
-        <translation type="unfinished"></translation>
+        <translation>ವೈಷ್ಣವ ಆಚರಣೆ (&amp;O)</translation>
     </message>
     <message>
         <source>The Vaishnava days of the festivals the traditions keep apart (Janmashtami, the Ekadashis); the Smarta days otherwise</source>
-        <translation type="unfinished"></translation>
+        <translation>ಸಂಪ್ರದಾಯಗಳು ಬೇರೆ ಬೇರೆ ದಿನ ಆಚರಿಸುವ ಹಬ್ಬಗಳಿಗೆ (ಜನ್ಮಾಷ್ಟಮಿ, ಏಕಾದಶಿಗಳು) ವೈಷ್ಣವ ದಿನಗಳು; ಉಳಿದವಕ್ಕೆ ಸ್ಮಾರ್ತ ದಿನಗಳು</translation>
     </message>
     <message>
         <source>Purnimanta Months Too</source>
-        <translation type="unfinished"></translation>
+        <translation>ಪೂರ್ಣಿಮಾಂತ ಮಾಸಗಳೂ</translation>
     </message>
     <message>
         <source>Name the purnimanta months, which begin after the full moon, besides the amanta ones</source>
-        <translation type="unfinished"></translation>
+        <translation>ಅಮಾಂತ ಮಾಸಗಳ ಜೊತೆಗೆ ಹುಣ್ಣಿಮೆಯ ನಂತರ ಆರಂಭವಾಗುವ ಪೂರ್ಣಿಮಾಂತ ಮಾಸಗಳ ಹೆಸರುಗಳನ್ನೂ ತೋರಿಸು</translation>
     </message>
     <message>
         <source>&amp;Purnimanta months too</source>
-        <translation type="unfinished"></translation>
+        <translation>ಪೂರ್ಣಿಮಾಂತ ಮಾಸಗಳೂ (&amp;P)</translation>
     </message>
 </context>
 <context>

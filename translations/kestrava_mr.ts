@@ -107,28 +107,28 @@
     </message>
     <message>
         <source>%1 (adhika, purnimanta)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (अधिक, पौर्णिमांत)</translation>
     </message>
     <message>
         <source>%1 (adhika, amanta)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (अधिक, अमांत)</translation>
     </message>
     <message>
         <source>%1 (purnimanta)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (पौर्णिमांत)</translation>
     </message>
     <message>
         <source>%1 (amanta)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (अमांत)</translation>
     </message>
     <message>
         <source>%1 · %2</source>
         <extracomment>The month of a day in both reckonings: &quot;Jyeshtha (amanta) · Ashadha (purnimanta)&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 · %2</translation>
     </message>
     <message>
         <source>%1 +%2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 +%2</translation>
     </message>
 </context>
 <context>
@@ -241,23 +241,23 @@
     </message>
     <message>
         <source>Month: %1, %2; Vikram %3, Shaka %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>मास: %1, %2; विक्रम संवत %3, शके %4.</translation>
     </message>
     <message>
         <source>Kestrava: festivals, %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kestrava: सण, %1</translation>
     </message>
     <message>
         <source>Festival</source>
-        <translation type="unfinished"></translation>
+        <translation>सण</translation>
     </message>
     <message>
         <source>Sankranti</source>
-        <translation type="unfinished"></translation>
+        <translation>संक्रांती</translation>
     </message>
     <message>
         <source>Jayanti</source>
-        <translation type="unfinished"></translation>
+        <translation>जयंती</translation>
     </message>
 </context>
 <context>
@@ -284,7 +284,7 @@
     </message>
     <message>
         <source>F&amp;estivals of the Year...</source>
-        <translation type="unfinished"></translation>
+        <translation>वर्षातील सण (&amp;E)...</translation>
     </message>
 </context>
 <context>
@@ -419,237 +419,237 @@
     </message>
     <message>
         <source>Rahu Kalam</source>
-        <translation type="unfinished"></translation>
+        <translation>राहुकाळ</translation>
     </message>
     <message>
         <source>Yamaganda</source>
-        <translation type="unfinished"></translation>
+        <translation>यमघंट</translation>
     </message>
     <message>
         <source>Gulika Kalam</source>
-        <translation type="unfinished"></translation>
+        <translation>गुलिक काळ</translation>
     </message>
     <message>
         <source>Abhijit</source>
-        <translation type="unfinished"></translation>
+        <translation>अभिजित</translation>
     </message>
     <message>
         <source>Abhijit Muhurta</source>
-        <translation type="unfinished"></translation>
+        <translation>अभिजित मुहूर्त</translation>
     </message>
     <message>
         <source>Sun</source>
-        <translation type="unfinished"></translation>
+        <translation>सूर्य</translation>
     </message>
     <message>
         <source>Sun&apos;s Rashi</source>
-        <translation type="unfinished"></translation>
+        <translation>सूर्याची राशी</translation>
     </message>
     <message>
         <source>Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>चंद्र</translation>
     </message>
     <message>
         <source>Moon&apos;s Rashi and Phase</source>
-        <translation type="unfinished"></translation>
+        <translation>चंद्राची राशी आणि कला</translation>
     </message>
     <message>
         <source>Festivals</source>
-        <translation type="unfinished"></translation>
+        <translation>सण</translation>
     </message>
     <message>
         <source>%1 · %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 · %2</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>नाही</translation>
     </message>
 </context>
 <context>
     <name>DayPeriods</name>
     <message>
         <source>%1–%2</source>
-        <translation type="unfinished">%1–%2</translation>
+        <translation>%1–%2</translation>
     </message>
     <message>
         <source>good</source>
-        <translation type="unfinished"></translation>
+        <translation>शुभ</translation>
     </message>
     <message>
         <source>neutral</source>
-        <translation type="unfinished"></translation>
+        <translation>सामान्य</translation>
     </message>
     <message>
         <source>bad</source>
-        <translation type="unfinished"></translation>
+        <translation>अशुभ</translation>
     </message>
     <message>
         <source>not defined: the Sun does not rise and set this date</source>
-        <translation type="unfinished"></translation>
+        <translation>ठरत नाही: या दिवशी सूर्य उगवत नाही आणि मावळत नाही</translation>
     </message>
     <message>
         <source>%1 until %2</source>
-        <translation type="unfinished">%1 %2 पर्यंत</translation>
+        <translation>%1 %2 पर्यंत</translation>
     </message>
     <message>
         <source>%1 (not observed on Wednesdays)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (बुधवारी वर्ज्य)</translation>
     </message>
 </context>
 <context>
     <name>Festivals</name>
     <message>
         <source>at sunrise</source>
-        <translation type="unfinished"></translation>
+        <translation>सूर्योदयाला</translation>
     </message>
     <message>
         <source>in the forenoon (purvahna)</source>
-        <translation type="unfinished"></translation>
+        <translation>पूर्वाह्णी</translation>
     </message>
     <message>
         <source>at midday (madhyahna, the third fifth of the daytime)</source>
-        <translation type="unfinished"></translation>
+        <translation>मध्याह्णी (दिनमानाचा तिसरा पंचमांश)</translation>
     </message>
     <message>
         <source>in the afternoon (aparahna, the fourth fifth of the daytime)</source>
-        <translation type="unfinished"></translation>
+        <translation>अपराह्णी (दिनमानाचा चौथा पंचमांश)</translation>
     </message>
     <message>
         <source>at dusk (pradosha, the first fifth of the night)</source>
-        <translation type="unfinished"></translation>
+        <translation>प्रदोषकाळी (रात्रीचा पहिला पंचमांश)</translation>
     </message>
     <message>
         <source>at midnight (nishita)</source>
-        <translation type="unfinished"></translation>
+        <translation>निशीथकाळी (मध्यरात्री)</translation>
     </message>
     <message>
         <source>at moonrise</source>
-        <translation type="unfinished"></translation>
+        <translation>चंद्रोदयाला</translation>
     </message>
     <message>
         <source>before sunrise (arunodaya)</source>
-        <translation type="unfinished"></translation>
+        <translation>अरुणोदयी (सूर्योदयापूर्वी)</translation>
     </message>
     <message>
         <source>the Tamil rule: the day of the entry if before sunset, else the next</source>
-        <translation type="unfinished"></translation>
+        <translation>तमिळ नियम: संक्रमण सूर्यास्तापूर्वी झाले तर त्याच दिवशी, नाहीतर दुसऱ्या दिवशी</translation>
     </message>
     <message>
         <source>the Malayalam rule: the day of the entry if within the first three-fifths of the daytime, else the next</source>
-        <translation type="unfinished"></translation>
+        <translation>मल्याळम नियम: संक्रमण दिनमानाच्या पहिल्या तीन पंचमांशात झाले तर त्याच दिवशी, नाहीतर दुसऱ्या दिवशी</translation>
     </message>
     <message>
         <source>the Bengali rule: the day after the entry, or the day after that if it falls after midnight</source>
-        <translation type="unfinished"></translation>
+        <translation>बंगाली नियम: संक्रमणाच्या दुसऱ्या दिवशी, आणि ते मध्यरात्रीनंतर झाले तर त्याच्याही पुढच्या दिवशी</translation>
     </message>
     <message>
         <source>the day (sunrise to sunrise) of the entry</source>
-        <translation type="unfinished"></translation>
+        <translation>संक्रमणाचा दिवस (सूर्योदयापासून सूर्योदयापर्यंत)</translation>
     </message>
     <message>
         <source>%1: %2 %3</source>
         <extracomment>A solar date in a regional calendar: &quot;Tamil: Thai 1&quot;</extracomment>
-        <translation type="unfinished">%1, %2 %3 {1:?}</translation>
+        <translation>%1: %2 %3</translation>
     </message>
     <message>
         <source>amanta</source>
-        <translation type="unfinished">अमांत</translation>
+        <translation>अमांत</translation>
     </message>
     <message>
         <source>purnimanta</source>
-        <translation type="unfinished">पौर्णिमांत</translation>
+        <translation>पौर्णिमांत</translation>
     </message>
     <message>
         <source>%1 of the adhika month (%2) %3</source>
         <extracomment>A festival&apos;s tithi: &quot;Kartika Amavasya (purnimanta) at dusk (pradosha, ...)&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>अधिक मासातील %1 (%2) %3</translation>
     </message>
     <message>
         <source>%1 %2 (%3) %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 (%3) %4</translation>
     </message>
     <message>
         <source>, the whole of it</source>
-        <translation type="unfinished"></translation>
+        <translation>, संपूर्ण</translation>
     </message>
     <message>
         <source>; else %1 nakshatra</source>
         <extracomment>A tithi&apos;s companion nakshatra, deciding between two days or none: &quot;; else Shravana&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>; नाहीतर %1 नक्षत्र</translation>
     </message>
     <message>
         <source>, free of bhadra</source>
         <extracomment>Bhadra: the Vishti karana, kept out of the deciding period</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>, भद्रारहित</translation>
     </message>
     <message>
         <source>the Sun enters %1; %2</source>
-        <translation type="unfinished"></translation>
+        <translation>सूर्याचा %1 राशीत प्रवेश; %2</translation>
     </message>
     <message>
         <source>%1 nakshatra at sunrise in the solar month of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%2 या सौर मासात सूर्योदयाला %1 नक्षत्र</translation>
     </message>
     <message>
         <source>the day before %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 च्या आदल्या दिवशी</translation>
     </message>
     <message>
         <source>the day after %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 च्या दुसऱ्या दिवशी</translation>
     </message>
     <message>
         <source>%1 days before %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%2 च्या %1 दिवस आधी</translation>
     </message>
     <message>
         <source>%1 days after %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%2 च्या %1 दिवसांनंतर</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <extracomment>A festival and the rule that gave its day: &quot;Diwali (Lakshmi Puja): Kartika Amavasya ...&quot;</extracomment>
-        <translation type="unfinished">%1: %2</translation>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
     <name>FileWriting</name>
     <message>
         <source>No file name was given.</source>
-        <translation type="unfinished"></translation>
+        <translation>फाइलचे नाव दिलेले नाही.</translation>
     </message>
     <message>
         <source>The folder %1 does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 हे फोल्डर अस्तित्वात नाही.</translation>
     </message>
     <message>
         <source>%1 is a folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 हे फोल्डर आहे.</translation>
     </message>
     <message>
         <source>%1 is not a file that can be written (a socket or a block device).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ही लिहिता येण्याजोगी फाइल नाही (सॉकेट किंवा ब्लॉक डिव्हाइस).</translation>
     </message>
     <message>
         <source>%1 is a pipe that no program is reading.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 हा पाइप आहे, पण तो कोणताही प्रोग्राम वाचत नाही.</translation>
     </message>
     <message>
         <source>%1 could not be looked at: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 तपासता आले नाही: %2.</translation>
     </message>
     <message>
         <source>It could not be created in %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>ती %1 मध्ये तयार करता आली नाही: %2.</translation>
     </message>
     <message>
         <source>It could not be written: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>ती लिहिता आली नाही: %1.</translation>
     </message>
     <message>
         <source>It could not take the place of %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>ती %1 ची जागा घेऊ शकली नाही: %2.</translation>
     </message>
 </context>
 <context>
@@ -738,7 +738,9 @@ Use the first %1, at %6? No uses the second, at %7.</source>
         <source>%1 does not exist on %2 in %3: the clocks went forward from %4 to %5.
 
 Calculate for %6, the same moment on the clocks after the change?</source>
-        <translation type="unfinished"></translation>
+        <translation>%2 रोजी %3 येथे %1 ही वेळ येतच नाही: घड्याळे %4 वरून पुढे %5 वर गेली.
+
+बदलानंतरच्या घड्याळांवरील त्याच क्षणासाठी, %6, गणना करायची का?</translation>
     </message>
 </context>
 <context>
@@ -904,7 +906,7 @@ Calculate for %6, the same moment on the clocks after the change?</source>
     <name>MonthModel</name>
     <message>
         <source>the purnimanta month %1 begins</source>
-        <translation type="unfinished"></translation>
+        <translation>पौर्णिमांत %1 मास सुरू</translation>
     </message>
 </context>
 <context>
@@ -933,7 +935,7 @@ Calculate for %6, the same moment on the clocks after the change?</source>
     <message>
         <source>amanta %1 · purnimanta %2</source>
         <extracomment>The months of both reckonings: &quot;amanta Vaishakha – Jyeshtha · purnimanta Jyeshtha – Ashadha&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>अमांत %1 · पौर्णिमांत %2</translation>
     </message>
 </context>
 <context>
@@ -947,15 +949,15 @@ Calculate for %6, the same moment on the clocks after the change?</source>
     <name>MoonPhaseWidget</name>
     <message>
         <source>%1 % lit, waxing</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 % प्रकाशित, वाढती कला</translation>
     </message>
     <message>
         <source>%1 % lit, waning</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 % प्रकाशित, घटती कला</translation>
     </message>
     <message>
         <source>Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>चंद्र</translation>
     </message>
 </context>
 <context>
@@ -1099,218 +1101,218 @@ Calculate for %6, the same moment on the clocks after the change?</source>
     </message>
     <message>
         <source>Name, Date and Place</source>
-        <translation type="unfinished"></translation>
+        <translation>नाव, दिनांक आणि ठिकाण</translation>
     </message>
 </context>
 <context>
     <name>SolarMonths</name>
     <message>
         <source>Chithirai</source>
-        <translation type="unfinished"></translation>
+        <translation>चित्तिरै</translation>
     </message>
     <message>
         <source>Vaikasi</source>
-        <translation type="unfinished"></translation>
+        <translation>वैकासि</translation>
     </message>
     <message>
         <source>Aani</source>
-        <translation type="unfinished"></translation>
+        <translation>आनि</translation>
     </message>
     <message>
         <source>Aadi</source>
-        <translation type="unfinished"></translation>
+        <translation>आडि</translation>
     </message>
     <message>
         <source>Aavani</source>
-        <translation type="unfinished"></translation>
+        <translation>आवणि</translation>
     </message>
     <message>
         <source>Purattasi</source>
-        <translation type="unfinished"></translation>
+        <translation>पुरट्टासि</translation>
     </message>
     <message>
         <source>Aippasi</source>
-        <translation type="unfinished"></translation>
+        <translation>ऐप्पसि</translation>
     </message>
     <message>
         <source>Karthigai</source>
-        <translation type="unfinished"></translation>
+        <translation>कार्तिगै</translation>
     </message>
     <message>
         <source>Margazhi</source>
-        <translation type="unfinished"></translation>
+        <translation>मार्गऴि</translation>
     </message>
     <message>
         <source>Thai</source>
-        <translation type="unfinished"></translation>
+        <translation>तै</translation>
     </message>
     <message>
         <source>Maasi</source>
-        <translation type="unfinished"></translation>
+        <translation>मासि</translation>
     </message>
     <message>
         <source>Panguni</source>
-        <translation type="unfinished"></translation>
+        <translation>पंगुनि</translation>
     </message>
     <message>
         <source>Medam</source>
-        <translation type="unfinished"></translation>
+        <translation>मेडम</translation>
     </message>
     <message>
         <source>Edavam</source>
-        <translation type="unfinished"></translation>
+        <translation>इडवम</translation>
     </message>
     <message>
         <source>Mithunam</source>
-        <translation type="unfinished"></translation>
+        <translation>मिथुनम</translation>
     </message>
     <message>
         <source>Karkidakam</source>
-        <translation type="unfinished"></translation>
+        <translation>कर्किडकम</translation>
     </message>
     <message>
         <source>Chingam</source>
-        <translation type="unfinished"></translation>
+        <translation>चिंगम</translation>
     </message>
     <message>
         <source>Kanni</source>
-        <translation type="unfinished"></translation>
+        <translation>कन्नि</translation>
     </message>
     <message>
         <source>Thulam</source>
-        <translation type="unfinished"></translation>
+        <translation>तुलाम</translation>
     </message>
     <message>
         <source>Vrischikam</source>
-        <translation type="unfinished"></translation>
+        <translation>वृश्चिकम</translation>
     </message>
     <message>
         <source>Dhanu</source>
-        <translation type="unfinished"></translation>
+        <translation>धनु</translation>
     </message>
     <message>
         <source>Makaram</source>
-        <translation type="unfinished"></translation>
+        <translation>मकरम</translation>
     </message>
     <message>
         <source>Kumbham</source>
-        <translation type="unfinished"></translation>
+        <translation>कुंभम</translation>
     </message>
     <message>
         <source>Meenam</source>
-        <translation type="unfinished"></translation>
+        <translation>मीनम</translation>
     </message>
     <message>
         <source>Boishakh</source>
-        <translation type="unfinished"></translation>
+        <translation>बैशाख</translation>
     </message>
     <message>
         <source>Joishtho</source>
-        <translation type="unfinished"></translation>
+        <translation>जैष्ठ</translation>
     </message>
     <message>
         <source>Asharh</source>
-        <translation type="unfinished"></translation>
+        <translation>आषाढ</translation>
     </message>
     <message>
         <source>Srabon</source>
-        <translation type="unfinished"></translation>
+        <translation>श्रावण</translation>
     </message>
     <message>
         <source>Bhadro</source>
-        <translation type="unfinished"></translation>
+        <translation>भाद्र</translation>
     </message>
     <message>
         <source>Ashwin</source>
-        <translation type="unfinished"></translation>
+        <translation>आश्विन</translation>
     </message>
     <message>
         <source>Kartik</source>
-        <translation type="unfinished"></translation>
+        <translation>कार्तिक</translation>
     </message>
     <message>
         <source>Ogrohayon</source>
-        <translation type="unfinished"></translation>
+        <translation>अग्रहायण</translation>
     </message>
     <message>
         <source>Poush</source>
-        <translation type="unfinished"></translation>
+        <translation>पौष</translation>
     </message>
     <message>
         <source>Magh</source>
-        <translation type="unfinished"></translation>
+        <translation>माघ</translation>
     </message>
     <message>
         <source>Falgun</source>
-        <translation type="unfinished"></translation>
+        <translation>फाल्गुन</translation>
     </message>
     <message>
         <source>Choitro</source>
-        <translation type="unfinished"></translation>
+        <translation>चैत्र</translation>
     </message>
     <message>
         <source>Baisakha</source>
-        <translation type="unfinished"></translation>
+        <translation>वैशाख</translation>
     </message>
     <message>
         <source>Jyeshtha</source>
-        <translation type="unfinished"></translation>
+        <translation>ज्येष्ठ</translation>
     </message>
     <message>
         <source>Ashadha</source>
-        <translation type="unfinished"></translation>
+        <translation>आषाढ</translation>
     </message>
     <message>
         <source>Shrabana</source>
-        <translation type="unfinished"></translation>
+        <translation>श्रावण</translation>
     </message>
     <message>
         <source>Bhadraba</source>
-        <translation type="unfinished"></translation>
+        <translation>भाद्रव</translation>
     </message>
     <message>
         <source>Ashwina</source>
-        <translation type="unfinished"></translation>
+        <translation>आश्विन</translation>
     </message>
     <message>
         <source>Kartika</source>
-        <translation type="unfinished"></translation>
+        <translation>कार्तिक</translation>
     </message>
     <message>
         <source>Margashira</source>
-        <translation type="unfinished"></translation>
+        <translation>मार्गशीर</translation>
     </message>
     <message>
         <source>Pausha</source>
-        <translation type="unfinished"></translation>
+        <translation>पौष</translation>
     </message>
     <message>
         <source>Magha</source>
-        <translation type="unfinished"></translation>
+        <translation>माघ</translation>
     </message>
     <message>
         <source>Phalguna</source>
-        <translation type="unfinished"></translation>
+        <translation>फाल्गुन</translation>
     </message>
     <message>
         <source>Chaitra</source>
-        <translation type="unfinished"></translation>
+        <translation>चैत्र</translation>
     </message>
     <message>
         <source>Tamil</source>
-        <translation type="unfinished"></translation>
+        <translation>तमिळ</translation>
     </message>
     <message>
         <source>Malayalam</source>
-        <translation type="unfinished"></translation>
+        <translation>मल्याळम</translation>
     </message>
     <message>
         <source>Bengali</source>
-        <translation type="unfinished"></translation>
+        <translation>बंगाली</translation>
     </message>
     <message>
         <source>Odia</source>
-        <translation type="unfinished"></translation>
+        <translation>ओडिया</translation>
     </message>
 </context>
 <context>
@@ -1498,167 +1500,167 @@ Calculate for %6, the same moment on the clocks after the change?</source>
     </message>
     <message>
         <source>Sun and Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>सूर्य आणि चंद्र</translation>
     </message>
     <message>
         <source>Moon Rashi</source>
-        <translation type="unfinished"></translation>
+        <translation>चंद्र राशी</translation>
     </message>
     <message>
         <source>Sun Rashi</source>
-        <translation type="unfinished"></translation>
+        <translation>सूर्य राशी</translation>
     </message>
     <message>
         <source>Moon Phase</source>
-        <translation type="unfinished"></translation>
+        <translation>चंद्राची कला</translation>
     </message>
     <message>
         <source>Panchanga</source>
-        <translation type="unfinished"></translation>
+        <translation>पंचांग</translation>
     </message>
     <message>
         <source>Festivals</source>
-        <translation type="unfinished"></translation>
+        <translation>सण</translation>
     </message>
     <message>
         <source>Solar Dates</source>
-        <translation type="unfinished"></translation>
+        <translation>सौर दिनांक</translation>
     </message>
     <message>
         <source>Samvatsara</source>
-        <translation type="unfinished"></translation>
+        <translation>संवत्सर</translation>
     </message>
     <message>
         <source>Kali Year</source>
-        <translation type="unfinished"></translation>
+        <translation>कलियुगाब्द</translation>
     </message>
     <message>
         <source>Ritu</source>
-        <translation type="unfinished"></translation>
+        <translation>ऋतू</translation>
     </message>
     <message>
         <source>Ayana</source>
-        <translation type="unfinished"></translation>
+        <translation>अयन</translation>
     </message>
     <message>
         <source>Auspicious</source>
-        <translation type="unfinished"></translation>
+        <translation>शुभ काळ</translation>
     </message>
     <message>
         <source>Abhijit Muhurta</source>
-        <translation type="unfinished"></translation>
+        <translation>अभिजित मुहूर्त</translation>
     </message>
     <message>
         <source>Brahma Muhurta</source>
-        <translation type="unfinished"></translation>
+        <translation>ब्राह्म मुहूर्त</translation>
     </message>
     <message>
         <source>Amrit Kalam</source>
-        <translation type="unfinished"></translation>
+        <translation>अमृत काळ</translation>
     </message>
     <message>
         <source>Pradosha</source>
-        <translation type="unfinished"></translation>
+        <translation>प्रदोष</translation>
     </message>
     <message>
         <source>Nishita</source>
-        <translation type="unfinished"></translation>
+        <translation>निशीथ</translation>
     </message>
     <message>
         <source>Godhuli</source>
-        <translation type="unfinished"></translation>
+        <translation>गोरज मुहूर्त</translation>
     </message>
     <message>
         <source>Inauspicious</source>
-        <translation type="unfinished"></translation>
+        <translation>अशुभ काळ</translation>
     </message>
     <message>
         <source>Rahu Kalam</source>
-        <translation type="unfinished"></translation>
+        <translation>राहुकाळ</translation>
     </message>
     <message>
         <source>Yamaganda</source>
-        <translation type="unfinished"></translation>
+        <translation>यमघंट</translation>
     </message>
     <message>
         <source>Gulika Kalam</source>
-        <translation type="unfinished"></translation>
+        <translation>गुलिक काळ</translation>
     </message>
     <message>
         <source>Durmuhurta</source>
-        <translation type="unfinished"></translation>
+        <translation>दुर्मुहूर्त</translation>
     </message>
     <message>
         <source>Varjyam</source>
-        <translation type="unfinished"></translation>
+        <translation>वर्ज्य</translation>
     </message>
     <message>
         <source>Choghadiya</source>
-        <translation type="unfinished"></translation>
+        <translation>चौघडिया</translation>
     </message>
     <message>
         <source>Part</source>
-        <translation type="unfinished"></translation>
+        <translation>भाग</translation>
     </message>
     <message>
         <source>Quality</source>
-        <translation type="unfinished"></translation>
+        <translation>फल</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>वेळ</translation>
     </message>
     <message>
         <source>Hora</source>
-        <translation type="unfinished"></translation>
+        <translation>होरा</translation>
     </message>
     <message>
         <source>Lord</source>
-        <translation type="unfinished"></translation>
+        <translation>स्वामी</translation>
     </message>
     <message>
         <source>Panchanga of the Day</source>
-        <translation type="unfinished">दिवसाचे पंचांग</translation>
+        <translation>दिवसाचे पंचांग</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>नाही</translation>
     </message>
     <message>
         <source>%1 (the sixty-year cycle as South India counts it, from Chaitra)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (दक्षिण भारतातील गणनेनुसार साठ संवत्सरांचे चक्र, चैत्रापासून)</translation>
     </message>
     <message>
         <source>%1 (by the lunar month)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (चांद्र मासानुसार)</translation>
     </message>
     <message>
         <source>%1 (by the sidereal Sun)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (निरयन सूर्यानुसार)</translation>
     </message>
     <message>
         <source>%1, then %2</source>
-        <translation type="unfinished">%1, नंतर %2</translation>
+        <translation>%1, नंतर %2</translation>
     </message>
     <message>
         <source>at sunrise, %1</source>
-        <translation type="unfinished"></translation>
+        <translation>सूर्योदयाला, %1</translation>
     </message>
     <message>
         <source>%1 (now)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (आता)</translation>
     </message>
     <message>
         <source>none this day</source>
-        <translation type="unfinished"></translation>
+        <translation>या दिवशी नाही</translation>
     </message>
     <message>
         <source>Day %1</source>
-        <translation type="unfinished"></translation>
+        <translation>दिवस %1</translation>
     </message>
     <message>
         <source>Night %1</source>
-        <translation type="unfinished"></translation>
+        <translation>रात्र %1</translation>
     </message>
 </context>
 <context>
@@ -1881,90 +1883,90 @@ Nothing was written; please choose another folder or name.</source>
     </message>
     <message>
         <source>The festivals, each on its day by its r&amp;ule</source>
-        <translation type="unfinished"></translation>
+        <translation>सण, प्रत्येक आपल्या नियमानुसार आपल्या दिवशी (&amp;U)</translation>
     </message>
     <message>
         <source>The festivals</source>
-        <translation type="unfinished"></translation>
+        <translation>सण</translation>
     </message>
 </context>
 <context>
     <name>frmFestivals</name>
     <message>
         <source>Festivals of the Year - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>वर्षातील सण - %1</translation>
     </message>
     <message>
         <source>Year</source>
-        <translation type="unfinished">वर्ष</translation>
+        <translation>वर्ष</translation>
     </message>
     <message>
         <source>Festival Name</source>
-        <translation type="unfinished"></translation>
+        <translation>सणाचे नाव</translation>
     </message>
     <message>
         <source>Diwali, Ekadashi, दीपावली ...</source>
-        <translation type="unfinished"></translation>
+        <translation>दिवाळी, एकादशी, दीपावली ...</translation>
     </message>
     <message>
         <source>Festivals Found</source>
-        <translation type="unfinished"></translation>
+        <translation>सापडलेले सण</translation>
     </message>
     <message>
         <source>Festivals</source>
-        <translation type="unfinished"></translation>
+        <translation>सण</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished">दिनांक</translation>
+        <translation>दिनांक</translation>
     </message>
     <message>
         <source>Festival</source>
-        <translation type="unfinished"></translation>
+        <translation>सण</translation>
     </message>
     <message>
         <source>Rule</source>
-        <translation type="unfinished"></translation>
+        <translation>नियम</translation>
     </message>
     <message>
         <source>At %1</source>
-        <translation type="unfinished">ठिकाण: %1</translation>
+        <translation>ठिकाण: %1</translation>
     </message>
     <message>
         <source>Place</source>
-        <translation type="unfinished">ठिकाण</translation>
+        <translation>ठिकाण</translation>
     </message>
     <message>
         <source>&amp;Show in Month View</source>
-        <translation type="unfinished">मासिक पंचांगात दाखवा (&amp;S)</translation>
+        <translation>मासिक पंचांगात दाखवा (&amp;S)</translation>
     </message>
     <message>
         <source>Show in Month View</source>
-        <translation type="unfinished">मासिक पंचांगात दाखवा</translation>
+        <translation>मासिक पंचांगात दाखवा</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">बंद करा</translation>
+        <translation>बंद करा</translation>
     </message>
     <message>
         <source>&amp;Year</source>
-        <translation type="unfinished">वर्ष (&amp;Y)</translation>
+        <translation>वर्ष (&amp;Y)</translation>
     </message>
     <message>
         <source>Festival &amp;name</source>
-        <translation type="unfinished"></translation>
+        <translation>सणाचे नाव (&amp;N)</translation>
     </message>
     <message>
         <source>The festivals of %1, each on its day by its rule</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 मधील सण, प्रत्येक आपल्या नियमानुसार आपल्या दिवशी</translation>
     </message>
     <message>
         <source>The festivals of %1 named &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 मधील सण, ज्यांच्या नावात &quot;%2&quot; आहे</translation>
     </message>
     <message>
         <source>%1: none found.</source>
-        <translation type="unfinished">%1: एकही दिवस सापडला नाही.</translation>
+        <translation>%1: एकही सण सापडला नाही.</translation>
     </message>
 </context>
 <context>
@@ -2155,27 +2157,27 @@ Nothing was written; please choose another folder or name.</source>
     </message>
     <message>
         <source>Festival</source>
-        <translation type="unfinished"></translation>
+        <translation>सण</translation>
     </message>
     <message>
         <source>Find F&amp;estival</source>
-        <translation type="unfinished"></translation>
+        <translation>सण शोधा (&amp;E)</translation>
     </message>
     <message>
         <source>Find Festival</source>
-        <translation type="unfinished"></translation>
+        <translation>सण शोधा</translation>
     </message>
     <message>
         <source>The next days of the festival named, from the From date</source>
-        <translation type="unfinished"></translation>
+        <translation>दिलेल्या नावाच्या सणाचे पुढचे दिवस, सुरुवातीच्या दिनांकापासून</translation>
     </message>
     <message>
         <source>No festival is named &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; नावाचा सण नाही.</translation>
     </message>
     <message>
         <source>%1: its days from %2 on</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 पासूनचे त्याचे दिवस</translation>
     </message>
 </context>
 <context>
@@ -2279,12 +2281,12 @@ Nothing was written; please choose another folder or name.</source>
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation type="unfinished">बंद करा (&amp;Q)</translation>
+        <translation>बंद करा (&amp;Q)</translation>
     </message>
     <message>
         <source>%1 · %2 · %3</source>
         <extracomment>What was asked, above the report: the name, the date and time, the place: &quot;Asha · 11 January 2024 17:00 · Delhi, 28°36′N 77°13′E, UTC+05:30&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 · %2 · %3</translation>
     </message>
 </context>
 <context>
@@ -2451,27 +2453,27 @@ Nothing was written; please choose another folder or name.</source>
     </message>
     <message>
         <source>Vaishnava Observance</source>
-        <translation type="unfinished"></translation>
+        <translation>वैष्णव पालन</translation>
     </message>
     <message>
         <source>Vaishnava &amp;observance</source>
-        <translation type="unfinished"></translation>
+        <translation>वैष्णव पालन (&amp;O)</translation>
     </message>
     <message>
         <source>The Vaishnava days of the festivals the traditions keep apart (Janmashtami, the Ekadashis); the Smarta days otherwise</source>
-        <translation type="unfinished"></translation>
+        <translation>ज्या सणांचे दिवस परंपरांनुसार वेगळे येतात (जन्माष्टमी, एकादशी) त्यांचे वैष्णव दिवस; इतर वेळी स्मार्त दिवस</translation>
     </message>
     <message>
         <source>Purnimanta Months Too</source>
-        <translation type="unfinished"></translation>
+        <translation>पौर्णिमांत मासही</translation>
     </message>
     <message>
         <source>Name the purnimanta months, which begin after the full moon, besides the amanta ones</source>
-        <translation type="unfinished"></translation>
+        <translation>अमांत मासांबरोबर पौर्णिमांत मासही दाखवा, जे पौर्णिमेनंतर सुरू होतात</translation>
     </message>
     <message>
         <source>&amp;Purnimanta months too</source>
-        <translation type="unfinished"></translation>
+        <translation>पौर्णिमांत मासही (&amp;P)</translation>
     </message>
 </context>
 <context>

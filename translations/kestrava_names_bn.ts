@@ -1,6 +1,6 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
-<!-- Bengali names of the panchanga, as Bengali panjikas print them (প্রতিপদ, অমাবস্যা; পুষ্যা, অশ্লেষা, হস্তা, মূলা, শ্রবণা, পূর্বভাদ্রপদ; বৃষ, কর্কট; বৃহস্পতিবার; ভাদ্র, অগ্রহায়ণ). Tithis, nakshatras, yogas and karanas were checked against the day-by-day panjika tables of usingha.com (its year pages, 'sal') and the nakshatra names in Anandabazar Patrika's astrology pages. -->
+<!-- Bengali names of the panchanga, as Bengali panjikas print them (প্রতিপদ, অমাবস্যা; পুষ্যা, অশ্লেষা, হস্তা, মূলা, শ্রবণা, পূর্বভাদ্রপদ; বৃষ, কর্কট; বৃহস্পতিবার; ভাদ্র, অগ্রহায়ণ). Tithis, nakshatras, yogas and karanas were checked against the day-by-day panjika tables of usingha.com (its year pages, 'sal') and the nakshatra names in Anandabazar Patrika's astrology pages. The samvatsaras, ritus (শীত for Shishira), choghadiya parts and the festivals (FestivalNames: মহালয়া, মহাষ্টমী, ভাইফোঁটা, কোজাগরী পূর্ণিমা) were written later from common Bengali usage and not checked against a list. -->
 <TS version="2.1" language="bn_IN">
 <context>
     <name>Panchanga</name>
@@ -719,6 +719,401 @@
         <comment>tithi group</comment>
         <translation>পূর্ণা</translation>
     </message>
+    <message>
+        <source>Dashami</source>
+        <comment>tithi</comment>
+        <translation>দশমী</translation>
+    </message>
+    <message>
+        <source>Ekadashi</source>
+        <comment>tithi</comment>
+        <translation>একাদশী</translation>
+    </message>
+    <message>
+        <source>Dvadashi</source>
+        <comment>tithi</comment>
+        <translation>দ্বাদশী</translation>
+    </message>
+    <message>
+        <source>Trayodashi</source>
+        <comment>tithi</comment>
+        <translation>ত্রয়োদশী</translation>
+    </message>
+    <message>
+        <source>Udveg</source>
+        <comment>choghadiya</comment>
+        <translation>উদ্বেগ</translation>
+    </message>
+    <message>
+        <source>Char</source>
+        <comment>choghadiya</comment>
+        <translation>চর</translation>
+    </message>
+    <message>
+        <source>Labh</source>
+        <comment>choghadiya</comment>
+        <translation>লাভ</translation>
+    </message>
+    <message>
+        <source>Amrit</source>
+        <comment>choghadiya</comment>
+        <translation>অমৃত</translation>
+    </message>
+    <message>
+        <source>Kaal</source>
+        <comment>choghadiya</comment>
+        <translation>কাল</translation>
+    </message>
+    <message>
+        <source>Shubh</source>
+        <comment>choghadiya</comment>
+        <translation>শুভ</translation>
+    </message>
+    <message>
+        <source>Rog</source>
+        <comment>choghadiya</comment>
+        <translation>রোগ</translation>
+    </message>
+    <message>
+        <source>Vasanta</source>
+        <comment>ritu</comment>
+        <translation>বসন্ত</translation>
+    </message>
+    <message>
+        <source>Grishma</source>
+        <comment>ritu</comment>
+        <translation>গ্রীষ্ম</translation>
+    </message>
+    <message>
+        <source>Varsha</source>
+        <comment>ritu</comment>
+        <translation>বর্ষা</translation>
+    </message>
+    <message>
+        <source>Sharad</source>
+        <comment>ritu</comment>
+        <translation>শরৎ</translation>
+    </message>
+    <message>
+        <source>Hemanta</source>
+        <comment>ritu</comment>
+        <translation>হেমন্ত</translation>
+    </message>
+    <message>
+        <source>Shishira</source>
+        <comment>ritu</comment>
+        <translation>শীত</translation>
+    </message>
+    <message>
+        <source>Uttarayana</source>
+        <comment>ayana</comment>
+        <translation>উত্তরায়ণ</translation>
+    </message>
+    <message>
+        <source>Dakshinayana</source>
+        <comment>ayana</comment>
+        <translation>দক্ষিণায়ন</translation>
+    </message>
+    <message>
+        <source>Prabhava</source>
+        <comment>samvatsara</comment>
+        <translation>প্রভব</translation>
+    </message>
+    <message>
+        <source>Vibhava</source>
+        <comment>samvatsara</comment>
+        <translation>বিভব</translation>
+    </message>
+    <message>
+        <source>Shukla</source>
+        <comment>samvatsara</comment>
+        <translation>শুক্ল</translation>
+    </message>
+    <message>
+        <source>Pramoda</source>
+        <comment>samvatsara</comment>
+        <translation>প্রমোদ</translation>
+    </message>
+    <message>
+        <source>Prajapati</source>
+        <comment>samvatsara</comment>
+        <translation>প্রজাপতি</translation>
+    </message>
+    <message>
+        <source>Angirasa</source>
+        <comment>samvatsara</comment>
+        <translation>অঙ্গিরা</translation>
+    </message>
+    <message>
+        <source>Shrimukha</source>
+        <comment>samvatsara</comment>
+        <translation>শ্রীমুখ</translation>
+    </message>
+    <message>
+        <source>Bhava</source>
+        <comment>samvatsara</comment>
+        <translation>ভাব</translation>
+    </message>
+    <message>
+        <source>Yuva</source>
+        <comment>samvatsara</comment>
+        <translation>যুবা</translation>
+    </message>
+    <message>
+        <source>Dhatri</source>
+        <comment>samvatsara</comment>
+        <translation>ধাতা</translation>
+    </message>
+    <message>
+        <source>Ishvara</source>
+        <comment>samvatsara</comment>
+        <translation>ঈশ্বর</translation>
+    </message>
+    <message>
+        <source>Bahudhanya</source>
+        <comment>samvatsara</comment>
+        <translation>বহুধান্য</translation>
+    </message>
+    <message>
+        <source>Pramathi</source>
+        <comment>samvatsara</comment>
+        <translation>প্রমাথী</translation>
+    </message>
+    <message>
+        <source>Vikrama</source>
+        <comment>samvatsara</comment>
+        <translation>বিক্রম</translation>
+    </message>
+    <message>
+        <source>Vrisha</source>
+        <comment>samvatsara</comment>
+        <translation>বৃষ</translation>
+    </message>
+    <message>
+        <source>Chitrabhanu</source>
+        <comment>samvatsara</comment>
+        <translation>চিত্রভানু</translation>
+    </message>
+    <message>
+        <source>Subhanu</source>
+        <comment>samvatsara</comment>
+        <translation>সুভানু</translation>
+    </message>
+    <message>
+        <source>Tarana</source>
+        <comment>samvatsara</comment>
+        <translation>তারণ</translation>
+    </message>
+    <message>
+        <source>Parthiva</source>
+        <comment>samvatsara</comment>
+        <translation>পার্থিব</translation>
+    </message>
+    <message>
+        <source>Vyaya</source>
+        <comment>samvatsara</comment>
+        <translation>ব্যয়</translation>
+    </message>
+    <message>
+        <source>Sarvajit</source>
+        <comment>samvatsara</comment>
+        <translation>সর্বজিৎ</translation>
+    </message>
+    <message>
+        <source>Sarvadhari</source>
+        <comment>samvatsara</comment>
+        <translation>সর্বধারী</translation>
+    </message>
+    <message>
+        <source>Virodhi</source>
+        <comment>samvatsara</comment>
+        <translation>বিরোধী</translation>
+    </message>
+    <message>
+        <source>Vikriti</source>
+        <comment>samvatsara</comment>
+        <translation>বিকৃতি</translation>
+    </message>
+    <message>
+        <source>Khara</source>
+        <comment>samvatsara</comment>
+        <translation>খর</translation>
+    </message>
+    <message>
+        <source>Nandana</source>
+        <comment>samvatsara</comment>
+        <translation>নন্দন</translation>
+    </message>
+    <message>
+        <source>Vijaya</source>
+        <comment>samvatsara</comment>
+        <translation>বিজয়</translation>
+    </message>
+    <message>
+        <source>Jaya</source>
+        <comment>samvatsara</comment>
+        <translation>জয়</translation>
+    </message>
+    <message>
+        <source>Manmatha</source>
+        <comment>samvatsara</comment>
+        <translation>মন্মথ</translation>
+    </message>
+    <message>
+        <source>Durmukhi</source>
+        <comment>samvatsara</comment>
+        <translation>দুর্মুখ</translation>
+    </message>
+    <message>
+        <source>Hevilambi</source>
+        <comment>samvatsara</comment>
+        <translation>হেমলম্ব</translation>
+    </message>
+    <message>
+        <source>Vilambi</source>
+        <comment>samvatsara</comment>
+        <translation>বিলম্ব</translation>
+    </message>
+    <message>
+        <source>Vikari</source>
+        <comment>samvatsara</comment>
+        <translation>বিকারী</translation>
+    </message>
+    <message>
+        <source>Sharvari</source>
+        <comment>samvatsara</comment>
+        <translation>শার্বরী</translation>
+    </message>
+    <message>
+        <source>Plava</source>
+        <comment>samvatsara</comment>
+        <translation>প্লব</translation>
+    </message>
+    <message>
+        <source>Shubhakrit</source>
+        <comment>samvatsara</comment>
+        <translation>শুভকৃৎ</translation>
+    </message>
+    <message>
+        <source>Shobhakrit</source>
+        <comment>samvatsara</comment>
+        <translation>শোভকৃৎ</translation>
+    </message>
+    <message>
+        <source>Krodhi</source>
+        <comment>samvatsara</comment>
+        <translation>ক্রোধী</translation>
+    </message>
+    <message>
+        <source>Vishvavasu</source>
+        <comment>samvatsara</comment>
+        <translation>বিশ্বাবসু</translation>
+    </message>
+    <message>
+        <source>Parabhava</source>
+        <comment>samvatsara</comment>
+        <translation>পরাভব</translation>
+    </message>
+    <message>
+        <source>Plavanga</source>
+        <comment>samvatsara</comment>
+        <translation>প্লবঙ্গ</translation>
+    </message>
+    <message>
+        <source>Kilaka</source>
+        <comment>samvatsara</comment>
+        <translation>কীলক</translation>
+    </message>
+    <message>
+        <source>Saumya</source>
+        <comment>samvatsara</comment>
+        <translation>সৌম্য</translation>
+    </message>
+    <message>
+        <source>Sadharana</source>
+        <comment>samvatsara</comment>
+        <translation>সাধারণ</translation>
+    </message>
+    <message>
+        <source>Virodhikrit</source>
+        <comment>samvatsara</comment>
+        <translation>বিরোধকৃৎ</translation>
+    </message>
+    <message>
+        <source>Paridhavi</source>
+        <comment>samvatsara</comment>
+        <translation>পরিধাবী</translation>
+    </message>
+    <message>
+        <source>Pramadi</source>
+        <comment>samvatsara</comment>
+        <translation>প্রমাদী</translation>
+    </message>
+    <message>
+        <source>Ananda</source>
+        <comment>samvatsara</comment>
+        <translation>আনন্দ</translation>
+    </message>
+    <message>
+        <source>Rakshasa</source>
+        <comment>samvatsara</comment>
+        <translation>রাক্ষস</translation>
+    </message>
+    <message>
+        <source>Nala</source>
+        <comment>samvatsara</comment>
+        <translation>নল</translation>
+    </message>
+    <message>
+        <source>Pingala</source>
+        <comment>samvatsara</comment>
+        <translation>পিঙ্গল</translation>
+    </message>
+    <message>
+        <source>Kalayukta</source>
+        <comment>samvatsara</comment>
+        <translation>কালযুক্ত</translation>
+    </message>
+    <message>
+        <source>Siddharthi</source>
+        <comment>samvatsara</comment>
+        <translation>সিদ্ধার্থী</translation>
+    </message>
+    <message>
+        <source>Raudra</source>
+        <comment>samvatsara</comment>
+        <translation>রৌদ্র</translation>
+    </message>
+    <message>
+        <source>Durmati</source>
+        <comment>samvatsara</comment>
+        <translation>দুর্মতি</translation>
+    </message>
+    <message>
+        <source>Dundubhi</source>
+        <comment>samvatsara</comment>
+        <translation>দুন্দুভি</translation>
+    </message>
+    <message>
+        <source>Rudhirodgari</source>
+        <comment>samvatsara</comment>
+        <translation>রুধিরোদ্গারী</translation>
+    </message>
+    <message>
+        <source>Raktakshi</source>
+        <comment>samvatsara</comment>
+        <translation>রক্তাক্ষী</translation>
+    </message>
+    <message>
+        <source>Krodhana</source>
+        <comment>samvatsara</comment>
+        <translation>ক্রোধন</translation>
+    </message>
+    <message>
+        <source>Akshaya</source>
+        <comment>samvatsara</comment>
+        <translation>অক্ষয়</translation>
+    </message>
 </context>
 <context>
     <name>TithiReport</name>
@@ -849,6 +1244,317 @@
     <message>
         <source>Time the most powerful factor in the accomplishment of any work. Nothing happens before the appropriate and auspicious time. The auspicious Tithi provides an opportunity to do the right thing at the time in order to get the best advantage for the progress, welfare &amp; happiness of the native.</source>
         <translation>যে-কোনো কাজের সিদ্ধিতে সময়ই সবচেয়ে প্রবল উপাদান। উপযুক্ত ও শুভ সময় আসার আগে কিছুই ঘটে না। শুভ তিথি সঠিক সময়ে সঠিক কাজ করার সুযোগ দেয়, যাতে জাতকের উন্নতি, কল্যাণ ও সুখের জন্য সবচেয়ে বেশি লাভ হয়।</translation>
+    </message>
+</context>
+<context>
+    <name>FestivalNames</name>
+    <message>
+        <source>Makar Sankranti</source>
+        <translation>মকর সংক্রান্তি (পৌষ সংক্রান্তি)</translation>
+    </message>
+    <message>
+        <source>Lohri</source>
+        <translation>লোহরি</translation>
+    </message>
+    <message>
+        <source>Thai Pongal</source>
+        <translation>থাই পোঙ্গল</translation>
+    </message>
+    <message>
+        <source>Vishu</source>
+        <translation>বিষু</translation>
+    </message>
+    <message>
+        <source>Baisakhi</source>
+        <translation>বৈশাখী</translation>
+    </message>
+    <message>
+        <source>Onam (Thiruvonam)</source>
+        <translation>ওনাম (তিরুওনাম)</translation>
+    </message>
+    <message>
+        <source>Ugadi / Gudi Padwa</source>
+        <translation>উগাদি / গুড়ি পাড়োয়া</translation>
+    </message>
+    <message>
+        <source>Rama Navami</source>
+        <translation>রামনবমী</translation>
+    </message>
+    <message>
+        <source>Hanuman Jayanti</source>
+        <translation>হনুমান জয়ন্তী</translation>
+    </message>
+    <message>
+        <source>Akshaya Tritiya</source>
+        <translation>অক্ষয় তৃতীয়া</translation>
+    </message>
+    <message>
+        <source>Buddha Purnima</source>
+        <translation>বুদ্ধপূর্ণিমা</translation>
+    </message>
+    <message>
+        <source>Ratha Yatra</source>
+        <translation>রথযাত্রা</translation>
+    </message>
+    <message>
+        <source>Guru Purnima</source>
+        <translation>গুরুপূর্ণিমা</translation>
+    </message>
+    <message>
+        <source>Naga Panchami</source>
+        <translation>নাগপঞ্চমী</translation>
+    </message>
+    <message>
+        <source>Raksha Bandhan</source>
+        <translation>রাখিবন্ধন</translation>
+    </message>
+    <message>
+        <source>Krishna Janmashtami</source>
+        <translation>জন্মাষ্টমী</translation>
+    </message>
+    <message>
+        <source>Ganesha Chaturthi</source>
+        <translation>গণেশ চতুর্থী</translation>
+    </message>
+    <message>
+        <source>Ananta Chaturdashi</source>
+        <translation>অনন্ত চতুর্দশী</translation>
+    </message>
+    <message>
+        <source>Pitru Paksha begins</source>
+        <translation>পিতৃপক্ষ আরম্ভ</translation>
+    </message>
+    <message>
+        <source>Mahalaya Amavasya</source>
+        <translation>মহালয়া</translation>
+    </message>
+    <message>
+        <source>Sharad Navaratri begins</source>
+        <translation>শারদীয় নবরাত্রি আরম্ভ</translation>
+    </message>
+    <message>
+        <source>Durga Ashtami</source>
+        <translation>মহাষ্টমী (দুর্গাষ্টমী)</translation>
+    </message>
+    <message>
+        <source>Maha Navami</source>
+        <translation>মহানবমী</translation>
+    </message>
+    <message>
+        <source>Vijayadashami (Dussehra)</source>
+        <translation>বিজয়া দশমী (দশেরা)</translation>
+    </message>
+    <message>
+        <source>Sharad Purnima</source>
+        <translation>কোজাগরী পূর্ণিমা</translation>
+    </message>
+    <message>
+        <source>Karva Chauth</source>
+        <translation>করবা চৌথ</translation>
+    </message>
+    <message>
+        <source>Dhanteras</source>
+        <translation>ধনতেরাস</translation>
+    </message>
+    <message>
+        <source>Naraka Chaturdashi</source>
+        <translation>ভূত চতুর্দশী</translation>
+    </message>
+    <message>
+        <source>Diwali (Lakshmi Puja)</source>
+        <translation>দীপাবলি (লক্ষ্মীপূজা)</translation>
+    </message>
+    <message>
+        <source>Govardhan Puja</source>
+        <translation>গোবর্ধন পূজা</translation>
+    </message>
+    <message>
+        <source>Bhai Dooj</source>
+        <translation>ভাইফোঁটা</translation>
+    </message>
+    <message>
+        <source>Chhath Puja</source>
+        <translation>ছট পূজা</translation>
+    </message>
+    <message>
+        <source>Kartik Purnima</source>
+        <translation>রাস পূর্ণিমা</translation>
+    </message>
+    <message>
+        <source>Vivah Panchami</source>
+        <translation>বিবাহ পঞ্চমী</translation>
+    </message>
+    <message>
+        <source>Gita Jayanti</source>
+        <translation>গীতা জয়ন্তী</translation>
+    </message>
+    <message>
+        <source>Vasant Panchami</source>
+        <translation>শ্রীপঞ্চমী (সরস্বতী পূজা)</translation>
+    </message>
+    <message>
+        <source>Maha Shivaratri</source>
+        <translation>মহাশিবরাত্রি</translation>
+    </message>
+    <message>
+        <source>Holika Dahan</source>
+        <translation>হোলিকা দহন (ন্যাড়াপোড়া)</translation>
+    </message>
+    <message>
+        <source>Holi</source>
+        <translation>হোলি</translation>
+    </message>
+    <message>
+        <source>Mesha Sankranti</source>
+        <translation>মেষ সংক্রান্তি</translation>
+    </message>
+    <message>
+        <source>Vrishabha Sankranti</source>
+        <translation>বৃষ সংক্রান্তি</translation>
+    </message>
+    <message>
+        <source>Mithuna Sankranti</source>
+        <translation>মিথুন সংক্রান্তি</translation>
+    </message>
+    <message>
+        <source>Karka Sankranti</source>
+        <translation>কর্কট সংক্রান্তি</translation>
+    </message>
+    <message>
+        <source>Simha Sankranti</source>
+        <translation>সিংহ সংক্রান্তি</translation>
+    </message>
+    <message>
+        <source>Kanya Sankranti</source>
+        <translation>কন্যা সংক্রান্তি</translation>
+    </message>
+    <message>
+        <source>Tula Sankranti</source>
+        <translation>তুলা সংক্রান্তি</translation>
+    </message>
+    <message>
+        <source>Vrishchika Sankranti</source>
+        <translation>বৃশ্চিক সংক্রান্তি</translation>
+    </message>
+    <message>
+        <source>Dhanu Sankranti</source>
+        <translation>ধনু সংক্রান্তি</translation>
+    </message>
+    <message>
+        <source>Makara Sankranti</source>
+        <translation>মকর সংক্রান্তি</translation>
+    </message>
+    <message>
+        <source>Kumbha Sankranti</source>
+        <translation>কুম্ভ সংক্রান্তি</translation>
+    </message>
+    <message>
+        <source>Mina Sankranti</source>
+        <translation>মীন সংক্রান্তি</translation>
+    </message>
+    <message>
+        <source>Papamochani Ekadashi</source>
+        <translation>পাপমোচনী একাদশী</translation>
+    </message>
+    <message>
+        <source>Kamada Ekadashi</source>
+        <translation>কামদা একাদশী</translation>
+    </message>
+    <message>
+        <source>Varuthini Ekadashi</source>
+        <translation>বরূথিনী একাদশী</translation>
+    </message>
+    <message>
+        <source>Mohini Ekadashi</source>
+        <translation>মোহিনী একাদশী</translation>
+    </message>
+    <message>
+        <source>Apara Ekadashi</source>
+        <translation>অপরা একাদশী</translation>
+    </message>
+    <message>
+        <source>Nirjala Ekadashi</source>
+        <translation>নির্জলা একাদশী</translation>
+    </message>
+    <message>
+        <source>Yogini Ekadashi</source>
+        <translation>যোগিনী একাদশী</translation>
+    </message>
+    <message>
+        <source>Devshayani Ekadashi</source>
+        <translation>দেবশয়নী একাদশী</translation>
+    </message>
+    <message>
+        <source>Kamika Ekadashi</source>
+        <translation>কামিকা একাদশী</translation>
+    </message>
+    <message>
+        <source>Shravana Putrada Ekadashi</source>
+        <translation>শ্রাবণ পুত্রদা একাদশী</translation>
+    </message>
+    <message>
+        <source>Aja Ekadashi</source>
+        <translation>অজা একাদশী</translation>
+    </message>
+    <message>
+        <source>Parsva (Parivartini) Ekadashi</source>
+        <translation>পার্শ্ব (পরিবর্তিনী) একাদশী</translation>
+    </message>
+    <message>
+        <source>Indira Ekadashi</source>
+        <translation>ইন্দিরা একাদশী</translation>
+    </message>
+    <message>
+        <source>Papankusha Ekadashi</source>
+        <translation>পাপাঙ্কুশা একাদশী</translation>
+    </message>
+    <message>
+        <source>Rama Ekadashi</source>
+        <translation>রমা একাদশী</translation>
+    </message>
+    <message>
+        <source>Devutthana (Prabodhini) Ekadashi</source>
+        <translation>উত্থান (প্রবোধিনী) একাদশী</translation>
+    </message>
+    <message>
+        <source>Utpanna Ekadashi</source>
+        <translation>উৎপন্না একাদশী</translation>
+    </message>
+    <message>
+        <source>Mokshada Ekadashi</source>
+        <translation>মোক্ষদা একাদশী</translation>
+    </message>
+    <message>
+        <source>Saphala Ekadashi</source>
+        <translation>সফলা একাদশী</translation>
+    </message>
+    <message>
+        <source>Pausha Putrada Ekadashi</source>
+        <translation>পৌষ পুত্রদা একাদশী</translation>
+    </message>
+    <message>
+        <source>Shattila Ekadashi</source>
+        <translation>ষটতিলা একাদশী</translation>
+    </message>
+    <message>
+        <source>Jaya Ekadashi</source>
+        <translation>জয়া একাদশী</translation>
+    </message>
+    <message>
+        <source>Vijaya Ekadashi</source>
+        <translation>বিজয়া একাদশী</translation>
+    </message>
+    <message>
+        <source>Amalaki Ekadashi</source>
+        <translation>আমলকী একাদশী</translation>
+    </message>
+    <message>
+        <source>Padmini (Kamala) Ekadashi</source>
+        <translation>পদ্মিনী (কমলা) একাদশী</translation>
+    </message>
+    <message>
+        <source>Parama Ekadashi</source>
+        <translation>পরমা একাদশী</translation>
     </message>
 </context>
 </TS>

@@ -1,6 +1,6 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
-<!-- Gujarati names of the panchanga. Tithis (એકમ … ચૌદશ, પૂનમ, અમાસ), pakshas (સુદ/વદ) and months (કારતક, માગશર, પોષ, મહા, ફાગણ, ચૈત્ર, વૈશાખ, જેઠ, અષાઢ, શ્રાવણ, ભાદરવો, આસો) are the forms Gujarati calendars and jantris print (the year begins on કારતક સુદ એકમ); nakshatras, yogas, karanas and grahas were checked against the daily panchanga of Gujarati Webdunia (p-gujarati.webdunia.com). -->
+<!-- Gujarati names of the panchanga. Tithis (એકમ … ચૌદશ, પૂનમ, અમાસ), pakshas (સુદ/વદ) and months (કારતક, માગશર, પોષ, મહા, ફાગણ, ચૈત્ર, વૈશાખ, જેઠ, અષાઢ, શ્રાવણ, ભાદરવો, આસો) are the forms Gujarati calendars print (the year begins on કારતક સુદ એકમ); festivals (context FestivalNames) by their Gujarati names, e.g. ઉત્તરાયણ, અખાત્રીજ, કાળી ચૌદસ, ધુળેટી. Festival names were checked against the Gujarati festival lists of gujjumitro.com (2021) and marugujratlive.blogspot.com and tv9gujarati.com (ઉત્તરાયણ); the other names were not checked against a printed almanac or jantri. -->
 <TS version="2.1" language="gu_IN">
 <context>
     <name>Panchanga</name>
@@ -719,6 +719,401 @@
         <comment>tithi group</comment>
         <translation>પૂર્ણા</translation>
     </message>
+    <message>
+        <source>Dashami</source>
+        <comment>tithi</comment>
+        <translation>દશમ</translation>
+    </message>
+    <message>
+        <source>Ekadashi</source>
+        <comment>tithi</comment>
+        <translation>અગિયારસ</translation>
+    </message>
+    <message>
+        <source>Dvadashi</source>
+        <comment>tithi</comment>
+        <translation>બારસ</translation>
+    </message>
+    <message>
+        <source>Trayodashi</source>
+        <comment>tithi</comment>
+        <translation>તેરસ</translation>
+    </message>
+    <message>
+        <source>Udveg</source>
+        <comment>choghadiya</comment>
+        <translation>ઉદ્વેગ</translation>
+    </message>
+    <message>
+        <source>Char</source>
+        <comment>choghadiya</comment>
+        <translation>ચલ</translation>
+    </message>
+    <message>
+        <source>Labh</source>
+        <comment>choghadiya</comment>
+        <translation>લાભ</translation>
+    </message>
+    <message>
+        <source>Amrit</source>
+        <comment>choghadiya</comment>
+        <translation>અમૃત</translation>
+    </message>
+    <message>
+        <source>Kaal</source>
+        <comment>choghadiya</comment>
+        <translation>કાળ</translation>
+    </message>
+    <message>
+        <source>Shubh</source>
+        <comment>choghadiya</comment>
+        <translation>શુભ</translation>
+    </message>
+    <message>
+        <source>Rog</source>
+        <comment>choghadiya</comment>
+        <translation>રોગ</translation>
+    </message>
+    <message>
+        <source>Vasanta</source>
+        <comment>ritu</comment>
+        <translation>વસંત</translation>
+    </message>
+    <message>
+        <source>Grishma</source>
+        <comment>ritu</comment>
+        <translation>ગ્રીષ્મ</translation>
+    </message>
+    <message>
+        <source>Varsha</source>
+        <comment>ritu</comment>
+        <translation>વર્ષા</translation>
+    </message>
+    <message>
+        <source>Sharad</source>
+        <comment>ritu</comment>
+        <translation>શરદ</translation>
+    </message>
+    <message>
+        <source>Hemanta</source>
+        <comment>ritu</comment>
+        <translation>હેમંત</translation>
+    </message>
+    <message>
+        <source>Shishira</source>
+        <comment>ritu</comment>
+        <translation>શિશિર</translation>
+    </message>
+    <message>
+        <source>Uttarayana</source>
+        <comment>ayana</comment>
+        <translation>ઉત્તરાયણ</translation>
+    </message>
+    <message>
+        <source>Dakshinayana</source>
+        <comment>ayana</comment>
+        <translation>દક્ષિણાયન</translation>
+    </message>
+    <message>
+        <source>Prabhava</source>
+        <comment>samvatsara</comment>
+        <translation>પ્રભવ</translation>
+    </message>
+    <message>
+        <source>Vibhava</source>
+        <comment>samvatsara</comment>
+        <translation>વિભવ</translation>
+    </message>
+    <message>
+        <source>Shukla</source>
+        <comment>samvatsara</comment>
+        <translation>શુક્લ</translation>
+    </message>
+    <message>
+        <source>Pramoda</source>
+        <comment>samvatsara</comment>
+        <translation>પ્રમોદ</translation>
+    </message>
+    <message>
+        <source>Prajapati</source>
+        <comment>samvatsara</comment>
+        <translation>પ્રજાપતિ</translation>
+    </message>
+    <message>
+        <source>Angirasa</source>
+        <comment>samvatsara</comment>
+        <translation>અંગિરા</translation>
+    </message>
+    <message>
+        <source>Shrimukha</source>
+        <comment>samvatsara</comment>
+        <translation>શ્રીમુખ</translation>
+    </message>
+    <message>
+        <source>Bhava</source>
+        <comment>samvatsara</comment>
+        <translation>ભાવ</translation>
+    </message>
+    <message>
+        <source>Yuva</source>
+        <comment>samvatsara</comment>
+        <translation>યુવા</translation>
+    </message>
+    <message>
+        <source>Dhatri</source>
+        <comment>samvatsara</comment>
+        <translation>ધાતા</translation>
+    </message>
+    <message>
+        <source>Ishvara</source>
+        <comment>samvatsara</comment>
+        <translation>ઈશ્વર</translation>
+    </message>
+    <message>
+        <source>Bahudhanya</source>
+        <comment>samvatsara</comment>
+        <translation>બહુધાન્ય</translation>
+    </message>
+    <message>
+        <source>Pramathi</source>
+        <comment>samvatsara</comment>
+        <translation>પ્રમાથી</translation>
+    </message>
+    <message>
+        <source>Vikrama</source>
+        <comment>samvatsara</comment>
+        <translation>વિક્રમ</translation>
+    </message>
+    <message>
+        <source>Vrisha</source>
+        <comment>samvatsara</comment>
+        <translation>વૃષ</translation>
+    </message>
+    <message>
+        <source>Chitrabhanu</source>
+        <comment>samvatsara</comment>
+        <translation>ચિત્રભાનુ</translation>
+    </message>
+    <message>
+        <source>Subhanu</source>
+        <comment>samvatsara</comment>
+        <translation>સુભાનુ</translation>
+    </message>
+    <message>
+        <source>Tarana</source>
+        <comment>samvatsara</comment>
+        <translation>તારણ</translation>
+    </message>
+    <message>
+        <source>Parthiva</source>
+        <comment>samvatsara</comment>
+        <translation>પાર્થિવ</translation>
+    </message>
+    <message>
+        <source>Vyaya</source>
+        <comment>samvatsara</comment>
+        <translation>વ્યય</translation>
+    </message>
+    <message>
+        <source>Sarvajit</source>
+        <comment>samvatsara</comment>
+        <translation>સર્વજિત</translation>
+    </message>
+    <message>
+        <source>Sarvadhari</source>
+        <comment>samvatsara</comment>
+        <translation>સર્વધારી</translation>
+    </message>
+    <message>
+        <source>Virodhi</source>
+        <comment>samvatsara</comment>
+        <translation>વિરોધી</translation>
+    </message>
+    <message>
+        <source>Vikriti</source>
+        <comment>samvatsara</comment>
+        <translation>વિકૃતિ</translation>
+    </message>
+    <message>
+        <source>Khara</source>
+        <comment>samvatsara</comment>
+        <translation>ખર</translation>
+    </message>
+    <message>
+        <source>Nandana</source>
+        <comment>samvatsara</comment>
+        <translation>નંદન</translation>
+    </message>
+    <message>
+        <source>Vijaya</source>
+        <comment>samvatsara</comment>
+        <translation>વિજય</translation>
+    </message>
+    <message>
+        <source>Jaya</source>
+        <comment>samvatsara</comment>
+        <translation>જય</translation>
+    </message>
+    <message>
+        <source>Manmatha</source>
+        <comment>samvatsara</comment>
+        <translation>મન્મથ</translation>
+    </message>
+    <message>
+        <source>Durmukhi</source>
+        <comment>samvatsara</comment>
+        <translation>દુર્મુખ</translation>
+    </message>
+    <message>
+        <source>Hevilambi</source>
+        <comment>samvatsara</comment>
+        <translation>હેમલંબ</translation>
+    </message>
+    <message>
+        <source>Vilambi</source>
+        <comment>samvatsara</comment>
+        <translation>વિલંબ</translation>
+    </message>
+    <message>
+        <source>Vikari</source>
+        <comment>samvatsara</comment>
+        <translation>વિકારી</translation>
+    </message>
+    <message>
+        <source>Sharvari</source>
+        <comment>samvatsara</comment>
+        <translation>શાર્વરી</translation>
+    </message>
+    <message>
+        <source>Plava</source>
+        <comment>samvatsara</comment>
+        <translation>પ્લવ</translation>
+    </message>
+    <message>
+        <source>Shubhakrit</source>
+        <comment>samvatsara</comment>
+        <translation>શુભકૃત</translation>
+    </message>
+    <message>
+        <source>Shobhakrit</source>
+        <comment>samvatsara</comment>
+        <translation>શોભકૃત</translation>
+    </message>
+    <message>
+        <source>Krodhi</source>
+        <comment>samvatsara</comment>
+        <translation>ક્રોધી</translation>
+    </message>
+    <message>
+        <source>Vishvavasu</source>
+        <comment>samvatsara</comment>
+        <translation>વિશ્વાવસુ</translation>
+    </message>
+    <message>
+        <source>Parabhava</source>
+        <comment>samvatsara</comment>
+        <translation>પરાભવ</translation>
+    </message>
+    <message>
+        <source>Plavanga</source>
+        <comment>samvatsara</comment>
+        <translation>પ્લવંગ</translation>
+    </message>
+    <message>
+        <source>Kilaka</source>
+        <comment>samvatsara</comment>
+        <translation>કીલક</translation>
+    </message>
+    <message>
+        <source>Saumya</source>
+        <comment>samvatsara</comment>
+        <translation>સૌમ્ય</translation>
+    </message>
+    <message>
+        <source>Sadharana</source>
+        <comment>samvatsara</comment>
+        <translation>સાધારણ</translation>
+    </message>
+    <message>
+        <source>Virodhikrit</source>
+        <comment>samvatsara</comment>
+        <translation>વિરોધકૃત</translation>
+    </message>
+    <message>
+        <source>Paridhavi</source>
+        <comment>samvatsara</comment>
+        <translation>પરિધાવી</translation>
+    </message>
+    <message>
+        <source>Pramadi</source>
+        <comment>samvatsara</comment>
+        <translation>પ્રમાદી</translation>
+    </message>
+    <message>
+        <source>Ananda</source>
+        <comment>samvatsara</comment>
+        <translation>આનંદ</translation>
+    </message>
+    <message>
+        <source>Rakshasa</source>
+        <comment>samvatsara</comment>
+        <translation>રાક્ષસ</translation>
+    </message>
+    <message>
+        <source>Nala</source>
+        <comment>samvatsara</comment>
+        <translation>નલ</translation>
+    </message>
+    <message>
+        <source>Pingala</source>
+        <comment>samvatsara</comment>
+        <translation>પિંગલ</translation>
+    </message>
+    <message>
+        <source>Kalayukta</source>
+        <comment>samvatsara</comment>
+        <translation>કાલયુક્ત</translation>
+    </message>
+    <message>
+        <source>Siddharthi</source>
+        <comment>samvatsara</comment>
+        <translation>સિદ્ધાર્થી</translation>
+    </message>
+    <message>
+        <source>Raudra</source>
+        <comment>samvatsara</comment>
+        <translation>રૌદ્ર</translation>
+    </message>
+    <message>
+        <source>Durmati</source>
+        <comment>samvatsara</comment>
+        <translation>દુર્મતિ</translation>
+    </message>
+    <message>
+        <source>Dundubhi</source>
+        <comment>samvatsara</comment>
+        <translation>દુંદુભિ</translation>
+    </message>
+    <message>
+        <source>Rudhirodgari</source>
+        <comment>samvatsara</comment>
+        <translation>રુધિરોદ્ગારી</translation>
+    </message>
+    <message>
+        <source>Raktakshi</source>
+        <comment>samvatsara</comment>
+        <translation>રક્તાક્ષી</translation>
+    </message>
+    <message>
+        <source>Krodhana</source>
+        <comment>samvatsara</comment>
+        <translation>ક્રોધન</translation>
+    </message>
+    <message>
+        <source>Akshaya</source>
+        <comment>samvatsara</comment>
+        <translation>ક્ષય</translation>
+    </message>
 </context>
 <context>
     <name>TithiReport</name>
@@ -849,6 +1244,317 @@
     <message>
         <source>Time the most powerful factor in the accomplishment of any work. Nothing happens before the appropriate and auspicious time. The auspicious Tithi provides an opportunity to do the right thing at the time in order to get the best advantage for the progress, welfare &amp; happiness of the native.</source>
         <translation>કોઈ પણ કાર્યની સિદ્ધિમાં સમય સૌથી પ્રબળ પરિબળ છે. યોગ્ય અને શુભ સમય આવ્યા પહેલાં કશું થતું નથી. શુભ તિથિ યોગ્ય સમયે યોગ્ય કાર્ય કરવાની તક આપે છે, જેથી જાતકની પ્રગતિ, કલ્યાણ અને સુખ માટે સૌથી વધુ લાભ મળે.</translation>
+    </message>
+</context>
+<context>
+    <name>FestivalNames</name>
+    <message>
+        <source>Makar Sankranti</source>
+        <translation>ઉત્તરાયણ (મકર સંક્રાંતિ)</translation>
+    </message>
+    <message>
+        <source>Lohri</source>
+        <translation>લોહરી</translation>
+    </message>
+    <message>
+        <source>Thai Pongal</source>
+        <translation>પોંગલ</translation>
+    </message>
+    <message>
+        <source>Vishu</source>
+        <translation>વિશુ</translation>
+    </message>
+    <message>
+        <source>Baisakhi</source>
+        <translation>વૈશાખી</translation>
+    </message>
+    <message>
+        <source>Onam (Thiruvonam)</source>
+        <translation>ઓણમ (તિરુવોણમ)</translation>
+    </message>
+    <message>
+        <source>Ugadi / Gudi Padwa</source>
+        <translation>ગુડી પડવો / ઉગાદી</translation>
+    </message>
+    <message>
+        <source>Rama Navami</source>
+        <translation>રામનવમી</translation>
+    </message>
+    <message>
+        <source>Hanuman Jayanti</source>
+        <translation>હનુમાન જયંતી</translation>
+    </message>
+    <message>
+        <source>Akshaya Tritiya</source>
+        <translation>અખાત્રીજ (અક્ષય તૃતીયા)</translation>
+    </message>
+    <message>
+        <source>Buddha Purnima</source>
+        <translation>બુદ્ધ પૂર્ણિમા</translation>
+    </message>
+    <message>
+        <source>Ratha Yatra</source>
+        <translation>રથયાત્રા</translation>
+    </message>
+    <message>
+        <source>Guru Purnima</source>
+        <translation>ગુરુપૂર્ણિમા</translation>
+    </message>
+    <message>
+        <source>Naga Panchami</source>
+        <translation>નાગપાંચમ</translation>
+    </message>
+    <message>
+        <source>Raksha Bandhan</source>
+        <translation>રક્ષાબંધન (બળેવ)</translation>
+    </message>
+    <message>
+        <source>Krishna Janmashtami</source>
+        <translation>જન્માષ્ટમી (ગોકુલાષ્ટમી)</translation>
+    </message>
+    <message>
+        <source>Ganesha Chaturthi</source>
+        <translation>ગણેશ ચતુર્થી</translation>
+    </message>
+    <message>
+        <source>Ananta Chaturdashi</source>
+        <translation>અનંત ચૌદસ</translation>
+    </message>
+    <message>
+        <source>Pitru Paksha begins</source>
+        <translation>શ્રાદ્ધ પક્ષ આરંભ</translation>
+    </message>
+    <message>
+        <source>Mahalaya Amavasya</source>
+        <translation>સર્વપિતૃ અમાસ</translation>
+    </message>
+    <message>
+        <source>Sharad Navaratri begins</source>
+        <translation>નવરાત્રિ આરંભ (ઘટસ્થાપન)</translation>
+    </message>
+    <message>
+        <source>Durga Ashtami</source>
+        <translation>દુર્ગાષ્ટમી</translation>
+    </message>
+    <message>
+        <source>Maha Navami</source>
+        <translation>મહાનવમી</translation>
+    </message>
+    <message>
+        <source>Vijayadashami (Dussehra)</source>
+        <translation>વિજયાદશમી (દશેરા)</translation>
+    </message>
+    <message>
+        <source>Sharad Purnima</source>
+        <translation>શરદ પૂનમ</translation>
+    </message>
+    <message>
+        <source>Karva Chauth</source>
+        <translation>કરવા ચોથ</translation>
+    </message>
+    <message>
+        <source>Dhanteras</source>
+        <translation>ધનતેરસ</translation>
+    </message>
+    <message>
+        <source>Naraka Chaturdashi</source>
+        <translation>કાળી ચૌદસ</translation>
+    </message>
+    <message>
+        <source>Diwali (Lakshmi Puja)</source>
+        <translation>દિવાળી (લક્ષ્મીપૂજન)</translation>
+    </message>
+    <message>
+        <source>Govardhan Puja</source>
+        <translation>નવું વર્ષ (ગોવર્ધન પૂજા)</translation>
+    </message>
+    <message>
+        <source>Bhai Dooj</source>
+        <translation>ભાઈબીજ</translation>
+    </message>
+    <message>
+        <source>Chhath Puja</source>
+        <translation>છઠ પૂજા</translation>
+    </message>
+    <message>
+        <source>Kartik Purnima</source>
+        <translation>દેવ દિવાળી (કારતકી પૂનમ)</translation>
+    </message>
+    <message>
+        <source>Vivah Panchami</source>
+        <translation>વિવાહ પંચમી</translation>
+    </message>
+    <message>
+        <source>Gita Jayanti</source>
+        <translation>ગીતા જયંતી</translation>
+    </message>
+    <message>
+        <source>Vasant Panchami</source>
+        <translation>વસંત પંચમી</translation>
+    </message>
+    <message>
+        <source>Maha Shivaratri</source>
+        <translation>મહાશિવરાત્રિ</translation>
+    </message>
+    <message>
+        <source>Holika Dahan</source>
+        <translation>હોળી (હોલિકા દહન)</translation>
+    </message>
+    <message>
+        <source>Holi</source>
+        <translation>ધુળેટી</translation>
+    </message>
+    <message>
+        <source>Mesha Sankranti</source>
+        <translation>મેષ સંક્રાંતિ</translation>
+    </message>
+    <message>
+        <source>Vrishabha Sankranti</source>
+        <translation>વૃષભ સંક્રાંતિ</translation>
+    </message>
+    <message>
+        <source>Mithuna Sankranti</source>
+        <translation>મિથુન સંક્રાંતિ</translation>
+    </message>
+    <message>
+        <source>Karka Sankranti</source>
+        <translation>કર્ક સંક્રાંતિ</translation>
+    </message>
+    <message>
+        <source>Simha Sankranti</source>
+        <translation>સિંહ સંક્રાંતિ</translation>
+    </message>
+    <message>
+        <source>Kanya Sankranti</source>
+        <translation>કન્યા સંક્રાંતિ</translation>
+    </message>
+    <message>
+        <source>Tula Sankranti</source>
+        <translation>તુલા સંક્રાંતિ</translation>
+    </message>
+    <message>
+        <source>Vrishchika Sankranti</source>
+        <translation>વૃશ્ચિક સંક્રાંતિ</translation>
+    </message>
+    <message>
+        <source>Dhanu Sankranti</source>
+        <translation>ધન સંક્રાંતિ</translation>
+    </message>
+    <message>
+        <source>Makara Sankranti</source>
+        <translation>મકર સંક્રાંતિ</translation>
+    </message>
+    <message>
+        <source>Kumbha Sankranti</source>
+        <translation>કુંભ સંક્રાંતિ</translation>
+    </message>
+    <message>
+        <source>Mina Sankranti</source>
+        <translation>મીન સંક્રાંતિ</translation>
+    </message>
+    <message>
+        <source>Papamochani Ekadashi</source>
+        <translation>પાપમોચની એકાદશી</translation>
+    </message>
+    <message>
+        <source>Kamada Ekadashi</source>
+        <translation>કામદા એકાદશી</translation>
+    </message>
+    <message>
+        <source>Varuthini Ekadashi</source>
+        <translation>વરૂથિની એકાદશી</translation>
+    </message>
+    <message>
+        <source>Mohini Ekadashi</source>
+        <translation>મોહિની એકાદશી</translation>
+    </message>
+    <message>
+        <source>Apara Ekadashi</source>
+        <translation>અપરા એકાદશી</translation>
+    </message>
+    <message>
+        <source>Nirjala Ekadashi</source>
+        <translation>નિર્જળા (ભીમ) એકાદશી</translation>
+    </message>
+    <message>
+        <source>Yogini Ekadashi</source>
+        <translation>યોગિની એકાદશી</translation>
+    </message>
+    <message>
+        <source>Devshayani Ekadashi</source>
+        <translation>દેવપોઢી એકાદશી (દેવશયની)</translation>
+    </message>
+    <message>
+        <source>Kamika Ekadashi</source>
+        <translation>કામિકા એકાદશી</translation>
+    </message>
+    <message>
+        <source>Shravana Putrada Ekadashi</source>
+        <translation>શ્રાવણ પુત્રદા એકાદશી</translation>
+    </message>
+    <message>
+        <source>Aja Ekadashi</source>
+        <translation>અજા એકાદશી</translation>
+    </message>
+    <message>
+        <source>Parsva (Parivartini) Ekadashi</source>
+        <translation>પરિવર્તિની એકાદશી</translation>
+    </message>
+    <message>
+        <source>Indira Ekadashi</source>
+        <translation>ઇન્દિરા એકાદશી</translation>
+    </message>
+    <message>
+        <source>Papankusha Ekadashi</source>
+        <translation>પાશાંકુશા એકાદશી</translation>
+    </message>
+    <message>
+        <source>Rama Ekadashi</source>
+        <translation>રમા એકાદશી</translation>
+    </message>
+    <message>
+        <source>Devutthana (Prabodhini) Ekadashi</source>
+        <translation>દેવઊઠી એકાદશી (પ્રબોધિની)</translation>
+    </message>
+    <message>
+        <source>Utpanna Ekadashi</source>
+        <translation>ઉત્પત્તિ એકાદશી</translation>
+    </message>
+    <message>
+        <source>Mokshada Ekadashi</source>
+        <translation>મોક્ષદા એકાદશી</translation>
+    </message>
+    <message>
+        <source>Saphala Ekadashi</source>
+        <translation>સફલા એકાદશી</translation>
+    </message>
+    <message>
+        <source>Pausha Putrada Ekadashi</source>
+        <translation>પોષ પુત્રદા એકાદશી</translation>
+    </message>
+    <message>
+        <source>Shattila Ekadashi</source>
+        <translation>ષટ્તિલા એકાદશી</translation>
+    </message>
+    <message>
+        <source>Jaya Ekadashi</source>
+        <translation>જયા એકાદશી</translation>
+    </message>
+    <message>
+        <source>Vijaya Ekadashi</source>
+        <translation>વિજયા એકાદશી</translation>
+    </message>
+    <message>
+        <source>Amalaki Ekadashi</source>
+        <translation>આમલકી એકાદશી</translation>
+    </message>
+    <message>
+        <source>Padmini (Kamala) Ekadashi</source>
+        <translation>પદ્મિની (કમલા) એકાદશી</translation>
+    </message>
+    <message>
+        <source>Parama Ekadashi</source>
+        <translation>પરમા એકાદશી</translation>
     </message>
 </context>
 </TS>

@@ -4,9 +4,11 @@
 Kannada names of the panchanga, spelled as Kannada panchangas print them
 (ತಿಥಿ, ವಾರ, ನಕ್ಷತ್ರ, ಯೋಗ, ಕರಣ): the tithis as ಪಾಡ್ಯ, ಬಿದಿಗೆ, ತದಿಗೆ, ಚೌತಿ …
 ಹುಣ್ಣಿಮೆ, ಅಮಾವಾಸ್ಯೆ; the weekdays from ಭಾನುವಾರ; the months from ಚೈತ್ರ to
-ಫಾಲ್ಗುಣ with ಆಶ್ವಯುಜ and ಮಾರ್ಗಶಿರ. Checked against the tithi list of the
-Kannada Wikipedia article "ಪಂಚಾಂಗ" and the lists of the 12 months, 27
-nakshatras, 27 yogas and 11 karanas given in Kannada panchanga primers.
+ಫಾಲ್ಗುಣ with ಆಶ್ವಯುಜ and ಮಾರ್ಗಶಿರ; the sixty years from ಪ್ರಭವ to ಅಕ್ಷಯ; the
+festivals by their Kannada names (ಯುಗಾದಿ, ನಾಗರ ಪಂಚಮಿ, ಬಲಿಪಾಡ್ಯಮಿ).
+The samvatsara names from ಪ್ರಭವ to ಜಯ were compared with the list on
+oppanna.com ("ಸಂವತ್ಸರಂಗೊ") and the opening of the Kannada Wikipedia article
+"ಸಂವತ್ಸರಗಳು"; the other names were not checked against a published list.
 -->
 <TS version="2.1" language="kn_IN">
 <context>
@@ -726,6 +728,401 @@ nakshatras, 27 yogas and 11 karanas given in Kannada panchanga primers.
         <comment>tithi group</comment>
         <translation>ಪೂರ್ಣಾ</translation>
     </message>
+    <message>
+        <source>Dashami</source>
+        <comment>tithi</comment>
+        <translation>ದಶಮಿ</translation>
+    </message>
+    <message>
+        <source>Ekadashi</source>
+        <comment>tithi</comment>
+        <translation>ಏಕಾದಶಿ</translation>
+    </message>
+    <message>
+        <source>Dvadashi</source>
+        <comment>tithi</comment>
+        <translation>ದ್ವಾದಶಿ</translation>
+    </message>
+    <message>
+        <source>Trayodashi</source>
+        <comment>tithi</comment>
+        <translation>ತ್ರಯೋದಶಿ</translation>
+    </message>
+    <message>
+        <source>Udveg</source>
+        <comment>choghadiya</comment>
+        <translation>ಉದ್ವೇಗ</translation>
+    </message>
+    <message>
+        <source>Char</source>
+        <comment>choghadiya</comment>
+        <translation>ಚರ</translation>
+    </message>
+    <message>
+        <source>Labh</source>
+        <comment>choghadiya</comment>
+        <translation>ಲಾಭ</translation>
+    </message>
+    <message>
+        <source>Amrit</source>
+        <comment>choghadiya</comment>
+        <translation>ಅಮೃತ</translation>
+    </message>
+    <message>
+        <source>Kaal</source>
+        <comment>choghadiya</comment>
+        <translation>ಕಾಲ</translation>
+    </message>
+    <message>
+        <source>Shubh</source>
+        <comment>choghadiya</comment>
+        <translation>ಶುಭ</translation>
+    </message>
+    <message>
+        <source>Rog</source>
+        <comment>choghadiya</comment>
+        <translation>ರೋಗ</translation>
+    </message>
+    <message>
+        <source>Vasanta</source>
+        <comment>ritu</comment>
+        <translation>ವಸಂತ</translation>
+    </message>
+    <message>
+        <source>Grishma</source>
+        <comment>ritu</comment>
+        <translation>ಗ್ರೀಷ್ಮ</translation>
+    </message>
+    <message>
+        <source>Varsha</source>
+        <comment>ritu</comment>
+        <translation>ವರ್ಷ</translation>
+    </message>
+    <message>
+        <source>Sharad</source>
+        <comment>ritu</comment>
+        <translation>ಶರತ್</translation>
+    </message>
+    <message>
+        <source>Hemanta</source>
+        <comment>ritu</comment>
+        <translation>ಹೇಮಂತ</translation>
+    </message>
+    <message>
+        <source>Shishira</source>
+        <comment>ritu</comment>
+        <translation>ಶಿಶಿರ</translation>
+    </message>
+    <message>
+        <source>Uttarayana</source>
+        <comment>ayana</comment>
+        <translation>ಉತ್ತರಾಯಣ</translation>
+    </message>
+    <message>
+        <source>Dakshinayana</source>
+        <comment>ayana</comment>
+        <translation>ದಕ್ಷಿಣಾಯನ</translation>
+    </message>
+    <message>
+        <source>Prabhava</source>
+        <comment>samvatsara</comment>
+        <translation>ಪ್ರಭವ</translation>
+    </message>
+    <message>
+        <source>Vibhava</source>
+        <comment>samvatsara</comment>
+        <translation>ವಿಭವ</translation>
+    </message>
+    <message>
+        <source>Shukla</source>
+        <comment>samvatsara</comment>
+        <translation>ಶುಕ್ಲ</translation>
+    </message>
+    <message>
+        <source>Pramoda</source>
+        <comment>samvatsara</comment>
+        <translation>ಪ್ರಮೋದೂತ</translation>
+    </message>
+    <message>
+        <source>Prajapati</source>
+        <comment>samvatsara</comment>
+        <translation>ಪ್ರಜೋತ್ಪತ್ತಿ</translation>
+    </message>
+    <message>
+        <source>Angirasa</source>
+        <comment>samvatsara</comment>
+        <translation>ಆಂಗೀರಸ</translation>
+    </message>
+    <message>
+        <source>Shrimukha</source>
+        <comment>samvatsara</comment>
+        <translation>ಶ್ರೀಮುಖ</translation>
+    </message>
+    <message>
+        <source>Bhava</source>
+        <comment>samvatsara</comment>
+        <translation>ಭಾವ</translation>
+    </message>
+    <message>
+        <source>Yuva</source>
+        <comment>samvatsara</comment>
+        <translation>ಯುವ</translation>
+    </message>
+    <message>
+        <source>Dhatri</source>
+        <comment>samvatsara</comment>
+        <translation>ಧಾತು</translation>
+    </message>
+    <message>
+        <source>Ishvara</source>
+        <comment>samvatsara</comment>
+        <translation>ಈಶ್ವರ</translation>
+    </message>
+    <message>
+        <source>Bahudhanya</source>
+        <comment>samvatsara</comment>
+        <translation>ಬಹುಧಾನ್ಯ</translation>
+    </message>
+    <message>
+        <source>Pramathi</source>
+        <comment>samvatsara</comment>
+        <translation>ಪ್ರಮಾಥಿ</translation>
+    </message>
+    <message>
+        <source>Vikrama</source>
+        <comment>samvatsara</comment>
+        <translation>ವಿಕ್ರಮ</translation>
+    </message>
+    <message>
+        <source>Vrisha</source>
+        <comment>samvatsara</comment>
+        <translation>ವೃಷ</translation>
+    </message>
+    <message>
+        <source>Chitrabhanu</source>
+        <comment>samvatsara</comment>
+        <translation>ಚಿತ್ರಭಾನು</translation>
+    </message>
+    <message>
+        <source>Subhanu</source>
+        <comment>samvatsara</comment>
+        <translation>ಸ್ವಭಾನು</translation>
+    </message>
+    <message>
+        <source>Tarana</source>
+        <comment>samvatsara</comment>
+        <translation>ತಾರಣ</translation>
+    </message>
+    <message>
+        <source>Parthiva</source>
+        <comment>samvatsara</comment>
+        <translation>ಪಾರ್ಥಿವ</translation>
+    </message>
+    <message>
+        <source>Vyaya</source>
+        <comment>samvatsara</comment>
+        <translation>ವ್ಯಯ</translation>
+    </message>
+    <message>
+        <source>Sarvajit</source>
+        <comment>samvatsara</comment>
+        <translation>ಸರ್ವಜಿತ್</translation>
+    </message>
+    <message>
+        <source>Sarvadhari</source>
+        <comment>samvatsara</comment>
+        <translation>ಸರ್ವಧಾರಿ</translation>
+    </message>
+    <message>
+        <source>Virodhi</source>
+        <comment>samvatsara</comment>
+        <translation>ವಿರೋಧಿ</translation>
+    </message>
+    <message>
+        <source>Vikriti</source>
+        <comment>samvatsara</comment>
+        <translation>ವಿಕೃತಿ</translation>
+    </message>
+    <message>
+        <source>Khara</source>
+        <comment>samvatsara</comment>
+        <translation>ಖರ</translation>
+    </message>
+    <message>
+        <source>Nandana</source>
+        <comment>samvatsara</comment>
+        <translation>ನಂದನ</translation>
+    </message>
+    <message>
+        <source>Vijaya</source>
+        <comment>samvatsara</comment>
+        <translation>ವಿಜಯ</translation>
+    </message>
+    <message>
+        <source>Jaya</source>
+        <comment>samvatsara</comment>
+        <translation>ಜಯ</translation>
+    </message>
+    <message>
+        <source>Manmatha</source>
+        <comment>samvatsara</comment>
+        <translation>ಮನ್ಮಥ</translation>
+    </message>
+    <message>
+        <source>Durmukhi</source>
+        <comment>samvatsara</comment>
+        <translation>ದುರ್ಮುಖಿ</translation>
+    </message>
+    <message>
+        <source>Hevilambi</source>
+        <comment>samvatsara</comment>
+        <translation>ಹೇವಿಳಂಬಿ</translation>
+    </message>
+    <message>
+        <source>Vilambi</source>
+        <comment>samvatsara</comment>
+        <translation>ವಿಳಂಬಿ</translation>
+    </message>
+    <message>
+        <source>Vikari</source>
+        <comment>samvatsara</comment>
+        <translation>ವಿಕಾರಿ</translation>
+    </message>
+    <message>
+        <source>Sharvari</source>
+        <comment>samvatsara</comment>
+        <translation>ಶಾರ್ವರಿ</translation>
+    </message>
+    <message>
+        <source>Plava</source>
+        <comment>samvatsara</comment>
+        <translation>ಪ್ಲವ</translation>
+    </message>
+    <message>
+        <source>Shubhakrit</source>
+        <comment>samvatsara</comment>
+        <translation>ಶುಭಕೃತ್</translation>
+    </message>
+    <message>
+        <source>Shobhakrit</source>
+        <comment>samvatsara</comment>
+        <translation>ಶೋಭಕೃತ್</translation>
+    </message>
+    <message>
+        <source>Krodhi</source>
+        <comment>samvatsara</comment>
+        <translation>ಕ್ರೋಧಿ</translation>
+    </message>
+    <message>
+        <source>Vishvavasu</source>
+        <comment>samvatsara</comment>
+        <translation>ವಿಶ್ವಾವಸು</translation>
+    </message>
+    <message>
+        <source>Parabhava</source>
+        <comment>samvatsara</comment>
+        <translation>ಪರಾಭವ</translation>
+    </message>
+    <message>
+        <source>Plavanga</source>
+        <comment>samvatsara</comment>
+        <translation>ಪ್ಲವಂಗ</translation>
+    </message>
+    <message>
+        <source>Kilaka</source>
+        <comment>samvatsara</comment>
+        <translation>ಕೀಲಕ</translation>
+    </message>
+    <message>
+        <source>Saumya</source>
+        <comment>samvatsara</comment>
+        <translation>ಸೌಮ್ಯ</translation>
+    </message>
+    <message>
+        <source>Sadharana</source>
+        <comment>samvatsara</comment>
+        <translation>ಸಾಧಾರಣ</translation>
+    </message>
+    <message>
+        <source>Virodhikrit</source>
+        <comment>samvatsara</comment>
+        <translation>ವಿರೋಧಿಕೃತ್</translation>
+    </message>
+    <message>
+        <source>Paridhavi</source>
+        <comment>samvatsara</comment>
+        <translation>ಪರಿಧಾವಿ</translation>
+    </message>
+    <message>
+        <source>Pramadi</source>
+        <comment>samvatsara</comment>
+        <translation>ಪ್ರಮಾದೀಚ</translation>
+    </message>
+    <message>
+        <source>Ananda</source>
+        <comment>samvatsara</comment>
+        <translation>ಆನಂದ</translation>
+    </message>
+    <message>
+        <source>Rakshasa</source>
+        <comment>samvatsara</comment>
+        <translation>ರಾಕ್ಷಸ</translation>
+    </message>
+    <message>
+        <source>Nala</source>
+        <comment>samvatsara</comment>
+        <translation>ನಳ</translation>
+    </message>
+    <message>
+        <source>Pingala</source>
+        <comment>samvatsara</comment>
+        <translation>ಪಿಂಗಳ</translation>
+    </message>
+    <message>
+        <source>Kalayukta</source>
+        <comment>samvatsara</comment>
+        <translation>ಕಾಳಯುಕ್ತಿ</translation>
+    </message>
+    <message>
+        <source>Siddharthi</source>
+        <comment>samvatsara</comment>
+        <translation>ಸಿದ್ಧಾರ್ಥಿ</translation>
+    </message>
+    <message>
+        <source>Raudra</source>
+        <comment>samvatsara</comment>
+        <translation>ರೌದ್ರಿ</translation>
+    </message>
+    <message>
+        <source>Durmati</source>
+        <comment>samvatsara</comment>
+        <translation>ದುರ್ಮತಿ</translation>
+    </message>
+    <message>
+        <source>Dundubhi</source>
+        <comment>samvatsara</comment>
+        <translation>ದುಂದುಭಿ</translation>
+    </message>
+    <message>
+        <source>Rudhirodgari</source>
+        <comment>samvatsara</comment>
+        <translation>ರುಧಿರೋದ್ಗಾರಿ</translation>
+    </message>
+    <message>
+        <source>Raktakshi</source>
+        <comment>samvatsara</comment>
+        <translation>ರಕ್ತಾಕ್ಷಿ</translation>
+    </message>
+    <message>
+        <source>Krodhana</source>
+        <comment>samvatsara</comment>
+        <translation>ಕ್ರೋಧನ</translation>
+    </message>
+    <message>
+        <source>Akshaya</source>
+        <comment>samvatsara</comment>
+        <translation>ಅಕ್ಷಯ</translation>
+    </message>
 </context>
 <context>
     <name>TithiReport</name>
@@ -856,6 +1253,317 @@ nakshatras, 27 yogas and 11 karanas given in Kannada panchanga primers.
     <message>
         <source>Time the most powerful factor in the accomplishment of any work. Nothing happens before the appropriate and auspicious time. The auspicious Tithi provides an opportunity to do the right thing at the time in order to get the best advantage for the progress, welfare &amp; happiness of the native.</source>
         <translation>ಯಾವುದೇ ಕಾರ್ಯ ಸಿದ್ಧಿಯಾಗುವುದರಲ್ಲಿ ಕಾಲವೇ ಅತ್ಯಂತ ಪ್ರಬಲ ಕಾರಣ. ತಕ್ಕ ಶುಭ ಕಾಲ ಬರುವ ಮೊದಲು ಏನೂ ನಡೆಯುವುದಿಲ್ಲ. ಶುಭ ತಿಥಿ ಸರಿಯಾದ ಸಮಯದಲ್ಲಿ ಸರಿಯಾದ ಕಾರ್ಯ ಮಾಡುವ ಅವಕಾಶ ನೀಡುತ್ತದೆ; ಇದರಿಂದ ಜಾತಕನ ಏಳಿಗೆ, ಕ್ಷೇಮ ಮತ್ತು ಸುಖಕ್ಕೆ ಹೆಚ್ಚಿನ ಲಾಭ ದೊರೆಯುತ್ತದೆ.</translation>
+    </message>
+</context>
+<context>
+    <name>FestivalNames</name>
+    <message>
+        <source>Makar Sankranti</source>
+        <translation>ಮಕರ ಸಂಕ್ರಾಂತಿ</translation>
+    </message>
+    <message>
+        <source>Lohri</source>
+        <translation>ಲೋಹ್ರಿ</translation>
+    </message>
+    <message>
+        <source>Thai Pongal</source>
+        <translation>ತೈ ಪೊಂಗಲ್</translation>
+    </message>
+    <message>
+        <source>Vishu</source>
+        <translation>ವಿಷು</translation>
+    </message>
+    <message>
+        <source>Baisakhi</source>
+        <translation>ಬೈಸಾಖಿ</translation>
+    </message>
+    <message>
+        <source>Onam (Thiruvonam)</source>
+        <translation>ಓಣಂ (ತಿರುವೋಣಂ)</translation>
+    </message>
+    <message>
+        <source>Ugadi / Gudi Padwa</source>
+        <translation>ಯುಗಾದಿ</translation>
+    </message>
+    <message>
+        <source>Rama Navami</source>
+        <translation>ಶ್ರೀರಾಮ ನವಮಿ</translation>
+    </message>
+    <message>
+        <source>Hanuman Jayanti</source>
+        <translation>ಹನುಮಾನ್ ಜಯಂತಿ</translation>
+    </message>
+    <message>
+        <source>Akshaya Tritiya</source>
+        <translation>ಅಕ್ಷಯ ತೃತೀಯ</translation>
+    </message>
+    <message>
+        <source>Buddha Purnima</source>
+        <translation>ಬುದ್ಧ ಪೂರ್ಣಿಮೆ</translation>
+    </message>
+    <message>
+        <source>Ratha Yatra</source>
+        <translation>ರಥಯಾತ್ರೆ</translation>
+    </message>
+    <message>
+        <source>Guru Purnima</source>
+        <translation>ಗುರು ಪೂರ್ಣಿಮೆ</translation>
+    </message>
+    <message>
+        <source>Naga Panchami</source>
+        <translation>ನಾಗರ ಪಂಚಮಿ</translation>
+    </message>
+    <message>
+        <source>Raksha Bandhan</source>
+        <translation>ರಕ್ಷಾ ಬಂಧನ</translation>
+    </message>
+    <message>
+        <source>Krishna Janmashtami</source>
+        <translation>ಶ್ರೀಕೃಷ್ಣ ಜನ್ಮಾಷ್ಟಮಿ</translation>
+    </message>
+    <message>
+        <source>Ganesha Chaturthi</source>
+        <translation>ಗಣೇಶ ಚತುರ್ಥಿ</translation>
+    </message>
+    <message>
+        <source>Ananta Chaturdashi</source>
+        <translation>ಅನಂತ ಚತುರ್ದಶಿ</translation>
+    </message>
+    <message>
+        <source>Pitru Paksha begins</source>
+        <translation>ಪಿತೃ ಪಕ್ಷ ಆರಂಭ</translation>
+    </message>
+    <message>
+        <source>Mahalaya Amavasya</source>
+        <translation>ಮಹಾಲಯ ಅಮಾವಾಸ್ಯೆ</translation>
+    </message>
+    <message>
+        <source>Sharad Navaratri begins</source>
+        <translation>ನವರಾತ್ರಿ ಆರಂಭ</translation>
+    </message>
+    <message>
+        <source>Durga Ashtami</source>
+        <translation>ದುರ್ಗಾಷ್ಟಮಿ</translation>
+    </message>
+    <message>
+        <source>Maha Navami</source>
+        <translation>ಮಹಾನವಮಿ</translation>
+    </message>
+    <message>
+        <source>Vijayadashami (Dussehra)</source>
+        <translation>ವಿಜಯದಶಮಿ (ದಸರಾ)</translation>
+    </message>
+    <message>
+        <source>Sharad Purnima</source>
+        <translation>ಶರದ್ ಪೂರ್ಣಿಮೆ</translation>
+    </message>
+    <message>
+        <source>Karva Chauth</source>
+        <translation>ಕರ್ವಾ ಚೌತ್</translation>
+    </message>
+    <message>
+        <source>Dhanteras</source>
+        <translation>ಧನ ತ್ರಯೋದಶಿ</translation>
+    </message>
+    <message>
+        <source>Naraka Chaturdashi</source>
+        <translation>ನರಕ ಚತುರ್ದಶಿ</translation>
+    </message>
+    <message>
+        <source>Diwali (Lakshmi Puja)</source>
+        <translation>ದೀಪಾವಳಿ (ಲಕ್ಷ್ಮೀ ಪೂಜೆ)</translation>
+    </message>
+    <message>
+        <source>Govardhan Puja</source>
+        <translation>ಬಲಿಪಾಡ್ಯಮಿ (ಗೋವರ್ಧನ ಪೂಜೆ)</translation>
+    </message>
+    <message>
+        <source>Bhai Dooj</source>
+        <translation>ಯಮ ದ್ವಿತೀಯಾ (ಭ್ರಾತೃ ದ್ವಿತೀಯಾ)</translation>
+    </message>
+    <message>
+        <source>Chhath Puja</source>
+        <translation>ಛಠ್ ಪೂಜೆ</translation>
+    </message>
+    <message>
+        <source>Kartik Purnima</source>
+        <translation>ಕಾರ್ತಿಕ ಹುಣ್ಣಿಮೆ</translation>
+    </message>
+    <message>
+        <source>Vivah Panchami</source>
+        <translation>ವಿವಾಹ ಪಂಚಮಿ</translation>
+    </message>
+    <message>
+        <source>Gita Jayanti</source>
+        <translation>ಗೀತಾ ಜಯಂತಿ</translation>
+    </message>
+    <message>
+        <source>Vasant Panchami</source>
+        <translation>ವಸಂತ ಪಂಚಮಿ</translation>
+    </message>
+    <message>
+        <source>Maha Shivaratri</source>
+        <translation>ಮಹಾ ಶಿವರಾತ್ರಿ</translation>
+    </message>
+    <message>
+        <source>Holika Dahan</source>
+        <translation>ಕಾಮದಹನ (ಹೋಲಿಕಾ ದಹನ)</translation>
+    </message>
+    <message>
+        <source>Holi</source>
+        <translation>ಹೋಳಿ</translation>
+    </message>
+    <message>
+        <source>Mesha Sankranti</source>
+        <translation>ಮೇಷ ಸಂಕ್ರಾಂತಿ</translation>
+    </message>
+    <message>
+        <source>Vrishabha Sankranti</source>
+        <translation>ವೃಷಭ ಸಂಕ್ರಾಂತಿ</translation>
+    </message>
+    <message>
+        <source>Mithuna Sankranti</source>
+        <translation>ಮಿಥುನ ಸಂಕ್ರಾಂತಿ</translation>
+    </message>
+    <message>
+        <source>Karka Sankranti</source>
+        <translation>ಕರ್ಕಾಟಕ ಸಂಕ್ರಾಂತಿ</translation>
+    </message>
+    <message>
+        <source>Simha Sankranti</source>
+        <translation>ಸಿಂಹ ಸಂಕ್ರಾಂತಿ</translation>
+    </message>
+    <message>
+        <source>Kanya Sankranti</source>
+        <translation>ಕನ್ಯಾ ಸಂಕ್ರಾಂತಿ</translation>
+    </message>
+    <message>
+        <source>Tula Sankranti</source>
+        <translation>ತುಲಾ ಸಂಕ್ರಾಂತಿ</translation>
+    </message>
+    <message>
+        <source>Vrishchika Sankranti</source>
+        <translation>ವೃಶ್ಚಿಕ ಸಂಕ್ರಾಂತಿ</translation>
+    </message>
+    <message>
+        <source>Dhanu Sankranti</source>
+        <translation>ಧನು ಸಂಕ್ರಾಂತಿ</translation>
+    </message>
+    <message>
+        <source>Makara Sankranti</source>
+        <translation>ಮಕರ ಸಂಕ್ರಾಂತಿ</translation>
+    </message>
+    <message>
+        <source>Kumbha Sankranti</source>
+        <translation>ಕುಂಭ ಸಂಕ್ರಾಂತಿ</translation>
+    </message>
+    <message>
+        <source>Mina Sankranti</source>
+        <translation>ಮೀನ ಸಂಕ್ರಾಂತಿ</translation>
+    </message>
+    <message>
+        <source>Papamochani Ekadashi</source>
+        <translation>ಪಾಪಮೋಚನೀ ಏಕಾದಶಿ</translation>
+    </message>
+    <message>
+        <source>Kamada Ekadashi</source>
+        <translation>ಕಾಮದಾ ಏಕಾದಶಿ</translation>
+    </message>
+    <message>
+        <source>Varuthini Ekadashi</source>
+        <translation>ವರೂಥಿನೀ ಏಕಾದಶಿ</translation>
+    </message>
+    <message>
+        <source>Mohini Ekadashi</source>
+        <translation>ಮೋಹಿನೀ ಏಕಾದಶಿ</translation>
+    </message>
+    <message>
+        <source>Apara Ekadashi</source>
+        <translation>ಅಪರಾ ಏಕಾದಶಿ</translation>
+    </message>
+    <message>
+        <source>Nirjala Ekadashi</source>
+        <translation>ನಿರ್ಜಲಾ ಏಕಾದಶಿ</translation>
+    </message>
+    <message>
+        <source>Yogini Ekadashi</source>
+        <translation>ಯೋಗಿನೀ ಏಕಾದಶಿ</translation>
+    </message>
+    <message>
+        <source>Devshayani Ekadashi</source>
+        <translation>ಶಯನೀ ಏಕಾದಶಿ (ಪ್ರಥಮ ಏಕಾದಶಿ)</translation>
+    </message>
+    <message>
+        <source>Kamika Ekadashi</source>
+        <translation>ಕಾಮಿಕಾ ಏಕಾದಶಿ</translation>
+    </message>
+    <message>
+        <source>Shravana Putrada Ekadashi</source>
+        <translation>ಶ್ರಾವಣ ಪುತ್ರದಾ ಏಕಾದಶಿ</translation>
+    </message>
+    <message>
+        <source>Aja Ekadashi</source>
+        <translation>ಅಜಾ ಏಕಾದಶಿ</translation>
+    </message>
+    <message>
+        <source>Parsva (Parivartini) Ekadashi</source>
+        <translation>ಪರಿವರ್ತಿನೀ ಏಕಾದಶಿ</translation>
+    </message>
+    <message>
+        <source>Indira Ekadashi</source>
+        <translation>ಇಂದಿರಾ ಏಕಾದಶಿ</translation>
+    </message>
+    <message>
+        <source>Papankusha Ekadashi</source>
+        <translation>ಪಾಶಾಂಕುಶಾ ಏಕಾದಶಿ</translation>
+    </message>
+    <message>
+        <source>Rama Ekadashi</source>
+        <translation>ರಮಾ ಏಕಾದಶಿ</translation>
+    </message>
+    <message>
+        <source>Devutthana (Prabodhini) Ekadashi</source>
+        <translation>ಉತ್ಥಾನ ಏಕಾದಶಿ (ಪ್ರಬೋಧಿನೀ ಏಕಾದಶಿ)</translation>
+    </message>
+    <message>
+        <source>Utpanna Ekadashi</source>
+        <translation>ಉತ್ಪನ್ನಾ ಏಕಾದಶಿ</translation>
+    </message>
+    <message>
+        <source>Mokshada Ekadashi</source>
+        <translation>ಮೋಕ್ಷದಾ ಏಕಾದಶಿ</translation>
+    </message>
+    <message>
+        <source>Saphala Ekadashi</source>
+        <translation>ಸಫಲಾ ಏಕಾದಶಿ</translation>
+    </message>
+    <message>
+        <source>Pausha Putrada Ekadashi</source>
+        <translation>ಪುಷ್ಯ ಪುತ್ರದಾ ಏಕಾದಶಿ</translation>
+    </message>
+    <message>
+        <source>Shattila Ekadashi</source>
+        <translation>ಷಟ್ತಿಲಾ ಏಕಾದಶಿ</translation>
+    </message>
+    <message>
+        <source>Jaya Ekadashi</source>
+        <translation>ಜಯಾ ಏಕಾದಶಿ</translation>
+    </message>
+    <message>
+        <source>Vijaya Ekadashi</source>
+        <translation>ವಿಜಯಾ ಏಕಾದಶಿ</translation>
+    </message>
+    <message>
+        <source>Amalaki Ekadashi</source>
+        <translation>ಆಮಲಕೀ ಏಕಾದಶಿ</translation>
+    </message>
+    <message>
+        <source>Padmini (Kamala) Ekadashi</source>
+        <translation>ಪದ್ಮಿನೀ ಏಕಾದಶಿ (ಕಮಲಾ ಏಕಾದಶಿ)</translation>
+    </message>
+    <message>
+        <source>Parama Ekadashi</source>
+        <translation>ಪರಮಾ ಏಕಾದಶಿ</translation>
     </message>
 </context>
 </TS>

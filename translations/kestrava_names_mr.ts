@@ -1,6 +1,6 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
-<!-- Marathi names of the panchanga. Tithis, pakshas (shuddha/vadya), nakshatras (मृग, पूर्वा, उत्तरा, स्वाती, मूळ, शततारका), yogas, karanas, varas, months and rashis are spelled as Marathi almanacs print them (Date Panchang, Solapur; Kalnirnay), checked against the lists of nakshatras and months in the Marathi Wikipedia article "पंचांग". -->
+<!-- Marathi names of the panchanga, spelled in the forms Marathi almanacs use: tithis, pakshas (shuddha/vadya), nakshatras (मृग, पूर्वा, उत्तरा, स्वाती, मूळ, शततारका), yogas, karanas, varas, months, rashis, samvatsaras, choghadiya, ritus and ayanas; festivals (context FestivalNames) by their Marathi names, e.g. गुढीपाडवा, कोजागरी पौर्णिमा, भाऊबीज. The names of the Diwali days (धनत्रयोदशी, नरकचतुर्दशी, लक्ष्मीपूजन) were checked against the Diwali list of e-abhivyakti.com; the other names were not checked against a printed almanac. -->
 <TS version="2.1" language="mr_IN">
 <context>
     <name>Panchanga</name>
@@ -719,6 +719,401 @@
         <comment>tithi group</comment>
         <translation>पूर्णा</translation>
     </message>
+    <message>
+        <source>Dashami</source>
+        <comment>tithi</comment>
+        <translation>दशमी</translation>
+    </message>
+    <message>
+        <source>Ekadashi</source>
+        <comment>tithi</comment>
+        <translation>एकादशी</translation>
+    </message>
+    <message>
+        <source>Dvadashi</source>
+        <comment>tithi</comment>
+        <translation>द्वादशी</translation>
+    </message>
+    <message>
+        <source>Trayodashi</source>
+        <comment>tithi</comment>
+        <translation>त्रयोदशी</translation>
+    </message>
+    <message>
+        <source>Udveg</source>
+        <comment>choghadiya</comment>
+        <translation>उद्वेग</translation>
+    </message>
+    <message>
+        <source>Char</source>
+        <comment>choghadiya</comment>
+        <translation>चल</translation>
+    </message>
+    <message>
+        <source>Labh</source>
+        <comment>choghadiya</comment>
+        <translation>लाभ</translation>
+    </message>
+    <message>
+        <source>Amrit</source>
+        <comment>choghadiya</comment>
+        <translation>अमृत</translation>
+    </message>
+    <message>
+        <source>Kaal</source>
+        <comment>choghadiya</comment>
+        <translation>काळ</translation>
+    </message>
+    <message>
+        <source>Shubh</source>
+        <comment>choghadiya</comment>
+        <translation>शुभ</translation>
+    </message>
+    <message>
+        <source>Rog</source>
+        <comment>choghadiya</comment>
+        <translation>रोग</translation>
+    </message>
+    <message>
+        <source>Vasanta</source>
+        <comment>ritu</comment>
+        <translation>वसंत</translation>
+    </message>
+    <message>
+        <source>Grishma</source>
+        <comment>ritu</comment>
+        <translation>ग्रीष्म</translation>
+    </message>
+    <message>
+        <source>Varsha</source>
+        <comment>ritu</comment>
+        <translation>वर्षा</translation>
+    </message>
+    <message>
+        <source>Sharad</source>
+        <comment>ritu</comment>
+        <translation>शरद</translation>
+    </message>
+    <message>
+        <source>Hemanta</source>
+        <comment>ritu</comment>
+        <translation>हेमंत</translation>
+    </message>
+    <message>
+        <source>Shishira</source>
+        <comment>ritu</comment>
+        <translation>शिशिर</translation>
+    </message>
+    <message>
+        <source>Uttarayana</source>
+        <comment>ayana</comment>
+        <translation>उत्तरायण</translation>
+    </message>
+    <message>
+        <source>Dakshinayana</source>
+        <comment>ayana</comment>
+        <translation>दक्षिणायन</translation>
+    </message>
+    <message>
+        <source>Prabhava</source>
+        <comment>samvatsara</comment>
+        <translation>प्रभव</translation>
+    </message>
+    <message>
+        <source>Vibhava</source>
+        <comment>samvatsara</comment>
+        <translation>विभव</translation>
+    </message>
+    <message>
+        <source>Shukla</source>
+        <comment>samvatsara</comment>
+        <translation>शुक्ल</translation>
+    </message>
+    <message>
+        <source>Pramoda</source>
+        <comment>samvatsara</comment>
+        <translation>प्रमोद</translation>
+    </message>
+    <message>
+        <source>Prajapati</source>
+        <comment>samvatsara</comment>
+        <translation>प्रजापती</translation>
+    </message>
+    <message>
+        <source>Angirasa</source>
+        <comment>samvatsara</comment>
+        <translation>अंगिरा</translation>
+    </message>
+    <message>
+        <source>Shrimukha</source>
+        <comment>samvatsara</comment>
+        <translation>श्रीमुख</translation>
+    </message>
+    <message>
+        <source>Bhava</source>
+        <comment>samvatsara</comment>
+        <translation>भाव</translation>
+    </message>
+    <message>
+        <source>Yuva</source>
+        <comment>samvatsara</comment>
+        <translation>युवा</translation>
+    </message>
+    <message>
+        <source>Dhatri</source>
+        <comment>samvatsara</comment>
+        <translation>धाता</translation>
+    </message>
+    <message>
+        <source>Ishvara</source>
+        <comment>samvatsara</comment>
+        <translation>ईश्वर</translation>
+    </message>
+    <message>
+        <source>Bahudhanya</source>
+        <comment>samvatsara</comment>
+        <translation>बहुधान्य</translation>
+    </message>
+    <message>
+        <source>Pramathi</source>
+        <comment>samvatsara</comment>
+        <translation>प्रमाथी</translation>
+    </message>
+    <message>
+        <source>Vikrama</source>
+        <comment>samvatsara</comment>
+        <translation>विक्रम</translation>
+    </message>
+    <message>
+        <source>Vrisha</source>
+        <comment>samvatsara</comment>
+        <translation>वृष</translation>
+    </message>
+    <message>
+        <source>Chitrabhanu</source>
+        <comment>samvatsara</comment>
+        <translation>चित्रभानू</translation>
+    </message>
+    <message>
+        <source>Subhanu</source>
+        <comment>samvatsara</comment>
+        <translation>सुभानू</translation>
+    </message>
+    <message>
+        <source>Tarana</source>
+        <comment>samvatsara</comment>
+        <translation>तारण</translation>
+    </message>
+    <message>
+        <source>Parthiva</source>
+        <comment>samvatsara</comment>
+        <translation>पार्थिव</translation>
+    </message>
+    <message>
+        <source>Vyaya</source>
+        <comment>samvatsara</comment>
+        <translation>व्यय</translation>
+    </message>
+    <message>
+        <source>Sarvajit</source>
+        <comment>samvatsara</comment>
+        <translation>सर्वजित्</translation>
+    </message>
+    <message>
+        <source>Sarvadhari</source>
+        <comment>samvatsara</comment>
+        <translation>सर्वधारी</translation>
+    </message>
+    <message>
+        <source>Virodhi</source>
+        <comment>samvatsara</comment>
+        <translation>विरोधी</translation>
+    </message>
+    <message>
+        <source>Vikriti</source>
+        <comment>samvatsara</comment>
+        <translation>विकृती</translation>
+    </message>
+    <message>
+        <source>Khara</source>
+        <comment>samvatsara</comment>
+        <translation>खर</translation>
+    </message>
+    <message>
+        <source>Nandana</source>
+        <comment>samvatsara</comment>
+        <translation>नंदन</translation>
+    </message>
+    <message>
+        <source>Vijaya</source>
+        <comment>samvatsara</comment>
+        <translation>विजय</translation>
+    </message>
+    <message>
+        <source>Jaya</source>
+        <comment>samvatsara</comment>
+        <translation>जय</translation>
+    </message>
+    <message>
+        <source>Manmatha</source>
+        <comment>samvatsara</comment>
+        <translation>मन्मथ</translation>
+    </message>
+    <message>
+        <source>Durmukhi</source>
+        <comment>samvatsara</comment>
+        <translation>दुर्मुख</translation>
+    </message>
+    <message>
+        <source>Hevilambi</source>
+        <comment>samvatsara</comment>
+        <translation>हेमलंबी</translation>
+    </message>
+    <message>
+        <source>Vilambi</source>
+        <comment>samvatsara</comment>
+        <translation>विलंबी</translation>
+    </message>
+    <message>
+        <source>Vikari</source>
+        <comment>samvatsara</comment>
+        <translation>विकारी</translation>
+    </message>
+    <message>
+        <source>Sharvari</source>
+        <comment>samvatsara</comment>
+        <translation>शार्वरी</translation>
+    </message>
+    <message>
+        <source>Plava</source>
+        <comment>samvatsara</comment>
+        <translation>प्लव</translation>
+    </message>
+    <message>
+        <source>Shubhakrit</source>
+        <comment>samvatsara</comment>
+        <translation>शुभकृत्</translation>
+    </message>
+    <message>
+        <source>Shobhakrit</source>
+        <comment>samvatsara</comment>
+        <translation>शोभन</translation>
+    </message>
+    <message>
+        <source>Krodhi</source>
+        <comment>samvatsara</comment>
+        <translation>क्रोधी</translation>
+    </message>
+    <message>
+        <source>Vishvavasu</source>
+        <comment>samvatsara</comment>
+        <translation>विश्वावसू</translation>
+    </message>
+    <message>
+        <source>Parabhava</source>
+        <comment>samvatsara</comment>
+        <translation>पराभव</translation>
+    </message>
+    <message>
+        <source>Plavanga</source>
+        <comment>samvatsara</comment>
+        <translation>प्लवंग</translation>
+    </message>
+    <message>
+        <source>Kilaka</source>
+        <comment>samvatsara</comment>
+        <translation>कीलक</translation>
+    </message>
+    <message>
+        <source>Saumya</source>
+        <comment>samvatsara</comment>
+        <translation>सौम्य</translation>
+    </message>
+    <message>
+        <source>Sadharana</source>
+        <comment>samvatsara</comment>
+        <translation>साधारण</translation>
+    </message>
+    <message>
+        <source>Virodhikrit</source>
+        <comment>samvatsara</comment>
+        <translation>विरोधकृत्</translation>
+    </message>
+    <message>
+        <source>Paridhavi</source>
+        <comment>samvatsara</comment>
+        <translation>परिधावी</translation>
+    </message>
+    <message>
+        <source>Pramadi</source>
+        <comment>samvatsara</comment>
+        <translation>प्रमादी</translation>
+    </message>
+    <message>
+        <source>Ananda</source>
+        <comment>samvatsara</comment>
+        <translation>आनंद</translation>
+    </message>
+    <message>
+        <source>Rakshasa</source>
+        <comment>samvatsara</comment>
+        <translation>राक्षस</translation>
+    </message>
+    <message>
+        <source>Nala</source>
+        <comment>samvatsara</comment>
+        <translation>नल</translation>
+    </message>
+    <message>
+        <source>Pingala</source>
+        <comment>samvatsara</comment>
+        <translation>पिंगल</translation>
+    </message>
+    <message>
+        <source>Kalayukta</source>
+        <comment>samvatsara</comment>
+        <translation>कालयुक्त</translation>
+    </message>
+    <message>
+        <source>Siddharthi</source>
+        <comment>samvatsara</comment>
+        <translation>सिद्धार्थी</translation>
+    </message>
+    <message>
+        <source>Raudra</source>
+        <comment>samvatsara</comment>
+        <translation>रौद्र</translation>
+    </message>
+    <message>
+        <source>Durmati</source>
+        <comment>samvatsara</comment>
+        <translation>दुर्मती</translation>
+    </message>
+    <message>
+        <source>Dundubhi</source>
+        <comment>samvatsara</comment>
+        <translation>दुंदुभी</translation>
+    </message>
+    <message>
+        <source>Rudhirodgari</source>
+        <comment>samvatsara</comment>
+        <translation>रुधिरोद्गारी</translation>
+    </message>
+    <message>
+        <source>Raktakshi</source>
+        <comment>samvatsara</comment>
+        <translation>रक्ताक्षी</translation>
+    </message>
+    <message>
+        <source>Krodhana</source>
+        <comment>samvatsara</comment>
+        <translation>क्रोधन</translation>
+    </message>
+    <message>
+        <source>Akshaya</source>
+        <comment>samvatsara</comment>
+        <translation>क्षय</translation>
+    </message>
 </context>
 <context>
     <name>TithiReport</name>
@@ -849,6 +1244,317 @@
     <message>
         <source>Time the most powerful factor in the accomplishment of any work. Nothing happens before the appropriate and auspicious time. The auspicious Tithi provides an opportunity to do the right thing at the time in order to get the best advantage for the progress, welfare &amp; happiness of the native.</source>
         <translation>कोणतेही कार्य सिद्धीस जाण्यात वेळ हा सर्वांत प्रबळ घटक आहे. योग्य आणि शुभ वेळ आल्याशिवाय काहीही घडत नाही. शुभ तिथी योग्य वेळी योग्य कार्य करण्याची संधी देते, ज्यामुळे जातकाची प्रगती, कल्याण आणि सुख यांसाठी सर्वाधिक लाभ मिळतो.</translation>
+    </message>
+</context>
+<context>
+    <name>FestivalNames</name>
+    <message>
+        <source>Makar Sankranti</source>
+        <translation>मकर संक्रांत</translation>
+    </message>
+    <message>
+        <source>Lohri</source>
+        <translation>लोहडी</translation>
+    </message>
+    <message>
+        <source>Thai Pongal</source>
+        <translation>पोंगल</translation>
+    </message>
+    <message>
+        <source>Vishu</source>
+        <translation>विषु</translation>
+    </message>
+    <message>
+        <source>Baisakhi</source>
+        <translation>बैसाखी</translation>
+    </message>
+    <message>
+        <source>Onam (Thiruvonam)</source>
+        <translation>ओणम (तिरुवोणम)</translation>
+    </message>
+    <message>
+        <source>Ugadi / Gudi Padwa</source>
+        <translation>गुढीपाडवा / उगादी</translation>
+    </message>
+    <message>
+        <source>Rama Navami</source>
+        <translation>रामनवमी</translation>
+    </message>
+    <message>
+        <source>Hanuman Jayanti</source>
+        <translation>हनुमान जयंती</translation>
+    </message>
+    <message>
+        <source>Akshaya Tritiya</source>
+        <translation>अक्षय्य तृतीया</translation>
+    </message>
+    <message>
+        <source>Buddha Purnima</source>
+        <translation>बुद्ध पौर्णिमा</translation>
+    </message>
+    <message>
+        <source>Ratha Yatra</source>
+        <translation>रथयात्रा</translation>
+    </message>
+    <message>
+        <source>Guru Purnima</source>
+        <translation>गुरुपौर्णिमा</translation>
+    </message>
+    <message>
+        <source>Naga Panchami</source>
+        <translation>नागपंचमी</translation>
+    </message>
+    <message>
+        <source>Raksha Bandhan</source>
+        <translation>रक्षाबंधन</translation>
+    </message>
+    <message>
+        <source>Krishna Janmashtami</source>
+        <translation>गोकुळाष्टमी (श्रीकृष्ण जयंती)</translation>
+    </message>
+    <message>
+        <source>Ganesha Chaturthi</source>
+        <translation>गणेश चतुर्थी</translation>
+    </message>
+    <message>
+        <source>Ananta Chaturdashi</source>
+        <translation>अनंत चतुर्दशी</translation>
+    </message>
+    <message>
+        <source>Pitru Paksha begins</source>
+        <translation>पितृपक्ष प्रारंभ</translation>
+    </message>
+    <message>
+        <source>Mahalaya Amavasya</source>
+        <translation>सर्वपित्री अमावास्या</translation>
+    </message>
+    <message>
+        <source>Sharad Navaratri begins</source>
+        <translation>घटस्थापना (नवरात्रारंभ)</translation>
+    </message>
+    <message>
+        <source>Durga Ashtami</source>
+        <translation>दुर्गाष्टमी</translation>
+    </message>
+    <message>
+        <source>Maha Navami</source>
+        <translation>महानवमी</translation>
+    </message>
+    <message>
+        <source>Vijayadashami (Dussehra)</source>
+        <translation>विजयादशमी (दसरा)</translation>
+    </message>
+    <message>
+        <source>Sharad Purnima</source>
+        <translation>कोजागरी पौर्णिमा</translation>
+    </message>
+    <message>
+        <source>Karva Chauth</source>
+        <translation>करवा चौथ</translation>
+    </message>
+    <message>
+        <source>Dhanteras</source>
+        <translation>धनत्रयोदशी</translation>
+    </message>
+    <message>
+        <source>Naraka Chaturdashi</source>
+        <translation>नरक चतुर्दशी</translation>
+    </message>
+    <message>
+        <source>Diwali (Lakshmi Puja)</source>
+        <translation>लक्ष्मीपूजन</translation>
+    </message>
+    <message>
+        <source>Govardhan Puja</source>
+        <translation>बलिप्रतिपदा (गोवर्धन पूजा)</translation>
+    </message>
+    <message>
+        <source>Bhai Dooj</source>
+        <translation>भाऊबीज</translation>
+    </message>
+    <message>
+        <source>Chhath Puja</source>
+        <translation>छठ पूजा</translation>
+    </message>
+    <message>
+        <source>Kartik Purnima</source>
+        <translation>त्रिपुरारी पौर्णिमा</translation>
+    </message>
+    <message>
+        <source>Vivah Panchami</source>
+        <translation>विवाह पंचमी</translation>
+    </message>
+    <message>
+        <source>Gita Jayanti</source>
+        <translation>गीता जयंती</translation>
+    </message>
+    <message>
+        <source>Vasant Panchami</source>
+        <translation>वसंत पंचमी</translation>
+    </message>
+    <message>
+        <source>Maha Shivaratri</source>
+        <translation>महाशिवरात्र</translation>
+    </message>
+    <message>
+        <source>Holika Dahan</source>
+        <translation>होळी (होलिकादहन)</translation>
+    </message>
+    <message>
+        <source>Holi</source>
+        <translation>धूलिवंदन</translation>
+    </message>
+    <message>
+        <source>Mesha Sankranti</source>
+        <translation>मेष संक्रांती</translation>
+    </message>
+    <message>
+        <source>Vrishabha Sankranti</source>
+        <translation>वृषभ संक्रांती</translation>
+    </message>
+    <message>
+        <source>Mithuna Sankranti</source>
+        <translation>मिथुन संक्रांती</translation>
+    </message>
+    <message>
+        <source>Karka Sankranti</source>
+        <translation>कर्क संक्रांती</translation>
+    </message>
+    <message>
+        <source>Simha Sankranti</source>
+        <translation>सिंह संक्रांती</translation>
+    </message>
+    <message>
+        <source>Kanya Sankranti</source>
+        <translation>कन्या संक्रांती</translation>
+    </message>
+    <message>
+        <source>Tula Sankranti</source>
+        <translation>तूळ संक्रांती</translation>
+    </message>
+    <message>
+        <source>Vrishchika Sankranti</source>
+        <translation>वृश्चिक संक्रांती</translation>
+    </message>
+    <message>
+        <source>Dhanu Sankranti</source>
+        <translation>धनु संक्रांती</translation>
+    </message>
+    <message>
+        <source>Makara Sankranti</source>
+        <translation>मकर संक्रांती</translation>
+    </message>
+    <message>
+        <source>Kumbha Sankranti</source>
+        <translation>कुंभ संक्रांती</translation>
+    </message>
+    <message>
+        <source>Mina Sankranti</source>
+        <translation>मीन संक्रांती</translation>
+    </message>
+    <message>
+        <source>Papamochani Ekadashi</source>
+        <translation>पापमोचनी एकादशी</translation>
+    </message>
+    <message>
+        <source>Kamada Ekadashi</source>
+        <translation>कामदा एकादशी</translation>
+    </message>
+    <message>
+        <source>Varuthini Ekadashi</source>
+        <translation>वरूथिनी एकादशी</translation>
+    </message>
+    <message>
+        <source>Mohini Ekadashi</source>
+        <translation>मोहिनी एकादशी</translation>
+    </message>
+    <message>
+        <source>Apara Ekadashi</source>
+        <translation>अपरा एकादशी</translation>
+    </message>
+    <message>
+        <source>Nirjala Ekadashi</source>
+        <translation>निर्जला एकादशी</translation>
+    </message>
+    <message>
+        <source>Yogini Ekadashi</source>
+        <translation>योगिनी एकादशी</translation>
+    </message>
+    <message>
+        <source>Devshayani Ekadashi</source>
+        <translation>आषाढी एकादशी (देवशयनी)</translation>
+    </message>
+    <message>
+        <source>Kamika Ekadashi</source>
+        <translation>कामिका एकादशी</translation>
+    </message>
+    <message>
+        <source>Shravana Putrada Ekadashi</source>
+        <translation>श्रावण पुत्रदा एकादशी</translation>
+    </message>
+    <message>
+        <source>Aja Ekadashi</source>
+        <translation>अजा एकादशी</translation>
+    </message>
+    <message>
+        <source>Parsva (Parivartini) Ekadashi</source>
+        <translation>परिवर्तिनी एकादशी</translation>
+    </message>
+    <message>
+        <source>Indira Ekadashi</source>
+        <translation>इंदिरा एकादशी</translation>
+    </message>
+    <message>
+        <source>Papankusha Ekadashi</source>
+        <translation>पाशांकुशा एकादशी</translation>
+    </message>
+    <message>
+        <source>Rama Ekadashi</source>
+        <translation>रमा एकादशी</translation>
+    </message>
+    <message>
+        <source>Devutthana (Prabodhini) Ekadashi</source>
+        <translation>कार्तिकी एकादशी (प्रबोधिनी)</translation>
+    </message>
+    <message>
+        <source>Utpanna Ekadashi</source>
+        <translation>उत्पत्ती एकादशी</translation>
+    </message>
+    <message>
+        <source>Mokshada Ekadashi</source>
+        <translation>मोक्षदा एकादशी</translation>
+    </message>
+    <message>
+        <source>Saphala Ekadashi</source>
+        <translation>सफला एकादशी</translation>
+    </message>
+    <message>
+        <source>Pausha Putrada Ekadashi</source>
+        <translation>पौष पुत्रदा एकादशी</translation>
+    </message>
+    <message>
+        <source>Shattila Ekadashi</source>
+        <translation>षट्तिला एकादशी</translation>
+    </message>
+    <message>
+        <source>Jaya Ekadashi</source>
+        <translation>जया एकादशी</translation>
+    </message>
+    <message>
+        <source>Vijaya Ekadashi</source>
+        <translation>विजया एकादशी</translation>
+    </message>
+    <message>
+        <source>Amalaki Ekadashi</source>
+        <translation>आमलकी एकादशी</translation>
+    </message>
+    <message>
+        <source>Padmini (Kamala) Ekadashi</source>
+        <translation>पद्मिनी (कमला) एकादशी</translation>
+    </message>
+    <message>
+        <source>Parama Ekadashi</source>
+        <translation>परमा एकादशी</translation>
     </message>
 </context>
 </TS>

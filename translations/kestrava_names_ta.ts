@@ -6,7 +6,12 @@ day pages (திதி, வாரம், நட்சத்திரம், ந
 names (அசுவினி … ரேவதி), the karanas as பவம் … கிம்ஸ்துக்னம், the weekdays
 with கிழமை. Checked against the karana list of the Tamil Wikipedia article
 "கரணம்" and the lists of the 16 tithis, 27 stars, 27 yogas and 11 karanas
-given in Tamil panchangam primers.
+given in Tamil panchangam primers. The sixty years (பிரபவ … அட்சய):
+the first 42 were checked against the Tamil list "Tamil Years - a 60 year
+cycle" on tamil-panchangam.blogspot.com, the rest are in the same spelling but
+unchecked. The ritus, the choghadiya parts and the festivals (FestivalNames:
+தைப்பொங்கல், விநாயகர் சதுர்த்தி, கிருஷ்ண ஜயந்தி) were written from common
+usage and not checked against a list.
 -->
 <TS version="2.1" language="ta_IN">
 <context>
@@ -726,6 +731,401 @@ given in Tamil panchangam primers.
         <comment>tithi group</comment>
         <translation>பூர்ணா</translation>
     </message>
+    <message>
+        <source>Dashami</source>
+        <comment>tithi</comment>
+        <translation>தசமி</translation>
+    </message>
+    <message>
+        <source>Ekadashi</source>
+        <comment>tithi</comment>
+        <translation>ஏகாதசி</translation>
+    </message>
+    <message>
+        <source>Dvadashi</source>
+        <comment>tithi</comment>
+        <translation>துவாதசி</translation>
+    </message>
+    <message>
+        <source>Trayodashi</source>
+        <comment>tithi</comment>
+        <translation>திரயோதசி</translation>
+    </message>
+    <message>
+        <source>Udveg</source>
+        <comment>choghadiya</comment>
+        <translation>உத்வேகம்</translation>
+    </message>
+    <message>
+        <source>Char</source>
+        <comment>choghadiya</comment>
+        <translation>சரம்</translation>
+    </message>
+    <message>
+        <source>Labh</source>
+        <comment>choghadiya</comment>
+        <translation>லாபம்</translation>
+    </message>
+    <message>
+        <source>Amrit</source>
+        <comment>choghadiya</comment>
+        <translation>அமிர்தம்</translation>
+    </message>
+    <message>
+        <source>Kaal</source>
+        <comment>choghadiya</comment>
+        <translation>காலம்</translation>
+    </message>
+    <message>
+        <source>Shubh</source>
+        <comment>choghadiya</comment>
+        <translation>சுபம்</translation>
+    </message>
+    <message>
+        <source>Rog</source>
+        <comment>choghadiya</comment>
+        <translation>ரோகம்</translation>
+    </message>
+    <message>
+        <source>Vasanta</source>
+        <comment>ritu</comment>
+        <translation>வசந்த ருது</translation>
+    </message>
+    <message>
+        <source>Grishma</source>
+        <comment>ritu</comment>
+        <translation>கிரீஷ்ம ருது</translation>
+    </message>
+    <message>
+        <source>Varsha</source>
+        <comment>ritu</comment>
+        <translation>வர்ஷ ருது</translation>
+    </message>
+    <message>
+        <source>Sharad</source>
+        <comment>ritu</comment>
+        <translation>சரத் ருது</translation>
+    </message>
+    <message>
+        <source>Hemanta</source>
+        <comment>ritu</comment>
+        <translation>ஹேமந்த ருது</translation>
+    </message>
+    <message>
+        <source>Shishira</source>
+        <comment>ritu</comment>
+        <translation>சிசிர ருது</translation>
+    </message>
+    <message>
+        <source>Uttarayana</source>
+        <comment>ayana</comment>
+        <translation>உத்தராயணம்</translation>
+    </message>
+    <message>
+        <source>Dakshinayana</source>
+        <comment>ayana</comment>
+        <translation>தட்சிணாயனம்</translation>
+    </message>
+    <message>
+        <source>Prabhava</source>
+        <comment>samvatsara</comment>
+        <translation>பிரபவ</translation>
+    </message>
+    <message>
+        <source>Vibhava</source>
+        <comment>samvatsara</comment>
+        <translation>விபவ</translation>
+    </message>
+    <message>
+        <source>Shukla</source>
+        <comment>samvatsara</comment>
+        <translation>சுக்ல</translation>
+    </message>
+    <message>
+        <source>Pramoda</source>
+        <comment>samvatsara</comment>
+        <translation>பிரமோதூத</translation>
+    </message>
+    <message>
+        <source>Prajapati</source>
+        <comment>samvatsara</comment>
+        <translation>பிரசோற்பத்தி</translation>
+    </message>
+    <message>
+        <source>Angirasa</source>
+        <comment>samvatsara</comment>
+        <translation>ஆங்கீரச</translation>
+    </message>
+    <message>
+        <source>Shrimukha</source>
+        <comment>samvatsara</comment>
+        <translation>ஸ்ரீமுக</translation>
+    </message>
+    <message>
+        <source>Bhava</source>
+        <comment>samvatsara</comment>
+        <translation>பவ</translation>
+    </message>
+    <message>
+        <source>Yuva</source>
+        <comment>samvatsara</comment>
+        <translation>யுவ</translation>
+    </message>
+    <message>
+        <source>Dhatri</source>
+        <comment>samvatsara</comment>
+        <translation>தாது</translation>
+    </message>
+    <message>
+        <source>Ishvara</source>
+        <comment>samvatsara</comment>
+        <translation>ஈஸ்வர</translation>
+    </message>
+    <message>
+        <source>Bahudhanya</source>
+        <comment>samvatsara</comment>
+        <translation>வெகுதானிய</translation>
+    </message>
+    <message>
+        <source>Pramathi</source>
+        <comment>samvatsara</comment>
+        <translation>பிரமாதி</translation>
+    </message>
+    <message>
+        <source>Vikrama</source>
+        <comment>samvatsara</comment>
+        <translation>விக்கிரம</translation>
+    </message>
+    <message>
+        <source>Vrisha</source>
+        <comment>samvatsara</comment>
+        <translation>விஷு</translation>
+    </message>
+    <message>
+        <source>Chitrabhanu</source>
+        <comment>samvatsara</comment>
+        <translation>சித்திரபானு</translation>
+    </message>
+    <message>
+        <source>Subhanu</source>
+        <comment>samvatsara</comment>
+        <translation>சுபானு</translation>
+    </message>
+    <message>
+        <source>Tarana</source>
+        <comment>samvatsara</comment>
+        <translation>தாரண</translation>
+    </message>
+    <message>
+        <source>Parthiva</source>
+        <comment>samvatsara</comment>
+        <translation>பார்த்திப</translation>
+    </message>
+    <message>
+        <source>Vyaya</source>
+        <comment>samvatsara</comment>
+        <translation>விய</translation>
+    </message>
+    <message>
+        <source>Sarvajit</source>
+        <comment>samvatsara</comment>
+        <translation>சர்வசித்து</translation>
+    </message>
+    <message>
+        <source>Sarvadhari</source>
+        <comment>samvatsara</comment>
+        <translation>சர்வதாரி</translation>
+    </message>
+    <message>
+        <source>Virodhi</source>
+        <comment>samvatsara</comment>
+        <translation>விரோதி</translation>
+    </message>
+    <message>
+        <source>Vikriti</source>
+        <comment>samvatsara</comment>
+        <translation>விக்ருதி</translation>
+    </message>
+    <message>
+        <source>Khara</source>
+        <comment>samvatsara</comment>
+        <translation>கர</translation>
+    </message>
+    <message>
+        <source>Nandana</source>
+        <comment>samvatsara</comment>
+        <translation>நந்தன</translation>
+    </message>
+    <message>
+        <source>Vijaya</source>
+        <comment>samvatsara</comment>
+        <translation>விஜய</translation>
+    </message>
+    <message>
+        <source>Jaya</source>
+        <comment>samvatsara</comment>
+        <translation>ஜய</translation>
+    </message>
+    <message>
+        <source>Manmatha</source>
+        <comment>samvatsara</comment>
+        <translation>மன்மத</translation>
+    </message>
+    <message>
+        <source>Durmukhi</source>
+        <comment>samvatsara</comment>
+        <translation>துன்முகி</translation>
+    </message>
+    <message>
+        <source>Hevilambi</source>
+        <comment>samvatsara</comment>
+        <translation>ஹேவிளம்பி</translation>
+    </message>
+    <message>
+        <source>Vilambi</source>
+        <comment>samvatsara</comment>
+        <translation>விளம்பி</translation>
+    </message>
+    <message>
+        <source>Vikari</source>
+        <comment>samvatsara</comment>
+        <translation>விகாரி</translation>
+    </message>
+    <message>
+        <source>Sharvari</source>
+        <comment>samvatsara</comment>
+        <translation>சார்வரி</translation>
+    </message>
+    <message>
+        <source>Plava</source>
+        <comment>samvatsara</comment>
+        <translation>பிலவ</translation>
+    </message>
+    <message>
+        <source>Shubhakrit</source>
+        <comment>samvatsara</comment>
+        <translation>சுபகிருது</translation>
+    </message>
+    <message>
+        <source>Shobhakrit</source>
+        <comment>samvatsara</comment>
+        <translation>சோபகிருது</translation>
+    </message>
+    <message>
+        <source>Krodhi</source>
+        <comment>samvatsara</comment>
+        <translation>குரோதி</translation>
+    </message>
+    <message>
+        <source>Vishvavasu</source>
+        <comment>samvatsara</comment>
+        <translation>விசுவாசுவ</translation>
+    </message>
+    <message>
+        <source>Parabhava</source>
+        <comment>samvatsara</comment>
+        <translation>பரபாவ</translation>
+    </message>
+    <message>
+        <source>Plavanga</source>
+        <comment>samvatsara</comment>
+        <translation>பிலவங்க</translation>
+    </message>
+    <message>
+        <source>Kilaka</source>
+        <comment>samvatsara</comment>
+        <translation>கீலக</translation>
+    </message>
+    <message>
+        <source>Saumya</source>
+        <comment>samvatsara</comment>
+        <translation>சௌமிய</translation>
+    </message>
+    <message>
+        <source>Sadharana</source>
+        <comment>samvatsara</comment>
+        <translation>சாதாரண</translation>
+    </message>
+    <message>
+        <source>Virodhikrit</source>
+        <comment>samvatsara</comment>
+        <translation>விரோதகிருது</translation>
+    </message>
+    <message>
+        <source>Paridhavi</source>
+        <comment>samvatsara</comment>
+        <translation>பரிதாபி</translation>
+    </message>
+    <message>
+        <source>Pramadi</source>
+        <comment>samvatsara</comment>
+        <translation>பிரமாதீச</translation>
+    </message>
+    <message>
+        <source>Ananda</source>
+        <comment>samvatsara</comment>
+        <translation>ஆனந்த</translation>
+    </message>
+    <message>
+        <source>Rakshasa</source>
+        <comment>samvatsara</comment>
+        <translation>ராட்சச</translation>
+    </message>
+    <message>
+        <source>Nala</source>
+        <comment>samvatsara</comment>
+        <translation>நள</translation>
+    </message>
+    <message>
+        <source>Pingala</source>
+        <comment>samvatsara</comment>
+        <translation>பிங்கள</translation>
+    </message>
+    <message>
+        <source>Kalayukta</source>
+        <comment>samvatsara</comment>
+        <translation>காளயுக்தி</translation>
+    </message>
+    <message>
+        <source>Siddharthi</source>
+        <comment>samvatsara</comment>
+        <translation>சித்தார்த்தி</translation>
+    </message>
+    <message>
+        <source>Raudra</source>
+        <comment>samvatsara</comment>
+        <translation>ரௌத்திரி</translation>
+    </message>
+    <message>
+        <source>Durmati</source>
+        <comment>samvatsara</comment>
+        <translation>துன்மதி</translation>
+    </message>
+    <message>
+        <source>Dundubhi</source>
+        <comment>samvatsara</comment>
+        <translation>துந்துபி</translation>
+    </message>
+    <message>
+        <source>Rudhirodgari</source>
+        <comment>samvatsara</comment>
+        <translation>ருத்ரோத்காரி</translation>
+    </message>
+    <message>
+        <source>Raktakshi</source>
+        <comment>samvatsara</comment>
+        <translation>ரக்தாட்சி</translation>
+    </message>
+    <message>
+        <source>Krodhana</source>
+        <comment>samvatsara</comment>
+        <translation>குரோதன</translation>
+    </message>
+    <message>
+        <source>Akshaya</source>
+        <comment>samvatsara</comment>
+        <translation>அட்சய</translation>
+    </message>
 </context>
 <context>
     <name>TithiReport</name>
@@ -856,6 +1256,317 @@ given in Tamil panchangam primers.
     <message>
         <source>Time the most powerful factor in the accomplishment of any work. Nothing happens before the appropriate and auspicious time. The auspicious Tithi provides an opportunity to do the right thing at the time in order to get the best advantage for the progress, welfare &amp; happiness of the native.</source>
         <translation>எந்தக் காரியமும் நிறைவேறுவதில் காலமே மிக வலிமையான காரணி. தகுந்த சுப காலம் வருவதற்கு முன் எதுவும் நடப்பதில்லை. சுப திதி சரியான நேரத்தில் சரியான காரியத்தைச் செய்யும் வாய்ப்பைத் தருகிறது; அதனால் ஜாதகரின் முன்னேற்றம், நலம், மகிழ்ச்சி ஆகியவற்றுக்கு மிகுந்த பயன் கிடைக்கும்.</translation>
+    </message>
+</context>
+<context>
+    <name>FestivalNames</name>
+    <message>
+        <source>Makar Sankranti</source>
+        <translation>மகர சங்கராந்தி</translation>
+    </message>
+    <message>
+        <source>Lohri</source>
+        <translation>லோஹ்ரி</translation>
+    </message>
+    <message>
+        <source>Thai Pongal</source>
+        <translation>தைப்பொங்கல்</translation>
+    </message>
+    <message>
+        <source>Vishu</source>
+        <translation>விஷு</translation>
+    </message>
+    <message>
+        <source>Baisakhi</source>
+        <translation>வைசாகி</translation>
+    </message>
+    <message>
+        <source>Onam (Thiruvonam)</source>
+        <translation>ஓணம் (திருவோணம்)</translation>
+    </message>
+    <message>
+        <source>Ugadi / Gudi Padwa</source>
+        <translation>யுகாதி / குடி பட்வா</translation>
+    </message>
+    <message>
+        <source>Rama Navami</source>
+        <translation>ஸ்ரீ ராம நவமி</translation>
+    </message>
+    <message>
+        <source>Hanuman Jayanti</source>
+        <translation>அனுமன் ஜயந்தி</translation>
+    </message>
+    <message>
+        <source>Akshaya Tritiya</source>
+        <translation>அட்சய திருதியை</translation>
+    </message>
+    <message>
+        <source>Buddha Purnima</source>
+        <translation>புத்த பூர்ணிமா</translation>
+    </message>
+    <message>
+        <source>Ratha Yatra</source>
+        <translation>ரத யாத்திரை</translation>
+    </message>
+    <message>
+        <source>Guru Purnima</source>
+        <translation>குரு பூர்ணிமா</translation>
+    </message>
+    <message>
+        <source>Naga Panchami</source>
+        <translation>நாக பஞ்சமி</translation>
+    </message>
+    <message>
+        <source>Raksha Bandhan</source>
+        <translation>ரக்ஷா பந்தன்</translation>
+    </message>
+    <message>
+        <source>Krishna Janmashtami</source>
+        <translation>கிருஷ்ண ஜயந்தி (கோகுலாஷ்டமி)</translation>
+    </message>
+    <message>
+        <source>Ganesha Chaturthi</source>
+        <translation>விநாயகர் சதுர்த்தி</translation>
+    </message>
+    <message>
+        <source>Ananta Chaturdashi</source>
+        <translation>அனந்த சதுர்த்தசி</translation>
+    </message>
+    <message>
+        <source>Pitru Paksha begins</source>
+        <translation>மகாளய பட்சம் தொடக்கம்</translation>
+    </message>
+    <message>
+        <source>Mahalaya Amavasya</source>
+        <translation>மகாளய அமாவாசை</translation>
+    </message>
+    <message>
+        <source>Sharad Navaratri begins</source>
+        <translation>நவராத்திரி தொடக்கம்</translation>
+    </message>
+    <message>
+        <source>Durga Ashtami</source>
+        <translation>துர்காஷ்டமி</translation>
+    </message>
+    <message>
+        <source>Maha Navami</source>
+        <translation>மகா நவமி (சரஸ்வதி பூஜை)</translation>
+    </message>
+    <message>
+        <source>Vijayadashami (Dussehra)</source>
+        <translation>விஜயதசமி</translation>
+    </message>
+    <message>
+        <source>Sharad Purnima</source>
+        <translation>சரத் பூர்ணிமா</translation>
+    </message>
+    <message>
+        <source>Karva Chauth</source>
+        <translation>கர்வா சௌத்</translation>
+    </message>
+    <message>
+        <source>Dhanteras</source>
+        <translation>தன திரயோதசி</translation>
+    </message>
+    <message>
+        <source>Naraka Chaturdashi</source>
+        <translation>நரக சதுர்த்தசி</translation>
+    </message>
+    <message>
+        <source>Diwali (Lakshmi Puja)</source>
+        <translation>தீபாவளி (லட்சுமி பூஜை)</translation>
+    </message>
+    <message>
+        <source>Govardhan Puja</source>
+        <translation>கோவர்த்தன பூஜை</translation>
+    </message>
+    <message>
+        <source>Bhai Dooj</source>
+        <translation>யம துவிதியை (பாய் தூஜ்)</translation>
+    </message>
+    <message>
+        <source>Chhath Puja</source>
+        <translation>சட் பூஜை</translation>
+    </message>
+    <message>
+        <source>Kartik Purnima</source>
+        <translation>கார்த்திக பூர்ணிமா</translation>
+    </message>
+    <message>
+        <source>Vivah Panchami</source>
+        <translation>விவாக பஞ்சமி</translation>
+    </message>
+    <message>
+        <source>Gita Jayanti</source>
+        <translation>கீதா ஜயந்தி</translation>
+    </message>
+    <message>
+        <source>Vasant Panchami</source>
+        <translation>வசந்த பஞ்சமி</translation>
+    </message>
+    <message>
+        <source>Maha Shivaratri</source>
+        <translation>மகா சிவராத்திரி</translation>
+    </message>
+    <message>
+        <source>Holika Dahan</source>
+        <translation>ஹோலிகா தகனம்</translation>
+    </message>
+    <message>
+        <source>Holi</source>
+        <translation>ஹோலி</translation>
+    </message>
+    <message>
+        <source>Mesha Sankranti</source>
+        <translation>மேஷ சங்கராந்தி</translation>
+    </message>
+    <message>
+        <source>Vrishabha Sankranti</source>
+        <translation>ரிஷப சங்கராந்தி</translation>
+    </message>
+    <message>
+        <source>Mithuna Sankranti</source>
+        <translation>மிதுன சங்கராந்தி</translation>
+    </message>
+    <message>
+        <source>Karka Sankranti</source>
+        <translation>கடக சங்கராந்தி</translation>
+    </message>
+    <message>
+        <source>Simha Sankranti</source>
+        <translation>சிம்ம சங்கராந்தி</translation>
+    </message>
+    <message>
+        <source>Kanya Sankranti</source>
+        <translation>கன்னி சங்கராந்தி</translation>
+    </message>
+    <message>
+        <source>Tula Sankranti</source>
+        <translation>துலா சங்கராந்தி</translation>
+    </message>
+    <message>
+        <source>Vrishchika Sankranti</source>
+        <translation>விருச்சிக சங்கராந்தி</translation>
+    </message>
+    <message>
+        <source>Dhanu Sankranti</source>
+        <translation>தனுசு சங்கராந்தி</translation>
+    </message>
+    <message>
+        <source>Makara Sankranti</source>
+        <translation>மகர சங்கராந்தி</translation>
+    </message>
+    <message>
+        <source>Kumbha Sankranti</source>
+        <translation>கும்ப சங்கராந்தி</translation>
+    </message>
+    <message>
+        <source>Mina Sankranti</source>
+        <translation>மீன சங்கராந்தி</translation>
+    </message>
+    <message>
+        <source>Papamochani Ekadashi</source>
+        <translation>பாபமோசனி ஏகாதசி</translation>
+    </message>
+    <message>
+        <source>Kamada Ekadashi</source>
+        <translation>காமதா ஏகாதசி</translation>
+    </message>
+    <message>
+        <source>Varuthini Ekadashi</source>
+        <translation>வரூதினி ஏகாதசி</translation>
+    </message>
+    <message>
+        <source>Mohini Ekadashi</source>
+        <translation>மோகினி ஏகாதசி</translation>
+    </message>
+    <message>
+        <source>Apara Ekadashi</source>
+        <translation>அபரா ஏகாதசி</translation>
+    </message>
+    <message>
+        <source>Nirjala Ekadashi</source>
+        <translation>நிர்ஜலா ஏகாதசி</translation>
+    </message>
+    <message>
+        <source>Yogini Ekadashi</source>
+        <translation>யோகினி ஏகாதசி</translation>
+    </message>
+    <message>
+        <source>Devshayani Ekadashi</source>
+        <translation>தேவசயனி ஏகாதசி</translation>
+    </message>
+    <message>
+        <source>Kamika Ekadashi</source>
+        <translation>காமிகா ஏகாதசி</translation>
+    </message>
+    <message>
+        <source>Shravana Putrada Ekadashi</source>
+        <translation>சிராவண புத்திரதா ஏகாதசி</translation>
+    </message>
+    <message>
+        <source>Aja Ekadashi</source>
+        <translation>அஜா ஏகாதசி</translation>
+    </message>
+    <message>
+        <source>Parsva (Parivartini) Ekadashi</source>
+        <translation>பார்சுவ (பரிவர்த்தினி) ஏகாதசி</translation>
+    </message>
+    <message>
+        <source>Indira Ekadashi</source>
+        <translation>இந்திரா ஏகாதசி</translation>
+    </message>
+    <message>
+        <source>Papankusha Ekadashi</source>
+        <translation>பாபாங்குசா ஏகாதசி</translation>
+    </message>
+    <message>
+        <source>Rama Ekadashi</source>
+        <translation>ரமா ஏகாதசி</translation>
+    </message>
+    <message>
+        <source>Devutthana (Prabodhini) Ekadashi</source>
+        <translation>உத்தான (பிரபோதினி) ஏகாதசி</translation>
+    </message>
+    <message>
+        <source>Utpanna Ekadashi</source>
+        <translation>உத்பன்னா ஏகாதசி</translation>
+    </message>
+    <message>
+        <source>Mokshada Ekadashi</source>
+        <translation>மோட்சதா ஏகாதசி</translation>
+    </message>
+    <message>
+        <source>Saphala Ekadashi</source>
+        <translation>சபலா ஏகாதசி</translation>
+    </message>
+    <message>
+        <source>Pausha Putrada Ekadashi</source>
+        <translation>பௌஷ புத்திரதா ஏகாதசி</translation>
+    </message>
+    <message>
+        <source>Shattila Ekadashi</source>
+        <translation>ஷட்திலா ஏகாதசி</translation>
+    </message>
+    <message>
+        <source>Jaya Ekadashi</source>
+        <translation>ஜயா ஏகாதசி</translation>
+    </message>
+    <message>
+        <source>Vijaya Ekadashi</source>
+        <translation>விஜயா ஏகாதசி</translation>
+    </message>
+    <message>
+        <source>Amalaki Ekadashi</source>
+        <translation>ஆமலகி ஏகாதசி</translation>
+    </message>
+    <message>
+        <source>Padmini (Kamala) Ekadashi</source>
+        <translation>பத்மினி (கமலா) ஏகாதசி</translation>
+    </message>
+    <message>
+        <source>Parama Ekadashi</source>
+        <translation>பரமா ஏகாதசி</translation>
     </message>
 </context>
 </TS>

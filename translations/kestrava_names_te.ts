@@ -4,9 +4,11 @@
 Telugu names of the panchanga, spelled as Telugu panchangams print them
 (తిథి, వారం, నక్షత్రం, యోగం, కరణం): the tithis as పాడ్యమి, విదియ, తదియ, చవితి …
 పౌర్ణమి, అమావాస్య; the stars as పుష్యమి, మఖ, పుబ్బ, ఉత్తర, చిత్త; the karanas
-as బవ … కింస్తుఘ్నం. Checked against the lists of the 16 tithis, 27 nakshatras
-and 11 karanas (బవాది కరణాలు) given in Telugu panchangam primers, such as the
-one on the Suryaa daily's panchangam page.
+as బవ … కింస్తుఘ్నం; the sixty years from ప్రభవ to అక్షయ; the festivals by their
+Telugu names (ఉగాది, వినాయక చవితి, రాఖీ పౌర్ణమి, తొలి ఏకాదశి).
+The opening samvatsara names were compared with the "Telugu years" list
+(wikimili.com) and the Telugu year-name page of hindutemplenews.in; the other
+names were not checked against a published list.
 -->
 <TS version="2.1" language="te_IN">
 <context>
@@ -726,6 +728,401 @@ one on the Suryaa daily's panchangam page.
         <comment>tithi group</comment>
         <translation>పూర్ణ</translation>
     </message>
+    <message>
+        <source>Dashami</source>
+        <comment>tithi</comment>
+        <translation>దశమి</translation>
+    </message>
+    <message>
+        <source>Ekadashi</source>
+        <comment>tithi</comment>
+        <translation>ఏకాదశి</translation>
+    </message>
+    <message>
+        <source>Dvadashi</source>
+        <comment>tithi</comment>
+        <translation>ద్వాదశి</translation>
+    </message>
+    <message>
+        <source>Trayodashi</source>
+        <comment>tithi</comment>
+        <translation>త్రయోదశి</translation>
+    </message>
+    <message>
+        <source>Udveg</source>
+        <comment>choghadiya</comment>
+        <translation>ఉద్వేగ</translation>
+    </message>
+    <message>
+        <source>Char</source>
+        <comment>choghadiya</comment>
+        <translation>చర</translation>
+    </message>
+    <message>
+        <source>Labh</source>
+        <comment>choghadiya</comment>
+        <translation>లాభ</translation>
+    </message>
+    <message>
+        <source>Amrit</source>
+        <comment>choghadiya</comment>
+        <translation>అమృత</translation>
+    </message>
+    <message>
+        <source>Kaal</source>
+        <comment>choghadiya</comment>
+        <translation>కాల</translation>
+    </message>
+    <message>
+        <source>Shubh</source>
+        <comment>choghadiya</comment>
+        <translation>శుభ</translation>
+    </message>
+    <message>
+        <source>Rog</source>
+        <comment>choghadiya</comment>
+        <translation>రోగ</translation>
+    </message>
+    <message>
+        <source>Vasanta</source>
+        <comment>ritu</comment>
+        <translation>వసంత</translation>
+    </message>
+    <message>
+        <source>Grishma</source>
+        <comment>ritu</comment>
+        <translation>గ్రీష్మ</translation>
+    </message>
+    <message>
+        <source>Varsha</source>
+        <comment>ritu</comment>
+        <translation>వర్ష</translation>
+    </message>
+    <message>
+        <source>Sharad</source>
+        <comment>ritu</comment>
+        <translation>శరత్</translation>
+    </message>
+    <message>
+        <source>Hemanta</source>
+        <comment>ritu</comment>
+        <translation>హేమంత</translation>
+    </message>
+    <message>
+        <source>Shishira</source>
+        <comment>ritu</comment>
+        <translation>శిశిర</translation>
+    </message>
+    <message>
+        <source>Uttarayana</source>
+        <comment>ayana</comment>
+        <translation>ఉత్తరాయణం</translation>
+    </message>
+    <message>
+        <source>Dakshinayana</source>
+        <comment>ayana</comment>
+        <translation>దక్షిణాయనం</translation>
+    </message>
+    <message>
+        <source>Prabhava</source>
+        <comment>samvatsara</comment>
+        <translation>ప్రభవ</translation>
+    </message>
+    <message>
+        <source>Vibhava</source>
+        <comment>samvatsara</comment>
+        <translation>విభవ</translation>
+    </message>
+    <message>
+        <source>Shukla</source>
+        <comment>samvatsara</comment>
+        <translation>శుక్ల</translation>
+    </message>
+    <message>
+        <source>Pramoda</source>
+        <comment>samvatsara</comment>
+        <translation>ప్రమోదూత</translation>
+    </message>
+    <message>
+        <source>Prajapati</source>
+        <comment>samvatsara</comment>
+        <translation>ప్రజోత్పత్తి</translation>
+    </message>
+    <message>
+        <source>Angirasa</source>
+        <comment>samvatsara</comment>
+        <translation>ఆంగీరస</translation>
+    </message>
+    <message>
+        <source>Shrimukha</source>
+        <comment>samvatsara</comment>
+        <translation>శ్రీముఖ</translation>
+    </message>
+    <message>
+        <source>Bhava</source>
+        <comment>samvatsara</comment>
+        <translation>భావ</translation>
+    </message>
+    <message>
+        <source>Yuva</source>
+        <comment>samvatsara</comment>
+        <translation>యువ</translation>
+    </message>
+    <message>
+        <source>Dhatri</source>
+        <comment>samvatsara</comment>
+        <translation>ధాత</translation>
+    </message>
+    <message>
+        <source>Ishvara</source>
+        <comment>samvatsara</comment>
+        <translation>ఈశ్వర</translation>
+    </message>
+    <message>
+        <source>Bahudhanya</source>
+        <comment>samvatsara</comment>
+        <translation>బహుధాన్య</translation>
+    </message>
+    <message>
+        <source>Pramathi</source>
+        <comment>samvatsara</comment>
+        <translation>ప్రమాది</translation>
+    </message>
+    <message>
+        <source>Vikrama</source>
+        <comment>samvatsara</comment>
+        <translation>విక్రమ</translation>
+    </message>
+    <message>
+        <source>Vrisha</source>
+        <comment>samvatsara</comment>
+        <translation>వృష</translation>
+    </message>
+    <message>
+        <source>Chitrabhanu</source>
+        <comment>samvatsara</comment>
+        <translation>చిత్రభాను</translation>
+    </message>
+    <message>
+        <source>Subhanu</source>
+        <comment>samvatsara</comment>
+        <translation>స్వభాను</translation>
+    </message>
+    <message>
+        <source>Tarana</source>
+        <comment>samvatsara</comment>
+        <translation>తారణ</translation>
+    </message>
+    <message>
+        <source>Parthiva</source>
+        <comment>samvatsara</comment>
+        <translation>పార్థివ</translation>
+    </message>
+    <message>
+        <source>Vyaya</source>
+        <comment>samvatsara</comment>
+        <translation>వ్యయ</translation>
+    </message>
+    <message>
+        <source>Sarvajit</source>
+        <comment>samvatsara</comment>
+        <translation>సర్వజిత్</translation>
+    </message>
+    <message>
+        <source>Sarvadhari</source>
+        <comment>samvatsara</comment>
+        <translation>సర్వధారి</translation>
+    </message>
+    <message>
+        <source>Virodhi</source>
+        <comment>samvatsara</comment>
+        <translation>విరోధి</translation>
+    </message>
+    <message>
+        <source>Vikriti</source>
+        <comment>samvatsara</comment>
+        <translation>వికృతి</translation>
+    </message>
+    <message>
+        <source>Khara</source>
+        <comment>samvatsara</comment>
+        <translation>ఖర</translation>
+    </message>
+    <message>
+        <source>Nandana</source>
+        <comment>samvatsara</comment>
+        <translation>నందన</translation>
+    </message>
+    <message>
+        <source>Vijaya</source>
+        <comment>samvatsara</comment>
+        <translation>విజయ</translation>
+    </message>
+    <message>
+        <source>Jaya</source>
+        <comment>samvatsara</comment>
+        <translation>జయ</translation>
+    </message>
+    <message>
+        <source>Manmatha</source>
+        <comment>samvatsara</comment>
+        <translation>మన్మథ</translation>
+    </message>
+    <message>
+        <source>Durmukhi</source>
+        <comment>samvatsara</comment>
+        <translation>దుర్ముఖి</translation>
+    </message>
+    <message>
+        <source>Hevilambi</source>
+        <comment>samvatsara</comment>
+        <translation>హేవిళంబి</translation>
+    </message>
+    <message>
+        <source>Vilambi</source>
+        <comment>samvatsara</comment>
+        <translation>విళంబి</translation>
+    </message>
+    <message>
+        <source>Vikari</source>
+        <comment>samvatsara</comment>
+        <translation>వికారి</translation>
+    </message>
+    <message>
+        <source>Sharvari</source>
+        <comment>samvatsara</comment>
+        <translation>శార్వరి</translation>
+    </message>
+    <message>
+        <source>Plava</source>
+        <comment>samvatsara</comment>
+        <translation>ప్లవ</translation>
+    </message>
+    <message>
+        <source>Shubhakrit</source>
+        <comment>samvatsara</comment>
+        <translation>శుభకృత్</translation>
+    </message>
+    <message>
+        <source>Shobhakrit</source>
+        <comment>samvatsara</comment>
+        <translation>శోభకృత్</translation>
+    </message>
+    <message>
+        <source>Krodhi</source>
+        <comment>samvatsara</comment>
+        <translation>క్రోధి</translation>
+    </message>
+    <message>
+        <source>Vishvavasu</source>
+        <comment>samvatsara</comment>
+        <translation>విశ్వావసు</translation>
+    </message>
+    <message>
+        <source>Parabhava</source>
+        <comment>samvatsara</comment>
+        <translation>పరాభవ</translation>
+    </message>
+    <message>
+        <source>Plavanga</source>
+        <comment>samvatsara</comment>
+        <translation>ప్లవంగ</translation>
+    </message>
+    <message>
+        <source>Kilaka</source>
+        <comment>samvatsara</comment>
+        <translation>కీలక</translation>
+    </message>
+    <message>
+        <source>Saumya</source>
+        <comment>samvatsara</comment>
+        <translation>సౌమ్య</translation>
+    </message>
+    <message>
+        <source>Sadharana</source>
+        <comment>samvatsara</comment>
+        <translation>సాధారణ</translation>
+    </message>
+    <message>
+        <source>Virodhikrit</source>
+        <comment>samvatsara</comment>
+        <translation>విరోధికృత్</translation>
+    </message>
+    <message>
+        <source>Paridhavi</source>
+        <comment>samvatsara</comment>
+        <translation>పరీధావి</translation>
+    </message>
+    <message>
+        <source>Pramadi</source>
+        <comment>samvatsara</comment>
+        <translation>ప్రమాదీచ</translation>
+    </message>
+    <message>
+        <source>Ananda</source>
+        <comment>samvatsara</comment>
+        <translation>ఆనంద</translation>
+    </message>
+    <message>
+        <source>Rakshasa</source>
+        <comment>samvatsara</comment>
+        <translation>రాక్షస</translation>
+    </message>
+    <message>
+        <source>Nala</source>
+        <comment>samvatsara</comment>
+        <translation>నల</translation>
+    </message>
+    <message>
+        <source>Pingala</source>
+        <comment>samvatsara</comment>
+        <translation>పింగళ</translation>
+    </message>
+    <message>
+        <source>Kalayukta</source>
+        <comment>samvatsara</comment>
+        <translation>కాళయుక్తి</translation>
+    </message>
+    <message>
+        <source>Siddharthi</source>
+        <comment>samvatsara</comment>
+        <translation>సిద్ధార్థి</translation>
+    </message>
+    <message>
+        <source>Raudra</source>
+        <comment>samvatsara</comment>
+        <translation>రౌద్రి</translation>
+    </message>
+    <message>
+        <source>Durmati</source>
+        <comment>samvatsara</comment>
+        <translation>దుర్మతి</translation>
+    </message>
+    <message>
+        <source>Dundubhi</source>
+        <comment>samvatsara</comment>
+        <translation>దుందుభి</translation>
+    </message>
+    <message>
+        <source>Rudhirodgari</source>
+        <comment>samvatsara</comment>
+        <translation>రుధిరోద్గారి</translation>
+    </message>
+    <message>
+        <source>Raktakshi</source>
+        <comment>samvatsara</comment>
+        <translation>రక్తాక్షి</translation>
+    </message>
+    <message>
+        <source>Krodhana</source>
+        <comment>samvatsara</comment>
+        <translation>క్రోధన</translation>
+    </message>
+    <message>
+        <source>Akshaya</source>
+        <comment>samvatsara</comment>
+        <translation>అక్షయ</translation>
+    </message>
 </context>
 <context>
     <name>TithiReport</name>
@@ -856,6 +1253,317 @@ one on the Suryaa daily's panchangam page.
     <message>
         <source>Time the most powerful factor in the accomplishment of any work. Nothing happens before the appropriate and auspicious time. The auspicious Tithi provides an opportunity to do the right thing at the time in order to get the best advantage for the progress, welfare &amp; happiness of the native.</source>
         <translation>ఏ పని నెరవేరడానికైనా కాలమే అత్యంత బలమైన కారణం. తగిన శుభ సమయం రాకముందు ఏదీ జరగదు. శుభ తిథి సరైన సమయంలో సరైన పని చేసే అవకాశాన్ని ఇస్తుంది; దానివల్ల జాతకుని అభివృద్ధికి, క్షేమానికి, సుఖానికి ఎక్కువ మేలు కలుగుతుంది.</translation>
+    </message>
+</context>
+<context>
+    <name>FestivalNames</name>
+    <message>
+        <source>Makar Sankranti</source>
+        <translation>మకర సంక్రాంతి</translation>
+    </message>
+    <message>
+        <source>Lohri</source>
+        <translation>లోహ్రీ</translation>
+    </message>
+    <message>
+        <source>Thai Pongal</source>
+        <translation>తై పొంగల్</translation>
+    </message>
+    <message>
+        <source>Vishu</source>
+        <translation>విషు</translation>
+    </message>
+    <message>
+        <source>Baisakhi</source>
+        <translation>బైసాఖీ</translation>
+    </message>
+    <message>
+        <source>Onam (Thiruvonam)</source>
+        <translation>ఓణం (తిరువోణం)</translation>
+    </message>
+    <message>
+        <source>Ugadi / Gudi Padwa</source>
+        <translation>ఉగాది</translation>
+    </message>
+    <message>
+        <source>Rama Navami</source>
+        <translation>శ్రీరామ నవమి</translation>
+    </message>
+    <message>
+        <source>Hanuman Jayanti</source>
+        <translation>హనుమాన్ జయంతి</translation>
+    </message>
+    <message>
+        <source>Akshaya Tritiya</source>
+        <translation>అక్షయ తృతీయ</translation>
+    </message>
+    <message>
+        <source>Buddha Purnima</source>
+        <translation>బుద్ధ పూర్ణిమ</translation>
+    </message>
+    <message>
+        <source>Ratha Yatra</source>
+        <translation>రథయాత్ర</translation>
+    </message>
+    <message>
+        <source>Guru Purnima</source>
+        <translation>గురు పూర్ణిమ</translation>
+    </message>
+    <message>
+        <source>Naga Panchami</source>
+        <translation>నాగ పంచమి</translation>
+    </message>
+    <message>
+        <source>Raksha Bandhan</source>
+        <translation>రాఖీ పౌర్ణమి</translation>
+    </message>
+    <message>
+        <source>Krishna Janmashtami</source>
+        <translation>శ్రీకృష్ణ జన్మాష్టమి</translation>
+    </message>
+    <message>
+        <source>Ganesha Chaturthi</source>
+        <translation>వినాయక చవితి</translation>
+    </message>
+    <message>
+        <source>Ananta Chaturdashi</source>
+        <translation>అనంత చతుర్దశి</translation>
+    </message>
+    <message>
+        <source>Pitru Paksha begins</source>
+        <translation>మహాలయ పక్షం ప్రారంభం</translation>
+    </message>
+    <message>
+        <source>Mahalaya Amavasya</source>
+        <translation>మహాలయ అమావాస్య</translation>
+    </message>
+    <message>
+        <source>Sharad Navaratri begins</source>
+        <translation>దేవీ నవరాత్రులు ప్రారంభం</translation>
+    </message>
+    <message>
+        <source>Durga Ashtami</source>
+        <translation>దుర్గాష్టమి</translation>
+    </message>
+    <message>
+        <source>Maha Navami</source>
+        <translation>మహర్నవమి</translation>
+    </message>
+    <message>
+        <source>Vijayadashami (Dussehra)</source>
+        <translation>విజయదశమి (దసరా)</translation>
+    </message>
+    <message>
+        <source>Sharad Purnima</source>
+        <translation>శరత్ పూర్ణిమ</translation>
+    </message>
+    <message>
+        <source>Karva Chauth</source>
+        <translation>కర్వా చౌథ్</translation>
+    </message>
+    <message>
+        <source>Dhanteras</source>
+        <translation>ధన త్రయోదశి</translation>
+    </message>
+    <message>
+        <source>Naraka Chaturdashi</source>
+        <translation>నరక చతుర్దశి</translation>
+    </message>
+    <message>
+        <source>Diwali (Lakshmi Puja)</source>
+        <translation>దీపావళి (లక్ష్మీ పూజ)</translation>
+    </message>
+    <message>
+        <source>Govardhan Puja</source>
+        <translation>బలి పాడ్యమి (గోవర్ధన పూజ)</translation>
+    </message>
+    <message>
+        <source>Bhai Dooj</source>
+        <translation>యమ ద్వితీయ (భగినీ హస్త భోజనం)</translation>
+    </message>
+    <message>
+        <source>Chhath Puja</source>
+        <translation>ఛఠ్ పూజ</translation>
+    </message>
+    <message>
+        <source>Kartik Purnima</source>
+        <translation>కార్తీక పౌర్ణమి</translation>
+    </message>
+    <message>
+        <source>Vivah Panchami</source>
+        <translation>వివాహ పంచమి</translation>
+    </message>
+    <message>
+        <source>Gita Jayanti</source>
+        <translation>గీతా జయంతి</translation>
+    </message>
+    <message>
+        <source>Vasant Panchami</source>
+        <translation>శ్రీ పంచమి (వసంత పంచమి)</translation>
+    </message>
+    <message>
+        <source>Maha Shivaratri</source>
+        <translation>మహా శివరాత్రి</translation>
+    </message>
+    <message>
+        <source>Holika Dahan</source>
+        <translation>కామ దహనం (హోలికా దహనం)</translation>
+    </message>
+    <message>
+        <source>Holi</source>
+        <translation>హోళీ</translation>
+    </message>
+    <message>
+        <source>Mesha Sankranti</source>
+        <translation>మేష సంక్రాంతి</translation>
+    </message>
+    <message>
+        <source>Vrishabha Sankranti</source>
+        <translation>వృషభ సంక్రాంతి</translation>
+    </message>
+    <message>
+        <source>Mithuna Sankranti</source>
+        <translation>మిథున సంక్రాంతి</translation>
+    </message>
+    <message>
+        <source>Karka Sankranti</source>
+        <translation>కర్కాటక సంక్రాంతి</translation>
+    </message>
+    <message>
+        <source>Simha Sankranti</source>
+        <translation>సింహ సంక్రాంతి</translation>
+    </message>
+    <message>
+        <source>Kanya Sankranti</source>
+        <translation>కన్యా సంక్రాంతి</translation>
+    </message>
+    <message>
+        <source>Tula Sankranti</source>
+        <translation>తులా సంక్రాంతి</translation>
+    </message>
+    <message>
+        <source>Vrishchika Sankranti</source>
+        <translation>వృశ్చిక సంక్రాంతి</translation>
+    </message>
+    <message>
+        <source>Dhanu Sankranti</source>
+        <translation>ధనుస్సంక్రాంతి</translation>
+    </message>
+    <message>
+        <source>Makara Sankranti</source>
+        <translation>మకర సంక్రాంతి</translation>
+    </message>
+    <message>
+        <source>Kumbha Sankranti</source>
+        <translation>కుంభ సంక్రాంతి</translation>
+    </message>
+    <message>
+        <source>Mina Sankranti</source>
+        <translation>మీన సంక్రాంతి</translation>
+    </message>
+    <message>
+        <source>Papamochani Ekadashi</source>
+        <translation>పాపవిమోచని ఏకాదశి</translation>
+    </message>
+    <message>
+        <source>Kamada Ekadashi</source>
+        <translation>కామదా ఏకాదశి</translation>
+    </message>
+    <message>
+        <source>Varuthini Ekadashi</source>
+        <translation>వరూథిని ఏకాదశి</translation>
+    </message>
+    <message>
+        <source>Mohini Ekadashi</source>
+        <translation>మోహినీ ఏకాదశి</translation>
+    </message>
+    <message>
+        <source>Apara Ekadashi</source>
+        <translation>అపర ఏకాదశి</translation>
+    </message>
+    <message>
+        <source>Nirjala Ekadashi</source>
+        <translation>నిర్జల ఏకాదశి</translation>
+    </message>
+    <message>
+        <source>Yogini Ekadashi</source>
+        <translation>యోగినీ ఏకాదశి</translation>
+    </message>
+    <message>
+        <source>Devshayani Ekadashi</source>
+        <translation>తొలి ఏకాదశి (శయన ఏకాదశి)</translation>
+    </message>
+    <message>
+        <source>Kamika Ekadashi</source>
+        <translation>కామికా ఏకాదశి</translation>
+    </message>
+    <message>
+        <source>Shravana Putrada Ekadashi</source>
+        <translation>శ్రావణ పుత్రదా ఏకాదశి</translation>
+    </message>
+    <message>
+        <source>Aja Ekadashi</source>
+        <translation>అజ ఏకాదశి</translation>
+    </message>
+    <message>
+        <source>Parsva (Parivartini) Ekadashi</source>
+        <translation>పరివర్తన ఏకాదశి</translation>
+    </message>
+    <message>
+        <source>Indira Ekadashi</source>
+        <translation>ఇందిరా ఏకాదశి</translation>
+    </message>
+    <message>
+        <source>Papankusha Ekadashi</source>
+        <translation>పాశాంకుశ ఏకాదశి</translation>
+    </message>
+    <message>
+        <source>Rama Ekadashi</source>
+        <translation>రమా ఏకాదశి</translation>
+    </message>
+    <message>
+        <source>Devutthana (Prabodhini) Ekadashi</source>
+        <translation>ఉత్థాన ఏకాదశి (ప్రబోధిని ఏకాదశి)</translation>
+    </message>
+    <message>
+        <source>Utpanna Ekadashi</source>
+        <translation>ఉత్పన్న ఏకాదశి</translation>
+    </message>
+    <message>
+        <source>Mokshada Ekadashi</source>
+        <translation>మోక్షద ఏకాదశి</translation>
+    </message>
+    <message>
+        <source>Saphala Ekadashi</source>
+        <translation>సఫల ఏకాదశి</translation>
+    </message>
+    <message>
+        <source>Pausha Putrada Ekadashi</source>
+        <translation>పుష్య పుత్రదా ఏకాదశి</translation>
+    </message>
+    <message>
+        <source>Shattila Ekadashi</source>
+        <translation>షట్తిల ఏకాదశి</translation>
+    </message>
+    <message>
+        <source>Jaya Ekadashi</source>
+        <translation>జయ ఏకాదశి</translation>
+    </message>
+    <message>
+        <source>Vijaya Ekadashi</source>
+        <translation>విజయ ఏకాదశి</translation>
+    </message>
+    <message>
+        <source>Amalaki Ekadashi</source>
+        <translation>ఆమలకీ ఏకాదశి</translation>
+    </message>
+    <message>
+        <source>Padmini (Kamala) Ekadashi</source>
+        <translation>పద్మిని ఏకాదశి (కమల ఏకాదశి)</translation>
+    </message>
+    <message>
+        <source>Parama Ekadashi</source>
+        <translation>పరమ ఏకాదశి</translation>
     </message>
 </context>
 </TS>

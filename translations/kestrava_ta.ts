@@ -107,28 +107,28 @@
     </message>
     <message>
         <source>%1 (adhika, purnimanta)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (அதிக, பூர்ணிமாந்த)</translation>
     </message>
     <message>
         <source>%1 (adhika, amanta)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (அதிக, அமாந்த)</translation>
     </message>
     <message>
         <source>%1 (purnimanta)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (பூர்ணிமாந்த)</translation>
     </message>
     <message>
         <source>%1 (amanta)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (அமாந்த)</translation>
     </message>
     <message>
         <source>%1 · %2</source>
         <extracomment>The month of a day in both reckonings: &quot;Jyeshtha (amanta) · Ashadha (purnimanta)&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 · %2</translation>
     </message>
     <message>
         <source>%1 +%2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 +%2</translation>
     </message>
 </context>
 <context>
@@ -241,23 +241,23 @@
     </message>
     <message>
         <source>Month: %1, %2; Vikram %3, Shaka %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>மாசம்: %1, %2; விக்கிரம சம்வத் %3, சக ஆண்டு %4.</translation>
     </message>
     <message>
         <source>Kestrava: festivals, %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kestrava: பண்டிகைகள், %1</translation>
     </message>
     <message>
         <source>Festival</source>
-        <translation type="unfinished"></translation>
+        <translation>பண்டிகை</translation>
     </message>
     <message>
         <source>Sankranti</source>
-        <translation type="unfinished"></translation>
+        <translation>சங்கராந்தி</translation>
     </message>
     <message>
         <source>Jayanti</source>
-        <translation type="unfinished"></translation>
+        <translation>ஜயந்தி</translation>
     </message>
 </context>
 <context>
@@ -284,7 +284,7 @@
     </message>
     <message>
         <source>F&amp;estivals of the Year...</source>
-        <translation type="unfinished"></translation>
+        <translation>ஆண்டின் பண்டிகைகள் (&amp;E)...</translation>
     </message>
 </context>
 <context>
@@ -419,237 +419,237 @@
     </message>
     <message>
         <source>Rahu Kalam</source>
-        <translation type="unfinished"></translation>
+        <translation>ராகு காலம்</translation>
     </message>
     <message>
         <source>Yamaganda</source>
-        <translation type="unfinished"></translation>
+        <translation>எமகண்டம்</translation>
     </message>
     <message>
         <source>Gulika Kalam</source>
-        <translation type="unfinished"></translation>
+        <translation>குளிகை</translation>
     </message>
     <message>
         <source>Abhijit</source>
-        <translation type="unfinished"></translation>
+        <translation>அபிஜித்</translation>
     </message>
     <message>
         <source>Abhijit Muhurta</source>
-        <translation type="unfinished"></translation>
+        <translation>அபிஜித் முகூர்த்தம்</translation>
     </message>
     <message>
         <source>Sun</source>
-        <translation type="unfinished"></translation>
+        <translation>சூரியன்</translation>
     </message>
     <message>
         <source>Sun&apos;s Rashi</source>
-        <translation type="unfinished"></translation>
+        <translation>சூரியன் நிற்கும் ராசி</translation>
     </message>
     <message>
         <source>Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>சந்திரன்</translation>
     </message>
     <message>
         <source>Moon&apos;s Rashi and Phase</source>
-        <translation type="unfinished"></translation>
+        <translation>சந்திரன் நிற்கும் ராசியும் கலையும்</translation>
     </message>
     <message>
         <source>Festivals</source>
-        <translation type="unfinished"></translation>
+        <translation>பண்டிகைகள்</translation>
     </message>
     <message>
         <source>%1 · %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 · %2</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>இல்லை</translation>
     </message>
 </context>
 <context>
     <name>DayPeriods</name>
     <message>
         <source>%1–%2</source>
-        <translation type="unfinished">%1–%2</translation>
+        <translation>%1–%2</translation>
     </message>
     <message>
         <source>good</source>
-        <translation type="unfinished"></translation>
+        <translation>சுபம்</translation>
     </message>
     <message>
         <source>neutral</source>
-        <translation type="unfinished"></translation>
+        <translation>சமம்</translation>
     </message>
     <message>
         <source>bad</source>
-        <translation type="unfinished"></translation>
+        <translation>அசுபம்</translation>
     </message>
     <message>
         <source>not defined: the Sun does not rise and set this date</source>
-        <translation type="unfinished"></translation>
+        <translation>வரையறுக்கப்படவில்லை: இந்தத் தேதியில் சூரியன் உதிப்பதும் மறைவதும் இல்லை</translation>
     </message>
     <message>
         <source>%1 until %2</source>
-        <translation type="unfinished">%1 %2 வரை</translation>
+        <translation>%1 %2 வரை</translation>
     </message>
     <message>
         <source>%1 (not observed on Wednesdays)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (புதன்கிழமைகளில் கொள்ளப்படாது)</translation>
     </message>
 </context>
 <context>
     <name>Festivals</name>
     <message>
         <source>at sunrise</source>
-        <translation type="unfinished"></translation>
+        <translation>சூரிய உதயத்தில்</translation>
     </message>
     <message>
         <source>in the forenoon (purvahna)</source>
-        <translation type="unfinished"></translation>
+        <translation>முற்பகலில் (பூர்வாஹ்ணம்)</translation>
     </message>
     <message>
         <source>at midday (madhyahna, the third fifth of the daytime)</source>
-        <translation type="unfinished"></translation>
+        <translation>மத்தியானத்தில் (பகலின் மூன்றாம் ஐந்தில் ஒரு பங்கு)</translation>
     </message>
     <message>
         <source>in the afternoon (aparahna, the fourth fifth of the daytime)</source>
-        <translation type="unfinished"></translation>
+        <translation>அபராஹ்ணத்தில் (பகலின் நான்காம் ஐந்தில் ஒரு பங்கு)</translation>
     </message>
     <message>
         <source>at dusk (pradosha, the first fifth of the night)</source>
-        <translation type="unfinished"></translation>
+        <translation>பிரதோஷத்தில் (இரவின் முதல் ஐந்தில் ஒரு பங்கு)</translation>
     </message>
     <message>
         <source>at midnight (nishita)</source>
-        <translation type="unfinished"></translation>
+        <translation>நிசீதத்தில் (நள்ளிரவு)</translation>
     </message>
     <message>
         <source>at moonrise</source>
-        <translation type="unfinished"></translation>
+        <translation>சந்திர உதயத்தில்</translation>
     </message>
     <message>
         <source>before sunrise (arunodaya)</source>
-        <translation type="unfinished"></translation>
+        <translation>அருணோதயத்தில் (சூரிய உதயத்துக்கு முன்)</translation>
     </message>
     <message>
         <source>the Tamil rule: the day of the entry if before sunset, else the next</source>
-        <translation type="unfinished"></translation>
+        <translation>தமிழ் முறை: சூரியன் ராசியில் பிரவேசிப்பது சூரிய அஸ்தமனத்துக்கு முன் என்றால் அதே நாள், இல்லையேல் அடுத்த நாள்</translation>
     </message>
     <message>
         <source>the Malayalam rule: the day of the entry if within the first three-fifths of the daytime, else the next</source>
-        <translation type="unfinished"></translation>
+        <translation>மலையாள முறை: பிரவேசம் பகலின் முதல் ஐந்தில் மூன்று பங்குக்குள் என்றால் அதே நாள், இல்லையேல் அடுத்த நாள்</translation>
     </message>
     <message>
         <source>the Bengali rule: the day after the entry, or the day after that if it falls after midnight</source>
-        <translation type="unfinished"></translation>
+        <translation>வங்காள முறை: பிரவேசத்துக்கு அடுத்த நாள்; பிரவேசம் நள்ளிரவுக்குப் பின் என்றால் அதற்கும் அடுத்த நாள்</translation>
     </message>
     <message>
         <source>the day (sunrise to sunrise) of the entry</source>
-        <translation type="unfinished"></translation>
+        <translation>பிரவேசம் நிகழும் நாள் (சூரிய உதயம் முதல் சூரிய உதயம் வரை)</translation>
     </message>
     <message>
         <source>%1: %2 %3</source>
         <extracomment>A solar date in a regional calendar: &quot;Tamil: Thai 1&quot;</extracomment>
-        <translation type="unfinished">%1, %2 %3 {1:?}</translation>
+        <translation>%1: %2 %3</translation>
     </message>
     <message>
         <source>amanta</source>
-        <translation type="unfinished">அமாந்த</translation>
+        <translation>அமாந்த</translation>
     </message>
     <message>
         <source>purnimanta</source>
-        <translation type="unfinished">பூர்ணிமாந்த</translation>
+        <translation>பூர்ணிமாந்த</translation>
     </message>
     <message>
         <source>%1 of the adhika month (%2) %3</source>
         <extracomment>A festival&apos;s tithi: &quot;Kartika Amavasya (purnimanta) at dusk (pradosha, ...)&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>அதிக மாசத்தின் %1 (%2) %3</translation>
     </message>
     <message>
         <source>%1 %2 (%3) %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 (%3) %4</translation>
     </message>
     <message>
         <source>, the whole of it</source>
-        <translation type="unfinished"></translation>
+        <translation>, முழுவதும்</translation>
     </message>
     <message>
         <source>; else %1 nakshatra</source>
         <extracomment>A tithi&apos;s companion nakshatra, deciding between two days or none: &quot;; else Shravana&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>; இல்லையேல் %1 நட்சத்திரம்</translation>
     </message>
     <message>
         <source>, free of bhadra</source>
         <extracomment>Bhadra: the Vishti karana, kept out of the deciding period</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>, பத்திரை இல்லாமல்</translation>
     </message>
     <message>
         <source>the Sun enters %1; %2</source>
-        <translation type="unfinished"></translation>
+        <translation>சூரியன் %1 ராசியில் பிரவேசம்; %2</translation>
     </message>
     <message>
         <source>%1 nakshatra at sunrise in the solar month of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%2 சௌர மாதத்தில் சூரிய உதயத்தில் %1 நட்சத்திரம்</translation>
     </message>
     <message>
         <source>the day before %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1-க்கு முந்தைய நாள்</translation>
     </message>
     <message>
         <source>the day after %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1-க்கு அடுத்த நாள்</translation>
     </message>
     <message>
         <source>%1 days before %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%2-க்கு %1 நாட்கள் முன்</translation>
     </message>
     <message>
         <source>%1 days after %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%2-க்கு %1 நாட்கள் பின்</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <extracomment>A festival and the rule that gave its day: &quot;Diwali (Lakshmi Puja): Kartika Amavasya ...&quot;</extracomment>
-        <translation type="unfinished">%1: %2</translation>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
     <name>FileWriting</name>
     <message>
         <source>No file name was given.</source>
-        <translation type="unfinished"></translation>
+        <translation>கோப்பின் பெயர் தரப்படவில்லை.</translation>
     </message>
     <message>
         <source>The folder %1 does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 என்ற கோப்புறை இல்லை.</translation>
     </message>
     <message>
         <source>%1 is a folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ஒரு கோப்புறை.</translation>
     </message>
     <message>
         <source>%1 is not a file that can be written (a socket or a block device).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 எழுதக்கூடிய கோப்பு அல்ல (ஒரு சாக்கெட் அல்லது பிளாக் சாதனம்).</translation>
     </message>
     <message>
         <source>%1 is a pipe that no program is reading.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 எந்த நிரலும் படிக்காத ஒரு பைப்.</translation>
     </message>
     <message>
         <source>%1 could not be looked at: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1-ஐப் பார்க்க முடியவில்லை: %2.</translation>
     </message>
     <message>
         <source>It could not be created in %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>இதை %1-இல் உருவாக்க முடியவில்லை: %2.</translation>
     </message>
     <message>
         <source>It could not be written: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>இதை எழுத முடியவில்லை: %1.</translation>
     </message>
     <message>
         <source>It could not take the place of %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>இது %1-இன் இடத்தை எடுக்க முடியவில்லை: %2.</translation>
     </message>
 </context>
 <context>
@@ -738,7 +738,9 @@ Use the first %1, at %6? No uses the second, at %7.</source>
         <source>%1 does not exist on %2 in %3: the clocks went forward from %4 to %5.
 
 Calculate for %6, the same moment on the clocks after the change?</source>
-        <translation type="unfinished"></translation>
+        <translation>%3-இல் %2 அன்று %1 என்ற நேரமே இல்லை: கடிகாரங்கள் %4-இலிருந்து %5-க்கு முன்னே நகர்ந்தன.
+
+மாற்றத்துக்குப் பிந்தைய கடிகாரத்தில் அதே கணமான %6-க்குக் கணிக்கவா?</translation>
     </message>
 </context>
 <context>
@@ -904,7 +906,7 @@ Calculate for %6, the same moment on the clocks after the change?</source>
     <name>MonthModel</name>
     <message>
         <source>the purnimanta month %1 begins</source>
-        <translation type="unfinished"></translation>
+        <translation>பூர்ணிமாந்த %1 மாசம் தொடக்கம்</translation>
     </message>
 </context>
 <context>
@@ -933,7 +935,7 @@ Calculate for %6, the same moment on the clocks after the change?</source>
     <message>
         <source>amanta %1 · purnimanta %2</source>
         <extracomment>The months of both reckonings: &quot;amanta Vaishakha – Jyeshtha · purnimanta Jyeshtha – Ashadha&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>அமாந்த %1 · பூர்ணிமாந்த %2</translation>
     </message>
 </context>
 <context>
@@ -947,15 +949,15 @@ Calculate for %6, the same moment on the clocks after the change?</source>
     <name>MoonPhaseWidget</name>
     <message>
         <source>%1 % lit, waxing</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 % ஒளிர்வு, வளர்பிறை</translation>
     </message>
     <message>
         <source>%1 % lit, waning</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 % ஒளிர்வு, தேய்பிறை</translation>
     </message>
     <message>
         <source>Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>சந்திரன்</translation>
     </message>
 </context>
 <context>
@@ -1099,218 +1101,218 @@ Calculate for %6, the same moment on the clocks after the change?</source>
     </message>
     <message>
         <source>Name, Date and Place</source>
-        <translation type="unfinished"></translation>
+        <translation>பெயர், தேதி, இடம்</translation>
     </message>
 </context>
 <context>
     <name>SolarMonths</name>
     <message>
         <source>Chithirai</source>
-        <translation type="unfinished"></translation>
+        <translation>சித்திரை</translation>
     </message>
     <message>
         <source>Vaikasi</source>
-        <translation type="unfinished"></translation>
+        <translation>வைகாசி</translation>
     </message>
     <message>
         <source>Aani</source>
-        <translation type="unfinished"></translation>
+        <translation>ஆனி</translation>
     </message>
     <message>
         <source>Aadi</source>
-        <translation type="unfinished"></translation>
+        <translation>ஆடி</translation>
     </message>
     <message>
         <source>Aavani</source>
-        <translation type="unfinished"></translation>
+        <translation>ஆவணி</translation>
     </message>
     <message>
         <source>Purattasi</source>
-        <translation type="unfinished"></translation>
+        <translation>புரட்டாசி</translation>
     </message>
     <message>
         <source>Aippasi</source>
-        <translation type="unfinished"></translation>
+        <translation>ஐப்பசி</translation>
     </message>
     <message>
         <source>Karthigai</source>
-        <translation type="unfinished"></translation>
+        <translation>கார்த்திகை</translation>
     </message>
     <message>
         <source>Margazhi</source>
-        <translation type="unfinished"></translation>
+        <translation>மார்கழி</translation>
     </message>
     <message>
         <source>Thai</source>
-        <translation type="unfinished"></translation>
+        <translation>தை</translation>
     </message>
     <message>
         <source>Maasi</source>
-        <translation type="unfinished"></translation>
+        <translation>மாசி</translation>
     </message>
     <message>
         <source>Panguni</source>
-        <translation type="unfinished"></translation>
+        <translation>பங்குனி</translation>
     </message>
     <message>
         <source>Medam</source>
-        <translation type="unfinished"></translation>
+        <translation>மேடம்</translation>
     </message>
     <message>
         <source>Edavam</source>
-        <translation type="unfinished"></translation>
+        <translation>இடவம்</translation>
     </message>
     <message>
         <source>Mithunam</source>
-        <translation type="unfinished"></translation>
+        <translation>மிதுனம்</translation>
     </message>
     <message>
         <source>Karkidakam</source>
-        <translation type="unfinished"></translation>
+        <translation>கர்க்கடகம்</translation>
     </message>
     <message>
         <source>Chingam</source>
-        <translation type="unfinished"></translation>
+        <translation>சிங்கம்</translation>
     </message>
     <message>
         <source>Kanni</source>
-        <translation type="unfinished"></translation>
+        <translation>கன்னி</translation>
     </message>
     <message>
         <source>Thulam</source>
-        <translation type="unfinished"></translation>
+        <translation>துலாம்</translation>
     </message>
     <message>
         <source>Vrischikam</source>
-        <translation type="unfinished"></translation>
+        <translation>விருச்சிகம்</translation>
     </message>
     <message>
         <source>Dhanu</source>
-        <translation type="unfinished"></translation>
+        <translation>தனு</translation>
     </message>
     <message>
         <source>Makaram</source>
-        <translation type="unfinished"></translation>
+        <translation>மகரம்</translation>
     </message>
     <message>
         <source>Kumbham</source>
-        <translation type="unfinished"></translation>
+        <translation>கும்பம்</translation>
     </message>
     <message>
         <source>Meenam</source>
-        <translation type="unfinished"></translation>
+        <translation>மீனம்</translation>
     </message>
     <message>
         <source>Boishakh</source>
-        <translation type="unfinished"></translation>
+        <translation>பைசாக்</translation>
     </message>
     <message>
         <source>Joishtho</source>
-        <translation type="unfinished"></translation>
+        <translation>ஜொய்ஷ்டோ</translation>
     </message>
     <message>
         <source>Asharh</source>
-        <translation type="unfinished"></translation>
+        <translation>ஆஷாட்</translation>
     </message>
     <message>
         <source>Srabon</source>
-        <translation type="unfinished"></translation>
+        <translation>ஸ்ராபோன்</translation>
     </message>
     <message>
         <source>Bhadro</source>
-        <translation type="unfinished"></translation>
+        <translation>பாத்ரோ</translation>
     </message>
     <message>
         <source>Ashwin</source>
-        <translation type="unfinished"></translation>
+        <translation>ஆஷ்வின்</translation>
     </message>
     <message>
         <source>Kartik</source>
-        <translation type="unfinished"></translation>
+        <translation>கார்த்திக்</translation>
     </message>
     <message>
         <source>Ogrohayon</source>
-        <translation type="unfinished"></translation>
+        <translation>அக்ரஹாயண்</translation>
     </message>
     <message>
         <source>Poush</source>
-        <translation type="unfinished"></translation>
+        <translation>பௌஷ்</translation>
     </message>
     <message>
         <source>Magh</source>
-        <translation type="unfinished"></translation>
+        <translation>மாக்</translation>
     </message>
     <message>
         <source>Falgun</source>
-        <translation type="unfinished"></translation>
+        <translation>பால்குன்</translation>
     </message>
     <message>
         <source>Choitro</source>
-        <translation type="unfinished"></translation>
+        <translation>சைத்ரோ</translation>
     </message>
     <message>
         <source>Baisakha</source>
-        <translation type="unfinished"></translation>
+        <translation>பைசாக</translation>
     </message>
     <message>
         <source>Jyeshtha</source>
-        <translation type="unfinished"></translation>
+        <translation>ஜ்யேஷ்ட</translation>
     </message>
     <message>
         <source>Ashadha</source>
-        <translation type="unfinished"></translation>
+        <translation>ஆஷாட</translation>
     </message>
     <message>
         <source>Shrabana</source>
-        <translation type="unfinished"></translation>
+        <translation>ஸ்ராபண</translation>
     </message>
     <message>
         <source>Bhadraba</source>
-        <translation type="unfinished"></translation>
+        <translation>பாத்ரப</translation>
     </message>
     <message>
         <source>Ashwina</source>
-        <translation type="unfinished"></translation>
+        <translation>ஆஸ்வின</translation>
     </message>
     <message>
         <source>Kartika</source>
-        <translation type="unfinished"></translation>
+        <translation>கார்த்திக</translation>
     </message>
     <message>
         <source>Margashira</source>
-        <translation type="unfinished"></translation>
+        <translation>மார்கசிர</translation>
     </message>
     <message>
         <source>Pausha</source>
-        <translation type="unfinished"></translation>
+        <translation>பௌஷ</translation>
     </message>
     <message>
         <source>Magha</source>
-        <translation type="unfinished"></translation>
+        <translation>மாக</translation>
     </message>
     <message>
         <source>Phalguna</source>
-        <translation type="unfinished"></translation>
+        <translation>பால்குன</translation>
     </message>
     <message>
         <source>Chaitra</source>
-        <translation type="unfinished"></translation>
+        <translation>சைத்ர</translation>
     </message>
     <message>
         <source>Tamil</source>
-        <translation type="unfinished"></translation>
+        <translation>தமிழ்</translation>
     </message>
     <message>
         <source>Malayalam</source>
-        <translation type="unfinished"></translation>
+        <translation>மலையாளம்</translation>
     </message>
     <message>
         <source>Bengali</source>
-        <translation type="unfinished"></translation>
+        <translation>வங்காளம்</translation>
     </message>
     <message>
         <source>Odia</source>
-        <translation type="unfinished"></translation>
+        <translation>ஒடியா</translation>
     </message>
 </context>
 <context>
@@ -1498,167 +1500,167 @@ Calculate for %6, the same moment on the clocks after the change?</source>
     </message>
     <message>
         <source>Sun and Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>சூரியனும் சந்திரனும்</translation>
     </message>
     <message>
         <source>Moon Rashi</source>
-        <translation type="unfinished"></translation>
+        <translation>சந்திர ராசி</translation>
     </message>
     <message>
         <source>Sun Rashi</source>
-        <translation type="unfinished"></translation>
+        <translation>சூரிய ராசி</translation>
     </message>
     <message>
         <source>Moon Phase</source>
-        <translation type="unfinished"></translation>
+        <translation>சந்திரக் கலை</translation>
     </message>
     <message>
         <source>Panchanga</source>
-        <translation type="unfinished"></translation>
+        <translation>பஞ்சாங்கம்</translation>
     </message>
     <message>
         <source>Festivals</source>
-        <translation type="unfinished"></translation>
+        <translation>பண்டிகைகள்</translation>
     </message>
     <message>
         <source>Solar Dates</source>
-        <translation type="unfinished"></translation>
+        <translation>சௌர தேதிகள்</translation>
     </message>
     <message>
         <source>Samvatsara</source>
-        <translation type="unfinished"></translation>
+        <translation>சம்வத்சரம்</translation>
     </message>
     <message>
         <source>Kali Year</source>
-        <translation type="unfinished"></translation>
+        <translation>கலி ஆண்டு</translation>
     </message>
     <message>
         <source>Ritu</source>
-        <translation type="unfinished"></translation>
+        <translation>ருது</translation>
     </message>
     <message>
         <source>Ayana</source>
-        <translation type="unfinished"></translation>
+        <translation>அயனம்</translation>
     </message>
     <message>
         <source>Auspicious</source>
-        <translation type="unfinished"></translation>
+        <translation>நல்ல நேரம்</translation>
     </message>
     <message>
         <source>Abhijit Muhurta</source>
-        <translation type="unfinished"></translation>
+        <translation>அபிஜித் முகூர்த்தம்</translation>
     </message>
     <message>
         <source>Brahma Muhurta</source>
-        <translation type="unfinished"></translation>
+        <translation>பிரம்ம முகூர்த்தம்</translation>
     </message>
     <message>
         <source>Amrit Kalam</source>
-        <translation type="unfinished"></translation>
+        <translation>அமிர்த காலம்</translation>
     </message>
     <message>
         <source>Pradosha</source>
-        <translation type="unfinished"></translation>
+        <translation>பிரதோஷம்</translation>
     </message>
     <message>
         <source>Nishita</source>
-        <translation type="unfinished"></translation>
+        <translation>நிசீதம்</translation>
     </message>
     <message>
         <source>Godhuli</source>
-        <translation type="unfinished"></translation>
+        <translation>கோதூளி</translation>
     </message>
     <message>
         <source>Inauspicious</source>
-        <translation type="unfinished"></translation>
+        <translation>தவிர்க்க வேண்டிய நேரம்</translation>
     </message>
     <message>
         <source>Rahu Kalam</source>
-        <translation type="unfinished"></translation>
+        <translation>ராகு காலம்</translation>
     </message>
     <message>
         <source>Yamaganda</source>
-        <translation type="unfinished"></translation>
+        <translation>எமகண்டம்</translation>
     </message>
     <message>
         <source>Gulika Kalam</source>
-        <translation type="unfinished"></translation>
+        <translation>குளிகை</translation>
     </message>
     <message>
         <source>Durmuhurta</source>
-        <translation type="unfinished"></translation>
+        <translation>துர்முகூர்த்தம்</translation>
     </message>
     <message>
         <source>Varjyam</source>
-        <translation type="unfinished"></translation>
+        <translation>தியாஜ்யம்</translation>
     </message>
     <message>
         <source>Choghadiya</source>
-        <translation type="unfinished"></translation>
+        <translation>சௌகடியா</translation>
     </message>
     <message>
         <source>Part</source>
-        <translation type="unfinished"></translation>
+        <translation>பகுதி</translation>
     </message>
     <message>
         <source>Quality</source>
-        <translation type="unfinished"></translation>
+        <translation>பலன்</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>நேரம்</translation>
     </message>
     <message>
         <source>Hora</source>
-        <translation type="unfinished"></translation>
+        <translation>ஹோரை</translation>
     </message>
     <message>
         <source>Lord</source>
-        <translation type="unfinished"></translation>
+        <translation>அதிபதி</translation>
     </message>
     <message>
         <source>Panchanga of the Day</source>
-        <translation type="unfinished">அன்றைய பஞ்சாங்கம்</translation>
+        <translation>அன்றைய பஞ்சாங்கம்</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>இல்லை</translation>
     </message>
     <message>
         <source>%1 (the sixty-year cycle as South India counts it, from Chaitra)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (தென்னிந்தியக் கணக்கின் அறுபது ஆண்டுச் சுழற்சி, சைத்ர மாசம் முதல்)</translation>
     </message>
     <message>
         <source>%1 (by the lunar month)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (சாந்திரமான மாசப்படி)</translation>
     </message>
     <message>
         <source>%1 (by the sidereal Sun)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (நிராயன சூரியன்படி)</translation>
     </message>
     <message>
         <source>%1, then %2</source>
-        <translation type="unfinished">%1, பிறகு %2</translation>
+        <translation>%1, பிறகு %2</translation>
     </message>
     <message>
         <source>at sunrise, %1</source>
-        <translation type="unfinished"></translation>
+        <translation>சூரிய உதயத்தில், %1</translation>
     </message>
     <message>
         <source>%1 (now)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (இப்போது)</translation>
     </message>
     <message>
         <source>none this day</source>
-        <translation type="unfinished"></translation>
+        <translation>இந்த நாளில் இல்லை</translation>
     </message>
     <message>
         <source>Day %1</source>
-        <translation type="unfinished"></translation>
+        <translation>பகல் %1</translation>
     </message>
     <message>
         <source>Night %1</source>
-        <translation type="unfinished"></translation>
+        <translation>இரவு %1</translation>
     </message>
 </context>
 <context>
@@ -1881,90 +1883,90 @@ Nothing was written; please choose another folder or name.</source>
     </message>
     <message>
         <source>The festivals, each on its day by its r&amp;ule</source>
-        <translation type="unfinished"></translation>
+        <translation>பண்டிகைகள், ஒவ்வொன்றும் அதன் விதிப்படி அதன் நாளில் (&amp;U)</translation>
     </message>
     <message>
         <source>The festivals</source>
-        <translation type="unfinished"></translation>
+        <translation>பண்டிகைகள்</translation>
     </message>
 </context>
 <context>
     <name>frmFestivals</name>
     <message>
         <source>Festivals of the Year - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ஆண்டின் பண்டிகைகள் - %1</translation>
     </message>
     <message>
         <source>Year</source>
-        <translation type="unfinished">ஆண்டு</translation>
+        <translation>ஆண்டு</translation>
     </message>
     <message>
         <source>Festival Name</source>
-        <translation type="unfinished"></translation>
+        <translation>பண்டிகையின் பெயர்</translation>
     </message>
     <message>
         <source>Diwali, Ekadashi, दीपावली ...</source>
-        <translation type="unfinished"></translation>
+        <translation>பொங்கல், ஏகாதசி, Diwali ...</translation>
     </message>
     <message>
         <source>Festivals Found</source>
-        <translation type="unfinished"></translation>
+        <translation>கிடைத்த பண்டிகைகள்</translation>
     </message>
     <message>
         <source>Festivals</source>
-        <translation type="unfinished"></translation>
+        <translation>பண்டிகைகள்</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished">தேதி</translation>
+        <translation>தேதி</translation>
     </message>
     <message>
         <source>Festival</source>
-        <translation type="unfinished"></translation>
+        <translation>பண்டிகை</translation>
     </message>
     <message>
         <source>Rule</source>
-        <translation type="unfinished"></translation>
+        <translation>விதி</translation>
     </message>
     <message>
         <source>At %1</source>
-        <translation type="unfinished">இடம்: %1</translation>
+        <translation>இடம்: %1</translation>
     </message>
     <message>
         <source>Place</source>
-        <translation type="unfinished">இடம்</translation>
+        <translation>இடம்</translation>
     </message>
     <message>
         <source>&amp;Show in Month View</source>
-        <translation type="unfinished">மாதப் பஞ்சாங்கத்தில் காட்டு (&amp;S)</translation>
+        <translation>மாதப் பஞ்சாங்கத்தில் காட்டு (&amp;S)</translation>
     </message>
     <message>
         <source>Show in Month View</source>
-        <translation type="unfinished">மாதப் பஞ்சாங்கத்தில் காட்டு</translation>
+        <translation>மாதப் பஞ்சாங்கத்தில் காட்டு</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">மூடு</translation>
+        <translation>மூடு</translation>
     </message>
     <message>
         <source>&amp;Year</source>
-        <translation type="unfinished">ஆண்டு (&amp;Y)</translation>
+        <translation>ஆண்டு (&amp;Y)</translation>
     </message>
     <message>
         <source>Festival &amp;name</source>
-        <translation type="unfinished"></translation>
+        <translation>பண்டிகையின் பெயர் (&amp;N)</translation>
     </message>
     <message>
         <source>The festivals of %1, each on its day by its rule</source>
-        <translation type="unfinished"></translation>
+        <translation>%1-இன் பண்டிகைகள், ஒவ்வொன்றும் அதன் விதிப்படி அதன் நாளில்</translation>
     </message>
     <message>
         <source>The festivals of %1 named &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1-இல் &quot;%2&quot; என்ற பெயருடைய பண்டிகைகள்</translation>
     </message>
     <message>
         <source>%1: none found.</source>
-        <translation type="unfinished">%1: எந்த நாளும் கிடைக்கவில்லை.</translation>
+        <translation>%1: எந்தப் பண்டிகையும் கிடைக்கவில்லை.</translation>
     </message>
 </context>
 <context>
@@ -2155,27 +2157,27 @@ Nothing was written; please choose another folder or name.</source>
     </message>
     <message>
         <source>Festival</source>
-        <translation type="unfinished"></translation>
+        <translation>பண்டிகை</translation>
     </message>
     <message>
         <source>Find F&amp;estival</source>
-        <translation type="unfinished"></translation>
+        <translation>பண்டிகையைத் தேடு (&amp;E)</translation>
     </message>
     <message>
         <source>Find Festival</source>
-        <translation type="unfinished"></translation>
+        <translation>பண்டிகையைத் தேடு</translation>
     </message>
     <message>
         <source>The next days of the festival named, from the From date</source>
-        <translation type="unfinished"></translation>
+        <translation>பெயரிட்ட பண்டிகையின் அடுத்த நாட்கள், தொடக்கத் தேதியிலிருந்து</translation>
     </message>
     <message>
         <source>No festival is named &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; என்ற பெயரில் எந்தப் பண்டிகையும் இல்லை.</translation>
     </message>
     <message>
         <source>%1: its days from %2 on</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 முதல் இதன் நாட்கள்</translation>
     </message>
 </context>
 <context>
@@ -2279,12 +2281,12 @@ Nothing was written; please choose another folder or name.</source>
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation type="unfinished">வெளியேறு (&amp;Q)</translation>
+        <translation>வெளியேறு (&amp;Q)</translation>
     </message>
     <message>
         <source>%1 · %2 · %3</source>
         <extracomment>What was asked, above the report: the name, the date and time, the place: &quot;Asha · 11 January 2024 17:00 · Delhi, 28°36′N 77°13′E, UTC+05:30&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 · %2 · %3</translation>
     </message>
 </context>
 <context>
@@ -2451,27 +2453,27 @@ Nothing was written; please choose another folder or name.</source>
     </message>
     <message>
         <source>Vaishnava Observance</source>
-        <translation type="unfinished"></translation>
+        <translation>வைஷ்ணவ அனுஷ்டானம்</translation>
     </message>
     <message>
         <source>Vaishnava &amp;observance</source>
-        <translation type="unfinished"></translation>
+        <translation>வைஷ்ணவ அனுஷ்டானம் (&amp;O)</translation>
     </message>
     <message>
         <source>The Vaishnava days of the festivals the traditions keep apart (Janmashtami, the Ekadashis); the Smarta days otherwise</source>
-        <translation type="unfinished"></translation>
+        <translation>மரபுகள் வெவ்வேறு நாட்களில் அனுசரிக்கும் பண்டிகைகளுக்கு (ஜன்மாஷ்டமி, ஏகாதசிகள்) வைஷ்ணவ நாள்; மற்றவற்றுக்கு ஸ்மார்த்த நாள்</translation>
     </message>
     <message>
         <source>Purnimanta Months Too</source>
-        <translation type="unfinished"></translation>
+        <translation>பூர்ணிமாந்த மாசங்களும்</translation>
     </message>
     <message>
         <source>Name the purnimanta months, which begin after the full moon, besides the amanta ones</source>
-        <translation type="unfinished"></translation>
+        <translation>அமாந்த மாசங்களுடன், பௌர்ணமிக்குப் பின் தொடங்கும் பூர்ணிமாந்த மாசங்களின் பெயர்களையும் காட்டு</translation>
     </message>
     <message>
         <source>&amp;Purnimanta months too</source>
-        <translation type="unfinished"></translation>
+        <translation>பூர்ணிமாந்த மாசங்களும் (&amp;P)</translation>
     </message>
 </context>
 <context>
