@@ -3,6 +3,9 @@
 // text of the engine and each text of Qt's own dialogs has a finished translation, with its
 // placeholders and its key for Alt; the names are written in the language's script; and the
 // fonts present draw every character of every translation.
+#include "engine/calendar/FestivalRules.h"
+#include "engine/day/DayFacts.h"
+#include "engine/day/DayPeriods.h"
 #include "engine/limbs/Karana.h"
 #include "engine/present/CalendarNames.h"
 #include "engine/present/PanchangaNames.h"
@@ -167,6 +170,16 @@ std::set<MessageKey> EngineTexts() {
     }
     for (int k = 0; k < VimshottariLordCount; ++k)
         name(NameKind::Planet, VimshottariLordName(k));
+    for (int k = 0; k < 7; ++k) {
+        name(NameKind::Planet, WeekdayLordName(k)); // the horas' lords
+        name(NameKind::Choghadiya, ChoghadiyaName(k));
+    }
+    for (int k = 0; k < 6; ++k)
+        name(NameKind::Ritu, RituName(k));
+    for (int k = 0; k < 2; ++k)
+        name(NameKind::Ayana, AyanaName(k));
+    for (int k = 0; k < 60; ++k)
+        name(NameKind::Samvatsara, SamvatsaraName(k));
     CalculationRecord tables;
     EXPECT_TRUE(MakeTithiReport(tables));
     for (std::size_t k = 0; k < 30; ++k) {
@@ -178,6 +191,10 @@ std::set<MessageKey> EngineTexts() {
                                             &tables.TithiTypeTable, &tables.TithiDescriptionTable})
             report((*table)[k]);
     }
+    // The festivals of the table, by their English names; Hindi's catalogue must agree with the
+    // table's own Hindi column (checked below).
+    for (const FestivalRule& rule : BuiltInFestivalTable().Rules)
+        engine.insert({QStringLiteral("FestivalNames"), QString::fromStdString(rule.NameEn), {}});
     return engine;
 }
 
@@ -209,6 +226,12 @@ TEST(TranslationCatalogues, EveryNameAndReportTextOfTheEngineIsInEachLanguagesSc
             EXPECT_TRUE(engine.count(key))
                 << language.code << ": " << Describe(key) << ": the engine has no such text";
     }
+    // Hindi's festival names are the table's.
+    QTranslator hindi;
+    ASSERT_TRUE(hindi.load(QStringLiteral(":/i18n/kestrava_names_hi.qm")));
+    for (const FestivalRule& rule : BuiltInFestivalTable().Rules)
+        EXPECT_EQ(hindi.translate("FestivalNames", rule.NameEn.c_str()).toStdString(), rule.NameHi)
+            << rule.Id;
 }
 
 // Qt's own dialogs and menus: every language translates the texts that Hindi does, each
