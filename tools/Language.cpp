@@ -138,6 +138,14 @@ void Say(FindEntry& day) {
     day.MasaPurnimanta = Name(NameKind::Masa, day.MasaPurnimanta);
 }
 
+void Say(FestivalEntry& day) {
+    day.Name = QCoreApplication::translate("FestivalNames", day.Name.c_str()).toStdString();
+    if (!day.TithiName.empty())
+        day.TithiName = TitleOf(day.TithiName);
+    day.MasaAmanta = Name(NameKind::Masa, day.MasaAmanta);
+    day.MasaPurnimanta = Name(NameKind::Masa, day.MasaPurnimanta);
+}
+
 std::string FormatTextInLanguage(const TithiResult& result) {
     static constexpr const char* Captions[] = {"Tithi Number", "Tithi Name",  "Tithi Phase",
                                                "Tithi Lord",   "Tithi Group", "Tithi Features",

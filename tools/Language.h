@@ -6,6 +6,7 @@
 
 #include "CalendarModes.h"
 #include "Compute.h"
+#include "FestivalMode.h"
 
 #include <memory>
 #include <string>
@@ -43,6 +44,7 @@ void Say(TithiResult& result);
 void Say(AlmanacEntry& entry, Limb limb);
 void Say(MonthDayEntry& day);
 void Say(FindEntry& day);
+void Say(FestivalEntry& day);
 
 // FormatTextInLanguage: the text of a result with the windows' captions and phrases in the
 // installed language; the captions of the figures (Moon, Sun, JDE ...) stay as they are.

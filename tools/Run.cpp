@@ -230,26 +230,9 @@ int RunFind(const Invocation& find, const OutputLanguage& language, std::ostream
     return 0;
 }
 
-int RunFestivals(const Invocation& festivals, std::ostream& out) {
-    const std::vector<FestivalEntry> entries = ComputeFestivals(festivals);
-    if (festivals.Format == OutputFormat::Text) {
-        out << FestivalTextHeader() << '\n';
-    } else if (festivals.Format == OutputFormat::Csv) {
-        out << FestivalCsvHeader() << '\n';
-    }
-    for (const FestivalEntry& entry : entries) {
-        switch (festivals.Format) {
-        case OutputFormat::Text:
-            out << FormatFestivalText(entry) << '\n';
-            break;
-        case OutputFormat::Json:
-            out << FormatFestivalJson(entry) << '\n';
-            break;
-        case OutputFormat::Csv:
-            out << FormatFestivalCsv(entry) << '\n';
-            break;
-        }
-    }
+int RunFestivals(const Invocation& festivals, const OutputLanguage& language, std::ostream& out) {
+    WriteRows(ComputeFestivals(festivals), language, festivals.Format, FestivalTextHeader,
+              FormatFestivalText, FormatFestivalJson, FestivalCsvHeader, FormatFestivalCsv, out);
     if (festivals.Format == OutputFormat::Text) {
         out << "\n* an adhika month. Each festival's rule: --format json or csv.\n";
     }
@@ -308,7 +291,7 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
         status = RunFind(invocation, language, out, err);
         break;
     case Mode::Festivals:
-        status = RunFestivals(invocation, out);
+        status = RunFestivals(invocation, language, out);
         break;
     case Mode::Calendar:
         status = RunCalendar(invocation, language, out, err);

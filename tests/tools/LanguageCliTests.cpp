@@ -150,6 +150,19 @@ TEST(ToolLanguages, NamesAreInTheLanguagesScriptAndKeysStayEnglish) {
         std::smatch m;
         ASSERT_TRUE(std::regex_search(ics.Out, m, summary)) << language.code;
         EXPECT_TRUE(InScript(m[1].str(), language)) << language.code << ": " << m[1];
+        // The festivals by their names in the language: Makar Sankranti, Pongal and the day's
+        // Ekadashi of January 2024.
+        const ToolRun festivals = RunInProcess("--festivals --from 2024-01-14 --to 2024-01-21 "
+                                               "--zone 5:30 --lon 77E --lat 28N --format json" +
+                                               lang);
+        ASSERT_EQ(festivals.Status, 0) << language.code << ": " << festivals.Err;
+        ASSERT_FALSE(Lines(festivals.Out).empty()) << language.code;
+        for (const std::string& line : Lines(festivals.Out)) {
+            const auto festival = JsonStrings(line);
+            for (const char* key : {"name", "masa_amanta"})
+                EXPECT_TRUE(InScript(festival.at(key), language))
+                    << language.code << " " << key << ": " << festival.at(key);
+        }
     }
 }
 
