@@ -612,6 +612,15 @@
         <extracomment>A festival and the rule that gave its day: &quot;Diwali (Lakshmi Puja): Kartika Amavasya ...&quot;</extracomment>
         <translation>%1: %2</translation>
     </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1: %2 – %3</source>
+        <extracomment>The solar dates of a month&apos;s first and last days: &quot;Tamil: Margazhi 17 – Thai 18&quot;</extracomment>
+        <translation>%1: %2 – %3</translation>
+    </message>
 </context>
 <context>
     <name>FileWriting</name>

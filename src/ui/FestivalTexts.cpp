@@ -9,6 +9,7 @@
 #include "engine/day/Sankranti.h"
 
 #include <QCoreApplication>
+#include <QLocale>
 
 #include <cstdlib>
 #include <string>
@@ -113,6 +114,29 @@ QString SolarDatesText(const CivilDate& date, const Place& place, const CivilClo
                      .arg(solar.Day);
     }
     return dates.join(QStringLiteral(" · "));
+}
+
+QString RegionalSolarMonthsText(const CivilDate& first, const CivilDate& last, const Place& place,
+                                const CivilClock& clock) {
+    const QLocale::Language language = QLocale().language();
+    if (language != QLocale::Tamil && language != QLocale::Bengali)
+        return {};
+    const SolarCalendar calendar =
+        language == QLocale::Tamil ? SolarCalendar::Tamil : SolarCalendar::Bengali;
+    auto dateText = [&](const CivilDate& date) {
+        const SolarDate solar = SolarDateOf(calendar, date, place, clock);
+        return solar.Rashi < 0 ? QString()
+                               : FestivalTr::tr("%1 %2")
+                                     .arg(SolarText(SolarMonthName(calendar, solar.Rashi)))
+                                     .arg(solar.Day);
+    };
+    const QString from = dateText(first);
+    const QString to = dateText(last);
+    if (from.isEmpty() || to.isEmpty())
+        return {};
+    //: The solar dates of a month's first and last days: "Tamil: Margazhi 17 – Thai 18"
+    return FestivalTr::tr("%1: %2 – %3")
+        .arg(SolarText(SolarCalendarName(calendar)), from, to);
 }
 
 QString FestivalNameText(const FestivalRule& rule) {

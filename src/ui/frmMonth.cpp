@@ -333,7 +333,7 @@ void frmMonth::showMonth(int year, int month, int day) {
     spnYear->setValue(year);
     showing_ = false;
     lblMonth->setText(MonthTitleText(year, month));
-    lblLunarMonths->setText(LunarMonthsText(model_->days(), model_->monthNames()));
+    lblLunarMonths->setText(MonthHeadingText());
     grdMonth->setAccessibleName(tr("Days of %1").arg(MonthTitleText(year, month)));
     const QDate date(year, month, std::min(day, QDate(year, month, 1).daysInMonth()));
     QModelIndex chosen = model_->indexOfDate(date);
@@ -370,9 +370,21 @@ void frmMonth::openDay() {
 void frmMonth::monthNamesChosen(bool purnimantaToo) {
     const MonthNames names = purnimantaToo ? MonthNames::Both : MonthNames::Amanta;
     model_->setMonthNames(names);
-    lblLunarMonths->setText(LunarMonthsText(model_->days(), names));
+    lblLunarMonths->setText(MonthHeadingText());
     UpdateSettings(platform_, [purnimantaToo](Settings& settings) {
         settings.monthNames =
             purnimantaToo ? QStringLiteral("purnimanta") : QStringLiteral("amanta");
     });
+}
+
+// The heading's months: the lunar ones, and beside them, for readers whose calendar is solar,
+// the solar dates of the month's first and last days.
+QString frmMonth::MonthHeadingText() const {
+    const QString lunar = LunarMonthsText(model_->days(), model_->monthNames());
+    if (model_->days().empty() || !place_.Clock)
+        return lunar;
+    const QString solar = RegionalSolarMonthsText(model_->days().front().Date,
+                                                  model_->days().back().Date, place_.Where,
+                                                  *place_.Clock);
+    return solar.isEmpty() ? lunar : lunar + QStringLiteral(" · ") + solar;
 }

@@ -67,6 +67,7 @@ private:
     void createWidgets();
     void createLayout();
     void createConnections();
+    QString MonthHeadingText() const;
     void name(QWidget* widget, const char* accessibleName, const char* text = nullptr,
               const char* toolTip = nullptr);
     void showPlace();
