@@ -2,6 +2,7 @@
 // The festivals' texts in the user's language: a festival's name from the table, and its rule
 // told from the table's row.
 #include "ui/CalendarTexts.h"
+#include "ui/Languages.h"
 
 #include "ui/PanchangaTexts.h"
 
@@ -126,9 +127,9 @@ QString RegionalSolarMonthsText(const CivilDate& first, const CivilDate& last, c
     auto dateText = [&](const CivilDate& date) {
         const SolarDate solar = SolarDateOf(calendar, date, place, clock);
         return solar.Rashi < 0 ? QString()
-                               : FestivalTr::tr("%1 %2")
-                                     .arg(SolarText(SolarMonthName(calendar, solar.Rashi)))
-                                     .arg(solar.Day);
+                               : FestivalTr::tr("%1 %2").arg(
+                                     SolarText(SolarMonthName(calendar, solar.Rashi)),
+                                     LocalNumber(solar.Day));
     };
     const QString from = dateText(first);
     const QString to = dateText(last);

@@ -51,17 +51,9 @@ std::map<std::string, std::string> JsonStrings(const std::string& json) {
 }
 
 // The names of the moment as the almanacs of each language print them: the tithi, the
-// nakshatra, the vara and the months. Sources, one for each language:
-//   hi  Thakur Prasad Panchang (Varanasi), its tables of tithis, nakshatras, varas and masas
-//   mr  Kalnirnay (Marathi), its panchanga lines: अमावास्या, पूर्वाषाढा, मार्गशीर्ष, पौष
-//   gu  the Gujarati jantri of the year 2080 (Vikram): અમાસ, પૂર્વાષાઢા, માગશર, પોષ
-//   bn  Bisuddha Siddhanta Panjika 1430 (Bengali): অমাবস্যা, পূর্বাষাঢ়া, অগ্রহায়ণ, পৌষ
-//   ta  Tamil panchangams (Pambu panchangam) and the Tamil Wikipedia's list of nakshatras:
-//       அமாவாசை, பூராடம், வியாழக்கிழமை
-//   te  the Tirumala Tirupati Devasthanams' Telugu panchangam: అమావాస్య, పూర్వాషాఢ, మార్గశిర,
-//       పుష్య
-//   kn  Kannada panchangas (Mysore, Udupi): ಅಮಾವಾಸ್ಯೆ, ಮಾರ್ಗಶಿರ, ಪುಷ್ಯ (the nakshatra is printed
-//       both as ಪೂರ್ವಾಷಾಢ and ಪೂರ್ವಾಷಾಢಾ, and is not checked)
+// nakshatra, the vara and the months. The lists they were checked against are named at the head
+// of each language's catalogue of names (translations/kestrava_names_LANG.ts); the Kannada
+// nakshatra is printed both as ಪೂರ್ವಾಷಾಢ and ಪೂರ್ವಾಷಾಢಾ, and is not checked.
 // An empty name is not checked.
 struct AlmanacNames {
     const char* code;

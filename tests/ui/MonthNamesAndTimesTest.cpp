@@ -6,6 +6,7 @@
 #include "engine/calendar/CalendarExport.h"
 #include "support/MainWindowTest.h"
 #include "ui/CalendarTexts.h"
+#include "ui/Language.h"
 #include "ui/Settings.h"
 #include "ui/frmMonth.h"
 
@@ -150,6 +151,36 @@ TEST_F(MonthNamesAndTimesTest, TheExportOffersAFolderThatExists) {
     ASSERT_EQ(platform.saveDialogs.size(), 1);
     const QFileInfo suggested(platform.saveDialogs[0].suggestedPath);
     EXPECT_TRUE(suggested.dir().exists()) << suggested.filePath().toStdString();
+}
+
+// Readers whose calendar is solar find its dates beside the lunar months: at Delhi, 1 January
+// 2024 is Margazhi 17 of the Tamil calendar (Margazhi began on 16 December 2023, the Sun entering
+// Dhanu that afternoon, before sunset) and 31 January is Thai 17 (Thai 1 was Pongal, 15 January);
+// in the Bengali calendar, Poush 16 and Magh 16 (1 Magh 1430 was 16 January 2024, the day after
+// the Sun's entry into Makara). In English the heading stays the lunar months alone.
+TEST_F(MonthNamesAndTimesTest, TamilAndBengaliReadersSeeTheirSolarDates) {
+    typeDelhi();
+    click("mnuMonthView");
+    auto* month = window.findChild<frmMonth*>();
+    ASSERT_NE(month, nullptr);
+    month->showDate(QDate(2024, 1, 11));
+    EXPECT_FALSE(label(month, "lblLunarMonths").contains(QStringLiteral("Margazhi")));
+    struct Case {
+        Language language;
+        const char *first, *last;
+    };
+    const Case cases[] = {{Language::Tamil, "மார்கழி 17", "தை 17"},
+                          {Language::Bengali, "পৌষ ১৬", "মাঘ ১৬"}};
+    for (const Case& c : cases) {
+        SetLanguage(c.language);
+        month->showDate(QDate(2024, 1, 12)); // a new day of the same month: the heading again
+        const QString heading = label(month, "lblLunarMonths");
+        EXPECT_TRUE(heading.contains(QString::fromUtf8(c.first)) &&
+                    heading.contains(QString::fromUtf8(c.last)))
+            << heading.toStdString();
+    }
+    SetLanguage(Language::English);
+    month->close();
 }
 
 } // namespace
