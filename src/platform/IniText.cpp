@@ -61,8 +61,8 @@ QString KeyOf(const QString& line) {
 // after its last line that is neither blank nor a comment trailing it, where a key is added.
 struct SectionLines {
     qsizetype header = -1;
-    qsizetype end = 0;      // one past its last line
-    qsizetype addAt = 0;    // one past its last key line (or its header)
+    qsizetype end = 0;   // one past its last line
+    qsizetype addAt = 0; // one past its last key line (or its header)
 };
 
 SectionLines Find(const QStringList& lines, const QString& section) {

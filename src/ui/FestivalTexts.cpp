@@ -6,8 +6,8 @@
 
 #include "ui/PanchangaTexts.h"
 
-#include "engine/present/PanchangaNames.h"
 #include "engine/day/Sankranti.h"
+#include "engine/present/PanchangaNames.h"
 
 #include <QCoreApplication>
 #include <QLocale>
@@ -47,7 +47,8 @@ QString PeriodText(DecidingPeriod period) {
 QString SolarCalendarText(SolarCalendar calendar) {
     switch (calendar) {
     case SolarCalendar::Tamil:
-        return FestivalTr::tr("the Tamil rule: the day of the entry if before sunset, else the next");
+        return FestivalTr::tr(
+            "the Tamil rule: the day of the entry if before sunset, else the next");
     case SolarCalendar::Malayalam:
         return FestivalTr::tr(
             "the Malayalam rule: the day of the entry if within the first three-fifths of the "
@@ -65,35 +66,61 @@ QString SolarCalendarText(SolarCalendar calendar) {
 // English.
 [[maybe_unused]] constexpr const char* SolarMonthNames[] = {
     // Tamil
-    QT_TRANSLATE_NOOP("SolarMonths", "Chithirai"), QT_TRANSLATE_NOOP("SolarMonths", "Vaikasi"),
-    QT_TRANSLATE_NOOP("SolarMonths", "Aani"), QT_TRANSLATE_NOOP("SolarMonths", "Aadi"),
-    QT_TRANSLATE_NOOP("SolarMonths", "Aavani"), QT_TRANSLATE_NOOP("SolarMonths", "Purattasi"),
-    QT_TRANSLATE_NOOP("SolarMonths", "Aippasi"), QT_TRANSLATE_NOOP("SolarMonths", "Karthigai"),
-    QT_TRANSLATE_NOOP("SolarMonths", "Margazhi"), QT_TRANSLATE_NOOP("SolarMonths", "Thai"),
-    QT_TRANSLATE_NOOP("SolarMonths", "Maasi"), QT_TRANSLATE_NOOP("SolarMonths", "Panguni"),
+    QT_TRANSLATE_NOOP("SolarMonths", "Chithirai"),
+    QT_TRANSLATE_NOOP("SolarMonths", "Vaikasi"),
+    QT_TRANSLATE_NOOP("SolarMonths", "Aani"),
+    QT_TRANSLATE_NOOP("SolarMonths", "Aadi"),
+    QT_TRANSLATE_NOOP("SolarMonths", "Aavani"),
+    QT_TRANSLATE_NOOP("SolarMonths", "Purattasi"),
+    QT_TRANSLATE_NOOP("SolarMonths", "Aippasi"),
+    QT_TRANSLATE_NOOP("SolarMonths", "Karthigai"),
+    QT_TRANSLATE_NOOP("SolarMonths", "Margazhi"),
+    QT_TRANSLATE_NOOP("SolarMonths", "Thai"),
+    QT_TRANSLATE_NOOP("SolarMonths", "Maasi"),
+    QT_TRANSLATE_NOOP("SolarMonths", "Panguni"),
     // Malayalam
-    QT_TRANSLATE_NOOP("SolarMonths", "Medam"), QT_TRANSLATE_NOOP("SolarMonths", "Edavam"),
-    QT_TRANSLATE_NOOP("SolarMonths", "Mithunam"), QT_TRANSLATE_NOOP("SolarMonths", "Karkidakam"),
-    QT_TRANSLATE_NOOP("SolarMonths", "Chingam"), QT_TRANSLATE_NOOP("SolarMonths", "Kanni"),
-    QT_TRANSLATE_NOOP("SolarMonths", "Thulam"), QT_TRANSLATE_NOOP("SolarMonths", "Vrischikam"),
-    QT_TRANSLATE_NOOP("SolarMonths", "Dhanu"), QT_TRANSLATE_NOOP("SolarMonths", "Makaram"),
-    QT_TRANSLATE_NOOP("SolarMonths", "Kumbham"), QT_TRANSLATE_NOOP("SolarMonths", "Meenam"),
+    QT_TRANSLATE_NOOP("SolarMonths", "Medam"),
+    QT_TRANSLATE_NOOP("SolarMonths", "Edavam"),
+    QT_TRANSLATE_NOOP("SolarMonths", "Mithunam"),
+    QT_TRANSLATE_NOOP("SolarMonths", "Karkidakam"),
+    QT_TRANSLATE_NOOP("SolarMonths", "Chingam"),
+    QT_TRANSLATE_NOOP("SolarMonths", "Kanni"),
+    QT_TRANSLATE_NOOP("SolarMonths", "Thulam"),
+    QT_TRANSLATE_NOOP("SolarMonths", "Vrischikam"),
+    QT_TRANSLATE_NOOP("SolarMonths", "Dhanu"),
+    QT_TRANSLATE_NOOP("SolarMonths", "Makaram"),
+    QT_TRANSLATE_NOOP("SolarMonths", "Kumbham"),
+    QT_TRANSLATE_NOOP("SolarMonths", "Meenam"),
     // Bengali
-    QT_TRANSLATE_NOOP("SolarMonths", "Boishakh"), QT_TRANSLATE_NOOP("SolarMonths", "Joishtho"),
-    QT_TRANSLATE_NOOP("SolarMonths", "Asharh"), QT_TRANSLATE_NOOP("SolarMonths", "Srabon"),
-    QT_TRANSLATE_NOOP("SolarMonths", "Bhadro"), QT_TRANSLATE_NOOP("SolarMonths", "Ashwin"),
-    QT_TRANSLATE_NOOP("SolarMonths", "Kartik"), QT_TRANSLATE_NOOP("SolarMonths", "Ogrohayon"),
-    QT_TRANSLATE_NOOP("SolarMonths", "Poush"), QT_TRANSLATE_NOOP("SolarMonths", "Magh"),
-    QT_TRANSLATE_NOOP("SolarMonths", "Falgun"), QT_TRANSLATE_NOOP("SolarMonths", "Choitro"),
+    QT_TRANSLATE_NOOP("SolarMonths", "Boishakh"),
+    QT_TRANSLATE_NOOP("SolarMonths", "Joishtho"),
+    QT_TRANSLATE_NOOP("SolarMonths", "Asharh"),
+    QT_TRANSLATE_NOOP("SolarMonths", "Srabon"),
+    QT_TRANSLATE_NOOP("SolarMonths", "Bhadro"),
+    QT_TRANSLATE_NOOP("SolarMonths", "Ashwin"),
+    QT_TRANSLATE_NOOP("SolarMonths", "Kartik"),
+    QT_TRANSLATE_NOOP("SolarMonths", "Ogrohayon"),
+    QT_TRANSLATE_NOOP("SolarMonths", "Poush"),
+    QT_TRANSLATE_NOOP("SolarMonths", "Magh"),
+    QT_TRANSLATE_NOOP("SolarMonths", "Falgun"),
+    QT_TRANSLATE_NOOP("SolarMonths", "Choitro"),
     // Odia
-    QT_TRANSLATE_NOOP("SolarMonths", "Baisakha"), QT_TRANSLATE_NOOP("SolarMonths", "Jyeshtha"),
-    QT_TRANSLATE_NOOP("SolarMonths", "Ashadha"), QT_TRANSLATE_NOOP("SolarMonths", "Shrabana"),
-    QT_TRANSLATE_NOOP("SolarMonths", "Bhadraba"), QT_TRANSLATE_NOOP("SolarMonths", "Ashwina"),
-    QT_TRANSLATE_NOOP("SolarMonths", "Kartika"), QT_TRANSLATE_NOOP("SolarMonths", "Margashira"),
-    QT_TRANSLATE_NOOP("SolarMonths", "Pausha"), QT_TRANSLATE_NOOP("SolarMonths", "Magha"),
-    QT_TRANSLATE_NOOP("SolarMonths", "Phalguna"), QT_TRANSLATE_NOOP("SolarMonths", "Chaitra"),
-    QT_TRANSLATE_NOOP("SolarMonths", "Tamil"), QT_TRANSLATE_NOOP("SolarMonths", "Malayalam"),
-    QT_TRANSLATE_NOOP("SolarMonths", "Bengali"), QT_TRANSLATE_NOOP("SolarMonths", "Odia"),
+    QT_TRANSLATE_NOOP("SolarMonths", "Baisakha"),
+    QT_TRANSLATE_NOOP("SolarMonths", "Jyeshtha"),
+    QT_TRANSLATE_NOOP("SolarMonths", "Ashadha"),
+    QT_TRANSLATE_NOOP("SolarMonths", "Shrabana"),
+    QT_TRANSLATE_NOOP("SolarMonths", "Bhadraba"),
+    QT_TRANSLATE_NOOP("SolarMonths", "Ashwina"),
+    QT_TRANSLATE_NOOP("SolarMonths", "Kartika"),
+    QT_TRANSLATE_NOOP("SolarMonths", "Margashira"),
+    QT_TRANSLATE_NOOP("SolarMonths", "Pausha"),
+    QT_TRANSLATE_NOOP("SolarMonths", "Magha"),
+    QT_TRANSLATE_NOOP("SolarMonths", "Phalguna"),
+    QT_TRANSLATE_NOOP("SolarMonths", "Chaitra"),
+    QT_TRANSLATE_NOOP("SolarMonths", "Tamil"),
+    QT_TRANSLATE_NOOP("SolarMonths", "Malayalam"),
+    QT_TRANSLATE_NOOP("SolarMonths", "Bengali"),
+    QT_TRANSLATE_NOOP("SolarMonths", "Odia"),
 };
 
 QString SolarText(std::string_view english) {
@@ -126,18 +153,17 @@ QString RegionalSolarMonthsText(const CivilDate& first, const CivilDate& last, c
         language == QLocale::Tamil ? SolarCalendar::Tamil : SolarCalendar::Bengali;
     auto dateText = [&](const CivilDate& date) {
         const SolarDate solar = SolarDateOf(calendar, date, place, clock);
-        return solar.Rashi < 0 ? QString()
-                               : FestivalTr::tr("%1 %2").arg(
-                                     SolarText(SolarMonthName(calendar, solar.Rashi)),
-                                     LocalNumber(solar.Day));
+        return solar.Rashi < 0
+                   ? QString()
+                   : FestivalTr::tr("%1 %2").arg(SolarText(SolarMonthName(calendar, solar.Rashi)),
+                                                 LocalNumber(solar.Day));
     };
     const QString from = dateText(first);
     const QString to = dateText(last);
     if (from.isEmpty() || to.isEmpty())
         return {};
     //: The solar dates of a month's first and last days: "Tamil: Margazhi 17 – Thai 18"
-    return FestivalTr::tr("%1: %2 – %3")
-        .arg(SolarText(SolarCalendarName(calendar)), from, to);
+    return FestivalTr::tr("%1: %2 – %3").arg(SolarText(SolarCalendarName(calendar)), from, to);
 }
 
 QString FestivalNameText(const FestivalRule& rule) {
@@ -150,18 +176,18 @@ QString FestivalNameText(const FestivalRule& rule) {
 QString FestivalRuleText(const FestivalRule& rule, const std::vector<FestivalRule>& rules) {
     switch (rule.Basis) {
     case FestivalBasis::Tithi: {
-        const QString month = rule.Masa >= 0 ? PanchangaName(NameKind::Masa, MasaName(rule.Masa))
-                                             : QString();
+        const QString month =
+            rule.Masa >= 0 ? PanchangaName(NameKind::Masa, MasaName(rule.Masa)) : QString();
         const QString reckoning = rule.Reckoning == MonthReckoning::Amanta
                                       ? FestivalTr::tr("amanta")
                                       : FestivalTr::tr("purnimanta");
         //: A festival's tithi: "Kartika Amavasya (purnimanta) at dusk (pradosha, ...)"
-        QString text = rule.AdhikaOnly
-                           ? FestivalTr::tr("%1 of the adhika month (%2) %3")
-                                 .arg(TithiTitleText(rule.Tithi), reckoning, PeriodText(rule.Period))
-                           : FestivalTr::tr("%1 %2 (%3) %4")
-                                 .arg(month, TithiTitleText(rule.Tithi), reckoning,
-                                      PeriodText(rule.Period));
+        QString text =
+            rule.AdhikaOnly
+                ? FestivalTr::tr("%1 of the adhika month (%2) %3")
+                      .arg(TithiTitleText(rule.Tithi), reckoning, PeriodText(rule.Period))
+                : FestivalTr::tr("%1 %2 (%3) %4")
+                      .arg(month, TithiTitleText(rule.Tithi), reckoning, PeriodText(rule.Period));
         if (rule.Hold == PeriodHold::Whole)
             text += FestivalTr::tr(", the whole of it");
         //: A tithi's companion nakshatra, deciding between two days or none: "; else Shravana"

@@ -130,8 +130,8 @@ bool SaveHomePlace(Platform& platform, const PlaceFields& place) {
 bool ClearHomePlace(Platform& platform) {
     // Cleared even when what the store held was no place the form could take.
     MigrateSettings(platform);
-    const bool cleared = platform.replaceSettingsSection(
-        SettingsApplicationName(), QLatin1String(HomePlaceSection), {});
+    const bool cleared = platform.replaceSettingsSection(SettingsApplicationName(),
+                                                         QLatin1String(HomePlaceSection), {});
     if (cleared && HoldsAnything(platform))
         MarkSchema(platform);
     return cleared;

@@ -6,11 +6,11 @@
 #include "engine/calendar/Calendar.h"
 #include "platform/AppInfo.h"
 #include "platform/Platform.h"
-#include "ui/TraditionChoice.h"
 #include "ui/CalendarTexts.h"
 #include "ui/MonthModel.h"
 #include "ui/MonthPainting.h"
 #include "ui/Settings.h"
+#include "ui/TraditionChoice.h"
 #include "ui/WindowFit.h"
 #include "ui/frmDay.h"
 
@@ -383,8 +383,7 @@ QString frmMonth::MonthHeadingText() const {
     const QString lunar = LunarMonthsText(model_->days(), model_->monthNames());
     if (model_->days().empty() || !place_.Clock)
         return lunar;
-    const QString solar = RegionalSolarMonthsText(model_->days().front().Date,
-                                                  model_->days().back().Date, place_.Where,
-                                                  *place_.Clock);
+    const QString solar = RegionalSolarMonthsText(
+        model_->days().front().Date, model_->days().back().Date, place_.Where, *place_.Clock);
     return solar.isEmpty() ? lunar : lunar + QStringLiteral(" · ") + solar;
 }
