@@ -11,6 +11,7 @@
 
 #include "engine/base/Angles.h"
 #include "engine/day/Risings.h"
+#include "engine/limbs/Crossing.h"
 #include "engine/sky/Ayanamsa.h"
 #include "engine/sky/Nutation.h"
 #include "engine/sky/Sun.h"
@@ -25,22 +26,20 @@ namespace {
 constexpr double MeanSolarRate = 360 / 365.256363;
 constexpr double SlowestSolarRate = 0.94;
 constexpr double FastestSolarRate = 1.03;
-constexpr double CrossingTolerance = 1e-8; // days: under a millisecond
-constexpr int MostSearchSteps = 30;
 
 // The share of the daytime before the Malabar rule moves the month to the next day: three of its
 // five parts (pratah, sangava, madhyahna), before the aparahna.
 constexpr double MalabarShareOfDaytime = 3.0 / 5;
 
 constexpr std::array<std::string_view, 12> TamilMonths = {
-    "Chithirai", "Vaikasi",  "Aani",      "Aadi", "Aavani", "Purattasi",
+    "Chithirai", "Vaikasi",   "Aani",     "Aadi", "Aavani", "Purattasi",
     "Aippasi",   "Karthigai", "Margazhi", "Thai", "Maasi",  "Panguni"};
 constexpr std::array<std::string_view, 12> MalayalamMonths = {
-    "Medam", "Edavam", "Mithunam",  "Karkidakam", "Chingam", "Kanni",
-    "Thulam", "Vrischikam", "Dhanu", "Makaram",    "Kumbham", "Meenam"};
+    "Medam",  "Edavam",     "Mithunam", "Karkidakam", "Chingam", "Kanni",
+    "Thulam", "Vrischikam", "Dhanu",    "Makaram",    "Kumbham", "Meenam"};
 constexpr std::array<std::string_view, 12> BengaliMonths = {
-    "Boishakh", "Joishtho", "Asharh",    "Srabon", "Bhadro", "Ashwin",
-    "Kartik",   "Ogrohayon", "Poush",    "Magh",   "Falgun", "Choitro"};
+    "Boishakh", "Joishtho",  "Asharh", "Srabon", "Bhadro", "Ashwin",
+    "Kartik",   "Ogrohayon", "Poush",  "Magh",   "Falgun", "Choitro"};
 constexpr std::array<std::string_view, 12> OdiaMonths = {
     "Baisakha", "Jyeshtha",   "Ashadha", "Shrabana", "Bhadraba", "Ashwina",
     "Kartika",  "Margashira", "Pausha",  "Magha",    "Phalguna", "Chaitra"};
@@ -54,10 +53,6 @@ CivilDate AddDays(const CivilDate& date, int days) {
 
 int DaysBetween(const CivilDate& from, const CivilDate& to) {
     return static_cast<int>(std::lround(CivilJulianDayOfDate(to) - CivilJulianDayOfDate(from)));
-}
-
-double DegreesPast(double longitude, double target) {
-    return Signed180(longitude - target);
 }
 
 CivilDate DateOfCivil(double civilJd) {
@@ -74,7 +69,8 @@ struct DayLight {
 };
 
 DayLight DayLightOf(const CivilDate& date, const Place& place, const CivilClock& clock) {
-    const double midnight = TerrestrialOfUniversal(UniversalOfCivil(clock, CivilJulianDayOfDate(date)));
+    const double midnight =
+        TerrestrialOfUniversal(UniversalOfCivil(clock, CivilJulianDayOfDate(date)));
     const double nextMidnight =
         TerrestrialOfUniversal(UniversalOfCivil(clock, CivilJulianDayOfDate(date) + 1));
     const HorizonCrossing rise = SunriseCrossing(date, place, clock);
@@ -96,27 +92,10 @@ Sankranti SankrantiNear(int rashi, double jde, AyanamsaFunction ayanamsa) {
         return {};
     }
     const double target = 30.0 * rashi;
-    double rate = MeanSolarRate;
-    double t0 = jde;
-    double g0 = DegreesPast(SunSiderealLongitude(t0, ayanamsa), target);
-    double t1 = t0 - g0 / rate;
-    for (int step = 0; step < MostSearchSteps; ++step) {
-        const double g1 = DegreesPast(SunSiderealLongitude(t1, ayanamsa), target);
-        if (t1 != t0) {
-            const double slope = (g1 - g0) / (t1 - t0);
-            if (slope > SlowestSolarRate && slope < FastestSolarRate) {
-                rate = slope;
-            }
-        }
-        const double t2 = t1 - g1 / rate;
-        t0 = t1;
-        g0 = g1;
-        t1 = t2;
-        if (std::fabs(t1 - t0) < CrossingTolerance) {
-            break;
-        }
-    }
-    return {rashi, t1};
+    const auto longitude = [ayanamsa](double t) { return SunSiderealLongitude(t, ayanamsa); };
+    return {rashi, FindCrossingOf(longitude, MeanSolarRate, SlowestSolarRate, FastestSolarRate,
+                                  target, jde, longitude(jde), MeanSolarRate)
+                       .Jde};
 }
 
 std::vector<Sankranti> SankrantisBetween(double fromJde, double toJde, AyanamsaFunction ayanamsa) {
