@@ -135,29 +135,43 @@ template <std::size_t N>
 void AddChebyshev(const ElpTerm (&terms)[N], double center, double half, int count, double scale,
                   double* out) {
     constexpr int Most = 64;
-    double byPower[2][Most + 1] = {};
-    double j[Most + 1];
+    constexpr int Powers = 4;
+    const int length = count + Powers; // room for the products by t below
+    double byPower[Powers][Most + Powers] = {};
+    double j[Most + Powers];
     for (const ElpTerm& term : terms) {
         const double t = center;
         const double phase = term.P0 + t * (term.P1 + t * (term.P2 + t * (term.P3 + t * term.P4)));
         const double rate = term.P1 + t * (2 * term.P2 + t * (3 * term.P3 + t * 4 * term.P4));
-        BesselJ(rate * half, count + 1, j);
+        BesselJ(rate * half, length, j);
         const double s = term.Amplitude * std::sin(phase);
         const double c = term.Amplitude * std::cos(phase);
-        double* sum = byPower[term.Power == 0 ? 0 : 1];
+        double* sum = byPower[term.Power];
         sum[0] += s * j[0];
-        for (int n = 1; n <= count; ++n) {
+        for (int n = 1; n < length; ++n) {
             const double sign = ((n / 2) % 2 == 0) ? 2 : -2;
             sum[n] += (n % 2 == 0 ? s : c) * sign * j[n];
         }
     }
-    // t * (series of t^1) = center * S + half * x * S.
+    // S_0 + t (S_1 + t (S_2 + t S_3)), each product by t = center + half x taken on the
+    // coefficients: x T_0 = T_1, x T_n = (T_n+1 + T_n-1) / 2.
+    double result[Most + Powers];
+    for (int n = 0; n < length; ++n) {
+        result[n] = byPower[Powers - 1][n];
+    }
+    for (int power = Powers - 2; power >= 0; --power) {
+        double product[Most + Powers];
+        for (int n = 0; n < length; ++n) {
+            const double fromBelow = n >= 1 ? result[n - 1] * (n == 1 ? 1.0 : 0.5) : 0.0;
+            const double fromAbove = n + 1 < length ? 0.5 * result[n + 1] : 0.0;
+            product[n] = byPower[power][n] + center * result[n] + half * (fromBelow + fromAbove);
+        }
+        for (int n = 0; n < length; ++n) {
+            result[n] = product[n];
+        }
+    }
     for (int n = 0; n < count; ++n) {
-        double value = byPower[0][n] + center * byPower[1][n];
-        const double fromBelow = n >= 1 ? byPower[1][n - 1] * (n == 1 ? 1.0 : 0.5) : 0.0;
-        const double fromAbove = 0.5 * byPower[1][n + 1];
-        value += half * (fromBelow + fromAbove);
-        out[n] += value * scale;
+        out[n] += result[n] * scale;
     }
 }
 
