@@ -89,6 +89,7 @@ struct CalendarExportRequest {
     MonthReckoning Reckoning{MonthReckoning::Amanta}; // how the vrata days name their month
     std::string PlaceName;            // "Delhi", for the calendar's name; may be empty
     const CalendarWording* Wording{}; // the words of the file; none for the English ones
+    EphemerisKind Times{EphemerisKind::Modern}; // the ephemeris every time of the file is from
 };
 
 // CalendarEventsOf: the events. Their identifiers:

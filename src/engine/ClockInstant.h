@@ -4,6 +4,7 @@
 
 #include "engine/CivilClock.h"
 #include "engine/TimeScales.h"
+#include "engine/sky/Ephemeris.h"
 
 struct ClockInstant {
     double JulianDayUT{}; // Universal Time
@@ -14,13 +15,17 @@ struct ClockInstant {
     double Civil() const { return JulianDayUT + OffsetHours / 24; }
 };
 
-// InstantOfUniversal: an instant given in Universal Time (Julian day), on a clock.
-inline ClockInstant InstantOfUniversal(const CivilClock& clock, double jd) {
-    return {jd, TerrestrialOfUniversal(jd), clock.OffsetHoursAt(jd)};
+// InstantOfUniversal: an instant given in Universal Time (Julian day), on a clock, with the
+// Delta T of an ephemeris.
+inline ClockInstant InstantOfUniversal(const CivilClock& clock, double jd,
+                                       const Ephemeris& ephemeris = ModernEphemeris()) {
+    return {jd, ephemeris.TerrestrialOfUniversal(jd), clock.OffsetHoursAt(jd)};
 }
 
-// InstantOfTerrestrial: an instant given in Terrestrial Time (Julian day), on a clock.
-inline ClockInstant InstantOfTerrestrial(const CivilClock& clock, double jde) {
-    const double jd = UniversalOfTerrestrial(jde);
+// InstantOfTerrestrial: an instant given in Terrestrial Time (Julian day), on a clock, with the
+// Delta T of an ephemeris.
+inline ClockInstant InstantOfTerrestrial(const CivilClock& clock, double jde,
+                                         const Ephemeris& ephemeris = ModernEphemeris()) {
+    const double jd = ephemeris.UniversalOfTerrestrial(jde);
     return {jd, jde, clock.OffsetHoursAt(jd)};
 }

@@ -65,11 +65,13 @@ TithiMoment EvaluateTithiMomentAt(const CivilDate& date, double localHours, doub
 // working values. ComputeTithi is this without the result.
 TithiMoment ComputeTithiMoment(CalculationRecord& rec);
 
-// TithiAt: the elongation and the tithi at an instant, as the tithi driver forms them.
-//   jde  Julian day, Terrestrial Time
+// TithiAt: the elongation and the tithi at an instant, on an ephemeris (the classical one forms
+// them as the tithi driver does).
+//   jde        Julian day, Terrestrial Time
+//   ephemeris  the modern one unless told
 // Returns the elongation in degrees (0 to under 360) and its tithi index (0 ... 29; -1 where
 // the theories give no longitude, as for a Julian day that is not a number).
-TithiStep TithiAt(double jde);
+TithiStep TithiAt(double jde, const Ephemeris& ephemeris = ModernEphemeris());
 
 // The mean growth of the elongation, degrees a day: a turn in a synodic month of 29.530589 days.
 inline constexpr double MeanElongationRate = 360 / 29.530589;
@@ -77,12 +79,19 @@ inline constexpr double MeanElongationRate = 360 / 29.530589;
 // A tithi and the instants (TT) at which it begins and ends.
 using TithiSpan = LimbSpan;
 
-// FindTithiSpan: when the tithi of a moment began and when it ends.
-//   moment  the working values of the tithi driver (EvaluateTithiMoment)
-// Returns the tithi's index and its two crossings; nothing where the moment has no tithi.
-std::optional<TithiSpan> FindTithiSpan(const TithiMoment& moment);
+// FindTithiSpan: when the tithi of a moment began and when it ends, on an ephemeris.
+//   moment     the working values of the tithi driver (EvaluateTithiMoment)
+//   ephemeris  the modern one unless told; on the classical one, the span of the driver's own
+//              tithi at the driver's instant. Another ephemeris takes the moment's Universal
+//              Time with its own Delta T, and its tithi there may differ from the driver's when
+//              a boundary lies within seconds of the moment: the span's Index tells.
+// Returns the tithi's index and its two crossings (TT of that ephemeris); nothing where the
+// moment has no tithi.
+std::optional<TithiSpan> FindTithiSpan(const TithiMoment& moment,
+                                       const Ephemeris& ephemeris = ModernEphemeris());
 
 // TithisBeginningBetween: every tithi that begins at or after one instant and before another,
 // with its end, in order (SpansBeginningBetween of the tithi).
 //   fromJde, toJde  Julian days, Terrestrial Time
-std::vector<TithiSpan> TithisBeginningBetween(double fromJde, double toJde);
+std::vector<TithiSpan> TithisBeginningBetween(double fromJde, double toJde,
+                                              const Ephemeris& ephemeris = ModernEphemeris());

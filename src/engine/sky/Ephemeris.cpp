@@ -23,6 +23,10 @@ public:
     double MoonLongitude(double jde) const override { return ::MoonLongitude(jde); }
     double SunLongitude(double jde) const override { return SunApparentLongitude(jde); }
     double NutationInLongitude(double jde) const override { return ::NutationInLongitude(jde); }
+    SkyLongitudes SunAndNutationAt(double jde) const override {
+        const double nutation = ::NutationInLongitude(jde);
+        return {0, SunApparentLongitude(jde, nutation), nutation};
+    }
     MoonLatitudeDistance MoonPlace(double jde) const override {
         return MoonLatitudeAndDistance(jde);
     }

@@ -35,6 +35,8 @@ public:
     virtual double MoonLongitude(double jde) const = 0;
     virtual double SunLongitude(double jde) const = 0;
     virtual double NutationInLongitude(double jde) const = 0;
+    // The Sun and the nutation without the Moon (Moon left 0), for the risings of the Sun.
+    virtual SkyLongitudes SunAndNutationAt(double jde) const = 0;
 
     // MoonPlace: the Moon's geocentric latitude (degrees) and distance (km).
     virtual MoonLatitudeDistance MoonPlace(double jde) const = 0;

@@ -46,6 +46,13 @@ public:
         return ModernNutationTable.Holds(jde) ? ModernNutationTable.ValueAt(jde)
                                               : ModernNutationBySeries(jde);
     }
+    SkyLongitudes SunAndNutationAt(double jde) const override {
+        const double nutation = NutationInLongitude(jde);
+        if (!ModernSunLongitudeTable.Holds(jde)) {
+            return {0, ModernSunBySeries(jde), nutation};
+        }
+        return {0, Turn(ModernSunLongitudeTable.ValueAt(jde) + nutation), nutation};
+    }
     MoonLatitudeDistance MoonPlace(double jde) const override {
         if (!ModernMoonLatitudeTable.Holds(jde)) {
             const ModernMoonPlace moon = ModernMoonBySeries(jde);
