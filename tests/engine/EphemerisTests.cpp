@@ -2,8 +2,10 @@
 // Tests of the ephemerides: the modern one against the Swiss Ephemeris' figures, its Chebyshev
 // table against its own series, the observed Delta T against the published values, and the
 // classical one against the report's theories.
+#include "engine/LunarMonth.h"
 #include "engine/Moon.h"
 #include "engine/Nutation.h"
+#include "engine/Panchanga.h"
 #include "engine/Sun.h"
 #include "engine/TimeScales.h"
 #include "engine/sky/ElpMpp02.h"
@@ -160,6 +162,51 @@ TEST(ClassicalEphemeris, IsTheReportsTheoriesBitForBit) {
         EXPECT_EQ(classical.TerrestrialOfUniversal(jde), TerrestrialOfUniversal(jde));
         EXPECT_EQ(classical.UniversalOfTerrestrial(jde), UniversalOfTerrestrial(jde));
     }
+}
+
+TEST(ModernEphemeris, NewMoonsAtThePublishedMinute) {
+    // New moons as the U.S. Naval Observatory publishes them (Universal Time, to the minute):
+    // the elongation's zero on the modern ephemeris, with its Delta T, falls within that minute
+    // (half a minute either side, and a few seconds for the theories).
+    struct Case {
+        int Lunation;       // counted from the new moon of 2000 January 6
+        double PublishedUT; // Julian day of the published minute
+    };
+    constexpr Case Cases[] = {
+        {0, 2451549.5 + (18 * 60 + 14) / 1440.0},   // 2000 Jan 6 18:14
+        {297, 2460320.5 + (11 * 60 + 57) / 1440.0}, // 2024 Jan 11 11:57
+        {300, 2460408.5 + (18 * 60 + 21) / 1440.0}, // 2024 Apr 8 18:21, the eclipse
+    };
+    const Ephemeris& modern = ModernEphemeris();
+    for (const Case& c : Cases) {
+        const double ut = modern.UniversalOfTerrestrial(NewMoonOf(c.Lunation, modern));
+        EXPECT_NEAR((ut - c.PublishedUT) * 86400, 0, 35) << "lunation " << c.Lunation;
+        // The classical theories with their Delta T come within a minute and a half.
+        const Ephemeris& classical = ClassicalEphemeris();
+        const double classicalUT =
+            classical.UniversalOfTerrestrial(NewMoonOf(c.Lunation, classical));
+        EXPECT_NEAR((classicalUT - c.PublishedUT) * 86400, 0, 90) << "lunation " << c.Lunation;
+    }
+}
+
+TEST(Ephemeris, TwoCalculationsSideBySide) {
+    // One day at Delhi on both ephemerides at once: the same spans, their times apart by the
+    // theories' few seconds of arc and the two Delta Ts (some 20 s in 2024), never by minutes.
+    const Place delhi{77 + 13 / 60.0, 28 + 36 / 60.0};
+    const FixedOffsetClock india(5.5);
+    const PanchangaDay modern = PanchangaOfDay({2024, 6, 11}, delhi, india, ModernEphemeris());
+    const PanchangaDay classical =
+        PanchangaOfDay({2024, 6, 11}, delhi, india, ClassicalEphemeris());
+    ASSERT_EQ(modern.Tithi.Spans.size(), classical.Tithi.Spans.size());
+    for (std::size_t k = 0; k < modern.Tithi.Spans.size(); ++k) {
+        EXPECT_EQ(modern.Tithi.Spans[k].Index, classical.Tithi.Spans[k].Index);
+        const double apart =
+            (modern.Tithi.Spans[k].End.JulianDayUT - classical.Tithi.Spans[k].End.JulianDayUT) *
+            86400;
+        EXPECT_GT(std::fabs(apart), 0.5) << "the two ephemerides gave the same instant";
+        EXPECT_LT(std::fabs(apart), 90);
+    }
+    EXPECT_NEAR((modern.Sunrise.At.JulianDayUT - classical.Sunrise.At.JulianDayUT) * 86400, 0, 3);
 }
 
 TEST(Ephemeris, ChosenByName) {

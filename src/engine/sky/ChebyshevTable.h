@@ -19,10 +19,10 @@ inline double ChebyshevSum(const double* c, int count, double x) {
 }
 
 struct ChebyshevTable {
-    double FromJde;     // the first piece begins here, Julian day (TT)
-    double PieceDays;   // each piece's length
-    int Pieces;         // how many follow one another
-    int Terms;          // coefficients per piece
+    double FromJde;             // the first piece begins here, Julian day (TT)
+    double PieceDays;           // each piece's length
+    int Pieces;                 // how many follow one another
+    int Terms;                  // coefficients per piece
     const double* Coefficients; // Pieces x Terms
 
     double ToJde() const { return FromJde + PieceDays * Pieces; }

@@ -177,8 +177,8 @@ void AddChebyshev(const ElpTerm (&terms)[N], double center, double half, int cou
 
 } // namespace
 
-void ElpChebyshevPiece(double center, double half, int count, double* longitude,
-                       double* latitude, double* distance) {
+void ElpChebyshevPiece(double center, double half, int count, double* longitude, double* latitude,
+                       double* distance) {
     for (int n = 0; n < count; ++n) {
         longitude[n] = latitude[n] = distance[n] = 0;
     }

@@ -42,8 +42,8 @@ double ElpMoonDistanceKm(double t, double smallestAmplitudeKm);
 //   center, half  the stretch is center - half ... center + half, Julian centuries from J2000
 //   count         coefficients wanted, 1 ... 64 (enough for the terms' size: 20 for 16 days)
 //   longitude, latitude  radians; distance  km; each count values of T_0 ... T_count-1
-void ElpChebyshevPiece(double center, double half, int count, double* longitude,
-                       double* latitude, double* distance);
+void ElpChebyshevPiece(double center, double half, int count, double* longitude, double* latitude,
+                       double* distance);
 
 // ElpMeanLongitude: the Moon's mean longitude W1, radians (t in Julian centuries from J2000).
 double ElpMeanLongitude(double t);

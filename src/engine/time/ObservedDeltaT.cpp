@@ -31,8 +31,9 @@ double ObservedDeltaTSeconds(double jd) {
     if (!(year > Rows[0].Year)) {
         return Rows[0].Seconds;
     }
-    const DeltaTRow* after = std::upper_bound(std::begin(Rows), std::end(Rows), year,
-                                              [](double y, const DeltaTRow& row) { return y < row.Year; });
+    const DeltaTRow* after =
+        std::upper_bound(std::begin(Rows), std::end(Rows), year,
+                         [](double y, const DeltaTRow& row) { return y < row.Year; });
     const DeltaTRow* before = after - 1;
     const double f = (year - before->Year) / (after->Year - before->Year);
     return before->Seconds + f * (after->Seconds - before->Seconds);

@@ -89,8 +89,8 @@ void FitMoon(Quantity& longitude, Quantity& latitude, Quantity& distance) {
             const double R = ChebyshevSum(r, Geometric, xEmitted);
             const std::array<double, 3> ofDate = {R * std::cos(U) * std::cos(V),
                                                   R * std::cos(U) * std::sin(V), R * std::sin(U)};
-            const ModernMoonPlace place = MoonOfDateFromJ2000(
-                centerJde + 0.5 * pieceDays * x, ElpEclipticOfDateToJ2000(t, ofDate));
+            const ModernMoonPlace place = MoonOfDateFromJ2000(centerJde + 0.5 * pieceDays * x,
+                                                              ElpEclipticOfDateToJ2000(t, ofDate));
             lon[k] = place.Longitude;
             lat[k] = place.Latitude;
             dist[k] = place.DistanceKm;
