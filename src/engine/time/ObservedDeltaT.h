@@ -6,7 +6,8 @@
 // the IERS's UT1 - UTC with the leap seconds after (scripts/make-delta-t.py), interpolated
 // linearly between its rows (a month apart from 1962). Past its last row (late 2022) Delta T
 // grows on at the mean rate of the ten years before, 0.24 s a year; the Earth's rotation is not
-// predictable so far ahead, and by 2050 the true value may lie some ten seconds either side.
+// predictable so far ahead: by 2030 the true value may lie a few seconds either side, by 2050
+// some fifteen.
 // Before its first row (1800) the first value holds.
 #pragma once
 
