@@ -37,8 +37,9 @@ double ArcsecondsApart(double a, double b) {
 TEST(ModernEphemeris, ComesWithinATenthOfAnArcsecondOfTheSwissEphemeris) {
     // The Swiss Ephemeris with its DE431 files, 60 instants of 1901-2050
     // (scripts/make-modern-reference.cpp). The targets: the Moon within 0.3", the Sun within 0.1".
-    // The distances differ by up to some 40 km: the Swiss Ephemeris gives the Moon's apparent
-    // distance by its own reckoning; a kilometre moves a rising by under a millisecond.
+    // The distances differ by up to some 40 km: the Swiss Ephemeris' apparent distance takes in
+    // the Earth's own motion over the light time (30 km/s for 1.3 s); the geometric distances
+    // agree within metres, and a kilometre moves a rising by under a millisecond.
     const Ephemeris& modern = ModernEphemeris();
     for (const ReferencePlace& swiss : SwissPlaces) {
         const SkyLongitudes sky = modern.LongitudesAt(swiss.Jde);
