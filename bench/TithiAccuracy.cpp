@@ -331,7 +331,8 @@ void CompareSunrises() {
                                 : 2]
             .Add((ours[k].JulianDayUT - swiss[k]) * SecondsPerDay, ours[k].JulianDayUT);
         // The tithi that names the day, by each side's sunrise and each side's ephemeris.
-        const int ourTithi = TithiAt(Theories->TerrestrialOfUniversal(ours[k].JulianDayUT), *Theories).Index;
+        const int ourTithi =
+            TithiAt(Theories->TerrestrialOfUniversal(ours[k].JulianDayUT), *Theories).Index;
         const double swissElongation = SwissElongation(swiss[k] + swe_deltat(swiss[k]));
         if (ourTithi != static_cast<int>(swissElongation / 12)) {
             ++disagreeOnTithi;
@@ -723,9 +724,10 @@ int main(int argc, char* argv[]) {
         CompareSiderealTransitions(Limb::Nakshatra, SwissNakshatraAngle,
                                    "Nakshatra transitions (the Moon's sidereal longitude crossing "
                                    "a multiple of 13 deg 20'), Kestrava minus Swiss Ephemeris:");
-        CompareSiderealTransitions(Limb::Yoga, SwissYogaAngle,
-                                   "Yoga transitions (the sum of the sidereal longitudes crossing a "
-                                   "multiple of 13 deg 20'), Kestrava minus Swiss Ephemeris:");
+        CompareSiderealTransitions(
+            Limb::Yoga, SwissYogaAngle,
+            "Yoga transitions (the sum of the sidereal longitudes crossing a "
+            "multiple of 13 deg 20'), Kestrava minus Swiss Ephemeris:");
         CompareSunrises();
         if (!quick) {
             CompareLunarMonths();

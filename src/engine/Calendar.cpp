@@ -42,9 +42,9 @@ DayStart DayStartOf(const CivilDate& date, const Place& place, const CivilClock&
     if (sunrise.State == HorizonState::Crosses) {
         return {sunrise.At, true};
     }
-    return {InstantOfUniversal(clock, UniversalOfCivil(clock, CivilJulianDayOfDate(date)),
-                               ephemeris),
-            false};
+    return {
+        InstantOfUniversal(clock, UniversalOfCivil(clock, CivilJulianDayOfDate(date)), ephemeris),
+        false};
 }
 
 // The elongation at an instant inside a tithi's span, from the span itself: exact at its ends,

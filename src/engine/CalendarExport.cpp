@@ -78,8 +78,8 @@ std::vector<CalendarEvent> DayEvents(const CalendarExportRequest& request, const
     std::vector<CalendarEvent> events;
     const std::string where = words.PlaceText(place, request.PlaceName);
     const std::string key = PlaceKey(place);
-    for (const CalendarDay& day : CalendarDays(request.First, request.Last, place, clock,
-                                               EphemerisOf(request.Times))) {
+    for (const CalendarDay& day :
+         CalendarDays(request.First, request.Last, place, clock, EphemerisOf(request.Times))) {
         if (day.SunriseTithi() < 0) {
             continue;
         }
@@ -147,8 +147,8 @@ std::vector<CalendarEvent> VrataEvents(const CalendarExportRequest& request, con
     std::vector<CalendarEvent> events;
     const std::string where = words.PlaceText(place, request.PlaceName);
     const std::string key = PlaceKey(place);
-    for (const TithiOccurrence& vrata : VrataDays(request.First, request.Last, place, clock,
-                                                   EphemerisOf(request.Times))) {
+    for (const TithiOccurrence& vrata :
+         VrataDays(request.First, request.Last, place, clock, EphemerisOf(request.Times))) {
         CalendarEvent event;
         event.Uid = "vrata-" + std::to_string(vrata.Lunation) + '-' + std::to_string(vrata.Tithi) +
                     '-' + key + UidDomain;

@@ -8,9 +8,9 @@ class Ephemeris;
 struct GrowingAngle {
     // degrees at a Julian day in Terrestrial Time (modulo a turn), on an ephemeris
     double (*At)(const Ephemeris& ephemeris, double jde);
-    double MeanRate;          // its mean growth, degrees a day
-    double SlowestRate;       // bounds of its true growth, degrees a day: a slope measured
-    double FastestRate;       // outside them comes from a step too small to measure it
+    double MeanRate;    // its mean growth, degrees a day
+    double SlowestRate; // bounds of its true growth, degrees a day: a slope measured
+    double FastestRate; // outside them comes from a step too small to measure it
 };
 
 // A crossing: where it falls, and how fast the angle grows there.

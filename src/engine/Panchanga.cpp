@@ -118,8 +118,8 @@ PanchangaDay DayOf(const CivilDate& date, const Place& place, const CivilClock& 
     const CivilDate next = NextDate(date);
 
     const Ephemeris& ephemeris = shared.Theories;
-    day.Sunrise = shared.NextSunrise ? *shared.NextSunrise
-                                     : SunriseCrossing(date, place, clock, ephemeris);
+    day.Sunrise =
+        shared.NextSunrise ? *shared.NextSunrise : SunriseCrossing(date, place, clock, ephemeris);
     const HorizonCrossing nextSunrise = SunriseCrossing(next, place, clock, ephemeris);
     shared.NextSunrise = nextSunrise;
     day.Sunset = SunsetOnDate(date, place, clock, ephemeris);
@@ -138,10 +138,10 @@ PanchangaDay DayOf(const CivilDate& date, const Place& place, const CivilClock& 
     if (withMoon) {
         // The Moon's place for its risings, over the civil date.
         const double midnight = CivilJulianDayOfDate(date);
-        sky.AddMoonPlace(
-            ephemeris.TerrestrialOfUniversal(UniversalOfCivil(clock, midnight)) - MoonPlaceMargin,
-            ephemeris.TerrestrialOfUniversal(UniversalOfCivil(clock, midnight + 1)) +
-                MoonPlaceMargin);
+        sky.AddMoonPlace(ephemeris.TerrestrialOfUniversal(UniversalOfCivil(clock, midnight)) -
+                             MoonPlaceMargin,
+                         ephemeris.TerrestrialOfUniversal(UniversalOfCivil(clock, midnight + 1)) +
+                             MoonPlaceMargin);
     }
 
     const LimbAngles angles = LimbAnglesAt(start, ephemeris);
@@ -159,9 +159,8 @@ PanchangaDay DayOf(const CivilDate& date, const Place& place, const CivilClock& 
         DayLimbOf(nakshatras, 1, 27, PositionOf(Limb::Nakshatra, angles.MoonSidereal).Index, start,
                   end, clock, ephemeris);
     const Walk yogas = WalkThroughDay(Limb::Yoga, 1, angles.Yoga, start, end, sky);
-    day.Yoga =
-        DayLimbOf(yogas, 1, 27, PositionOf(Limb::Yoga, angles.Yoga).Index, start, end, clock,
-                  ephemeris);
+    day.Yoga = DayLimbOf(yogas, 1, 27, PositionOf(Limb::Yoga, angles.Yoga).Index, start, end, clock,
+                         ephemeris);
 
     day.Month = LunarMonthAt(start, angles.Elongation, shared.Signs);
 
@@ -197,9 +196,8 @@ std::optional<LimbSpan> KaranaWithin(const LimbSpan& tithi, double jde, double e
     const LimbDefinition& halves = DefinitionOf(Limb::Karana);
     // The tithi's own mean growth over its span is the best first slope.
     const double rate = 2 * halves.SpanDegrees / (tithi.EndJde - tithi.BeginJde);
-    const Crossing middle =
-        FindCrossing(halves.Angle, ephemeris, halves.SpanDegrees * (2 * tithi.Index + 1), jde,
-                     elongation, rate);
+    const Crossing middle = FindCrossing(
+        halves.Angle, ephemeris, halves.SpanDegrees * (2 * tithi.Index + 1), jde, elongation, rate);
     if (karana.Index % 2 == 0) {
         return LimbSpan{karana.Index, tithi.BeginJde, middle.Jde};
     }
@@ -235,9 +233,8 @@ PanchangaMoment MomentOf(double jd, const LimbSpan* knownTithi, const Place& pla
     m.MoonSidereal = angles.MoonSidereal;
     m.SunSidereal = angles.SunSidereal;
     m.NakshatraPada = NakshatraPada(angles.MoonSidereal);
-    const std::optional<LimbSpan> tithi =
-        knownTithi ? std::optional<LimbSpan>(*knownTithi)
-                   : SpanAt(Limb::Tithi, jde, angles, ephemeris);
+    const std::optional<LimbSpan> tithi = knownTithi ? std::optional<LimbSpan>(*knownTithi)
+                                                     : SpanAt(Limb::Tithi, jde, angles, ephemeris);
     std::optional<LimbSpan> karana;
     if (tithi) {
         m.Tithi = TimedOf(*tithi, clock, ephemeris);
@@ -249,8 +246,7 @@ PanchangaMoment MomentOf(double jd, const LimbSpan* knownTithi, const Place& pla
     if (karana) {
         m.Karana = TimedOf(*karana, clock, ephemeris);
     }
-    if (const std::optional<LimbSpan> nakshatra =
-            SpanAt(Limb::Nakshatra, jde, angles, ephemeris)) {
+    if (const std::optional<LimbSpan> nakshatra = SpanAt(Limb::Nakshatra, jde, angles, ephemeris)) {
         m.Nakshatra = TimedOf(*nakshatra, clock, ephemeris);
     }
     if (const std::optional<LimbSpan> yoga = SpanAt(Limb::Yoga, jde, angles, ephemeris)) {

@@ -214,16 +214,15 @@ MoonCrossings CrossingsOfMoon(const CivilDate& date, const Place& place, const C
 
 } // namespace
 
-HorizonCrossing SunriseCrossing(const CivilDate& date, const Place& place,
-                                const CivilClock& clock, const Ephemeris& ephemeris) {
+HorizonCrossing SunriseCrossing(const CivilDate& date, const Place& place, const CivilClock& clock,
+                                const Ephemeris& ephemeris) {
     return CrossingOfSun(SunriseOnDate(date, place, clock, ephemeris), clock, ephemeris);
 }
 
 HorizonCrossing SunsetOnDate(const CivilDate& date, const Place& place, const CivilClock& clock,
                              const Ephemeris& ephemeris) {
-    return CrossingOfSun(
-        SunCrossingOnDate(date, place, clock, SunCrossing::Setting, ephemeris), clock,
-        ephemeris);
+    return CrossingOfSun(SunCrossingOnDate(date, place, clock, SunCrossing::Setting, ephemeris),
+                         clock, ephemeris);
 }
 
 MoonCrossings MoonCrossingsOnDate(const CivilDate& date, const Place& place,
@@ -240,8 +239,7 @@ double MoonUpperLimbAltitude(double jd, const Place& place, const Ephemeris& eph
     const double jde = ephemeris.TerrestrialOfUniversal(jd);
     const SkyLongitudes sky = ephemeris.LongitudesAt(jde);
     const MoonLatitudeDistance moon = ephemeris.MoonPlace(jde);
-    return UpperLimbAboveHorizon(jd, jde,
-                                 {sky.Moon, moon.Latitude, moon.DistanceKm, sky.Nutation},
+    return UpperLimbAboveHorizon(jd, jde, {sky.Moon, moon.Latitude, moon.DistanceKm, sky.Nutation},
                                  ObserverAt(place)) -
            HorizonRefraction;
 }

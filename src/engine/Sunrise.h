@@ -36,8 +36,7 @@ double ApparentSiderealTime(double jd);
 // refraction.
 //   jd  Julian day, Universal Time
 // Returns degrees.
-double SunAltitude(double jd, const Place& place,
-                   const Ephemeris& ephemeris = ModernEphemeris());
+double SunAltitude(double jd, const Place& place, const Ephemeris& ephemeris = ModernEphemeris());
 
 // Whether a body (the Sun, the Moon) crosses the horizon on a date, and if not, why.
 enum class HorizonState {

@@ -109,8 +109,7 @@ std::optional<TithiDay> ComputeTithiDay(const TithiMoment& moment, const Place& 
 
 std::optional<TithiDay> ComputeTithiDay(const CalculationRecord& rec, const TithiMoment& moment,
                                         bool withSunrise, const Ephemeris& ephemeris) {
-    return ComputeTithiDay(moment, PlaceOfRecord(rec), ClockOfRecord(rec), withSunrise,
-                           ephemeris);
+    return ComputeTithiDay(moment, PlaceOfRecord(rec), ClockOfRecord(rec), withSunrise, ephemeris);
 }
 
 std::optional<TithiDay> ComputeTithiDay(const CalculationRecord& rec, bool withSunrise,

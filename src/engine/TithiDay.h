@@ -12,9 +12,9 @@
 #include <string>
 
 struct TithiDay {
-    TithiMoment Moment;        // the tithi driver's working values for the entered moment
-    TithiSpan Span;            // the tithi of the moment, begin and end in Terrestrial Time (of
-                               // the ephemeris the day was computed on)
+    TithiMoment Moment; // the tithi driver's working values for the entered moment
+    TithiSpan Span;     // the tithi of the moment, begin and end in Terrestrial Time (of
+                        // the ephemeris the day was computed on)
     // Whether Span is the tithi the report gives (Moment.Tithi.Index). On another ephemeris than
     // the report's a boundary within seconds of the moment may fall on the other side: Span is
     // then the tithi that ephemeris puts at the moment, and the lines below the report say so.
