@@ -1,8 +1,9 @@
+// SPDX-License-Identifier: MIT
 // Benchmarks of the calendar: a month view's days (under 20 ms, so that paging feels instant), a
 // year's iCalendar file of each kind (under 100 ms), and the next ten anniversaries of a tithi
 // in a given lunar month (under 50 ms).
-#include "engine/Calendar.h"
-#include "engine/CalendarExport.h"
+#include "engine/calendar/Calendar.h"
+#include "engine/calendar/CalendarExport.h"
 
 #include <benchmark/benchmark.h>
 

@@ -3,8 +3,9 @@
 // elongation at one instant, the Moon and the Sun with the nutation, the whole panchanga of a
 // day, and a year of days.
 #include "RandomMoments.h"
-#include "engine/Panchanga.h"
-#include "engine/Tithi.h"
+#include "engine/day/Panchanga.h"
+#include "engine/limbs/Elongation.h"
+#include "engine/report/PrepareMoment.h"
 #include "engine/sky/Ephemeris.h"
 
 #include <benchmark/benchmark.h>

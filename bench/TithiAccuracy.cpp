@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // kestrava_accuracy: the engine's Moon, Sun and elongation over 1901 ... 2050, the instants of
 // its tithi, nakshatra and yoga transitions, the Lahiri ayanamsa, its sunrises, sunsets,
 // moonrises and moonsets, its lunar months with their adhika and kshaya months, and the
@@ -6,19 +7,20 @@
 // Swiss Ephemeris is linked into this program alone.
 // Usage: kestrava_accuracy [DATA-FOLDER [modern|classical|both [quick]]]; "quick" leaves out the
 // lunar months, the Moon's risings and the calendar's days.
-#include "engine/Ayanamsa.h"
-#include "engine/Calendar.h"
-#include "engine/Limbs.h"
-#include "engine/LunarMonth.h"
-#include "engine/Moon.h"
-#include "engine/MoonLatitude.h"
-#include "engine/PanchangaNames.h"
-#include "engine/Risings.h"
-#include "engine/Sun.h"
-#include "engine/Sunrise.h"
-#include "engine/TimeScales.h"
-#include "engine/Tithi.h"
+#include "engine/calendar/Calendar.h"
+#include "engine/day/LunarMonth.h"
+#include "engine/day/Risings.h"
+#include "engine/day/Sunrise.h"
+#include "engine/limbs/Elongation.h"
+#include "engine/limbs/Limbs.h"
+#include "engine/present/PanchangaNames.h"
+#include "engine/report/Tithi.h"
+#include "engine/sky/Ayanamsa.h"
 #include "engine/sky/Ephemeris.h"
+#include "engine/sky/Moon.h"
+#include "engine/sky/MoonLatitude.h"
+#include "engine/sky/Sun.h"
+#include "engine/time/TimeScales.h"
 
 #include <swephexp.h>
 

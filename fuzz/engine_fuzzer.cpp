@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Fuzzes the engine with record values the form would never give it: any 16-bit date, time,
 // zone and longitude, any flag values, and any finite Julian day for the two theories. The
 // engine must answer in bounded time with a tithi index of 0 ... 29, or -1 where the moment
@@ -5,14 +6,16 @@
 // years the engine serves, the day's panchanga at any place (any latitude and longitude, not a
 // number included) keeps its indexes in range; and any text goes into an iCalendar file.
 #include "FuzzInput.h"
-#include "engine/CalculationRecord.h"
-#include "engine/ICalendar.h"
-#include "engine/Moon.h"
-#include "engine/Panchanga.h"
-#include "engine/PrepareMoment.h"
-#include "engine/Sun.h"
-#include "engine/Tithi.h"
-#include "engine/TithiReport.h"
+#include "engine/calendar/ICalendar.h"
+#include "engine/day/DayFacts.h"
+#include "engine/day/DayPeriods.h"
+#include "engine/day/Panchanga.h"
+#include "engine/report/CalculationRecord.h"
+#include "engine/report/PrepareMoment.h"
+#include "engine/report/Tithi.h"
+#include "engine/report/TithiReport.h"
+#include "engine/sky/Moon.h"
+#include "engine/sky/Sun.h"
 
 #include <cmath>
 #include <cstdlib>
@@ -56,6 +59,26 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (day.Tithi.Index != static_cast<int>(record.TithiIndex) || day.Nakshatra.Index < 0 ||
             day.Nakshatra.Index > 26 || day.Yoga.Index < 0 || day.Yoga.Index > 26 || day.Vara < 0 ||
             day.Vara > 6 || day.Month.Amanta.Index < 0 || day.Month.Amanta.Index > 11)
+            std::abort();
+        // The date's periods, where the Sun rises and sets, lie in order within its day; the
+        // Moon's sign and lit share are in range.
+        const DayPeriodsOfDate periods = PeriodsOfDate(day.Date, {longitude, latitude}, clock);
+        if (periods.Defined) {
+            const DayPeriods& p = periods.Periods;
+            double last = periods.Sunrise;
+            for (const ChoghadiyaPeriod& c : p.Choghadiyas) {
+                if (!(c.Span.Begins == last && c.Span.Ends > c.Span.Begins) || c.Kind < 0 ||
+                    c.Kind >= ChoghadiyaKindCount)
+                    std::abort();
+                last = c.Span.Ends;
+            }
+            if (last != periods.NextSunrise || !(p.RahuKalam.Begins >= periods.Sunrise) ||
+                !(p.BrahmaMuhurta.Ends < periods.NextSunrise))
+                std::abort();
+        }
+        const SkyFacts sky = SkyFactsAt(day.Moment.Jde);
+        if (sky.MoonRashi < 0 || sky.MoonRashi > 11 || !(sky.MoonIllumination >= 0) ||
+            !(sky.MoonIllumination <= 1) || !(sky.MoonRashiEnds > day.Moment.Jde))
             std::abort();
     }
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // kestrava-tithi's calendar modes through the engine's calendar, their rows, and the writing of
 // a whole file.
 #include "CalendarModes.h"
@@ -6,10 +7,10 @@
 #include "Formats.h"
 #include "Values.h"
 
-#include "engine/Calendar.h"
-#include "engine/CalendarExport.h"
-#include "engine/PanchangaNames.h"
-#include "engine/TithiReport.h"
+#include "engine/calendar/Calendar.h"
+#include "engine/calendar/CalendarExport.h"
+#include "engine/present/PanchangaNames.h"
+#include "engine/report/TithiReport.h"
 
 #include <chrono>
 #include <cstdio>

@@ -1,16 +1,17 @@
+// SPDX-License-Identifier: MIT
 // kestrava-tithi's calls of the engine: the record filled as the window fills it, the tithi of
 // a moment and the tithis between two dates, with their instants on the place's clock.
 #include "Compute.h"
 
-#include "engine/Almanac.h"
-#include "engine/CalculationRecord.h"
-#include "engine/ICalendar.h"
-#include "engine/Karana.h"
-#include "engine/Panchanga.h"
-#include "engine/PanchangaNames.h"
-#include "engine/PrepareMoment.h"
-#include "engine/Tithi.h"
-#include "engine/TithiDay.h"
+#include "engine/calendar/Almanac.h"
+#include "engine/calendar/ICalendar.h"
+#include "engine/day/Panchanga.h"
+#include "engine/limbs/Karana.h"
+#include "engine/present/PanchangaNames.h"
+#include "engine/report/CalculationRecord.h"
+#include "engine/report/PrepareMoment.h"
+#include "engine/report/Tithi.h"
+#include "engine/report/TithiDay.h"
 #include "places/NamedZoneClock.h"
 
 #include <cmath>
@@ -118,6 +119,7 @@ void AddPanchanga(TithiResult& result, const TithiDay& day, Place place, const C
     result.Vikram = p.Month.Vikram;
     result.Shaka = p.Month.Shaka;
     result.Ayanamsa = p.Ayanamsa;
+    result.Day = DayFieldsOf(p, place, clock, hasLatitude);
 }
 
 std::string ReadingText(const MomentArguments& m) {

@@ -1,12 +1,14 @@
+// SPDX-License-Identifier: MIT
 // What kestrava-tithi reports, computed through the engine: the tithi of one moment with its
 // begin and end, sunrise and karana, and the tithis of an almanac.
 #pragma once
 
+#include "DayFields.h"
 #include "Options.h"
 
-#include "engine/CivilClock.h"
-#include "engine/Place.h"
-#include "engine/TithiReport.h"
+#include "engine/base/Place.h"
+#include "engine/report/TithiReport.h"
+#include "engine/time/CivilClock.h"
 
 #include <memory>
 #include <optional>
@@ -53,6 +55,7 @@ struct TithiResult {
     bool Adhika{};                          // the amanta month is adhika (a leap month)
     int Vikram{}, Shaka{};                  // the era years
     double Ayanamsa{};                      // the mean Lahiri ayanamsa, degrees
+    DayFields Day; // the periods of the date's day, the signs, the Moon's phase, the years
 
     std::optional<std::string> Zone; // the named zone; nothing for a typed --zone
     std::string UtcOffset;           // the clock's offset at the moment, "+05:30"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The values of kestrava-tithi's arguments: whole ASCII digits only, so that no huge,
 // signed or non-numeric value gets through, and every message names what it rejects.
 #include "Values.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The values of kestrava-tithi's arguments: dates, clock times, zones, angles and formats read
 // from text, each with the message that names a value it rejects.
 #pragma once

@@ -201,12 +201,12 @@
     <message>
         <source>Purva Phalguni</source>
         <comment>nakshatra</comment>
-        <translation>पूर्वा फाल्गुनी</translation>
+        <translation>पूर्वाफाल्गुनी</translation>
     </message>
     <message>
         <source>Uttara Phalguni</source>
         <comment>nakshatra</comment>
-        <translation>उत्तरा फाल्गुनी</translation>
+        <translation>उत्तराफाल्गुनी</translation>
     </message>
     <message>
         <source>Hasta</source>
@@ -221,7 +221,7 @@
     <message>
         <source>Swati</source>
         <comment>nakshatra</comment>
-        <translation>स्वाती</translation>
+        <translation>स्वाति</translation>
     </message>
     <message>
         <source>Vishakha</source>
@@ -271,12 +271,12 @@
     <message>
         <source>Purva Bhadrapada</source>
         <comment>nakshatra</comment>
-        <translation>पूर्वा भाद्रपद</translation>
+        <translation>पूर्वाभाद्रपद</translation>
     </message>
     <message>
         <source>Uttara Bhadrapada</source>
         <comment>nakshatra</comment>
-        <translation>उत्तरा भाद्रपद</translation>
+        <translation>उत्तराभाद्रपद</translation>
     </message>
     <message>
         <source>Revati</source>
@@ -718,6 +718,381 @@
         <comment>tithi group</comment>
         <translation>पूर्णा</translation>
     </message>
+    <message>
+        <source>Udveg</source>
+        <comment>choghadiya</comment>
+        <translation>उद्वेग</translation>
+    </message>
+    <message>
+        <source>Char</source>
+        <comment>choghadiya</comment>
+        <translation>चर</translation>
+    </message>
+    <message>
+        <source>Labh</source>
+        <comment>choghadiya</comment>
+        <translation>लाभ</translation>
+    </message>
+    <message>
+        <source>Amrit</source>
+        <comment>choghadiya</comment>
+        <translation>अमृत</translation>
+    </message>
+    <message>
+        <source>Kaal</source>
+        <comment>choghadiya</comment>
+        <translation>काल</translation>
+    </message>
+    <message>
+        <source>Shubh</source>
+        <comment>choghadiya</comment>
+        <translation>शुभ</translation>
+    </message>
+    <message>
+        <source>Rog</source>
+        <comment>choghadiya</comment>
+        <translation>रोग</translation>
+    </message>
+    <message>
+        <source>Vasanta</source>
+        <comment>ritu</comment>
+        <translation>वसंत</translation>
+    </message>
+    <message>
+        <source>Grishma</source>
+        <comment>ritu</comment>
+        <translation>ग्रीष्म</translation>
+    </message>
+    <message>
+        <source>Varsha</source>
+        <comment>ritu</comment>
+        <translation>वर्षा</translation>
+    </message>
+    <message>
+        <source>Sharad</source>
+        <comment>ritu</comment>
+        <translation>शरद</translation>
+    </message>
+    <message>
+        <source>Hemanta</source>
+        <comment>ritu</comment>
+        <translation>हेमंत</translation>
+    </message>
+    <message>
+        <source>Shishira</source>
+        <comment>ritu</comment>
+        <translation>शिशिर</translation>
+    </message>
+    <message>
+        <source>Uttarayana</source>
+        <comment>ayana</comment>
+        <translation>उत्तरायण</translation>
+    </message>
+    <message>
+        <source>Dakshinayana</source>
+        <comment>ayana</comment>
+        <translation>दक्षिणायन</translation>
+    </message>
+    <message>
+        <source>Prabhava</source>
+        <comment>samvatsara</comment>
+        <translation>प्रभव</translation>
+    </message>
+    <message>
+        <source>Vibhava</source>
+        <comment>samvatsara</comment>
+        <translation>विभव</translation>
+    </message>
+    <message>
+        <source>Shukla</source>
+        <comment>samvatsara</comment>
+        <translation>शुक्ल</translation>
+    </message>
+    <message>
+        <source>Pramoda</source>
+        <comment>samvatsara</comment>
+        <translation>प्रमोद</translation>
+    </message>
+    <message>
+        <source>Prajapati</source>
+        <comment>samvatsara</comment>
+        <translation>प्रजापति</translation>
+    </message>
+    <message>
+        <source>Angirasa</source>
+        <comment>samvatsara</comment>
+        <translation>अंगिरा</translation>
+    </message>
+    <message>
+        <source>Shrimukha</source>
+        <comment>samvatsara</comment>
+        <translation>श्रीमुख</translation>
+    </message>
+    <message>
+        <source>Bhava</source>
+        <comment>samvatsara</comment>
+        <translation>भाव</translation>
+    </message>
+    <message>
+        <source>Yuva</source>
+        <comment>samvatsara</comment>
+        <translation>युवा</translation>
+    </message>
+    <message>
+        <source>Dhatri</source>
+        <comment>samvatsara</comment>
+        <translation>धाता</translation>
+    </message>
+    <message>
+        <source>Ishvara</source>
+        <comment>samvatsara</comment>
+        <translation>ईश्वर</translation>
+    </message>
+    <message>
+        <source>Bahudhanya</source>
+        <comment>samvatsara</comment>
+        <translation>बहुधान्य</translation>
+    </message>
+    <message>
+        <source>Pramathi</source>
+        <comment>samvatsara</comment>
+        <translation>प्रमाथी</translation>
+    </message>
+    <message>
+        <source>Vikrama</source>
+        <comment>samvatsara</comment>
+        <translation>विक्रम</translation>
+    </message>
+    <message>
+        <source>Vrisha</source>
+        <comment>samvatsara</comment>
+        <translation>वृष</translation>
+    </message>
+    <message>
+        <source>Chitrabhanu</source>
+        <comment>samvatsara</comment>
+        <translation>चित्रभानु</translation>
+    </message>
+    <message>
+        <source>Subhanu</source>
+        <comment>samvatsara</comment>
+        <translation>सुभानु</translation>
+    </message>
+    <message>
+        <source>Tarana</source>
+        <comment>samvatsara</comment>
+        <translation>तारण</translation>
+    </message>
+    <message>
+        <source>Parthiva</source>
+        <comment>samvatsara</comment>
+        <translation>पार्थिव</translation>
+    </message>
+    <message>
+        <source>Vyaya</source>
+        <comment>samvatsara</comment>
+        <translation>व्यय</translation>
+    </message>
+    <message>
+        <source>Sarvajit</source>
+        <comment>samvatsara</comment>
+        <translation>सर्वजित्</translation>
+    </message>
+    <message>
+        <source>Sarvadhari</source>
+        <comment>samvatsara</comment>
+        <translation>सर्वधारी</translation>
+    </message>
+    <message>
+        <source>Virodhi</source>
+        <comment>samvatsara</comment>
+        <translation>विरोधी</translation>
+    </message>
+    <message>
+        <source>Vikriti</source>
+        <comment>samvatsara</comment>
+        <translation>विकृति</translation>
+    </message>
+    <message>
+        <source>Khara</source>
+        <comment>samvatsara</comment>
+        <translation>खर</translation>
+    </message>
+    <message>
+        <source>Nandana</source>
+        <comment>samvatsara</comment>
+        <translation>नंदन</translation>
+    </message>
+    <message>
+        <source>Vijaya</source>
+        <comment>samvatsara</comment>
+        <translation>विजय</translation>
+    </message>
+    <message>
+        <source>Jaya</source>
+        <comment>samvatsara</comment>
+        <translation>जय</translation>
+    </message>
+    <message>
+        <source>Manmatha</source>
+        <comment>samvatsara</comment>
+        <translation>मन्मथ</translation>
+    </message>
+    <message>
+        <source>Durmukhi</source>
+        <comment>samvatsara</comment>
+        <translation>दुर्मुख</translation>
+    </message>
+    <message>
+        <source>Hevilambi</source>
+        <comment>samvatsara</comment>
+        <translation>हेमलंब</translation>
+    </message>
+    <message>
+        <source>Vilambi</source>
+        <comment>samvatsara</comment>
+        <translation>विलंब</translation>
+    </message>
+    <message>
+        <source>Vikari</source>
+        <comment>samvatsara</comment>
+        <translation>विकारी</translation>
+    </message>
+    <message>
+        <source>Sharvari</source>
+        <comment>samvatsara</comment>
+        <translation>शार्वरी</translation>
+    </message>
+    <message>
+        <source>Plava</source>
+        <comment>samvatsara</comment>
+        <translation>प्लव</translation>
+    </message>
+    <message>
+        <source>Shubhakrit</source>
+        <comment>samvatsara</comment>
+        <translation>शुभकृत्</translation>
+    </message>
+    <message>
+        <source>Shobhakrit</source>
+        <comment>samvatsara</comment>
+        <translation>शोभकृत्</translation>
+    </message>
+    <message>
+        <source>Krodhi</source>
+        <comment>samvatsara</comment>
+        <translation>क्रोधी</translation>
+    </message>
+    <message>
+        <source>Vishvavasu</source>
+        <comment>samvatsara</comment>
+        <translation>विश्वावसु</translation>
+    </message>
+    <message>
+        <source>Parabhava</source>
+        <comment>samvatsara</comment>
+        <translation>पराभव</translation>
+    </message>
+    <message>
+        <source>Plavanga</source>
+        <comment>samvatsara</comment>
+        <translation>प्लवंग</translation>
+    </message>
+    <message>
+        <source>Kilaka</source>
+        <comment>samvatsara</comment>
+        <translation>कीलक</translation>
+    </message>
+    <message>
+        <source>Saumya</source>
+        <comment>samvatsara</comment>
+        <translation>सौम्य</translation>
+    </message>
+    <message>
+        <source>Sadharana</source>
+        <comment>samvatsara</comment>
+        <translation>साधारण</translation>
+    </message>
+    <message>
+        <source>Virodhikrit</source>
+        <comment>samvatsara</comment>
+        <translation>विरोधकृत्</translation>
+    </message>
+    <message>
+        <source>Paridhavi</source>
+        <comment>samvatsara</comment>
+        <translation>परिधावी</translation>
+    </message>
+    <message>
+        <source>Pramadi</source>
+        <comment>samvatsara</comment>
+        <translation>प्रमादी</translation>
+    </message>
+    <message>
+        <source>Ananda</source>
+        <comment>samvatsara</comment>
+        <translation>आनंद</translation>
+    </message>
+    <message>
+        <source>Rakshasa</source>
+        <comment>samvatsara</comment>
+        <translation>राक्षस</translation>
+    </message>
+    <message>
+        <source>Nala</source>
+        <comment>samvatsara</comment>
+        <translation>नल</translation>
+    </message>
+    <message>
+        <source>Pingala</source>
+        <comment>samvatsara</comment>
+        <translation>पिंगल</translation>
+    </message>
+    <message>
+        <source>Kalayukta</source>
+        <comment>samvatsara</comment>
+        <translation>कालयुक्त</translation>
+    </message>
+    <message>
+        <source>Siddharthi</source>
+        <comment>samvatsara</comment>
+        <translation>सिद्धार्थी</translation>
+    </message>
+    <message>
+        <source>Raudra</source>
+        <comment>samvatsara</comment>
+        <translation>रौद्र</translation>
+    </message>
+    <message>
+        <source>Durmati</source>
+        <comment>samvatsara</comment>
+        <translation>दुर्मति</translation>
+    </message>
+    <message>
+        <source>Dundubhi</source>
+        <comment>samvatsara</comment>
+        <translation>दुंदुभि</translation>
+    </message>
+    <message>
+        <source>Rudhirodgari</source>
+        <comment>samvatsara</comment>
+        <translation>रुधिरोद्गारी</translation>
+    </message>
+    <message>
+        <source>Raktakshi</source>
+        <comment>samvatsara</comment>
+        <translation>रक्ताक्षी</translation>
+    </message>
+    <message>
+        <source>Krodhana</source>
+        <comment>samvatsara</comment>
+        <translation>क्रोधन</translation>
+    </message>
+    <message>
+        <source>Akshaya</source>
+        <comment>samvatsara</comment>
+        <translation>अक्षय</translation>
+    </message>
 </context>
 <context>
     <name>TithiReport</name>
@@ -791,7 +1166,7 @@
     </message>
     <message>
         <source>This is a good time for medical related treatments and surgery.</source>
-        <translation>यह चिकित्सा, उपचार और शल्य क्रिया के लिए अच्छा समय है।</translation>
+        <translation>यह चिकित्सा-उपचार और शल्य क्रिया के लिए अच्छा समय है।</translation>
     </message>
     <message>
         <source>This is a good time for happy occasions and festivities.</source>

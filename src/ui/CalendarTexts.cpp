@@ -1,8 +1,10 @@
+// SPDX-License-Identifier: MIT
 // The calendar's texts in the user's language.
 #include "ui/CalendarTexts.h"
 
-#include "engine/CalendarExport.h"
-#include "engine/PanchangaNames.h"
+#include "engine/calendar/CalendarExport.h"
+#include "engine/present/PanchangaNames.h"
+#include "engine/day/DayFacts.h"
 
 #include <QCoreApplication>
 #include <QLocale>
@@ -165,6 +167,9 @@ DayCellTexts DayCellTextsOf(const CalendarDay& day, bool today) {
     cell.Vrata = VrataMarkOf(day);
     if (day.Tithi.Spans.empty())
         return cell;
+    const MoonPhase moon = MoonPhaseAt(day.Begins.Jde);
+    cell.MoonLit = moon.Illumination;
+    cell.MoonWaxing = moon.Waxing;
     const DaySpan& first = day.Tithi.Spans.front();
     cell.Tithi = first.Index;
     cell.Paksha = CalendarTr::tr("%1 %2").arg(PakshaText(first.Index)).arg(first.Index % 15 + 1);

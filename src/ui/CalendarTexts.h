@@ -1,9 +1,10 @@
+// SPDX-License-Identifier: MIT
 // The calendar's texts as the windows show them, in the user's language: the engine's English
 // names through Qt's translations (PanchangaTexts.h), a day's sentence and notes, and the lines
 // of a day's cell in the month view and on the printed month.
 #pragma once
 
-#include "engine/Calendar.h"
+#include "engine/calendar/Calendar.h"
 #include "ui/PanchangaTexts.h"
 
 #include <QDate>
@@ -61,6 +62,9 @@ struct DayCellTexts {
     QString Masa;    // "Ashadha" where the month begins
     VrataMark Vrata{VrataMark::None};
     bool Today{};
+    double MoonLit{-1}; // the Moon's lit share at sunrise, 0 ... 1; -1 for none drawn
+    bool MoonWaxing{};
+    bool MoonSouthern{}; // the place lies south of the equator: the lit side mirrored
 };
 DayCellTexts DayCellTextsOf(const CalendarDay& day, bool today);
 // The note of a cell on the tithis that hold no sunrise: "Saptami kshaya".

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The month view's model and the painting of its cells.
 #include "ui/MonthModel.h"
 
@@ -117,8 +118,9 @@ void MonthDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
     const QPalette& palette = option.palette;
     painter->save();
     painter->setFont(option.font);
-    PaintDayCell(*painter, option.rect, DayCellTextsOf(*day, model->isToday(index)),
-                 ScreenColours(palette));
+    DayCellTexts texts = DayCellTextsOf(*day, model->isToday(index));
+    texts.MoonSouthern = model->southern();
+    PaintDayCell(*painter, option.rect, texts, ScreenColours(palette));
     if (option.state & QStyle::State_Selected) {
         // The chosen day: a frame in the selection's colour, inside today's.
         const double line = 2;

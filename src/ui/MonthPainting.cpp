@@ -1,5 +1,8 @@
+// SPDX-License-Identifier: MIT
 // Painting a day's cell and a month's page.
 #include "ui/MonthPainting.h"
+
+#include "ui/MoonPainting.h"
 
 #include <QCoreApplication>
 #include <QFontMetricsF>
@@ -137,6 +140,15 @@ void PaintDayCell(QPainter& painter, const QRectF& cell, const DayCellTexts& tex
     const QFont noteFont = SizedFont(base, h * 0.11, false, true);
     const double top = inner.top();
     DrawLine(painter, inner.topLeft(), width * 0.45, texts.Day, dayFont, colours.Text);
+    if (texts.MoonLit >= 0) {
+        // The Moon at sunrise, small, beside the day's number.
+        const double moonSize = h * 0.14;
+        const double x = inner.left() +
+                         QFontMetricsF(dayFont).horizontalAdvance(QStringLiteral("00")) +
+                         moonSize * 0.4;
+        PaintMoon(painter, QRectF(x, top + moonSize * 0.2, moonSize, moonSize),
+                  {texts.MoonLit, texts.MoonWaxing, texts.MoonSouthern});
+    }
     const double markSize = h * 0.11;
     double pakshaTop = top;
     if (texts.Vrata != VrataMark::None) {
@@ -259,7 +271,9 @@ void PaintMonthPage(QPainter& painter, const QRectF& page, const MonthPage& mont
                           cellWidth, cellHeight);
         const CalendarDay& day = month.Days[k];
         painter.setFont(base);
-        PaintDayCell(painter, cell, DayCellTextsOf(day, QDateOf(day.Date) == month.Today), colours);
+        DayCellTexts texts = DayCellTextsOf(day, QDateOf(day.Date) == month.Today);
+        texts.MoonSouthern = month.Southern;
+        PaintDayCell(painter, cell, texts, colours);
     }
     painter.setPen(QPen(colours.Grid, std::max(1.0, unit * 0.08)));
     painter.setBrush(Qt::NoBrush);

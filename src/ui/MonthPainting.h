@@ -1,8 +1,9 @@
+// SPDX-License-Identifier: MIT
 // Painting the calendar: a day's cell, the same in the month view and on the printed month, and a
 // whole month as the page of a wall calendar.
 #pragma once
 
-#include "engine/Calendar.h"
+#include "engine/calendar/Calendar.h"
 #include "ui/CalendarTexts.h"
 
 #include <QColor>
@@ -45,6 +46,7 @@ struct MonthPage {
     std::vector<CalendarDay> Days; // the month's, from the 1st
     QString Place;                 // "Delhi, 28°36′N 77°13′E, UTC+05:30"
     QDate Today;                   // marked where it falls in the month
+    bool Southern{};               // the place lies south of the equator (the Moon mirrored)
 };
 
 // WeeksOfMonth: the rows a month needs with the week starting on Sunday, 4 ... 6.

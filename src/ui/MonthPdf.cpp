@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The printable months through Qt's PDF writer.
 #include "ui/MonthPdf.h"
 
@@ -41,6 +42,7 @@ QByteArray MonthsPdf(const QDate& firstMonth, const QDate& lastMonth, PaperSize 
             sheet.Days = CalendarMonth(sheet.Year, sheet.Month, place.Where, *place.Clock);
             sheet.Place = place.Description;
             sheet.Today = today;
+            sheet.Southern = place.Where.Latitude < 0;
             PaintMonthPage(painter, page, sheet);
         }
     }

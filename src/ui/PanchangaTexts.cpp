@@ -1,7 +1,8 @@
+// SPDX-License-Identifier: MIT
 // The panchanga's names and times as the windows show them.
 #include "ui/PanchangaTexts.h"
 
-#include "engine/TithiReport.h"
+#include "engine/report/TithiReport.h"
 
 #include <QCoreApplication>
 #include <QDate>
@@ -33,6 +34,14 @@ const char* NameKindComment(NameKind kind) {
         return "tithi lord";
     case NameKind::TithiGroup:
         return "tithi group";
+    case NameKind::Choghadiya:
+        return "choghadiya";
+    case NameKind::Ritu:
+        return "ritu";
+    case NameKind::Ayana:
+        return "ayana";
+    case NameKind::Samvatsara:
+        return "samvatsara";
     }
     return "";
 }

@@ -1,10 +1,11 @@
+// SPDX-License-Identifier: MIT
 // The panchanga's values as the windows show them: the engine's fixed English names through the
 // translation of the chosen language, and instants on the place's clock to the minute.
 #pragma once
 
-#include "engine/CivilClock.h"
-#include "engine/ClockInstant.h"
-#include "engine/Risings.h"
+#include "engine/day/Risings.h"
+#include "engine/time/CivilClock.h"
+#include "engine/time/ClockInstant.h"
 
 #include <QString>
 #include <string_view>
@@ -28,11 +29,16 @@ enum class NameKind {
     Planet,     // the Vimshottari lords, "Ketu" ... "Mercury"
     TithiLord,  // "Agni" ... "Pitara"
     TithiGroup, // "Nanda" ... "Poorna"
+    Choghadiya, // "Udveg" ... "Rog"
+    Ritu,       // "Vasanta" ... "Shishira"
+    Ayana,      // "Uttarayana", "Dakshinayana"
+    Samvatsara, // "Prabhava" ... "Akshaya"
 };
 inline constexpr NameKind NameKinds[] = {
     NameKind::Tithi,  NameKind::Paksha,    NameKind::Karana,     NameKind::Nakshatra,
     NameKind::Yoga,   NameKind::Vara,      NameKind::Masa,       NameKind::Rashi,
-    NameKind::Planet, NameKind::TithiLord, NameKind::TithiGroup,
+    NameKind::Planet, NameKind::TithiLord, NameKind::TithiGroup, NameKind::Choghadiya,
+    NameKind::Ritu,   NameKind::Ayana,     NameKind::Samvatsara,
 };
 
 // The disambiguation of a kind in the catalogue: "tithi", "nakshatra", "tithi lord" ...

@@ -1,10 +1,11 @@
+// SPDX-License-Identifier: MIT
 // The main window: the banner, the menus and the two panels, the links, the picker and the about
 // box. The Calculate flow is in frmMainCalculate.cpp, the File menu's home place in
 // frmMainHome.cpp.
 #include "ui/frmMain.h"
 
-#include "engine/CalculationRecord.h"
-#include "engine/TithiDay.h"
+#include "engine/report/CalculationRecord.h"
+#include "engine/report/TithiDay.h"
 #include "places/NamedZoneClock.h"
 #include "platform/AppInfo.h"
 #include "platform/Platform.h"
@@ -12,6 +13,7 @@
 #include "ui/DayPanel.h"
 #include "ui/FormMessages.h"
 #include "ui/HomePlace.h"
+#include "ui/Settings.h"
 #include "ui/InputPanel.h"
 #include "ui/Language.h"
 #include "ui/LinkLabel.h"

@@ -1,19 +1,21 @@
+// SPDX-License-Identifier: MIT
 // The main window's Calculate flow: the input checks, the copy of the inputs into the record,
 // the calculation on the typed zone or on a named one, and the results it shows.
 #include "ui/frmMain.h"
 
 #include "ui/frmMain.h"
 
-#include "engine/CalculationRecord.h"
-#include "engine/NumericText.h"
-#include "engine/Panchanga.h"
-#include "engine/PrepareMoment.h"
-#include "engine/Tithi.h"
-#include "engine/TithiDay.h"
+#include "engine/day/Panchanga.h"
+#include "engine/input/NumericText.h"
+#include "engine/report/CalculationRecord.h"
+#include "engine/report/PrepareMoment.h"
+#include "engine/report/Tithi.h"
+#include "engine/report/TithiDay.h"
 #include "places/NamedZoneClock.h"
 #include "places/ZoneText.h"
 #include "platform/Platform.h"
 #include "ui/DayPanel.h"
+#include "ui/DayPeriodTexts.h"
 #include "ui/FormMessages.h"
 #include "ui/InputPanel.h"
 #include "ui/NamedZoneInput.h"
@@ -250,6 +252,11 @@ void frmMain::ShowTithiDay() {
 
 void frmMain::ShowDayPanchanga(double jd, const Place& place, const CivilClock& clock) {
     // The tithi's span is the one the lines above show, so that the karana's ends agree with it.
-    dayPanel->showMoment(shownDay_ ? PanchangaOfMoment(jd, shownDay_->Span, place, clock)
-                                   : PanchangaOfMoment(jd, place, clock));
+    const PanchangaMoment moment = shownDay_ ? PanchangaOfMoment(jd, shownDay_->Span, place, clock)
+                                             : PanchangaOfMoment(jd, place, clock);
+    dayPanel->showMoment(moment, MomentExtrasOf(moment, place, clock));
+    // The panel's rows may want more height than the window has: grow it rather than cut them.
+    const int wanted = sizeHint().height();
+    if (height() < wanted)
+        resize(width(), wanted);
 }

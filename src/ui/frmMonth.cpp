@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The month view: its navigation, its grid of days, its legend and the buttons that open a day,
 // the search and the exports.
 #include "ui/frmMonth.h"
@@ -303,6 +304,7 @@ void frmMonth::showMonth(int year, int month, int day) {
     if (!place_.Clock)
         return;
     if (reckonAgain_ || year != model_->year() || month != model_->month()) {
+        model_->setSouthern(place_.Where.Latitude < 0);
         model_->setMonth(year, month, CalendarMonth(year, month, place_.Where, *place_.Clock),
                          today());
         reckonAgain_ = false;
@@ -350,6 +352,7 @@ void frmMonth::openDay() {
     if (!date.isValid() || !place_.Clock)
         return;
     frmDay day(place_, date, this);
+    day.setNow(platform_.currentDateTime());
     day.exec();
     // The day dialog pages through days; the month view follows it.
     showDate(day.date());

@@ -1,10 +1,11 @@
+// SPDX-License-Identifier: MIT
 // Tests of the calendar: a month's sunrise tithis with its kshaya and vriddhi days against an
 // independent ephemeris, the yearly anniversary across adhika years, a year's Ekadashis against
 // a published calendar, the two ways to a day of observance against each other, the names users
 // type, and the identifiers of the exported events.
-#include "engine/Calendar.h"
-#include "engine/CalendarExport.h"
-#include "engine/TimeScales.h"
+#include "engine/calendar/Calendar.h"
+#include "engine/calendar/CalendarExport.h"
+#include "engine/time/TimeScales.h"
 #include "support/TestClocks.h"
 
 #include <gtest/gtest.h>

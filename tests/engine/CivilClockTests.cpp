@@ -1,9 +1,10 @@
+// SPDX-License-Identifier: MIT
 // Tests of the civil clock: the hemisphere rule, the readings a change of offset skips or
 // repeats, and the almanac read on a clock whose offset changes.
-#include "engine/Almanac.h"
-#include "engine/CivilClock.h"
-#include "engine/TimeScales.h"
-#include "engine/Tithi.h"
+#include "engine/calendar/Almanac.h"
+#include "engine/report/Tithi.h"
+#include "engine/time/CivilClock.h"
+#include "engine/time/TimeScales.h"
 
 #include "support/TestClocks.h"
 

@@ -2,12 +2,12 @@
 // Tests of the ephemerides: the modern one against the Swiss Ephemeris' figures, its Chebyshev
 // table against its own series, the observed Delta T against the published values, and the
 // classical one against the report's theories.
-#include "engine/LunarMonth.h"
-#include "engine/Moon.h"
-#include "engine/Nutation.h"
-#include "engine/Panchanga.h"
-#include "engine/Sun.h"
-#include "engine/TimeScales.h"
+#include "engine/day/LunarMonth.h"
+#include "engine/sky/Moon.h"
+#include "engine/sky/Nutation.h"
+#include "engine/day/Panchanga.h"
+#include "engine/sky/Sun.h"
+#include "engine/time/TimeScales.h"
 #include "engine/sky/ElpMpp02.h"
 #include "engine/sky/Ephemeris.h"
 #include "engine/sky/ModernPlaces.h"

@@ -1,8 +1,9 @@
+// SPDX-License-Identifier: MIT
 // Tests of the iCalendar writer: the lines as RFC 5545 wants them (CRLF, folded at 75 octets
 // without splitting a character, text escaped), the time zone's observances, and the values of
 // all-day and timed events.
-#include "engine/ICalendar.h"
-#include "engine/TimeScales.h"
+#include "engine/calendar/ICalendar.h"
+#include "engine/time/TimeScales.h"
 
 #include "support/TestClocks.h"
 

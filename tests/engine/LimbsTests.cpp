@@ -1,8 +1,9 @@
+// SPDX-License-Identifier: MIT
 // Tests of the limbs as spans of a growing angle: for every limb, each crossing the search
 // reports separates one span from the next within a millisecond, over the whole range.
-#include "engine/Limbs.h"
-#include "engine/PanchangaNames.h"
-#include "engine/TimeScales.h"
+#include "engine/limbs/Limbs.h"
+#include "engine/present/PanchangaNames.h"
+#include "engine/time/TimeScales.h"
 
 #include <gtest/gtest.h>
 

@@ -1,13 +1,14 @@
+// SPDX-License-Identifier: MIT
 // Tests of the panchanga of a day and of a moment: the nakshatra and yoga against an independent
 // ephemeris, the first and last of them at the 360-degree wrap, the vara on either side of
 // sunrise, a kshaya and a vriddhi tithi, the published adhika months with the era years, every
 // crossing of a day against the limbs' own angles, a run of days against single days, and the
 // moment's tithi against the driver's.
-#include "engine/Angles.h"
-#include "engine/Panchanga.h"
-#include "engine/PanchangaNames.h"
-#include "engine/TimeScales.h"
-#include "engine/TithiDay.h"
+#include "engine/base/Angles.h"
+#include "engine/day/Panchanga.h"
+#include "engine/present/PanchangaNames.h"
+#include "engine/report/TithiDay.h"
+#include "engine/time/TimeScales.h"
 #include "support/Moments.h"
 
 #include <gtest/gtest.h>

@@ -2,10 +2,10 @@
 // The classical ephemeris, the report's own theories wrapped as they are, and the choice by name.
 #include "engine/sky/Ephemeris.h"
 
-#include "engine/Moon.h"
-#include "engine/Nutation.h"
-#include "engine/Sun.h"
-#include "engine/TimeScales.h"
+#include "engine/sky/Moon.h"
+#include "engine/sky/Nutation.h"
+#include "engine/sky/Sun.h"
+#include "engine/time/TimeScales.h"
 
 namespace {
 

@@ -6,7 +6,8 @@
 // Whoever computes a time takes the ephemeris as an argument; nothing chooses one behind it.
 #pragma once
 
-#include "engine/MoonLatitude.h"
+#include "engine/sky/MoonLatitude.h"
+#include "engine/time/ClockInstant.h"
 
 #include <optional>
 #include <string_view>
@@ -55,3 +56,18 @@ const Ephemeris& EphemerisOf(EphemerisKind kind);
 
 // EphemerisNamed: the kind that "modern" or "classical" names; nothing for any other text.
 std::optional<EphemerisKind> EphemerisNamed(std::string_view name);
+
+// InstantOfUniversal: an instant given in Universal Time (Julian day), on a clock, with the
+// Delta T of an ephemeris.
+inline ClockInstant InstantOfUniversal(const CivilClock& clock, double jd,
+                                       const Ephemeris& ephemeris) {
+    return {jd, ephemeris.TerrestrialOfUniversal(jd), clock.OffsetHoursAt(jd)};
+}
+
+// InstantOfTerrestrial: an instant given in Terrestrial Time (Julian day), on a clock, with the
+// Delta T of an ephemeris.
+inline ClockInstant InstantOfTerrestrial(const CivilClock& clock, double jde,
+                                         const Ephemeris& ephemeris) {
+    const double jd = ephemeris.UniversalOfTerrestrial(jde);
+    return {jd, jde, clock.OffsetHoursAt(jd)};
+}
