@@ -31,7 +31,7 @@ esac
 packages=(
     build-essential cmake ninja-build pkg-config
     qt6-base-dev qt6-svg-dev qt6-tools-dev qt6-l10n-tools libgl-dev libtimezonemap-data tzdata
-    fonts-lohit-deva
+    liberfa-dev fonts-lohit-deva
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth libxcb1-dev
 )

@@ -307,37 +307,49 @@ TEST(PanchangaOfMoment, TheTithiIsTheDriversWithTheSameBeginAndEnd) {
         m.LonEast = between(0, 1) == 1;
         m.LatDeg = between(0, 60);
         const CalculationRecord rec = Prepared(m);
-        const std::optional<TithiDay> day = ComputeTithiDay(rec, false);
-        ASSERT_TRUE(day.has_value()) << m;
-        const PanchangaMoment moment =
-            PanchangaOfMoment(day->Moment.JulianDayUT, PlaceOfRecord(rec), ClockOfRecord(rec));
-        EXPECT_EQ(moment.Tithi.Index, day->Moment.Tithi.Index) << m;
-        EXPECT_EQ(moment.Tithi.Begin.Jde, day->Span.BeginJde) << m;
-        EXPECT_EQ(moment.Tithi.End.Jde, day->Span.EndJde) << m;
-        EXPECT_EQ(moment.Karana.Index, day->Karana) << m;
-        EXPECT_EQ(moment.Moment.Jde, day->Moment.JulianDayTT) << m;
+        // On the report's own theories the tithi is the driver's; on the modern ephemeris, the one
+        // that ephemeris puts at the same instant of Universal Time.
+        for (const Ephemeris* theories : {&ClassicalEphemeris(), &ModernEphemeris()}) {
+            const std::optional<TithiDay> day = ComputeTithiDay(rec, false, *theories);
+            ASSERT_TRUE(day.has_value()) << m;
+            const PanchangaMoment moment = PanchangaOfMoment(
+                day->Moment.JulianDayUT, PlaceOfRecord(rec), ClockOfRecord(rec), *theories);
+            EXPECT_EQ(moment.Tithi.Index, day->Span.Index) << m;
+            if (theories == &ClassicalEphemeris()) {
+                EXPECT_EQ(moment.Tithi.Index, day->Moment.Tithi.Index) << m;
+                EXPECT_EQ(moment.Moment.Jde, day->Moment.JulianDayTT) << m;
+            } else {
+                EXPECT_EQ(moment.Moment.Jde,
+                          theories->TerrestrialOfUniversal(day->Moment.JulianDayUT))
+                    << m;
+            }
+            EXPECT_EQ(moment.Tithi.Begin.Jde, day->Span.BeginJde) << m;
+            EXPECT_EQ(moment.Tithi.End.Jde, day->Span.EndJde) << m;
+            EXPECT_EQ(moment.Karana.Index, day->Karana) << m;
 
-        const PanchangaMoment given = PanchangaOfMoment(day->Moment.JulianDayUT, day->Span,
-                                                        PlaceOfRecord(rec), ClockOfRecord(rec));
-        for (const auto& [a, b] : {std::pair{moment.Tithi, given.Tithi},
-                                   {moment.Karana, given.Karana},
-                                   {moment.Nakshatra, given.Nakshatra},
-                                   {moment.Yoga, given.Yoga}}) {
-            EXPECT_EQ(a.Index, b.Index) << m;
-            EXPECT_EQ(a.Begin.Jde, b.Begin.Jde) << m;
-            EXPECT_EQ(a.End.Jde, b.End.Jde) << m;
+            const PanchangaMoment given =
+                PanchangaOfMoment(day->Moment.JulianDayUT, day->Span, PlaceOfRecord(rec),
+                                  ClockOfRecord(rec), *theories);
+            for (const auto& [a, b] : {std::pair{moment.Tithi, given.Tithi},
+                                       {moment.Karana, given.Karana},
+                                       {moment.Nakshatra, given.Nakshatra},
+                                       {moment.Yoga, given.Yoga}}) {
+                EXPECT_EQ(a.Index, b.Index) << m;
+                EXPECT_EQ(a.Begin.Jde, b.Begin.Jde) << m;
+                EXPECT_EQ(a.End.Jde, b.End.Jde) << m;
+            }
+            EXPECT_LE(moment.Karana.Begin.Jde, moment.Moment.Jde) << m;
+            EXPECT_GT(moment.Karana.End.Jde, moment.Moment.Jde) << m;
+            const bool firstHalf = moment.Karana.Index % 2 == 0;
+            EXPECT_EQ(firstHalf ? moment.Karana.Begin.Jde : moment.Karana.End.Jde,
+                      firstHalf ? day->Span.BeginJde : day->Span.EndJde)
+                << m;
+            const double middle = firstHalf ? moment.Karana.End.Jde : moment.Karana.Begin.Jde;
+            EXPECT_NEAR(Normalize360(TithiAt(middle, *theories).Elongation -
+                                     6.0 * (2 * day->Span.Index + 1) + 180),
+                        180, 1e-5)
+                << m;
         }
-        EXPECT_LE(moment.Karana.Begin.Jde, moment.Moment.Jde) << m;
-        EXPECT_GT(moment.Karana.End.Jde, moment.Moment.Jde) << m;
-        const bool firstHalf = moment.Karana.Index % 2 == 0;
-        EXPECT_EQ(firstHalf ? moment.Karana.Begin.Jde : moment.Karana.End.Jde,
-                  firstHalf ? day->Span.BeginJde : day->Span.EndJde)
-            << m;
-        const double middle = firstHalf ? moment.Karana.End.Jde : moment.Karana.Begin.Jde;
-        EXPECT_NEAR(
-            Normalize360(TithiAt(middle).Elongation - 6.0 * (2 * day->Span.Index + 1) + 180), 180,
-            1e-5)
-            << m;
     }
 }
 

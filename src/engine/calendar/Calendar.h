@@ -56,12 +56,15 @@ struct CalendarDay {
 //   clock        the place's civil clock; every instant carries the offset in force at it
 // The sunrises are SunriseCrossing's and the tithis' begins and ends the crossing search's
 // (within a millisecond of the theories), so that a day agrees with PanchangaOfDay's.
+//   ephemeris    the Moon, the Sun and the Delta T (the modern ones unless told)
 std::vector<CalendarDay> CalendarDays(const CivilDate& first, const CivilDate& last,
-                                      const Place& place, const CivilClock& clock);
+                                      const Place& place, const CivilClock& clock,
+                                      const Ephemeris& ephemeris = ModernEphemeris());
 
 // CalendarMonth: the days of a month of the Gregorian calendar (month 1 ... 12).
 std::vector<CalendarDay> CalendarMonth(int year, int month, const Place& place,
-                                       const CivilClock& clock);
+                                       const CivilClock& clock,
+                                       const Ephemeris& ephemeris = ModernEphemeris());
 
 // Dates of the Gregorian calendar.
 int DaysInMonth(int year, int month);
@@ -129,9 +132,11 @@ inline constexpr CivilDate SupportedLastDate{2050, 12, 31};
 // SupportedLastDate), so that it may return fewer than `count`; returns them in the order found.
 std::vector<TithiOccurrence> FindTithi(const TithiQuery& query, const CivilDate& from, int count,
                                        SearchDirection direction, const Place& place,
-                                       const CivilClock& clock);
+                                       const CivilClock& clock,
+                                       const Ephemeris& ephemeris = ModernEphemeris());
 
 // VrataDays: every Ekadashi, Purnima and Amavasya observed from the first date to the last, in
 // the order in which they begin.
 std::vector<TithiOccurrence> VrataDays(const CivilDate& first, const CivilDate& last,
-                                       const Place& place, const CivilClock& clock);
+                                       const Place& place, const CivilClock& clock,
+                                       const Ephemeris& ephemeris = ModernEphemeris());

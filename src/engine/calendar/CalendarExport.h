@@ -88,8 +88,9 @@ struct CalendarExportRequest {
     CivilDate First, Last; // the civil dates, both included
     CalendarEventKind Kind{CalendarEventKind::Days};
     MonthReckoning Reckoning{MonthReckoning::Amanta}; // how the vrata days name their month
-    std::string PlaceName;            // "Delhi", for the calendar's name; may be empty
-    const CalendarWording* Wording{}; // the words of the file; none for the English ones
+    std::string PlaceName;                      // "Delhi", for the calendar's name; may be empty
+    const CalendarWording* Wording{};           // the words of the file; none for the English ones
+    EphemerisKind Times{EphemerisKind::Modern}; // the ephemeris every time of the file is from
 };
 
 // CalendarEventsOf: the events. Their identifiers:

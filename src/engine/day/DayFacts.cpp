@@ -127,15 +127,17 @@ SkyFacts SkyFactsAt(double jde) {
     if (!std::isfinite(jde)) {
         return facts;
     }
-    const LimbAngles angles = LimbAnglesAt(jde);
+    // The modern ephemeris, as every time is reckoned by default.
+    const Ephemeris& ephemeris = ModernEphemeris();
+    const LimbAngles angles = LimbAnglesAt(jde, ephemeris);
     facts.MoonRashi = static_cast<int>(std::floor(angles.MoonSidereal / 30)) % 12;
     facts.SunRashi = static_cast<int>(std::floor(angles.SunSidereal / 30)) % 12;
     facts.SunSidereal = angles.SunSidereal;
     const LimbDefinition& moon = DefinitionOf(Limb::Nakshatra); // the Moon's sidereal longitude
-    facts.MoonRashiEnds = FindCrossing(moon.Angle, 30.0 * (facts.MoonRashi + 1), jde,
+    facts.MoonRashiEnds = FindCrossing(moon.Angle, ephemeris, 30.0 * (facts.MoonRashi + 1), jde,
                                        angles.MoonSidereal, moon.Angle.MeanRate)
                               .Jde;
-    const MoonLatitudeDistance m = MoonLatitudeAndDistance(jde);
+    const MoonLatitudeDistance m = ephemeris.MoonPlace(jde);
     facts.MoonIllumination =
         MoonIlluminatedShare(angles.Elongation, m.Latitude, m.DistanceKm, SunDistanceKm(jde));
     facts.Waxing = angles.Elongation < 180;
@@ -146,8 +148,9 @@ MoonPhase MoonPhaseAt(double jde) {
     if (!std::isfinite(jde)) {
         return {};
     }
-    const LimbAngles angles = LimbAnglesAt(jde);
-    const MoonLatitudeDistance m = MoonLatitudeAndDistance(jde);
+    const Ephemeris& ephemeris = ModernEphemeris();
+    const LimbAngles angles = LimbAnglesAt(jde, ephemeris);
+    const MoonLatitudeDistance m = ephemeris.MoonPlace(jde);
     return {MoonIlluminatedShare(angles.Elongation, m.Latitude, m.DistanceKm, SunDistanceKm(jde)),
             angles.Elongation < 180};
 }

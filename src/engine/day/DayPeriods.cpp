@@ -309,12 +309,14 @@ DayPeriodsOfDate PeriodsOfDate(const CivilDate& date, const Place& place, const 
     if (!result.Defined) {
         return result;
     }
-    const double from = TerrestrialOfUniversal(result.Sunrise);
-    const double to = TerrestrialOfUniversal(result.NextSunrise);
+    // The modern ephemeris, as the sunrises above (the default of every time).
+    const Ephemeris& ephemeris = ModernEphemeris();
+    const double from = ephemeris.TerrestrialOfUniversal(result.Sunrise);
+    const double to = ephemeris.TerrestrialOfUniversal(result.NextSunrise);
     std::vector<NakshatraTime> nakshatras;
-    auto add = [&nakshatras](const LimbSpan& span) {
-        nakshatras.push_back({span.Index, UniversalOfTerrestrial(span.BeginJde),
-                              UniversalOfTerrestrial(span.EndJde)});
+    auto add = [&nakshatras, &ephemeris](const LimbSpan& span) {
+        nakshatras.push_back({span.Index, ephemeris.UniversalOfTerrestrial(span.BeginJde),
+                              ephemeris.UniversalOfTerrestrial(span.EndJde)});
     };
     if (const std::optional<LimbSpan> first =
             FindLimbSpan(Limb::Nakshatra, from, LimbAt(Limb::Nakshatra, from))) {
@@ -323,7 +325,7 @@ DayPeriodsOfDate PeriodsOfDate(const CivilDate& date, const Place& place, const 
     for (const LimbSpan& span : SpansBeginningBetween(Limb::Nakshatra, from, to)) {
         // The span at sunrise comes once, should it begin at sunrise itself.
         if (nakshatras.empty() ||
-            UniversalOfTerrestrial(span.BeginJde) > nakshatras.front().Begins) {
+            ephemeris.UniversalOfTerrestrial(span.BeginJde) > nakshatras.front().Begins) {
             add(span);
         }
     }

@@ -7,6 +7,7 @@
 #pragma once
 
 #include "engine/limbs/Crossing.h"
+#include "engine/sky/Ephemeris.h"
 
 #include <optional>
 #include <string_view>
@@ -40,8 +41,9 @@ struct LimbPosition {
 };
 
 // LimbAt: the angle of a limb and its span at an instant.
-//   jde  Julian day, Terrestrial Time
-LimbPosition LimbAt(Limb limb, double jde);
+//   jde        Julian day, Terrestrial Time
+//   ephemeris  the Moon and the Sun it is reckoned on (the modern ones unless told)
+LimbPosition LimbAt(Limb limb, double jde, const Ephemeris& ephemeris = ModernEphemeris());
 
 // A span of a limb and the instants (TT) at which it begins and ends.
 struct LimbSpan {
@@ -64,21 +66,23 @@ struct LimbAngles {
     double Ayanamsa{};     // the mean Lahiri ayanamsa then
 };
 
-// LimbAnglesAt: all of them at a Julian day in Terrestrial Time.
-LimbAngles LimbAnglesAt(double jde);
+// LimbAnglesAt: all of them at a Julian day in Terrestrial Time, on an ephemeris.
+LimbAngles LimbAnglesAt(double jde, const Ephemeris& ephemeris = ModernEphemeris());
 
 // AngleOf: the angle that a limb takes from them.
 double AngleOf(const LimbAngles& angles, Limb limb);
 
 // FindLimbSpan: when the span that holds an instant began and when it ends.
 //   jde  Julian day, Terrestrial Time
-//   at   LimbAt(limb, jde), or the same values from the tithi driver
+//   at   LimbAt(limb, jde, ephemeris), or the same values from the tithi driver
 // Returns the span and its two crossings, each within a millisecond of the theories' own
 // instant; nothing where the instant has no span (index -1).
-std::optional<LimbSpan> FindLimbSpan(Limb limb, double jde, const LimbPosition& at);
+std::optional<LimbSpan> FindLimbSpan(Limb limb, double jde, const LimbPosition& at,
+                                     const Ephemeris& ephemeris = ModernEphemeris());
 
 // SpansBeginningBetween: every span of a limb that begins at or after one instant and before
 // another, with its end, in order.
 //   fromJde, toJde  Julian days, Terrestrial Time
 // Returns nothing when toJde is not after fromJde or either is not a number.
-std::vector<LimbSpan> SpansBeginningBetween(Limb limb, double fromJde, double toJde);
+std::vector<LimbSpan> SpansBeginningBetween(Limb limb, double fromJde, double toJde,
+                                            const Ephemeris& ephemeris = ModernEphemeris());

@@ -18,8 +18,11 @@ public:
     static constexpr int Nodes = 9;
     static constexpr int MoonPlaceNodes = 4;
 
-    // The sky between two instants (Julian days, Terrestrial Time), no more than four days apart.
-    SkyWindow(double fromJde, double toJde);
+    // The sky between two instants (Julian days, Terrestrial Time), no more than four days apart,
+    // on an ephemeris (which must outlive the window).
+    SkyWindow(double fromJde, double toJde, const Ephemeris& ephemeris = ModernEphemeris());
+
+    const Ephemeris& Theories() const { return *ephemeris_; }
 
     // AddMoonPlace: the Moon's latitude and distance between two instants (TT) within the window,
     // no more than a day and a half apart.
@@ -54,6 +57,7 @@ public:
     double WhenLimbReaches(Limb limb, double value, double guess) const;
 
 private:
+    const Ephemeris* ephemeris_;
     double from_, to_;
     bool withMoonPlace_ = false;
     double placeFrom_ = 0, placeTo_ = 0;

@@ -77,11 +77,16 @@ void ComputeTithi(CalculationRecord& rec) {
     ComputeTithiMoment(rec);
 }
 
-std::optional<TithiSpan> FindTithiSpan(const TithiMoment& moment) {
-    return FindLimbSpan(Limb::Tithi, moment.JulianDayTT,
-                        {moment.Tithi.Elongation, moment.Tithi.Index});
+std::optional<TithiSpan> FindTithiSpan(const TithiMoment& moment, const Ephemeris& ephemeris) {
+    if (ephemeris.Kind() == EphemerisKind::Classical) {
+        return FindLimbSpan(Limb::Tithi, moment.JulianDayTT,
+                            {moment.Tithi.Elongation, moment.Tithi.Index}, ephemeris);
+    }
+    const double jde = ephemeris.TerrestrialOfUniversal(moment.JulianDayUT);
+    return FindLimbSpan(Limb::Tithi, jde, LimbAt(Limb::Tithi, jde, ephemeris), ephemeris);
 }
 
-std::vector<TithiSpan> TithisBeginningBetween(double fromJde, double toJde) {
-    return SpansBeginningBetween(Limb::Tithi, fromJde, toJde);
+std::vector<TithiSpan> TithisBeginningBetween(double fromJde, double toJde,
+                                              const Ephemeris& ephemeris) {
+    return SpansBeginningBetween(Limb::Tithi, fromJde, toJde, ephemeris);
 }

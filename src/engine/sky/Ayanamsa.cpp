@@ -38,9 +38,9 @@ double SiderealLongitude(double apparentLongitude, double ayanamsa, double nutat
     return sidereal >= 360 ? 0 : sidereal; // a hair below 0 rounds up to a full turn
 }
 
-SiderealPlaces SiderealPlacesAt(double jde) {
-    const double nutation = NutationInLongitude(jde);
+SiderealPlaces SiderealPlacesAt(double jde, const Ephemeris& ephemeris) {
+    const SkyLongitudes sky = ephemeris.LongitudesAt(jde);
     const double ayanamsa = LahiriAyanamsa(jde);
-    return {SiderealLongitude(MoonLongitude(jde, nutation), ayanamsa, nutation),
-            SiderealLongitude(SunApparentLongitude(jde, nutation), ayanamsa, nutation)};
+    return {SiderealLongitude(sky.Moon, ayanamsa, sky.Nutation),
+            SiderealLongitude(sky.Sun, ayanamsa, sky.Nutation)};
 }

@@ -3,6 +3,8 @@
 // the Sun's longitudes measured from it.
 #pragma once
 
+#include "engine/sky/Ephemeris.h"
+
 // LahiriAyanamsa: the mean Lahiri ayanamsa, India's national standard.
 //   jde  Julian day, Terrestrial Time
 // Returns degrees. The Calendar Reform Committee fixed the ayanamsa at 23 degrees 15' 00" for
@@ -25,6 +27,6 @@ struct SiderealPlaces {
     double Sun{};
 };
 
-// SiderealPlacesAt: both, from the lunar and solar theories of the tithi.
+// SiderealPlacesAt: both, on an ephemeris (the modern one unless told).
 //   jde  Julian day, Terrestrial Time
-SiderealPlaces SiderealPlacesAt(double jde);
+SiderealPlaces SiderealPlacesAt(double jde, const Ephemeris& ephemeris = ModernEphemeris());
