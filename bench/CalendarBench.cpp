@@ -16,7 +16,7 @@ void MonthViewDays(benchmark::State& state) {
     int month = 0;
     for (auto _ : state) {
         benchmark::DoNotOptimize(
-            CalendarMonth(1901 + month / 12 % 150, month % 12 + 1, Delhi, IndianTime));
+            CalendarMonth(1901 + month / 12 % 150, month % 12 + 1, Delhi, IndianTime, SkyChoice{}));
         ++month;
     }
 }
@@ -42,7 +42,7 @@ void TenAnniversaries(benchmark::State& state) {
     const TithiQuery query{22, 4, MonthReckoning::Amanta};
     for (auto _ : state) {
         benchmark::DoNotOptimize(
-            FindTithi(query, {2025, 1, 1}, 10, SearchDirection::Forward, Delhi, IndianTime));
+            FindTithi(query, {2025, 1, 1}, 10, SearchDirection::Forward, Delhi, IndianTime, SkyChoice{}));
     }
 }
 BENCHMARK(TenAnniversaries)->Unit(benchmark::kMillisecond);

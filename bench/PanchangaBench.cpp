@@ -34,7 +34,7 @@ void WholeDayOfOneDate(benchmark::State& state) {
     std::size_t i = 0;
     for (auto _ : state) {
         const DateAndPlace& d = dates[i++ % dates.size()];
-        benchmark::DoNotOptimize(PanchangaOfDay(d.Date, d.At, d.Clock));
+        benchmark::DoNotOptimize(PanchangaOfDay(d.Date, d.At, d.Clock, SkyChoice{}));
     }
 }
 BENCHMARK(WholeDayOfOneDate)->Unit(benchmark::kMicrosecond);
@@ -44,7 +44,7 @@ void YearOfDays(benchmark::State& state) {
     const Place delhi{77 + 13 / 60.0, 28 + 36 / 60.0};
     const FixedOffsetClock indianTime(5.5);
     for (auto _ : state) {
-        benchmark::DoNotOptimize(PanchangaOfDays({2024, 1, 1}, {2024, 12, 31}, delhi, indianTime));
+        benchmark::DoNotOptimize(PanchangaOfDays({2024, 1, 1}, {2024, 12, 31}, delhi, indianTime, SkyChoice{}));
     }
 }
 BENCHMARK(YearOfDays)->Unit(benchmark::kMillisecond);
@@ -61,7 +61,7 @@ void PanchangaOfOneMoment(benchmark::State& state) {
     for (auto _ : state) {
         const std::size_t k = i++ % records.size();
         benchmark::DoNotOptimize(
-            PanchangaOfMoment(instants[k], PlaceOfRecord(records[k]), ClockOfRecord(records[k])));
+            PanchangaOfMoment(instants[k], PlaceOfRecord(records[k]), ClockOfRecord(records[k]), SkyChoice{}));
     }
 }
 BENCHMARK(PanchangaOfOneMoment)->Unit(benchmark::kMicrosecond);
@@ -72,7 +72,7 @@ void MoonriseAndMoonsetOfOneDate(benchmark::State& state) {
     std::size_t i = 0;
     for (auto _ : state) {
         const DateAndPlace& d = dates[i++ % dates.size()];
-        benchmark::DoNotOptimize(MoonCrossingsOnDate(d.Date, d.At, d.Clock));
+        benchmark::DoNotOptimize(MoonCrossingsOnDate(d.Date, d.At, d.Clock, SkyChoice{}));
     }
 }
 BENCHMARK(MoonriseAndMoonsetOfOneDate)->Unit(benchmark::kMicrosecond);

@@ -225,7 +225,7 @@ void ComparePositions() {
 
 void CompareTransitions() {
     auto start = Clock::now();
-    const std::vector<TithiSpan> spans = TithisBeginningBetween(FirstDay, LastDay);
+    const std::vector<TithiSpan> spans = TithisBeginningBetween(FirstDay, LastDay, SkyChoice{});
     auto middle = Clock::now();
     std::vector<double> swiss(spans.size());
     for (std::size_t k = 0; k < spans.size(); ++k) {
@@ -357,7 +357,7 @@ void CompareSiderealPlaces() {
         latitude.Add((place.Latitude - x[1]) * 3600, jde);
         distance.Add(place.DistanceKm - x[2] * AstronomicalUnitKm, jde);
         ayanamsa.Add((LahiriAyanamsa(jde) - SwissAyanamsa(jde)) * 3600, jde);
-        const SiderealPlaces ours = SiderealPlacesAt(jde);
+        const SiderealPlaces ours = SiderealPlacesAt(jde, AyanamsaKind::Lahiri);
         const Sidereal swiss = SwissSidereal(jde);
         moon.Add(ArcsecondsBetween(ours.Moon, swiss.Moon), jde);
         sun.Add(ArcsecondsBetween(ours.Sun, swiss.Sun), jde);
@@ -378,7 +378,7 @@ void CompareSiderealPlaces() {
 void CompareSiderealTransitions(Limb limb, double (*swissAngle)(double), const char* title) {
     const LimbDefinition& definition = DefinitionOf(limb);
     auto start = Clock::now();
-    const std::vector<LimbSpan> spans = SpansBeginningBetween(limb, FirstDay, LastDay);
+    const std::vector<LimbSpan> spans = SpansBeginningBetween(limb, FirstDay, LastDay, SkyChoice{});
     auto middle = Clock::now();
     std::vector<double> swiss(spans.size());
     for (std::size_t k = 0; k < spans.size(); ++k) {
@@ -447,7 +447,7 @@ void CompareMoonRisings() {
         const ::Place place{c.Where.EastLongitude, c.Where.Latitude};
         const FixedOffsetClock clock(c.Offset);
         const HorizonCrossing sunset = SunsetOnDate(c.Date, place, clock);
-        const MoonCrossings moon = MoonCrossingsOnDate(c.Date, place, clock);
+        const MoonCrossings moon = MoonCrossingsOnDate(c.Date, place, clock, SkyChoice{});
         const auto at = [](const HorizonCrossing& h) {
             return h.State == HorizonState::Crosses ? h.At.JulianDayUT : 0.0;
         };
@@ -521,11 +521,11 @@ void CompareLunarMonths() {
     std::vector<Lunation> ours, swiss;
     std::vector<int> lunations;
     auto start = Clock::now();
-    LunationSigns signs;
+    LunationSigns signs(SkyChoice{});
     std::vector<MonthAndYears> months;
     for (int k = first; k <= last + 1; ++k) {
-        const double newMoon = NewMoonOf(k);
-        ours.push_back({newMoon, SiderealPlacesAt(newMoon).Sun});
+        const double newMoon = NewMoonOf(k, SkyChoice{});
+        ours.push_back({newMoon, SiderealPlacesAt(newMoon, AyanamsaKind::Lahiri).Sun});
         const double middle = newMoon + 15;
         months.push_back(LunarMonthAt(middle, TithiAt(middle).Elongation, signs));
         lunations.push_back(k);
@@ -626,7 +626,7 @@ void CompareCalendarDays() {
         const FixedOffsetClock clock(place.Offset);
         const auto start = Clock::now();
         const std::vector<CalendarDay> days =
-            CalendarDays({1901, 1, 1}, {2050, 12, 31}, place.At, clock);
+            CalendarDays({1901, 1, 1}, {2050, 12, 31}, place.At, clock, SkyChoice{});
         const auto middle = Clock::now();
         // The Swiss Ephemeris' tithi at each sunrise, from the day before the first to the day
         // after the last.

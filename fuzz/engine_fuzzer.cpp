@@ -52,7 +52,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (record.TithiIndex >= 0 && record.BirthYear >= 1901 && record.BirthYear <= 2050) {
         const FixedOffsetClock clock(ClockOffsetHours(record));
         const PanchangaMoment day = PanchangaOfMoment(EvaluateTithiMoment(record).JulianDayUT,
-                                                      {longitude, latitude}, clock);
+                                                      {longitude, latitude}, clock, SkyChoice{});
         if (day.Tithi.Index != static_cast<int>(record.TithiIndex) || day.Nakshatra.Index < 0 ||
             day.Nakshatra.Index > 26 || day.Yoga.Index < 0 || day.Yoga.Index > 26 || day.Vara < 0 ||
             day.Vara > 6 || day.Month.Amanta.Index < 0 || day.Month.Amanta.Index > 11)

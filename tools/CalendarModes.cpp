@@ -96,7 +96,8 @@ std::vector<MonthDayEntry> ComputeMonth(const Invocation& month) {
     const PlaceAndClock setup = PlaceAndClockOf(month.Moment);
     std::vector<MonthDayEntry> entries;
     for (const CalendarDay& day :
-         CalendarMonth(month.MonthYear, month.MonthNumber, setup.Where, *setup.Clock)) {
+         CalendarMonth(month.MonthYear, month.MonthNumber, setup.Where, *setup.Clock,
+                       month.Moment.Sky)) {
         MonthDayEntry entry;
         entry.Date = IsoDay(day.Date);
         entry.Vara = std::string(VaraName(day.Vara));
@@ -127,7 +128,7 @@ std::vector<FindEntry> ComputeFind(const Invocation& find, const DateArgument& t
     for (const TithiOccurrence& found :
          FindTithi(find.Find, {from.Year, from.Month, from.Day}, find.Count,
                    find.Previous ? SearchDirection::Backward : SearchDirection::Forward,
-                   setup.Where, *setup.Clock)) {
+                   setup.Where, *setup.Clock, find.Moment.Sky)) {
         FindEntry entry;
         entry.Date = IsoDay(found.Observed);
         entry.Tithi = found.Tithi;
@@ -151,6 +152,7 @@ CalendarFile ComputeCalendarFile(const Invocation& calendar, double stampJd) {
     request.First = {calendar.From.Year, calendar.From.Month, calendar.From.Day};
     request.Last = {calendar.To.Year, calendar.To.Month, calendar.To.Day};
     request.Kind = calendar.Events;
+    request.Sky = calendar.Moment.Sky;
     if (calendar.Moment.Place) {
         request.PlaceName = calendar.Moment.Place->Display;
     }

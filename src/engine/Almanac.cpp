@@ -4,7 +4,8 @@
 #include "engine/TimeScales.h"
 
 std::vector<AlmanacSpan> ComputeAlmanac(const Place& /*place*/, const CivilClock& clock,
-                                        const CivilDateRange& dates, Limb limb) {
+                                        const CivilDateRange& dates, Limb limb,
+                                        const SkyChoice& sky) {
     std::vector<AlmanacSpan> almanac;
     // From the midnight that opens the first date to the one that closes the last.
     const double fromUT = UniversalOfCivil(clock, CivilJulianDayOfDate(dates.First));
@@ -13,7 +14,7 @@ std::vector<AlmanacSpan> ComputeAlmanac(const Place& /*place*/, const CivilClock
         return almanac;
     }
     const std::vector<LimbSpan> spans =
-        SpansBeginningBetween(limb, TerrestrialOfUniversal(fromUT), TerrestrialOfUniversal(toUT));
+        SpansBeginningBetween(limb, TerrestrialOfUniversal(fromUT), TerrestrialOfUniversal(toUT), sky);
     almanac.reserve(spans.size());
     for (const LimbSpan& span : spans) {
         AlmanacSpan entry;

@@ -82,7 +82,8 @@ bool MonthMatches(const TithiQuery& query, const MonthAndYears& month) {
 // The tithis' occurrences, lunation by lunation, with the day starts they meet remembered.
 class Finder {
 public:
-    Finder(const Place& place, const CivilClock& clock) : place_(place), clock_(clock) {}
+    Finder(const Place& place, const CivilClock& clock, const SkyChoice& sky)
+        : place_(place), clock_(clock), sky_(sky), signs_(sky) {}
 
     const ClockInstant& StartOf(const CivilDate& date) {
         const int key = DateKey(date);
@@ -107,9 +108,9 @@ public:
         const GrowingAngle& elongation = DefinitionOf(Limb::Tithi).Angle;
         const double guess = PredictedNewMoon(lunation) + (tithi + 0.5) * MeanTithiDays;
         const Crossing begin = FindCrossing(elongation, TithiDegrees * tithi, guess,
-                                            elongation.At(guess), elongation.MeanRate);
+                                            elongation.At(guess, sky_), elongation.MeanRate, sky_);
         const Crossing end = FindCrossing(elongation, TithiDegrees * (tithi + 1), begin.Jde,
-                                          TithiDegrees * tithi, begin.Rate);
+                                          TithiDegrees * tithi, begin.Rate, sky_);
         if (!std::isfinite(begin.Jde) || !std::isfinite(end.Jde)) {
             return occurrence;
         }
@@ -135,6 +136,7 @@ public:
 private:
     const Place& place_;
     const CivilClock& clock_;
+    SkyChoice sky_;
     LunationSigns signs_;
     std::map<int, ClockInstant> starts_; // by DateKey
 };
@@ -166,7 +168,8 @@ bool IsVrataTithi(int tithi) {
 }
 
 std::vector<CalendarDay> CalendarDays(const CivilDate& first, const CivilDate& last,
-                                      const Place& place, const CivilClock& clock) {
+                                      const Place& place, const CivilClock& clock,
+                                      const SkyChoice& sky) {
     std::vector<CalendarDay> days;
     const int count = DaysBetween(first, last) + 1;
     if (count <= 0) {
@@ -180,9 +183,9 @@ std::vector<CalendarDay> CalendarDays(const CivilDate& first, const CivilDate& l
         starts.push_back(DayStartOf(AddDays(first, k), place, clock));
     }
     const std::vector<LimbSpan> spans = SpansBeginningBetween(
-        Limb::Tithi, starts.front().At.Jde - LongestTithiDays, starts.back().At.Jde + 1e-6);
+        Limb::Tithi, starts.front().At.Jde - LongestTithiDays, starts.back().At.Jde + 1e-6, sky);
 
-    LunationSigns signs;
+    LunationSigns signs(sky);
     std::size_t held = 0; // the span that holds the current day's start
     auto spanHolding = [&](double jde) {
         while (held < spans.size() && spans[held].EndJde <= jde) {
@@ -252,22 +255,23 @@ std::vector<CalendarDay> CalendarDays(const CivilDate& first, const CivilDate& l
 }
 
 std::vector<CalendarDay> CalendarMonth(int year, int month, const Place& place,
-                                       const CivilClock& clock) {
+                                       const CivilClock& clock, const SkyChoice& sky) {
     if (month < 1 || month > 12) {
         return {};
     }
-    return CalendarDays({year, month, 1}, {year, month, DaysInMonth(year, month)}, place, clock);
+    return CalendarDays({year, month, 1}, {year, month, DaysInMonth(year, month)}, place, clock,
+                        sky);
 }
 
 std::vector<TithiOccurrence> FindTithi(const TithiQuery& query, const CivilDate& from, int count,
                                        SearchDirection direction, const Place& place,
-                                       const CivilClock& clock) {
+                                       const CivilClock& clock, const SkyChoice& sky) {
     std::vector<TithiOccurrence> found;
     if (query.Tithi < 0 || query.Tithi >= 30 || query.Masa >= 12 || count <= 0) {
         return found;
     }
     count = std::min(count, MostOccurrences);
-    Finder finder(place, clock);
+    Finder finder(place, clock, sky);
     const int fromKey = DateKey(from);
     const double midnight = TerrestrialOfUniversal(CivilJulianDayOfDate(from));
     const bool forward = direction == SearchDirection::Forward;
@@ -291,12 +295,13 @@ std::vector<TithiOccurrence> FindTithi(const TithiQuery& query, const CivilDate&
 }
 
 std::vector<TithiOccurrence> VrataDays(const CivilDate& first, const CivilDate& last,
-                                       const Place& place, const CivilClock& clock) {
+                                       const Place& place, const CivilClock& clock,
+                                       const SkyChoice& sky) {
     std::vector<TithiOccurrence> days;
     if (DateKey(last) < DateKey(first)) {
         return days;
     }
-    Finder finder(place, clock);
+    Finder finder(place, clock, sky);
     const int firstLunation =
         MeanLunationAt(TerrestrialOfUniversal(CivilJulianDayOfDate(first))) - 1;
     const int lastLunation = MeanLunationAt(TerrestrialOfUniversal(CivilJulianDayOfDate(last))) + 1;

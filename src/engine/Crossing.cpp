@@ -15,7 +15,7 @@ constexpr int MostSearchSteps = 40;
 } // namespace
 
 Crossing FindCrossing(const GrowingAngle& angle, double target, double jde, double valueAtJde,
-                      double rate) {
+                      double rate, const SkyChoice& sky) {
     if (!(rate > angle.SlowestRate && rate < angle.FastestRate)) {
         rate = angle.MeanRate;
     }
@@ -26,7 +26,7 @@ Crossing FindCrossing(const GrowingAngle& angle, double target, double jde, doub
         if (!std::isfinite(t1)) {
             break;
         }
-        const double g1 = Signed180(angle.At(t1) - target);
+        const double g1 = Signed180(angle.At(t1, sky) - target);
         if (g1 == 0) {
             return {t1, rate};
         }

@@ -92,9 +92,10 @@ static_assert(std::size(PlanetaryPhaseTerms) == 14);
 // new moon is searched on the theories instead.
 constexpr double SignMargin = 0.02;
 
-double SunSiderealLongitude(double jde) {
+double SunSiderealLongitude(double jde, AyanamsaKind ayanamsa) {
     const double nutation = NutationInLongitude(jde);
-    return SiderealLongitude(SunApparentLongitude(jde, nutation), LahiriAyanamsa(jde), nutation);
+    return SiderealLongitude(SunApparentLongitude(jde, nutation), MeanAyanamsa(ayanamsa, jde),
+                             nutation);
 }
 
 int SignOf(double siderealLongitude) {
@@ -138,10 +139,11 @@ double PredictedNewMoon(int lunation) {
     return mean + correction;
 }
 
-double NewMoonOf(int lunation) {
+double NewMoonOf(int lunation, const SkyChoice& sky) {
     const double predicted = PredictedNewMoon(lunation);
     const GrowingAngle& elongation = DefinitionOf(Limb::Tithi).Angle;
-    return FindCrossing(elongation, 0, predicted, elongation.At(predicted), elongation.MeanRate)
+    return FindCrossing(elongation, 0, predicted, elongation.At(predicted, sky),
+                        elongation.MeanRate, sky)
         .Jde;
 }
 
@@ -159,10 +161,10 @@ int LunationSigns::SunSignAtNewMoon(int lunation) {
         }
     }
     const double predicted = PredictedNewMoon(lunation);
-    double sun = SunSiderealLongitude(predicted);
+    double sun = SunSiderealLongitude(predicted, sky_.Ayanamsa);
     const double fromBoundary = sun - 30 * std::round(sun / 30);
     if (std::fabs(fromBoundary) < SignMargin) {
-        sun = SunSiderealLongitude(NewMoonOf(lunation));
+        sun = SunSiderealLongitude(NewMoonOf(lunation, sky_), sky_.Ayanamsa);
     }
     const int sign = SignOf(sun);
     known_.emplace_back(lunation, sign);

@@ -59,7 +59,8 @@ Walk WalkThroughDay(Limb walked, int whole, double angleAtStart, double startJde
         const double rate = sky.LimbRate(walked, predicted);
         // The window puts the crossing at `predicted`: the angle there is the target, to the
         // window's accuracy.
-        const Crossing crossing = FindCrossing(definition.Angle, target, predicted, target, rate);
+        const Crossing crossing =
+            FindCrossing(definition.Angle, target, predicted, target, rate, sky.Choice());
         walk.Crossings.push_back(crossing.Jde);
         if (crossing.Jde > endJde && step % whole == 0) {
             break;
@@ -102,6 +103,7 @@ DayLimb DayLimbOf(const Walk& walk, int group, int count, int indexAtStart, doub
 
 // What consecutive days of a run share.
 struct RunShared {
+    explicit RunShared(const SkyChoice& choice) : Signs(choice) {}
     LunationSigns Signs;
     std::optional<HorizonCrossing> NextSunrise; // the next date's, found for the day before
 };
@@ -128,7 +130,8 @@ PanchangaDay DayOf(const CivilDate& date, const Place& place, const CivilClock& 
     }
 
     const bool withMoon = std::fabs(place.Latitude) <= 90;
-    SkyWindow sky(start - WindowMargin, end + WindowMargin);
+    const SkyChoice& choice = shared.Signs.Choice();
+    SkyWindow sky(start - WindowMargin, end + WindowMargin, choice);
     if (withMoon) {
         // The Moon's place for its risings, over the civil date.
         const double midnight = CivilJulianDayOfDate(date);
@@ -137,7 +140,7 @@ PanchangaDay DayOf(const CivilDate& date, const Place& place, const CivilClock& 
             TerrestrialOfUniversal(UniversalOfCivil(clock, midnight + 1)) + MoonPlaceMargin);
     }
 
-    const LimbAngles angles = LimbAnglesAt(start);
+    const LimbAngles angles = LimbAnglesAt(start, choice);
     day.Ayanamsa = angles.Ayanamsa;
     day.NakshatraPada = NakshatraPada(angles.MoonSidereal);
 
@@ -173,13 +176,15 @@ TimedSpan TimedOf(const LimbSpan& span, const CivilClock& clock) {
     return timed;
 }
 
-std::optional<LimbSpan> SpanAt(Limb limb, double jde, const LimbAngles& angles) {
-    return FindLimbSpan(limb, jde, PositionOf(limb, AngleOf(angles, limb)));
+std::optional<LimbSpan> SpanAt(Limb limb, double jde, const LimbAngles& angles,
+                               const SkyChoice& choice) {
+    return FindLimbSpan(limb, jde, PositionOf(limb, AngleOf(angles, limb)), choice);
 }
 
 // The karana that holds an instant, as a half of the tithi that holds it: only the tithi's
 // middle is searched for. None where the tithi is not the one of the instant's elongation.
-std::optional<LimbSpan> KaranaWithin(const LimbSpan& tithi, double jde, double elongation) {
+std::optional<LimbSpan> KaranaWithin(const LimbSpan& tithi, double jde, double elongation,
+                                     const SkyChoice& choice) {
     const LimbPosition karana = PositionOf(Limb::Karana, elongation);
     if (karana.Index < 0 || karana.Index / 2 != tithi.Index) {
         return std::nullopt;
@@ -188,7 +193,7 @@ std::optional<LimbSpan> KaranaWithin(const LimbSpan& tithi, double jde, double e
     // The tithi's own mean growth over its span is the best first slope.
     const double rate = 2 * halves.SpanDegrees / (tithi.EndJde - tithi.BeginJde);
     const Crossing middle = FindCrossing(halves.Angle, halves.SpanDegrees * (2 * tithi.Index + 1),
-                                         jde, elongation, rate);
+                                         jde, elongation, rate, choice);
     if (karana.Index % 2 == 0) {
         return LimbSpan{karana.Index, tithi.BeginJde, middle.Jde};
     }
@@ -197,7 +202,7 @@ std::optional<LimbSpan> KaranaWithin(const LimbSpan& tithi, double jde, double e
 
 // The panchanga of a moment, with the tithi's span where the caller has found it already.
 PanchangaMoment MomentOf(double jd, const LimbSpan* knownTithi, const Place& place,
-                         const CivilClock& clock) {
+                         const CivilClock& clock, const SkyChoice& choice) {
     PanchangaMoment m;
     m.Moment = InstantOfUniversal(clock, jd);
     if (!std::isfinite(jd)) {
@@ -209,7 +214,7 @@ PanchangaMoment MomentOf(double jd, const LimbSpan* knownTithi, const Place& pla
 
     m.Sunrise = SunriseCrossing(m.Date, place, clock);
     m.Sunset = SunsetOnDate(m.Date, place, clock);
-    const MoonCrossings moon = MoonCrossingsOnDate(m.Date, place, clock);
+    const MoonCrossings moon = MoonCrossingsOnDate(m.Date, place, clock, choice);
     m.Moonrise = moon.Rise;
     m.Moonset = moon.Set;
     m.Vara = VaraOfDate(m.Date);
@@ -219,32 +224,32 @@ PanchangaMoment MomentOf(double jd, const LimbSpan* knownTithi, const Place& pla
     }
 
     const double jde = m.Moment.Jde;
-    const LimbAngles angles = LimbAnglesAt(jde);
+    const LimbAngles angles = LimbAnglesAt(jde, choice);
     m.Ayanamsa = angles.Ayanamsa;
     m.MoonSidereal = angles.MoonSidereal;
     m.SunSidereal = angles.SunSidereal;
     m.NakshatraPada = NakshatraPada(angles.MoonSidereal);
     const std::optional<LimbSpan> tithi =
-        knownTithi ? std::optional<LimbSpan>(*knownTithi) : SpanAt(Limb::Tithi, jde, angles);
+        knownTithi ? std::optional<LimbSpan>(*knownTithi) : SpanAt(Limb::Tithi, jde, angles, choice);
     std::optional<LimbSpan> karana;
     if (tithi) {
         m.Tithi = TimedOf(*tithi, clock);
-        karana = KaranaWithin(*tithi, jde, angles.Elongation);
+        karana = KaranaWithin(*tithi, jde, angles.Elongation, choice);
     }
     if (!karana) {
-        karana = SpanAt(Limb::Karana, jde, angles);
+        karana = SpanAt(Limb::Karana, jde, angles, choice);
     }
     if (karana) {
         m.Karana = TimedOf(*karana, clock);
     }
-    if (const std::optional<LimbSpan> nakshatra = SpanAt(Limb::Nakshatra, jde, angles)) {
+    if (const std::optional<LimbSpan> nakshatra = SpanAt(Limb::Nakshatra, jde, angles, choice)) {
         m.Nakshatra = TimedOf(*nakshatra, clock);
     }
-    if (const std::optional<LimbSpan> yoga = SpanAt(Limb::Yoga, jde, angles)) {
+    if (const std::optional<LimbSpan> yoga = SpanAt(Limb::Yoga, jde, angles, choice)) {
         m.Yoga = TimedOf(*yoga, clock);
     }
 
-    LunationSigns signs;
+    LunationSigns signs(choice);
     m.Month = LunarMonthAt(jde, angles.Elongation, signs);
     return m;
 }
@@ -271,13 +276,15 @@ int NakshatraPada(double moonSidereal) {
     return quarters % 4 + 1;
 }
 
-PanchangaDay PanchangaOfDay(const CivilDate& date, const Place& place, const CivilClock& clock) {
-    RunShared shared;
+PanchangaDay PanchangaOfDay(const CivilDate& date, const Place& place, const CivilClock& clock,
+                            const SkyChoice& sky) {
+    RunShared shared(sky);
     return DayOf(date, place, clock, shared);
 }
 
 std::vector<PanchangaDay> PanchangaOfDays(const CivilDate& first, const CivilDate& last,
-                                          const Place& place, const CivilClock& clock) {
+                                          const Place& place, const CivilClock& clock,
+                                          const SkyChoice& sky) {
     std::vector<PanchangaDay> days;
     const double from = CivilJulianDayOfDate(first);
     const double to = CivilJulianDayOfDate(last);
@@ -285,18 +292,19 @@ std::vector<PanchangaDay> PanchangaOfDays(const CivilDate& first, const CivilDat
         return days;
     }
     days.reserve(static_cast<std::size_t>(to - from) + 1);
-    RunShared shared;
+    RunShared shared(sky);
     for (CivilDate date = first; CivilJulianDayOfDate(date) <= to; date = NextDate(date)) {
         days.push_back(DayOf(date, place, clock, shared));
     }
     return days;
 }
 
-PanchangaMoment PanchangaOfMoment(double jd, const Place& place, const CivilClock& clock) {
-    return MomentOf(jd, nullptr, place, clock);
+PanchangaMoment PanchangaOfMoment(double jd, const Place& place, const CivilClock& clock,
+                                  const SkyChoice& sky) {
+    return MomentOf(jd, nullptr, place, clock, sky);
 }
 
 PanchangaMoment PanchangaOfMoment(double jd, const LimbSpan& tithi, const Place& place,
-                                  const CivilClock& clock) {
-    return MomentOf(jd, &tithi, place, clock);
+                                  const CivilClock& clock, const SkyChoice& sky) {
+    return MomentOf(jd, &tithi, place, clock, sky);
 }

@@ -156,7 +156,7 @@ void ScanStepFor(const F& f, double a, double fa, double b, double fb, double bo
 }
 
 MoonCrossings CrossingsOfMoon(const CivilDate& date, const Place& place, const CivilClock& clock,
-                              const SkyWindow* given) {
+                              const SkyChoice& choice, const SkyWindow* given) {
     if (!(std::fabs(place.Latitude) <= 90)) {
         return {};
     }
@@ -172,7 +172,7 @@ MoonCrossings CrossingsOfMoon(const CivilDate& date, const Place& place, const C
     const double toJde = TerrestrialOfUniversal(nextMidnight);
     if (given == nullptr || !given->Holds(fromJde) || !given->Holds(toJde) ||
         !given->HoldsMoonPlace(fromJde, toJde)) {
-        own.emplace(fromJde - MoonPlaceMargin, toJde + MoonPlaceMargin);
+        own.emplace(fromJde - MoonPlaceMargin, toJde + MoonPlaceMargin, choice);
         own->AddMoonPlace(fromJde - MoonPlaceMargin, toJde + MoonPlaceMargin);
     }
     const MoonAboveHorizon f{own ? *own : *given, ObserverAt(place)};
@@ -224,13 +224,13 @@ HorizonCrossing SunsetOnDate(const CivilDate& date, const Place& place, const Ci
 }
 
 MoonCrossings MoonCrossingsOnDate(const CivilDate& date, const Place& place,
-                                  const CivilClock& clock) {
-    return CrossingsOfMoon(date, place, clock, nullptr);
+                                  const CivilClock& clock, const SkyChoice& choice) {
+    return CrossingsOfMoon(date, place, clock, choice, nullptr);
 }
 
 MoonCrossings MoonCrossingsOnDate(const CivilDate& date, const Place& place,
                                   const CivilClock& clock, const SkyWindow& sky) {
-    return CrossingsOfMoon(date, place, clock, &sky);
+    return CrossingsOfMoon(date, place, clock, sky.Choice(), &sky);
 }
 
 double MoonUpperLimbAltitude(double jd, const Place& place) {

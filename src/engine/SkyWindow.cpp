@@ -18,7 +18,8 @@ double ContinuedFrom(double previous, double longitude) {
 
 } // namespace
 
-SkyWindow::SkyWindow(double fromJde, double toJde) : from_(fromJde), to_(toJde) {
+SkyWindow::SkyWindow(double fromJde, double toJde, const SkyChoice& choice)
+    : from_(fromJde), to_(toJde), choice_(choice) {
     std::array<double, Nodes> moon{}, sun{}, nutation{};
     // In the order of time (the last node first), so that each longitude continues the one
     // before it: the nodes lie under half a day apart, the Moon moves under 8 degrees.
@@ -66,10 +67,10 @@ double SkyWindow::LimbAngle(Limb limb, double jde) const {
     case Limb::Karana:
         return moon_.ValueAt(jde) - sun_.ValueAt(jde);
     case Limb::Nakshatra:
-        return moon_.ValueAt(jde) - (LahiriAyanamsa(jde) + nutation_.ValueAt(jde));
+        return moon_.ValueAt(jde) - (MeanAyanamsa(choice_.Ayanamsa, jde) + nutation_.ValueAt(jde));
     case Limb::Yoga:
         return moon_.ValueAt(jde) + sun_.ValueAt(jde) -
-               2 * (LahiriAyanamsa(jde) + nutation_.ValueAt(jde));
+               2 * (MeanAyanamsa(choice_.Ayanamsa, jde) + nutation_.ValueAt(jde));
     }
     return 0;
 }

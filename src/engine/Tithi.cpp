@@ -101,11 +101,11 @@ TithiStep TithiAt(double jde) {
     return TithiOfLongitudes(moon, sun);
 }
 
-std::optional<TithiSpan> FindTithiSpan(const TithiMoment& moment) {
+std::optional<TithiSpan> FindTithiSpan(const TithiMoment& moment, const SkyChoice& sky) {
     return FindLimbSpan(Limb::Tithi, moment.JulianDayTT,
-                        {moment.Tithi.Elongation, moment.Tithi.Index});
+                        {moment.Tithi.Elongation, moment.Tithi.Index}, sky);
 }
 
-std::vector<TithiSpan> TithisBeginningBetween(double fromJde, double toJde) {
-    return SpansBeginningBetween(Limb::Tithi, fromJde, toJde);
+std::vector<TithiSpan> TithisBeginningBetween(double fromJde, double toJde, const SkyChoice& sky) {
+    return SpansBeginningBetween(Limb::Tithi, fromJde, toJde, sky);
 }

@@ -80,9 +80,10 @@ using TithiSpan = LimbSpan;
 // FindTithiSpan: when the tithi of a moment began and when it ends.
 //   moment  the working values of the tithi driver (EvaluateTithiMoment)
 // Returns the tithi's index and its two crossings; nothing where the moment has no tithi.
-std::optional<TithiSpan> FindTithiSpan(const TithiMoment& moment);
+//   sky     the ephemeris the times are found on
+std::optional<TithiSpan> FindTithiSpan(const TithiMoment& moment, const SkyChoice& sky);
 
 // TithisBeginningBetween: every tithi that begins at or after one instant and before another,
 // with its end, in order (SpansBeginningBetween of the tithi).
 //   fromJde, toJde  Julian days, Terrestrial Time
-std::vector<TithiSpan> TithisBeginningBetween(double fromJde, double toJde);
+std::vector<TithiSpan> TithisBeginningBetween(double fromJde, double toJde, const SkyChoice& sky);

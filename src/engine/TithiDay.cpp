@@ -60,10 +60,11 @@ std::string DateAndMinute(const ClockReading& r) {
 } // namespace
 
 std::optional<TithiDay> ComputeTithiDay(const TithiMoment& moment, const Place& place,
-                                        const CivilClock& clock, bool withSunrise) {
+                                        const CivilClock& clock, bool withSunrise,
+                                        const SkyChoice& sky) {
     TithiDay day;
     day.Moment = moment;
-    const std::optional<TithiSpan> span = FindTithiSpan(day.Moment);
+    const std::optional<TithiSpan> span = FindTithiSpan(day.Moment, sky);
     if (!span) {
         return std::nullopt;
     }
@@ -92,12 +93,13 @@ std::optional<TithiDay> ComputeTithiDay(const TithiMoment& moment, const Place& 
 }
 
 std::optional<TithiDay> ComputeTithiDay(const CalculationRecord& rec, const TithiMoment& moment,
-                                        bool withSunrise) {
-    return ComputeTithiDay(moment, PlaceOfRecord(rec), ClockOfRecord(rec), withSunrise);
+                                        bool withSunrise, const SkyChoice& sky) {
+    return ComputeTithiDay(moment, PlaceOfRecord(rec), ClockOfRecord(rec), withSunrise, sky);
 }
 
-std::optional<TithiDay> ComputeTithiDay(const CalculationRecord& rec, bool withSunrise) {
-    return ComputeTithiDay(rec, EvaluateTithiMoment(rec), withSunrise);
+std::optional<TithiDay> ComputeTithiDay(const CalculationRecord& rec, bool withSunrise,
+                                        const SkyChoice& sky) {
+    return ComputeTithiDay(rec, EvaluateTithiMoment(rec), withSunrise, sky);
 }
 
 TithiDayTexts DescribeTithiDay(const TithiDay& day) {
@@ -132,8 +134,8 @@ TithiDayTexts DescribeTithiDay(const TithiDay& day) {
     return texts;
 }
 
-std::optional<TithiDayTexts> MakeTithiDayTexts(const CalculationRecord& rec) {
-    const std::optional<TithiDay> day = ComputeTithiDay(rec, true);
+std::optional<TithiDayTexts> MakeTithiDayTexts(const CalculationRecord& rec, const SkyChoice& sky) {
+    const std::optional<TithiDay> day = ComputeTithiDay(rec, true, sky);
     if (!day) {
         return std::nullopt;
     }

@@ -38,14 +38,17 @@ struct TithiDay {
 //   place        the place, for the sunrise
 //   clock        the place's civil clock: the times are read with the offset in force at each
 //   withSunrise  false where no latitude is known (Sunrise is then NoLatitude)
+//   sky          the ephemeris that the begin, the end and the sunrise tithi are found on
 // Returns nothing where the moment has no tithi (a tithi index of -1).
 std::optional<TithiDay> ComputeTithiDay(const TithiMoment& moment, const Place& place,
-                                        const CivilClock& clock, bool withSunrise);
+                                        const CivilClock& clock, bool withSunrise,
+                                        const SkyChoice& sky);
 
 // The same for the moment laid out in a prepared record (the fixed clock of its zone).
-std::optional<TithiDay> ComputeTithiDay(const CalculationRecord& rec, bool withSunrise = true);
+std::optional<TithiDay> ComputeTithiDay(const CalculationRecord& rec, bool withSunrise,
+                                        const SkyChoice& sky);
 std::optional<TithiDay> ComputeTithiDay(const CalculationRecord& rec, const TithiMoment& moment,
-                                        bool withSunrise);
+                                        bool withSunrise, const SkyChoice& sky);
 
 // The lines of the results panel below the report.
 struct TithiDayTexts {
@@ -57,4 +60,4 @@ struct TithiDayTexts {
 TithiDayTexts DescribeTithiDay(const TithiDay& day);
 
 // MakeTithiDayTexts: ComputeTithiDay and DescribeTithiDay for the window, sunrise included.
-std::optional<TithiDayTexts> MakeTithiDayTexts(const CalculationRecord& rec);
+std::optional<TithiDayTexts> MakeTithiDayTexts(const CalculationRecord& rec, const SkyChoice& sky);

@@ -38,7 +38,7 @@ QByteArray MonthsPdf(const QDate& firstMonth, const QDate& lastMonth, PaperSize 
             MonthPage sheet;
             sheet.Year = month.year();
             sheet.Month = month.month();
-            sheet.Days = CalendarMonth(sheet.Year, sheet.Month, place.Where, *place.Clock);
+            sheet.Days = CalendarMonth(sheet.Year, sheet.Month, place.Where, *place.Clock, place.Sky);
             sheet.Place = place.Description;
             sheet.Today = today;
             PaintMonthPage(painter, page, sheet);

@@ -133,8 +133,8 @@ QLabel* frmDay::value(const QString& caption) const {
 void frmDay::showDate(const QDate& date) {
     date_ = date;
     const CivilDate civil = CivilDateOf(date);
-    const PanchangaDay day = PanchangaOfDay(civil, place_.Where, *place_.Clock);
-    const CalendarDay calendar = CalendarDays(civil, civil, place_.Where, *place_.Clock).front();
+    const PanchangaDay day = PanchangaOfDay(civil, place_.Where, *place_.Clock, place_.Sky);
+    const CalendarDay calendar = CalendarDays(civil, civil, place_.Where, *place_.Clock, place_.Sky).front();
     setWindowTitle(tr("Panchanga of %1 - %2").arg(LongDateText(civil), AppTitle()));
     lblDate->setText(LongDateText(civil));
 

@@ -14,6 +14,7 @@
 #include "ui/HomePlace.h"
 #include "ui/InputPanel.h"
 #include "ui/Language.h"
+#include "ui/SkyMenu.h"
 #include "ui/LinkLabel.h"
 #include "ui/NamedZoneInput.h"
 #include "ui/PlaceCompleter.h"
@@ -97,11 +98,20 @@ void frmMain::createMenus() {
         platform_, this,
         [this] {
             const NamedZoneClock* zone = namedZone->clock();
-            return PlaceOfForm(*fraMain, zone ? std::make_shared<NamedZoneClock>(*zone) : nullptr);
+            PlaceOrProblem place =
+                PlaceOfForm(*fraMain, zone ? std::make_shared<NamedZoneClock>(*zone) : nullptr);
+            if (auto* found = std::get_if<CalendarPlace>(&place))
+                found->Sky = sky_->choice();
+            return place;
         },
         [this] { cmdBack_Click(); });
     QMenu* mnuCalendar = menu(QT_TR_NOOP("&Calendar"), "mnuCalendar");
     calendar_->populate(mnuCalendar);
+
+    // The ephemeris and the ayanamsa: every calculation from now on takes them.
+    QMenu* mnuOptions = menu(QT_TR_NOOP("&Options"), "mnuOptions");
+    sky_ = new SkyMenu(platform_, this);
+    sky_->populate(mnuOptions, texts_);
 
     // The languages, each named in its own: the choice applies at once and is remembered.
     QMenu* mnuLanguage = menu(QT_TR_NOOP("&Language"), "mnuLanguage");

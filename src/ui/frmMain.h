@@ -26,6 +26,7 @@ class QLineEdit;
 class QMenu;
 class QStackedLayout;
 class ResultPanel;
+class SkyMenu;
 enum class FormMessage;
 enum class Language;
 struct CalculationRecord;
@@ -117,6 +118,7 @@ private:
     QAction* mnuHindi{};
 
     CalendarMenu* calendar_{}; // the Calendar menu and its windows
+    SkyMenu* sky_{};           // the Options menu: the ephemeris and the ayanamsa
 
     LinkLabel* Label10{};
     // The two panels share one place; one of them is in front.

@@ -19,6 +19,7 @@
 #include "ui/NamedZoneInput.h"
 #include "ui/ReportTexts.h"
 #include "ui/ResultPanel.h"
+#include "ui/SkyMenu.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -187,7 +188,8 @@ void frmMain::ComputeOnNamedZone(const NamedZoneClock& zone, const ZoneReading& 
     record_.CalDay = moment.DateUT.Day;
     ShowTithiReport();
 
-    shownDay_ = ComputeTithiDay(moment, PlaceOfRecord(record_), zone, /*withSunrise=*/true);
+    shownDay_ = ComputeTithiDay(moment, PlaceOfRecord(record_), zone, /*withSunrise=*/true,
+                                sky_->choice());
     shownZone_ = ResultZone{std::make_shared<NamedZoneClock>(zone), moment.JulianDayUT, reading};
     showTithiDayLines();
     ShowDayPanchanga(moment.JulianDayUT, PlaceOfRecord(record_), zone);
@@ -244,12 +246,13 @@ void frmMain::ShowTithiReport() {
 }
 
 void frmMain::ShowTithiDay() {
-    shownDay_ = ComputeTithiDay(record_, /*withSunrise=*/true);
+    shownDay_ = ComputeTithiDay(record_, /*withSunrise=*/true, sky_->choice());
     showTithiDayLines();
 }
 
 void frmMain::ShowDayPanchanga(double jd, const Place& place, const CivilClock& clock) {
     // The tithi's span is the one the lines above show, so that the karana's ends agree with it.
-    dayPanel->showMoment(shownDay_ ? PanchangaOfMoment(jd, shownDay_->Span, place, clock)
-                                   : PanchangaOfMoment(jd, place, clock));
+    const SkyChoice& sky = sky_->choice();
+    dayPanel->showMoment(shownDay_ ? PanchangaOfMoment(jd, shownDay_->Span, place, clock, sky)
+                                   : PanchangaOfMoment(jd, place, clock, sky));
 }

@@ -303,7 +303,7 @@ void frmMonth::showMonth(int year, int month, int day) {
     if (!place_.Clock)
         return;
     if (reckonAgain_ || year != model_->year() || month != model_->month()) {
-        model_->setMonth(year, month, CalendarMonth(year, month, place_.Where, *place_.Clock),
+        model_->setMonth(year, month, CalendarMonth(year, month, place_.Where, *place_.Clock, place_.Sky),
                          today());
         reckonAgain_ = false;
     }

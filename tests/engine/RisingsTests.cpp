@@ -97,7 +97,7 @@ TEST(Risings, SunsetMoonriseAndMoonsetAgreeWithAnIndependentEphemeris) {
                                  '-' + std::to_string(c.Date.Month) + '-' +
                                  std::to_string(c.Date.Day);
         ExpectCrossing(SunsetOnDate(c.Date, c.Where.At, clock), c.Sunset, c.Date, what + " sunset");
-        const MoonCrossings moon = MoonCrossingsOnDate(c.Date, c.Where.At, clock);
+        const MoonCrossings moon = MoonCrossingsOnDate(c.Date, c.Where.At, clock, SkyChoice{});
         ExpectCrossing(moon.Rise, c.Moonrise, c.Date, what + " moonrise");
         ExpectCrossing(moon.Set, c.Moonset, c.Date, what + " moonset");
     }

@@ -2,6 +2,8 @@
 // The names of the ephemerides and the ayanamsas.
 #include "engine/sky/SkyChoice.h"
 
+#include "engine/TimeScales.h"
+
 namespace {
 
 struct EphemerisRow {
@@ -63,6 +65,11 @@ std::optional<AyanamsaKind> AyanamsaNamed(std::string_view name) {
         }
     }
     return std::nullopt;
+}
+
+double DeltaTSeconds(EphemerisKind /*kind*/, double jd) {
+    // Both take the decade table and its formula of the classical reckoning.
+    return DeltaT(jd) * 3600;
 }
 
 std::string_view AyanamsaTitle(AyanamsaKind kind) {

@@ -30,6 +30,11 @@ std::optional<EphemerisKind> EphemerisNamed(std::string_view name);
 std::string_view AyanamsaName(AyanamsaKind kind);
 std::optional<AyanamsaKind> AyanamsaNamed(std::string_view name);
 
+// DeltaTSeconds: TT - UT as an ephemeris reckons it.
+//   jd  Julian day, Universal Time
+// Returns seconds.
+double DeltaTSeconds(EphemerisKind kind, double jd);
+
 // The ayanamsa's name as a reader sees it: "Lahiri", "Raman", "Krishnamurti (KP)",
 // "True Chitrapaksha".
 std::string_view AyanamsaTitle(AyanamsaKind kind);
