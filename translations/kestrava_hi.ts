@@ -130,7 +130,7 @@
     </message>
     <message>
         <source>Krishnamurti (KP)</source>
-        <translation>कृष्णमूर्ति (KP)</translation>
+        <translation>कृष्णमूर्ति (केपी)</translation>
     </message>
     <message>
         <source>True Chitrapaksha</source>
@@ -1449,7 +1449,7 @@ Nothing was written; please choose another folder or name.</source>
     </message>
     <message>
         <source>&amp;Krishnamurti (KP)</source>
-        <translation>कृष्णमूर्ति, KP (&amp;K)</translation>
+        <translation>कृष्णमूर्ति (&amp;K)</translation>
     </message>
     <message>
         <source>&amp;True Chitrapaksha</source>

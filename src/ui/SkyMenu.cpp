@@ -36,19 +36,15 @@ constexpr Entry AyanamsaEntries[] = {
 };
 static_assert(std::size(AyanamsaEntries) == std::size(AyanamsaKinds));
 
-// A submenu of checkable entries, one checked. A screen reader names each entry by its text
-// without the mnemonic's ampersand, as Qt gives it; the submenu carries the same name.
+// A submenu of checkable entries, one checked. A screen reader names the submenu and each entry
+// by its text without the mnemonic's ampersand, as Qt gives menus their accessible names.
 template <class Kind, std::size_t N>
 void AddGroup(QMenu* parent, TranslatedTexts& texts, const char* title, const char* name,
               const Entry (&entries)[N], const Kind (&kinds)[N], Kind chosen, QObject* owner,
               std::function<void(Kind)> choose) {
     QMenu* menu = parent->addMenu(QString());
     menu->setObjectName(QLatin1String(name));
-    texts.add([menu, title] {
-        menu->setTitle(SkyMenu::tr(title));
-        menu->menuAction()->setText(SkyMenu::tr(title));
-        menu->setAccessibleName(SkyMenu::tr(title).remove(QLatin1Char('&')));
-    });
+    texts.add([menu, title] { menu->setTitle(SkyMenu::tr(title)); });
     auto* group = new QActionGroup(owner);
     for (std::size_t k = 0; k < N; ++k) {
         QAction* action = menu->addAction(QString());
