@@ -58,7 +58,7 @@ std::string TranslatedCalendarWording::PlaceText(const Place& place,
     return Utf8(QStringLiteral("%1 (%2)").arg(FromUtf8(name), where));
 }
 
-std::string TranslatedCalendarWording::CalendarDescription(const SkyChoice& sky) const {
+QString SkyDescription(const SkyChoice& sky) {
     const QString ephemeris = sky.Ephemeris == EphemerisKind::Classical
                                   ? CalendarFileTr::tr("the classical ephemeris")
                                   : CalendarFileTr::tr("the modern ephemeris");
@@ -77,7 +77,11 @@ std::string TranslatedCalendarWording::CalendarDescription(const SkyChoice& sky)
         ayanamsa = CalendarFileTr::tr("True Chitrapaksha");
         break;
     }
-    return Utf8(CalendarFileTr::tr("Computed with %1 and the %2 ayanamsa.").arg(ephemeris, ayanamsa));
+    return CalendarFileTr::tr("Computed with %1 and the %2 ayanamsa.").arg(ephemeris, ayanamsa);
+}
+
+std::string TranslatedCalendarWording::CalendarDescription(const SkyChoice& sky) const {
+    return Utf8(SkyDescription(sky));
 }
 
 std::string TranslatedCalendarWording::CalendarName(CalendarEventKind kind,

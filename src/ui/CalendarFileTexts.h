@@ -4,6 +4,12 @@
 
 #include "engine/CalendarExport.h"
 
+#include <QString>
+
+// SkyDescription: "Computed with the modern ephemeris and the Lahiri ayanamsa.", in the windows'
+// language: what a calendar file and a printed month say they were reckoned with.
+QString SkyDescription(const SkyChoice& sky);
+
 class TranslatedCalendarWording final : public CalendarWording {
 public:
     std::string PlaceText(const Place& place, const std::string& name) const override;

@@ -1,6 +1,7 @@
 // The printable months through Qt's PDF writer.
 #include "ui/MonthPdf.h"
 
+#include "ui/CalendarFileTexts.h"
 #include "ui/MonthPainting.h"
 
 #include <QBuffer>
@@ -38,8 +39,10 @@ QByteArray MonthsPdf(const QDate& firstMonth, const QDate& lastMonth, PaperSize 
             MonthPage sheet;
             sheet.Year = month.year();
             sheet.Month = month.month();
-            sheet.Days = CalendarMonth(sheet.Year, sheet.Month, place.Where, *place.Clock, place.Sky);
+            sheet.Days =
+                CalendarMonth(sheet.Year, sheet.Month, place.Where, *place.Clock, place.Sky);
             sheet.Place = place.Description;
+            sheet.Sky = SkyDescription(place.Sky);
             sheet.Today = today;
             PaintMonthPage(painter, page, sheet);
         }
