@@ -153,4 +153,27 @@ TEST(SkyOptions, ABatchsLinesTakeTheCommandLinesChoiceOrTheirOwn) {
                 1.44608, 0.00002);
 }
 
+// A calendar file names what it was reckoned with; the month's days follow the choice.
+TEST(SkyOptions, TheCalendarFileNamesTheEphemerisAndTheAyanamsa) {
+    const ToolRun run = RunInProcess("--ics - --from 2024-01-01 --to 2024-01-02 --zone 5:30 "
+                                     "--lon 77.2090E --lat 28.6139N --ephemeris classical "
+                                     "--ayanamsa raman");
+    ASSERT_EQ(run.Status, 0) << run.Err;
+    EXPECT_NE(run.Out.find("X-WR-CALDESC:Computed with the classical ephemeris and the Raman "
+                           "ayanamsa."),
+              std::string::npos)
+        << run.Out.substr(0, 400);
+    const ToolRun plain = RunInProcess("--ics - --from 2024-01-01 --to 2024-01-02 --zone 5:30 "
+                                       "--lon 77:13E --lat 28:36N");
+    EXPECT_NE(plain.Out.find("X-WR-CALDESC:Computed with the modern ephemeris and the Lahiri "
+                             "ayanamsa."),
+              std::string::npos);
+    for (const char* option : {" --ephemeris old", " --ayanamsa none"}) {
+        const ToolRun bad = RunInProcess(std::string("--month 2024-01 --zone 5:30 --lon 77:13E "
+                                                     "--lat 28:36N") +
+                                         option);
+        EXPECT_EQ(bad.Status, 2) << option;
+    }
+}
+
 } // namespace
