@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Sets up a Debian or Ubuntu machine for Kestrava, builds it, and then starts it or tests it.
 #
 #   ./setup.sh run    install what is missing, build, and start the application

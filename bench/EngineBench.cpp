@@ -1,11 +1,12 @@
+// SPDX-License-Identifier: MIT
 // Benchmarks of the engine: a whole tithi computation, the Moon, the Sun, and a batch of
 // 10,000 moments through the command-line tool's parser, engine steps and JSON output.
 #include "RandomMoments.h"
 #include "TithiCli.h"
-#include "engine/Moon.h"
-#include "engine/PrepareMoment.h"
-#include "engine/Sun.h"
-#include "engine/Tithi.h"
+#include "engine/report/PrepareMoment.h"
+#include "engine/report/Tithi.h"
+#include "engine/sky/Moon.h"
+#include "engine/sky/Sun.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,10 +1,11 @@
+// SPDX-License-Identifier: MIT
 // Benchmarks of the panchanga: the whole of one day (the five limbs with their begin and end,
 // the risings and settings, the month), a year of days, the panchanga of one moment, and the
 // Moon's rising and setting on their own.
 #include "RandomMoments.h"
-#include "engine/Panchanga.h"
-#include "engine/Risings.h"
-#include "engine/Tithi.h"
+#include "engine/day/Panchanga.h"
+#include "engine/day/Risings.h"
+#include "engine/report/Tithi.h"
 
 #include <benchmark/benchmark.h>
 
@@ -44,7 +45,8 @@ void YearOfDays(benchmark::State& state) {
     const Place delhi{77 + 13 / 60.0, 28 + 36 / 60.0};
     const FixedOffsetClock indianTime(5.5);
     for (auto _ : state) {
-        benchmark::DoNotOptimize(PanchangaOfDays({2024, 1, 1}, {2024, 12, 31}, delhi, indianTime, SkyChoice{}));
+        benchmark::DoNotOptimize(
+            PanchangaOfDays({2024, 1, 1}, {2024, 12, 31}, delhi, indianTime, SkyChoice{}));
     }
 }
 BENCHMARK(YearOfDays)->Unit(benchmark::kMillisecond);
@@ -60,8 +62,8 @@ void PanchangaOfOneMoment(benchmark::State& state) {
     std::size_t i = 0;
     for (auto _ : state) {
         const std::size_t k = i++ % records.size();
-        benchmark::DoNotOptimize(
-            PanchangaOfMoment(instants[k], PlaceOfRecord(records[k]), ClockOfRecord(records[k]), SkyChoice{}));
+        benchmark::DoNotOptimize(PanchangaOfMoment(instants[k], PlaceOfRecord(records[k]),
+                                                   ClockOfRecord(records[k]), SkyChoice{}));
     }
 }
 BENCHMARK(PanchangaOfOneMoment)->Unit(benchmark::kMicrosecond);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Benchmarks of the places: a completion query over the whole directory as the user types, the
 // directory's opening from its data, and a named zone's offset at an instant.
 #include "places/NamedZoneClock.h"

@@ -1,7 +1,8 @@
+// SPDX-License-Identifier: MIT
 // Random moments and places of 1901 ... 2050 as the form takes them, the same on every run.
 #pragma once
 
-#include "engine/PrepareMoment.h"
+#include "engine/report/PrepareMoment.h"
 
 #include <random>
 #include <vector>

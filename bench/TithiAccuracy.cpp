@@ -1,21 +1,22 @@
+// SPDX-License-Identifier: MIT
 // kestrava_accuracy: the engine's Moon, Sun and elongation over 1901 ... 2050, the instants of
 // its tithi, nakshatra and yoga transitions, the Lahiri ayanamsa, its sunrises, sunsets,
 // moonrises and moonsets, its lunar months with their adhika and kshaya months, and the
 // calendar's days (the tithi at each sunrise, the kshaya and vriddhi tithis), against the Swiss
 // Ephemeris, with the time each side takes. The Swiss Ephemeris is linked into this program
 // alone.
-#include "engine/Ayanamsa.h"
-#include "engine/Calendar.h"
-#include "engine/Limbs.h"
-#include "engine/LunarMonth.h"
-#include "engine/Moon.h"
-#include "engine/MoonLatitude.h"
-#include "engine/PanchangaNames.h"
-#include "engine/Risings.h"
-#include "engine/Sun.h"
-#include "engine/Sunrise.h"
-#include "engine/TimeScales.h"
-#include "engine/Tithi.h"
+#include "engine/calendar/Calendar.h"
+#include "engine/day/LunarMonth.h"
+#include "engine/day/Risings.h"
+#include "engine/day/Sunrise.h"
+#include "engine/limbs/Limbs.h"
+#include "engine/present/PanchangaNames.h"
+#include "engine/report/Tithi.h"
+#include "engine/sky/Ayanamsa.h"
+#include "engine/sky/Moon.h"
+#include "engine/sky/MoonLatitude.h"
+#include "engine/sky/Sun.h"
+#include "engine/time/TimeScales.h"
 
 #include <swephexp.h>
 

@@ -1,12 +1,13 @@
+// SPDX-License-Identifier: MIT
 // Benchmarks of the begin and end of a tithi: the search for one moment, the whole day of a
 // moment (begin, end, sunrise, karana), one sunrise, and a year of tithis through the
 // command-line tool's almanac.
 #include "RandomMoments.h"
 #include "TithiCli.h"
-#include "engine/PrepareMoment.h"
-#include "engine/Sunrise.h"
-#include "engine/Tithi.h"
-#include "engine/TithiDay.h"
+#include "engine/day/Sunrise.h"
+#include "engine/report/PrepareMoment.h"
+#include "engine/report/Tithi.h"
+#include "engine/report/TithiDay.h"
 
 #include <benchmark/benchmark.h>
 

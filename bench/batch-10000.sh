@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Times kestrava-tithi --batch over 10,000 random moments of 1901 ... 2050 (the same ones on
 # every run). Usage: bench/batch-10000.sh [path/to/kestrava-tithi]
 set -euo pipefail

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Installation as a Linux desktop program, and the Debian package.
 include(GNUInstallDirs)
 
@@ -10,7 +11,7 @@ endif()
 
 # Kestrava's copyright and the credit for the place directory's data (GeoNames, CC BY 4.0),
 # where Debian keeps a package's copyright file.
-install(FILES packaging/copyright DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/kestrava)
+install(FILES packaging/copyright NOTICES.md DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/kestrava)
 
 # The help pages in English and Hindi with their stylesheet, which the program opens (not under
 # doc/, which minimal installations leave out).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Reads typed values off the bytes of a fuzzing input, front to back; past the end it gives zeros.
 #pragma once
 

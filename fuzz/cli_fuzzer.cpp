@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Fuzzes the argument and batch-line parser of kestrava-tithi: a line is parsed, and what is
 // accepted runs through the engine, the almanac and every output format.
 #include "TithiCli.h"

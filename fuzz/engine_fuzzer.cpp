@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Fuzzes the engine with record values the form would never give it: any 16-bit date, time,
 // zone and longitude, any flag values, and any finite Julian day for the two theories. The
 // engine must answer in bounded time with a tithi index of 0 ... 29, or -1 where the moment
@@ -5,14 +6,14 @@
 // years the engine serves, the day's panchanga at any place (any latitude and longitude, not a
 // number included) keeps its indexes in range; and any text goes into an iCalendar file.
 #include "FuzzInput.h"
-#include "engine/CalculationRecord.h"
-#include "engine/ICalendar.h"
-#include "engine/Moon.h"
-#include "engine/Panchanga.h"
-#include "engine/PrepareMoment.h"
-#include "engine/Sun.h"
-#include "engine/Tithi.h"
-#include "engine/TithiReport.h"
+#include "engine/calendar/ICalendar.h"
+#include "engine/day/Panchanga.h"
+#include "engine/report/CalculationRecord.h"
+#include "engine/report/PrepareMoment.h"
+#include "engine/report/Tithi.h"
+#include "engine/report/TithiReport.h"
+#include "engine/sky/Moon.h"
+#include "engine/sky/Sun.h"
 
 #include <cmath>
 #include <cstdlib>
@@ -70,8 +71,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const std::string text(input.Rest());
     CalendarEvent event{text, text, text, false, {}, 2451545, 2451546, {text}};
-    const std::string file = ICalendarOf({"-//Kestrava//Fuzz//EN", text, 2451545, 2451545, 2451546},
-                                         {event}, FixedOffsetClock(5.5));
+    const std::string file =
+        ICalendarOf({"-//Kestrava//Fuzz//EN", text, 2451545, 2451545, 2451546, text}, {event},
+                    FixedOffsetClock(5.5));
     if (file.find("END:VCALENDAR\r\n") == std::string::npos)
         std::abort();
     return 0;

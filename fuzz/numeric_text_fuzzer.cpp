@@ -1,6 +1,7 @@
+// SPDX-License-Identifier: MIT
 // Fuzzes the conversion of the form's numeric texts: any text either converts to a 16-bit
 // integer that reads back the same, or is refused.
-#include "engine/NumericText.h"
+#include "engine/input/NumericText.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Runs a fuzzing target over the files named on its command line, without libFuzzer: how the
 // seeds and the inputs of past crashes are replayed by the ordinary test suite.
 #include <cstdint>

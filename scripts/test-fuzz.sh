@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Builds the libFuzzer targets with clang and runs each for a bounded time (seconds, default 60)
 # from its seeds. A crash, an undefined behaviour, a leak or an input slower than 10 seconds
 # fails the run; the input that caused it is left in fuzz/findings/ so that it can become a

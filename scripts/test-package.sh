@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Builds the Debian package and checks it as a user's machine would see it: its contents, its
 # dependencies, the desktop entry and metainfo validators, and, when this runs as root on
 # Debian, an installation into a fresh root made with debootstrap, where kestrava-tithi must

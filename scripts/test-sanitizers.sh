@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Builds everything with AddressSanitizer and UndefinedBehaviorSanitizer and runs the whole test
 # suite in that build.
 #   scripts/test-sanitizers.sh [BUILD_DIR]

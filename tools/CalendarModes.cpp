@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // kestrava-tithi's calendar modes through the engine's calendar, their rows, and the writing of
 // a whole file.
 #include "CalendarModes.h"
@@ -6,10 +7,10 @@
 #include "Formats.h"
 #include "Values.h"
 
-#include "engine/Calendar.h"
-#include "engine/CalendarExport.h"
-#include "engine/PanchangaNames.h"
-#include "engine/TithiReport.h"
+#include "engine/calendar/Calendar.h"
+#include "engine/calendar/CalendarExport.h"
+#include "engine/present/PanchangaNames.h"
+#include "engine/report/TithiReport.h"
 
 #include <chrono>
 #include <cstdio>
@@ -95,9 +96,8 @@ DateArgument TodayAt(const Invocation& invocation) {
 std::vector<MonthDayEntry> ComputeMonth(const Invocation& month) {
     const PlaceAndClock setup = PlaceAndClockOf(month.Moment);
     std::vector<MonthDayEntry> entries;
-    for (const CalendarDay& day :
-         CalendarMonth(month.MonthYear, month.MonthNumber, setup.Where, *setup.Clock,
-                       month.Moment.Sky)) {
+    for (const CalendarDay& day : CalendarMonth(month.MonthYear, month.MonthNumber, setup.Where,
+                                                *setup.Clock, month.Moment.Sky)) {
         MonthDayEntry entry;
         entry.Date = IsoDay(day.Date);
         entry.Vara = std::string(VaraName(day.Vara));

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // kestrava-tithi's calendar modes: a month's days (--month), the days of observance of a tithi
 // (--find) and an iCalendar file (--ics), through the engine's calendar; their rows as text,
 // JSON lines or CSV, and a file written whole or not at all.

@@ -1,16 +1,17 @@
+// SPDX-License-Identifier: MIT
 // kestrava-tithi's calls of the engine: the record filled as the window fills it, the tithi of
 // a moment and the tithis between two dates, with their instants on the place's clock.
 #include "Compute.h"
 
-#include "engine/Almanac.h"
-#include "engine/CalculationRecord.h"
-#include "engine/ICalendar.h"
-#include "engine/Karana.h"
-#include "engine/Panchanga.h"
-#include "engine/PanchangaNames.h"
-#include "engine/PrepareMoment.h"
-#include "engine/Tithi.h"
-#include "engine/TithiDay.h"
+#include "engine/calendar/Almanac.h"
+#include "engine/calendar/ICalendar.h"
+#include "engine/day/Panchanga.h"
+#include "engine/limbs/Karana.h"
+#include "engine/present/PanchangaNames.h"
+#include "engine/report/CalculationRecord.h"
+#include "engine/report/PrepareMoment.h"
+#include "engine/report/Tithi.h"
+#include "engine/report/TithiDay.h"
 #include "places/NamedZoneClock.h"
 
 #include <cmath>
@@ -111,7 +112,8 @@ void AddPanchanga(TithiResult& result, const TithiDay& day, Place place, const C
     if (!hasLatitude) {
         place.Latitude = std::nan(""); // no risings; the day is reckoned from midnight
     }
-    const PanchangaMoment p = PanchangaOfMoment(day.Moment.JulianDayUT, day.Span, place, clock, sky);
+    const PanchangaMoment p =
+        PanchangaOfMoment(day.Moment.JulianDayUT, day.Span, place, clock, sky);
     result.Vara = VaraName(p.Vara);
     result.VaraBeforeSunrise = p.BeforeSunrise;
     result.Nakshatra = SpanOf(Limb::Nakshatra, p.Nakshatra);
@@ -262,9 +264,8 @@ std::vector<AlmanacEntry> ComputeAlmanac(const Invocation& almanac) {
                                   {almanac.To.Year, almanac.To.Month, almanac.To.Day}};
     const PlaceAndClock setup = PlaceAndClockOf(place);
     std::vector<AlmanacEntry> entries;
-    for (const AlmanacSpan& span :
-         ::ComputeAlmanac(setup.Where, *setup.Clock, dates, almanac.AlmanacLimb,
-                          almanac.Moment.Sky)) {
+    for (const AlmanacSpan& span : ::ComputeAlmanac(setup.Where, *setup.Clock, dates,
+                                                    almanac.AlmanacLimb, almanac.Moment.Sky)) {
         entries.push_back(
             {span.Index, SpanName(almanac.AlmanacLimb, span.Index),
              IsoTime(span.BeginCivil(), ClockRounding::UpToSecond, span.BeginOffsetHours),

@@ -1,12 +1,13 @@
+// SPDX-License-Identifier: MIT
 // What kestrava-tithi reports, computed through the engine: the tithi of one moment with its
 // begin and end, sunrise and karana, and the tithis of an almanac.
 #pragma once
 
 #include "Options.h"
 
-#include "engine/CivilClock.h"
-#include "engine/Place.h"
-#include "engine/TithiReport.h"
+#include "engine/base/Place.h"
+#include "engine/report/TithiReport.h"
+#include "engine/time/CivilClock.h"
 
 #include <memory>
 #include <optional>

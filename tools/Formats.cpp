@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // kestrava-tithi's output formats. Numbers carry 17 significant digits, so that a reader gets
 // back the very double the engine computed; texts are escaped for JSON and quoted for CSV.
 #include "Formats.h"

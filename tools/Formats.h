@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // kestrava-tithi's output formats: text, JSON lines and CSV rows, for a moment and for the
 // tithis of an almanac.
 #pragma once

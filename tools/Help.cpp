@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // kestrava-tithi's help: the usage, one entry for each positional argument and option of the
 // table, and the details of the output and the exit status.
 #include "OptionTable.h"

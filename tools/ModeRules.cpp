@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The rules by which each mode of kestrava-tithi reads its arguments: its positional arguments,
 // the options it needs, how it refuses the others, and its last check; and the order in which
 // the modes win.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The readers of kestrava-tithi's option values, each with the message that names a value it
 // rejects.
 #include "OptionStores.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The readers of kestrava-tithi's option values: each reads one value (empty for a switch)
 // into the invocation, or gives the message that names a value it rejects. The rows of the
 // options table point at them.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // kestrava-tithi's options as one table, one row an option: its name, whether it takes a value,
 // where it is accepted, the mode it chooses, how its value is read, and its help.
 #include "OptionStores.h"

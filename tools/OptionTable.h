@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The shape of kestrava-tithi's options table and of the rules each mode reads its arguments
 // by. A new option is one more row of the table; a new mode is one more set of rules, a place in
 // the order of precedence and a handler in the run.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Reading kestrava-tithi's arguments through the options table: which mode the command line
 // asks for, then the arguments of that mode, or of one line of a batch.
 #include "Options.h"

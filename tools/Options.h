@@ -1,10 +1,11 @@
+// SPDX-License-Identifier: MIT
 // kestrava-tithi's arguments: what a command line or a line of a batch asks for, and the
 // parsers that read them. Free of Qt.
 #pragma once
 
-#include "engine/CalendarExport.h"
-#include "engine/Limbs.h"
-#include "engine/PrepareMoment.h"
+#include "engine/calendar/CalendarExport.h"
+#include "engine/limbs/Limbs.h"
+#include "engine/report/PrepareMoment.h"
 #include "engine/sky/SkyChoice.h"
 
 #include <optional>

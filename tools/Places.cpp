@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The place directory as kestrava-tithi lists it.
 #include "Places.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // kestrava-tithi's look-ups in the place directory: the places a query names, and the lines
 // that list them.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // kestrava-tithi's run: the command line read, then one handler for each mode (one moment, a
 // batch from standard input, an almanac, the places, a month's days, a tithi's days, an
 // iCalendar file, the help), and the exit status.
@@ -7,7 +8,7 @@
 #include "Places.h"
 #include "Values.h"
 
-#include "engine/Calendar.h"
+#include "engine/calendar/Calendar.h"
 
 #include <chrono>
 #include <istream>

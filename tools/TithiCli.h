@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The command-line tool kestrava-tithi: its arguments (Options.h), the computation of a result
 // through the engine (Compute.h), the output formats (Formats.h) and the whole run. Free of Qt.
 #pragma once

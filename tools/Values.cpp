@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The values of kestrava-tithi's arguments: whole ASCII digits only, so that no huge,
 // signed or non-numeric value gets through, and every message names what it rejects.
 #include "Values.h"
@@ -223,7 +224,8 @@ ValueOrError<Angle> ParseAngle(std::string_view option, std::string_view text, c
         return ParseError{shape};
     }
     // Decimal degrees and a letter: 77.2090E.
-    if (const std::optional<double> degrees = DecimalDegrees(text.substr(0, text.size() - 1), true)) {
+    if (const std::optional<double> degrees =
+            DecimalDegrees(text.substr(0, text.size() - 1), true)) {
         return DecimalAngle(what, letter == second ? -*degrees : *degrees, maxDegrees);
     }
     const Split parts = SplitAt(text.substr(0, text.size() - 1), ':');

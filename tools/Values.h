@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The values of kestrava-tithi's arguments: dates, clock times, zones, angles and formats read
 // from text, each with the message that names a value it rejects.
 #pragma once
@@ -50,8 +51,8 @@ ValueOrError<ZoneOffset> ParseZone(std::string_view text);
 // by a letter (77.2090E) or signed without one (-74.006, the first direction positive); the
 // degrees run to maxDegrees.
 struct Angle {
-    int Degrees{}, Minutes{}; // decimal degrees to the nearest minute
-    bool Second{};            // the second direction (W, S)
+    int Degrees{}, Minutes{};    // decimal degrees to the nearest minute
+    bool Second{};               // the second direction (W, S)
     std::optional<double> Exact; // decimal degrees as given, the first direction positive
 };
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // kestrava-tithi: the tithi of a moment, from the command line.
 #include "TithiCli.h"
 

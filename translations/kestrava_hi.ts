@@ -42,7 +42,7 @@
     </message>
     <message>
         <source>%1 is observed</source>
-        <translation>%1 व्रत</translation>
+        <translation>%1 मनाई जाती है</translation>
     </message>
     <message>
         <source>vriddhi: the tithi holds the next sunrise too and is observed today</source>
@@ -50,7 +50,7 @@
     </message>
     <message>
         <source>vriddhi: second day of the tithi, observed the day before</source>
-        <translation>वृद्धि: तिथि का दूसरा दिन, जो पिछले दिन मनाई गई</translation>
+        <translation>वृद्धि: तिथि का दूसरा दिन; तिथि पिछले दिन मनाई गई</translation>
     </message>
     <message>
         <source>the month %1 begins</source>
@@ -275,22 +275,22 @@
     <message>
         <source>N</source>
         <comment>north</comment>
-        <translation>उ॰</translation>
+        <translation>उ</translation>
     </message>
     <message>
         <source>S</source>
         <comment>south</comment>
-        <translation>द॰</translation>
+        <translation>द</translation>
     </message>
     <message>
         <source>E</source>
         <comment>east</comment>
-        <translation>पू॰</translation>
+        <translation>पू</translation>
     </message>
     <message>
         <source>W</source>
         <comment>west</comment>
-        <translation>प॰</translation>
+        <translation>प</translation>
     </message>
     <message>
         <source>%1, %2</source>
@@ -323,7 +323,7 @@
     </message>
     <message>
         <source>The calendar is reckoned at the place and time zone of the form. Please enter the %1 on the form first.</source>
-        <translation>पंचांग फ़ॉर्म में भरे स्थान और समय क्षेत्र पर गिना जाता है। कृपया पहले फ़ॉर्म में %1 दर्ज करें।</translation>
+        <translation>पंचांग की गणना फ़ॉर्म में भरे स्थान और समय क्षेत्र के अनुसार होती है। कृपया पहले फ़ॉर्म में %1 भरें।</translation>
     </message>
     <message>
         <source>The %1 on the form must be a whole number from 0 to %2.</source>
@@ -441,11 +441,11 @@
     </message>
     <message>
         <source>Please Enter Correct Date Or Month!</source>
-        <translation>कृपया सही दिनांक या महीना दर्ज करें!</translation>
+        <translation>कृपया सही दिन या महीना दर्ज करें!</translation>
     </message>
     <message>
         <source>Please Enter Correct Date Or Month !</source>
-        <translation>कृपया सही दिनांक या महीना दर्ज करें!</translation>
+        <translation>कृपया सही दिन या महीना दर्ज करें!</translation>
     </message>
     <message>
         <source>Please Enter a Valid Degree of Longitude</source>
@@ -596,7 +596,7 @@ Use the first %1, at %6? No uses the second, at %7.</source>
     </message>
     <message>
         <source>Daylight Saving Time</source>
-        <translation>दिवाबचत समय</translation>
+        <translation>डेलाइट सेविंग समय</translation>
     </message>
     <message>
         <source>TZ Help</source>
@@ -608,11 +608,11 @@ Use the first %1, at %6? No uses the second, at %7.</source>
     </message>
     <message>
         <source>DST</source>
-        <translation>दिवाबचत</translation>
+        <translation>डेलाइट सेविंग</translation>
     </message>
     <message>
         <source>Named Time Zone</source>
-        <translation>नामित समय क्षेत्र</translation>
+        <translation>नाम वाला समय क्षेत्र</translation>
     </message>
     <message>
         <source>Hour</source>
@@ -842,11 +842,11 @@ Use the first %1, at %6? No uses the second, at %7.</source>
     <name>ZoneText</name>
     <message>
         <source>%1, daylight saving</source>
-        <translation>%1, दिवाबचत समय</translation>
+        <translation>%1, डेलाइट सेविंग समय</translation>
     </message>
     <message>
         <source>%1, negative daylight saving</source>
-        <translation>%1, ऋणात्मक दिवाबचत समय</translation>
+        <translation>%1, ऋणात्मक डेलाइट सेविंग समय</translation>
     </message>
 </context>
 <context>
@@ -870,6 +870,10 @@ Use the first %1, at %6? No uses the second, at %7.</source>
     <message>
         <source>Licence of the place data</source>
         <translation>स्थानों के आँकड़ों का लाइसेंस</translation>
+    </message>
+    <message>
+        <source>Kestrava is free software under the MIT licence; the data it carries keep their own terms, listed in its notices.</source>
+        <translation>Kestrava MIT लाइसेंस के अंतर्गत मुक्त सॉफ़्टवेयर है; इसमें शामिल आँकड़ों की अपनी शर्तें हैं, जो इसकी सूचनाओं में दी गई हैं।</translation>
     </message>
     <message>
         <source>OK</source>
@@ -1000,7 +1004,7 @@ Use the first %1, at %6? No uses the second, at %7.</source>
     </message>
     <message>
         <source>nothing new: the tithi at sunrise was observed the day before (vriddhi)</source>
-        <translation>कोई नई नहीं: सूर्योदय की तिथि पिछले दिन मनाई जा चुकी है (वृद्धि)</translation>
+        <translation>कोई नई तिथि नहीं: सूर्योदय की तिथि पिछले दिन मनाई जा चुकी है (वृद्धि)</translation>
     </message>
     <message>
         <source>%1 (pada %2 at sunrise)</source>
@@ -1047,7 +1051,7 @@ Use the first %1, at %6? No uses the second, at %7.</source>
     </message>
     <message>
         <source>Each &amp;day&apos;s tithi at sunrise (all-day events)</source>
-        <translation>हर दिन के सूर्योदय की तिथि, पूरे दिन के कार्यक्रमों के रूप में (&amp;D)</translation>
+        <translation>हर दिन के सूर्योदय की तिथि, पूरे दिन की घटनाओं के रूप में (&amp;D)</translation>
     </message>
     <message>
         <source>Each day&apos;s tithi at sunrise</source>
@@ -1055,7 +1059,7 @@ Use the first %1, at %6? No uses the second, at %7.</source>
     </message>
     <message>
         <source>Each tithi from its &amp;begin to its end (timed events)</source>
-        <translation>हर तिथि, आरंभ से समाप्ति तक, समय सहित कार्यक्रमों के रूप में (&amp;B)</translation>
+        <translation>हर तिथि, आरंभ से समाप्ति तक, समय सहित घटनाओं के रूप में (&amp;B)</translation>
     </message>
     <message>
         <source>Each tithi from its begin to its end</source>
@@ -1071,7 +1075,7 @@ Use the first %1, at %6? No uses the second, at %7.</source>
     </message>
     <message>
         <source>Months named</source>
-        <translation>मासों के नाम</translation>
+        <translation>मास-गणना</translation>
     </message>
     <message>
         <source>Amanta (new moon to new moon)</source>
@@ -1127,15 +1131,15 @@ Use the first %1, at %6? No uses the second, at %7.</source>
     </message>
     <message>
         <source>&amp;From</source>
-        <translation>आरंभ (&amp;F)</translation>
+        <translation>आरंभ दिनांक (&amp;F)</translation>
     </message>
     <message>
         <source>&amp;To</source>
-        <translation>अंत (&amp;T)</translation>
+        <translation>अंतिम दिनांक (&amp;T)</translation>
     </message>
     <message>
         <source>&amp;Months named</source>
-        <translation>मासों के नाम (&amp;M)</translation>
+        <translation>मास-गणना (&amp;M)</translation>
     </message>
     <message>
         <source>Fi&amp;rst month</source>
@@ -1147,7 +1151,7 @@ Use the first %1, at %6? No uses the second, at %7.</source>
     </message>
     <message>
         <source>Paper:</source>
-        <translation>कागज़:</translation>
+        <translation>काग़ज़:</translation>
     </message>
     <message>
         <source>Kestrava %1.pdf</source>
@@ -1155,7 +1159,7 @@ Use the first %1, at %6? No uses the second, at %7.</source>
     </message>
     <message>
         <source>Kestrava %1 to %2.pdf</source>
-        <translation>Kestrava %1 से %2.pdf</translation>
+        <translation>Kestrava %1 से %2 तक.pdf</translation>
     </message>
     <message>
         <source>tithis at sunrise</source>
@@ -1179,7 +1183,7 @@ Use the first %1, at %6? No uses the second, at %7.</source>
     </message>
     <message>
         <source>The last month comes before the first.</source>
-        <translation>अंतिम महीना पहले महीने से पहले पड़ता है।</translation>
+        <translation>अंतिम महीना पहले महीने से पहले का नहीं हो सकता।</translation>
     </message>
     <message>
         <source>Please choose at most %1 months.</source>
@@ -1187,7 +1191,7 @@ Use the first %1, at %6? No uses the second, at %7.</source>
     </message>
     <message>
         <source>The last date comes before the first.</source>
-        <translation>अंतिम दिनांक आरंभ दिनांक से पहले पड़ता है।</translation>
+        <translation>अंतिम दिनांक आरंभ दिनांक से पहले का नहीं हो सकता।</translation>
     </message>
     <message>
         <source>Please choose at most ten years.</source>
@@ -1219,11 +1223,11 @@ Use the first %1, at %6? No uses the second, at %7.</source>
     </message>
     <message>
         <source>The calendar was saved to %1: 1 event.</source>
-        <translation>पंचांग %1 में सहेजा गया: 1 कार्यक्रम।</translation>
+        <translation>पंचांग %1 में सहेजा गया: 1 घटना।</translation>
     </message>
     <message>
         <source>The calendar was saved to %2: %1 events.</source>
-        <translation>पंचांग %2 में सहेजा गया: %1 कार्यक्रम।</translation>
+        <translation>पंचांग %2 में सहेजा गया: %1 घटनाएँ।</translation>
     </message>
     <message>
         <source>Kestrava could not save %1.
@@ -1406,7 +1410,7 @@ Nothing was written; please choose another folder or name.</source>
     </message>
     <message>
         <source>%1: the days of observance before %2, the nearest first</source>
-        <translation>%1: %2 से पहले मनाने के दिन, निकटतम पहले</translation>
+        <translation>%1: %2 से पहले मनाने के दिन, सबसे निकट वाला सबसे ऊपर</translation>
     </message>
     <message>
         <source>The vrata days of %1: every Ekadashi, Purnima and Amavasya</source>
@@ -1656,7 +1660,7 @@ Nothing was written; please choose another folder or name.</source>
     </message>
     <message>
         <source>Cells of the bright fortnight are ivory, of the dark fortnight blue-grey; Purnima is marked by a full moon, Amavasya by a new moon, Ekadashi by a green diamond.</source>
-        <translation>शुक्ल पक्ष के खाने हल्के पीले हैं और कृष्ण पक्ष के नीले-धूसर; पूर्णिमा पर पूरे चन्द्रमा का, अमावस्या पर काले चन्द्रमा का और एकादशी पर हरे हीरे का चिह्न है।</translation>
+        <translation>शुक्ल पक्ष के खाने हल्के पीले (हाथीदाँत रंग के) हैं और कृष्ण पक्ष के नीले-धूसर; पूर्णिमा पर पूर्ण चन्द्र का, अमावस्या पर नए चाँद का और एकादशी पर हरे चौकोर (◆) का चिह्न है।</translation>
     </message>
     <message>
         <source>Day of Observance</source>

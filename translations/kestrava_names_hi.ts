@@ -201,12 +201,12 @@
     <message>
         <source>Purva Phalguni</source>
         <comment>nakshatra</comment>
-        <translation>पूर्वा फाल्गुनी</translation>
+        <translation>पूर्वाफाल्गुनी</translation>
     </message>
     <message>
         <source>Uttara Phalguni</source>
         <comment>nakshatra</comment>
-        <translation>उत्तरा फाल्गुनी</translation>
+        <translation>उत्तराफाल्गुनी</translation>
     </message>
     <message>
         <source>Hasta</source>
@@ -221,7 +221,7 @@
     <message>
         <source>Swati</source>
         <comment>nakshatra</comment>
-        <translation>स्वाती</translation>
+        <translation>स्वाति</translation>
     </message>
     <message>
         <source>Vishakha</source>
@@ -271,12 +271,12 @@
     <message>
         <source>Purva Bhadrapada</source>
         <comment>nakshatra</comment>
-        <translation>पूर्वा भाद्रपद</translation>
+        <translation>पूर्वाभाद्रपद</translation>
     </message>
     <message>
         <source>Uttara Bhadrapada</source>
         <comment>nakshatra</comment>
-        <translation>उत्तरा भाद्रपद</translation>
+        <translation>उत्तराभाद्रपद</translation>
     </message>
     <message>
         <source>Revati</source>
@@ -791,7 +791,7 @@
     </message>
     <message>
         <source>This is a good time for medical related treatments and surgery.</source>
-        <translation>यह चिकित्सा, उपचार और शल्य क्रिया के लिए अच्छा समय है।</translation>
+        <translation>यह चिकित्सा-उपचार और शल्य क्रिया के लिए अच्छा समय है।</translation>
     </message>
     <message>
         <source>This is a good time for happy occasions and festivities.</source>

@@ -227,7 +227,7 @@
         <source>%1 already exists.
 Do you want to replace it?</source>
         <translation>%1 पहले से मौजूद है।
-क्या आप इसे बदलना चाहते हैं?</translation>
+क्या आप इसकी जगह नई फ़ाइल रखना चाहते हैं?</translation>
     </message>
 </context>
 <context>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Kestrava, the tithi calculator: the program's entry.
 #include "platform/QtPlatform.h"
 #include "ui/Startup.h"

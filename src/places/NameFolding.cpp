@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The folded form of a place name: accents, case and punctuation set aside for searching.
 #include "places/NameFolding.h"
 

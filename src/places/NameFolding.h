@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The folded form of a place name by which the directory is searched: without accents, case or
 // punctuation, so that "São Paulo", "SAO PAULO" and "Sao-Paulo" read alike.
 #pragma once

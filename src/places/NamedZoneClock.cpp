@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Named zones: the zone's changes of offset read once from the system's database, an instant's
 // offset found among them by binary search, and the names of zones that were renamed or merged.
 #include "places/NamedZoneClock.h"

@@ -1,8 +1,9 @@
+// SPDX-License-Identifier: MIT
 // A named time zone of the system's database (IANA, such as "Asia/Kolkata") behind the engine's
 // civil clock: the offset and daylight saving in force at each instant, historic ones included.
 #pragma once
 
-#include "engine/CivilClock.h"
+#include "engine/time/CivilClock.h"
 
 #include <QString>
 #include <QTimeZone>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The layout of the place directory's data file, written when the program is built and read,
 // checked, when the directory opens. All numbers are little-endian; strings are UTF-8 in one
 // pool and referred to by offset and length.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The place directory's searches over its sorted index of folded names, and its places as the
 // windows and the command line show them.
 #include "places/PlaceDirectory.h"

@@ -1,9 +1,10 @@
+// SPDX-License-Identifier: MIT
 // The place directory: the places of 15,000 or more inhabitants from GeoNames, with their
 // coordinates, country, first-level division, population and time zone, built into the program
 // and searched by name as the user types.
 #pragma once
 
-#include "engine/Place.h"
+#include "engine/base/Place.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The place directory's data: the file built into the program's resources, read in place and
 // checked whole before any search runs on it.
 #include "places/PlaceData.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The tables of the place directory as they lie in its data file: the countries, divisions,
 // zones, places and the sorted index of folded names, with the strings of one pool. Private to
 // the directory's sources.

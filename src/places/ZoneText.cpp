@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The texts of a zone's offset.
 #include "places/ZoneText.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // How a zone's offset is written: "+05:30" in ISO 8601 and JSON, "UTC−04:00" for the reader,
 // and the line that describes a named zone at a moment.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The program's title and window caption, shared by every window and message.
 #pragma once
 

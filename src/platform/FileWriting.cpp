@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Writing a whole file or nothing, through QSaveFile.
 #include "platform/FileWriting.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Writing a whole file or nothing, as the platform seam's real implementation does it.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The channel from a later start to the running instance: one request line, "activate", and the
 // running instance's answer, "ok", once it has been asked to come forward. Whatever else arrives
 // is dropped, and a caller that says nothing is let go after a while.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The channel from a later start of Kestrava to the instance that runs: the later start, refused,
 // asks the running one to bring its window forward. A local socket (a Unix domain socket, a
 // named pipe on Windows) on which the running instance listens.

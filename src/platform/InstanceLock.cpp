@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The single-instance lock. On Windows, a named mutex of the session; elsewhere, an exclusive lock
 // on a file of the lock's folder (flock). Either is the kernel's: it ends with the process that
 // holds it, so that a crash or a power cut leaves nothing that blocks the next start.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The single-instance lock: a claim that the operating system holds for the life of the process
 // and lets go of when it ends, however it ends.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The place search: a web search for the place's search text, opened in the user's browser.
 #include "platform/PlaceSearch.h"
 

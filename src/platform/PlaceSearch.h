@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The place search: shows the user a web search for a place, to find its latitude and longitude.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The seam between Kestrava and the desktop: every platform service the program uses, files
 // saved included.
 // QtPlatform is the real one; tests stand in a fake that records what was asked of it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The real platform services of Kestrava: Qt's message boxes, desktop services, settings store,
 // clock, single-instance lock with the channel through which later starts reach the first, save
 // dialog and whole-file writing.
@@ -5,16 +6,22 @@
 
 #include "platform/AppInfo.h"
 #include "platform/FileWriting.h"
+#include "platform/IniText.h"
 #include "platform/PlaceSearch.h"
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QRegularExpression>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QUrl>
+
+#include <functional>
 
 QtPlatform::QtPlatform() = default;
 QtPlatform::~QtPlatform() = default;
@@ -55,23 +62,52 @@ QString QtPlatform::readSetting(const QString& application, const QString& secti
     return value.toString();
 }
 
+namespace {
+
+// The file that holds an application's settings: where a symlink stands there, the file it points
+// at, so that the link stays a link.
+QString SettingsFile(const QString& application) {
+    const QString path =
+        QSettings(QSettings::IniFormat, QSettings::UserScope, application, application).fileName();
+    const QFileInfo info(path);
+    return info.isSymLink() ? info.symLinkTarget() : path;
+}
+
+// Changes the settings file's text by an edit of its lines and writes it whole, so that what the
+// user wrote in it elsewhere (comments, quoting, order) is kept; nothing is written when the edit
+// changes nothing. False when the file could not be read or written.
+bool EditSettingsFile(const QString& application,
+                      const std::function<QString(const QString&)>& edit) {
+    const QString path = SettingsFile(application);
+    QFile file(path);
+    QString text;
+    if (file.exists()) {
+        if (!file.open(QIODevice::ReadOnly))
+            return false;
+        text = QString::fromUtf8(file.readAll());
+        file.close();
+    }
+    const QString edited = edit(text);
+    if (edited == text)
+        return true;
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    return WriteWholeFile(path, edited.toUtf8()).isEmpty();
+}
+
+} // namespace
+
 void QtPlatform::writeSetting(const QString& application, const QString& section,
                               const QString& key, const QString& value) {
-    QSettings settings(QSettings::IniFormat, QSettings::UserScope, application, application);
-    settings.setValue(section + QLatin1Char('/') + key, value);
-    settings.sync();
+    EditSettingsFile(application, [&](const QString& text) {
+        return WithIniValue(text, section, key, value);
+    });
 }
 
 bool QtPlatform::replaceSettingsSection(const QString& application, const QString& section,
                                         const QMap<QString, QString>& values) {
-    QSettings settings(QSettings::IniFormat, QSettings::UserScope, application, application);
-    if (!settings.isWritable())
-        return false;
-    settings.remove(section);
-    for (auto value = values.cbegin(); value != values.cend(); ++value)
-        settings.setValue(section + QLatin1Char('/') + value.key(), value.value());
-    settings.sync();
-    return settings.status() == QSettings::NoError;
+    return EditSettingsFile(application, [&](const QString& text) {
+        return WithIniSection(text, section, values);
+    });
 }
 
 QDateTime QtPlatform::currentDateTime() {

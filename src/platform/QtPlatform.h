@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The real platform services of Kestrava, on Qt.
 #pragma once
 

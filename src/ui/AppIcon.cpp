@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The program's icon, rendered from its embedded SVG without needing an image plugin.
 #include "ui/AppIcon.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The program's icon: a crescent moon in a night sky, drawn in resources/kestrava.svg and
 // embedded in the program.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The calendar file's words in the user's language.
 #include "ui/CalendarFileTexts.h"
 

@@ -1,8 +1,9 @@
+// SPDX-License-Identifier: MIT
 // The words of an exported calendar file in the user's language: the engine's English wording,
 // each text through the translation of the chosen language.
 #pragma once
 
-#include "engine/CalendarExport.h"
+#include "engine/calendar/CalendarExport.h"
 
 #include <QString>
 

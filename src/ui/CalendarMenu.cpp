@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The Calendar menu's entries and the opening of the calendar windows.
 #include "ui/CalendarMenu.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The Calendar menu of the main window and the windows it opens: the month view, the search for
 // a tithi, the vrata days and the exports, all at the form's place and zone.
 #pragma once

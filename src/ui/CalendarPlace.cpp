@@ -1,9 +1,10 @@
+// SPDX-License-Identifier: MIT
 // The place and clock of the main window's form, for the calendar windows.
 #include "ui/CalendarPlace.h"
 
-#include "engine/ICalendar.h"
-#include "engine/NumericText.h"
-#include "engine/PrepareMoment.h"
+#include "engine/calendar/ICalendar.h"
+#include "engine/input/NumericText.h"
+#include "engine/report/PrepareMoment.h"
 #include "ui/InputPanel.h"
 
 #include <QCheckBox>

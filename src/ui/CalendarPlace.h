@@ -1,10 +1,11 @@
+// SPDX-License-Identifier: MIT
 // Where the calendar windows reckon their days: the place and civil clock of the main window's
 // form, or why the form does not yet give them.
 #pragma once
 
-#include "engine/CivilClock.h"
-#include "engine/Place.h"
+#include "engine/base/Place.h"
 #include "engine/sky/SkyChoice.h"
+#include "engine/time/CivilClock.h"
 
 #include <QDate>
 #include <QDateTime>

@@ -1,8 +1,9 @@
+// SPDX-License-Identifier: MIT
 // The calendar's texts in the user's language.
 #include "ui/CalendarTexts.h"
 
-#include "engine/CalendarExport.h"
-#include "engine/PanchangaNames.h"
+#include "engine/calendar/CalendarExport.h"
+#include "engine/present/PanchangaNames.h"
 
 #include <QCoreApplication>
 #include <QLocale>

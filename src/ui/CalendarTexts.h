@@ -1,9 +1,10 @@
+// SPDX-License-Identifier: MIT
 // The calendar's texts as the windows show them, in the user's language: the engine's English
 // names through Qt's translations (PanchangaTexts.h), a day's sentence and notes, and the lines
 // of a day's cell in the month view and on the printed month.
 #pragma once
 
-#include "engine/Calendar.h"
+#include "engine/calendar/Calendar.h"
 #include "ui/PanchangaTexts.h"
 
 #include <QDate>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Small helpers for building a window's controls: a control with its object name and the name
 // a screen reader gives it, and the caption that labels it.
 #pragma once

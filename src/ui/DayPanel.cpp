@@ -1,10 +1,11 @@
+// SPDX-License-Identifier: MIT
 // The day's panchanga: captions and values in a grid of two pairs to a row, so that it fits
 // below the report at the window's size.
 #include "ui/DayPanel.h"
 
-#include "engine/LunarMonth.h"
-#include "engine/Panchanga.h"
-#include "engine/PanchangaNames.h"
+#include "engine/day/LunarMonth.h"
+#include "engine/day/Panchanga.h"
+#include "engine/present/PanchangaNames.h"
 #include "ui/PanchangaTexts.h"
 #include "ui/ValueLabel.h"
 

@@ -1,10 +1,11 @@
+// SPDX-License-Identifier: MIT
 // The day's panchanga below the tithi report: the vara, the nakshatra with its pada, the yoga and
 // the karana with their ends, the risings and settings of the Sun and the Moon, the lunar month
 // in both reckonings and the era years. Each value is a label whose accessible name is its
 // caption.
 #pragma once
 
-#include "engine/Panchanga.h"
+#include "engine/day/Panchanga.h"
 #include "ui/TranslatedTexts.h"
 
 #include <QWidget>

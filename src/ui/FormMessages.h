@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Every message the main window shows, with its icon, in one table: the digit filter, the input
 // checks, the numbers that do not convert, the place look-up, and the clock readings that a
 // named zone skips or repeats. Texts with %1 ... take the values of the moment in that order.

@@ -1,9 +1,7 @@
-// The home place in the settings store: one key to a field, read back only when every field is
-// one the form can take.
+// SPDX-License-Identifier: MIT
+// The home place as the settings store keeps it: one key to a field, read back only when every
+// field is one the form can take.
 #include "ui/HomePlace.h"
-
-#include "platform/Platform.h"
-#include "ui/modHelp.h"
 
 #include <QMap>
 #include <QRegularExpression>
@@ -77,15 +75,21 @@ std::optional<PlaceText> FirstFieldNotKept(const PlaceFields& place) {
     return std::nullopt;
 }
 
-// The home place lives beside the reminder date, under the executable's name.
-std::optional<PlaceFields> ReadHomePlace(Platform& platform) {
-    const QString application = ReminderApplicationName();
-    const QString section = QLatin1String(HomePlaceSection);
+QMap<QString, QString> HomePlaceValues(const PlaceFields& place) {
+    QMap<QString, QString> values;
+    for (const TextKey& row : TextKeys)
+        values.insert(QLatin1String(row.key), place.*row.field);
+    for (const FlagKey& row : FlagKeys)
+        values.insert(QLatin1String(row.key), FlagText(place.*row.field));
+    return values;
+}
+
+std::optional<PlaceFields> HomePlaceFromValues(const std::function<QString(const QString&)>& value) {
     PlaceFields place;
     for (const TextKey& row : TextKeys)
-        place.*row.field = platform.readSetting(application, section, QLatin1String(row.key));
+        place.*row.field = value(QLatin1String(row.key));
     for (const FlagKey& row : FlagKeys) {
-        const QString flag = platform.readSetting(application, section, QLatin1String(row.key));
+        const QString flag = value(QLatin1String(row.key));
         if (flag != FlagText(true) && flag != FlagText(false))
             return std::nullopt; // absent, or not a choice
         place.*row.field = flag == FlagText(true);
@@ -93,19 +97,4 @@ std::optional<PlaceFields> ReadHomePlace(Platform& platform) {
     if (FirstFieldNotKept(place))
         return std::nullopt;
     return place;
-}
-
-bool SaveHomePlace(Platform& platform, const PlaceFields& place) {
-    QMap<QString, QString> values;
-    for (const TextKey& row : TextKeys)
-        values.insert(QLatin1String(row.key), place.*row.field);
-    for (const FlagKey& row : FlagKeys)
-        values.insert(QLatin1String(row.key), FlagText(place.*row.field));
-    return platform.replaceSettingsSection(ReminderApplicationName(),
-                                           QLatin1String(HomePlaceSection), values);
-}
-
-bool ClearHomePlace(Platform& platform) {
-    return platform.replaceSettingsSection(ReminderApplicationName(),
-                                           QLatin1String(HomePlaceSection), {});
 }

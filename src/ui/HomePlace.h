@@ -1,12 +1,15 @@
-// The home place: the place fields the user saved, which fill the form at start. It is kept in the
-// per-user settings store, in a section of its own, one key to a field.
+// SPDX-License-Identifier: MIT
+// The home place: the place fields the user saved, which fill the form at start, and how they are
+// kept in the per-user settings store, in a section of their own, one key to a field.
 #pragma once
 
 #include "ui/PlaceFields.h"
 
-#include <optional>
+#include <QMap>
+#include <QString>
 
-class Platform;
+#include <functional>
+#include <optional>
 
 inline constexpr const char* HomePlaceSection = "HomePlace";
 
@@ -16,11 +19,8 @@ inline constexpr const char* HomePlaceSection = "HomePlace";
 // The first field, in the order of the form, that keeps them from being kept; none when all can be.
 std::optional<PlaceText> FirstFieldNotKept(const PlaceFields& place);
 
-// The saved home place, or none: when none was saved, or when what the store holds is not a place
-// the form can take (a file edited by hand), so that the form opens as it always has.
-std::optional<PlaceFields> ReadHomePlace(Platform& platform);
-
-// Saves the fields as the home place, or forgets it. False when the settings store could not be
-// written.
-bool SaveHomePlace(Platform& platform, const PlaceFields& place);
-bool ClearHomePlace(Platform& platform);
+// The home place as the settings store's keys and values ("LonDeg", "West": "true", ...), and
+// back from a reader of those keys: none when a key is absent or holds what the form cannot take
+// (a file edited by hand), so that the form opens as it always has.
+QMap<QString, QString> HomePlaceValues(const PlaceFields& place);
+std::optional<PlaceFields> HomePlaceFromValues(const std::function<QString(const QString&)>& value);

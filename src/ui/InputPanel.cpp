@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The input panel of the main window: its controls with the names, texts and accessible names of
 // the form, their layout and tab order, and the digit filter of the numeric boxes.
 #include "ui/InputPanel.h"

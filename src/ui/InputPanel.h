@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The input panel of the main window: the name, the date and time of the query, the place's
 // longitude and latitude, the time zone, the place look-up and the button that calculates.
 #pragma once

@@ -1,8 +1,9 @@
+// SPDX-License-Identifier: MIT
 // The translators of the chosen language, Qt's default locale, and the remembered choice.
 #include "ui/Language.h"
 
 #include "platform/Platform.h"
-#include "ui/modHelp.h"
+#include "ui/Settings.h"
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -89,8 +90,7 @@ Language CurrentLanguage() {
 }
 
 Language StartLanguage(Platform& platform, const QLocale& system) {
-    const QString chosen = platform.readSetting(
-        ReminderApplicationName(), QLatin1String(ReminderSection), QLatin1String(LanguageKey));
+    const QString chosen = ReadSettings(platform).language;
     if (chosen == SettingValue(Language::Hindi))
         return Language::Hindi;
     if (chosen == SettingValue(Language::English))
@@ -99,6 +99,7 @@ Language StartLanguage(Platform& platform, const QLocale& system) {
 }
 
 void RememberLanguage(Platform& platform, Language language) {
-    platform.writeSetting(ReminderApplicationName(), QLatin1String(ReminderSection),
-                          QLatin1String(LanguageKey), SettingValue(language));
+    UpdateSettings(platform, [language](Settings& settings) {
+        settings.language = SettingValue(language);
+    });
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The languages of the windows: English, in which the program's texts are written, and Hindi
 // through its translations; the user's choice kept in the per-user settings.
 #pragma once
@@ -19,8 +20,5 @@ Language CurrentLanguage();
 // system's locale is Hindi, else English.
 Language StartLanguage(Platform& platform, const QLocale& system);
 
-// RememberLanguage: keeps the choice in the settings ("Settings", "Language": "en" or "hi").
+// RememberLanguage: keeps the choice in the settings ("Preferences", "Language": "en" or "hi").
 void RememberLanguage(Platform& platform, Language language);
-
-// The key of the choice in the settings store's "Settings" section.
-inline constexpr const char* LanguageKey = "Language";

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A label that acts as a link.
 #include "ui/LinkLabel.h"
 

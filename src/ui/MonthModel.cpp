@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The month view's model and the painting of its cells.
 #include "ui/MonthModel.h"
 

@@ -1,8 +1,9 @@
+// SPDX-License-Identifier: MIT
 // The month view's grid: a table model of a month's days in weeks (Sunday first), each cell a
 // day with the text a screen reader reads, and the delegate that paints its cell.
 #pragma once
 
-#include "engine/Calendar.h"
+#include "engine/calendar/Calendar.h"
 
 #include <QAbstractTableModel>
 #include <QDate>

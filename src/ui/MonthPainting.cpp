@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Painting a day's cell and a month's page.
 #include "ui/MonthPainting.h"
 
@@ -305,14 +306,14 @@ void PaintMonthPage(QPainter& painter, const QRectF& page, const MonthPage& mont
     legend(VrataText(VrataMark::Ekadashi));
     painter.setFont(footFont);
     painter.setPen(colours.Faint);
-    painter.drawText(QRectF(page.left(), footTop + footLine * 1.3, page.width(),
-                            footLine * footTextLines),
-                     Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
-                     MonthPaintingTexts::tr(
-                         "Each day shows the tithi at its sunrise, when it ends and the tithi at "
-                         "the next sunrise.") +
-                         QLatin1Char(' ') + ObservanceRuleText() + QLatin1Char(' ') +
-                         (month.Sky.isEmpty() ? QString() : month.Sky + QLatin1Char(' ')) +
-                         MonthPaintingTexts::tr("Made with Kestrava."));
+    painter.drawText(
+        QRectF(page.left(), footTop + footLine * 1.3, page.width(), footLine * footTextLines),
+        Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
+        MonthPaintingTexts::tr(
+            "Each day shows the tithi at its sunrise, when it ends and the tithi at "
+            "the next sunrise.") +
+            QLatin1Char(' ') + ObservanceRuleText() + QLatin1Char(' ') +
+            (month.Sky.isEmpty() ? QString() : month.Sky + QLatin1Char(' ')) +
+            MonthPaintingTexts::tr("Made with Kestrava."));
     painter.restore();
 }

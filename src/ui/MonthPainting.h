@@ -1,8 +1,9 @@
+// SPDX-License-Identifier: MIT
 // Painting the calendar: a day's cell, the same in the month view and on the printed month, and a
 // whole month as the page of a wall calendar.
 #pragma once
 
-#include "engine/Calendar.h"
+#include "engine/calendar/Calendar.h"
 #include "ui/CalendarTexts.h"
 
 #include <QColor>
@@ -45,7 +46,7 @@ struct MonthPage {
     std::vector<CalendarDay> Days; // the month's, from the 1st
     QString Place;                 // "Delhi, 28°36′N 77°13′E, UTC+05:30"
     QString Sky; // what it was reckoned with (SkyDescription), in the foot; may be empty
-    QDate Today;                   // marked where it falls in the month
+    QDate Today; // marked where it falls in the month
 };
 
 // WeeksOfMonth: the rows a month needs with the week starting on Sunday, 4 ... 6.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The printable months through Qt's PDF writer.
 #include "ui/MonthPdf.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The printable months: a PDF with one page for each month, laid out as a wall calendar.
 #pragma once
 

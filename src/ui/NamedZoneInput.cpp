@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The named zone of the form: taking a place from the directory into the form, the zone's line
 // and boxes kept in step with the date and time lists, and the zone given up for typed values.
 #include "ui/NamedZoneInput.h"

@@ -1,9 +1,10 @@
+// SPDX-License-Identifier: MIT
 // The named zone of the form: the zone of a place taken from the directory, shown below the
 // zone's boxes with what it gives at the entered date and time, and given up as soon as the user
 // sets the zone by hand.
 #pragma once
 
-#include "engine/CivilClock.h"
+#include "engine/time/CivilClock.h"
 #include "places/NamedZoneClock.h"
 #include "places/PlaceDirectory.h"
 

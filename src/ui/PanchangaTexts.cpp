@@ -1,7 +1,8 @@
+// SPDX-License-Identifier: MIT
 // The panchanga's names and times as the windows show them.
 #include "ui/PanchangaTexts.h"
 
-#include "engine/TithiReport.h"
+#include "engine/report/TithiReport.h"
 
 #include <QCoreApplication>
 #include <QDate>

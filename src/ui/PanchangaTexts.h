@@ -1,10 +1,11 @@
+// SPDX-License-Identifier: MIT
 // The panchanga's values as the windows show them: the engine's fixed English names through the
 // translation of the chosen language, and instants on the place's clock to the minute.
 #pragma once
 
-#include "engine/CivilClock.h"
-#include "engine/ClockInstant.h"
-#include "engine/Risings.h"
+#include "engine/day/Risings.h"
+#include "engine/time/CivilClock.h"
+#include "engine/time/ClockInstant.h"
 
 #include <QString>
 #include <string_view>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The City box's completion list: a popup fed from the place directory as the user types, which
 // the keyboard works as well as the mouse.
 #include "ui/PlaceCompleter.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The completion list of the City box: the places of the directory whose names begin with what
 // is typed, narrowed by the State and Country boxes, offered in a popup as the user types.
 #pragma once

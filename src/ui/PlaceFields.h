@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The place and its time zone as the input panel holds them: the texts of the boxes as typed and
 // the choices beside them.
 #pragma once

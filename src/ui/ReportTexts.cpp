@@ -1,11 +1,12 @@
+// SPDX-License-Identifier: MIT
 // The tithi report and the lines of the tithi's day, translated piece by piece from the engine's
 // English tables and values.
 #include "ui/ReportTexts.h"
 
-#include "engine/CalculationRecord.h"
-#include "engine/Karana.h"
-#include "engine/TithiDay.h"
-#include "engine/TithiReport.h"
+#include "engine/limbs/Karana.h"
+#include "engine/report/CalculationRecord.h"
+#include "engine/report/TithiDay.h"
+#include "engine/report/TithiReport.h"
 #include "ui/PanchangaTexts.h"
 
 #include <QCoreApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The results panel's texts in the chosen language: the tithi report from the engine's tables,
 // the placeholders shown before the first report, and the lines of the tithi's day from the
 // engine's values. In English they are the engine's texts exactly.

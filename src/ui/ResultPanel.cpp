@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The results panel of the main window: the report's captions and values, the paragraph, the
 // lines of the tithi's day, and Back; rows are added below the last in one grid.
 #include "ui/ResultPanel.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The results panel of the main window: the tithi report (a caption beside each value, then the
 // paragraph), the lines of the tithi's day below it, and Back.
 #pragma once

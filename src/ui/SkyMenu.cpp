@@ -2,7 +2,7 @@
 // The Options menu's ephemeris and ayanamsa entries and their setting.
 #include "ui/SkyMenu.h"
 
-#include "ui/modHelp.h"
+#include "ui/Settings.h"
 
 #include <QActionGroup>
 #include <QMenu>
@@ -62,14 +62,11 @@ void AddGroup(QMenu* parent, TranslatedTexts& texts, const char* title, const ch
 } // namespace
 
 SkyMenu::SkyMenu(Platform& platform, QObject* parent) : QObject(parent), platform_(platform) {
-    const QString application = ReminderApplicationName();
-    const QString section = QLatin1String(Section);
-    const QString ephemeris =
-        platform_.readSetting(application, section, QLatin1String(EphemerisKey));
-    const QString ayanamsa = platform_.readSetting(application, section, QLatin1String(AyanamsaKey));
-    if (const auto kind = EphemerisNamed(ephemeris.toStdString()))
+    // The settings hold the names of SkyChoice.h; an unknown one leaves the default.
+    const Settings settings = ReadSettings(platform_);
+    if (const auto kind = EphemerisNamed(settings.ephemeris.toStdString()))
         choice_.Ephemeris = *kind;
-    if (const auto kind = AyanamsaNamed(ayanamsa.toStdString()))
+    if (const auto kind = AyanamsaNamed(settings.ayanamsa.toStdString()))
         choice_.Ayanamsa = *kind;
 }
 
@@ -81,9 +78,8 @@ void SkyMenu::populate(QMenu* options, TranslatedTexts& texts) {
                                 choice.Ephemeris = kind;
                                 choose(choice);
                             });
-    AddGroup<AyanamsaKind>(options, texts, QT_TR_NOOP("&Ayanamsa"), "mnuAyanamsa",
-                           AyanamsaEntries, AyanamsaKinds, choice_.Ayanamsa, this,
-                           [this](AyanamsaKind kind) {
+    AddGroup<AyanamsaKind>(options, texts, QT_TR_NOOP("&Ayanamsa"), "mnuAyanamsa", AyanamsaEntries,
+                           AyanamsaKinds, choice_.Ayanamsa, this, [this](AyanamsaKind kind) {
                                SkyChoice choice = choice_;
                                choice.Ayanamsa = kind;
                                choose(choice);
@@ -94,11 +90,9 @@ void SkyMenu::choose(const SkyChoice& choice) {
     if (choice == choice_)
         return;
     choice_ = choice;
-    const QString application = ReminderApplicationName();
-    const QString section = QLatin1String(Section);
-    platform_.writeSetting(application, section, QLatin1String(EphemerisKey),
-                           NameText(EphemerisName(choice_.Ephemeris)));
-    platform_.writeSetting(application, section, QLatin1String(AyanamsaKey),
-                           NameText(AyanamsaName(choice_.Ayanamsa)));
+    UpdateSettings(platform_, [this](Settings& settings) {
+        settings.ephemeris = NameText(EphemerisName(choice_.Ephemeris));
+        settings.ayanamsa = NameText(AyanamsaName(choice_.Ayanamsa));
+    });
     Q_EMIT changed();
 }

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // The Options menu: which ephemeris every time is found on and which ayanamsa fixes the sidereal
-// zodiac, each a group of checkable entries, remembered in the settings store.
+// zodiac, each a group of checkable entries, remembered among the settings' preferences.
 #pragma once
 
 #include "engine/sky/SkyChoice.h"
@@ -22,11 +22,6 @@ public:
     void populate(QMenu* options, TranslatedTexts& texts);
 
     const SkyChoice& choice() const { return choice_; }
-
-    // The settings store's section and keys, and what they hold: the names of SkyChoice.h.
-    static constexpr const char* Section = "Options";
-    static constexpr const char* EphemerisKey = "Ephemeris";
-    static constexpr const char* AyanamsaKey = "Ayanamsa";
 
 Q_SIGNALS:
     // The user chose another ephemeris or ayanamsa (after it is remembered).

@@ -1,8 +1,9 @@
+// SPDX-License-Identifier: MIT
 // The start-up sequence: refuse a second instance (and bring the running one forward), remind of
 // updates, show the main window and run until the shutdown routine ends the program.
 #include "ui/Startup.h"
 
-#include "engine/CalculationRecord.h"
+#include "engine/report/CalculationRecord.h"
 #include "platform/Platform.h"
 #include "ui/AppIcon.h"
 #include "ui/Language.h"

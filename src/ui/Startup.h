@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The start-up sequence: the single-instance guard, the update reminder, then the main window.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The texts of a window in the chosen language: each is set by a small function that runs when
 // it is added and again whenever the language changes, so that a window changes its language
 // without being built anew and without losing what the user entered.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A label that shows a value beside its caption. Qt's own accessible label gives a label with an
 // accessible name no text at all, so the value would be out of a screen reader's reach: this one
 // gives its caption as the name and its value through the text interface (and as its value, which

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A label that shows a value beside its caption: a screen reader reads the caption as the label's
 // name and the value as its text, and hears when a new value replaces the old one.
 #pragma once

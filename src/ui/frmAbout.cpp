@@ -1,6 +1,7 @@
+// SPDX-License-Identifier: MIT
 // The about box: the program's picture, title and description, a separating line, the links to
 // the maker's home page and to the help, the credit for the place data with the link to its
-// licence, and OK.
+// licence, Kestrava's own licence, and OK.
 #include "ui/frmAbout.h"
 
 #include "places/PlaceDirectory.h"
@@ -70,6 +71,14 @@ frmAbout::frmAbout(Platform& platform, QWidget* parent) : QDialog(parent), platf
                                tr("Licence of the place data"), licence);
     connect(lblPlaceLicence, &LinkLabel::clicked, this, &frmAbout::lblPlaceLicence_Click);
 
+    // Kestrava's own terms, below the credit for the data it carries.
+    auto* lblLicence = new QLabel(
+        tr("Kestrava is free software under the MIT licence; the data it carries keep their own "
+           "terms, listed in its notices."),
+        this);
+    lblLicence->setWordWrap(true);
+    lblLicence->setObjectName(QStringLiteral("lblLicence"));
+
     cmdOK = new QPushButton(tr("OK"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     cmdOK->setAccessibleName(tr("OK"));
@@ -88,7 +97,8 @@ frmAbout::frmAbout(Platform& platform, QWidget* parent) : QDialog(parent), platf
     layout->addWidget(lblHelp, 4, 0, 1, 2);
     layout->addWidget(lblPlaceData, 5, 0, 1, 2);
     layout->addWidget(lblPlaceLicence, 6, 0, 1, 2);
-    layout->addWidget(cmdOK, 7, 1, Qt::AlignRight);
+    layout->addWidget(lblLicence, 7, 0, 1, 2);
+    layout->addWidget(cmdOK, 8, 1, Qt::AlignRight);
     layout->setColumnStretch(1, 1);
     layout->setRowStretch(1, 1);
     setMinimumWidth(420);

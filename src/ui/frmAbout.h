@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The about box: the program's picture, title, description, the maker's home page, the help, and
 // the credit for the place data with its licence.
 #pragma once

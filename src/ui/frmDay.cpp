@@ -1,10 +1,11 @@
+// SPDX-License-Identifier: MIT
 // The panchanga of a day, from the engine's day, in the user's language.
 #include "ui/frmDay.h"
 
-#include "engine/Calendar.h"
-#include "engine/Karana.h"
-#include "engine/Panchanga.h"
-#include "engine/PanchangaNames.h"
+#include "engine/calendar/Calendar.h"
+#include "engine/day/Panchanga.h"
+#include "engine/limbs/Karana.h"
+#include "engine/present/PanchangaNames.h"
 #include "platform/AppInfo.h"
 #include "ui/CalendarTexts.h"
 
@@ -35,17 +36,22 @@ struct DayTexts {
     Q_DECLARE_TR_FUNCTIONS(frmDay)
 };
 
+// Whether a limb's span that holds no sunrise is called kshaya. A karana is half a tithi, so a
+// day holds two or three of them as a rule: almanacs never call one kshaya.
+enum class KshayaLabel { Shown, Omitted };
+
 // A limb through the day, one span a line, each with its end: "Ashlesha until 22:14", "then
 // Magha until 23:40 on 12 June".
 //   name  a span's name, told which of the day's spans it is (0 the one at sunrise)
 QString LimbLines(const DayLimb& limb, const CivilDate& date,
-                  const std::function<QString(const DaySpan&, std::size_t)>& name) {
+                  const std::function<QString(const DaySpan&, std::size_t)>& name,
+                  KshayaLabel kshaya = KshayaLabel::Shown) {
     QStringList lines;
     for (std::size_t k = 0; k < limb.Spans.size(); ++k) {
         const DaySpan& span = limb.Spans[k];
         QString line =
             DayTexts::tr("%1 until %2").arg(name(span, k), ClockTimeTextFor(span.End, date));
-        if (span.Kshaya)
+        if (span.Kshaya && kshaya == KshayaLabel::Shown)
             line = DayTexts::tr("%1 (kshaya)").arg(line);
         lines << (k == 0 ? line : DayTexts::tr("then %1").arg(line));
     }
@@ -134,7 +140,8 @@ void frmDay::showDate(const QDate& date) {
     date_ = date;
     const CivilDate civil = CivilDateOf(date);
     const PanchangaDay day = PanchangaOfDay(civil, place_.Where, *place_.Clock, place_.Sky);
-    const CalendarDay calendar = CalendarDays(civil, civil, place_.Where, *place_.Clock, place_.Sky).front();
+    const CalendarDay calendar =
+        CalendarDays(civil, civil, place_.Where, *place_.Clock, place_.Sky).front();
     setWindowTitle(tr("Panchanga of %1 - %2").arg(LongDateText(civil), AppTitle()));
     lblDate->setText(LongDateText(civil));
 
@@ -166,9 +173,12 @@ void frmDay::showDate(const QDate& date) {
     set("Yoga", LimbLines(day.Yoga, civil, [](const DaySpan& span, std::size_t) {
             return PanchangaName(NameKind::Yoga, YogaName(span.Index));
         }));
-    set("Karana", LimbLines(day.Karana, civil, [](const DaySpan& span, std::size_t) {
-            return PanchangaName(NameKind::Karana, KaranaName(span.Index));
-        }));
+    set("Karana", LimbLines(
+                      day.Karana, civil,
+                      [](const DaySpan& span, std::size_t) {
+                          return PanchangaName(NameKind::Karana, KaranaName(span.Index));
+                      },
+                      KshayaLabel::Omitted));
     set("Month", tr("%1 (amanta), %2 (purnimanta)")
                      .arg(MasaText(day.Month.Amanta), MasaText(day.Month.Purnimanta)));
     set("Samvat", tr("Vikram %1, Shaka %2").arg(day.Month.Vikram).arg(day.Month.Shaka));

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The panchanga of a day of the month view: its vara, the risings and settings, each limb's spans
 // with their times, what it observes, its lunar month in both reckonings and the era years; paged
 // day by day.

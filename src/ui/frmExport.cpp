@@ -1,15 +1,16 @@
+// SPDX-License-Identifier: MIT
 // The export dialog: the choices of each format, the save dialog and the writing through the
 // platform seam.
 #include "ui/frmExport.h"
 
-#include "engine/CalendarExport.h"
+#include "engine/calendar/CalendarExport.h"
 #include "platform/AppInfo.h"
 #include "platform/Platform.h"
 #include "ui/CalendarFileTexts.h"
 #include "ui/CalendarTexts.h"
 #include "ui/Controls.h"
 #include "ui/MonthPdf.h"
-#include "ui/modHelp.h"
+#include "ui/Settings.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -27,10 +28,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-constexpr const char* ExportSection = "Calendar";
-constexpr const char* FolderKey = "ExportFolder";
-constexpr const char* PaperKey = "Paper";
 
 // The longest ranges: ten years of days, ten years of pages.
 constexpr int MostCalendarDays = 3653;
@@ -99,8 +96,7 @@ void frmExport::createWidgets() {
     auto* papers = new QButtonGroup(this);
     papers->addButton(optA4);
     papers->addButton(optLetter);
-    const QString paper = platform_.readSetting(
-        ReminderApplicationName(), QLatin1String(ExportSection), QLatin1String(PaperKey));
+    const QString paper = ReadSettings(platform_).exportPaper;
     (paper == QLatin1String("Letter") ? optLetter : optA4)->setChecked(true);
 
     lblPlace = Named(new QLabel(tr("At %1").arg(place_.Description)), "lblPlace", tr("Place"));
@@ -156,8 +152,7 @@ void frmExport::formatChosen() {
 }
 
 QString frmExport::suggestedPath() const {
-    QString folder = platform_.readSetting(ReminderApplicationName(), QLatin1String(ExportSection),
-                                           QLatin1String(FolderKey));
+    QString folder = ReadSettings(platform_).exportFolder;
     if (folder.isEmpty())
         folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     QString name;
@@ -217,9 +212,10 @@ void frmExport::save() {
         done = (months == 1 ? tr("The month was saved to %1: 1 page.")
                             : tr("The months were saved to %1: %2 pages.").arg(months))
                    .arg(QDir::toNativeSeparators(path));
-        platform_.writeSetting(
-            ReminderApplicationName(), QLatin1String(ExportSection), QLatin1String(PaperKey),
-            optLetter->isChecked() ? QStringLiteral("Letter") : QStringLiteral("A4"));
+        const bool letter = optLetter->isChecked();
+        UpdateSettings(platform_, [letter](Settings& settings) {
+            settings.exportPaper = letter ? QStringLiteral("Letter") : QStringLiteral("A4");
+        });
     } else {
         CalendarExportRequest request;
         request.First = CivilDateOf(dteFrom->date());
@@ -251,8 +247,9 @@ void frmExport::save() {
                               Platform::MessageIcon::Critical);
         return;
     }
-    platform_.writeSetting(ReminderApplicationName(), QLatin1String(ExportSection),
-                           QLatin1String(FolderKey), QFileInfo(path).absolutePath());
+    UpdateSettings(platform_, [&path](Settings& settings) {
+        settings.exportFolder = QFileInfo(path).absolutePath();
+    });
     platform_.showMessage(this, done, Platform::MessageIcon::Information);
     accept();
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Export of the calendar: an iCalendar file of a range of dates (each day's tithi at sunrise, each
 // tithi's span, or the vrata days) for calendar programs, or a PDF with a printable month on each
 // page; saved through the platform seam, whole or not at all.

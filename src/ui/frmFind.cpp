@@ -1,9 +1,10 @@
+// SPDX-License-Identifier: MIT
 // The search for a tithi's dates and the list of a year's vrata days.
 #include "ui/frmFind.h"
 
-#include "engine/Calendar.h"
-#include "engine/CalendarExport.h"
-#include "engine/PanchangaNames.h"
+#include "engine/calendar/Calendar.h"
+#include "engine/calendar/CalendarExport.h"
+#include "engine/present/PanchangaNames.h"
 #include "platform/AppInfo.h"
 #include "ui/CalendarTexts.h"
 #include "ui/Controls.h"

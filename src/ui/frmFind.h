@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Finding a tithi's dates: the next or previous occurrences of a tithi (its fortnight and name),
 // in any lunar month or in a chosen one (the yearly anniversary), and a year's vrata days; each
 // with its day of observance, its span and its month.

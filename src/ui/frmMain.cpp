@@ -1,10 +1,11 @@
+// SPDX-License-Identifier: MIT
 // The main window: the banner, the menus and the two panels, the links, the picker and the about
 // box. The Calculate flow is in frmMainCalculate.cpp, the File menu's home place in
 // frmMainHome.cpp.
 #include "ui/frmMain.h"
 
-#include "engine/CalculationRecord.h"
-#include "engine/TithiDay.h"
+#include "engine/report/CalculationRecord.h"
+#include "engine/report/TithiDay.h"
 #include "places/NamedZoneClock.h"
 #include "platform/AppInfo.h"
 #include "platform/Platform.h"
@@ -14,12 +15,13 @@
 #include "ui/HomePlace.h"
 #include "ui/InputPanel.h"
 #include "ui/Language.h"
-#include "ui/SkyMenu.h"
 #include "ui/LinkLabel.h"
 #include "ui/NamedZoneInput.h"
 #include "ui/PlaceCompleter.h"
 #include "ui/ReportTexts.h"
 #include "ui/ResultPanel.h"
+#include "ui/Settings.h"
+#include "ui/SkyMenu.h"
 #include "ui/frmAbout.h"
 #include "ui/frmTimeZone.h"
 #include "ui/modHelp.h"

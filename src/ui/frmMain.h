@@ -1,8 +1,9 @@
+// SPDX-License-Identifier: MIT
 // The main window: the banner, the menus, the input and results panels in one place, the input
 // checks and the Calculate flow.
 #pragma once
 
-#include "engine/TithiDay.h"
+#include "engine/report/TithiDay.h"
 #include "platform/Platform.h"
 #include "ui/TranslatedTexts.h"
 

@@ -1,15 +1,16 @@
+// SPDX-License-Identifier: MIT
 // The main window's Calculate flow: the input checks, the copy of the inputs into the record,
 // the calculation on the typed zone or on a named one, and the results it shows.
 #include "ui/frmMain.h"
 
 #include "ui/frmMain.h"
 
-#include "engine/CalculationRecord.h"
-#include "engine/NumericText.h"
-#include "engine/Panchanga.h"
-#include "engine/PrepareMoment.h"
-#include "engine/Tithi.h"
-#include "engine/TithiDay.h"
+#include "engine/day/Panchanga.h"
+#include "engine/input/NumericText.h"
+#include "engine/report/CalculationRecord.h"
+#include "engine/report/PrepareMoment.h"
+#include "engine/report/Tithi.h"
+#include "engine/report/TithiDay.h"
 #include "places/NamedZoneClock.h"
 #include "places/ZoneText.h"
 #include "platform/Platform.h"
@@ -188,8 +189,8 @@ void frmMain::ComputeOnNamedZone(const NamedZoneClock& zone, const ZoneReading& 
     record_.CalDay = moment.DateUT.Day;
     ShowTithiReport();
 
-    shownDay_ = ComputeTithiDay(moment, PlaceOfRecord(record_), zone, /*withSunrise=*/true,
-                                sky_->choice());
+    shownDay_ =
+        ComputeTithiDay(moment, PlaceOfRecord(record_), zone, /*withSunrise=*/true, sky_->choice());
     shownZone_ = ResultZone{std::make_shared<NamedZoneClock>(zone), moment.JulianDayUT, reading};
     showTithiDayLines();
     ShowDayPanchanga(moment.JulianDayUT, PlaceOfRecord(record_), zone);

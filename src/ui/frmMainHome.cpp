@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The main window's File entries for the date and time of now and for the home place: saved from
 // the place's fields, restored at start, cleared on request.
 #include "ui/frmMain.h"
@@ -6,6 +7,7 @@
 
 #include "platform/Platform.h"
 #include "ui/HomePlace.h"
+#include "ui/Settings.h"
 #include "ui/InputPanel.h"
 
 #include <QDate>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The month view: its navigation, its grid of days, its legend and the buttons that open a day,
 // the search and the exports.
 #include "ui/frmMonth.h"
@@ -303,7 +304,8 @@ void frmMonth::showMonth(int year, int month, int day) {
     if (!place_.Clock)
         return;
     if (reckonAgain_ || year != model_->year() || month != model_->month()) {
-        model_->setMonth(year, month, CalendarMonth(year, month, place_.Where, *place_.Clock, place_.Sky),
+        model_->setMonth(year, month,
+                         CalendarMonth(year, month, place_.Where, *place_.Clock, place_.Sky),
                          today());
         reckonAgain_ = false;
     }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The month view: a month's days at the form's place and zone, each with the tithi at its
 // sunrise, the tithis that end within it, its kshaya and vriddhi tithis, the vratas and the lunar
 // month where it changes; paged by buttons and keys, a day opened for its panchanga.

@@ -1,8 +1,9 @@
+// SPDX-License-Identifier: MIT
 // The time-zone picker: lists the 71 named zones; a double-click on a row writes its hours and
 // minutes into the main window's zone boxes and closes the picker.
 #include "ui/frmTimeZone.h"
 
-#include "engine/TimeZoneRows.h"
+#include "engine/time/TimeZoneRows.h"
 #include "platform/AppInfo.h"
 
 #include <QEvent>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The time-zone picker: a modal list of named zones that fills the main window's zone boxes.
 #pragma once
 

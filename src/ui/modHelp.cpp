@@ -1,7 +1,9 @@
+// SPDX-License-Identifier: MIT
 // The web pages of the software and its maker, the update reminder and the shutdown routine.
 #include "ui/modHelp.h"
 
 #include "platform/Platform.h"
+#include "ui/Settings.h"
 
 #include <QApplication>
 #include <QDir>
@@ -98,10 +100,6 @@ void OpenHomePage(Platform& platform) {
     platform.openAddress(HomePageAddress());
 }
 
-QString ReminderApplicationName() {
-    return QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
-}
-
 QString ReminderDateText(const QDateTime& moment) {
     return moment.toString(Qt::ISODate);
 }
@@ -111,7 +109,7 @@ QDateTime ReminderDateFromText(const QString& text) {
 }
 
 void RemindOfUpdate(Platform& platform) {
-    const QString application = ReminderApplicationName();
+    const QString application = SettingsApplicationName();
     const QString section = QLatin1String(ReminderSection);
     const QString key = QLatin1String(ReminderKey);
     // The stored moment is kept to the second, so that it reads back equal.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The web pages of the software and its maker, the update reminder and the shutdown routine.
 #pragma once
 
@@ -43,12 +44,6 @@ QString HomePageAddress();
 void OpenOnlineHelp(Platform& platform);
 void OpenDownloadPage(Platform& platform);
 void OpenHomePage(Platform& platform);
-
-// Where the reminder date lives in the per-user settings store: the application is the
-// executable's name without its extension.
-QString ReminderApplicationName();
-inline constexpr const char* ReminderSection = "Settings";
-inline constexpr const char* ReminderKey = "Duration";
 
 // The reminder date as it is stored: ISO 8601 local date and time to the second
 // ("2026-01-15T09:30:15"), the same text whatever the user's locale, and back.

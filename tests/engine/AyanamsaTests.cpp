@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 // Tests of the ayanamsas against an independent ephemeris, and of the choice reaching the
 // nakshatra's boundaries.
-#include "engine/Ayanamsa.h"
-#include "engine/Limbs.h"
-#include "engine/Moon.h"
-#include "engine/Nutation.h"
+#include "engine/limbs/Limbs.h"
+#include "engine/sky/Ayanamsa.h"
+#include "engine/sky/Moon.h"
+#include "engine/sky/Nutation.h"
 
 #include <gtest/gtest.h>
 
@@ -52,7 +52,8 @@ TEST(Ayanamsas, AgreeWithTheSwissEphemeris) {
     for (const AyanamsaCase& c : References) {
         const double mean = MeanAyanamsa(c.Kind, c.Jde);
         const bool star = c.Kind == AyanamsaKind::TrueChitrapaksha;
-        const std::string what = std::string(AyanamsaName(c.Kind)) + " at JDE " + std::to_string(c.Jde);
+        const std::string what =
+            std::string(AyanamsaName(c.Kind)) + " at JDE " + std::to_string(c.Jde);
         EXPECT_NEAR(mean, c.Mean, (star ? 0.1 : 0.01) * Arcsecond) << what;
         const double shown = ShownAyanamsa(c.Kind, mean, NutationInLongitude(c.Jde));
         // The results give the mean value, and the true one for the true Chitrapaksha.
@@ -76,8 +77,8 @@ TEST(Ayanamsas, PlaceTheNakshatraBoundaries) {
         const double end = span->EndJde;
         const double drift = 50.3 * Arcsecond * (end - Jde) / 365.25;
         const double nutation = NutationInLongitude(end);
-        const double sidereal = MoonLongitude(end, nutation) - (c.True - NutationInLongitude(Jde)) -
-                                nutation - drift;
+        const double sidereal =
+            MoonLongitude(end, nutation) - (c.True - NutationInLongitude(Jde)) - nutation - drift;
         const double nakshatras = sidereal / (360.0 / 27);
         EXPECT_NEAR(nakshatras, std::round(nakshatras), 0.7 * Arcsecond / (360.0 / 27))
             << AyanamsaName(c.Kind);

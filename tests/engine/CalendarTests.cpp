@@ -1,10 +1,11 @@
+// SPDX-License-Identifier: MIT
 // Tests of the calendar: a month's sunrise tithis with its kshaya and vriddhi days against an
 // independent ephemeris, the yearly anniversary across adhika years, a year's Ekadashis against
 // a published calendar, the two ways to a day of observance against each other, the names users
 // type, and the identifiers of the exported events.
-#include "engine/Calendar.h"
-#include "engine/CalendarExport.h"
-#include "engine/TimeScales.h"
+#include "engine/calendar/Calendar.h"
+#include "engine/calendar/CalendarExport.h"
+#include "engine/time/TimeScales.h"
 #include "support/TestClocks.h"
 
 #include <gtest/gtest.h>
@@ -61,7 +62,8 @@ TEST(CalendarDays, AMonthsSunriseTithisKshayaAndVriddhiAgreeWithAnIndependentEph
     };
     for (const auto& m : months) {
         const std::vector<int> tithis = Numbers(m.Tithis);
-        const std::vector<CalendarDay> days = CalendarMonth(m.Year, m.Month, m.At, m.Clock, SkyChoice{});
+        const std::vector<CalendarDay> days =
+            CalendarMonth(m.Year, m.Month, m.At, m.Clock, SkyChoice{});
         ASSERT_EQ(days.size() + 2, tithis.size()) << m.Where;
         for (std::size_t k = 0; k < days.size(); ++k) {
             const CalendarDay& day = days[k];
@@ -178,8 +180,8 @@ TEST(FindTithi, TheYearlyAnniversaryAcrossAdhikaYears) {
     const TithiQuery amanta{krishnaAshtami, 4, MonthReckoning::Amanta};
     const TithiQuery purnimanta{krishnaAshtami, 5, MonthReckoning::Purnimanta};
     for (const TithiQuery& query : {amanta, purnimanta}) {
-        const std::vector<TithiOccurrence> found =
-            FindTithi(query, {2019, 1, 1}, 17, SearchDirection::Forward, Delhi, IndianTime, SkyChoice{});
+        const std::vector<TithiOccurrence> found = FindTithi(
+            query, {2019, 1, 1}, 17, SearchDirection::Forward, Delhi, IndianTime, SkyChoice{});
         ASSERT_EQ(found.size(), std::size(expected));
         for (std::size_t k = 0; k < found.size(); ++k) {
             EXPECT_EQ(Iso(found[k].Observed), expected[k]);
@@ -197,18 +199,20 @@ TEST(FindTithi, TheYearlyAnniversaryAcrossAdhikaYears) {
     // observance counts as on or after itself.
     TithiQuery withAdhika = amanta;
     withAdhika.WithAdhika = true;
-    std::vector<TithiOccurrence> found =
-        FindTithi(withAdhika, {2023, 1, 1}, 2, SearchDirection::Forward, Delhi, IndianTime, SkyChoice{});
+    std::vector<TithiOccurrence> found = FindTithi(
+        withAdhika, {2023, 1, 1}, 2, SearchDirection::Forward, Delhi, IndianTime, SkyChoice{});
     ASSERT_EQ(found.size(), 2u);
     EXPECT_EQ(Iso(found[0].Observed), "2023-08-08");
     EXPECT_EQ(OccurrenceTitle(found[0], MonthReckoning::Amanta),
               "Shravana (adhika) Krishna Ashtami");
     EXPECT_EQ(Iso(found[1].Observed), "2023-09-07");
-    found = FindTithi(amanta, {2025, 8, 16}, 2, SearchDirection::Backward, Delhi, IndianTime, SkyChoice{});
+    found = FindTithi(amanta, {2025, 8, 16}, 2, SearchDirection::Backward, Delhi, IndianTime,
+                      SkyChoice{});
     ASSERT_EQ(found.size(), 2u);
     EXPECT_EQ(Iso(found[0].Observed), "2024-08-26");
     EXPECT_EQ(Iso(found[1].Observed), "2023-09-07");
-    found = FindTithi(amanta, {2025, 8, 16}, 1, SearchDirection::Forward, Delhi, IndianTime, SkyChoice{});
+    found = FindTithi(amanta, {2025, 8, 16}, 1, SearchDirection::Forward, Delhi, IndianTime,
+                      SkyChoice{});
     ASSERT_EQ(found.size(), 1u);
     EXPECT_EQ(Iso(found[0].Observed), "2025-08-16");
 }
@@ -296,7 +300,8 @@ TEST(FindTithi, NamesTheDaysThatTheCalendarObserves) {
     for (const auto& c : cases) {
         const FixedOffsetClock clock(c.Offset);
         std::map<int, std::set<int>> observed;
-        for (const CalendarDay& day : CalendarDays({c.Year, 1, 1}, {c.Year, 12, 31}, c.At, clock, SkyChoice{})) {
+        for (const CalendarDay& day :
+             CalendarDays({c.Year, 1, 1}, {c.Year, 12, 31}, c.At, clock, SkyChoice{})) {
             for (const int tithi : day.Observed) {
                 observed[tithi].insert(DateKey(day.Date));
             }
@@ -304,7 +309,8 @@ TEST(FindTithi, NamesTheDaysThatTheCalendarObserves) {
         for (int tithi = 0; tithi < 30; ++tithi) {
             std::set<int> found;
             for (const TithiOccurrence& o :
-                 FindTithi({tithi}, {c.Year, 1, 1}, 14, SearchDirection::Forward, c.At, clock, SkyChoice{})) {
+                 FindTithi({tithi}, {c.Year, 1, 1}, 14, SearchDirection::Forward, c.At, clock,
+                           SkyChoice{})) {
                 if (o.Observed.Year == c.Year) {
                     found.insert(DateKey(o.Observed));
                 }

@@ -1,9 +1,10 @@
+// SPDX-License-Identifier: MIT
 // Tests of the civil clock: the hemisphere rule, the readings a change of offset skips or
 // repeats, and the almanac read on a clock whose offset changes.
-#include "engine/Almanac.h"
-#include "engine/CivilClock.h"
-#include "engine/TimeScales.h"
-#include "engine/Tithi.h"
+#include "engine/calendar/Almanac.h"
+#include "engine/report/Tithi.h"
+#include "engine/time/CivilClock.h"
+#include "engine/time/TimeScales.h"
 
 #include "support/TestClocks.h"
 
@@ -77,7 +78,8 @@ TEST(ResolveReading, NamesTheSkippedAndTheRepeatedReadings) {
 TEST(ComputeAlmanac, ReadsEachInstantWithItsOwnOffset) {
     const Madrid2024 clock;
     const Place madrid = {-(3 + 42 / 60.0), 40 + 25 / 60.0};
-    const auto spans = ComputeAlmanac(madrid, clock, {{2024, 3, 1}, {2024, 4, 30}}, Limb::Tithi, SkyChoice{});
+    const auto spans =
+        ComputeAlmanac(madrid, clock, {{2024, 3, 1}, {2024, 4, 30}}, Limb::Tithi, SkyChoice{});
     ASSERT_FALSE(spans.empty());
     EXPECT_GE(spans.front().BeginUT, Jd(2024, 3, 1) - 1 / 24.0);
     EXPECT_LT(spans.back().BeginUT, Jd(2024, 5, 1) - 2 / 24.0);
@@ -92,15 +94,18 @@ TEST(ComputeAlmanac, ReadsEachInstantWithItsOwnOffset) {
 
     // A fixed clock gives the same spans as the search of the tithis between the two midnights.
     const FixedOffsetClock india(5.5);
-    const auto fixed = ComputeAlmanac({77, 28}, india, {{2024, 1, 1}, {2024, 1, 31}}, Limb::Tithi, SkyChoice{});
-    const auto tithis = TithisBeginningBetween(TerrestrialOfUniversal(Jd(2024, 1, 1, -5.5)),
-                                               TerrestrialOfUniversal(Jd(2024, 2, 1, -5.5)), SkyChoice{});
+    const auto fixed =
+        ComputeAlmanac({77, 28}, india, {{2024, 1, 1}, {2024, 1, 31}}, Limb::Tithi, SkyChoice{});
+    const auto tithis =
+        TithisBeginningBetween(TerrestrialOfUniversal(Jd(2024, 1, 1, -5.5)),
+                               TerrestrialOfUniversal(Jd(2024, 2, 1, -5.5)), SkyChoice{});
     ASSERT_EQ(fixed.size(), tithis.size());
     for (std::size_t k = 0; k < fixed.size(); ++k) {
         EXPECT_EQ(fixed[k].Index, tithis[k].Index);
         EXPECT_EQ(fixed[k].BeginJde, tithis[k].BeginJde);
     }
-    EXPECT_TRUE(ComputeAlmanac({}, india, {{2024, 2, 1}, {2024, 1, 1}}, Limb::Tithi, SkyChoice{}).empty());
+    EXPECT_TRUE(
+        ComputeAlmanac({}, india, {{2024, 2, 1}, {2024, 1, 1}}, Limb::Tithi, SkyChoice{}).empty());
 }
 
 } // namespace

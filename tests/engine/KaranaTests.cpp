@@ -1,5 +1,6 @@
+// SPDX-License-Identifier: MIT
 // Tests of the karana: the half-tithi of an elongation and its name.
-#include "engine/Karana.h"
+#include "engine/limbs/Karana.h"
 
 #include <gtest/gtest.h>
 

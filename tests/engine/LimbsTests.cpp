@@ -1,8 +1,9 @@
+// SPDX-License-Identifier: MIT
 // Tests of the limbs as spans of a growing angle: for every limb, each crossing the search
 // reports separates one span from the next within a millisecond, over the whole range.
-#include "engine/Limbs.h"
-#include "engine/PanchangaNames.h"
-#include "engine/TimeScales.h"
+#include "engine/limbs/Limbs.h"
+#include "engine/present/PanchangaNames.h"
+#include "engine/time/TimeScales.h"
 
 #include <gtest/gtest.h>
 
@@ -27,9 +28,11 @@ TEST(Limbs, EveryCrossingSeparatesTwoSpansWithinAMillisecond) {
                 << limb.Name << ' ' << m.Year << '-' << m.Month;
             for (std::size_t s = 0; s < spans.size(); ++s) {
                 const int before = (spans[s].Index + limb.Count - 1) % limb.Count;
-                EXPECT_EQ(LimbAt(limb.Kind, spans[s].BeginJde - Millisecond, SkyChoice{}).Index, before)
+                EXPECT_EQ(LimbAt(limb.Kind, spans[s].BeginJde - Millisecond, SkyChoice{}).Index,
+                          before)
                     << limb.Name << " span " << s << " of " << m.Year << '-' << m.Month;
-                EXPECT_EQ(LimbAt(limb.Kind, spans[s].BeginJde + Millisecond, SkyChoice{}).Index, spans[s].Index)
+                EXPECT_EQ(LimbAt(limb.Kind, spans[s].BeginJde + Millisecond, SkyChoice{}).Index,
+                          spans[s].Index)
                     << limb.Name << " span " << s << " of " << m.Year << '-' << m.Month;
                 if (s > 0) {
                     EXPECT_EQ(spans[s].BeginJde, spans[s - 1].EndJde);

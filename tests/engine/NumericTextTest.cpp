@@ -1,5 +1,6 @@
+// SPDX-License-Identifier: MIT
 // The conversion of the form's numeric texts: signs, fractions, halves to even, and refusals.
-#include "engine/NumericText.h"
+#include "engine/input/NumericText.h"
 
 #include <gtest/gtest.h>
 

@@ -1,13 +1,14 @@
+// SPDX-License-Identifier: MIT
 // Tests of the panchanga of a day and of a moment: the nakshatra and yoga against an independent
 // ephemeris, the first and last of them at the 360-degree wrap, the vara on either side of
 // sunrise, a kshaya and a vriddhi tithi, the published adhika months with the era years, every
 // crossing of a day against the limbs' own angles, a run of days against single days, and the
 // moment's tithi against the driver's.
-#include "engine/Angles.h"
-#include "engine/Panchanga.h"
-#include "engine/PanchangaNames.h"
-#include "engine/TimeScales.h"
-#include "engine/TithiDay.h"
+#include "engine/base/Angles.h"
+#include "engine/day/Panchanga.h"
+#include "engine/present/PanchangaNames.h"
+#include "engine/report/TithiDay.h"
+#include "engine/time/TimeScales.h"
 #include "support/Moments.h"
 
 #include <gtest/gtest.h>
@@ -254,7 +255,8 @@ TEST(PanchangaOfDay, EveryCrossingSeparatesTwoSpansWithinAMillisecond) {
         {{2024, 6, 21}, {0, 51.5}, 1},        {{2050, 12, 31}, {-171.75, -13.8}, 13},
     };
     for (const auto& c : cases) {
-        const PanchangaDay day = PanchangaOfDay(c.Date, c.At, FixedOffsetClock(c.ClockOffset), SkyChoice{});
+        const PanchangaDay day =
+            PanchangaOfDay(c.Date, c.At, FixedOffsetClock(c.ClockOffset), SkyChoice{});
         const std::pair<Limb, const DayLimb*> limbs[] = {{Limb::Tithi, &day.Tithi},
                                                          {Limb::Karana, &day.Karana},
                                                          {Limb::Nakshatra, &day.Nakshatra},
@@ -265,9 +267,12 @@ TEST(PanchangaOfDay, EveryCrossingSeparatesTwoSpansWithinAMillisecond) {
             EXPECT_LE(dayLimb->Spans.front().Begin.Jde, day.Begins.Jde) << what;
             EXPECT_GT(dayLimb->Spans.back().End.Jde, day.Ends.Jde) << what;
             for (const DaySpan& span : dayLimb->Spans) {
-                EXPECT_EQ(LimbAt(limb, span.Begin.Jde + Millisecond, SkyChoice{}).Index, span.Index) << what;
-                EXPECT_EQ(LimbAt(limb, span.End.Jde - Millisecond, SkyChoice{}).Index, span.Index) << what;
-                EXPECT_NE(LimbAt(limb, span.End.Jde + Millisecond, SkyChoice{}).Index, span.Index) << what;
+                EXPECT_EQ(LimbAt(limb, span.Begin.Jde + Millisecond, SkyChoice{}).Index, span.Index)
+                    << what;
+                EXPECT_EQ(LimbAt(limb, span.End.Jde - Millisecond, SkyChoice{}).Index, span.Index)
+                    << what;
+                EXPECT_NE(LimbAt(limb, span.End.Jde + Millisecond, SkyChoice{}).Index, span.Index)
+                    << what;
             }
         }
     }
@@ -289,7 +294,8 @@ TEST(PanchangaOfDays, ARunGivesWhatEachDayGivesAlone) {
         EXPECT_EQ(day.Yoga.Spans.size(), alone.Yoga.Spans.size()) << what;
         EXPECT_EQ(day.Month.Amanta.Index, alone.Month.Amanta.Index) << what;
     }
-    EXPECT_TRUE(PanchangaOfDays({2024, 2, 3}, {2024, 1, 28}, Delhi, IndianTime, SkyChoice{}).empty());
+    EXPECT_TRUE(
+        PanchangaOfDays({2024, 2, 3}, {2024, 1, 28}, Delhi, IndianTime, SkyChoice{}).empty());
 }
 
 // For an entered moment the panchanga's tithi and its begin and end are the driver's and the
@@ -308,16 +314,17 @@ TEST(PanchangaOfMoment, TheTithiIsTheDriversWithTheSameBeginAndEnd) {
         const CalculationRecord rec = Prepared(m);
         const std::optional<TithiDay> day = ComputeTithiDay(rec, false, SkyChoice{});
         ASSERT_TRUE(day.has_value()) << m;
-        const PanchangaMoment moment =
-            PanchangaOfMoment(day->Moment.JulianDayUT, PlaceOfRecord(rec), ClockOfRecord(rec), SkyChoice{});
+        const PanchangaMoment moment = PanchangaOfMoment(
+            day->Moment.JulianDayUT, PlaceOfRecord(rec), ClockOfRecord(rec), SkyChoice{});
         EXPECT_EQ(moment.Tithi.Index, day->Moment.Tithi.Index) << m;
         EXPECT_EQ(moment.Tithi.Begin.Jde, day->Span.BeginJde) << m;
         EXPECT_EQ(moment.Tithi.End.Jde, day->Span.EndJde) << m;
         EXPECT_EQ(moment.Karana.Index, day->Karana) << m;
         EXPECT_EQ(moment.Moment.Jde, day->Moment.JulianDayTT) << m;
 
-        const PanchangaMoment given = PanchangaOfMoment(day->Moment.JulianDayUT, day->Span,
-                                                        PlaceOfRecord(rec), ClockOfRecord(rec), SkyChoice{});
+        const PanchangaMoment given =
+            PanchangaOfMoment(day->Moment.JulianDayUT, day->Span, PlaceOfRecord(rec),
+                              ClockOfRecord(rec), SkyChoice{});
         for (const auto& [a, b] : {std::pair{moment.Tithi, given.Tithi},
                                    {moment.Karana, given.Karana},
                                    {moment.Nakshatra, given.Nakshatra},

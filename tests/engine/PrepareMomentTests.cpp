@@ -1,6 +1,7 @@
+// SPDX-License-Identifier: MIT
 // Tests of the moment preparation and the hemisphere rule: the zone with daylight saving, the
 // signed longitude, and the Universal Time of the moment with its date.
-#include "engine/Tithi.h"
+#include "engine/report/Tithi.h"
 #include "support/Moments.h"
 
 #include <gtest/gtest.h>

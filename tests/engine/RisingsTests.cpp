@@ -1,8 +1,9 @@
+// SPDX-License-Identifier: MIT
 // Tests of the risings and settings: sunset and the Moon's rising and setting at places of both
 // hemispheres and both sides of Greenwich against an independent high-precision computation,
 // with the dates on which the Moon does not rise or set, or stays above or below the horizon.
-#include "engine/Risings.h"
-#include "engine/TimeScales.h"
+#include "engine/day/Risings.h"
+#include "engine/time/TimeScales.h"
 
 #include <gtest/gtest.h>
 

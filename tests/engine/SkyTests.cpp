@@ -1,14 +1,15 @@
+// SPDX-License-Identifier: MIT
 // Tests of the sidereal zodiac and the Moon's place: the Lahiri ayanamsa against an independent
 // ephemeris, the Moon's latitude and distance against the published worked example, the window
 // of the sky against the theories it stands in for, and the predicted new moons against the
 // theories' own.
-#include "engine/Ayanamsa.h"
-#include "engine/LunarMonth.h"
-#include "engine/Moon.h"
-#include "engine/MoonLatitude.h"
-#include "engine/Nutation.h"
-#include "engine/SkyWindow.h"
-#include "engine/Sun.h"
+#include "engine/day/LunarMonth.h"
+#include "engine/limbs/SkyWindow.h"
+#include "engine/sky/Ayanamsa.h"
+#include "engine/sky/Moon.h"
+#include "engine/sky/MoonLatitude.h"
+#include "engine/sky/Nutation.h"
+#include "engine/sky/Sun.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,10 @@
+// SPDX-License-Identifier: MIT
 // Tests of the solar and lunar theories: Normalize360, which they share, SunApparentLongitude
 // and MoonLongitude. (SolveKepler and the nutation are checked through the longitudes.)
-#include "engine/Moon.h"
-#include "engine/PrepareMoment.h"
-#include "engine/Sun.h"
-#include "engine/TimeScales.h"
+#include "engine/report/PrepareMoment.h"
+#include "engine/sky/Moon.h"
+#include "engine/sky/Sun.h"
+#include "engine/time/TimeScales.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,8 @@
+// SPDX-License-Identifier: MIT
 // Tests of the sunrise: places of both hemispheres and both sides of Greenwich against an
 // independent high-precision computation, the polar day and night, and a date without a sunrise.
-#include "engine/Sunrise.h"
-#include "engine/TimeScales.h"
+#include "engine/day/Sunrise.h"
+#include "engine/time/TimeScales.h"
 
 #include <gtest/gtest.h>
 

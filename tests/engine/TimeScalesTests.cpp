@@ -1,5 +1,6 @@
+// SPDX-License-Identifier: MIT
 // Tests of the time scales: Julian day of a date, date of a Julian day, Delta T.
-#include "engine/TimeScales.h"
+#include "engine/time/TimeScales.h"
 
 #include <gtest/gtest.h>
 

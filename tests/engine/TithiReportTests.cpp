@@ -1,6 +1,7 @@
+// SPDX-License-Identifier: MIT
 // Tests of the tithi report: the nine texts by index, the empty slot 30 and indexes out of range;
 // the almanac's names of the tithis.
-#include "engine/TithiReport.h"
+#include "engine/report/TithiReport.h"
 
 #include <gtest/gtest.h>
 

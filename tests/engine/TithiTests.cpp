@@ -1,6 +1,7 @@
+// SPDX-License-Identifier: MIT
 // Tests of the tithi driver: the elongation and its index, and whole moments from the civil date
 // to the tithi.
-#include "engine/Tithi.h"
+#include "engine/report/Tithi.h"
 #include "support/Moments.h"
 
 #include <gtest/gtest.h>

@@ -1,9 +1,10 @@
+// SPDX-License-Identifier: MIT
 // Tests of the begin and end of a tithi: published new and full moons, the elongation on either
 // side of every reported crossing, the window's minutes, the almanac's run of tithis, and the
 // way back from Terrestrial Time to the place's clock.
-#include "engine/TimeScales.h"
-#include "engine/Tithi.h"
-#include "engine/TithiDay.h"
+#include "engine/report/Tithi.h"
+#include "engine/report/TithiDay.h"
+#include "engine/time/TimeScales.h"
 #include "support/Moments.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,8 @@
+// SPDX-License-Identifier: MIT
 // Tests of the named zones: offsets and daylight saving by date against the published history
 // of each zone, the resolution of clock readings in gaps and overlaps, legacy names, and the
 // offset texts.
-#include "engine/TimeScales.h"
+#include "engine/time/TimeScales.h"
 #include "places/NamedZoneClock.h"
 #include "places/PlaceDirectory.h"
 #include "places/ZoneText.h"

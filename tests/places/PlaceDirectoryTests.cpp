@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Tests of the place directory: the folded names, completion as the user types, the exact
 // look-up of "NAME[, DIVISION][, COUNTRY]", and a damaged data file. Names, divisions and
 // populations are GeoNames' own.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A stand-in for the platform services: records every message, address, setting, search, save
 // dialog and file written, answers Yes/No and the save dialog as the test says, and keeps a clock
 // the test sets.

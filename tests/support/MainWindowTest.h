@@ -1,8 +1,9 @@
+// SPDX-License-Identifier: MIT
 // The main window shown and active with a fake platform, and the helpers that find its controls
 // and the focus.
 #pragma once
 
-#include "engine/CalculationRecord.h"
+#include "engine/report/CalculationRecord.h"
 #include "support/FakePlatform.h"
 #include "support/WindowDriving.h"
 #include "ui/frmMain.h"

@@ -1,8 +1,9 @@
+// SPDX-License-Identifier: MIT
 // Moments and places for the engine's tests: a record prepared as the form leaves it, and a
 // moment as failure messages print it.
 #pragma once
 
-#include "engine/PrepareMoment.h"
+#include "engine/report/PrepareMoment.h"
 
 #include <ostream>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Lets GoogleTest print Qt's texts readably in failure messages.
 #pragma once
 

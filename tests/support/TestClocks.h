@@ -1,9 +1,10 @@
+// SPDX-License-Identifier: MIT
 // Civil clocks with known changes of offset, for tests that need a zone without the system's
 // time-zone database.
 #pragma once
 
-#include "engine/CivilClock.h"
-#include "engine/TimeScales.h"
+#include "engine/time/CivilClock.h"
+#include "engine/time/TimeScales.h"
 
 inline double Jd(int year, int month, int day, double hours = 0) {
     return JulianDayOfDate(month, day, year) + hours / 24;

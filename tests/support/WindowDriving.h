@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Helpers for driving the windows as a user does: acting on a modal window once it is shown and
 // active, and choosing a menu entry with the mouse. They wait for what they need, for as long as a
 // loaded machine may take, and never for a fixed time.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The main of the window tests: a QApplication on Qt's offscreen platform unless a display
 // platform was chosen, with a fixed locale, then GoogleTest.
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Tests of a batch whose standard input cannot be read or whose results cannot be written: the
 // failure is reported with exit status 1, and the run stops where it happened.
 #include "ToolRuns.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Tests of kestrava-tithi's calendar modes: a month's days and a tithi's days of observance
 // against an independent ephemeris, in JSON and CSV; the iCalendar file, written whole and
 // stable from one export to the next, and refused where it cannot be written; and the messages

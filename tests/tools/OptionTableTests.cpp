@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Tests of kestrava-tithi's options table: the exact messages where the modes read their
 // arguments by different rules, the help made from the rows, and rows of the kind the next
 // options need, read by the same walker.

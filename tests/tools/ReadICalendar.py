@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 """kestrava-tithi's iCalendar files read back by an independent parser (the icalendar package):
 the events of each kind, the zone (a named one and a typed offset) carried in a VTIMEZONE that
 gives every instant as the zone's own rules do, the full and new moons where the tithis say, and

@@ -48,7 +48,8 @@ TEST(DecimalDegrees, GiveWhatTheSameDegreesAndMinutesGive) {
 // seconds of time, later by that much (the sunrise is given to the second).
 TEST(DecimalDegrees, KeepTheirFullPrecisionForThePlace) {
     const std::string base = "2024-06-21 12:00 --tz America/New_York --lat 40.7128N --format json ";
-    const ToolRun exact = RunInProcess(base + "--lon -74.006"), whole = RunInProcess(base + "--lon 74W");
+    const ToolRun exact = RunInProcess(base + "--lon -74.006"),
+                  whole = RunInProcess(base + "--lon 74W");
     ASSERT_EQ(exact.Status, 0) << exact.Err;
     const std::string a = Field(exact.Out, "sunrise"), b = Field(whole.Out, "sunrise");
     // 05:25:xx: the seconds differ by one or two.
@@ -103,7 +104,8 @@ TEST(SkyOptions, TheDefaultsNamedGiveTheSameOutput) {
     }
     const ToolRun json = RunInProcess(std::string(Delhi) + " --format json");
     EXPECT_EQ(Field(json.Out, "ephemeris"), "modern");
-    const ToolRun classical = RunInProcess(std::string(Delhi) + " --format json --ephemeris classical");
+    const ToolRun classical =
+        RunInProcess(std::string(Delhi) + " --format json --ephemeris classical");
     EXPECT_EQ(Field(classical.Out, "ephemeris"), "classical");
 }
 
@@ -127,9 +129,10 @@ TEST(SkyOptions, TheAyanamsaIsTheChosenOne) {
         {"true-chitra", 24.173432337},
     };
     for (const auto& [name, reference] : cases) {
-        const ToolRun run = RunInProcess(std::string("2024-01-01 00:00 --zone 0 --lon 0:00E --lat 0:00N "
-                                                     "--format json --ayanamsa ") +
-                                         name);
+        const ToolRun run =
+            RunInProcess(std::string("2024-01-01 00:00 --zone 0 --lon 0:00E --lat 0:00N "
+                                     "--format json --ayanamsa ") +
+                         name);
         ASSERT_EQ(run.Status, 0) << name << ": " << run.Err;
         EXPECT_NEAR(std::stod(Field(run.Out, "ayanamsa")), reference, 1.0 / 3600) << name;
     }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Tests of kestrava-tithi: the parser of arguments and batch lines, the output formats, the
 // exit status, and the real executable run as a user would.
 #include "ToolRuns.h"

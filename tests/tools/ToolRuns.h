@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Runs of kestrava-tithi for its tests: the arguments of a line, and the whole tool in process
 // with its standard input, output and error as strings.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Tests of kestrava-tithi with named zones, places of the directory and the day's panchanga:
 // the zones' published histories, the readings the clocks skip or repeat, places that share a
 // name, the look-up, and the day's panchanga as almanacs publish it.

@@ -1,9 +1,10 @@
+// SPDX-License-Identifier: MIT
 // The calendar file in the user's language: in English word for word the file the command-line
 // tool writes; in Hindi every text translated; in both the same events under the same
 // identifiers, so that a file saved after a change of language updates the events of the first
 // rather than doubling them.
 #include "ui/CalendarFileTexts.h"
-#include "engine/CalendarExport.h"
+#include "engine/calendar/CalendarExport.h"
 #include "places/NamedZoneClock.h"
 #include "ui/Language.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The calendar's windows driven as a user drives them, on the offscreen platform: the month view
 // opened from the menu at the form's place and paged by its keys, the sentence a screen reader
 // reads for each day, a day opened with Enter, a form without its place, the search for an

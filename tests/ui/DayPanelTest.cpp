@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Tests of the day's panchanga in the results panel: a day as almanacs publish it, the vara of a
 // moment before sunrise, and an end after midnight shown with its date.
 #include "support/MainWindowTest.h"

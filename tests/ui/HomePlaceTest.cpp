@@ -1,7 +1,9 @@
+// SPDX-License-Identifier: MIT
 // The current date and time and the home place, from the File menu: the lists set to a fake
 // clock, the place saved to the settings store and filled in at the next start, cleared, and a
 // store that holds none, or one the form cannot take.
 #include "ui/HomePlace.h"
+#include "ui/Settings.h"
 #include "platform/QtPlatform.h"
 #include "support/MainWindowTest.h"
 
@@ -215,7 +217,8 @@ TEST_F(HomePlaceTest, ClearingAsksFirstAndForgetsOnlyTheHomePlace) {
     platform.answer = Platform::MessageAnswer::Yes;
     click("mnuClearHome");
     EXPECT_TRUE(homeSettings().isEmpty());
-    EXPECT_EQ(platform.settings.keys(), QStringList{"ui_tests/Settings/Duration"});
+    EXPECT_EQ(platform.settings.keys(),
+              (QStringList{"ui_tests/Preferences/SchemaVersion", "ui_tests/Settings/Duration"}));
     EXPECT_FALSE(action("mnuClearHome")->isEnabled());
     EXPECT_EQ(box("txtLonD")->text(), QStringLiteral("77"));
 }

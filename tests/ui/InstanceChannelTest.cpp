@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The channel through which a refused start reaches the running instance, in one process: the
 // request arrives and is confirmed, a channel that a crashed instance left behind is taken over,
 // and nothing but the request itself brings the window forward.

@@ -1,13 +1,14 @@
+// SPDX-License-Identifier: MIT
 // The windows in Hindi: every text of the sources and every name of the engine translated, no
 // window left with an English text, the form and its results kept across a change of language
 // and the choice remembered; and in English the texts exactly as they were.
 #include "ui/Language.h"
-#include "engine/CalendarNames.h"
-#include "engine/Karana.h"
-#include "engine/PanchangaNames.h"
-#include "engine/PrepareMoment.h"
-#include "engine/TithiDay.h"
-#include "engine/TithiReport.h"
+#include "engine/limbs/Karana.h"
+#include "engine/present/CalendarNames.h"
+#include "engine/present/PanchangaNames.h"
+#include "engine/report/PrepareMoment.h"
+#include "engine/report/TithiDay.h"
+#include "engine/report/TithiReport.h"
 #include "places/PlaceDirectory.h"
 #include "platform/AppInfo.h"
 #include "support/MainWindowTest.h"
@@ -18,6 +19,7 @@
 #include "ui/PanchangaTexts.h"
 #include "ui/PlaceCompleter.h"
 #include "ui/ReportTexts.h"
+#include "ui/Settings.h"
 #include "ui/frmAbout.h"
 #include "ui/frmDay.h"
 #include "ui/frmExport.h"
@@ -227,7 +229,7 @@ TEST(LanguageChoice, StartsInTheRememberedLanguageElseTheSystems) {
         {"hi", QLocale(QLocale::English, QLocale::UnitedStates), Language::Hindi},
         {"fr", QLocale(QLocale::Hindi, QLocale::India), Language::Hindi},
     };
-    const QString key = ReminderApplicationName() + QStringLiteral("/Settings/Language");
+    const QString key = SettingsApplicationName() + QStringLiteral("/Preferences/Language");
     for (const auto& c : cases) {
         FakePlatform platform;
         if (*c.remembered)
@@ -237,7 +239,7 @@ TEST(LanguageChoice, StartsInTheRememberedLanguageElseTheSystems) {
     }
 
     FakePlatform platform;
-    const QString duration = ReminderApplicationName() + QStringLiteral("/Settings/Duration");
+    const QString duration = SettingsApplicationName() + QStringLiteral("/Settings/Duration");
     platform.settings[duration] = QStringLiteral("2026-01-01T09:00:00");
     RememberLanguage(platform, Language::Hindi);
     EXPECT_EQ(platform.settings.value(key), QStringLiteral("hi"));
@@ -395,7 +397,8 @@ QString WithoutLatinThatStays(QString text) {
         "\\t.*$|(https?|file)://\\S+|\\b[A-Z][A-Za-z_]+/[A-Za-z_/"
         "+-]+\\b|\\(&\\w\\)|\\bKestrava\\b|\\bv1\\.15\\b|"
         "\\bUTC\\b|\\bGeoNames\\b|\\bgeonames\\.org\\b|\\bCC BY\\b|\\biCalendar\\b|\\.ics\\b|"
-        "\\bPDF\\b|\\.pdf\\b|\\bA4\\b|\\bCtrl\\b|\\bPage (Up|Down)\\b|\\bHome\\b|\\bEnter\\b|"
+        "\\bPDF\\b|\\.pdf\\b|\\bA4\\b|\\bMIT\\b|\\bCtrl\\b|\\bPage "
+        "(Up|Down)\\b|\\bHome\\b|\\bEnter\\b|"
         "\\bLanguage\\b|\\bEnglish\\b|\\bHindi\\b|\\bAsha\\b|\\bNew York City\\b"));
     return text.remove(stays);
 }
@@ -493,7 +496,7 @@ TEST_F(LanguageTest, SwitchingKeepsTheFormAndItsResultsAndIsRemembered) {
     click("cmdCalculate");
     ASSERT_TRUE(inFront("fraResult"));
     const QStringList english = snapshot();
-    const QString key = ReminderApplicationName() + QStringLiteral("/Settings/Language");
+    const QString key = SettingsApplicationName() + QStringLiteral("/Preferences/Language");
 
     {
         BackToEnglish guard;

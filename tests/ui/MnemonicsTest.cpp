@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The keys of each window, in English and in Hindi: no two controls that a user can reach at the
 // same time answer to the same Alt key, or the key would only move between them instead of
 // pressing the button or choosing the entry.

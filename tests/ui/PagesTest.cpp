@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The pages and the controls that open them, the about box, the place look-up and the place
 // search, driven with real clicks on the main window and the about box.
 #include "platform/PlaceSearch.h"

@@ -1,6 +1,7 @@
+// SPDX-License-Identifier: MIT
 // The panels of the main window: the accessible names that a screen reader reads for each control,
 // and the results panel growing by a captioned row.
-#include "engine/CalculationRecord.h"
+#include "engine/report/CalculationRecord.h"
 #include "support/FakePlatform.h"
 #include "ui/ResultPanel.h"
 #include "ui/frmMain.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Places from the directory and their named zones in the main window, driven with real keys:
 // the City box's list, the form filled from a chosen place, the zone at the entered moment,
 // times the clocks skip or repeat, a zone set by hand winning, and the credit for the places.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The update reminder with a fake clock and settings store, once against the real settings file,
 // and the shutdown routine and start-up sequence around it.
 #include "platform/QtPlatform.h"

@@ -3,7 +3,7 @@
 // start, and taken by the calculation.
 #include "support/MainWindowTest.h"
 
-#include "engine/CalculationRecord.h"
+#include "engine/report/CalculationRecord.h"
 #include "ui/SkyMenu.h"
 #include "ui/frmMain.h"
 
@@ -14,7 +14,7 @@
 
 namespace {
 
-const QString Stored = QStringLiteral("ui_tests/Options/");
+const QString Stored = QStringLiteral("ui_tests/Preferences/");
 
 class SkyMenuTest : public MainWindowTest {
 protected:

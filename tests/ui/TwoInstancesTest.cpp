@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Real Kestrava processes started as a new user would start them, on an X display of the test's
 // own: the second is refused with its message and ends without a window, the first stays and
 // comes forward, even after a crash left its channel behind; a crashed first instance does not

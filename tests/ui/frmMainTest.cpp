@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The main window driven as a user drives it: real key presses and clicks on real widgets, with
 // a fake platform that records the messages.
 #include "support/MainWindowTest.h"

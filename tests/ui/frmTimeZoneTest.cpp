@@ -1,9 +1,10 @@
+// SPDX-License-Identifier: MIT
 // The time-zone picker driven with real clicks and keys: every row's text and the values its
 // double-click writes, the cases that write nothing, and the picker opened from the main window.
 #include "ui/frmTimeZone.h"
+#include "engine/time/TimeZoneRows.h"
 #include "support/MainWindowTest.h"
 #include "support/WindowDriving.h"
-#include "engine/TimeZoneRows.h"
 
 #include <QCheckBox>
 #include <QListWidget>

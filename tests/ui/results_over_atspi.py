@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: MIT
 """The results panel read as a screen reader reads it, over the desktop's accessibility bus
 (AT-SPI): the real kestrava on an X server of the test's own, with a session bus of its own and
 the accessibility bus that the session bus starts. The form is filled and "Find My Tithi" pressed

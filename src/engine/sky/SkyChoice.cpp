@@ -2,7 +2,7 @@
 // The names of the ephemerides and the ayanamsas.
 #include "engine/sky/SkyChoice.h"
 
-#include "engine/TimeScales.h"
+#include "engine/time/TimeScales.h"
 
 namespace {
 

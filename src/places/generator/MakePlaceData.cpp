@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Builds the place directory's data file from GeoNames' tables: the places of 15,000 or more
 // inhabitants, the first-level divisions and the countries.
 //   kestrava_make_place_data CITIES ADMIN1 COUNTRIES OUTPUT
