@@ -160,6 +160,11 @@ void frmMain::createConnections() {
     connect(fraMain->cmdCalculate, &QPushButton::clicked, this, &frmMain::cmdCalculate_Click);
     connect(mnuCalculate, &QAction::triggered, this, &frmMain::mnuCalculate_Click);
     connect(fraResult->cmdBack, &QPushButton::clicked, this, &frmMain::cmdBack_Click);
+    // Results on show are computed again with a new ephemeris or ayanamsa, from the same entries.
+    connect(sky_, &SkyMenu::changed, this, [this] {
+        if (panels->currentWidget() == fraResult)
+            cmdCalculate_Click();
+    });
     connect(fraMain->lblTZHelp, &LinkLabel::clicked, this, &frmMain::lblTZHelp_Click);
     connect(fraMain->cmdBrowser, &QPushButton::clicked, this, &frmMain::cmdBrowser_Click);
     connect(mnuOnline, &QAction::triggered, this, &frmMain::mnuOnline_Click);
