@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: MIT
 // Benchmarks of the panchanga: the whole of one day (the five limbs with their begin and end,
-// the risings and settings, the month), a year of days, the panchanga of one moment, and the
-// Moon's rising and setting on their own.
+// the risings and settings, the month), the same with its periods, a year of days, the panchanga
+// of one moment, and the Moon's rising and setting on their own.
 #include "RandomMoments.h"
+#include "engine/day/DayFacts.h"
+#include "engine/day/DayPeriods.h"
 #include "engine/day/Panchanga.h"
 #include "engine/day/Risings.h"
 #include "engine/report/Tithi.h"
@@ -39,6 +41,31 @@ void WholeDayOfOneDate(benchmark::State& state) {
     }
 }
 BENCHMARK(WholeDayOfOneDate)->Unit(benchmark::kMicrosecond);
+
+// The whole day with its periods (rahu kalam, the muhurtas, choghadiyas, horas, amrit kalam and
+// varjyam) and the Sun's and the Moon's facts at sunrise, as the day window shows it.
+void WholeDayWithItsPeriods(benchmark::State& state) {
+    const std::vector<DateAndPlace> dates = RandomDates(512);
+    std::size_t i = 0;
+    for (auto _ : state) {
+        const DateAndPlace& d = dates[i++ % dates.size()];
+        const PanchangaDay day = PanchangaOfDay(d.Date, d.At, d.Clock, SkyChoice{});
+        benchmark::DoNotOptimize(PeriodsOfPanchangaDay(day));
+        benchmark::DoNotOptimize(SkyFactsAt(day.Begins.Jde, SkyChoice{}));
+    }
+}
+BENCHMARK(WholeDayWithItsPeriods)->Unit(benchmark::kMicrosecond);
+
+// The periods of a date found alone, as the command-line tool finds them beside a moment.
+void PeriodsOfOneDate(benchmark::State& state) {
+    const std::vector<DateAndPlace> dates = RandomDates(512);
+    std::size_t i = 0;
+    for (auto _ : state) {
+        const DateAndPlace& d = dates[i++ % dates.size()];
+        benchmark::DoNotOptimize(PeriodsOfDate(d.Date, d.At, d.Clock, SkyChoice{}));
+    }
+}
+BENCHMARK(PeriodsOfOneDate)->Unit(benchmark::kMicrosecond);
 
 // A year of days at Delhi, as a month calendar would ask for it.
 void YearOfDays(benchmark::State& state) {

@@ -85,4 +85,23 @@ void AlmanacOfOneYear(benchmark::State& state) {
 }
 BENCHMARK(AlmanacOfOneYear)->Unit(benchmark::kMillisecond);
 
+// The same year on the named zone of the same offset: the zone is read once, and the astronomy
+// after it must take no longer than with the typed zone (bench/named-zone.sh holds the
+// executable to 1.2 times).
+void AlmanacOfOneYearNamedZone(benchmark::State& state) {
+    const std::vector<std::string> args = {"--from", "2024-01-01",   "--to",     "2024-12-31",
+                                           "--tz",   "Asia/Kolkata", "--lon",    "77:13E",
+                                           "--lat",  "28:36N",       "--format", "json"};
+    for (auto _ : state) {
+        std::istringstream in;
+        std::ostringstream out, err;
+        if (tithi_cli::RunCli(args, in, out, err) != 0) {
+            state.SkipWithError(err.str().c_str());
+            break;
+        }
+        benchmark::DoNotOptimize(out.str().size());
+    }
+}
+BENCHMARK(AlmanacOfOneYearNamedZone)->Unit(benchmark::kMillisecond);
+
 } // namespace

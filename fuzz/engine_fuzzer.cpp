@@ -7,6 +7,8 @@
 // number included) keeps its indexes in range; and any text goes into an iCalendar file.
 #include "FuzzInput.h"
 #include "engine/calendar/ICalendar.h"
+#include "engine/day/DayFacts.h"
+#include "engine/day/DayPeriods.h"
 #include "engine/day/Panchanga.h"
 #include "engine/report/CalculationRecord.h"
 #include "engine/report/PrepareMoment.h"
@@ -57,6 +59,27 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (day.Tithi.Index != static_cast<int>(record.TithiIndex) || day.Nakshatra.Index < 0 ||
             day.Nakshatra.Index > 26 || day.Yoga.Index < 0 || day.Yoga.Index > 26 || day.Vara < 0 ||
             day.Vara > 6 || day.Month.Amanta.Index < 0 || day.Month.Amanta.Index > 11)
+            std::abort();
+        // The date's periods, where the Sun rises and sets, lie in order within its day; the
+        // Moon's sign and lit share are in range.
+        const DayPeriodsOfDate periods =
+            PeriodsOfDate(day.Date, {longitude, latitude}, clock, SkyChoice{});
+        if (periods.Defined) {
+            const DayPeriods& p = periods.Periods;
+            double last = periods.Sunrise;
+            for (const ChoghadiyaPeriod& c : p.Choghadiyas) {
+                if (!(c.Span.Begins == last && c.Span.Ends > c.Span.Begins) || c.Kind < 0 ||
+                    c.Kind >= ChoghadiyaKindCount)
+                    std::abort();
+                last = c.Span.Ends;
+            }
+            if (last != periods.NextSunrise || !(p.RahuKalam.Begins >= periods.Sunrise) ||
+                !(p.BrahmaMuhurta.Ends < periods.NextSunrise))
+                std::abort();
+        }
+        const SkyFacts sky = SkyFactsAt(day.Moment.Jde, SkyChoice{});
+        if (sky.MoonRashi < 0 || sky.MoonRashi > 11 || !(sky.MoonIllumination >= 0) ||
+            !(sky.MoonIllumination <= 1) || !(sky.MoonRashiEnds > day.Moment.Jde))
             std::abort();
     }
 

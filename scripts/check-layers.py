@@ -46,7 +46,7 @@ def find_cycle(graph):
 def main(root):
     src = pathlib.Path(root) / "src"
     faults = []
-    for layer in ("engine", "ui", "places", "platform"):
+    for layer in ("engine", "files", "ui", "places", "platform"):
         graph = {}
         headers = {}
         for path in sorted((src / layer).rglob("*")):

@@ -12,12 +12,9 @@
 #include "engine/present/PanchangaNames.h"
 #include "engine/report/TithiReport.h"
 
+#include "files/WholeFile.h"
+
 #include <chrono>
-#include <cstdio>
-#include <filesystem>
-#include <fstream>
-#include <random>
-#include <system_error>
 
 namespace tithi_cli {
 
@@ -238,40 +235,33 @@ std::string FormatFindCsv(const FindEntry& entry) {
 }
 
 std::optional<std::string> WriteWholeFile(const std::string& path, const std::string& bytes) {
-    namespace fs = std::filesystem;
-    std::error_code error;
-    const fs::path target(path);
-    const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
-    if (!fs::is_directory(folder, error)) {
-        return "the folder " + folder.string() + " does not exist";
+    const auto failure = SaveWholeFile(path, bytes);
+    if (!failure) {
+        return std::nullopt;
     }
-    if (fs::is_directory(target, error)) {
-        return path + " is a folder";
+    const std::string& where = failure->Path;
+    const std::string reason = failure->Reason();
+    switch (failure->Step) {
+    case SaveStep::NoName:
+        return "no file name was given";
+    case SaveStep::NoFolder:
+        return "the folder " + where + " does not exist";
+    case SaveStep::IsFolder:
+        return where + " is a folder";
+    case SaveStep::NotAFile:
+        return where + " is not a file that can be written (a socket or a block device)";
+    case SaveStep::NoReader:
+        return where + " is a pipe that no program is reading";
+    case SaveStep::Inspect:
+        return where + " could not be looked at: " + reason;
+    case SaveStep::Create:
+        return "it could not be created in " + where + ": " + reason;
+    case SaveStep::Write:
+        return "it could not be written: " + reason;
+    case SaveStep::Replace:
+        return "it could not take the place of " + where + ": " + reason;
     }
-    // A name of its own beside the target, so that the rename stays within one file system.
-    std::random_device random;
-    const fs::path temporary =
-        folder / ("." + target.filename().string() + "." + std::to_string(random()) + ".part");
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        if (!out) {
-            return "it could not be created in " + folder.string();
-        }
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        out.flush();
-        if (!out) {
-            out.close();
-            fs::remove(temporary, error);
-            return "it could not be written (the disk may be full)";
-        }
-    }
-    fs::rename(temporary, target, error);
-    if (error) {
-        const std::string reason = error.message();
-        fs::remove(temporary, error);
-        return "it could not take the place of " + path + ": " + reason;
-    }
-    return std::nullopt;
+    return "it could not be written: " + reason;
 }
 
 } // namespace tithi_cli

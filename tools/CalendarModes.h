@@ -73,8 +73,9 @@ std::string FormatFindJson(const FindEntry& entry);
 std::string FindCsvHeader();
 std::string FormatFindCsv(const FindEntry& entry);
 
-// WriteWholeFile: the bytes to a file beside the target, which then takes its place, so that a
-// failure leaves neither a partial file nor a changed one. Returns why it failed, or nothing.
+// WriteWholeFile: the bytes saved as SaveWholeFile saves them (a link followed, a device or a pipe
+// written in place, the old file's mode kept, nothing left behind by a failure or a signal).
+// Returns why it failed, or nothing.
 std::optional<std::string> WriteWholeFile(const std::string& path, const std::string& bytes);
 
 } // namespace tithi_cli

@@ -17,6 +17,7 @@
 #include <cmath>
 #include <cstdio>
 #include <memory>
+#include <utility>
 
 namespace tithi_cli {
 
@@ -131,6 +132,7 @@ void AddPanchanga(TithiResult& result, const TithiDay& day, Place place, const C
     result.Vikram = p.Month.Vikram;
     result.Shaka = p.Month.Shaka;
     result.Ayanamsa = p.Ayanamsa;
+    result.Day = DayFieldsOf(p, place, clock, hasLatitude, sky);
 }
 
 std::string ReadingText(const MomentArguments& m) {
@@ -145,6 +147,34 @@ std::string HourMinute(double civilJd) {
     char text[16];
     std::snprintf(text, sizeof text, "%02d:%02d", r.Hour, r.Minute);
     return text;
+}
+
+// The readings either side of a change of offset: "02:00" and "03:00"; where the change passes
+// over a date (a zone that crossed the date line), the dates too, the one before ending at 24:00:
+// "29 December 24:00" and "31 December 00:00".
+std::pair<std::string, std::string> ChangeReadings(double change, double offsetBefore,
+                                                   double offsetAfter) {
+    static constexpr const char* Months[] = {"January",   "February", "March",    "April",
+                                             "May",       "June",     "July",     "August",
+                                             "September", "October",  "November", "December"};
+    const double before = change + offsetBefore / 24;
+    const double after = change + offsetAfter / 24;
+    const ClockReading b = ReadClock(before, ClockRounding::NearestMinute);
+    const ClockReading a = ReadClock(after, ClockRounding::NearestMinute);
+    if (b.Year == a.Year && b.Month == a.Month && b.Day == a.Day) {
+        return {HourMinute(before), HourMinute(after)};
+    }
+    auto dated = [](const ClockReading& r, int hour) {
+        char text[48];
+        std::snprintf(text, sizeof text, "%d %s %02d:%02d", r.Day, Months[r.Month - 1], hour,
+                      r.Minute);
+        return std::string(text);
+    };
+    // A change at midnight ends the date before it at 24:00.
+    const bool atMidnight = b.Hour == 0 && b.Minute == 0;
+    const ClockReading ended =
+        atMidnight ? ReadClock(before - 0.5, ClockRounding::NearestMinute) : b;
+    return {dated(ended, atMidnight ? 24 : b.Hour), dated(a, a.Hour)};
 }
 
 std::string ZoneLabel(const CivilClock& clock) {
@@ -162,21 +192,22 @@ std::variant<TithiMoment, ComputeError> MomentOnClock(const MomentArguments& mom
     const ResolvedReading resolved = ResolveReading(clock, civilJd);
     const double change = std::round(resolved.ChangeJd * 86400) / 86400;
     if (resolved.Kind == ClockReadingKind::Gap) {
+        const auto [before, after] =
+            ChangeReadings(change, resolved.OffsetBefore, resolved.OffsetAfter);
         return ComputeError{ReadingText(moment) + " does not exist in " + ZoneLabel(clock) +
-                                ": the clocks went forward from " +
-                                HourMinute(change + resolved.OffsetBefore / 24) + " to " +
-                                HourMinute(change + resolved.OffsetAfter / 24) + " (UTC" +
-                                OffsetText(resolved.OffsetBefore) + " to UTC" +
+                                ": the clocks went forward from " + before + " to " + after +
+                                " (UTC" + OffsetText(resolved.OffsetBefore) + " to UTC" +
                                 OffsetText(resolved.OffsetAfter) + ")",
                             2};
     }
     double offset = *resolved.OffsetHours;
     if (resolved.Kind == ClockReadingKind::Overlap) {
         const double later = *resolved.LaterOffsetHours;
+        const auto [before, after] =
+            ChangeReadings(change, resolved.OffsetBefore, resolved.OffsetAfter);
         note =
             ReadingText(moment) + " occurs twice in " + ZoneLabel(clock) +
-            " (the clocks went back from " + HourMinute(change + resolved.OffsetBefore / 24) +
-            " to " + HourMinute(change + resolved.OffsetAfter / 24) + "): " +
+            " (the clocks went back from " + before + " to " + after + "): " +
             (moment.Later ? "the second, at UTC" + OffsetText(later) + ", is taken"
                           : "the first, at UTC" + OffsetText(offset) +
                                 ", is taken; --later takes the second, at UTC" + OffsetText(later));

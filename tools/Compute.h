@@ -3,6 +3,7 @@
 // begin and end, sunrise and karana, and the tithis of an almanac.
 #pragma once
 
+#include "DayFields.h"
 #include "Options.h"
 
 #include "engine/base/Place.h"
@@ -54,6 +55,7 @@ struct TithiResult {
     bool Adhika{};                          // the amanta month is adhika (a leap month)
     int Vikram{}, Shaka{};                  // the era years
     double Ayanamsa{};                      // the chosen ayanamsa (ShownAyanamsa), degrees
+    DayFields Day; // the periods of the date's day, the signs, the Moon's phase, the years
 
     std::optional<std::string> Zone; // the named zone; nothing for a typed --zone
     std::string UtcOffset;           // the clock's offset at the moment, "+05:30"

@@ -113,6 +113,7 @@ std::string FormatText(const TithiResult& result) {
          << " (purnimanta)\n"
          << "Samvat          Vikram " << result.Vikram << ", Shaka " << result.Shaka << '\n'
          << "Ayanamsa        " << Number(result.Ayanamsa) << '\n';
+    text << DayText(result.Day);
     if (result.Zone) {
         text << "Zone            " << *result.Zone << '\n';
     }
@@ -161,6 +162,7 @@ std::string FormatJson(const TithiResult& result) {
     json += ",\"ayanamsa\":" + Number(result.Ayanamsa);
     json += ",\"ephemeris\":" + JsonString(result.Ephemeris);
     json += ",\"delta_t\":" + Number(result.DeltaT);
+    json += DayJson(result.Day);
     json += ",\"zone\":" + JsonStringOrNull(result.Zone);
     json += ",\"utc_offset\":" + JsonString(result.UtcOffset);
     json += '}';
@@ -173,11 +175,13 @@ std::string CsvHeader() {
         header += ',';
         header += name;
     }
-    return header + ",moon,sun,elongation,jde,begins,ends,sunrise,sunrise_tithi,karana"
-                    ",karana_begins,karana_ends,vara,nakshatra,nakshatra_pada,nakshatra_lord"
-                    ",nakshatra_begins,nakshatra_ends,yoga,yoga_begins,yoga_ends,sunset,moonrise"
-                    ",moonset,masa_amanta,masa_purnimanta,adhika,vikram,shaka,ayanamsa,zone"
-                    ",utc_offset";
+    return header +
+           ",moon,sun,elongation,jde,begins,ends,sunrise,sunrise_tithi,karana"
+           ",karana_begins,karana_ends,vara,nakshatra,nakshatra_pada,nakshatra_lord"
+           ",nakshatra_begins,nakshatra_ends,yoga,yoga_begins,yoga_ends,sunset,moonrise"
+           ",moonset,masa_amanta,masa_purnimanta,adhika,vikram,shaka,ayanamsa,zone"
+           ",utc_offset" +
+           DayCsvHeader();
 }
 
 std::string FormatCsv(const TithiResult& result) {
@@ -199,7 +203,7 @@ std::string FormatCsv(const TithiResult& result) {
            CsvField(result.MasaAmanta) + ',' + CsvField(result.MasaPurnimanta) + ',' +
            (result.Adhika ? "true" : "false") + ',' + std::to_string(result.Vikram) + ',' +
            std::to_string(result.Shaka) + ',' + Number(result.Ayanamsa) + ',' +
-           CsvField(result.Zone.value_or("")) + ',' + result.UtcOffset;
+           CsvField(result.Zone.value_or("")) + ',' + result.UtcOffset + DayCsv(result.Day);
     return row;
 }
 

@@ -46,22 +46,24 @@ significant digits; begins and ends, when the tithi began and when it ends, and
 sunrise, on the place's clock in ISO 8601 with the offset in force at each instant
 (2024-01-11T17:27:03+05:30); sunrise_tithi, the tithi at sunrise ("Amavasya",
 "Shukla Navami"); karana, with karana_begins and karana_ends. Then the day's
-panchanga: vara, the weekday reckoned from sunrise to sunrise (a moment before
-its date's sunrise has the previous day's vara; without --lat, from midnight);
-nakshatra (index 0 to 26, name, pada 1 to 4, lord, begins, ends) and yoga (index,
-name, begins, ends); sunset, moonrise and moonset of the date (null where there
-is none that date, and without --lat); masa (amanta and purnimanta names, adhika);
-samvat (vikram and shaka years); ayanamsa (the chosen one in degrees: its mean
-value, the true one for true-chitra); zone, the named zone (null for a typed
---zone); utc_offset, the clock's offset at the moment ("+05:30"); and, in JSON,
-ephemeris ("modern" or "classical") and delta_t (TT - UT at the moment, seconds).
---lon and --lat take decimal degrees too (77.2090E, 28.6139N, -74.006). CSV has the same columns, objects spread into columns of their
-own (nakshatra_pada, masa_amanta...). sunrise and sunrise_tithi are null (empty in
-CSV) without --lat and where the Sun does not rise that date (polar day or night).
-Every begins and ends gives the first whole second of its span. The text format
-shows the report with its captions, then the same figures. An almanac carries
-index, the span's name under the limb's name (tithi, karana, nakshatra, yoga),
-begins and ends.
+panchanga: vara, the weekday reckoned from sunrise to sunrise (a moment before its
+date's sunrise has the previous day's vara; without --lat, from midnight); nakshatra
+(index 0 to 26, name, pada 1 to 4, lord, begins, ends) and yoga (index, name,
+begins, ends); sunset, the first after the date's sunrise (near midsummer at high
+latitudes it falls after midnight, on the next date); moonrise and moonset of the
+date (null where there is none that date, and without --lat); masa (amanta and
+purnimanta names, adhika); samvat (vikram and shaka years); ayanamsa (the chosen
+one in degrees: its mean value, the true one for true-chitra); zone, the named zone
+(null for a typed --zone); utc_offset, the clock's offset at the moment ("+05:30");
+and, in JSON, ephemeris ("modern" or "classical") and delta_t (TT - UT at the
+moment, seconds). --lon and --lat take decimal degrees too (77.2090E, 28.6139N,
+-74.006). CSV has the same columns,
+objects spread into columns of their own (nakshatra_pada, masa_amanta...). sunrise
+and sunrise_tithi are null (empty in CSV) without --lat and where the Sun does not
+rise that date (polar day or night). Every begins and ends gives the first whole
+second of its span. The text format shows the report with its captions, then the
+same figures. An almanac carries index, the span's name under the limb's name
+(tithi, karana, nakshatra, yoga), begins and ends.
 
 The calendar's days run from sunrise to sunrise. A tithi is observed on the civil
 day whose sunrise it holds; a kshaya tithi (one that holds no sunrise) on the day
@@ -78,7 +80,12 @@ masa_purnimanta, adhika (of the month in the reckoning asked for) and observance
 with --masa, an adhika month's tithi is left out unless --adhika is given. The
 text format ends with the rule of observance. --ics writes all-day events (days,
 vrata) or timed events in the place's zone (spans) whose identifiers stay the
-same from one export to the next, and prints the file's name and its events.
+same from one export to the next, and prints the file's name and its events. An
+instant the clocks show twice (the hour repeated when they go back) is written in
+UTC. A skipped date (a zone that crossed the date line) is no day. --find goes no
+further than the years 1901 to 2050, with a note when fewer days remain. --ics
+writes through a link to the file it names, in place to a device or a pipe, and
+keeps the mode of a file it replaces.
 
 A named zone reads DATE TIME with the offset in force then. A time that the clocks
 skip when they go forward does not exist and is rejected; one that occurs twice

@@ -212,7 +212,9 @@ constexpr Option Table[] = {
              "as above (DATE TIME and the options), and write one result per\n"
              "line: JSON lines (the default) or CSV rows after one header line.\n"
              "The format is the command line's; a line may repeat it but not\n"
-             "change it. Blank lines are skipped."},
+             "change it. Words are read as a shell reads them: quotes (\"New\n"
+             "York\" or 'New York') or a backslash keep a blank within one.\n"
+             "Blank lines are skipped."},
     {.Name = "--help",
      .Alias = "-h",
      .TakesValue = false,

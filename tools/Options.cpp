@@ -7,6 +7,8 @@
 #include "Values.h"
 
 #include <algorithm>
+#include <string>
+#include <variant>
 #include <vector>
 
 namespace tithi_cli {
@@ -143,20 +145,64 @@ std::optional<ParseError> CheckWhole(std::span<const Option> table, const ModeRu
     return rules.Check ? rules.Check(into) : std::nullopt;
 }
 
-std::vector<std::string_view> SplitAtBlanks(std::string_view line) {
-    std::vector<std::string_view> words;
+// A batch line's words as a POSIX shell reads them: blanks part words; within double quotes a
+// backslash escapes only ", $, ` and itself (before anything else it stays); within single
+// quotes nothing is special; elsewhere a backslash keeps the next character. So
+// --place "New York", --place 'New York' and --place New\ York give one value. A quote left open
+// is an error, not a word that runs to the end of the line.
+std::variant<std::vector<std::string>, ParseError> ShellWords(std::string_view line) {
+    std::vector<std::string> words;
+    std::string word;
+    bool inWord = false;
     std::size_t at = 0;
+    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
     while (at < line.size()) {
-        while (at < line.size() && (line[at] == ' ' || line[at] == '\t')) {
+        const char c = line[at];
+        if (blank(c)) {
+            if (inWord) {
+                words.push_back(std::move(word));
+                word.clear();
+                inWord = false;
+            }
+            ++at;
+            continue;
+        }
+        inWord = true;
+        if (c == '\'') {
+            const std::size_t close = line.find('\'', at + 1);
+            if (close == std::string_view::npos) {
+                return ParseError{"a quote (') is not closed"};
+            }
+            word.append(line.substr(at + 1, close - at - 1));
+            at = close + 1;
+        } else if (c == '"') {
+            for (++at;; ++at) {
+                if (at >= line.size()) {
+                    return ParseError{"a quote (\") is not closed"};
+                }
+                if (line[at] == '"') {
+                    ++at;
+                    break;
+                }
+                if (line[at] == '\\' && at + 1 < line.size() &&
+                    std::string_view("\"\\$`").find(line[at + 1]) != std::string_view::npos) {
+                    ++at;
+                }
+                word += line[at];
+            }
+        } else if (c == '\\') {
+            // A backslash at the end of the line has nothing to keep: it stands for itself.
+            if (at + 1 < line.size()) {
+                ++at;
+            }
+            word += line[at++];
+        } else {
+            word += c;
             ++at;
         }
-        const std::size_t start = at;
-        while (at < line.size() && line[at] != ' ' && line[at] != '\t') {
-            ++at;
-        }
-        if (at > start) {
-            words.push_back(line.substr(start, at - start));
-        }
+    }
+    if (inWord) {
+        words.push_back(std::move(word));
     }
     return words;
 }
@@ -227,7 +273,12 @@ std::variant<std::monostate, MomentArguments, ParseError> ParseBatchLine(std::st
     if (!line.empty() && line.back() == '\r') {
         line.remove_suffix(1);
     }
-    const std::vector<std::string_view> words = SplitAtBlanks(line);
+    const auto split = ShellWords(line);
+    if (const auto* error = std::get_if<ParseError>(&split)) {
+        return *error;
+    }
+    const auto& owned = std::get<std::vector<std::string>>(split);
+    const std::vector<std::string_view> words(owned.begin(), owned.end());
     if (words.empty()) {
         return std::monostate{};
     }

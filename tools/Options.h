@@ -88,7 +88,9 @@ ParseMomentArguments(const std::vector<std::string_view>& args);
 std::variant<Invocation, ParseError>
 ParseAlmanacArguments(const std::vector<std::string_view>& args);
 
-// ParseBatchLine: one line of a batch, split at blanks; a blank line gives std::monostate.
+// ParseBatchLine: one line of a batch, split into words as a shell does (blanks part them;
+// double and single quotes and a backslash keep blanks within one); a blank line gives
+// std::monostate.
 // Any text is safe to give it.
 //   sky  the ephemeris and the ayanamsa of the batch's command line, which a line may change
 std::variant<std::monostate, MomentArguments, ParseError> ParseBatchLine(std::string_view line,

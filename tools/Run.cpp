@@ -185,10 +185,22 @@ int RunMonth(const Invocation& month, std::ostream& out) {
     return 0;
 }
 
-int RunFind(const Invocation& find, std::ostream& out) {
+int RunFind(const Invocation& find, std::ostream& out, std::ostream& err) {
     const DateArgument today = find.HasFrom ? find.From : TodayAt(find);
-    WriteRows(ComputeFind(find, today), find.Format, FindTextHeader, FormatFindText, FormatFindJson,
-              FindCsvHeader, FormatFindCsv, out);
+    const std::vector<FindEntry> entries = ComputeFind(find, today);
+    // The search stops at the edge of the years the theories serve: say so when that left fewer
+    // days than were asked for.
+    if (static_cast<int>(entries.size()) < find.Count) {
+        const CivilDate edge = find.Previous ? SupportedFirstDate : SupportedLastDate;
+        const std::string from = IsoDate(today);
+        const std::string to = IsoDate({edge.Year, edge.Month, edge.Day});
+        err << ProgramName << ": note: " << entries.size() << " of the " << find.Count
+            << " days asked for lie between " << (find.Previous ? to : from) << " and "
+            << (find.Previous ? from : to)
+            << "; the search goes no further than the years 1901 to 2050\n";
+    }
+    WriteRows(entries, find.Format, FindTextHeader, FormatFindText, FormatFindJson, FindCsvHeader,
+              FormatFindCsv, out);
     return 0;
 }
 
@@ -239,7 +251,7 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
         status = RunMonth(invocation, out);
         break;
     case Mode::Find:
-        status = RunFind(invocation, out);
+        status = RunFind(invocation, out, err);
         break;
     case Mode::Calendar:
         status = RunCalendar(invocation, out, err);

@@ -408,6 +408,116 @@
         <source>Karana and Its End</source>
         <translation>करण और उसकी समाप्ति</translation>
     </message>
+    <message>
+        <source>Rahu Kalam</source>
+        <translation>राहुकाल</translation>
+    </message>
+    <message>
+        <source>Yamaganda</source>
+        <translation>यमगण्ड</translation>
+    </message>
+    <message>
+        <source>Gulika Kalam</source>
+        <translation>गुलिक काल</translation>
+    </message>
+    <message>
+        <source>Abhijit</source>
+        <translation>अभिजित</translation>
+    </message>
+    <message>
+        <source>Abhijit Muhurta</source>
+        <translation>अभिजित मुहूर्त</translation>
+    </message>
+    <message>
+        <source>Moon</source>
+        <translation>चंद्रमा</translation>
+    </message>
+    <message>
+        <source>Moon&apos;s Rashi and Phase</source>
+        <translation>चंद्र राशि और कला</translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <translation>सूर्य</translation>
+    </message>
+    <message>
+        <source>Sun&apos;s Rashi</source>
+        <translation>सूर्य राशि</translation>
+    </message>
+    <message>
+        <source>%1 · %2</source>
+        <translation>%1 · %2</translation>
+    </message>
+</context>
+<context>
+    <name>DayPeriods</name>
+    <message>
+        <source>%1–%2</source>
+        <translation>%1–%2</translation>
+    </message>
+    <message>
+        <source>good</source>
+        <translation>शुभ</translation>
+    </message>
+    <message>
+        <source>neutral</source>
+        <translation>सामान्य</translation>
+    </message>
+    <message>
+        <source>bad</source>
+        <translation>अशुभ</translation>
+    </message>
+    <message>
+        <source>not defined: the Sun does not rise and set this date</source>
+        <translation>परिभाषित नहीं: इस तिथि को सूर्य उदय और अस्त नहीं होता</translation>
+    </message>
+    <message>
+        <source>%1 until %2</source>
+        <translation>%1 %2 तक</translation>
+    </message>
+    <message>
+        <source>%1 (not observed on Wednesdays)</source>
+        <translation>%1 (बुधवार को वर्जित)</translation>
+    </message>
+</context>
+<context>
+    <name>FileWriting</name>
+    <message>
+        <source>%1 could not be looked at: %2.</source>
+        <translation>%1 को देखा नहीं जा सका: %2।</translation>
+    </message>
+    <message>
+        <source>%1 is a folder.</source>
+        <translation>%1 एक फ़ोल्डर है।</translation>
+    </message>
+    <message>
+        <source>%1 is a pipe that no program is reading.</source>
+        <translation>%1 एक पाइप है जिसे कोई प्रोग्राम नहीं पढ़ रहा।</translation>
+    </message>
+    <message>
+        <source>%1 is not a file that can be written (a socket or a block device).</source>
+        <translation>%1 ऐसी फ़ाइल नहीं है जिसमें लिखा जा सके (एक सॉकेट या ब्लॉक डिवाइस)।</translation>
+    </message>
+    <message>
+        <source>It could not be created in %1: %2.</source>
+        <translation>यह %1 में बनाई नहीं जा सकी: %2।</translation>
+    </message>
+    <message>
+        <source>It could not be written: %1.</source>
+        <translation>यह लिखी नहीं जा सकी: %1।</translation>
+    </message>
+    <message>
+        <source>It could not take the place of %1: %2.</source>
+        <translation>यह %1 का स्थान नहीं ले सकी: %2।</translation>
+    </message>
+    <message>
+        <source>No file name was given.</source>
+        <translation>कोई फ़ाइल नाम नहीं दिया गया।</translation>
+    </message>
+    <message>
+        <source>The folder %1 does not exist.</source>
+        <translation>फ़ोल्डर %1 मौजूद नहीं है।</translation>
+    </message>
 </context>
 <context>
     <name>FormMessages</name>
@@ -684,6 +794,21 @@ Use the first %1, at %6? No uses the second, at %7.</source>
     <message>
         <source>Kestrava calendar, %1</source>
         <translation>Kestrava पंचांग, %1</translation>
+    </message>
+</context>
+<context>
+    <name>MoonPhaseWidget</name>
+    <message>
+        <source>%1 % lit, waxing</source>
+        <translation>%1 % प्रकाशित, बढ़ती कला</translation>
+    </message>
+    <message>
+        <source>%1 % lit, waning</source>
+        <translation>%1 % प्रकाशित, घटती कला</translation>
+    </message>
+    <message>
+        <source>Moon</source>
+        <translation>चंद्रमा</translation>
     </message>
 </context>
 <context>
@@ -1017,6 +1142,158 @@ Use the first %1, at %6? No uses the second, at %7.</source>
     <message>
         <source>Vikram %1, Shaka %2</source>
         <translation>विक्रम संवत %1, शक संवत %2</translation>
+    </message>
+    <message>
+        <source>Sun and Moon</source>
+        <translation>सूर्य और चंद्रमा</translation>
+    </message>
+    <message>
+        <source>Moon Rashi</source>
+        <translation>चंद्र राशि</translation>
+    </message>
+    <message>
+        <source>Sun Rashi</source>
+        <translation>सूर्य राशि</translation>
+    </message>
+    <message>
+        <source>Moon Phase</source>
+        <translation>चंद्र कला</translation>
+    </message>
+    <message>
+        <source>Panchanga</source>
+        <translation>पंचांग</translation>
+    </message>
+    <message>
+        <source>Samvatsara</source>
+        <translation>संवत्सर</translation>
+    </message>
+    <message>
+        <source>Kali Year</source>
+        <translation>कलि संवत</translation>
+    </message>
+    <message>
+        <source>Ritu</source>
+        <translation>ऋतु</translation>
+    </message>
+    <message>
+        <source>Ayana</source>
+        <translation>अयन</translation>
+    </message>
+    <message>
+        <source>Auspicious</source>
+        <translation>शुभ समय</translation>
+    </message>
+    <message>
+        <source>Abhijit Muhurta</source>
+        <translation>अभिजित मुहूर्त</translation>
+    </message>
+    <message>
+        <source>Brahma Muhurta</source>
+        <translation>ब्रह्म मुहूर्त</translation>
+    </message>
+    <message>
+        <source>Amrit Kalam</source>
+        <translation>अमृत काल</translation>
+    </message>
+    <message>
+        <source>Pradosha</source>
+        <translation>प्रदोष</translation>
+    </message>
+    <message>
+        <source>Nishita</source>
+        <translation>निशीथ</translation>
+    </message>
+    <message>
+        <source>Godhuli</source>
+        <translation>गोधूलि</translation>
+    </message>
+    <message>
+        <source>Inauspicious</source>
+        <translation>अशुभ समय</translation>
+    </message>
+    <message>
+        <source>Rahu Kalam</source>
+        <translation>राहुकाल</translation>
+    </message>
+    <message>
+        <source>Yamaganda</source>
+        <translation>यमगण्ड</translation>
+    </message>
+    <message>
+        <source>Gulika Kalam</source>
+        <translation>गुलिक काल</translation>
+    </message>
+    <message>
+        <source>Durmuhurta</source>
+        <translation>दुर्मुहूर्त</translation>
+    </message>
+    <message>
+        <source>Varjyam</source>
+        <translation>वर्ज्य</translation>
+    </message>
+    <message>
+        <source>Choghadiya</source>
+        <translation>चौघड़िया</translation>
+    </message>
+    <message>
+        <source>Part</source>
+        <translation>भाग</translation>
+    </message>
+    <message>
+        <source>Quality</source>
+        <translation>फल</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>समय</translation>
+    </message>
+    <message>
+        <source>Hora</source>
+        <translation>होरा</translation>
+    </message>
+    <message>
+        <source>Lord</source>
+        <translation>स्वामी</translation>
+    </message>
+    <message>
+        <source>Panchanga of the Day</source>
+        <translation>दिन का पंचांग</translation>
+    </message>
+    <message>
+        <source>%1 (the sixty-year cycle as South India counts it, from Chaitra)</source>
+        <translation>%1 (दक्षिण भारत की गणना का षष्टि संवत्सर चक्र, चैत्र से)</translation>
+    </message>
+    <message>
+        <source>%1 (by the lunar month)</source>
+        <translation>%1 (चांद्र मास के अनुसार)</translation>
+    </message>
+    <message>
+        <source>%1 (by the sidereal Sun)</source>
+        <translation>%1 (निरयन सूर्य के अनुसार)</translation>
+    </message>
+    <message>
+        <source>%1, then %2</source>
+        <translation>%1, फिर %2</translation>
+    </message>
+    <message>
+        <source>at sunrise, %1</source>
+        <translation>सूर्योदय पर, %1</translation>
+    </message>
+    <message>
+        <source>%1 (now)</source>
+        <translation>%1 (अभी)</translation>
+    </message>
+    <message>
+        <source>none this day</source>
+        <translation>इस दिन नहीं</translation>
+    </message>
+    <message>
+        <source>Day %1</source>
+        <translation>दिन %1</translation>
+    </message>
+    <message>
+        <source>Night %1</source>
+        <translation>रात्रि %1</translation>
     </message>
 </context>
 <context>

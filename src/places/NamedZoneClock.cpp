@@ -3,6 +3,8 @@
 // offset found among them by binary search, and the names of zones that were renamed or merged.
 #include "places/NamedZoneClock.h"
 
+#include "places/VectorState.h"
+
 #include <QDateTime>
 
 #include <algorithm>
@@ -45,6 +47,7 @@ struct Period {
 };
 
 Period PeriodOfZoneAt(const QTimeZone& zone, qint64 ms) {
+    const UpperVectorStateCleared cleared; // Qt's zone code may leave it set (VectorState.h)
     const QTimeZone::OffsetData data = zone.offsetData(QDateTime::fromMSecsSinceEpoch(ms, Qt::UTC));
     return {data.offsetFromUtc, data.daylightTimeOffset};
 }
@@ -121,6 +124,7 @@ bool SystemHasZone(const QString& name) {
 } // namespace
 
 QString ResolveZoneName(const QString& zoneName) {
+    const UpperVectorStateCleared cleared;
     if (!LooksLikeZoneName(zoneName)) {
         return {};
     }
@@ -223,6 +227,9 @@ struct NamedZoneClock::Table {
 };
 
 std::optional<NamedZoneClock> NamedZoneClock::Open(const QString& zoneName) {
+    // Reading a zone hashes its name in Qt, which leaves the vector registers' upper halves set;
+    // cleared on the way out, the astronomy that follows keeps its speed (VectorState.h).
+    const UpperVectorStateCleared cleared;
     // Every clock of a zone shares one table, read on first use.
     static std::mutex mutex;
     static std::map<QString, std::shared_ptr<const Table>> tables; // by the name asked for

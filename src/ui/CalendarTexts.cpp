@@ -3,6 +3,7 @@
 #include "ui/CalendarTexts.h"
 
 #include "engine/calendar/CalendarExport.h"
+#include "engine/day/DayFacts.h"
 #include "engine/present/PanchangaNames.h"
 
 #include <QCoreApplication>
@@ -166,6 +167,10 @@ DayCellTexts DayCellTextsOf(const CalendarDay& day, bool today) {
     cell.Vrata = VrataMarkOf(day);
     if (day.Tithi.Spans.empty())
         return cell;
+    // The phase takes no sidereal angle; the cell shows it on the default ephemeris.
+    const MoonPhase moon = MoonPhaseAt(day.Begins.Jde, SkyChoice{});
+    cell.MoonLit = moon.Illumination;
+    cell.MoonWaxing = moon.Waxing;
     const DaySpan& first = day.Tithi.Spans.front();
     cell.Tithi = first.Index;
     cell.Paksha = CalendarTr::tr("%1 %2").arg(PakshaText(first.Index)).arg(first.Index % 15 + 1);

@@ -62,6 +62,9 @@ struct DayCellTexts {
     QString Masa;    // "Ashadha" where the month begins
     VrataMark Vrata{VrataMark::None};
     bool Today{};
+    double MoonLit{-1}; // the Moon's lit share at sunrise, 0 ... 1; -1 for none drawn
+    bool MoonWaxing{};
+    bool MoonSouthern{}; // the place lies south of the equator: the lit side mirrored
 };
 DayCellTexts DayCellTextsOf(const CalendarDay& day, bool today);
 // The note of a cell on the tithis that hold no sunrise: "Saptami kshaya".

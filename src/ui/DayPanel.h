@@ -1,17 +1,20 @@
 // SPDX-License-Identifier: MIT
 // The day's panchanga below the tithi report: the vara, the nakshatra with its pada, the yoga and
 // the karana with their ends, the risings and settings of the Sun and the Moon, the lunar month
-// in both reckonings and the era years. Each value is a label whose accessible name is its
-// caption.
+// in both reckonings and the era years; rahu kalam, yamaganda, gulika kalam and abhijit; the
+// Moon's and the Sun's rashis and the Moon drawn in its phase. Each value is a label whose
+// accessible name is its caption.
 #pragma once
 
 #include "engine/day/Panchanga.h"
+#include "ui/DayPeriodTexts.h"
 #include "ui/TranslatedTexts.h"
 
 #include <QWidget>
 #include <optional>
 
 class QGridLayout;
+class MoonPhaseWidget;
 class ValueLabel;
 
 class DayPanel : public QWidget {
@@ -20,8 +23,10 @@ public:
     explicit DayPanel(QWidget* parent = nullptr);
 
     // Shows the panchanga of the entered moment; the times on the place's clock, to the minute,
-    // with the date where it is not the entered one.
-    void showMoment(const PanchangaMoment& moment);
+    // with the date where it is not the entered one; the periods of its date and the Moon and
+    // the Sun at the moment where they are given.
+    void showMoment(const PanchangaMoment& moment,
+                    const std::optional<MomentExtras>& extras = std::nullopt);
 
     // Empties every value (a moment without a panchanga).
     void clear();
@@ -36,6 +41,13 @@ public:
     ValueLabel* lblMoonset{};
     ValueLabel* lblMasa{};
     ValueLabel* lblSamvat{};
+    ValueLabel* lblRahuKalam{};
+    ValueLabel* lblYamaganda{};
+    ValueLabel* lblGulikaKalam{};
+    ValueLabel* lblAbhijit{};
+    ValueLabel* lblMoonRashi{};
+    ValueLabel* lblSunRashi{};
+    MoonPhaseWidget* picMoon{};
 
 protected:
     // The captions and the moment shown are told again in the new language.
@@ -47,5 +59,6 @@ private:
                          const char* objectName, int span = 1, const char* valueName = nullptr);
 
     std::optional<PanchangaMoment> shown_;
+    std::optional<MomentExtras> extras_;
     TranslatedTexts texts_;
 };

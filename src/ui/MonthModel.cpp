@@ -31,12 +31,17 @@ void MonthModel::languageChanged() {
 int MonthModel::dayIndex(const QModelIndex& index) const {
     if (!index.isValid())
         return -1;
-    const int k = index.row() * 7 + index.column() - firstColumn_;
-    return k >= 0 && k < static_cast<int>(days_.size()) ? k : -1;
+    // The cell's date, and its day among the days: a date the place's clock skipped (Apia on
+    // 30 December 2011) has none, and its cell stays empty.
+    const int dayOfMonth = index.row() * 7 + index.column() - firstColumn_ + 1;
+    const auto found = std::find_if(days_.begin(), days_.end(), [&](const CalendarDay& day) {
+        return day.Date.Day == dayOfMonth;
+    });
+    return found == days_.end() ? -1 : static_cast<int>(found - days_.begin());
 }
 
 QModelIndex MonthModel::indexOfDate(const QDate& date) const {
-    if (date.year() != year_ || date.month() != month_ || date.day() > int(days_.size()))
+    if (date.year() != year_ || date.month() != month_)
         return {};
     const int slot = firstColumn_ + date.day() - 1;
     return index(slot / 7, slot % 7);
@@ -49,7 +54,7 @@ const CalendarDay* MonthModel::dayAt(const QModelIndex& index) const {
 
 QDate MonthModel::dateAt(const QModelIndex& index) const {
     const int k = dayIndex(index);
-    return k < 0 ? QDate() : QDate(year_, month_, k + 1);
+    return k < 0 ? QDate() : QDate(year_, month_, days_[static_cast<std::size_t>(k)].Date.Day);
 }
 
 bool MonthModel::isToday(const QModelIndex& index) const {
@@ -118,8 +123,9 @@ void MonthDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
     const QPalette& palette = option.palette;
     painter->save();
     painter->setFont(option.font);
-    PaintDayCell(*painter, option.rect, DayCellTextsOf(*day, model->isToday(index)),
-                 ScreenColours(palette));
+    DayCellTexts texts = DayCellTextsOf(*day, model->isToday(index));
+    texts.MoonSouthern = model->southern();
+    PaintDayCell(*painter, option.rect, texts, ScreenColours(palette));
     if (option.state & QStyle::State_Selected) {
         // The chosen day: a frame in the selection's colour, inside today's.
         const double line = 2;

@@ -22,6 +22,9 @@ public:
     void setMonth(int year, int month, std::vector<CalendarDay> days, const QDate& today);
     // The texts of the days and the weekdays' names change with the language.
     void languageChanged();
+    // Whether the place lies south of the equator, where the Moon's lit side is drawn mirrored.
+    void setSouthern(bool southern) { southern_ = southern; }
+    bool southern() const { return southern_; }
 
     int year() const { return year_; }
     int month() const { return month_; }
@@ -47,6 +50,7 @@ private:
     int firstColumn_ = 0; // the weekday of the 1st, 0 Sunday
     std::vector<CalendarDay> days_;
     QDate today_;
+    bool southern_{};
 };
 
 // Paints a day's cell as the printed month does, with the selection and the keyboard's focus.

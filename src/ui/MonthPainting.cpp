@@ -2,6 +2,8 @@
 // Painting a day's cell and a month's page.
 #include "ui/MonthPainting.h"
 
+#include "ui/MoonPainting.h"
+
 #include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QLocale>
@@ -138,6 +140,15 @@ void PaintDayCell(QPainter& painter, const QRectF& cell, const DayCellTexts& tex
     const QFont noteFont = SizedFont(base, h * 0.11, false, true);
     const double top = inner.top();
     DrawLine(painter, inner.topLeft(), width * 0.45, texts.Day, dayFont, colours.Text);
+    if (texts.MoonLit >= 0) {
+        // The Moon at sunrise, small, beside the day's number.
+        const double moonSize = h * 0.14;
+        const double x = inner.left() +
+                         QFontMetricsF(dayFont).horizontalAdvance(QStringLiteral("00")) +
+                         moonSize * 0.4;
+        PaintMoon(painter, QRectF(x, top + moonSize * 0.2, moonSize, moonSize),
+                  {texts.MoonLit, texts.MoonWaxing, texts.MoonSouthern});
+    }
     const double markSize = h * 0.11;
     double pakshaTop = top;
     if (texts.Vrata != VrataMark::None) {
@@ -256,13 +267,15 @@ void PaintMonthPage(QPainter& painter, const QRectF& page, const MonthPage& mont
     }
     const int firstColumn = QDate(month.Year, month.Month, 1).dayOfWeek() % 7;
     const double cellsTop = gridTop + headerHeight;
-    for (std::size_t k = 0; k < month.Days.size(); ++k) {
-        const int slot = firstColumn + static_cast<int>(k);
+    for (const CalendarDay& day : month.Days) {
+        // Each day in the cell of its date: a date the clock skipped leaves its cell empty.
+        const int slot = firstColumn + day.Date.Day - 1;
         const QRectF cell(page.left() + (slot % 7) * cellWidth, cellsTop + (slot / 7) * cellHeight,
                           cellWidth, cellHeight);
-        const CalendarDay& day = month.Days[k];
         painter.setFont(base);
-        PaintDayCell(painter, cell, DayCellTextsOf(day, QDateOf(day.Date) == month.Today), colours);
+        DayCellTexts texts = DayCellTextsOf(day, QDateOf(day.Date) == month.Today);
+        texts.MoonSouthern = month.Southern;
+        PaintDayCell(painter, cell, texts, colours);
     }
     painter.setPen(QPen(colours.Grid, std::max(1.0, unit * 0.08)));
     painter.setBrush(Qt::NoBrush);

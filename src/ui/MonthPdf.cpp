@@ -45,6 +45,7 @@ QByteArray MonthsPdf(const QDate& firstMonth, const QDate& lastMonth, PaperSize 
             sheet.Place = place.Description;
             sheet.Sky = SkyDescription(place.Sky);
             sheet.Today = today;
+            sheet.Southern = place.Where.Latitude < 0;
             PaintMonthPage(painter, page, sheet);
         }
     }

@@ -8,9 +8,11 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDate>
 #include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QRadioButton>
 #include <cmath>
 #include <cstdlib>
@@ -34,13 +36,29 @@ QString EnteredReading::TimeText() const {
 std::pair<QString, QString> ChangeReadings(const ResolvedReading& resolved) {
     // The change is found to about a second; the clocks change on a whole second.
     const double change = std::round(resolved.ChangeJd * 86400) / 86400;
-    auto hourMinute = [change](double offsetHours) {
-        const ClockReading r = ReadClock(change + offsetHours / 24, ClockRounding::NearestMinute);
+    const ClockReading before =
+        ReadClock(change + resolved.OffsetBefore / 24, ClockRounding::NearestMinute);
+    const ClockReading after =
+        ReadClock(change + resolved.OffsetAfter / 24, ClockRounding::NearestMinute);
+    auto hourMinute = [](int hour, int minute) {
         return QStringLiteral("%1:%2")
-            .arg(r.Hour, 2, 10, QLatin1Char('0'))
-            .arg(r.Minute, 2, 10, QLatin1Char('0'));
+            .arg(hour, 2, 10, QLatin1Char('0'))
+            .arg(minute, 2, 10, QLatin1Char('0'));
     };
-    return {hourMinute(resolved.OffsetBefore), hourMinute(resolved.OffsetAfter)};
+    if (before.Year == after.Year && before.Month == after.Month && before.Day == after.Day)
+        return {hourMinute(before.Hour, before.Minute), hourMinute(after.Hour, after.Minute)};
+    // A change that passes over a date (a zone that crossed the date line) names the dates, the
+    // one before ending at 24:00: "29 December 24:00" and "31 December 00:00".
+    auto dated = [&](const ClockReading& r, int hour) {
+        return QStringLiteral("%1 %2").arg(
+            QLocale().toString(QDate(r.Year, r.Month, r.Day), QStringLiteral("d MMMM")),
+            hourMinute(hour, r.Minute));
+    };
+    const bool atMidnight = before.Hour == 0 && before.Minute == 0;
+    const ClockReading ended = atMidnight ? ReadClock(change + resolved.OffsetBefore / 24 - 0.5,
+                                                      ClockRounding::NearestMinute)
+                                          : before;
+    return {dated(ended, atMidnight ? 24 : before.Hour), dated(after, after.Hour)};
 }
 
 NamedZoneInput::NamedZoneInput(InputPanel& panel, QObject* parent)

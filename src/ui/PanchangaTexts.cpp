@@ -34,6 +34,14 @@ const char* NameKindComment(NameKind kind) {
         return "tithi lord";
     case NameKind::TithiGroup:
         return "tithi group";
+    case NameKind::Choghadiya:
+        return "choghadiya";
+    case NameKind::Ritu:
+        return "ritu";
+    case NameKind::Ayana:
+        return "ayana";
+    case NameKind::Samvatsara:
+        return "samvatsara";
     }
     return "";
 }

@@ -29,11 +29,16 @@ enum class NameKind {
     Planet,     // the Vimshottari lords, "Ketu" ... "Mercury"
     TithiLord,  // "Agni" ... "Pitara"
     TithiGroup, // "Nanda" ... "Poorna"
+    Choghadiya, // "Udveg" ... "Rog"
+    Ritu,       // "Vasanta" ... "Shishira"
+    Ayana,      // "Uttarayana", "Dakshinayana"
+    Samvatsara, // "Prabhava" ... "Akshaya"
 };
 inline constexpr NameKind NameKinds[] = {
     NameKind::Tithi,  NameKind::Paksha,    NameKind::Karana,     NameKind::Nakshatra,
     NameKind::Yoga,   NameKind::Vara,      NameKind::Masa,       NameKind::Rashi,
-    NameKind::Planet, NameKind::TithiLord, NameKind::TithiGroup,
+    NameKind::Planet, NameKind::TithiLord, NameKind::TithiGroup, NameKind::Choghadiya,
+    NameKind::Ritu,   NameKind::Ayana,     NameKind::Samvatsara,
 };
 
 // The disambiguation of a kind in the catalogue: "tithi", "nakshatra", "tithi lord" ...

@@ -15,6 +15,7 @@
 #include "places/ZoneText.h"
 #include "platform/Platform.h"
 #include "ui/DayPanel.h"
+#include "ui/DayPeriodTexts.h"
 #include "ui/FormMessages.h"
 #include "ui/InputPanel.h"
 #include "ui/NamedZoneInput.h"
@@ -254,6 +255,12 @@ void frmMain::ShowTithiDay() {
 void frmMain::ShowDayPanchanga(double jd, const Place& place, const CivilClock& clock) {
     // The tithi's span is the one the lines above show, so that the karana's ends agree with it.
     const SkyChoice& sky = sky_->choice();
-    dayPanel->showMoment(shownDay_ ? PanchangaOfMoment(jd, shownDay_->Span, place, clock, sky)
-                                   : PanchangaOfMoment(jd, place, clock, sky));
+    const PanchangaMoment moment = shownDay_
+                                       ? PanchangaOfMoment(jd, shownDay_->Span, place, clock, sky)
+                                       : PanchangaOfMoment(jd, place, clock, sky);
+    dayPanel->showMoment(moment, MomentExtrasOf(moment, place, sky, clock));
+    // The panel's rows may want more height than the window has: grow it rather than cut them.
+    const int wanted = sizeHint().height();
+    if (height() < wanted)
+        resize(width(), wanted);
 }

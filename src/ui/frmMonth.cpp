@@ -304,6 +304,7 @@ void frmMonth::showMonth(int year, int month, int day) {
     if (!place_.Clock)
         return;
     if (reckonAgain_ || year != model_->year() || month != model_->month()) {
+        model_->setSouthern(place_.Where.Latitude < 0);
         model_->setMonth(year, month,
                          CalendarMonth(year, month, place_.Where, *place_.Clock, place_.Sky),
                          today());
@@ -316,8 +317,14 @@ void frmMonth::showMonth(int year, int month, int day) {
     lblMonth->setText(MonthTitleText(year, month));
     lblLunarMonths->setText(LunarMonthsText(model_->days()));
     grdMonth->setAccessibleName(tr("Days of %1").arg(MonthTitleText(year, month)));
-    const QModelIndex chosen =
-        model_->indexOfDate(QDate(year, month, std::min(day, QDate(year, month, 1).daysInMonth())));
+    const QDate date(year, month, std::min(day, QDate(year, month, 1).daysInMonth()));
+    QModelIndex chosen = model_->indexOfDate(date);
+    // A skipped date's cell is empty: the day after it is chosen (the day before it at the
+    // month's end).
+    if (chosen.isValid() && !model_->dayAt(chosen)) {
+        const QModelIndex after = model_->indexOfDate(date.addDays(1));
+        chosen = model_->dayAt(after) ? after : model_->indexOfDate(date.addDays(-1));
+    }
     grdMonth->setCurrentIndex(chosen);
     grdMonth->selectionModel()->select(chosen, QItemSelectionModel::ClearAndSelect);
 }
@@ -352,6 +359,7 @@ void frmMonth::openDay() {
     if (!date.isValid() || !place_.Clock)
         return;
     frmDay day(place_, date, this);
+    day.setNow(platform_.currentDateTime());
     day.exec();
     // The day dialog pages through days; the month view follows it.
     showDate(day.date());
@@ -380,8 +388,14 @@ bool frmMonth::eventFilter(QObject* watched, QEvent* event) {
         }
         if (days != 0 && key->modifiers() == Qt::NoModifier) {
             const QDate chosen = chosenDate();
-            if (chosen.isValid())
-                showDate(chosen.addDays(days));
+            if (chosen.isValid() && place_.Clock) {
+                // A date the place's clock skipped (Apia's 30 December 2011) has no day to stand
+                // on: the arrows pass over it.
+                QDate next = chosen.addDays(days);
+                if (ClockSkipsDate(*place_.Clock, CivilDateOf(next)))
+                    next = next.addDays(days > 0 ? 1 : -1);
+                showDate(next);
+            }
             return true;
         }
     }

@@ -2,8 +2,10 @@
 // Tests of the risings and settings: sunset and the Moon's rising and setting at places of both
 // hemispheres and both sides of Greenwich against an independent high-precision computation,
 // with the dates on which the Moon does not rise or set, or stays above or below the horizon.
+#include "engine/day/Panchanga.h"
 #include "engine/day/Risings.h"
 #include "engine/time/TimeScales.h"
+#include "support/TestClocks.h"
 
 #include <gtest/gtest.h>
 
@@ -102,6 +104,48 @@ TEST(Risings, SunsetMoonriseAndMoonsetAgreeWithAnIndependentEphemeris) {
         ExpectCrossing(moon.Rise, c.Moonrise, c.Date, what + " moonrise");
         ExpectCrossing(moon.Set, c.Moonset, c.Date, what + " moonset");
     }
+}
+
+// A day runs from sunrise to sunrise: its sunset is the first after its sunrise, which near
+// midsummer at Reykjavik comes after the next midnight; the date's own setting, just after its
+// midnight, is the previous evening's. References: the Swiss Ephemeris 2.10 with its data files,
+// swe_rise_trans_true_hor from the day's sunrise, no refraction model and a horizon 34' down,
+// the Sun's upper limb, at 64:09N 21:57W; Reykjavik keeps UTC all year.
+TEST(Risings, TheDaysSunsetIsTheFirstAfterItsSunrise) {
+    const Place reykjavik{-(21 + 57 / 60.0), 64 + 9 / 60.0};
+    const FixedOffsetClock utc(0);
+    const struct {
+        CivilDate Date;
+        CivilDate SunsetDate;
+        double SunsetSeconds; // after the midnight that opens SunsetDate
+    } cases[] = {
+        {{2024, 6, 14}, {2024, 6, 14}, 23 * 3600 + 59 * 60 + 27.7},
+        {{2024, 6, 15}, {2024, 6, 16}, 38.6},
+        {{2024, 6, 16}, {2024, 6, 17}, 60 + 39.2},
+        {{2024, 6, 17}, {2024, 6, 18}, 2 * 60 + 29.3},
+        {{2024, 6, 18}, {2024, 6, 19}, 3 * 60 + 8.5},
+    };
+    for (const auto& c : cases) {
+        const double want =
+            Jd(c.SunsetDate.Year, c.SunsetDate.Month, c.SunsetDate.Day) + c.SunsetSeconds / 86400;
+        const std::string what = "Reykjavik 2024-06-" + std::to_string(c.Date.Day);
+        const HorizonCrossing sunrise = SunriseCrossing(c.Date, reykjavik, utc);
+        const HorizonCrossing sunset = SunsetOfDay(c.Date, sunrise, reykjavik, utc);
+        ASSERT_EQ(sunset.State, HorizonState::Crosses) << what;
+        EXPECT_GT(sunset.At.JulianDayUT, sunrise.At.JulianDayUT) << what;
+        EXPECT_NEAR((sunset.At.Civil() - want) * 86400, 0, 20) << what;
+        const PanchangaDay day = PanchangaOfDay(c.Date, reykjavik, utc, SkyChoice{});
+        EXPECT_NEAR((day.Sunset.At.Civil() - want) * 86400, 0, 20) << what << ", the day";
+        const PanchangaMoment noon = PanchangaOfMoment(
+            Jd(c.Date.Year, c.Date.Month, c.Date.Day, 12), reykjavik, utc, SkyChoice{});
+        EXPECT_NEAR((noon.Sunset.At.Civil() - want) * 86400, 0, 20) << what << ", a moment";
+    }
+    // Where the Sun neither rises nor sets, the date's own state stands.
+    const Place tromso{18.95, 69.65};
+    const FixedOffsetClock cet(1);
+    const CivilDate midsummer{2024, 6, 21};
+    EXPECT_EQ(SunsetOfDay(midsummer, SunriseCrossing(midsummer, tromso, cet), tromso, cet).State,
+              HorizonState::AboveAllDate);
 }
 
 } // namespace

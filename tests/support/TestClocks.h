@@ -20,3 +20,12 @@ public:
     }
     std::string ZoneName() const override { return "Europe/Madrid"; }
 };
+
+// Samoa's clock over the date line: UTC-10 (its summer time) until 2011 December 29, 24:00, then
+// UTC+14, so that 30 December 2011 never came (the tz database's Pacific/Apia).
+class Apia2011 final : public CivilClock {
+public:
+    double OffsetHoursAt(double jd) const override { return jd < Jd(2011, 12, 30, 10) ? -10 : 14; }
+    bool IsDaylightSavingAt(double) const override { return true; }
+    std::string ZoneName() const override { return "Pacific/Apia"; }
+};

@@ -159,9 +159,10 @@ TEST(CalendarCli, AFileThatCannotBeWrittenIsSaidAndLeavesNothing) {
         {"/nonexistent-kestrava/tithis.ics",
          "kestrava-tithi: /nonexistent-kestrava/tithis.ics could not be saved: the folder "
          "/nonexistent-kestrava does not exist; nothing was written\n"},
+        // The system's own reason, as touch(1) gives it for the same file.
         {"/proc/kestrava-tithis.ics", "kestrava-tithi: /proc/kestrava-tithis.ics could not be "
-                                      "saved: it could not be created in /proc; nothing was "
-                                      "written\n"},
+                                      "saved: it could not be created in /proc: No such file or "
+                                      "directory; nothing was written\n"},
     };
     for (const auto& c : cases) {
         const ToolRun run =

@@ -67,6 +67,10 @@ class ICalendarFiles(unittest.TestCase):
         self.assertGreater(len(events), 365)
         for event in events:
             start = event["DTSTART"].dt
+            if "TZID" not in event["DTSTART"].params:
+                # An instant in the hour the clocks repeat is written in UTC.
+                self.assertEqual(start.utcoffset(), datetime.timedelta(0), f"at {start}")
+                continue
             self.assertEqual(str(event["DTSTART"].params["TZID"]), "America/New_York")
             naive = start.replace(tzinfo=None)
             self.assertEqual(described.localize(naive).utcoffset(),
@@ -74,6 +78,36 @@ class ICalendarFiles(unittest.TestCase):
             hours = (event["DTEND"].dt - start).total_seconds() / 3600
             self.assertTrue(19 < hours < 27, f"{event['SUMMARY']} lasts {hours} hours")
         self.check_moons(events)
+
+    def test_the_repeated_hour_is_written_unambiguously(self):
+        # New York set its clocks back from 02:00 EDT to 01:00 EST on 6 November 2016, and Shukla
+        # Saptami began in the repeated hour, at 06:46:31 UTC (01:46:31 EST, its second 01:46):
+        # the Swiss Ephemeris 2.10 with its data files, the Moon's apparent longitude 72 degrees
+        # ahead of the Sun's, found by bisection in a separate program.
+        calendar = export("repeated-hour.ics", "spans", NEW_YORK, "2016-11-01", "2016-11-10")
+        rules = pytz.timezone("America/New_York")
+        began = datetime.datetime(2016, 11, 6, 6, 46, 31, tzinfo=UTC)
+        found = 0
+        for event in events_of(calendar):
+            for name in ("DTSTART", "DTEND"):
+                value = event[name]
+                moment = utc(value.dt)
+                local = moment.astimezone(rules).replace(tzinfo=None)
+                try:
+                    rules.localize(local, is_dst=None)
+                    repeated = False
+                except pytz.exceptions.AmbiguousTimeError:
+                    repeated = True
+                # A reading the clock shows twice is written in UTC, with no TZID; the others on
+                # the zone's clock.
+                self.assertEqual("TZID" in value.params, not repeated, f"{name} {moment}")
+                if repeated:
+                    self.assertEqual(value.dt.utcoffset(), datetime.timedelta(0))
+                if abs((moment - began).total_seconds()) < 3600:
+                    found += 1
+                    self.assertTrue(repeated)
+                    self.assertLess(abs((moment - began).total_seconds()), 30, f"{moment}")
+        self.assertEqual(found, 2)  # Shashthi's end and Saptami's begin
 
     def test_timed_spans_on_a_typed_offset(self):
         calendar = export("spans-delhi.ics", "spans", DELHI)

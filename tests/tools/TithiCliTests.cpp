@@ -83,11 +83,12 @@ TEST(RunCli, TakesTheMomentInAnyOrder) {
 TEST(RunCli, WritesEachFormat) {
     const std::pair<const char*, std::vector<std::string>> cases[] = {
         // The CSV header and row: the paragraph holds commas, so it is quoted. The day's
-        // panchanga follows the tithi's columns.
+        // panchanga follows the tithi's columns, and the day's periods and facts come last.
         {"2024-01-25 15:00 --zone 5 --lon 74W --format csv",
          {"index,number,name,phase,lord,group,features,nature,type,description,moon,sun,"
           "elongation,jde,begins,ends,sunrise,sunrise_tithi,karana,karana_begins,",
-          ",ayanamsa,zone,utc_offset\n15,1,PRATIPADA,Krishna,Agni,Nanda,Vriddhi (Increase),",
+          ",ayanamsa,zone,utc_offset,rahu_kalam_begins,",
+          ",samvatsara,kali_year\n15,1,PRATIPADA,Krishna,Agni,Nanda,Vriddhi (Increase),",
           ",Auspicious,\"Time the most powerful factor", ",Guruvara,Pushya,3,Saturn,",
           ",Pausha,Magha,false,2080,1945,"}},
         {"2000-01-21 04:40 --zone 0 --lon 0E",

@@ -56,4 +56,55 @@ TEST_F(DayPanelTest, ShowsTheDayAsAlmanacsPublishIt) {
     }
 }
 
+// Minutes of the day from "13:47".
+int Minutes(const QString& time) {
+    const QStringList parts = time.split(QLatin1Char(':'));
+    return parts.size() == 2 ? parts[0].toInt() * 60 + parts[1].toInt() : -10000;
+}
+
+// The same Thursday at 17:00: rahu kalam is the daytime's 6th eighth, yamaganda its 1st, gulika
+// its 3rd, abhijit the 8th of its 15 muhurtas. Applied by hand to the published sunrise 07:15 and
+// sunset 17:43 (a daytime of 628 minutes): 13:47.5-15:06, 07:15-08:33.5, 09:52-11:10.5 and
+// 12:08-12:50, each shown within a minute. The Moon, new that evening, is in Dhanu until it
+// enters Makara at 23:05:12 (the Swiss Ephemeris, Lahiri), 0.19 % lit; the Sun is in Dhanu.
+TEST_F(DayPanelTest, ShowsTheDaysPeriodsAndTheMoon) {
+    set({{"txtName", "Asha"},
+         {"cboMonth", "January"},
+         {"cboDate", "11"},
+         {"cboYear", "2024"},
+         {"cboHH", "17"},
+         {"cboMM", "0"},
+         {"txtLonD", "77"},
+         {"txtLonM", "13"},
+         {"txtLatD", "28"},
+         {"txtLatM", "36"},
+         {"txtZoneHour", "5"},
+         {"txtZoneMinute", "30"}});
+    click("cmdCalculate");
+    ASSERT_TRUE(inFront("fraResult"));
+    const struct {
+        const char* name;
+        double begins, ends; // minutes of the day
+    } periods[] = {
+        {"lblRahuKalam", 13 * 60 + 47.5, 15 * 60 + 6},
+        {"lblYamaganda", 7 * 60 + 15, 8 * 60 + 33.5},
+        {"lblGulikaKalam", 9 * 60 + 52, 11 * 60 + 10.5},
+        {"lblAbhijit", 12 * 60 + 8.1, 12 * 60 + 50},
+    };
+    for (const auto& p : periods) {
+        const QStringList ends = text(p.name).split(QChar(0x2013));
+        ASSERT_EQ(ends.size(), 2) << p.name << ": " << text(p.name).toStdString();
+        EXPECT_NEAR(Minutes(ends[0]), p.begins, 1.0)
+            << p.name << ": " << text(p.name).toStdString();
+        EXPECT_NEAR(Minutes(ends[1]), p.ends, 1.0) << p.name << ": " << text(p.name).toStdString();
+    }
+    EXPECT_EQ(text("lblMoonRashi"), QStringLiteral("Dhanu until 23:05 · 0 % lit, waning"));
+    EXPECT_EQ(text("lblSunRashi"), QStringLiteral("Dhanu"));
+    auto* moon = find<QWidget>("picDayMoon");
+    EXPECT_EQ(moon->accessibleName(), QStringLiteral("Moon"));
+    EXPECT_EQ(moon->accessibleDescription(), QStringLiteral("0 % lit, waning"));
+    for (const char* name : {"lblRahuKalam", "lblYamaganda", "lblGulikaKalam", "lblAbhijit"})
+        EXPECT_FALSE(find<QLabel>(name)->accessibleName().isEmpty()) << name;
+}
+
 } // namespace

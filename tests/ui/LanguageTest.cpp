@@ -3,6 +3,8 @@
 // window left with an English text, the form and its results kept across a change of language
 // and the choice remembered; and in English the texts exactly as they were.
 #include "ui/Language.h"
+#include "engine/day/DayFacts.h"
+#include "engine/day/DayPeriods.h"
 #include "engine/limbs/Karana.h"
 #include "engine/present/CalendarNames.h"
 #include "engine/present/PanchangaNames.h"
@@ -184,6 +186,16 @@ TEST(TranslationCatalogues, EveryNameAndReportTextOfTheEngineHasAHindiTranslatio
     }
     for (int k = 0; k < VimshottariLordCount; ++k)
         name(NameKind::Planet, VimshottariLordName(k));
+    for (int k = 0; k < 7; ++k) {
+        name(NameKind::Planet, WeekdayLordName(k)); // the horas' lords
+        name(NameKind::Choghadiya, ChoghadiyaName(k));
+    }
+    for (int k = 0; k < 6; ++k)
+        name(NameKind::Ritu, RituName(k));
+    for (int k = 0; k < 2; ++k)
+        name(NameKind::Ayana, AyanaName(k));
+    for (int k = 0; k < 60; ++k)
+        name(NameKind::Samvatsara, SamvatsaraName(k));
     CalculationRecord tables;
     ASSERT_TRUE(MakeTithiReport(tables));
     for (std::size_t k = 0; k < 30; ++k) {

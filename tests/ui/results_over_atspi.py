@@ -83,9 +83,12 @@ ROW_CAPTIONS = ["Tithi Number", "Tithi Name", "Tithi Phase", "Tithi Lord", "Tith
                 "Tithi Features", "Tithi Nature", "Tithi Type",
                 # the day's panchanga, two pairs to a row
                 "Vara", "Nakshatra", "Sunrise", "Yoga", "Sunset", "Karana", "Moonrise", "Month",
-                "Moonset", "Samvat"]
+                "Moonset", "Samvat",
+                # the day's periods and the two rashis
+                "Rahu Kalam", "Yamaganda", "Gulika Kalam", "Abhijit", "Sun", "Moon"]
 # A value's name where it differs from its caption (the line above is already "Karana").
-VALUE_NAMES = {"Karana": "Karana and Its End"}
+VALUE_NAMES = {"Karana": "Karana and Its End", "Abhijit": "Abhijit Muhurta", "Sun": "Sun's Rashi",
+               "Moon": "Moon's Rashi and Phase"}
 LINE_NAMES = ["Tithi Description", "Tithi Began and Ends", "Tithi at Sunrise", "Karana",
               "Time Zone of the Results"]
 

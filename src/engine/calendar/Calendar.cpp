@@ -30,6 +30,23 @@ CivilDate DateOf(double jd) {
     return {static_cast<int>(date.Year), static_cast<int>(date.Month), static_cast<int>(date.Day)};
 }
 
+// The civil days next to a date, passing over any the clock skipped.
+CivilDate NextCivilDay(const CivilDate& date, const CivilClock& clock) {
+    CivilDate next = AddDays(date, 1);
+    for (int tries = 0; tries < 3 && ClockSkipsDate(clock, next); ++tries) {
+        next = AddDays(next, 1);
+    }
+    return next;
+}
+
+CivilDate PreviousCivilDay(const CivilDate& date, const CivilClock& clock) {
+    CivilDate previous = AddDays(date, -1);
+    for (int tries = 0; tries < 3 && ClockSkipsDate(clock, previous); ++tries) {
+        previous = AddDays(previous, -1);
+    }
+    return previous;
+}
+
 // Where a day begins: the sunrise of its date, or the midnight that opens the date where the Sun
 // does not rise on it.
 struct DayStart {
@@ -119,16 +136,18 @@ public:
         occurrence.Ends = InstantOfTerrestrial(clock_, end.Jde);
 
         // The first day that begins at or after the tithi: the date of its begin, or the next.
+        // The civil days next to it pass over a date the clock skipped.
         CivilDate first = DateOf(occurrence.Begins.Civil());
         if (StartOf(first).Jde < begin.Jde) {
-            first = AddDays(first, 1);
+            first = NextCivilDay(first, clock_);
         }
         if (StartOf(first).Jde < end.Jde) {
             occurrence.Observed = first;
-            occurrence.Kind = StartOf(AddDays(first, 1)).Jde < end.Jde ? ObservanceKind::Vriddhi
-                                                                       : ObservanceKind::Sunrise;
+            occurrence.Kind = StartOf(NextCivilDay(first, clock_)).Jde < end.Jde
+                                  ? ObservanceKind::Vriddhi
+                                  : ObservanceKind::Sunrise;
         } else {
-            occurrence.Observed = AddDays(first, -1);
+            occurrence.Observed = PreviousCivilDay(first, clock_);
             occurrence.Kind = ObservanceKind::Kshaya;
         }
         return occurrence;
@@ -172,16 +191,25 @@ std::vector<CalendarDay> CalendarDays(const CivilDate& first, const CivilDate& l
                                       const Place& place, const CivilClock& clock,
                                       const SkyChoice& sky) {
     std::vector<CalendarDay> days;
-    const int count = DaysBetween(first, last) + 1;
-    if (count <= 0) {
+    if (DaysBetween(first, last) < 0) {
         return days;
     }
-    // The day starts from the date before the first (for the first day's vriddhi and month) to
-    // the date after the last (where the last day ends).
+    // The civil days, from the one before the first (for the first day's vriddhi and month) to
+    // the one after the last (where the last day ends). A date the clock skipped is none: the
+    // day before it runs to the sunrise of the date after it.
+    std::vector<CivilDate> dates;
+    for (CivilDate date = PreviousCivilDay(first, clock);;) {
+        dates.push_back(date);
+        if (DateKey(date) > DateKey(last)) {
+            break;
+        }
+        date = NextCivilDay(date, clock);
+    }
+    const int count = static_cast<int>(dates.size()) - 2;
     std::vector<DayStart> starts;
-    starts.reserve(static_cast<std::size_t>(count) + 2);
-    for (int k = -1; k <= count; ++k) {
-        starts.push_back(DayStartOf(AddDays(first, k), place, clock));
+    starts.reserve(dates.size());
+    for (const CivilDate& date : dates) {
+        starts.push_back(DayStartOf(date, place, clock));
     }
     const std::vector<LimbSpan> spans = SpansBeginningBetween(
         Limb::Tithi, starts.front().At.Jde - LongestTithiDays, starts.back().At.Jde + 1e-6, sky);
@@ -214,7 +242,7 @@ std::vector<CalendarDay> CalendarDays(const CivilDate& first, const CivilDate& l
         const DayStart& start = starts[static_cast<std::size_t>(k) + 1];
         const DayStart& next = starts[static_cast<std::size_t>(k) + 2];
         CalendarDay day;
-        day.Date = AddDays(first, k);
+        day.Date = dates[static_cast<std::size_t>(k) + 1];
         day.Vara = VaraOfDate(day.Date);
         day.Begins = start.At;
         day.Ends = next.At;
@@ -288,7 +316,13 @@ std::vector<TithiOccurrence> FindTithi(const TithiQuery& query, const CivilDate&
         }
         TithiOccurrence occurrence = finder.Occurrence(lunation, query.Tithi);
         const int key = DateKey(occurrence.Observed);
-        if (forward ? key >= fromKey : key < fromKey) {
+        // A tithi's days of observance follow its lunations in order: past the edge of the
+        // supported years, none is left to find.
+        if (forward ? key > DateKey(SupportedLastDate) : key < DateKey(SupportedFirstDate)) {
+            break;
+        }
+        if ((forward ? key >= fromKey : key < fromKey) && key >= DateKey(SupportedFirstDate) &&
+            key <= DateKey(SupportedLastDate)) {
             found.push_back(std::move(occurrence));
         }
     }

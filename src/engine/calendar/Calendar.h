@@ -116,6 +116,10 @@ struct TithiOccurrence {
 
 enum class SearchDirection { Forward, Backward };
 
+// The years the theories and the date conversions serve.
+inline constexpr CivilDate SupportedFirstDate{1901, 1, 1};
+inline constexpr CivilDate SupportedLastDate{2050, 12, 31};
+
 // FindTithi: the occurrences of a tithi nearest to a date.
 //   query      the tithi, and the lunar month if any
 //   from       a civil date: Forward finds those observed on it or later, Backward those
@@ -124,7 +128,8 @@ enum class SearchDirection { Forward, Backward };
 //   place      where the days are reckoned (the sunrises)
 //   clock      the place's civil clock
 //   sky        the ephemeris and the ayanamsa
-// Searches a century and a half either way at most; returns what it found, in the order found.
+// Finds only days of observance within the supported years (SupportedFirstDate ...
+// SupportedLastDate), so that it may return fewer than `count`; returns them in the order found.
 std::vector<TithiOccurrence> FindTithi(const TithiQuery& query, const CivilDate& from, int count,
                                        SearchDirection direction, const Place& place,
                                        const CivilClock& clock, const SkyChoice& sky);

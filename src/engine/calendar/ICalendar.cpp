@@ -83,6 +83,19 @@ std::string UtcDateTime(double jd) {
     return LocalDateTime(jd) + "Z";
 }
 
+// An instant as the value of a DATE-TIME property, with what comes between the name and the value:
+// ";TZID=America/New_York:20161106T004627" on the zone's clock, but ":20161106T054627Z" in UTC
+// where the clock shows the reading twice. A reader takes a repeated local reading for its first
+// occurrence (RFC 5545, 3.3.5), which puts the second an hour early; and calendar programs differ
+// on it even for the first.
+std::string ZonedDateTime(const CivilClock& clock, const std::string& zone, double jd) {
+    const double civil = CivilJulianDayAt(clock, jd);
+    if (ResolveReading(clock, civil).Kind == ClockReadingKind::Overlap) {
+        return ":" + UtcDateTime(jd);
+    }
+    return ";TZID=" + zone + ":" + LocalDateTime(civil);
+}
+
 std::string DateValue(const CivilDate& date) {
     char text[16];
     std::snprintf(text, sizeof text, "%04d%02d%02d", date.Year, date.Month, date.Day);
@@ -181,10 +194,8 @@ std::string ICalendarOf(const CalendarHeader& header, const std::vector<Calendar
             AppendLine(out, "DTEND;VALUE=DATE:" + DateValue(NextDate(event.Date)));
             AppendLine(out, "TRANSP:TRANSPARENT");
         } else {
-            AppendLine(out, "DTSTART;TZID=" + zone + ":" +
-                                LocalDateTime(CivilJulianDayAt(clock, event.StartJd)));
-            AppendLine(out, "DTEND;TZID=" + zone + ":" +
-                                LocalDateTime(CivilJulianDayAt(clock, event.EndJd)));
+            AppendLine(out, "DTSTART" + ZonedDateTime(clock, zone, event.StartJd));
+            AppendLine(out, "DTEND" + ZonedDateTime(clock, zone, event.EndJd));
             AppendLine(out, "TRANSP:TRANSPARENT");
         }
         AppendLine(out, "SUMMARY:" + EscapedText(event.Summary));

@@ -34,7 +34,10 @@ struct CalendarHeader {
 //          VTIMEZONE holding every change of offset within the range (one observance per
 //          change, no recurrence rules, so that the file says exactly what the clock did); a
 //          fixed offset gets a TZID of its own ("UTC+0530") with one observance. Timed events
-//          carry DTSTART and DTEND on that zone's clock; all-day events carry DATE values.
+//          carry DTSTART and DTEND on that zone's clock, except an instant whose reading the
+//          clock shows twice (the hour repeated when the clocks go back), which is written in
+//          UTC so that no reader takes it for the other occurrence; all-day events carry DATE
+//          values.
 std::string ICalendarOf(const CalendarHeader& header, const std::vector<CalendarEvent>& events,
                         const CivilClock& clock);
 

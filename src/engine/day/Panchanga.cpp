@@ -119,7 +119,7 @@ PanchangaDay DayOf(const CivilDate& date, const Place& place, const CivilClock& 
     day.Sunrise = shared.NextSunrise ? *shared.NextSunrise : SunriseCrossing(date, place, clock);
     const HorizonCrossing nextSunrise = SunriseCrossing(next, place, clock);
     shared.NextSunrise = nextSunrise;
-    day.Sunset = SunsetOnDate(date, place, clock);
+    day.Sunset = SunsetOfDay(date, day.Sunrise, place, clock);
     day.Begins = DayStartOf(date, day.Sunrise, clock);
     day.Ends = DayStartOf(next, nextSunrise, clock);
     day.BeginsAtSunrise = day.Sunrise.State == HorizonState::Crosses;
@@ -214,7 +214,7 @@ PanchangaMoment MomentOf(double jd, const LimbSpan* knownTithi, const Place& pla
               static_cast<int>(date.Day)};
 
     m.Sunrise = SunriseCrossing(m.Date, place, clock);
-    m.Sunset = SunsetOnDate(m.Date, place, clock);
+    m.Sunset = SunsetOfDay(m.Date, m.Sunrise, place, clock);
     const MoonCrossings moon = MoonCrossingsOnDate(m.Date, place, clock, choice);
     m.Moonrise = moon.Rise;
     m.Moonset = moon.Set;

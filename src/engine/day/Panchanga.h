@@ -56,7 +56,9 @@ struct PanchangaDay {
     ClockInstant Begins, Ends;
     bool BeginsAtSunrise{}, EndsAtSunrise{};
 
-    HorizonCrossing Sunrise, Sunset, Moonrise, Moonset; // on the civil date, midnight to midnight
+    // The sunrise, moonrise and moonset on the civil date, midnight to midnight; the sunset the
+    // first after the sunrise, which near midsummer at high latitudes falls after midnight.
+    HorizonCrossing Sunrise, Sunset, Moonrise, Moonset;
 
     DayLimb Tithi, Karana, Nakshatra, Yoga;
     int NakshatraPada{}; // the quarter of the nakshatra at sunrise, 1 ... 4
@@ -91,7 +93,8 @@ struct PanchangaMoment {
     int Vara{-1};
     bool BeforeSunrise{}; // the moment comes before its date's sunrise, so that it belongs to the
                           // previous day and its vara (Vara is that one)
-    // The risings and settings of the moment's civil date (its sunrise decides the vara).
+    // The risings and settings of the moment's civil date (its sunrise decides the vara), the
+    // sunset the first after that sunrise, as for the day.
     HorizonCrossing Sunrise, Sunset, Moonrise, Moonset;
 
     TimedSpan Tithi, Karana, Nakshatra, Yoga; // the spans that hold the moment

@@ -8,6 +8,7 @@
 #include "engine/sky/Moon.h"
 #include "engine/sky/MoonLatitude.h"
 #include "engine/sky/Nutation.h"
+#include "engine/time/TimeScales.h"
 
 #include <cmath>
 #include <optional>
@@ -222,6 +223,21 @@ HorizonCrossing SunriseCrossing(const CivilDate& date, const Place& place,
 
 HorizonCrossing SunsetOnDate(const CivilDate& date, const Place& place, const CivilClock& clock) {
     return CrossingOfSun(SunCrossingOnDate(date, place, clock, SunCrossing::Setting), clock);
+}
+
+HorizonCrossing SunsetOfDay(const CivilDate& date, const HorizonCrossing& sunrise,
+                            const Place& place, const CivilClock& clock) {
+    const HorizonCrossing onDate = SunsetOnDate(date, place, clock);
+    if (sunrise.State != HorizonState::Crosses ||
+        (onDate.State == HorizonState::Crosses && onDate.At.JulianDayUT > sunrise.At.JulianDayUT)) {
+        return onDate;
+    }
+    // The date's setting came before its sunrise, or there was none on it: the day's is the
+    // next date's (a setting is never more than a day after the rising that precedes it).
+    const CalendarDate next = CalendarDateOfJulianDay(CivilJulianDayOfDate(date) + 1.5);
+    return SunsetOnDate(
+        {static_cast<int>(next.Year), static_cast<int>(next.Month), static_cast<int>(next.Day)},
+        place, clock);
 }
 
 MoonCrossings MoonCrossingsOnDate(const CivilDate& date, const Place& place,

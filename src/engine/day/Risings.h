@@ -27,6 +27,17 @@ struct HorizonCrossing {
 HorizonCrossing SunriseCrossing(const CivilDate& date, const Place& place, const CivilClock& clock);
 HorizonCrossing SunsetOnDate(const CivilDate& date, const Place& place, const CivilClock& clock);
 
+// SunsetOfDay: the sunset of the day that begins with a date's sunrise: the first after it. Near
+// midsummer at high latitudes (Reykjavik in June) the Sun sets after midnight, so that the
+// setting on the date itself is the previous evening's and this one falls on the next date.
+//   date, place, clock  as above
+//   sunrise             SunriseCrossing of the date; where it does not cross (a polar day or
+//                       night), the date's own setting is given, as SunsetOnDate finds it
+// Where the Sun rises but does not set before the next date ends, the next date's state
+// (AboveAllDate) says why.
+HorizonCrossing SunsetOfDay(const CivilDate& date, const HorizonCrossing& sunrise,
+                            const Place& place, const CivilClock& clock);
+
 // The Moon's rising and setting on one civil date.
 struct MoonCrossings {
     HorizonCrossing Rise; // the first moonrise of the date

@@ -158,3 +158,15 @@ double CivilJulianDay(const ClockReading& reading) {
 double CivilJulianDayOfDate(const CivilDate& date) {
     return JulianDayOfDate(date.Month, date.Day, date.Year);
 }
+
+bool ClockSkipsDate(const CivilClock& clock, const CivilDate& date) {
+    const double midnight = CivilJulianDayOfDate(date);
+    // Where the midnight itself is shown the date is not skipped, and the search below is spared
+    // on every ordinary date.
+    if (ResolveReading(clock, midnight).Kind != ClockReadingKind::Gap) {
+        return false;
+    }
+    // Both midnights fall at the instant of the jump (found to about a second): none of the
+    // date is shown.
+    return UniversalOfCivil(clock, midnight + 1) - UniversalOfCivil(clock, midnight) < 60 / 86400.0;
+}

@@ -149,3 +149,8 @@ double CivilJulianDay(const ClockReading& reading);
 
 // CivilJulianDayOfDate: the Julian day of the midnight that opens a date on the clock.
 double CivilJulianDayOfDate(const CivilDate& date);
+
+// ClockSkipsDate: the clock never shows the date: it jumped from the midnight that opens it to
+// the one that closes it, as Pacific/Kwajalein did over 21 August 1993 and Pacific/Apia over
+// 30 December 2011 when they crossed the date line. Such a date is no civil day at the place.
+bool ClockSkipsDate(const CivilClock& clock, const CivilDate& date);
