@@ -62,7 +62,7 @@ void WholeDayOn(benchmark::State& state) {
         const MomentInputs& m = moments[i % moments.size()];
         const CalculationRecord& rec = records[i++ % records.size()];
         benchmark::DoNotOptimize(PanchangaOfDay({m.Year, m.Month, m.Day}, PlaceOfRecord(rec),
-                                                ClockOfRecord(rec), ephemeris));
+                                                ClockOfRecord(rec), SkyChoice{ephemeris.Kind()}));
     }
 }
 BENCHMARK(WholeDayOn)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
@@ -73,7 +73,7 @@ void YearOfDaysOn(benchmark::State& state) {
     const FixedOffsetClock indianTime(5.5);
     for (auto _ : state) {
         benchmark::DoNotOptimize(
-            PanchangaOfDays({2024, 1, 1}, {2024, 12, 31}, delhi, indianTime, ephemeris));
+            PanchangaOfDays({2024, 1, 1}, {2024, 12, 31}, delhi, indianTime, SkyChoice{ephemeris.Kind()}));
     }
 }
 BENCHMARK(YearOfDaysOn)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);

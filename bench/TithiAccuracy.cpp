@@ -232,7 +232,7 @@ void ComparePositions() {
 
 void CompareTransitions() {
     auto start = Clock::now();
-    const std::vector<TithiSpan> spans = TithisBeginningBetween(FirstDay, LastDay, *Theories);
+    const std::vector<TithiSpan> spans = TithisBeginningBetween(FirstDay, LastDay, SkyChoice{Theories->Kind()});
     auto middle = Clock::now();
     std::vector<double> swiss(spans.size());
     for (std::size_t k = 0; k < spans.size(); ++k) {
@@ -365,7 +365,7 @@ void CompareSiderealPlaces() {
         latitude.Add((place.Latitude - x[1]) * 3600, jde);
         distance.Add(place.DistanceKm - x[2] * AstronomicalUnitKm, jde);
         ayanamsa.Add((LahiriAyanamsa(jde) - SwissAyanamsa(jde)) * 3600, jde);
-        const SiderealPlaces ours = SiderealPlacesAt(jde, *Theories);
+        const SiderealPlaces ours = SiderealPlacesAt(jde, SkyChoice{Theories->Kind()});
         const Sidereal swiss = SwissSidereal(jde);
         moon.Add(ArcsecondsBetween(ours.Moon, swiss.Moon), jde);
         sun.Add(ArcsecondsBetween(ours.Sun, swiss.Sun), jde);
@@ -386,7 +386,7 @@ void CompareSiderealPlaces() {
 void CompareSiderealTransitions(Limb limb, double (*swissAngle)(double), const char* title) {
     const LimbDefinition& definition = DefinitionOf(limb);
     auto start = Clock::now();
-    const std::vector<LimbSpan> spans = SpansBeginningBetween(limb, FirstDay, LastDay, *Theories);
+    const std::vector<LimbSpan> spans = SpansBeginningBetween(limb, FirstDay, LastDay, SkyChoice{Theories->Kind()});
     auto middle = Clock::now();
     std::vector<double> swiss(spans.size());
     for (std::size_t k = 0; k < spans.size(); ++k) {
@@ -455,7 +455,7 @@ void CompareMoonRisings() {
         const ::Place place{c.Where.EastLongitude, c.Where.Latitude};
         const FixedOffsetClock clock(c.Offset);
         const HorizonCrossing sunset = SunsetOnDate(c.Date, place, clock, *Theories);
-        const MoonCrossings moon = MoonCrossingsOnDate(c.Date, place, clock, *Theories);
+        const MoonCrossings moon = MoonCrossingsOnDate(c.Date, place, clock, SkyChoice{Theories->Kind()});
         const auto at = [](const HorizonCrossing& h) {
             return h.State == HorizonState::Crosses ? h.At.JulianDayUT : 0.0;
         };
@@ -529,11 +529,11 @@ void CompareLunarMonths() {
     std::vector<Lunation> ours, swiss;
     std::vector<int> lunations;
     auto start = Clock::now();
-    LunationSigns signs(*Theories);
+    LunationSigns signs(SkyChoice{Theories->Kind()});
     std::vector<MonthAndYears> months;
     for (int k = first; k <= last + 1; ++k) {
-        const double newMoon = NewMoonOf(k, *Theories);
-        ours.push_back({newMoon, SiderealPlacesAt(newMoon, *Theories).Sun});
+        const double newMoon = NewMoonOf(k, SkyChoice{Theories->Kind()});
+        ours.push_back({newMoon, SiderealPlacesAt(newMoon, SkyChoice{Theories->Kind()}).Sun});
         const double middle = newMoon + 15;
         months.push_back(LunarMonthAt(middle, TithiAt(middle, *Theories).Elongation, signs));
         lunations.push_back(k);
@@ -634,7 +634,7 @@ void CompareCalendarDays() {
         const FixedOffsetClock clock(place.Offset);
         const auto start = Clock::now();
         const std::vector<CalendarDay> days =
-            CalendarDays({1901, 1, 1}, {2050, 12, 31}, place.At, clock, *Theories);
+            CalendarDays({1901, 1, 1}, {2050, 12, 31}, place.At, clock, SkyChoice{Theories->Kind()});
         const auto middle = Clock::now();
         // The Swiss Ephemeris' tithi at each sunrise, from the day before the first to the day
         // after the last.

@@ -36,5 +36,7 @@ std::optional<ParseError> StorePrevious(std::string_view value, Reader where, In
 std::optional<ParseError> StoreCount(std::string_view value, Reader where, Invocation& into);
 std::optional<ParseError> StoreCalendarFile(std::string_view value, Reader where, Invocation& into);
 std::optional<ParseError> StoreEvents(std::string_view value, Reader where, Invocation& into);
+std::optional<ParseError> StoreEphemeris(std::string_view value, Reader where, Invocation& into);
+std::optional<ParseError> StoreAyanamsa(std::string_view value, Reader where, Invocation& into);
 
 } // namespace tithi_cli

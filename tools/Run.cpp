@@ -52,7 +52,8 @@ int RunSingle(const Invocation& invocation, std::ostream& out, std::ostream& err
     return 0;
 }
 
-int RunBatch(OutputFormat format, std::istream& in, std::ostream& out, std::ostream& err) {
+int RunBatch(OutputFormat format, const SkyChoice& sky, std::istream& in, std::ostream& out,
+             std::ostream& err) {
     if (format == OutputFormat::Csv) {
         out << CsvHeader() << '\n';
     }
@@ -73,7 +74,7 @@ int RunBatch(OutputFormat format, std::istream& in, std::ostream& out, std::ostr
         if (!out) {
             return status;
         }
-        const auto parsed = ParseBatchLine(line);
+        const auto parsed = ParseBatchLine(line, sky);
         if (std::holds_alternative<std::monostate>(parsed)) {
             continue;
         }
@@ -241,7 +242,7 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
         out << HelpText();
         break;
     case Mode::Batch:
-        status = RunBatch(invocation.Format, in, out, err);
+        status = RunBatch(invocation.Format, invocation.Moment.Sky, in, out, err);
         break;
     case Mode::Almanac:
         status = RunAlmanac(invocation, out);

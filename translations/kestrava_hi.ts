@@ -130,6 +130,34 @@
 <context>
     <name>CalendarFile</name>
     <message>
+        <source>Computed with %1 and the %2 ayanamsa.</source>
+        <translation>%1 और %2 अयनांश से गणना।</translation>
+    </message>
+    <message>
+        <source>the modern ephemeris</source>
+        <translation>आधुनिक खगोलीय सारणी</translation>
+    </message>
+    <message>
+        <source>the classical ephemeris</source>
+        <translation>पारंपरिक खगोलीय सारणी</translation>
+    </message>
+    <message>
+        <source>Lahiri</source>
+        <translation>लाहिड़ी</translation>
+    </message>
+    <message>
+        <source>Raman</source>
+        <translation>रमन</translation>
+    </message>
+    <message>
+        <source>Krishnamurti (KP)</source>
+        <translation>कृष्णमूर्ति (केपी)</translation>
+    </message>
+    <message>
+        <source>True Chitrapaksha</source>
+        <translation>सत्य चित्रपक्ष</translation>
+    </message>
+    <message>
         <source>from %1 to %2</source>
         <translation>%1 से %2 तक</translation>
     </message>
@@ -1704,6 +1732,41 @@ Nothing was written; please choose another folder or name.</source>
     </message>
 </context>
 <context>
+    <name>SkyMenu</name>
+    <message>
+        <source>&amp;Ephemeris</source>
+        <translation>खगोलीय सारणी (&amp;E)</translation>
+    </message>
+    <message>
+        <source>&amp;Modern</source>
+        <translation>आधुनिक (&amp;M)</translation>
+    </message>
+    <message>
+        <source>&amp;Classical</source>
+        <translation>पारंपरिक (&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Ayanamsa</source>
+        <translation>अयनांश (&amp;A)</translation>
+    </message>
+    <message>
+        <source>&amp;Lahiri</source>
+        <translation>लाहिड़ी (&amp;L)</translation>
+    </message>
+    <message>
+        <source>&amp;Raman</source>
+        <translation>रमन (&amp;R)</translation>
+    </message>
+    <message>
+        <source>&amp;Krishnamurti (KP)</source>
+        <translation>कृष्णमूर्ति (&amp;K)</translation>
+    </message>
+    <message>
+        <source>&amp;True Chitrapaksha</source>
+        <translation>सत्य चित्रपक्ष (&amp;T)</translation>
+    </message>
+</context>
+<context>
     <name>frmMain</name>
     <message>
         <source>Visit Us Online</source>
@@ -1728,6 +1791,10 @@ Nothing was written; please choose another folder or name.</source>
     <message>
         <source>&amp;Language</source>
         <translation>भाषा / Language (&amp;L)</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>विकल्प (&amp;O)</translation>
     </message>
     <message>
         <source>&amp;Help</source>

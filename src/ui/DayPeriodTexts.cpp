@@ -67,9 +67,9 @@ QString PeriodsNotDefinedText() {
 }
 
 MomentExtras MomentExtrasOf(const PanchangaMoment& moment, const Place& place,
-                            const CivilClock& clock) {
+                            const SkyChoice& choice, const CivilClock& clock) {
     MomentExtras extras;
-    const DayPeriodsOfDate found = PeriodsOfDate(moment.Date, place, clock);
+    const DayPeriodsOfDate found = PeriodsOfDate(moment.Date, place, clock, choice);
     extras.PeriodsDefined = found.Defined;
     if (found.Defined) {
         extras.RahuKalam = ClockSpanOf(clock, found.Periods.RahuKalam);
@@ -78,7 +78,7 @@ MomentExtras MomentExtrasOf(const PanchangaMoment& moment, const Place& place,
         extras.Abhijit = ClockSpanOf(clock, found.Periods.Abhijit);
         extras.AbhijitLeftOut = found.Periods.AbhijitLeftOut;
     }
-    const SkyFacts sky = SkyFactsAt(moment.Moment.Jde);
+    const SkyFacts sky = SkyFactsAt(moment.Moment.Jde, choice);
     extras.MoonRashi = sky.MoonRashi;
     extras.SunRashi = sky.SunRashi;
     extras.MoonRashiEnds = InstantOfTerrestrial(clock, sky.MoonRashiEnds);

@@ -3,10 +3,10 @@
 #include "ui/frmDay.h"
 
 #include "engine/calendar/Calendar.h"
+#include "engine/day/DayFacts.h"
 #include "engine/day/Panchanga.h"
 #include "engine/limbs/Karana.h"
 #include "engine/present/PanchangaNames.h"
-#include "engine/day/DayFacts.h"
 #include "platform/AppInfo.h"
 #include "ui/CalendarTexts.h"
 #include "ui/DayPeriodTexts.h"
@@ -245,8 +245,9 @@ void frmDay::showDate(const QDate& wanted) {
         date = date.addDays(step);
     date_ = date;
     const CivilDate civil = CivilDateOf(date);
-    const PanchangaDay day = PanchangaOfDay(civil, place_.Where, *place_.Clock);
-    const CalendarDay calendar = CalendarDays(civil, civil, place_.Where, *place_.Clock).front();
+    const PanchangaDay day = PanchangaOfDay(civil, place_.Where, *place_.Clock, place_.Sky);
+    const CalendarDay calendar =
+        CalendarDays(civil, civil, place_.Where, *place_.Clock, place_.Sky).front();
     setWindowTitle(tr("Panchanga of %1 - %2").arg(LongDateText(civil), AppTitle()));
     lblDate->setText(LongDateText(civil));
 
@@ -303,7 +304,7 @@ void frmDay::showFacts(const PanchangaDay& day) {
     set("Kali Year", QString::number(KaliYearOfShaka(shaka)));
     set("Ritu", tr("%1 (by the lunar month)").arg(RituText(RituOfMonth(day.Month.Amanta.Index))));
     // The Sun and the Moon at the day's start (its sunrise, or the midnight that stands in).
-    const SkyFacts sky = SkyFactsAt(day.Begins.Jde);
+    const SkyFacts sky = SkyFactsAt(day.Begins.Jde, place_.Sky);
     set("Ayana", tr("%1 (by the sidereal Sun)").arg(AyanaText(AyanaOfSun(sky.SunSidereal))));
     const ClockInstant ends = InstantOfTerrestrial(*place_.Clock, sky.MoonRashiEnds);
     QString moon = MoonRashiText(sky.MoonRashi, ends, civil);

@@ -192,7 +192,7 @@ void frmFind::find(bool forward) {
     const std::vector<TithiOccurrence> found =
         FindTithi(query, CivilDateOf(dteFrom->date()), spnCount->value(),
                   forward ? SearchDirection::Forward : SearchDirection::Backward, place_.Where,
-                  *place_.Clock);
+                  *place_.Clock, place_.Sky);
     const QString tithi = TithiTitleText(query.Tithi);
     const QString what =
         query.Masa < 0
@@ -210,7 +210,7 @@ void frmFind::find(bool forward) {
 void frmFind::listVrataDays() {
     const int year = dteFrom->date().year();
     const std::vector<TithiOccurrence> found =
-        VrataDays({year, 1, 1}, {year, 12, 31}, place_.Where, *place_.Clock);
+        VrataDays({year, 1, 1}, {year, 12, 31}, place_.Where, *place_.Clock, place_.Sky);
     showOccurrences(found,
                     tr("The vrata days of %1: every Ekadashi, Purnima and Amavasya").arg(year));
 }

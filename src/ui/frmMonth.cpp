@@ -309,9 +309,10 @@ void frmMonth::showMonth(int year, int month, int day) {
         // The day before the 1st too, to tell whether a purnimanta month begins on the 1st.
         const CivilDate before = CivilDateOf(QDate(year, month, 1).addDays(-1));
         std::vector<CalendarDay> previous =
-            CalendarDays(before, before, place_.Where, *place_.Clock);
+            CalendarDays(before, before, place_.Where, *place_.Clock, place_.Sky);
         model_->setMonth(
-            year, month, CalendarMonth(year, month, place_.Where, *place_.Clock), today(),
+            year, month, CalendarMonth(year, month, place_.Where, *place_.Clock, place_.Sky),
+            today(),
             previous.empty() ? std::nullopt : std::optional<CalendarDay>(std::move(previous[0])));
         reckonAgain_ = false;
     }

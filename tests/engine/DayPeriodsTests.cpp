@@ -233,9 +233,10 @@ TEST(DayPeriods, AFoundDateAgreesWithItsPanchanga) {
     const int rahu[7] = {8, 2, 7, 5, 6, 4, 3};
     for (const auto& place : places) {
         for (const PanchangaDay& day :
-             PanchangaOfDays({2025, 3, 1}, {2025, 3, 14}, place.where, *place.clock)) {
+             PanchangaOfDays({2025, 3, 1}, {2025, 3, 14}, place.where, *place.clock, SkyChoice{})) {
             const DayPeriodsOfDate fromDay = PeriodsOfPanchangaDay(day);
-            const DayPeriodsOfDate alone = PeriodsOfDate(day.Date, place.where, *place.clock);
+            const DayPeriodsOfDate alone =
+                PeriodsOfDate(day.Date, place.where, *place.clock, SkyChoice{});
             const std::string at =
                 std::to_string(day.Date.Day) + " March at " + std::to_string(place.where.Longitude);
             ASSERT_TRUE(fromDay.Defined && alone.Defined) << at;
@@ -267,12 +268,13 @@ TEST(DayPeriods, NoneWhereTheSunDoesNotRiseOrSet) {
     const FixedOffsetClock norway(1);
     const Place tromso{18.96, 69.65};
     for (const CivilDate date : {CivilDate{2025, 6, 21}, CivilDate{2025, 12, 21}}) {
-        EXPECT_FALSE(PeriodsOfDate(date, tromso, norway).Defined) << date.Month;
-        EXPECT_FALSE(PeriodsOfPanchangaDay(PanchangaOfDay(date, tromso, norway)).Defined)
+        EXPECT_FALSE(PeriodsOfDate(date, tromso, norway, SkyChoice{}).Defined) << date.Month;
+        EXPECT_FALSE(
+            PeriodsOfPanchangaDay(PanchangaOfDay(date, tromso, norway, SkyChoice{})).Defined)
             << date.Month;
     }
-    EXPECT_FALSE(PeriodsOfDate({2025, 3, 1}, {10, 95}, norway).Defined);
-    EXPECT_TRUE(PeriodsOfDate({2025, 3, 21}, tromso, norway).Defined);
+    EXPECT_FALSE(PeriodsOfDate({2025, 3, 1}, {10, 95}, norway, SkyChoice{}).Defined);
+    EXPECT_TRUE(PeriodsOfDate({2025, 3, 21}, tromso, norway, SkyChoice{}).Defined);
 }
 
 } // namespace

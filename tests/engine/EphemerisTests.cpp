@@ -180,12 +180,12 @@ TEST(ModernEphemeris, NewMoonsAtThePublishedMinute) {
     };
     const Ephemeris& modern = ModernEphemeris();
     for (const Case& c : Cases) {
-        const double ut = modern.UniversalOfTerrestrial(NewMoonOf(c.Lunation, modern));
+        const double ut = modern.UniversalOfTerrestrial(NewMoonOf(c.Lunation, SkyChoice{modern.Kind()}));
         EXPECT_NEAR((ut - c.PublishedUT) * 86400, 0, 35) << "lunation " << c.Lunation;
         // The classical theories with their Delta T come within a minute and a half.
         const Ephemeris& classical = ClassicalEphemeris();
         const double classicalUT =
-            classical.UniversalOfTerrestrial(NewMoonOf(c.Lunation, classical));
+            classical.UniversalOfTerrestrial(NewMoonOf(c.Lunation, SkyChoice{classical.Kind()}));
         EXPECT_NEAR((classicalUT - c.PublishedUT) * 86400, 0, 90) << "lunation " << c.Lunation;
     }
 }
@@ -195,9 +195,9 @@ TEST(Ephemeris, TwoCalculationsSideBySide) {
     // theories' few seconds of arc and the two Delta Ts (some 20 s in 2024), never by minutes.
     const Place delhi{77 + 13 / 60.0, 28 + 36 / 60.0};
     const FixedOffsetClock india(5.5);
-    const PanchangaDay modern = PanchangaOfDay({2024, 6, 11}, delhi, india, ModernEphemeris());
+    const PanchangaDay modern = PanchangaOfDay({2024, 6, 11}, delhi, india, SkyChoice{EphemerisKind::Modern});
     const PanchangaDay classical =
-        PanchangaOfDay({2024, 6, 11}, delhi, india, ClassicalEphemeris());
+        PanchangaOfDay({2024, 6, 11}, delhi, india, SkyChoice{EphemerisKind::Classical});
     ASSERT_EQ(modern.Tithi.Spans.size(), classical.Tithi.Spans.size());
     for (std::size_t k = 0; k < modern.Tithi.Spans.size(); ++k) {
         EXPECT_EQ(modern.Tithi.Spans[k].Index, classical.Tithi.Spans[k].Index);

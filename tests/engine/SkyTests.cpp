@@ -60,7 +60,7 @@ TEST(SkyWindow, StandsInForTheTheoriesAcrossFourDays) {
         double moon = 0, sun = 0, nutation = 0, latitude = 0, distance = 0;
         for (int n = 0; n < 200; ++n) {
             const double from = start(random);
-            SkyWindow sky(from, from + 4, *theories);
+            SkyWindow sky(from, from + 4, SkyChoice{theories->Kind()});
             const double placeFrom = from + 1.3;
             const double placeTo = placeFrom + 1.1;
             sky.AddMoonPlace(placeFrom, placeTo);
@@ -101,7 +101,7 @@ TEST(PredictedNewMoon, WithinAMinuteOfTheTheoriesThroughTheRange) {
     double largest = 0;
     for (int k = first; k <= last; ++k) {
         largest =
-            std::fmax(largest, std::fabs(PredictedNewMoon(k) - NewMoonOf(k, ClassicalEphemeris())));
+            std::fmax(largest, std::fabs(PredictedNewMoon(k) - NewMoonOf(k, SkyChoice{EphemerisKind::Classical})));
     }
     EXPECT_LT(largest * 86400, 60);
 }

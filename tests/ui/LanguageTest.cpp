@@ -3,15 +3,14 @@
 // window left with an English text, the form and its results kept across a change of language
 // and the choice remembered; and in English the texts exactly as they were.
 #include "ui/Language.h"
-#include "ui/Settings.h"
+#include "engine/day/DayFacts.h"
+#include "engine/day/DayPeriods.h"
 #include "engine/limbs/Karana.h"
 #include "engine/present/CalendarNames.h"
 #include "engine/present/PanchangaNames.h"
 #include "engine/report/PrepareMoment.h"
 #include "engine/report/TithiDay.h"
 #include "engine/report/TithiReport.h"
-#include "engine/day/DayFacts.h"
-#include "engine/day/DayPeriods.h"
 #include "places/PlaceDirectory.h"
 #include "platform/AppInfo.h"
 #include "support/MainWindowTest.h"
@@ -22,6 +21,7 @@
 #include "ui/PanchangaTexts.h"
 #include "ui/PlaceCompleter.h"
 #include "ui/ReportTexts.h"
+#include "ui/Settings.h"
 #include "ui/frmAbout.h"
 #include "ui/frmDay.h"
 #include "ui/frmExport.h"
@@ -302,7 +302,7 @@ TEST(EnglishTexts, TheReportAndTheDaysLinesAreTheEnginesExactly) {
         record.ZoneHour = 5;
         record.ZoneMinute = 30;
         PrepareMoment(record);
-        const std::optional<TithiDay> day = ComputeTithiDay(record, true);
+        const std::optional<TithiDay> day = ComputeTithiDay(record, true, SkyChoice{});
         ASSERT_TRUE(day) << p.latDeg;
         const TithiDayTexts engine = DescribeTithiDay(*day);
         const TithiDayLines shown = TithiDayLinesOf(*day);
@@ -411,7 +411,8 @@ QString WithoutLatinThatStays(QString text) {
         "\\t.*$|(https?|file)://\\S+|\\b[A-Z][A-Za-z_]+/[A-Za-z_/"
         "+-]+\\b|\\(&\\w\\)|\\bKestrava\\b|\\bv1\\.15\\b|"
         "\\bUTC\\b|\\bGeoNames\\b|\\bgeonames\\.org\\b|\\bCC BY\\b|\\biCalendar\\b|\\.ics\\b|"
-        "\\bPDF\\b|\\.pdf\\b|\\bA4\\b|\\bMIT\\b|\\bCtrl\\b|\\bPage (Up|Down)\\b|\\bHome\\b|\\bEnter\\b|"
+        "\\bPDF\\b|\\.pdf\\b|\\bA4\\b|\\bMIT\\b|\\bCtrl\\b|\\bPage "
+        "(Up|Down)\\b|\\bHome\\b|\\bEnter\\b|"
         "\\bLanguage\\b|\\bEnglish\\b|\\bHindi\\b|\\bAsha\\b|\\bNew York City\\b"));
     return text.remove(stays);
 }

@@ -6,7 +6,8 @@
 
 std::vector<AlmanacSpan> ComputeAlmanac(const Place& /*place*/, const CivilClock& clock,
                                         const CivilDateRange& dates, Limb limb,
-                                        const Ephemeris& ephemeris) {
+                                        const SkyChoice& sky) {
+    const Ephemeris& ephemeris = EphemerisOf(sky.Ephemeris);
     std::vector<AlmanacSpan> almanac;
     // From the midnight that opens the first date to the one that closes the last.
     const double fromUT = UniversalOfCivil(clock, CivilJulianDayOfDate(dates.First));
@@ -16,7 +17,7 @@ std::vector<AlmanacSpan> ComputeAlmanac(const Place& /*place*/, const CivilClock
     }
     const std::vector<LimbSpan> spans =
         SpansBeginningBetween(limb, ephemeris.TerrestrialOfUniversal(fromUT),
-                              ephemeris.TerrestrialOfUniversal(toUT), ephemeris);
+                              ephemeris.TerrestrialOfUniversal(toUT), sky);
     almanac.reserve(spans.size());
     for (const LimbSpan& span : spans) {
         AlmanacSpan entry;

@@ -33,8 +33,8 @@ struct AlmanacSpan {
 //          offset in force at that instant
 //   dates  the range of civil dates (the last not before the first)
 //   limb   which limb
-//   ephemeris  the Moon, the Sun and the Delta T (the modern ones unless told)
+//   sky    the ephemeris and the ayanamsa
 // Returns the spans in order; nothing for a reversed range.
 std::vector<AlmanacSpan> ComputeAlmanac(const Place& place, const CivilClock& clock,
                                         const CivilDateRange& dates, Limb limb,
-                                        const Ephemeris& ephemeris = ModernEphemeris());
+                                        const SkyChoice& sky);

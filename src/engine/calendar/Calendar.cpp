@@ -103,14 +103,14 @@ bool MonthMatches(const TithiQuery& query, const MonthAndYears& month) {
 // The tithis' occurrences, lunation by lunation, with the day starts they meet remembered.
 class Finder {
 public:
-    Finder(const Place& place, const CivilClock& clock, const Ephemeris& ephemeris)
-        : place_(place), clock_(clock), ephemeris_(ephemeris), signs_(ephemeris) {}
+    Finder(const Place& place, const CivilClock& clock, const SkyChoice& sky)
+        : place_(place), clock_(clock), sky_(sky), signs_(sky) {}
 
     const ClockInstant& StartOf(const CivilDate& date) {
         const int key = DateKey(date);
         auto found = starts_.find(key);
         if (found == starts_.end()) {
-            found = starts_.emplace(key, DayStartOf(date, place_, clock_, ephemeris_).At).first;
+            found = starts_.emplace(key, DayStartOf(date, place_, clock_, EphemerisOf(sky_.Ephemeris)).At).first;
         }
         return found->second;
     }
@@ -128,15 +128,15 @@ public:
         // tithi or so of it, far nearer in angle than the same tithi of another lunation.
         const GrowingAngle& elongation = DefinitionOf(Limb::Tithi).Angle;
         const double guess = PredictedNewMoon(lunation) + (tithi + 0.5) * MeanTithiDays;
-        const Crossing begin = FindCrossing(elongation, ephemeris_, TithiDegrees * tithi, guess,
-                                            elongation.At(ephemeris_, guess), elongation.MeanRate);
-        const Crossing end = FindCrossing(elongation, ephemeris_, TithiDegrees * (tithi + 1),
-                                          begin.Jde, TithiDegrees * tithi, begin.Rate);
+        const Crossing begin = FindCrossing(elongation, TithiDegrees * tithi, guess,
+                                            elongation.At(guess, sky_), elongation.MeanRate, sky_);
+        const Crossing end = FindCrossing(elongation, TithiDegrees * (tithi + 1), begin.Jde,
+                                          TithiDegrees * tithi, begin.Rate, sky_);
         if (!std::isfinite(begin.Jde) || !std::isfinite(end.Jde)) {
             return occurrence;
         }
-        occurrence.Begins = InstantOfTerrestrial(clock_, begin.Jde, ephemeris_);
-        occurrence.Ends = InstantOfTerrestrial(clock_, end.Jde, ephemeris_);
+        occurrence.Begins = InstantOfTerrestrial(clock_, begin.Jde, EphemerisOf(sky_.Ephemeris));
+        occurrence.Ends = InstantOfTerrestrial(clock_, end.Jde, EphemerisOf(sky_.Ephemeris));
 
         // The first day that begins at or after the tithi: the date of its begin, or the next.
         // The civil days next to it pass over a date the clock skipped.
@@ -159,7 +159,7 @@ public:
 private:
     const Place& place_;
     const CivilClock& clock_;
-    const Ephemeris& ephemeris_;
+    SkyChoice sky_;
     LunationSigns signs_;
     std::map<int, ClockInstant> starts_; // by DateKey
 };
@@ -192,7 +192,8 @@ bool IsVrataTithi(int tithi) {
 
 std::vector<CalendarDay> CalendarDays(const CivilDate& first, const CivilDate& last,
                                       const Place& place, const CivilClock& clock,
-                                      const Ephemeris& ephemeris) {
+                                      const SkyChoice& sky) {
+    const Ephemeris& ephemeris = EphemerisOf(sky.Ephemeris);
     std::vector<CalendarDay> days;
     if (DaysBetween(first, last) < 0) {
         return days;
@@ -214,11 +215,10 @@ std::vector<CalendarDay> CalendarDays(const CivilDate& first, const CivilDate& l
     for (const CivilDate& date : dates) {
         starts.push_back(DayStartOf(date, place, clock, ephemeris));
     }
-    const std::vector<LimbSpan> spans =
-        SpansBeginningBetween(Limb::Tithi, starts.front().At.Jde - LongestTithiDays,
-                              starts.back().At.Jde + 1e-6, ephemeris);
+    const std::vector<LimbSpan> spans = SpansBeginningBetween(
+        Limb::Tithi, starts.front().At.Jde - LongestTithiDays, starts.back().At.Jde + 1e-6, sky);
 
-    LunationSigns signs(ephemeris);
+    LunationSigns signs(sky);
     std::size_t held = 0; // the span that holds the current day's start
     auto spanHolding = [&](double jde) {
         while (held < spans.size() && spans[held].EndJde <= jde) {
@@ -288,23 +288,24 @@ std::vector<CalendarDay> CalendarDays(const CivilDate& first, const CivilDate& l
 }
 
 std::vector<CalendarDay> CalendarMonth(int year, int month, const Place& place,
-                                       const CivilClock& clock, const Ephemeris& ephemeris) {
+                                       const CivilClock& clock, const SkyChoice& sky) {
     if (month < 1 || month > 12) {
         return {};
     }
     return CalendarDays({year, month, 1}, {year, month, DaysInMonth(year, month)}, place, clock,
-                        ephemeris);
+                        sky);
 }
 
 std::vector<TithiOccurrence> FindTithi(const TithiQuery& query, const CivilDate& from, int count,
                                        SearchDirection direction, const Place& place,
-                                       const CivilClock& clock, const Ephemeris& ephemeris) {
+                                       const CivilClock& clock, const SkyChoice& sky) {
+    const Ephemeris& ephemeris = EphemerisOf(sky.Ephemeris);
     std::vector<TithiOccurrence> found;
     if (query.Tithi < 0 || query.Tithi >= 30 || query.Masa >= 12 || count <= 0) {
         return found;
     }
     count = std::min(count, MostOccurrences);
-    Finder finder(place, clock, ephemeris);
+    Finder finder(place, clock, sky);
     const int fromKey = DateKey(from);
     const double midnight = ephemeris.TerrestrialOfUniversal(CivilJulianDayOfDate(from));
     const bool forward = direction == SearchDirection::Forward;
@@ -335,12 +336,13 @@ std::vector<TithiOccurrence> FindTithi(const TithiQuery& query, const CivilDate&
 
 std::vector<TithiOccurrence> VrataDays(const CivilDate& first, const CivilDate& last,
                                        const Place& place, const CivilClock& clock,
-                                       const Ephemeris& ephemeris) {
+                                       const SkyChoice& sky) {
+    const Ephemeris& ephemeris = EphemerisOf(sky.Ephemeris);
     std::vector<TithiOccurrence> days;
     if (DateKey(last) < DateKey(first)) {
         return days;
     }
-    Finder finder(place, clock, ephemeris);
+    Finder finder(place, clock, sky);
     const int firstLunation =
         MeanLunationAt(ephemeris.TerrestrialOfUniversal(CivilJulianDayOfDate(first))) - 1;
     const int lastLunation =

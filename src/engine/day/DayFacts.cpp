@@ -122,20 +122,19 @@ double MoonIlluminatedShare(double elongation, double latitude, double moonDista
     return (1 + std::cos(phaseAngle)) / 2;
 }
 
-SkyFacts SkyFactsAt(double jde) {
+SkyFacts SkyFactsAt(double jde, const SkyChoice& sky) {
     SkyFacts facts;
     if (!std::isfinite(jde)) {
         return facts;
     }
-    // The modern ephemeris, as every time is reckoned by default.
-    const Ephemeris& ephemeris = ModernEphemeris();
-    const LimbAngles angles = LimbAnglesAt(jde, ephemeris);
+    const Ephemeris& ephemeris = EphemerisOf(sky.Ephemeris);
+    const LimbAngles angles = LimbAnglesAt(jde, sky);
     facts.MoonRashi = static_cast<int>(std::floor(angles.MoonSidereal / 30)) % 12;
     facts.SunRashi = static_cast<int>(std::floor(angles.SunSidereal / 30)) % 12;
     facts.SunSidereal = angles.SunSidereal;
     const LimbDefinition& moon = DefinitionOf(Limb::Nakshatra); // the Moon's sidereal longitude
-    facts.MoonRashiEnds = FindCrossing(moon.Angle, ephemeris, 30.0 * (facts.MoonRashi + 1), jde,
-                                       angles.MoonSidereal, moon.Angle.MeanRate)
+    facts.MoonRashiEnds = FindCrossing(moon.Angle, 30.0 * (facts.MoonRashi + 1), jde,
+                                       angles.MoonSidereal, moon.Angle.MeanRate, sky)
                               .Jde;
     const MoonLatitudeDistance m = ephemeris.MoonPlace(jde);
     facts.MoonIllumination =
@@ -144,13 +143,12 @@ SkyFacts SkyFactsAt(double jde) {
     return facts;
 }
 
-MoonPhase MoonPhaseAt(double jde) {
+MoonPhase MoonPhaseAt(double jde, const SkyChoice& sky) {
     if (!std::isfinite(jde)) {
         return {};
     }
-    const Ephemeris& ephemeris = ModernEphemeris();
-    const LimbAngles angles = LimbAnglesAt(jde, ephemeris);
-    const MoonLatitudeDistance m = ephemeris.MoonPlace(jde);
+    const LimbAngles angles = LimbAnglesAt(jde, sky);
+    const MoonLatitudeDistance m = EphemerisOf(sky.Ephemeris).MoonPlace(jde);
     return {MoonIlluminatedShare(angles.Elongation, m.Latitude, m.DistanceKm, SunDistanceKm(jde)),
             angles.Elongation < 180};
 }

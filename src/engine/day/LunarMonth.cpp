@@ -93,9 +93,9 @@ static_assert(std::size(PlanetaryPhaseTerms) == 14);
 // new moon is searched on the theories instead.
 constexpr double SignMargin = 0.02;
 
-double SunSiderealLongitude(double jde, const Ephemeris& ephemeris) {
-    const SkyLongitudes sky = ephemeris.SunAndNutationAt(jde);
-    return SiderealLongitude(sky.Sun, LahiriAyanamsa(jde), sky.Nutation);
+double SunSiderealLongitude(double jde, const SkyChoice& choice) {
+    const SkyLongitudes sky = EphemerisOf(choice.Ephemeris).SunAndNutationAt(jde);
+    return SiderealLongitude(sky.Sun, MeanAyanamsa(choice.Ayanamsa, jde), sky.Nutation);
 }
 
 int SignOf(double siderealLongitude) {
@@ -139,11 +139,11 @@ double PredictedNewMoon(int lunation) {
     return mean + correction;
 }
 
-double NewMoonOf(int lunation, const Ephemeris& ephemeris) {
+double NewMoonOf(int lunation, const SkyChoice& sky) {
     const double predicted = PredictedNewMoon(lunation);
     const GrowingAngle& elongation = DefinitionOf(Limb::Tithi).Angle;
-    return FindCrossing(elongation, ephemeris, 0, predicted, elongation.At(ephemeris, predicted),
-                        elongation.MeanRate)
+    return FindCrossing(elongation, 0, predicted, elongation.At(predicted, sky),
+                        elongation.MeanRate, sky)
         .Jde;
 }
 
@@ -161,10 +161,10 @@ int LunationSigns::SunSignAtNewMoon(int lunation) {
         }
     }
     const double predicted = PredictedNewMoon(lunation);
-    double sun = SunSiderealLongitude(predicted, *ephemeris_);
+    double sun = SunSiderealLongitude(predicted, sky_);
     const double fromBoundary = sun - 30 * std::round(sun / 30);
     if (std::fabs(fromBoundary) < SignMargin) {
-        sun = SunSiderealLongitude(NewMoonOf(lunation, *ephemeris_), *ephemeris_);
+        sun = SunSiderealLongitude(NewMoonOf(lunation, sky_), sky_);
     }
     const int sign = SignOf(sun);
     known_.emplace_back(lunation, sign);

@@ -62,7 +62,7 @@ Walk WalkThroughDay(Limb walked, int whole, double angleAtStart, double startJde
         // The window puts the crossing at `predicted`: the angle there is the target, to the
         // window's accuracy.
         const Crossing crossing =
-            FindCrossing(definition.Angle, sky.Theories(), target, predicted, target, rate);
+            FindCrossing(definition.Angle, target, predicted, target, rate, sky.Choice());
         walk.Crossings.push_back(crossing.Jde);
         if (crossing.Jde > endJde && step % whole == 0) {
             break;
@@ -105,7 +105,8 @@ DayLimb DayLimbOf(const Walk& walk, int group, int count, int indexAtStart, doub
 
 // What consecutive days of a run share.
 struct RunShared {
-    explicit RunShared(const Ephemeris& ephemeris) : Theories(ephemeris), Signs(ephemeris) {}
+    explicit RunShared(const SkyChoice& choice)
+        : Theories(EphemerisOf(choice.Ephemeris)), Signs(choice) {}
     const Ephemeris& Theories;
     LunationSigns Signs;
     std::optional<HorizonCrossing> NextSunrise; // the next date's, found for the day before
@@ -135,7 +136,8 @@ PanchangaDay DayOf(const CivilDate& date, const Place& place, const CivilClock& 
     }
 
     const bool withMoon = std::fabs(place.Latitude) <= 90;
-    SkyWindow sky(start - WindowMargin, end + WindowMargin, ephemeris);
+    const SkyChoice& choice = shared.Signs.Choice();
+    SkyWindow sky(start - WindowMargin, end + WindowMargin, choice);
     if (withMoon) {
         // The Moon's place for its risings, over the civil date.
         const double midnight = CivilJulianDayOfDate(date);
@@ -145,7 +147,7 @@ PanchangaDay DayOf(const CivilDate& date, const Place& place, const CivilClock& 
                              MoonPlaceMargin);
     }
 
-    const LimbAngles angles = LimbAnglesAt(start, ephemeris);
+    const LimbAngles angles = LimbAnglesAt(start, choice);
     day.Ayanamsa = angles.Ayanamsa;
     day.NakshatraPada = NakshatraPada(angles.MoonSidereal);
 
@@ -182,14 +184,14 @@ TimedSpan TimedOf(const LimbSpan& span, const CivilClock& clock, const Ephemeris
 }
 
 std::optional<LimbSpan> SpanAt(Limb limb, double jde, const LimbAngles& angles,
-                               const Ephemeris& ephemeris) {
-    return FindLimbSpan(limb, jde, PositionOf(limb, AngleOf(angles, limb)), ephemeris);
+                               const SkyChoice& choice) {
+    return FindLimbSpan(limb, jde, PositionOf(limb, AngleOf(angles, limb)), choice);
 }
 
 // The karana that holds an instant, as a half of the tithi that holds it: only the tithi's
 // middle is searched for. None where the tithi is not the one of the instant's elongation.
 std::optional<LimbSpan> KaranaWithin(const LimbSpan& tithi, double jde, double elongation,
-                                     const Ephemeris& ephemeris) {
+                                     const SkyChoice& choice) {
     const LimbPosition karana = PositionOf(Limb::Karana, elongation);
     if (karana.Index < 0 || karana.Index / 2 != tithi.Index) {
         return std::nullopt;
@@ -197,8 +199,8 @@ std::optional<LimbSpan> KaranaWithin(const LimbSpan& tithi, double jde, double e
     const LimbDefinition& halves = DefinitionOf(Limb::Karana);
     // The tithi's own mean growth over its span is the best first slope.
     const double rate = 2 * halves.SpanDegrees / (tithi.EndJde - tithi.BeginJde);
-    const Crossing middle = FindCrossing(
-        halves.Angle, ephemeris, halves.SpanDegrees * (2 * tithi.Index + 1), jde, elongation, rate);
+    const Crossing middle = FindCrossing(halves.Angle, halves.SpanDegrees * (2 * tithi.Index + 1),
+                                         jde, elongation, rate, choice);
     if (karana.Index % 2 == 0) {
         return LimbSpan{karana.Index, tithi.BeginJde, middle.Jde};
     }
@@ -207,7 +209,8 @@ std::optional<LimbSpan> KaranaWithin(const LimbSpan& tithi, double jde, double e
 
 // The panchanga of a moment, with the tithi's span where the caller has found it already.
 PanchangaMoment MomentOf(double jd, const LimbSpan* knownTithi, const Place& place,
-                         const CivilClock& clock, const Ephemeris& ephemeris) {
+                         const CivilClock& clock, const SkyChoice& choice) {
+    const Ephemeris& ephemeris = EphemerisOf(choice.Ephemeris);
     PanchangaMoment m;
     m.Moment = InstantOfUniversal(clock, jd, ephemeris);
     if (!std::isfinite(jd)) {
@@ -219,7 +222,7 @@ PanchangaMoment MomentOf(double jd, const LimbSpan* knownTithi, const Place& pla
 
     m.Sunrise = SunriseCrossing(m.Date, place, clock, ephemeris);
     m.Sunset = SunsetOfDay(m.Date, m.Sunrise, place, clock, ephemeris);
-    const MoonCrossings moon = MoonCrossingsOnDate(m.Date, place, clock, ephemeris);
+    const MoonCrossings moon = MoonCrossingsOnDate(m.Date, place, clock, choice);
     m.Moonrise = moon.Rise;
     m.Moonset = moon.Set;
     m.Vara = VaraOfDate(m.Date);
@@ -229,32 +232,32 @@ PanchangaMoment MomentOf(double jd, const LimbSpan* knownTithi, const Place& pla
     }
 
     const double jde = m.Moment.Jde;
-    const LimbAngles angles = LimbAnglesAt(jde, ephemeris);
+    const LimbAngles angles = LimbAnglesAt(jde, choice);
     m.Ayanamsa = angles.Ayanamsa;
     m.MoonSidereal = angles.MoonSidereal;
     m.SunSidereal = angles.SunSidereal;
     m.NakshatraPada = NakshatraPada(angles.MoonSidereal);
     const std::optional<LimbSpan> tithi = knownTithi ? std::optional<LimbSpan>(*knownTithi)
-                                                     : SpanAt(Limb::Tithi, jde, angles, ephemeris);
+                                                     : SpanAt(Limb::Tithi, jde, angles, choice);
     std::optional<LimbSpan> karana;
     if (tithi) {
         m.Tithi = TimedOf(*tithi, clock, ephemeris);
-        karana = KaranaWithin(*tithi, jde, angles.Elongation, ephemeris);
+        karana = KaranaWithin(*tithi, jde, angles.Elongation, choice);
     }
     if (!karana) {
-        karana = SpanAt(Limb::Karana, jde, angles, ephemeris);
+        karana = SpanAt(Limb::Karana, jde, angles, choice);
     }
     if (karana) {
         m.Karana = TimedOf(*karana, clock, ephemeris);
     }
-    if (const std::optional<LimbSpan> nakshatra = SpanAt(Limb::Nakshatra, jde, angles, ephemeris)) {
+    if (const std::optional<LimbSpan> nakshatra = SpanAt(Limb::Nakshatra, jde, angles, choice)) {
         m.Nakshatra = TimedOf(*nakshatra, clock, ephemeris);
     }
-    if (const std::optional<LimbSpan> yoga = SpanAt(Limb::Yoga, jde, angles, ephemeris)) {
+    if (const std::optional<LimbSpan> yoga = SpanAt(Limb::Yoga, jde, angles, choice)) {
         m.Yoga = TimedOf(*yoga, clock, ephemeris);
     }
 
-    LunationSigns signs(ephemeris);
+    LunationSigns signs(choice);
     m.Month = LunarMonthAt(jde, angles.Elongation, signs);
     return m;
 }
@@ -282,14 +285,14 @@ int NakshatraPada(double moonSidereal) {
 }
 
 PanchangaDay PanchangaOfDay(const CivilDate& date, const Place& place, const CivilClock& clock,
-                            const Ephemeris& ephemeris) {
-    RunShared shared(ephemeris);
+                            const SkyChoice& sky) {
+    RunShared shared(sky);
     return DayOf(date, place, clock, shared);
 }
 
 std::vector<PanchangaDay> PanchangaOfDays(const CivilDate& first, const CivilDate& last,
                                           const Place& place, const CivilClock& clock,
-                                          const Ephemeris& ephemeris) {
+                                          const SkyChoice& sky) {
     std::vector<PanchangaDay> days;
     const double from = CivilJulianDayOfDate(first);
     const double to = CivilJulianDayOfDate(last);
@@ -297,7 +300,7 @@ std::vector<PanchangaDay> PanchangaOfDays(const CivilDate& first, const CivilDat
         return days;
     }
     days.reserve(static_cast<std::size_t>(to - from) + 1);
-    RunShared shared(ephemeris);
+    RunShared shared(sky);
     for (CivilDate date = first; CivilJulianDayOfDate(date) <= to; date = NextDate(date)) {
         days.push_back(DayOf(date, place, clock, shared));
     }
@@ -305,11 +308,11 @@ std::vector<PanchangaDay> PanchangaOfDays(const CivilDate& first, const CivilDat
 }
 
 PanchangaMoment PanchangaOfMoment(double jd, const Place& place, const CivilClock& clock,
-                                  const Ephemeris& ephemeris) {
-    return MomentOf(jd, nullptr, place, clock, ephemeris);
+                                  const SkyChoice& sky) {
+    return MomentOf(jd, nullptr, place, clock, sky);
 }
 
 PanchangaMoment PanchangaOfMoment(double jd, const LimbSpan& tithi, const Place& place,
-                                  const CivilClock& clock, const Ephemeris& ephemeris) {
-    return MomentOf(jd, &tithi, place, clock, ephemeris);
+                                  const CivilClock& clock, const SkyChoice& sky) {
+    return MomentOf(jd, &tithi, place, clock, sky);
 }

@@ -159,7 +159,8 @@ void ScanStepFor(const F& f, double a, double fa, double b, double fb, double bo
 }
 
 MoonCrossings CrossingsOfMoon(const CivilDate& date, const Place& place, const CivilClock& clock,
-                              const SkyWindow* given, const Ephemeris& ephemeris) {
+                              const SkyChoice& choice, const SkyWindow* given) {
+    const Ephemeris& ephemeris = EphemerisOf(choice.Ephemeris);
     if (!(std::fabs(place.Latitude) <= 90)) {
         return {};
     }
@@ -175,7 +176,7 @@ MoonCrossings CrossingsOfMoon(const CivilDate& date, const Place& place, const C
     const double toJde = ephemeris.TerrestrialOfUniversal(nextMidnight);
     if (given == nullptr || !given->Holds(fromJde) || !given->Holds(toJde) ||
         !given->HoldsMoonPlace(fromJde, toJde)) {
-        own.emplace(fromJde - MoonPlaceMargin, toJde + MoonPlaceMargin, ephemeris);
+        own.emplace(fromJde - MoonPlaceMargin, toJde + MoonPlaceMargin, choice);
         own->AddMoonPlace(fromJde - MoonPlaceMargin, toJde + MoonPlaceMargin);
     }
     const MoonAboveHorizon f{own ? *own : *given, ObserverAt(place)};
@@ -245,13 +246,13 @@ HorizonCrossing SunsetOfDay(const CivilDate& date, const HorizonCrossing& sunris
 }
 
 MoonCrossings MoonCrossingsOnDate(const CivilDate& date, const Place& place,
-                                  const CivilClock& clock, const Ephemeris& ephemeris) {
-    return CrossingsOfMoon(date, place, clock, nullptr, ephemeris);
+                                  const CivilClock& clock, const SkyChoice& choice) {
+    return CrossingsOfMoon(date, place, clock, choice, nullptr);
 }
 
 MoonCrossings MoonCrossingsOnDate(const CivilDate& date, const Place& place,
                                   const CivilClock& clock, const SkyWindow& sky) {
-    return CrossingsOfMoon(date, place, clock, &sky, sky.Theories());
+    return CrossingsOfMoon(date, place, clock, sky.Choice(), &sky);
 }
 
 double MoonUpperLimbAltitude(double jd, const Place& place, const Ephemeris& ephemeris) {

@@ -56,8 +56,7 @@ struct MoonCrossings {
 // may stay above or below the horizon all date, or rise twice (the first is given). Crossings
 // closer together than a few seconds (a Moon grazing the horizon) count as none.
 MoonCrossings MoonCrossingsOnDate(const CivilDate& date, const Place& place,
-                                  const CivilClock& clock,
-                                  const Ephemeris& ephemeris = ModernEphemeris());
+                                  const CivilClock& clock, const SkyChoice& choice);
 
 // The same with the Moon taken from a window of the sky that holds the Moon's place over the
 // date (SkyWindow::AddMoonPlace), as the day's panchanga has one at hand; without one, a window

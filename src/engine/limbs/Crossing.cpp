@@ -15,8 +15,8 @@ constexpr int MostSearchSteps = 40;
 
 } // namespace
 
-Crossing FindCrossing(const GrowingAngle& angle, const Ephemeris& ephemeris, double target,
-                      double jde, double valueAtJde, double rate) {
+Crossing FindCrossing(const GrowingAngle& angle, double target, double jde, double valueAtJde,
+                      double rate, const SkyChoice& sky) {
     if (!(rate > angle.SlowestRate && rate < angle.FastestRate)) {
         rate = angle.MeanRate;
     }
@@ -27,7 +27,7 @@ Crossing FindCrossing(const GrowingAngle& angle, const Ephemeris& ephemeris, dou
         if (!std::isfinite(t1)) {
             break;
         }
-        const double g1 = Signed180(angle.At(ephemeris, t1) - target);
+        const double g1 = Signed180(angle.At(t1, sky) - target);
         if (g1 == 0) {
             return {t1, rate};
         }

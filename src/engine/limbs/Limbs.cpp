@@ -14,8 +14,8 @@
 
 namespace {
 
-double Elongation(const Ephemeris& ephemeris, double jde) {
-    return TithiAt(jde, ephemeris).Elongation;
+double Elongation(double jde, const SkyChoice& sky) {
+    return TithiAt(jde, EphemerisOf(sky.Ephemeris)).Elongation;
 }
 
 // The sum of the Sun's and the Moon's sidereal longitudes, as the yoga reckons it.
@@ -25,14 +25,14 @@ double YogaOf(double moonSidereal, double sunSidereal) {
 }
 
 // The Moon's sidereal longitude.
-double NakshatraAngle(const Ephemeris& ephemeris, double jde) {
-    const SkyLongitudes sky = ephemeris.LongitudesAt(jde);
-    return SiderealLongitude(sky.Moon, LahiriAyanamsa(jde), sky.Nutation);
+double NakshatraAngle(double jde, const SkyChoice& choice) {
+    const SkyLongitudes sky = EphemerisOf(choice.Ephemeris).LongitudesAt(jde);
+    return SiderealLongitude(sky.Moon, MeanAyanamsa(choice.Ayanamsa, jde), sky.Nutation);
 }
 
-double YogaAngle(const Ephemeris& ephemeris, double jde) {
-    const SkyLongitudes sky = ephemeris.LongitudesAt(jde);
-    const double ayanamsa = LahiriAyanamsa(jde);
+double YogaAngle(double jde, const SkyChoice& choice) {
+    const SkyLongitudes sky = EphemerisOf(choice.Ephemeris).LongitudesAt(jde);
+    const double ayanamsa = MeanAyanamsa(choice.Ayanamsa, jde);
     return YogaOf(SiderealLongitude(sky.Moon, ayanamsa, sky.Nutation),
                   SiderealLongitude(sky.Sun, ayanamsa, sky.Nutation));
 }
@@ -79,17 +79,18 @@ std::optional<Limb> LimbNamed(std::string_view name) {
     return std::nullopt;
 }
 
-LimbAngles LimbAnglesAt(double jde, const Ephemeris& ephemeris) {
+LimbAngles LimbAnglesAt(double jde, const SkyChoice& choice) {
     // As each limb's own angle forms it: the nutation once, the Moon first.
-    const SkyLongitudes sky = ephemeris.LongitudesAt(jde);
+    const SkyLongitudes sky = EphemerisOf(choice.Ephemeris).LongitudesAt(jde);
     const double nutation = sky.Nutation;
     const double moon = sky.Moon;
     const double sun = sky.Sun;
     LimbAngles angles;
-    angles.Ayanamsa = LahiriAyanamsa(jde);
+    const double ayanamsa = MeanAyanamsa(choice.Ayanamsa, jde);
+    angles.Ayanamsa = ShownAyanamsa(choice.Ayanamsa, ayanamsa, nutation);
     angles.Elongation = TithiOfLongitudes(moon, sun).Elongation;
-    angles.MoonSidereal = SiderealLongitude(moon, angles.Ayanamsa, nutation);
-    angles.SunSidereal = SiderealLongitude(sun, angles.Ayanamsa, nutation);
+    angles.MoonSidereal = SiderealLongitude(moon, ayanamsa, nutation);
+    angles.SunSidereal = SiderealLongitude(sun, ayanamsa, nutation);
     angles.Yoga = YogaOf(angles.MoonSidereal, angles.SunSidereal);
     return angles;
 }
@@ -107,8 +108,8 @@ double AngleOf(const LimbAngles& angles, Limb limb) {
     return std::nan("");
 }
 
-LimbPosition LimbAt(Limb limb, double jde, const Ephemeris& ephemeris) {
-    return PositionOf(limb, DefinitionOf(limb).Angle.At(ephemeris, jde));
+LimbPosition LimbAt(Limb limb, double jde, const SkyChoice& sky) {
+    return PositionOf(limb, DefinitionOf(limb).Angle.At(jde, sky));
 }
 
 LimbPosition PositionOf(Limb limb, double angle) {
@@ -124,28 +125,28 @@ LimbPosition PositionOf(Limb limb, double angle) {
 }
 
 std::optional<LimbSpan> FindLimbSpan(Limb limb, double jde, const LimbPosition& at,
-                                     const Ephemeris& ephemeris) {
+                                     const SkyChoice& sky) {
     const LimbDefinition& definition = DefinitionOf(limb);
     if (at.Index < 0 || at.Index >= definition.Count) {
         return std::nullopt;
     }
     const double span = definition.SpanDegrees;
     // The end first: the slope found on the way carries over to the begin, a day or so back.
-    const Crossing end = FindCrossing(definition.Angle, ephemeris, span * (at.Index + 1), jde,
-                                      at.Angle, definition.Angle.MeanRate);
+    const Crossing end = FindCrossing(definition.Angle, span * (at.Index + 1), jde, at.Angle,
+                                      definition.Angle.MeanRate, sky);
     const Crossing begin =
-        FindCrossing(definition.Angle, ephemeris, span * at.Index, jde, at.Angle, end.Rate);
+        FindCrossing(definition.Angle, span * at.Index, jde, at.Angle, end.Rate, sky);
     return LimbSpan{at.Index, begin.Jde, end.Jde};
 }
 
 std::vector<LimbSpan> SpansBeginningBetween(Limb limb, double fromJde, double toJde,
-                                            const Ephemeris& ephemeris) {
+                                            const SkyChoice& sky) {
     std::vector<LimbSpan> spans;
     if (!(fromJde < toJde)) {
         return spans;
     }
     const LimbDefinition& definition = DefinitionOf(limb);
-    const LimbPosition first = LimbAt(limb, fromJde, ephemeris);
+    const LimbPosition first = LimbAt(limb, fromJde, sky);
     if (first.Index < 0) {
         return spans;
     }
@@ -156,8 +157,8 @@ std::vector<LimbSpan> SpansBeginningBetween(Limb limb, double fromJde, double to
     int index = first.Index;
     Crossing boundary = {fromJde, angle.MeanRate};
     if (first.Angle != span * index) {
-        boundary = FindCrossing(angle, ephemeris, span * (index + 1), fromJde, first.Angle,
-                                angle.MeanRate);
+        boundary =
+            FindCrossing(angle, span * (index + 1), fromJde, first.Angle, angle.MeanRate, sky);
         index = (index + 1) % definition.Count;
     }
     spans.reserve(static_cast<std::size_t>((toJde - fromJde) * angle.MeanRate / span) + 2);
@@ -165,7 +166,7 @@ std::vector<LimbSpan> SpansBeginningBetween(Limb limb, double fromJde, double to
         // From the last crossing the next lies one span on.
         const double target = span * (index + 1);
         const Crossing next =
-            FindCrossing(angle, ephemeris, target, boundary.Jde, target - span, boundary.Rate);
+            FindCrossing(angle, target, boundary.Jde, target - span, boundary.Rate, sky);
         if (!(next.Jde > boundary.Jde)) {
             break; // no progress: nothing sound can follow
         }

@@ -77,16 +77,15 @@ void ComputeTithi(CalculationRecord& rec) {
     ComputeTithiMoment(rec);
 }
 
-std::optional<TithiSpan> FindTithiSpan(const TithiMoment& moment, const Ephemeris& ephemeris) {
-    if (ephemeris.Kind() == EphemerisKind::Classical) {
+std::optional<TithiSpan> FindTithiSpan(const TithiMoment& moment, const SkyChoice& sky) {
+    if (sky.Ephemeris == EphemerisKind::Classical) {
         return FindLimbSpan(Limb::Tithi, moment.JulianDayTT,
-                            {moment.Tithi.Elongation, moment.Tithi.Index}, ephemeris);
+                            {moment.Tithi.Elongation, moment.Tithi.Index}, sky);
     }
-    const double jde = ephemeris.TerrestrialOfUniversal(moment.JulianDayUT);
-    return FindLimbSpan(Limb::Tithi, jde, LimbAt(Limb::Tithi, jde, ephemeris), ephemeris);
+    const double jde = EphemerisOf(sky.Ephemeris).TerrestrialOfUniversal(moment.JulianDayUT);
+    return FindLimbSpan(Limb::Tithi, jde, LimbAt(Limb::Tithi, jde, sky), sky);
 }
 
-std::vector<TithiSpan> TithisBeginningBetween(double fromJde, double toJde,
-                                              const Ephemeris& ephemeris) {
-    return SpansBeginningBetween(Limb::Tithi, fromJde, toJde, ephemeris);
+std::vector<TithiSpan> TithisBeginningBetween(double fromJde, double toJde, const SkyChoice& sky) {
+    return SpansBeginningBetween(Limb::Tithi, fromJde, toJde, sky);
 }

@@ -70,13 +70,14 @@ std::string DateAndMinute(const ClockReading& r) {
 
 std::optional<TithiDay> ComputeTithiDay(const TithiMoment& moment, const Place& place,
                                         const CivilClock& clock, bool withSunrise,
-                                        const Ephemeris& ephemeris) {
+                                        const SkyChoice& sky) {
+    const Ephemeris& ephemeris = EphemerisOf(sky.Ephemeris);
     TithiDay day;
     day.Moment = moment;
     if (moment.Tithi.Index < 0) {
         return std::nullopt;
     }
-    const std::optional<TithiSpan> span = FindTithiSpan(day.Moment, ephemeris);
+    const std::optional<TithiSpan> span = FindTithiSpan(day.Moment, sky);
     if (!span) {
         return std::nullopt;
     }
@@ -110,13 +111,13 @@ std::optional<TithiDay> ComputeTithiDay(const TithiMoment& moment, const Place& 
 }
 
 std::optional<TithiDay> ComputeTithiDay(const CalculationRecord& rec, const TithiMoment& moment,
-                                        bool withSunrise, const Ephemeris& ephemeris) {
-    return ComputeTithiDay(moment, PlaceOfRecord(rec), ClockOfRecord(rec), withSunrise, ephemeris);
+                                        bool withSunrise, const SkyChoice& sky) {
+    return ComputeTithiDay(moment, PlaceOfRecord(rec), ClockOfRecord(rec), withSunrise, sky);
 }
 
 std::optional<TithiDay> ComputeTithiDay(const CalculationRecord& rec, bool withSunrise,
-                                        const Ephemeris& ephemeris) {
-    return ComputeTithiDay(rec, EvaluateTithiMoment(rec), withSunrise, ephemeris);
+                                        const SkyChoice& sky) {
+    return ComputeTithiDay(rec, EvaluateTithiMoment(rec), withSunrise, sky);
 }
 
 TithiDayTexts DescribeTithiDay(const TithiDay& day) {
@@ -156,9 +157,8 @@ TithiDayTexts DescribeTithiDay(const TithiDay& day) {
     return texts;
 }
 
-std::optional<TithiDayTexts> MakeTithiDayTexts(const CalculationRecord& rec,
-                                               const Ephemeris& ephemeris) {
-    const std::optional<TithiDay> day = ComputeTithiDay(rec, true, ephemeris);
+std::optional<TithiDayTexts> MakeTithiDayTexts(const CalculationRecord& rec, const SkyChoice& sky) {
+    const std::optional<TithiDay> day = ComputeTithiDay(rec, true, sky);
     if (!day) {
         return std::nullopt;
     }

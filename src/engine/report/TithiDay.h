@@ -44,19 +44,18 @@ struct TithiDay {
 //   place        the place, for the sunrise
 //   clock        the place's civil clock: the times are read with the offset in force at each
 //   withSunrise  false where no latitude is known (Sunrise is then NoLatitude)
-//   ephemeris    the Moon, the Sun and the Delta T of the times (the modern ones unless told);
-//                the moment's own tithi stays the report's
+//   sky          the ephemeris of the begin, the end and the sunrise tithi (its Moon, Sun and
+//                Delta T); the moment's own tithi stays the report's
 // Returns nothing where the moment has no tithi (a tithi index of -1).
 std::optional<TithiDay> ComputeTithiDay(const TithiMoment& moment, const Place& place,
                                         const CivilClock& clock, bool withSunrise,
-                                        const Ephemeris& ephemeris = ModernEphemeris());
+                                        const SkyChoice& sky);
 
 // The same for the moment laid out in a prepared record (the fixed clock of its zone).
-std::optional<TithiDay> ComputeTithiDay(const CalculationRecord& rec, bool withSunrise = true,
-                                        const Ephemeris& ephemeris = ModernEphemeris());
+std::optional<TithiDay> ComputeTithiDay(const CalculationRecord& rec, bool withSunrise,
+                                        const SkyChoice& sky);
 std::optional<TithiDay> ComputeTithiDay(const CalculationRecord& rec, const TithiMoment& moment,
-                                        bool withSunrise,
-                                        const Ephemeris& ephemeris = ModernEphemeris());
+                                        bool withSunrise, const SkyChoice& sky);
 
 // The lines of the results panel below the report.
 struct TithiDayTexts {
@@ -68,5 +67,4 @@ struct TithiDayTexts {
 TithiDayTexts DescribeTithiDay(const TithiDay& day);
 
 // MakeTithiDayTexts: ComputeTithiDay and DescribeTithiDay for the window, sunrise included.
-std::optional<TithiDayTexts> MakeTithiDayTexts(const CalculationRecord& rec,
-                                               const Ephemeris& ephemeris = ModernEphemeris());
+std::optional<TithiDayTexts> MakeTithiDayTexts(const CalculationRecord& rec, const SkyChoice& sky);

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
-// The sidereal zodiac of the almanacs: the Lahiri (Chitrapaksha) ayanamsa, and the Moon's and
-// the Sun's longitudes measured from it.
+// The sidereal zodiac of the almanacs: the ayanamsas (Lahiri, Raman, Krishnamurti, the true
+// Chitrapaksha), and the Moon's and the Sun's longitudes measured from the chosen one.
 #pragma once
 
-#include "engine/sky/Ephemeris.h"
+#include "engine/sky/SkyChoice.h"
 
 // LahiriAyanamsa: the mean Lahiri ayanamsa, India's national standard.
 //   jde  Julian day, Terrestrial Time
@@ -13,9 +13,38 @@
 // precession in longitude (IAU 2006) carries it to any date.
 double LahiriAyanamsa(double jde);
 
+// RamanAyanamsa: B. V. Raman's ayanamsa, mean, degrees.
+// KrishnamurtiAyanamsa: K. S. Krishnamurti's (KP), mean, degrees.
+//   jde  Julian day, Terrestrial Time
+// Each is fixed by its value at 1900 January 0.5 and carried by the same general precession as
+// the Lahiri ayanamsa.
+double RamanAyanamsa(double jde);
+double KrishnamurtiAyanamsa(double jde);
+
+// SpicaLongitude: the ecliptic longitude of Spica (alpha Virginis) as seen from the Earth, on the
+// mean ecliptic and equinox of date: its catalogue place and proper motion (Hipparcos, new
+// reduction), precessed to date, with the annual aberration. The nutation in longitude added to
+// it gives the longitude from the true equinox.
+//   jde  Julian day, Terrestrial Time
+// Returns degrees, 0 to under 360.
+double SpicaLongitude(double jde);
+
+// MeanAyanamsa: the chosen ayanamsa less the nutation in longitude, degrees: what
+// SiderealLongitude subtracts beside the nutation. For the true Chitrapaksha it is SpicaLongitude
+// less 180 degrees, so that with the nutation the star stands at 180 degrees of the true sidereal
+// zodiac.
+//   jde  Julian day, Terrestrial Time
+double MeanAyanamsa(AyanamsaKind kind, double jde);
+
+// ShownAyanamsa: the ayanamsa as the results give it, degrees: the mean value of Lahiri, Raman
+// and Krishnamurti; the true value (nutation included) of the true Chitrapaksha.
+//   meanAyanamsa         MeanAyanamsa(kind, jde)
+//   nutationInLongitude  NutationInLongitude(jde), degrees
+double ShownAyanamsa(AyanamsaKind kind, double meanAyanamsa, double nutationInLongitude);
+
 // SiderealLongitude: a longitude measured from the start of the sidereal Mesha.
 //   apparentLongitude    degrees, referred to the true equinox of date (nutation included)
-//   ayanamsa             LahiriAyanamsa at the same instant, degrees
+//   ayanamsa             MeanAyanamsa at the same instant, degrees
 //   nutationInLongitude  NutationInLongitude at the same instant, degrees
 // Returns degrees, 0 to under 360: the apparent longitude less the true ayanamsa (the mean one
 // plus the nutation), so that the nutation cancels, as the standard almanacs reckon.
@@ -27,6 +56,6 @@ struct SiderealPlaces {
     double Sun{};
 };
 
-// SiderealPlacesAt: both, on an ephemeris (the modern one unless told).
+// SiderealPlacesAt: both, on an ephemeris and the zodiac of an ayanamsa.
 //   jde  Julian day, Terrestrial Time
-SiderealPlaces SiderealPlacesAt(double jde, const Ephemeris& ephemeris = ModernEphemeris());
+SiderealPlaces SiderealPlacesAt(double jde, const SkyChoice& sky);
