@@ -213,7 +213,7 @@ void frmMain::createConnections() {
     connect(fraResult->cmdBack, &QPushButton::clicked, this, &frmMain::cmdBack_Click);
     // Results on show are computed again with a new ephemeris or ayanamsa, from the same entries.
     connect(sky_, &SkyMenu::changed, this, [this] {
-        if (panels->currentWidget() == fraResult)
+        if (isPanelInFront(fraResult))
             cmdCalculate_Click();
     });
     connect(fraMain->lblTZHelp, &LinkLabel::clicked, this, &frmMain::lblTZHelp_Click);
