@@ -72,8 +72,8 @@ void YearOfDaysOn(benchmark::State& state) {
     const Place delhi{77 + 13 / 60.0, 28 + 36 / 60.0};
     const FixedOffsetClock indianTime(5.5);
     for (auto _ : state) {
-        benchmark::DoNotOptimize(
-            PanchangaOfDays({2024, 1, 1}, {2024, 12, 31}, delhi, indianTime, SkyChoice{ephemeris.Kind()}));
+        benchmark::DoNotOptimize(PanchangaOfDays({2024, 1, 1}, {2024, 12, 31}, delhi, indianTime,
+                                                 SkyChoice{ephemeris.Kind()}));
     }
 }
 BENCHMARK(YearOfDaysOn)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);

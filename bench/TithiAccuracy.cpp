@@ -232,7 +232,8 @@ void ComparePositions() {
 
 void CompareTransitions() {
     auto start = Clock::now();
-    const std::vector<TithiSpan> spans = TithisBeginningBetween(FirstDay, LastDay, SkyChoice{Theories->Kind()});
+    const std::vector<TithiSpan> spans =
+        TithisBeginningBetween(FirstDay, LastDay, SkyChoice{Theories->Kind()});
     auto middle = Clock::now();
     std::vector<double> swiss(spans.size());
     for (std::size_t k = 0; k < spans.size(); ++k) {
@@ -386,7 +387,8 @@ void CompareSiderealPlaces() {
 void CompareSiderealTransitions(Limb limb, double (*swissAngle)(double), const char* title) {
     const LimbDefinition& definition = DefinitionOf(limb);
     auto start = Clock::now();
-    const std::vector<LimbSpan> spans = SpansBeginningBetween(limb, FirstDay, LastDay, SkyChoice{Theories->Kind()});
+    const std::vector<LimbSpan> spans =
+        SpansBeginningBetween(limb, FirstDay, LastDay, SkyChoice{Theories->Kind()});
     auto middle = Clock::now();
     std::vector<double> swiss(spans.size());
     for (std::size_t k = 0; k < spans.size(); ++k) {
@@ -455,7 +457,8 @@ void CompareMoonRisings() {
         const ::Place place{c.Where.EastLongitude, c.Where.Latitude};
         const FixedOffsetClock clock(c.Offset);
         const HorizonCrossing sunset = SunsetOnDate(c.Date, place, clock, *Theories);
-        const MoonCrossings moon = MoonCrossingsOnDate(c.Date, place, clock, SkyChoice{Theories->Kind()});
+        const MoonCrossings moon =
+            MoonCrossingsOnDate(c.Date, place, clock, SkyChoice{Theories->Kind()});
         const auto at = [](const HorizonCrossing& h) {
             return h.State == HorizonState::Crosses ? h.At.JulianDayUT : 0.0;
         };
@@ -633,8 +636,8 @@ void CompareCalendarDays() {
     for (const auto& place : places) {
         const FixedOffsetClock clock(place.Offset);
         const auto start = Clock::now();
-        const std::vector<CalendarDay> days =
-            CalendarDays({1901, 1, 1}, {2050, 12, 31}, place.At, clock, SkyChoice{Theories->Kind()});
+        const std::vector<CalendarDay> days = CalendarDays({1901, 1, 1}, {2050, 12, 31}, place.At,
+                                                           clock, SkyChoice{Theories->Kind()});
         const auto middle = Clock::now();
         // The Swiss Ephemeris' tithi at each sunrise, from the day before the first to the day
         // after the last.

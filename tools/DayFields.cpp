@@ -145,7 +145,8 @@ DayFields DayFieldsOf(const PanchangaMoment& moment, const Place& place, const C
     day.MoonIllumination = sky.MoonIllumination * 100;
     day.Waxing = sky.Waxing;
     day.MoonRashi = RashiName(sky.MoonRashi);
-    day.MoonRashiEnds = Iso(clock, UniversalOfTerrestrial(sky.MoonRashiEnds));
+    day.MoonRashiEnds =
+        Iso(clock, EphemerisOf(choice.Ephemeris).UniversalOfTerrestrial(sky.MoonRashiEnds));
     day.SunRashi = RashiName(sky.SunRashi);
     day.Ritu = RituName(RituOfMonth(moment.Month.Amanta.Index));
     day.Ayana = AyanaName(AyanaOfSun(moment.SunSidereal));

@@ -81,7 +81,8 @@ MomentExtras MomentExtrasOf(const PanchangaMoment& moment, const Place& place,
     const SkyFacts sky = SkyFactsAt(moment.Moment.Jde, choice);
     extras.MoonRashi = sky.MoonRashi;
     extras.SunRashi = sky.SunRashi;
-    extras.MoonRashiEnds = InstantOfTerrestrial(clock, sky.MoonRashiEnds);
+    extras.MoonRashiEnds =
+        InstantOfTerrestrial(clock, sky.MoonRashiEnds, EphemerisOf(choice.Ephemeris));
     extras.Moon = {sky.MoonIllumination, sky.Waxing, place.Latitude < 0};
     return extras;
 }

@@ -294,8 +294,8 @@ void PaintMonthPage(QPainter& painter, const QRectF& page, const MonthPage& mont
     const QString lunarMonths = LunarMonthsText(month.Days, month.Names);
     double y = page.top() + titleHeight * 0.18;
     y += DrawLine(painter, QPointF(page.right() - right, y), right, lunarMonths,
-                  FittedFont(SizedFont(base, unit * 2.6, true), lunarMonths, right, 0.5), colours.Masa,
-                  Qt::AlignRight);
+                  FittedFont(SizedFont(base, unit * 2.6, true), lunarMonths, right, 0.5),
+                  colours.Masa, Qt::AlignRight);
     DrawLine(painter, QPointF(page.right() - right, y + unit * 0.4), right, month.Place,
              FittedFont(subFont, month.Place, right), colours.Faint, Qt::AlignRight);
 

@@ -306,7 +306,8 @@ void frmDay::showFacts(const PanchangaDay& day) {
     // The Sun and the Moon at the day's start (its sunrise, or the midnight that stands in).
     const SkyFacts sky = SkyFactsAt(day.Begins.Jde, place_.Sky);
     set("Ayana", tr("%1 (by the sidereal Sun)").arg(AyanaText(AyanaOfSun(sky.SunSidereal))));
-    const ClockInstant ends = InstantOfTerrestrial(*place_.Clock, sky.MoonRashiEnds);
+    const ClockInstant ends =
+        InstantOfTerrestrial(*place_.Clock, sky.MoonRashiEnds, EphemerisOf(place_.Sky.Ephemeris));
     QString moon = MoonRashiText(sky.MoonRashi, ends, civil);
     if (ends.Jde < day.Ends.Jde)
         moon = tr("%1, then %2").arg(moon, RashiText((sky.MoonRashi + 1) % 12));

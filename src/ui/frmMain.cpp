@@ -21,15 +21,15 @@
 #include "ui/ReportTexts.h"
 #include "ui/ResultPanel.h"
 #include "ui/Settings.h"
-#include "ui/WindowFit.h"
 #include "ui/SkyMenu.h"
+#include "ui/WindowFit.h"
 #include "ui/frmAbout.h"
 #include "ui/frmTimeZone.h"
 #include "ui/modHelp.h"
 
 #include <QActionGroup>
-#include <QComboBox>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QDate>
 #include <QLineEdit>

@@ -95,10 +95,12 @@ TEST(ComputeAlmanac, ReadsEachInstantWithItsOwnOffset) {
 
     // A fixed clock gives the same spans as the search of the tithis between the two midnights.
     const FixedOffsetClock india(5.5);
-    const auto fixed = ComputeAlmanac({77, 28}, india, {{2024, 1, 1}, {2024, 1, 31}}, Limb::Tithi, SkyChoice{});
+    const auto fixed =
+        ComputeAlmanac({77, 28}, india, {{2024, 1, 1}, {2024, 1, 31}}, Limb::Tithi, SkyChoice{});
     const Ephemeris& modern = ModernEphemeris();
-    const auto tithis = TithisBeginningBetween(modern.TerrestrialOfUniversal(Jd(2024, 1, 1, -5.5)),
-                                               modern.TerrestrialOfUniversal(Jd(2024, 2, 1, -5.5)), SkyChoice{});
+    const auto tithis =
+        TithisBeginningBetween(modern.TerrestrialOfUniversal(Jd(2024, 1, 1, -5.5)),
+                               modern.TerrestrialOfUniversal(Jd(2024, 2, 1, -5.5)), SkyChoice{});
     ASSERT_EQ(fixed.size(), tithis.size());
     for (std::size_t k = 0; k < fixed.size(); ++k) {
         EXPECT_EQ(fixed[k].Index, tithis[k].Index);

@@ -3,15 +3,15 @@
 // table against its own series, the observed Delta T against the published values, and the
 // classical one against the report's theories.
 #include "engine/day/LunarMonth.h"
-#include "engine/sky/Moon.h"
-#include "engine/sky/Nutation.h"
 #include "engine/day/Panchanga.h"
-#include "engine/sky/Sun.h"
-#include "engine/time/TimeScales.h"
 #include "engine/sky/ElpMpp02.h"
 #include "engine/sky/Ephemeris.h"
 #include "engine/sky/ModernPlaces.h"
+#include "engine/sky/Moon.h"
+#include "engine/sky/Nutation.h"
+#include "engine/sky/Sun.h"
 #include "engine/time/ObservedDeltaT.h"
+#include "engine/time/TimeScales.h"
 
 #include <gtest/gtest.h>
 
@@ -180,7 +180,8 @@ TEST(ModernEphemeris, NewMoonsAtThePublishedMinute) {
     };
     const Ephemeris& modern = ModernEphemeris();
     for (const Case& c : Cases) {
-        const double ut = modern.UniversalOfTerrestrial(NewMoonOf(c.Lunation, SkyChoice{modern.Kind()}));
+        const double ut =
+            modern.UniversalOfTerrestrial(NewMoonOf(c.Lunation, SkyChoice{modern.Kind()}));
         EXPECT_NEAR((ut - c.PublishedUT) * 86400, 0, 35) << "lunation " << c.Lunation;
         // The classical theories with their Delta T come within a minute and a half.
         const Ephemeris& classical = ClassicalEphemeris();
@@ -195,7 +196,8 @@ TEST(Ephemeris, TwoCalculationsSideBySide) {
     // theories' few seconds of arc and the two Delta Ts (some 20 s in 2024), never by minutes.
     const Place delhi{77 + 13 / 60.0, 28 + 36 / 60.0};
     const FixedOffsetClock india(5.5);
-    const PanchangaDay modern = PanchangaOfDay({2024, 6, 11}, delhi, india, SkyChoice{EphemerisKind::Modern});
+    const PanchangaDay modern =
+        PanchangaOfDay({2024, 6, 11}, delhi, india, SkyChoice{EphemerisKind::Modern});
     const PanchangaDay classical =
         PanchangaOfDay({2024, 6, 11}, delhi, india, SkyChoice{EphemerisKind::Classical});
     ASSERT_EQ(modern.Tithi.Spans.size(), classical.Tithi.Spans.size());

@@ -315,10 +315,12 @@ TEST(PanchangaOfMoment, TheTithiIsTheDriversWithTheSameBeginAndEnd) {
         // On the report's own theories the tithi is the driver's; on the modern ephemeris, the one
         // that ephemeris puts at the same instant of Universal Time.
         for (const Ephemeris* theories : {&ClassicalEphemeris(), &ModernEphemeris()}) {
-            const std::optional<TithiDay> day = ComputeTithiDay(rec, false, SkyChoice{theories->Kind()});
+            const std::optional<TithiDay> day =
+                ComputeTithiDay(rec, false, SkyChoice{theories->Kind()});
             ASSERT_TRUE(day.has_value()) << m;
-            const PanchangaMoment moment = PanchangaOfMoment(
-                day->Moment.JulianDayUT, PlaceOfRecord(rec), ClockOfRecord(rec), SkyChoice{theories->Kind()});
+            const PanchangaMoment moment =
+                PanchangaOfMoment(day->Moment.JulianDayUT, PlaceOfRecord(rec), ClockOfRecord(rec),
+                                  SkyChoice{theories->Kind()});
             EXPECT_EQ(moment.Tithi.Index, day->Span.Index) << m;
             if (theories == &ClassicalEphemeris()) {
                 EXPECT_EQ(moment.Tithi.Index, day->Moment.Tithi.Index) << m;

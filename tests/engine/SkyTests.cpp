@@ -100,8 +100,8 @@ TEST(PredictedNewMoon, WithinAMinuteOfTheTheoriesThroughTheRange) {
     const int last = 633;    // that of 2050 December
     double largest = 0;
     for (int k = first; k <= last; ++k) {
-        largest =
-            std::fmax(largest, std::fabs(PredictedNewMoon(k) - NewMoonOf(k, SkyChoice{EphemerisKind::Classical})));
+        largest = std::fmax(largest, std::fabs(PredictedNewMoon(k) -
+                                               NewMoonOf(k, SkyChoice{EphemerisKind::Classical})));
     }
     EXPECT_LT(largest * 86400, 60);
 }

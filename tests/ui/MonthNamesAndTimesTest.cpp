@@ -86,7 +86,8 @@ TEST_F(MonthNamesAndTimesTest, TheMonthViewOpensAtTheFormsDate) {
 TEST_F(MonthNamesAndTimesTest, ACellsEndAfterMidnightSaysTheNextDate) {
     int afterMidnight = 0;
     for (int m = 1; m <= 12; ++m) {
-        const std::vector<CalendarDay> days = CalendarMonth(2024, m, Delhi, IndianTime, SkyChoice{});
+        const std::vector<CalendarDay> days =
+            CalendarMonth(2024, m, Delhi, IndianTime, SkyChoice{});
         for (const CalendarDay& day : days) {
             if (day.Tithi.Spans.empty() || !day.Tithi.Spans.front().EndsWithinDay)
                 continue;

@@ -110,7 +110,10 @@ public:
         const int key = DateKey(date);
         auto found = starts_.find(key);
         if (found == starts_.end()) {
-            found = starts_.emplace(key, DayStartOf(date, place_, clock_, EphemerisOf(sky_.Ephemeris)).At).first;
+            found =
+                starts_
+                    .emplace(key, DayStartOf(date, place_, clock_, EphemerisOf(sky_.Ephemeris)).At)
+                    .first;
         }
         return found->second;
     }

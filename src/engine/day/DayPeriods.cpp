@@ -305,9 +305,10 @@ DayPeriodsOfDate PeriodsOfPanchangaDay(const PanchangaDay& day) {
 DayPeriodsOfDate PeriodsOfDate(const CivilDate& date, const Place& place, const CivilClock& clock,
                                const SkyChoice& sky) {
     const Ephemeris& ephemeris = EphemerisOf(sky.Ephemeris);
-    DayPeriodsOfDate result = Settle(VaraOfDate(date), SunriseCrossing(date, place, clock, ephemeris),
-                                     SunsetOnDate(date, place, clock, ephemeris),
-                                     SunriseCrossing(NextDate(date), place, clock, ephemeris));
+    DayPeriodsOfDate result =
+        Settle(VaraOfDate(date), SunriseCrossing(date, place, clock, ephemeris),
+               SunsetOnDate(date, place, clock, ephemeris),
+               SunriseCrossing(NextDate(date), place, clock, ephemeris));
     if (!result.Defined) {
         return result;
     }
