@@ -70,7 +70,8 @@ int Minutes(const QString& time) {
 // its 3rd, abhijit the 8th of its 15 muhurtas. Applied by hand to the published sunrise 07:15 and
 // sunset 17:43 (a daytime of 628 minutes): 13:47.5-15:06, 07:15-08:33.5, 09:52-11:10.5 and
 // 12:08-12:50, each shown within a minute. The Moon, new that evening, is in Dhanu until it
-// enters Makara at 23:05:12 (the Swiss Ephemeris, Lahiri), 0.19 % lit; the Sun is in Dhanu.
+// enters Makara at 23:05:12 (the Swiss Ephemeris, Lahiri; shown as the minute by which it has
+// happened, 23:06), 0.19 % lit; the Sun is in Dhanu.
 TEST_F(DayPanelTest, ShowsTheDaysPeriodsAndTheMoon) {
     set({{"txtName", "Asha"},
          {"cboMonth", "January"},
@@ -102,7 +103,7 @@ TEST_F(DayPanelTest, ShowsTheDaysPeriodsAndTheMoon) {
             << p.name << ": " << text(p.name).toStdString();
         EXPECT_NEAR(Minutes(ends[1]), p.ends, 1.0) << p.name << ": " << text(p.name).toStdString();
     }
-    EXPECT_EQ(text("lblMoonRashi"), QStringLiteral("Dhanu until 23:05 · 0 % lit, waning"));
+    EXPECT_EQ(text("lblMoonRashi"), QStringLiteral("Dhanu until 23:06 · 0 % lit, waning"));
     EXPECT_EQ(text("lblSunRashi"), QStringLiteral("Dhanu"));
     auto* moon = find<QWidget>("picDayMoon");
     EXPECT_EQ(moon->accessibleName(), QStringLiteral("Moon"));
