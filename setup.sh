@@ -32,7 +32,7 @@ esac
 packages=(
     build-essential cmake ninja-build pkg-config
     qt6-base-dev qt6-svg-dev qt6-tools-dev qt6-l10n-tools libgl-dev libtimezonemap-data tzdata
-    fonts-lohit-deva fonts-lohit-gujr fonts-lohit-beng-bengali fonts-lohit-taml fonts-lohit-telu
+    liberfa-dev fonts-lohit-deva fonts-lohit-gujr fonts-lohit-beng-bengali fonts-lohit-taml fonts-lohit-telu
     fonts-lohit-knda
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth libxcb1-dev

@@ -19,7 +19,7 @@ void MonthViewDays(benchmark::State& state) {
     int month = 0;
     for (auto _ : state) {
         benchmark::DoNotOptimize(
-            CalendarMonth(1901 + month / 12 % 150, month % 12 + 1, Delhi, IndianTime));
+            CalendarMonth(1901 + month / 12 % 150, month % 12 + 1, Delhi, IndianTime, SkyChoice{}));
         ++month;
     }
 }
@@ -30,8 +30,9 @@ void YearCalendarFile(benchmark::State& state) {
     const auto kind = static_cast<CalendarEventKind>(state.range(0));
     std::size_t bytes = 0;
     for (auto _ : state) {
-        const std::string file = CalendarFileOf({{2024, 1, 1}, {2024, 12, 31}, kind, {}, "Delhi"},
-                                                Delhi, IndianTime, 2460600.5);
+        const std::string file =
+            CalendarFileOf({{2024, 1, 1}, {2024, 12, 31}, kind, {}, "Delhi", {}, {}}, Delhi,
+                           IndianTime, 2460600.5);
         bytes = file.size();
         benchmark::DoNotOptimize(file);
     }
@@ -44,8 +45,8 @@ BENCHMARK(YearCalendarFile)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecon
 void TenAnniversaries(benchmark::State& state) {
     const TithiQuery query{22, 4, MonthReckoning::Amanta};
     for (auto _ : state) {
-        benchmark::DoNotOptimize(
-            FindTithi(query, {2025, 1, 1}, 10, SearchDirection::Forward, Delhi, IndianTime));
+        benchmark::DoNotOptimize(FindTithi(query, {2025, 1, 1}, 10, SearchDirection::Forward, Delhi,
+                                           IndianTime, SkyChoice{}));
     }
 }
 BENCHMARK(TenAnniversaries)->Unit(benchmark::kMillisecond);
@@ -67,7 +68,7 @@ void MonthViewWithFestivals(benchmark::State& state) {
     int month = 0;
     for (auto _ : state) {
         const int y = 2020 + month / 12 % 10, m = month % 12 + 1;
-        benchmark::DoNotOptimize(CalendarMonth(y, m, Delhi, IndianTime));
+        benchmark::DoNotOptimize(CalendarMonth(y, m, Delhi, IndianTime, SkyChoice{}));
         benchmark::DoNotOptimize(
             FestivalsBetween({y, m, 1}, {y, m, DaysInMonth(y, m)}, Delhi, IndianTime, table));
         ++month;

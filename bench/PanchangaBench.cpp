@@ -3,11 +3,11 @@
 // the risings and settings, the month), the same with its periods, a year of days, the panchanga
 // of one moment, and the Moon's rising and setting on their own.
 #include "RandomMoments.h"
+#include "engine/day/DayFacts.h"
+#include "engine/day/DayPeriods.h"
 #include "engine/day/Panchanga.h"
 #include "engine/day/Risings.h"
 #include "engine/report/Tithi.h"
-#include "engine/day/DayFacts.h"
-#include "engine/day/DayPeriods.h"
 
 #include <benchmark/benchmark.h>
 
@@ -37,7 +37,7 @@ void WholeDayOfOneDate(benchmark::State& state) {
     std::size_t i = 0;
     for (auto _ : state) {
         const DateAndPlace& d = dates[i++ % dates.size()];
-        benchmark::DoNotOptimize(PanchangaOfDay(d.Date, d.At, d.Clock));
+        benchmark::DoNotOptimize(PanchangaOfDay(d.Date, d.At, d.Clock, SkyChoice{}));
     }
 }
 BENCHMARK(WholeDayOfOneDate)->Unit(benchmark::kMicrosecond);
@@ -49,9 +49,9 @@ void WholeDayWithItsPeriods(benchmark::State& state) {
     std::size_t i = 0;
     for (auto _ : state) {
         const DateAndPlace& d = dates[i++ % dates.size()];
-        const PanchangaDay day = PanchangaOfDay(d.Date, d.At, d.Clock);
+        const PanchangaDay day = PanchangaOfDay(d.Date, d.At, d.Clock, SkyChoice{});
         benchmark::DoNotOptimize(PeriodsOfPanchangaDay(day));
-        benchmark::DoNotOptimize(SkyFactsAt(day.Begins.Jde));
+        benchmark::DoNotOptimize(SkyFactsAt(day.Begins.Jde, SkyChoice{}));
     }
 }
 BENCHMARK(WholeDayWithItsPeriods)->Unit(benchmark::kMicrosecond);
@@ -62,7 +62,7 @@ void PeriodsOfOneDate(benchmark::State& state) {
     std::size_t i = 0;
     for (auto _ : state) {
         const DateAndPlace& d = dates[i++ % dates.size()];
-        benchmark::DoNotOptimize(PeriodsOfDate(d.Date, d.At, d.Clock));
+        benchmark::DoNotOptimize(PeriodsOfDate(d.Date, d.At, d.Clock, SkyChoice{}));
     }
 }
 BENCHMARK(PeriodsOfOneDate)->Unit(benchmark::kMicrosecond);
@@ -72,7 +72,8 @@ void YearOfDays(benchmark::State& state) {
     const Place delhi{77 + 13 / 60.0, 28 + 36 / 60.0};
     const FixedOffsetClock indianTime(5.5);
     for (auto _ : state) {
-        benchmark::DoNotOptimize(PanchangaOfDays({2024, 1, 1}, {2024, 12, 31}, delhi, indianTime));
+        benchmark::DoNotOptimize(
+            PanchangaOfDays({2024, 1, 1}, {2024, 12, 31}, delhi, indianTime, SkyChoice{}));
     }
 }
 BENCHMARK(YearOfDays)->Unit(benchmark::kMillisecond);
@@ -88,8 +89,8 @@ void PanchangaOfOneMoment(benchmark::State& state) {
     std::size_t i = 0;
     for (auto _ : state) {
         const std::size_t k = i++ % records.size();
-        benchmark::DoNotOptimize(
-            PanchangaOfMoment(instants[k], PlaceOfRecord(records[k]), ClockOfRecord(records[k])));
+        benchmark::DoNotOptimize(PanchangaOfMoment(instants[k], PlaceOfRecord(records[k]),
+                                                   ClockOfRecord(records[k]), SkyChoice{}));
     }
 }
 BENCHMARK(PanchangaOfOneMoment)->Unit(benchmark::kMicrosecond);
@@ -100,7 +101,7 @@ void MoonriseAndMoonsetOfOneDate(benchmark::State& state) {
     std::size_t i = 0;
     for (auto _ : state) {
         const DateAndPlace& d = dates[i++ % dates.size()];
-        benchmark::DoNotOptimize(MoonCrossingsOnDate(d.Date, d.At, d.Clock));
+        benchmark::DoNotOptimize(MoonCrossingsOnDate(d.Date, d.At, d.Clock, SkyChoice{}));
     }
 }
 BENCHMARK(MoonriseAndMoonsetOfOneDate)->Unit(benchmark::kMicrosecond);

@@ -3,16 +3,20 @@
 // its tithi, nakshatra and yoga transitions, the Lahiri ayanamsa, its sunrises, sunsets,
 // moonrises and moonsets, its lunar months with their adhika and kshaya months, and the
 // calendar's days (the tithi at each sunrise, the kshaya and vriddhi tithis), against the Swiss
-// Ephemeris, with the time each side takes. The Swiss Ephemeris is linked into this program
-// alone.
+// Ephemeris, with the time each side takes: the modern ephemeris, the classical one or both. The
+// Swiss Ephemeris is linked into this program alone.
+// Usage: kestrava_accuracy [DATA-FOLDER [modern|classical|both [quick]]]; "quick" leaves out the
+// lunar months, the Moon's risings and the calendar's days.
 #include "engine/calendar/Calendar.h"
 #include "engine/day/LunarMonth.h"
 #include "engine/day/Risings.h"
 #include "engine/day/Sunrise.h"
+#include "engine/limbs/Elongation.h"
 #include "engine/limbs/Limbs.h"
 #include "engine/present/PanchangaNames.h"
 #include "engine/report/Tithi.h"
 #include "engine/sky/Ayanamsa.h"
+#include "engine/sky/Ephemeris.h"
 #include "engine/sky/Moon.h"
 #include "engine/sky/MoonLatitude.h"
 #include "engine/sky/Sun.h"
@@ -32,6 +36,9 @@ namespace {
 constexpr double FirstDay = 2415385.5; // 1901-01-01 0h
 constexpr double LastDay = 2470172.5;  // 2051-01-01 0h
 constexpr double SecondsPerDay = 86400;
+
+// The ephemeris measured: each run of the comparisons takes one (main sets it).
+const Ephemeris* Theories = &ClassicalEphemeris();
 
 // Signed difference of two angles, seconds of arc, -648000 ... 648000.
 double ArcsecondsBetween(double a, double b) {
@@ -197,9 +204,8 @@ void ComparePositions() {
     std::vector<Longitudes> ours(instants.size()), swiss(instants.size());
     const auto start = Clock::now();
     for (std::size_t k = 0; k < instants.size(); ++k) {
-        const double nutation = NutationInLongitude(instants[k]);
-        ours[k] = {MoonLongitude(instants[k], nutation),
-                   SunApparentLongitude(instants[k], nutation)};
+        const SkyLongitudes sky = Theories->LongitudesAt(instants[k]);
+        ours[k] = {sky.Moon, sky.Sun};
     }
     const auto middle = Clock::now();
     for (std::size_t k = 0; k < instants.size(); ++k) {
@@ -226,7 +232,8 @@ void ComparePositions() {
 
 void CompareTransitions() {
     auto start = Clock::now();
-    const std::vector<TithiSpan> spans = TithisBeginningBetween(FirstDay, LastDay);
+    const std::vector<TithiSpan> spans =
+        TithisBeginningBetween(FirstDay, LastDay, SkyChoice{Theories->Kind()});
     auto middle = Clock::now();
     std::vector<double> swiss(spans.size());
     for (std::size_t k = 0; k < spans.size(); ++k) {
@@ -239,7 +246,7 @@ void CompareTransitions() {
     for (std::size_t k = 0; k < spans.size(); ++k) {
         const double ours = spans[k].BeginJde;
         terrestrial.Add((ours - swiss[k]) * SecondsPerDay, ours);
-        const double oursUT = UniversalOfTerrestrial(ours);
+        const double oursUT = Theories->UniversalOfTerrestrial(ours);
         const double swissUT = SwissUniversal(swiss[k]);
         const double year = CalendarDateOfJulianDay(oursUT).Year;
         const int period = year <= 1950 ? 0 : year <= 2000 ? 1 : 2;
@@ -291,7 +298,7 @@ void CompareSunrises() {
     for (std::size_t k = 0; k < cases.size(); ++k) {
         const Case& c = cases[k];
         ours[k] = SunriseOnDate({c.Year, c.Month, c.Day}, {c.Where.EastLongitude, c.Where.Latitude},
-                                FixedOffsetClock(c.Offset));
+                                FixedOffsetClock(c.Offset), *Theories);
     }
     auto middle = Clock::now();
     for (std::size_t k = 0; k < cases.size(); ++k) {
@@ -327,7 +334,8 @@ void CompareSunrises() {
                                 : 2]
             .Add((ours[k].JulianDayUT - swiss[k]) * SecondsPerDay, ours[k].JulianDayUT);
         // The tithi that names the day, by each side's sunrise and each side's ephemeris.
-        const int ourTithi = TithiAt(TerrestrialOfUniversal(ours[k].JulianDayUT)).Index;
+        const int ourTithi =
+            TithiAt(Theories->TerrestrialOfUniversal(ours[k].JulianDayUT), *Theories).Index;
         const double swissElongation = SwissElongation(swiss[k] + swe_deltat(swiss[k]));
         if (ourTithi != static_cast<int>(swissElongation / 12)) {
             ++disagreeOnTithi;
@@ -354,11 +362,11 @@ void CompareSiderealPlaces() {
         double x[6];
         char error[AS_MAXCH];
         swe_calc(jde, SE_MOON, EphemerisFlags, x, error);
-        const MoonLatitudeDistance place = MoonLatitudeAndDistance(jde);
+        const MoonLatitudeDistance place = Theories->MoonPlace(jde);
         latitude.Add((place.Latitude - x[1]) * 3600, jde);
         distance.Add(place.DistanceKm - x[2] * AstronomicalUnitKm, jde);
         ayanamsa.Add((LahiriAyanamsa(jde) - SwissAyanamsa(jde)) * 3600, jde);
-        const SiderealPlaces ours = SiderealPlacesAt(jde);
+        const SiderealPlaces ours = SiderealPlacesAt(jde, SkyChoice{Theories->Kind()});
         const Sidereal swiss = SwissSidereal(jde);
         moon.Add(ArcsecondsBetween(ours.Moon, swiss.Moon), jde);
         sun.Add(ArcsecondsBetween(ours.Sun, swiss.Sun), jde);
@@ -379,7 +387,8 @@ void CompareSiderealPlaces() {
 void CompareSiderealTransitions(Limb limb, double (*swissAngle)(double), const char* title) {
     const LimbDefinition& definition = DefinitionOf(limb);
     auto start = Clock::now();
-    const std::vector<LimbSpan> spans = SpansBeginningBetween(limb, FirstDay, LastDay);
+    const std::vector<LimbSpan> spans =
+        SpansBeginningBetween(limb, FirstDay, LastDay, SkyChoice{Theories->Kind()});
     auto middle = Clock::now();
     std::vector<double> swiss(spans.size());
     for (std::size_t k = 0; k < spans.size(); ++k) {
@@ -393,7 +402,7 @@ void CompareSiderealTransitions(Limb limb, double (*swissAngle)(double), const c
     for (std::size_t k = 0; k < spans.size(); ++k) {
         const double ours = spans[k].BeginJde;
         terrestrial.Add((ours - swiss[k]) * SecondsPerDay, ours);
-        const double oursUT = UniversalOfTerrestrial(ours);
+        const double oursUT = Theories->UniversalOfTerrestrial(ours);
         const double year = CalendarDateOfJulianDay(oursUT).Year;
         const int period = year <= 1950 ? 0 : year <= 2000 ? 1 : 2;
         universal[period].Add((oursUT - SwissUniversal(swiss[k])) * SecondsPerDay, ours);
@@ -447,8 +456,9 @@ void CompareMoonRisings() {
         const Case& c = cases[k];
         const ::Place place{c.Where.EastLongitude, c.Where.Latitude};
         const FixedOffsetClock clock(c.Offset);
-        const HorizonCrossing sunset = SunsetOnDate(c.Date, place, clock);
-        const MoonCrossings moon = MoonCrossingsOnDate(c.Date, place, clock);
+        const HorizonCrossing sunset = SunsetOnDate(c.Date, place, clock, *Theories);
+        const MoonCrossings moon =
+            MoonCrossingsOnDate(c.Date, place, clock, SkyChoice{Theories->Kind()});
         const auto at = [](const HorizonCrossing& h) {
             return h.State == HorizonState::Crosses ? h.At.JulianDayUT : 0.0;
         };
@@ -522,13 +532,13 @@ void CompareLunarMonths() {
     std::vector<Lunation> ours, swiss;
     std::vector<int> lunations;
     auto start = Clock::now();
-    LunationSigns signs;
+    LunationSigns signs(SkyChoice{Theories->Kind()});
     std::vector<MonthAndYears> months;
     for (int k = first; k <= last + 1; ++k) {
-        const double newMoon = NewMoonOf(k);
-        ours.push_back({newMoon, SiderealPlacesAt(newMoon).Sun});
+        const double newMoon = NewMoonOf(k, SkyChoice{Theories->Kind()});
+        ours.push_back({newMoon, SiderealPlacesAt(newMoon, SkyChoice{Theories->Kind()}).Sun});
         const double middle = newMoon + 15;
-        months.push_back(LunarMonthAt(middle, TithiAt(middle).Elongation, signs));
+        months.push_back(LunarMonthAt(middle, TithiAt(middle, *Theories).Elongation, signs));
         lunations.push_back(k);
     }
     auto middle = Clock::now();
@@ -626,8 +636,8 @@ void CompareCalendarDays() {
     for (const auto& place : places) {
         const FixedOffsetClock clock(place.Offset);
         const auto start = Clock::now();
-        const std::vector<CalendarDay> days =
-            CalendarDays({1901, 1, 1}, {2050, 12, 31}, place.At, clock);
+        const std::vector<CalendarDay> days = CalendarDays({1901, 1, 1}, {2050, 12, 31}, place.At,
+                                                           clock, SkyChoice{Theories->Kind()});
         const auto middle = Clock::now();
         // The Swiss Ephemeris' tithi at each sunrise, from the day before the first to the day
         // after the last.
@@ -705,19 +715,31 @@ int main(int argc, char* argv[]) {
                 files ? "its data files" : "no data files found: its analytic Moshier theory");
 
     swe_set_sid_mode(SE_SIDM_LAHIRI, 0, 0);
-    ComparePositions();
-    CompareSiderealPlaces();
-    CompareTransitions();
-    CompareSiderealTransitions(Limb::Nakshatra, SwissNakshatraAngle,
-                               "Nakshatra transitions (the Moon's sidereal longitude crossing a "
-                               "multiple of 13 deg 20'), Kestrava minus Swiss Ephemeris:");
-    CompareSiderealTransitions(Limb::Yoga, SwissYogaAngle,
-                               "Yoga transitions (the sum of the sidereal longitudes crossing a "
-                               "multiple of 13 deg 20'), Kestrava minus Swiss Ephemeris:");
-    CompareLunarMonths();
-    CompareSunrises();
-    CompareMoonRisings();
-    CompareCalendarDays();
+    const std::string which = argc > 2 ? argv[2] : "both";
+    const bool quick = argc > 3 && std::string(argv[3]) == "quick";
+    for (const Ephemeris* theories : {&ModernEphemeris(), &ClassicalEphemeris()}) {
+        if (which != "both" && which != theories->Name()) {
+            continue;
+        }
+        Theories = theories;
+        std::printf("\n=== Kestrava's %s ephemeris ===\n", std::string(theories->Name()).c_str());
+        ComparePositions();
+        CompareSiderealPlaces();
+        CompareTransitions();
+        CompareSiderealTransitions(Limb::Nakshatra, SwissNakshatraAngle,
+                                   "Nakshatra transitions (the Moon's sidereal longitude crossing "
+                                   "a multiple of 13 deg 20'), Kestrava minus Swiss Ephemeris:");
+        CompareSiderealTransitions(
+            Limb::Yoga, SwissYogaAngle,
+            "Yoga transitions (the sum of the sidereal longitudes crossing a "
+            "multiple of 13 deg 20'), Kestrava minus Swiss Ephemeris:");
+        CompareSunrises();
+        if (!quick) {
+            CompareLunarMonths();
+            CompareMoonRisings();
+            CompareCalendarDays();
+        }
+    }
     swe_close();
     return 0;
 }

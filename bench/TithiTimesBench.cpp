@@ -36,7 +36,7 @@ void BeginAndEndOfOneMoment(benchmark::State& state) {
     }
     std::size_t i = 0;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(FindTithiSpan(moments[i++ % moments.size()]));
+        benchmark::DoNotOptimize(FindTithiSpan(moments[i++ % moments.size()], SkyChoice{}));
     }
 }
 BENCHMARK(BeginAndEndOfOneMoment)->Unit(benchmark::kMicrosecond);
@@ -47,7 +47,7 @@ void TithiDayTextsOfOneMoment(benchmark::State& state) {
     const std::vector<CalculationRecord> records = RandomRecords(256);
     std::size_t i = 0;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(MakeTithiDayTexts(records[i++ % records.size()]));
+        benchmark::DoNotOptimize(MakeTithiDayTexts(records[i++ % records.size()], SkyChoice{}));
     }
 }
 BENCHMARK(TithiDayTextsOfOneMoment)->Unit(benchmark::kMicrosecond);

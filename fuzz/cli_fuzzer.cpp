@@ -49,7 +49,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view text(reinterpret_cast<const char*>(data), size);
 
     // As one line of a batch.
-    const auto line = tithi_cli::ParseBatchLine(text);
+    const auto line = tithi_cli::ParseBatchLine(text, SkyChoice{});
     if (const auto* moment = std::get_if<tithi_cli::MomentArguments>(&line))
         Exercise(*moment);
 

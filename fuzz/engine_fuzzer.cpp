@@ -55,14 +55,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (record.TithiIndex >= 0 && record.BirthYear >= 1901 && record.BirthYear <= 2050) {
         const FixedOffsetClock clock(ClockOffsetHours(record));
         const PanchangaMoment day = PanchangaOfMoment(EvaluateTithiMoment(record).JulianDayUT,
-                                                      {longitude, latitude}, clock);
+                                                      {longitude, latitude}, clock, SkyChoice{});
         if (day.Tithi.Index != static_cast<int>(record.TithiIndex) || day.Nakshatra.Index < 0 ||
             day.Nakshatra.Index > 26 || day.Yoga.Index < 0 || day.Yoga.Index > 26 || day.Vara < 0 ||
             day.Vara > 6 || day.Month.Amanta.Index < 0 || day.Month.Amanta.Index > 11)
             std::abort();
         // The date's periods, where the Sun rises and sets, lie in order within its day; the
         // Moon's sign and lit share are in range.
-        const DayPeriodsOfDate periods = PeriodsOfDate(day.Date, {longitude, latitude}, clock);
+        const DayPeriodsOfDate periods =
+            PeriodsOfDate(day.Date, {longitude, latitude}, clock, SkyChoice{});
         if (periods.Defined) {
             const DayPeriods& p = periods.Periods;
             double last = periods.Sunrise;
@@ -76,7 +77,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 !(p.BrahmaMuhurta.Ends < periods.NextSunrise))
                 std::abort();
         }
-        const SkyFacts sky = SkyFactsAt(day.Moment.Jde);
+        const SkyFacts sky = SkyFactsAt(day.Moment.Jde, SkyChoice{});
         if (sky.MoonRashi < 0 || sky.MoonRashi > 11 || !(sky.MoonIllumination >= 0) ||
             !(sky.MoonIllumination <= 1) || !(sky.MoonRashiEnds > day.Moment.Jde))
             std::abort();
@@ -93,8 +94,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const std::string text(input.Rest());
     CalendarEvent event{text, text, text, false, {}, 2451545, 2451546, {text}};
-    const std::string file = ICalendarOf({"-//Kestrava//Fuzz//EN", text, 2451545, 2451545, 2451546},
-                                         {event}, FixedOffsetClock(5.5));
+    const std::string file =
+        ICalendarOf({"-//Kestrava//Fuzz//EN", text, 2451545, 2451545, 2451546, text}, {event},
+                    FixedOffsetClock(5.5));
     if (file.find("END:VCALENDAR\r\n") == std::string::npos)
         std::abort();
     return 0;

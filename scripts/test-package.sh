@@ -37,7 +37,8 @@ for path in ./usr/bin/kestrava ./usr/bin/kestrava-tithi \
 done
 
 depends=$(dpkg-deb -f "$deb" Depends)
-for library in libqt6widgets6 libqt6gui6 libqt6core6 libqt6svg6 qt6-qpa-plugins libstdc++6; do
+for library in libqt6widgets6 libqt6gui6 libqt6core6 libqt6svg6 qt6-qpa-plugins libstdc++6 \
+    liberfa1; do
     grep -q "$library" <<<"$depends" || fail "the dependencies lack $library: $depends"
 done
 # A font for each script the windows speak.

@@ -98,8 +98,8 @@ DateArgument TodayAt(const Invocation& invocation) {
 std::vector<MonthDayEntry> ComputeMonth(const Invocation& month) {
     const PlaceAndClock setup = PlaceAndClockOf(month.Moment);
     std::vector<MonthDayEntry> entries;
-    for (const CalendarDay& day :
-         CalendarMonth(month.MonthYear, month.MonthNumber, setup.Where, *setup.Clock)) {
+    for (const CalendarDay& day : CalendarMonth(month.MonthYear, month.MonthNumber, setup.Where,
+                                                *setup.Clock, month.Moment.Sky)) {
         MonthDayEntry entry;
         entry.Date = IsoDay(day.Date);
         entry.Vara = std::string(VaraName(day.Vara));
@@ -130,7 +130,7 @@ std::vector<FindEntry> ComputeFind(const Invocation& find, const DateArgument& t
     for (const TithiOccurrence& found :
          FindTithi(find.Find, {from.Year, from.Month, from.Day}, find.Count,
                    find.Previous ? SearchDirection::Backward : SearchDirection::Forward,
-                   setup.Where, *setup.Clock)) {
+                   setup.Where, *setup.Clock, find.Moment.Sky)) {
         FindEntry entry;
         entry.Date = IsoDay(found.Observed);
         entry.Tithi = found.Tithi;
@@ -157,6 +157,7 @@ CalendarFile ComputeCalendarFile(const Invocation& calendar, double stampJd,
     request.Kind = calendar.Events;
     request.Wording = words;
     request.Keeper = calendar.Keeper;
+    request.Sky = calendar.Moment.Sky;
     if (calendar.Moment.Place) {
         request.PlaceName = calendar.Moment.Place->Display;
     }

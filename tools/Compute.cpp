@@ -46,6 +46,17 @@ bool TakesTheTypedFlow(const MomentArguments& moment) {
     return moment.ZoneName.empty() && !moment.Place;
 }
 
+// The place of the record, its degrees and minutes replaced by the decimal degrees given.
+Place ExactPlace(const MomentArguments& moment, Place place) {
+    if (moment.ExactLongitude) {
+        place.Longitude = *moment.ExactLongitude;
+    }
+    if (moment.ExactLatitude) {
+        place.Latitude = *moment.ExactLatitude;
+    }
+    return place;
+}
+
 } // namespace
 
 PlaceAndClock PlaceAndClockOf(const MomentArguments& moment) {
@@ -54,7 +65,7 @@ PlaceAndClock PlaceAndClockOf(const MomentArguments& moment) {
         setup.Where = {moment.Place->Longitude, moment.Place->Latitude};
     } else {
         const CalculationRecord rec = PreparedRecord(moment);
-        setup.Where = PlaceOfRecord(rec);
+        setup.Where = ExactPlace(moment, PlaceOfRecord(rec));
     }
     std::string zone = moment.ZoneName;
     if (zone.empty() && !moment.HasZone && moment.Place) {
@@ -98,11 +109,12 @@ TithiResult::Span SpanOf(Limb limb, const TimedSpan& span) {
 // The day's panchanga at the moment: the limbs with their spans, the vara from sunrise, the
 // date's risings and settings, the month and the era years.
 void AddPanchanga(TithiResult& result, const TithiDay& day, Place place, const CivilClock& clock,
-                  bool hasLatitude) {
+                  bool hasLatitude, const SkyChoice& sky) {
     if (!hasLatitude) {
         place.Latitude = std::nan(""); // no risings; the day is reckoned from midnight
     }
-    const PanchangaMoment p = PanchangaOfMoment(day.Moment.JulianDayUT, day.Span, place, clock);
+    const PanchangaMoment p =
+        PanchangaOfMoment(day.Moment.JulianDayUT, day.Span, place, clock, sky);
     result.Vara = VaraName(p.Vara);
     result.VaraBeforeSunrise = p.BeforeSunrise;
     result.Nakshatra = SpanOf(Limb::Nakshatra, p.Nakshatra);
@@ -120,7 +132,7 @@ void AddPanchanga(TithiResult& result, const TithiDay& day, Place place, const C
     result.Vikram = p.Month.Vikram;
     result.Shaka = p.Month.Shaka;
     result.Ayanamsa = p.Ayanamsa;
-    result.Day = DayFieldsOf(p, place, clock, hasLatitude);
+    result.Day = DayFieldsOf(p, place, clock, hasLatitude, sky);
 }
 
 std::string ReadingText(const MomentArguments& m) {
@@ -220,9 +232,11 @@ std::variant<TithiResult, ComputeError> ComputeResult(const MomentArguments& mom
         // The window's flow, field by field, and its clock by the hemisphere rule.
         rec = PreparedRecord(moment);
         m = ComputeTithiMoment(rec);
-        day = ComputeTithiDay(rec, m, moment.HasLat);
+        const Place place = ExactPlace(moment, PlaceOfRecord(rec));
+        const FixedOffsetClock clock = ClockOfRecord(rec);
+        day = ComputeTithiDay(m, place, clock, moment.HasLat, moment.Sky);
         if (day) {
-            AddPanchanga(result, *day, PlaceOfRecord(rec), ClockOfRecord(rec), moment.HasLat);
+            AddPanchanga(result, *day, place, clock, moment.HasLat, moment.Sky);
         }
     } else {
         const PlaceAndClock setup = PlaceAndClockOf(moment);
@@ -232,10 +246,10 @@ std::variant<TithiResult, ComputeError> ComputeResult(const MomentArguments& mom
         }
         m = std::get<TithiMoment>(onClock);
         rec.TithiIndex = m.Tithi.Index;
-        day = ComputeTithiDay(m, setup.Where, *setup.Clock, moment.HasLat);
+        day = ComputeTithiDay(m, setup.Where, *setup.Clock, moment.HasLat, moment.Sky);
         zone = setup.Clock->ZoneName();
         if (day) {
-            AddPanchanga(result, *day, setup.Where, *setup.Clock, moment.HasLat);
+            AddPanchanga(result, *day, setup.Where, *setup.Clock, moment.HasLat, moment.Sky);
         }
     }
     const auto texts = MakeTithiReport(rec);
@@ -264,6 +278,9 @@ std::variant<TithiResult, ComputeError> ComputeResult(const MomentArguments& mom
     }
     result.Karana = KaranaName(day->Karana);
     result.UtcOffset = OffsetText(m.OffsetHours);
+    result.Ephemeris = std::string(EphemerisName(moment.Sky.Ephemeris));
+    result.AyanamsaName = std::string(AyanamsaName(moment.Sky.Ayanamsa));
+    result.DeltaT = EphemerisOf(moment.Sky.Ephemeris).DeltaTSeconds(m.JulianDayUT);
     if (!zone.empty()) {
         result.Zone = zone;
     }
@@ -279,8 +296,8 @@ std::vector<AlmanacEntry> ComputeAlmanac(const Invocation& almanac) {
                                   {almanac.To.Year, almanac.To.Month, almanac.To.Day}};
     const PlaceAndClock setup = PlaceAndClockOf(place);
     std::vector<AlmanacEntry> entries;
-    for (const AlmanacSpan& span :
-         ::ComputeAlmanac(setup.Where, *setup.Clock, dates, almanac.AlmanacLimb)) {
+    for (const AlmanacSpan& span : ::ComputeAlmanac(setup.Where, *setup.Clock, dates,
+                                                    almanac.AlmanacLimb, almanac.Moment.Sky)) {
         entries.push_back(
             {span.Index, SpanName(almanac.AlmanacLimb, span.Index),
              IsoTime(span.BeginCivil(), ClockRounding::UpToSecond, span.BeginOffsetHours),

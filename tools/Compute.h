@@ -55,11 +55,14 @@ struct TithiResult {
     std::string MasaAmanta, MasaPurnimanta; // the month in both reckonings
     bool Adhika{};                          // the amanta month is adhika (a leap month)
     int Vikram{}, Shaka{};                  // the era years
-    double Ayanamsa{};                      // the mean Lahiri ayanamsa, degrees
+    double Ayanamsa{};                      // the chosen ayanamsa (ShownAyanamsa), degrees
     DayFields Day; // the periods of the date's day, the signs, the Moon's phase, the years
 
     std::optional<std::string> Zone; // the named zone; nothing for a typed --zone
     std::string UtcOffset;           // the clock's offset at the moment, "+05:30"
+    std::string Ephemeris;           // "modern" or "classical": what the times are found on
+    std::string AyanamsaName;        // "lahiri", "raman", "kp" or "true-chitra"
+    double DeltaT{};                 // TT - UT at the moment by that ephemeris, seconds
     // Said on standard error beside the result: which occurrence of a repeated reading was
     // taken.
     std::string Note;

@@ -115,10 +115,10 @@ constexpr const char* MuhurtaKeys[] = {"rahu_kalam",     "yamaganda", "gulika_ka
 } // namespace
 
 DayFields DayFieldsOf(const PanchangaMoment& moment, const Place& place, const CivilClock& clock,
-                      bool hasLatitude) {
+                      bool hasLatitude, const SkyChoice& choice) {
     DayFields day;
     const DayPeriodsOfDate found =
-        hasLatitude ? PeriodsOfDate(moment.Date, place, clock) : DayPeriodsOfDate{};
+        hasLatitude ? PeriodsOfDate(moment.Date, place, clock, choice) : DayPeriodsOfDate{};
     if (!found.Defined) {
         day.PeriodsNote = WhyNoPeriods(moment.Sunrise, moment.Sunset, hasLatitude);
     } else {
@@ -141,11 +141,12 @@ DayFields DayFieldsOf(const PanchangaMoment& moment, const Place& place, const C
             day.Hora.push_back({std::string(WeekdayLordName(h.Lord)), {}, TimesOf(clock, h.Span)});
         }
     }
-    const SkyFacts sky = SkyFactsAt(moment.Moment.Jde);
+    const SkyFacts sky = SkyFactsAt(moment.Moment.Jde, choice);
     day.MoonIllumination = sky.MoonIllumination * 100;
     day.Waxing = sky.Waxing;
     day.MoonRashi = RashiName(sky.MoonRashi);
-    day.MoonRashiEnds = Iso(clock, UniversalOfTerrestrial(sky.MoonRashiEnds));
+    day.MoonRashiEnds =
+        Iso(clock, EphemerisOf(choice.Ephemeris).UniversalOfTerrestrial(sky.MoonRashiEnds));
     day.SunRashi = RashiName(sky.SunRashi);
     day.Ritu = RituName(RituOfMonth(moment.Month.Amanta.Index));
     day.Ayana = AyanaName(AyanaOfSun(moment.SunSidereal));

@@ -49,7 +49,7 @@ struct DayFields {
 //   place, clock  as the moment's
 //   hasLatitude   whether a latitude was given; without one, no periods
 DayFields DayFieldsOf(const PanchangaMoment& moment, const Place& place, const CivilClock& clock,
-                      bool hasLatitude);
+                      bool hasLatitude, const SkyChoice& sky);
 
 // The fields in each format: the JSON members (each with its leading comma), the text's lines
 // (each ended), and the CSV columns' header and values (each with its leading comma).

@@ -33,7 +33,7 @@ std::vector<FestivalEntry> ComputeFestivals(const Invocation& festivals) {
     const CivilDate first{festivals.From.Year, festivals.From.Month, festivals.From.Day};
     const CivilDate last{festivals.To.Year, festivals.To.Month, festivals.To.Day};
     for (const FestivalDay& day : FestivalsBetween(first, last, setup.Where, *setup.Clock,
-                                                   BuiltInFestivalTable(), {festivals.Keeper})) {
+                                                   BuiltInFestivalTable(), {festivals.Keeper, festivals.Moment.Sky})) {
         FestivalEntry entry;
         entry.Date = IsoDate({day.Date.Year, day.Date.Month, day.Date.Day});
         entry.Id = day.Rule->Id;

@@ -160,6 +160,8 @@ std::string FormatJson(const TithiResult& result) {
     json += ",\"samvat\":{\"vikram\":" + std::to_string(result.Vikram) +
             ",\"shaka\":" + std::to_string(result.Shaka) + '}';
     json += ",\"ayanamsa\":" + Number(result.Ayanamsa);
+    json += ",\"ephemeris\":" + JsonString(result.Ephemeris);
+    json += ",\"delta_t\":" + Number(result.DeltaT);
     json += DayJson(result.Day);
     json += ",\"zone\":" + JsonStringOrNull(result.Zone);
     json += ",\"utc_offset\":" + JsonString(result.UtcOffset);

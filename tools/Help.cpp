@@ -52,9 +52,12 @@ date's sunrise has the previous day's vara; without --lat, from midnight); naksh
 begins, ends); sunset, the first after the date's sunrise (near midsummer at high
 latitudes it falls after midnight, on the next date); moonrise and moonset of the
 date (null where there is none that date, and without --lat); masa (amanta and
-purnimanta names, adhika); samvat (vikram and shaka years); ayanamsa (the mean
-Lahiri value, degrees); zone, the named zone (null for a typed --zone); and
-utc_offset, the clock's offset at the moment ("+05:30"). CSV has the same columns,
+purnimanta names, adhika); samvat (vikram and shaka years); ayanamsa (the chosen
+one in degrees: its mean value, the true one for true-chitra); zone, the named zone
+(null for a typed --zone); utc_offset, the clock's offset at the moment ("+05:30");
+and, in JSON, ephemeris ("modern" or "classical") and delta_t (TT - UT at the
+moment, seconds). --lon and --lat take decimal degrees too (77.2090E, 28.6139N,
+-74.006). CSV has the same columns,
 objects spread into columns of their own (nakshatra_pada, masa_amanta...). sunrise
 and sunrise_tithi are null (empty in CSV) without --lat and where the Sun does not
 rise that date (polar day or night). Every begins and ends gives the first whole

@@ -124,6 +124,7 @@ std::optional<ParseError> StoreLongitude(std::string_view value, Reader, Invocat
         into.Moment.LonDeg = lon.Degrees;
         into.Moment.LonMin = lon.Minutes;
         into.Moment.LonEast = !lon.Second;
+        into.Moment.ExactLongitude = lon.Exact;
     });
 }
 
@@ -132,8 +133,29 @@ std::optional<ParseError> StoreLatitude(std::string_view value, Reader, Invocati
         into.Moment.LatDeg = lat.Degrees;
         into.Moment.LatMin = lat.Minutes;
         into.Moment.LatSouth = lat.Second;
+        into.Moment.ExactLatitude = lat.Exact;
         into.Moment.HasLat = true;
     });
+}
+
+// "modern" or "classical"; an unknown name is refused with the choices.
+std::optional<ParseError> StoreEphemeris(std::string_view value, Reader, Invocation& into) {
+    const std::optional<EphemerisKind> kind = EphemerisNamed(value);
+    if (!kind) {
+        return ParseError{"--ephemeris " + Quoted(value) + ": expected modern or classical"};
+    }
+    into.Moment.Sky.Ephemeris = *kind;
+    return std::nullopt;
+}
+
+std::optional<ParseError> StoreAyanamsa(std::string_view value, Reader, Invocation& into) {
+    const std::optional<AyanamsaKind> kind = AyanamsaNamed(value);
+    if (!kind) {
+        return ParseError{"--ayanamsa " + Quoted(value) +
+                          ": expected lahiri, raman, kp or true-chitra"};
+    }
+    into.Moment.Sky.Ayanamsa = *kind;
+    return std::nullopt;
 }
 
 std::optional<ParseError> StoreDst(std::string_view, Reader, Invocation& into) {

@@ -38,5 +38,7 @@ std::optional<ParseError> StoreCount(std::string_view value, Reader where, Invoc
 std::optional<ParseError> StoreCalendarFile(std::string_view value, Reader where, Invocation& into);
 std::optional<ParseError> StoreEvents(std::string_view value, Reader where, Invocation& into);
 std::optional<ParseError> StoreTradition(std::string_view value, Reader where, Invocation& into);
+std::optional<ParseError> StoreEphemeris(std::string_view value, Reader where, Invocation& into);
+std::optional<ParseError> StoreAyanamsa(std::string_view value, Reader where, Invocation& into);
 
 } // namespace tithi_cli

@@ -52,7 +52,9 @@ constexpr Option Table[] = {
      .Store = StoreLongitude,
      .Missing = "degrees[:minutes] E or W",
      .Synopsis = "--lon D[:MM]E|W",
-     .Help = "longitude in degrees and minutes, East or West; 0 counts as West"},
+     .Help = "longitude in degrees and minutes, East or West; 0 counts as West.\n"
+             "Decimal degrees too, as atlases give them: 77.2090E, or signed,\n"
+             "east positive: -74.006"},
     {.Name = "--lat",
      .TakesValue = true,
      .AcceptedOn = MomentReaders | CalendarReaders,
@@ -60,13 +62,32 @@ constexpr Option Table[] = {
      .Missing = "degrees[:minutes] N or S: the calendar's days run from sunrise to sunrise",
      .Synopsis = "--lat D[:MM]N|S",
      .Help = "latitude in degrees and minutes, for the sunrise (without it the\n"
-             "sunrise is not computed)"},
+             "sunrise is not computed); decimal degrees too: 28.6139N, or\n"
+             "signed, north positive: -33.8688"},
     {.Name = "--dst",
      .TakesValue = false,
      .AcceptedOn = MomentReaders | CalendarReaders,
      .Store = StoreDst,
      .Synopsis = "--dst",
      .Help = "daylight saving time is in force: the clock is one hour ahead"},
+    {.Name = "--ephemeris",
+     .TakesValue = true,
+     .AcceptedOn = MomentReaders | CalendarReaders | OnBatchCommand,
+     .Store = StoreEphemeris,
+     .Synopsis = "--ephemeris NAME",
+     .Help = "modern (the default) or classical: the theories of the Sun and\n"
+             "the Moon and the Delta T that every time is found on. The tithi's\n"
+             "report is always the classical theory's. On a batch's command line,\n"
+             "the default of its lines"},
+    {.Name = "--ayanamsa",
+     .TakesValue = true,
+     .AcceptedOn = MomentReaders | CalendarReaders | OnBatchCommand,
+     .Store = StoreAyanamsa,
+     .Synopsis = "--ayanamsa NAME",
+     .Help = "the sidereal zodiac of the nakshatra, the yoga and the months:\n"
+             "lahiri (the default), raman, kp (Krishnamurti) or true-chitra\n"
+             "(Spica at 180 degrees at every instant). On a batch's command\n"
+             "line, the default of its lines"},
     {.Name = "--format",
      .TakesValue = true,
      .AcceptedOn = MomentReaders | OnBatchCommand | OnPlacesLine | OnMonthLine | OnFindLine |

@@ -268,7 +268,8 @@ ParseAlmanacArguments(const std::vector<std::string_view>& args) {
     return invocation;
 }
 
-std::variant<std::monostate, MomentArguments, ParseError> ParseBatchLine(std::string_view line) {
+std::variant<std::monostate, MomentArguments, ParseError> ParseBatchLine(std::string_view line,
+                                                                         const SkyChoice& sky) {
     if (!line.empty() && line.back() == '\r') {
         line.remove_suffix(1);
     }
@@ -282,6 +283,7 @@ std::variant<std::monostate, MomentArguments, ParseError> ParseBatchLine(std::st
         return std::monostate{};
     }
     Invocation invocation;
+    invocation.Moment.Sky = sky;
     if (auto error = ReadArguments(Options(), RulesOf(OnBatchLine), words, invocation)) {
         return *error;
     }

@@ -6,6 +6,7 @@
 #include "engine/calendar/CalendarExport.h"
 #include "engine/limbs/Limbs.h"
 #include "engine/report/PrepareMoment.h"
+#include "engine/sky/SkyChoice.h"
 
 #include <optional>
 #include <string>
@@ -35,6 +36,10 @@ struct MomentArguments : MomentInputs {
     std::string ZoneName;               // --tz, resolved to the name the system holds
     std::optional<NamedPlace> Place;    // --place
     bool Later{};                       // --later: the second of a reading that occurs twice
+    // --lon and --lat in decimal degrees (east and north positive), kept whole for the place;
+    // the record holds them to the nearest minute, as the window's fields would.
+    std::optional<double> ExactLongitude, ExactLatitude;
+    SkyChoice Sky; // --ephemeris, --ayanamsa
 };
 
 // A rejected argument: one line that names it, without the program name or a line number.
@@ -89,7 +94,9 @@ ParseAlmanacArguments(const std::vector<std::string_view>& args);
 // double and single quotes and a backslash keep blanks within one); a blank line gives
 // std::monostate.
 // Any text is safe to give it.
-std::variant<std::monostate, MomentArguments, ParseError> ParseBatchLine(std::string_view line);
+//   sky  the ephemeris and the ayanamsa of the batch's command line, which a line may change
+std::variant<std::monostate, MomentArguments, ParseError> ParseBatchLine(std::string_view line,
+                                                                         const SkyChoice& sky);
 
 // The usage text of --help.
 std::string HelpText();

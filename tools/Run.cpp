@@ -72,8 +72,8 @@ int RunSingle(const Invocation& invocation, const OutputLanguage& language, std:
     return 0;
 }
 
-int RunBatch(OutputFormat format, const OutputLanguage& language, std::istream& in,
-             std::ostream& out, std::ostream& err) {
+int RunBatch(OutputFormat format, const SkyChoice& sky, const OutputLanguage& language,
+             std::istream& in, std::ostream& out, std::ostream& err) {
     if (format == OutputFormat::Csv) {
         out << CsvHeader() << '\n';
     }
@@ -94,7 +94,7 @@ int RunBatch(OutputFormat format, const OutputLanguage& language, std::istream& 
         if (!out) {
             return status;
         }
-        const auto parsed = ParseBatchLine(line);
+        const auto parsed = ParseBatchLine(line, sky);
         if (std::holds_alternative<std::monostate>(parsed)) {
             continue;
         }
@@ -279,7 +279,7 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
         out << HelpText();
         break;
     case Mode::Batch:
-        status = RunBatch(invocation.Format, language, in, out, err);
+        status = RunBatch(invocation.Format, invocation.Moment.Sky, language, in, out, err);
         break;
     case Mode::Almanac:
         status = RunAlmanac(invocation, language, out);

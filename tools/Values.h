@@ -47,10 +47,13 @@ struct ZoneOffset {
 
 ValueOrError<ZoneOffset> ParseZone(std::string_view text);
 
-// D[:MM] followed by one of two direction letters (either case); the degrees run to maxDegrees.
+// D[:MM] followed by one of two direction letters (either case); or decimal degrees, followed
+// by a letter (77.2090E) or signed without one (-74.006, the first direction positive); the
+// degrees run to maxDegrees.
 struct Angle {
-    int Degrees{}, Minutes{};
-    bool Second{}; // the second direction letter (W, S) was given
+    int Degrees{}, Minutes{};    // decimal degrees to the nearest minute
+    bool Second{};               // the second direction (W, S)
+    std::optional<double> Exact; // decimal degrees as given, the first direction positive
 };
 
 ValueOrError<Angle> ParseAngle(std::string_view option, std::string_view text, char first,

@@ -134,6 +134,34 @@
 <context>
     <name>CalendarFile</name>
     <message>
+        <source>Computed with %1 and the %2 ayanamsa.</source>
+        <translation>%1 और %2 अयनांश से गणना।</translation>
+    </message>
+    <message>
+        <source>the modern ephemeris</source>
+        <translation>आधुनिक खगोलीय सारणी</translation>
+    </message>
+    <message>
+        <source>the classical ephemeris</source>
+        <translation>पारंपरिक खगोलीय सारणी</translation>
+    </message>
+    <message>
+        <source>Lahiri</source>
+        <translation>लाहिड़ी</translation>
+    </message>
+    <message>
+        <source>Raman</source>
+        <translation>रमन</translation>
+    </message>
+    <message>
+        <source>Krishnamurti (KP)</source>
+        <translation>कृष्णमूर्ति (केपी)</translation>
+    </message>
+    <message>
+        <source>True Chitrapaksha</source>
+        <translation>सत्य चित्रपक्ष</translation>
+    </message>
+    <message>
         <source>from %1 to %2</source>
         <translation>%1 से %2 तक</translation>
     </message>
@@ -1024,6 +1052,11 @@ Calculate for %6, the same moment on the clocks after the change?</source>
         <translation>आरंभ %1 · समाप्ति %2</translation>
     </message>
     <message>
+        <source>The report&apos;s tithi changes within seconds of this moment; by the modern ephemeris it is %1: Began %2 · Ends %3</source>
+        <extracomment>The report&apos;s tithi and the modern ephemeris&apos; differ at the entered moment (a boundary within seconds of it): the modern tithi then, its begin and its end</extracomment>
+        <translation>रिपोर्ट की तिथि इस क्षण से कुछ ही सेकंड में बदलती है; आधुनिक एफ़ेमेरिस के अनुसार यह %1 है: आरंभ %2 · समाप्ति %3</translation>
+    </message>
+    <message>
         <source>At sunrise (%1): %2</source>
         <extracomment>The time of sunrise and the tithi then: &quot;At sunrise (07:15): Krishna Amavasya&quot;</extracomment>
         <translation>सूर्योदय (%1) पर: %2</translation>
@@ -1111,6 +1144,41 @@ Calculate for %6, the same moment on the clocks after the change?</source>
     <message>
         <source>Name, Date and Place</source>
         <translation>नाम, दिनांक और स्थान</translation>
+    </message>
+</context>
+<context>
+    <name>SkyMenu</name>
+    <message>
+        <source>&amp;Ephemeris</source>
+        <translation>खगोलीय सारणी (&amp;E)</translation>
+    </message>
+    <message>
+        <source>&amp;Modern</source>
+        <translation>आधुनिक (&amp;M)</translation>
+    </message>
+    <message>
+        <source>&amp;Classical</source>
+        <translation>पारंपरिक (&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Ayanamsa</source>
+        <translation>अयनांश (&amp;A)</translation>
+    </message>
+    <message>
+        <source>&amp;Lahiri</source>
+        <translation>लाहिड़ी (&amp;L)</translation>
+    </message>
+    <message>
+        <source>&amp;Raman</source>
+        <translation>रमन (&amp;R)</translation>
+    </message>
+    <message>
+        <source>&amp;Krishnamurti (KP)</source>
+        <translation>कृष्णमूर्ति (&amp;K)</translation>
+    </message>
+    <message>
+        <source>&amp;True Chitrapaksha</source>
+        <translation>सत्य चित्रपक्ष (&amp;T)</translation>
     </message>
 </context>
 <context>
@@ -2214,6 +2282,10 @@ Nothing was written; please choose another folder or name.</source>
     <message>
         <source>&amp;Language</source>
         <translation>भाषा / Language (&amp;L)</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>विकल्प (&amp;O)</translation>
     </message>
     <message>
         <source>&amp;Help</source>

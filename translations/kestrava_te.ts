@@ -259,6 +259,34 @@
         <source>Jayanti</source>
         <translation>జయంతి</translation>
     </message>
+    <message>
+        <source>the classical ephemeris</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the modern ephemeris</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lahiri</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Raman</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Krishnamurti (KP)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>True Chitrapaksha</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Computed with %1 and the %2 ayanamsa.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CalendarMenu</name>
@@ -1111,6 +1139,46 @@ Calculate for %6, the same moment on the clocks after the change?</source>
     <message>
         <source>Name, Date and Place</source>
         <translation>పేరు, తేదీ, స్థలం</translation>
+    </message>
+    <message>
+        <source>The report&apos;s tithi changes within seconds of this moment; by the modern ephemeris it is %1: Began %2 · Ends %3</source>
+        <extracomment>The report&apos;s tithi and the modern ephemeris&apos; differ at the entered moment (a boundary within seconds of it): the modern tithi then, its begin and its end</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SkyMenu</name>
+    <message>
+        <source>&amp;Modern</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Classical</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Lahiri</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Raman</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Krishnamurti (KP)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;True Chitrapaksha</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Ephemeris</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Ayanamsa</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2296,6 +2364,10 @@ Nothing was written; please choose another folder or name.</source>
         <source>%1 · %2 · %3</source>
         <extracomment>What was asked, above the report: the name, the date and time, the place: &quot;Asha · 11 January 2024 17:00 · Delhi, 28°36′N 77°13′E, UTC+05:30&quot;</extracomment>
         <translation>%1 · %2 · %3</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -59,6 +59,32 @@ std::string TranslatedCalendarWording::PlaceText(const Place& place,
     return Utf8(QStringLiteral("%1 (%2)").arg(FromUtf8(name), where));
 }
 
+QString SkyDescription(const SkyChoice& sky) {
+    const QString ephemeris = sky.Ephemeris == EphemerisKind::Classical
+                                  ? CalendarFileTr::tr("the classical ephemeris")
+                                  : CalendarFileTr::tr("the modern ephemeris");
+    QString ayanamsa;
+    switch (sky.Ayanamsa) {
+    case AyanamsaKind::Lahiri:
+        ayanamsa = CalendarFileTr::tr("Lahiri");
+        break;
+    case AyanamsaKind::Raman:
+        ayanamsa = CalendarFileTr::tr("Raman");
+        break;
+    case AyanamsaKind::Krishnamurti:
+        ayanamsa = CalendarFileTr::tr("Krishnamurti (KP)");
+        break;
+    case AyanamsaKind::TrueChitrapaksha:
+        ayanamsa = CalendarFileTr::tr("True Chitrapaksha");
+        break;
+    }
+    return CalendarFileTr::tr("Computed with %1 and the %2 ayanamsa.").arg(ephemeris, ayanamsa);
+}
+
+std::string TranslatedCalendarWording::CalendarDescription(const SkyChoice& sky) const {
+    return Utf8(SkyDescription(sky));
+}
+
 std::string TranslatedCalendarWording::CalendarName(CalendarEventKind kind,
                                                     const std::string& where) const {
     const QString place = FromUtf8(where);

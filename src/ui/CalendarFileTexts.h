@@ -5,10 +5,17 @@
 
 #include "engine/calendar/CalendarExport.h"
 
+#include <QString>
+
+// SkyDescription: "Computed with the modern ephemeris and the Lahiri ayanamsa.", in the windows'
+// language: what a calendar file and a printed month say they were reckoned with.
+QString SkyDescription(const SkyChoice& sky);
+
 class TranslatedCalendarWording final : public CalendarWording {
 public:
     std::string PlaceText(const Place& place, const std::string& name) const override;
     std::string CalendarName(CalendarEventKind kind, const std::string& where) const override;
+    std::string CalendarDescription(const SkyChoice& sky) const override;
     std::string DaySummary(const CalendarDay& day) const override;
     std::string DayDescription(const CalendarDay& day, const std::string& where,
                                const std::string& zone) const override;

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "engine/base/Place.h"
+#include "engine/sky/SkyChoice.h"
 #include "engine/time/CivilClock.h"
 
 #include <QDate>
@@ -22,6 +23,7 @@ struct CalendarPlace {
     std::shared_ptr<const CivilClock> Clock; // a fixed offset or a named zone
     QString Name;                            // the form's city, if any ("Delhi")
     QString Description;                     // "Delhi, 28°36′N 77°13′E, UTC+05:30"
+    SkyChoice Sky;                           // the ephemeris and the ayanamsa of the menu
 };
 
 // What the form lacks, and the box to fix it in.

@@ -3,8 +3,8 @@
 #include "ui/CalendarTexts.h"
 
 #include "engine/calendar/CalendarExport.h"
-#include "engine/present/PanchangaNames.h"
 #include "engine/day/DayFacts.h"
+#include "engine/present/PanchangaNames.h"
 #include "ui/Language.h"
 #include "ui/Languages.h"
 
@@ -211,7 +211,8 @@ DayCellTexts DayCellTextsOf(const CalendarDay& day, bool today, MonthNames names
     cell.Vrata = VrataMarkOf(day);
     if (day.Tithi.Spans.empty())
         return cell;
-    const MoonPhase moon = MoonPhaseAt(day.Begins.Jde);
+    // The phase takes no sidereal angle; the cell shows it on the default ephemeris.
+    const MoonPhase moon = MoonPhaseAt(day.Begins.Jde, SkyChoice{});
     cell.MoonLit = moon.Illumination;
     cell.MoonWaxing = moon.Waxing;
     const DaySpan& first = day.Tithi.Spans.front();

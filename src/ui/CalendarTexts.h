@@ -98,12 +98,13 @@ QString FestivalsText(const std::vector<const FestivalDay*>& festivals);
 
 // SolarDatesText: a civil date in the regional solar calendars, each by its rule for the day
 // that begins a month: "Tamil: Thai 1 · Malayalam: Makaram 1 · Bengali: Poush 30 · Odia: Magha 1".
-QString SolarDatesText(const CivilDate& date, const Place& place, const CivilClock& clock);
+QString SolarDatesText(const CivilDate& date, const Place& place, const CivilClock& clock,
+                       const SkyChoice& sky);
 
 // RegionalSolarMonthsText: for readers whose calendar is solar (the windows speaking Tamil or
 // Bengali), the solar dates of a month's first and last days in their calendar: "Tamil: Margazhi
 // 17 – Thai 18"; empty in any other language.
 QString RegionalSolarMonthsText(const CivilDate& first, const CivilDate& last, const Place& place,
-                                const CivilClock& clock);
+                                const CivilClock& clock, const SkyChoice& sky);
 // The note of a cell on the tithis that hold no sunrise: "Saptami kshaya".
 QString KshayaNoteText(const QStringList& names);

@@ -67,9 +67,9 @@ QString PeriodsNotDefinedText() {
 }
 
 MomentExtras MomentExtrasOf(const PanchangaMoment& moment, const Place& place,
-                            const CivilClock& clock) {
+                            const SkyChoice& choice, const CivilClock& clock) {
     MomentExtras extras;
-    const DayPeriodsOfDate found = PeriodsOfDate(moment.Date, place, clock);
+    const DayPeriodsOfDate found = PeriodsOfDate(moment.Date, place, clock, choice);
     extras.PeriodsDefined = found.Defined;
     if (found.Defined) {
         extras.RahuKalam = ClockSpanOf(clock, found.Periods.RahuKalam);
@@ -78,10 +78,11 @@ MomentExtras MomentExtrasOf(const PanchangaMoment& moment, const Place& place,
         extras.Abhijit = ClockSpanOf(clock, found.Periods.Abhijit);
         extras.AbhijitLeftOut = found.Periods.AbhijitLeftOut;
     }
-    const SkyFacts sky = SkyFactsAt(moment.Moment.Jde);
+    const SkyFacts sky = SkyFactsAt(moment.Moment.Jde, choice);
     extras.MoonRashi = sky.MoonRashi;
     extras.SunRashi = sky.SunRashi;
-    extras.MoonRashiEnds = InstantOfTerrestrial(clock, sky.MoonRashiEnds);
+    extras.MoonRashiEnds =
+        InstantOfTerrestrial(clock, sky.MoonRashiEnds, EphemerisOf(choice.Ephemeris));
     extras.Moon = {sky.MoonIllumination, sky.Waxing, place.Latitude < 0};
     return extras;
 }

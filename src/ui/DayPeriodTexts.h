@@ -48,7 +48,7 @@ struct MomentExtras {
 
 // MomentExtrasOf: the periods of the moment's civil date and the Moon and the Sun at the moment.
 MomentExtras MomentExtrasOf(const PanchangaMoment& moment, const Place& place,
-                            const CivilClock& clock);
+                            const SkyChoice& choice, const CivilClock& clock);
 
 // MoonRashiText: "Vrishabha until 14:22", the change with its date where it is not `day`.
 QString MoonRashiText(int rashi, const ClockInstant& ends, const CivilDate& day);

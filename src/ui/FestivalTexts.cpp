@@ -129,10 +129,11 @@ QString SolarText(std::string_view english) {
 
 } // namespace
 
-QString SolarDatesText(const CivilDate& date, const Place& place, const CivilClock& clock) {
+QString SolarDatesText(const CivilDate& date, const Place& place, const CivilClock& clock,
+                       const SkyChoice& sky) {
     QStringList dates;
     for (const SolarCalendar calendar : SolarCalendars) {
-        const SolarDate solar = SolarDateOf(calendar, date, place, clock);
+        const SolarDate solar = SolarDateOf(calendar, date, place, clock, sky);
         if (solar.Rashi < 0)
             continue;
         //: A solar date in a regional calendar: "Tamil: Thai 1"
@@ -145,14 +146,14 @@ QString SolarDatesText(const CivilDate& date, const Place& place, const CivilClo
 }
 
 QString RegionalSolarMonthsText(const CivilDate& first, const CivilDate& last, const Place& place,
-                                const CivilClock& clock) {
+                                const CivilClock& clock, const SkyChoice& sky) {
     const QLocale::Language language = QLocale().language();
     if (language != QLocale::Tamil && language != QLocale::Bengali)
         return {};
     const SolarCalendar calendar =
         language == QLocale::Tamil ? SolarCalendar::Tamil : SolarCalendar::Bengali;
     auto dateText = [&](const CivilDate& date) {
-        const SolarDate solar = SolarDateOf(calendar, date, place, clock);
+        const SolarDate solar = SolarDateOf(calendar, date, place, clock, sky);
         return solar.Rashi < 0
                    ? QString()
                    : FestivalTr::tr("%1 %2").arg(SolarText(SolarMonthName(calendar, solar.Rashi)),

@@ -297,15 +297,17 @@ void PaintMonthPage(QPainter& painter, const QRectF& page, const MonthPage& mont
     const QString lunarMonths = LunarMonthsText(month.Days, month.Names);
     double y = page.top() + titleHeight * 0.18;
     y += DrawLine(painter, QPointF(page.right() - right, y), right, lunarMonths,
-                  FittedFont(SizedFont(base, unit * 2.6, true), lunarMonths, right, 0.5), colours.Masa,
-                  Qt::AlignRight);
+                  FittedFont(SizedFont(base, unit * 2.6, true), lunarMonths, right, 0.5),
+                  colours.Masa, Qt::AlignRight);
     DrawLine(painter, QPointF(page.right() - right, y + unit * 0.4), right, month.Place,
              FittedFont(subFont, month.Place, right), colours.Faint, Qt::AlignRight);
 
     // The foot: the legend and the rule.
     const QFont footFont = SizedFont(base, unit * 1.7);
     const double footLine = QFontMetricsF(footFont).height();
-    const double footTop = page.bottom() - footLine * 3.6;
+    // The foot's text takes two lines, three where it names the ephemeris and the ayanamsa.
+    const double footTextLines = month.Sky.isEmpty() ? 2.3 : 3.3;
+    const double footTop = page.bottom() - footLine * (1.3 + footTextLines);
 
     // The grid between them.
     const double gridTop = page.top() + titleHeight * 1.15;
@@ -385,12 +387,14 @@ void PaintMonthPage(QPainter& painter, const QRectF& page, const MonthPage& mont
     legend(VrataText(VrataMark::Ekadashi));
     painter.setFont(footFont);
     painter.setPen(colours.Faint);
-    painter.drawText(QRectF(page.left(), footTop + footLine * 1.3, page.width(), footLine * 2.3),
-                     Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
-                     MonthPaintingTexts::tr(
-                         "Each day shows the tithi at its sunrise, when it ends and the tithi at "
-                         "the next sunrise.") +
-                         QLatin1Char(' ') + ObservanceRuleText() + QLatin1Char(' ') +
-                         MonthPaintingTexts::tr("Made with Kestrava."));
+    painter.drawText(
+        QRectF(page.left(), footTop + footLine * 1.3, page.width(), footLine * footTextLines),
+        Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
+        MonthPaintingTexts::tr(
+            "Each day shows the tithi at its sunrise, when it ends and the tithi at "
+            "the next sunrise.") +
+            QLatin1Char(' ') + ObservanceRuleText() + QLatin1Char(' ') +
+            (month.Sky.isEmpty() ? QString() : month.Sky + QLatin1Char(' ')) +
+            MonthPaintingTexts::tr("Made with Kestrava."));
     painter.restore();
 }

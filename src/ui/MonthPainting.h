@@ -46,8 +46,9 @@ struct MonthPage {
     int Year{}, Month{};
     std::vector<CalendarDay> Days; // the month's, from the 1st
     QString Place;                 // "Delhi, 28°36′N 77°13′E, UTC+05:30"
-    QDate Today;                   // marked where it falls in the month
-    bool Southern{};               // the place lies south of the equator (the Moon mirrored)
+    QString Sky;     // what it was reckoned with (SkyDescription), in the foot; may be empty
+    QDate Today;     // marked where it falls in the month
+    bool Southern{}; // the place lies south of the equator (the Moon mirrored)
     MonthNames Names{MonthNames::Amanta}; // the lunar months named: amanta, or both reckonings
     std::optional<CalendarDay> Previous;  // the day before the 1st, where known
     std::vector<FestivalDay> Festivals; // the month's festivals, named in their days' cells

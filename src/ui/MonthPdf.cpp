@@ -3,6 +3,7 @@
 #include "ui/MonthPdf.h"
 
 #include "engine/calendar/Calendar.h"
+#include "ui/CalendarFileTexts.h"
 #include "ui/MonthPainting.h"
 
 #include <QBuffer>
@@ -41,18 +42,20 @@ QByteArray MonthsPdf(const QDate& firstMonth, const QDate& lastMonth, PaperSize 
             MonthPage sheet;
             sheet.Year = month.year();
             sheet.Month = month.month();
-            sheet.Days = CalendarMonth(sheet.Year, sheet.Month, place.Where, *place.Clock);
+            sheet.Days =
+                CalendarMonth(sheet.Year, sheet.Month, place.Where, *place.Clock, place.Sky);
             sheet.Festivals = FestivalsBetween(
                 {sheet.Year, sheet.Month, 1},
                 {sheet.Year, sheet.Month, month.daysInMonth()}, place.Where, *place.Clock,
-                BuiltInFestivalTable(), {tradition});
+                BuiltInFestivalTable(), {tradition, place.Sky});
             sheet.Place = place.Description;
+            sheet.Sky = SkyDescription(place.Sky);
             sheet.Today = today;
             sheet.Southern = place.Where.Latitude < 0;
             sheet.Names = names;
             const CivilDate before = CivilDateOf(month.addDays(-1));
             std::vector<CalendarDay> previous =
-                CalendarDays(before, before, place.Where, *place.Clock);
+                CalendarDays(before, before, place.Where, *place.Clock, place.Sky);
             if (!previous.empty())
                 sheet.Previous = std::move(previous.front());
             PaintMonthPage(painter, page, sheet);

@@ -88,6 +88,14 @@ TithiDayLines TithiDayLinesOf(const TithiDay& day) {
     //: 18:23 · Ends 12 January 2024 19:57"
     lines.Times = ResultTexts::tr("Began %1 · Ends %2")
                       .arg(DateAndMinute(day.FirstMinute), DateAndMinute(day.EndMinute));
+    if (!day.SpanIsReportTithi) {
+        //: The report's tithi and the modern ephemeris' differ at the entered moment (a boundary
+        //: within seconds of it): the modern tithi then, its begin and its end
+        lines.Times = ResultTexts::tr("The report's tithi changes within seconds of this moment; "
+                                      "by the modern ephemeris it is %1: Began %2 · Ends %3")
+                          .arg(TithiTitleText(day.Span.Index), DateAndMinute(day.FirstMinute),
+                               DateAndMinute(day.EndMinute));
+    }
 
     switch (day.Sunrise) {
     case HorizonState::Crosses: {

@@ -4,10 +4,10 @@
 #include "ui/Languages.h"
 
 #include "engine/calendar/Calendar.h"
+#include "engine/day/DayFacts.h"
 #include "engine/day/Panchanga.h"
 #include "engine/limbs/Karana.h"
 #include "engine/present/PanchangaNames.h"
-#include "engine/day/DayFacts.h"
 #include "platform/AppInfo.h"
 #include "ui/CalendarTexts.h"
 #include "ui/DayPeriodTexts.h"
@@ -249,8 +249,9 @@ void frmDay::showDate(const QDate& wanted) {
         date = date.addDays(step);
     date_ = date;
     const CivilDate civil = CivilDateOf(date);
-    const PanchangaDay day = PanchangaOfDay(civil, place_.Where, *place_.Clock);
-    const CalendarDay calendar = CalendarDays(civil, civil, place_.Where, *place_.Clock).front();
+    const PanchangaDay day = PanchangaOfDay(civil, place_.Where, *place_.Clock, place_.Sky);
+    const CalendarDay calendar =
+        CalendarDays(civil, civil, place_.Where, *place_.Clock, place_.Sky).front();
     setWindowTitle(tr("Panchanga of %1 - %2").arg(LongDateText(civil), AppTitle()));
     lblDate->setText(LongDateText(civil));
 
@@ -294,12 +295,12 @@ void frmDay::showDate(const QDate& wanted) {
         tr("Vikram %1, Shaka %2").arg(LocalNumber(day.Month.Vikram), LocalNumber(day.Month.Shaka)));
     set("Place", place_.Description);
     std::vector<FestivalDay> festivals = FestivalsBetween(
-        civil, civil, place_.Where, *place_.Clock, BuiltInFestivalTable(), {tradition_});
+        civil, civil, place_.Where, *place_.Clock, BuiltInFestivalTable(), {tradition_, place_.Sky});
     std::vector<const FestivalDay*> today;
     for (const FestivalDay& festival : festivals)
         today.push_back(&festival);
     set("Festivals", today.empty() ? tr("none") : FestivalsText(today));
-    set("Solar Dates", SolarDatesText(civil, place_.Where, *place_.Clock));
+    set("Solar Dates", SolarDatesText(civil, place_.Where, *place_.Clock, place_.Sky));
     showFacts(day);
     showPeriods(PeriodsOfPanchangaDay(day), civil);
 }
@@ -316,9 +317,10 @@ void frmDay::showFacts(const PanchangaDay& day) {
     set("Kali Year", QString::number(KaliYearOfShaka(shaka)));
     set("Ritu", tr("%1 (by the lunar month)").arg(RituText(RituOfMonth(day.Month.Amanta.Index))));
     // The Sun and the Moon at the day's start (its sunrise, or the midnight that stands in).
-    const SkyFacts sky = SkyFactsAt(day.Begins.Jde);
+    const SkyFacts sky = SkyFactsAt(day.Begins.Jde, place_.Sky);
     set("Ayana", tr("%1 (by the sidereal Sun)").arg(AyanaText(AyanaOfSun(sky.SunSidereal))));
-    const ClockInstant ends = InstantOfTerrestrial(*place_.Clock, sky.MoonRashiEnds);
+    const ClockInstant ends =
+        InstantOfTerrestrial(*place_.Clock, sky.MoonRashiEnds, EphemerisOf(place_.Sky.Ephemeris));
     QString moon = MoonRashiText(sky.MoonRashi, ends, civil);
     if (ends.Jde < day.Ends.Jde)
         moon = tr("%1, then %2").arg(moon, RashiText((sky.MoonRashi + 1) % 12));

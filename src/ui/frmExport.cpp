@@ -250,6 +250,7 @@ void frmExport::save() {
         request.PlaceName = place_.Name.toStdString();
         const TranslatedCalendarWording words;
         request.Wording = &words;
+        request.Sky = place_.Sky;
         const std::string file = CalendarFileOf(request, place_.Where, *place_.Clock,
                                                 JulianDayOf(platform_.currentDateTime()));
         bytes = QByteArray::fromStdString(file);

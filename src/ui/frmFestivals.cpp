@@ -93,7 +93,7 @@ void frmFestivals::createLayout() {
 
 void frmFestivals::showYear(int year) {
     festivals_ = FestivalsBetween({year, 1, 1}, {year, 12, 31}, place_.Where, *place_.Clock,
-                                  BuiltInFestivalTable(), {tradition_});
+                                  BuiltInFestivalTable(), {tradition_, place_.Sky});
     showList();
 }
 

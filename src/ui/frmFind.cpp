@@ -209,7 +209,7 @@ void frmFind::find(bool forward) {
     const std::vector<TithiOccurrence> found =
         FindTithi(query, CivilDateOf(dteFrom->date()), spnCount->value(),
                   forward ? SearchDirection::Forward : SearchDirection::Backward, place_.Where,
-                  *place_.Clock);
+                  *place_.Clock, place_.Sky);
     const QString tithi = TithiTitleText(query.Tithi);
     const QString what =
         query.Masa < 0
@@ -227,7 +227,7 @@ void frmFind::find(bool forward) {
 void frmFind::listVrataDays() {
     const int year = dteFrom->date().year();
     const std::vector<TithiOccurrence> found =
-        VrataDays({year, 1, 1}, {year, 12, 31}, place_.Where, *place_.Clock);
+        VrataDays({year, 1, 1}, {year, 12, 31}, place_.Where, *place_.Clock, place_.Sky);
     showOccurrences(found,
                     tr("The vrata days of %1: every Ekadashi, Purnima and Amavasya").arg(year));
 }
@@ -253,7 +253,7 @@ void frmFind::findFestival() {
         const CivilDate first = year == from.year() ? CivilDateOf(from) : CivilDate{year, 1, 1};
         for (const FestivalDay& festival :
              FestivalsBetween(first, {year, 12, 31}, place_.Where, *place_.Clock,
-                              BuiltInFestivalTable(), {tradition_})) {
+                              BuiltInFestivalTable(), {tradition_, place_.Sky})) {
             if (festival.Rule->Id != id || lstResults->topLevelItemCount() >= wanted)
                 continue;
             const QDate date = QDateOf(festival.Date);

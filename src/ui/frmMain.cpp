@@ -21,14 +21,15 @@
 #include "ui/ReportTexts.h"
 #include "ui/ResultPanel.h"
 #include "ui/Settings.h"
+#include "ui/SkyMenu.h"
 #include "ui/WindowFit.h"
 #include "ui/frmAbout.h"
 #include "ui/frmTimeZone.h"
 #include "ui/modHelp.h"
 
 #include <QActionGroup>
-#include <QComboBox>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QDate>
 #include <QLineEdit>
@@ -110,7 +111,11 @@ void frmMain::createMenus() {
         platform_, this,
         [this] {
             const NamedZoneClock* zone = namedZone->clock();
-            return PlaceOfForm(*fraMain, zone ? std::make_shared<NamedZoneClock>(*zone) : nullptr);
+            PlaceOrProblem place =
+                PlaceOfForm(*fraMain, zone ? std::make_shared<NamedZoneClock>(*zone) : nullptr);
+            if (auto* found = std::get_if<CalendarPlace>(&place))
+                found->Sky = sky_->choice();
+            return place;
         },
         [this] { cmdBack_Click(); });
     // The form's date: the one its lists hold once the user has set one or calculated (the
@@ -126,6 +131,11 @@ void frmMain::createMenus() {
     });
     QMenu* mnuCalendar = menu(QT_TR_NOOP("&Calendar"), "mnuCalendar");
     calendar_->populate(mnuCalendar);
+
+    // The ephemeris and the ayanamsa: every calculation from now on takes them.
+    QMenu* mnuOptions = menu(QT_TR_NOOP("&Options"), "mnuOptions");
+    sky_ = new SkyMenu(platform_, this);
+    sky_->populate(mnuOptions, texts_);
 
     // The languages, each named in its own: the choice applies at once and is remembered.
     QMenu* mnuLanguage = menu(QT_TR_NOOP("&Language"), "mnuLanguage");
@@ -210,6 +220,11 @@ void frmMain::createConnections() {
     // Return in a text box of the form runs the default button, as in a dialog.
     connect(fraMain, &InputPanel::returnPressed, fraMain->cmdCalculate, &QPushButton::click);
     connect(fraResult->cmdBack, &QPushButton::clicked, this, &frmMain::cmdBack_Click);
+    // Results on show are computed again with a new ephemeris or ayanamsa, from the same entries.
+    connect(sky_, &SkyMenu::changed, this, [this] {
+        if (isPanelInFront(fraResult))
+            cmdCalculate_Click();
+    });
     connect(fraMain->lblTZHelp, &LinkLabel::clicked, this, &frmMain::lblTZHelp_Click);
     connect(fraMain->cmdBrowser, &QPushButton::clicked, this, &frmMain::cmdBrowser_Click);
     connect(mnuOnline, &QAction::triggered, this, &frmMain::mnuOnline_Click);

@@ -31,6 +31,7 @@ class QMenu;
 class QScrollArea;
 class QStackedLayout;
 class ResultPanel;
+class SkyMenu;
 enum class FormMessage;
 enum class Language;
 struct CalculationRecord;
@@ -130,6 +131,7 @@ private:
     QAction* mnuWesternDigits{};
 
     CalendarMenu* calendar_{}; // the Calendar menu and its windows
+    SkyMenu* sky_{};           // the Options menu: the ephemeris and the ayanamsa
 
     LinkLabel* Label10{};
     // The two panels share one place; one of them is in front.

@@ -25,6 +25,7 @@
 #include "ui/PanchangaTexts.h"
 #include "ui/ReportTexts.h"
 #include "ui/ResultPanel.h"
+#include "ui/SkyMenu.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -229,7 +230,8 @@ void frmMain::ComputeOnNamedZone(const NamedZoneClock& zone, const ZoneReading& 
     record_.CalDay = moment.DateUT.Day;
     ShowTithiReport();
 
-    shownDay_ = ComputeTithiDay(moment, PlaceOfRecord(record_), zone, /*withSunrise=*/true);
+    shownDay_ =
+        ComputeTithiDay(moment, PlaceOfRecord(record_), zone, /*withSunrise=*/true, sky_->choice());
     shownZone_ = ResultZone{std::make_shared<NamedZoneClock>(zone), moment.JulianDayUT, reading};
     showTithiDayLines();
     ShowDayPanchanga(moment.JulianDayUT, PlaceOfRecord(record_), zone);
@@ -301,19 +303,21 @@ void frmMain::ShowTithiReport() {
 }
 
 void frmMain::ShowTithiDay() {
-    shownDay_ = ComputeTithiDay(record_, /*withSunrise=*/true);
+    shownDay_ = ComputeTithiDay(record_, /*withSunrise=*/true, sky_->choice());
     showTithiDayLines();
 }
 
 void frmMain::ShowDayPanchanga(double jd, const Place& place, const CivilClock& clock) {
     // The tithi's span is the one the lines above show, so that the karana's ends agree with it.
-    const PanchangaMoment moment = shownDay_ ? PanchangaOfMoment(jd, shownDay_->Span, place, clock)
-                                             : PanchangaOfMoment(jd, place, clock);
-    dayPanel->showMoment(moment, MomentExtrasOf(moment, place, clock));
+    const SkyChoice& sky = sky_->choice();
+    const PanchangaMoment moment = shownDay_
+                                       ? PanchangaOfMoment(jd, shownDay_->Span, place, clock, sky)
+                                       : PanchangaOfMoment(jd, place, clock, sky);
+    dayPanel->showMoment(moment, MomentExtrasOf(moment, place, sky, clock));
     // The festivals of the day the moment falls in (sunrise to sunrise).
     const CivilDate day = moment.BeforeSunrise ? AddDays(moment.Date, -1) : moment.Date;
     dayPanel->showFestivals(FestivalsBetween(day, day, place, clock, BuiltInFestivalTable(),
-                                             {RememberedTradition(platform_)}));
+                                             {RememberedTradition(platform_), sky}));
     // The panel's rows may want more height than the window has: grow it rather than cut them.
     const int wanted = sizeHint().height();
     if (height() < wanted)

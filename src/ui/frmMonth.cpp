@@ -318,14 +318,15 @@ void frmMonth::showMonth(int year, int month, int day) {
         // The day before the 1st too, to tell whether a purnimanta month begins on the 1st.
         const CivilDate before = CivilDateOf(QDate(year, month, 1).addDays(-1));
         std::vector<CalendarDay> previous =
-            CalendarDays(before, before, place_.Where, *place_.Clock);
+            CalendarDays(before, before, place_.Where, *place_.Clock, place_.Sky);
         model_->setMonth(
-            year, month, CalendarMonth(year, month, place_.Where, *place_.Clock), today(),
+            year, month, CalendarMonth(year, month, place_.Where, *place_.Clock, place_.Sky),
+            today(),
             previous.empty() ? std::nullopt : std::optional<CalendarDay>(std::move(previous[0])));
         model_->setFestivals(FestivalsBetween(
             {year, month, 1}, {year, month, QDate(year, month, 1).daysInMonth()}, place_.Where,
             *place_.Clock, BuiltInFestivalTable(),
-            {chkVaishnava->isChecked() ? Tradition::Vaishnava : Tradition::Smarta}));
+            {chkVaishnava->isChecked() ? Tradition::Vaishnava : Tradition::Smarta, place_.Sky}));
         reckonAgain_ = false;
     }
     showing_ = true;
@@ -384,6 +385,7 @@ QString frmMonth::MonthHeadingText() const {
     if (model_->days().empty() || !place_.Clock)
         return lunar;
     const QString solar = RegionalSolarMonthsText(
-        model_->days().front().Date, model_->days().back().Date, place_.Where, *place_.Clock);
+        model_->days().front().Date, model_->days().back().Date, place_.Where, *place_.Clock,
+        place_.Sky);
     return solar.isEmpty() ? lunar : lunar + QStringLiteral(" · ") + solar;
 }

@@ -62,7 +62,8 @@ TEST(CalendarDays, AMonthsSunriseTithisKshayaAndVriddhiAgreeWithAnIndependentEph
     };
     for (const auto& m : months) {
         const std::vector<int> tithis = Numbers(m.Tithis);
-        const std::vector<CalendarDay> days = CalendarMonth(m.Year, m.Month, m.At, m.Clock);
+        const std::vector<CalendarDay> days =
+            CalendarMonth(m.Year, m.Month, m.At, m.Clock, SkyChoice{});
         ASSERT_EQ(days.size() + 2, tithis.size()) << m.Where;
         for (std::size_t k = 0; k < days.size(); ++k) {
             const CalendarDay& day = days[k];
@@ -129,7 +130,7 @@ TEST(CalendarDays, AMonthsSunriseTithisKshayaAndVriddhiAgreeWithAnIndependentEph
 // Amavasya 6 June, Vaishakha before it). The tithis' ends, on Indian Standard Time, are the same
 // ephemeris' instants at which the elongation crosses a multiple of 12 degrees.
 TEST(CalendarDays, TellsEachDayInOneSentence) {
-    const std::vector<CalendarDay> days = CalendarMonth(2024, 6, Delhi, IndianTime);
+    const std::vector<CalendarDay> days = CalendarMonth(2024, 6, Delhi, IndianTime, SkyChoice{});
     ASSERT_EQ(days.size(), 30u);
     const struct {
         int Day;
@@ -179,8 +180,8 @@ TEST(FindTithi, TheYearlyAnniversaryAcrossAdhikaYears) {
     const TithiQuery amanta{krishnaAshtami, 4, MonthReckoning::Amanta};
     const TithiQuery purnimanta{krishnaAshtami, 5, MonthReckoning::Purnimanta};
     for (const TithiQuery& query : {amanta, purnimanta}) {
-        const std::vector<TithiOccurrence> found =
-            FindTithi(query, {2019, 1, 1}, 17, SearchDirection::Forward, Delhi, IndianTime);
+        const std::vector<TithiOccurrence> found = FindTithi(
+            query, {2019, 1, 1}, 17, SearchDirection::Forward, Delhi, IndianTime, SkyChoice{});
         ASSERT_EQ(found.size(), std::size(expected));
         for (std::size_t k = 0; k < found.size(); ++k) {
             EXPECT_EQ(Iso(found[k].Observed), expected[k]);
@@ -198,18 +199,20 @@ TEST(FindTithi, TheYearlyAnniversaryAcrossAdhikaYears) {
     // observance counts as on or after itself.
     TithiQuery withAdhika = amanta;
     withAdhika.WithAdhika = true;
-    std::vector<TithiOccurrence> found =
-        FindTithi(withAdhika, {2023, 1, 1}, 2, SearchDirection::Forward, Delhi, IndianTime);
+    std::vector<TithiOccurrence> found = FindTithi(
+        withAdhika, {2023, 1, 1}, 2, SearchDirection::Forward, Delhi, IndianTime, SkyChoice{});
     ASSERT_EQ(found.size(), 2u);
     EXPECT_EQ(Iso(found[0].Observed), "2023-08-08");
     EXPECT_EQ(OccurrenceTitle(found[0], MonthReckoning::Amanta),
               "Shravana (adhika) Krishna Ashtami");
     EXPECT_EQ(Iso(found[1].Observed), "2023-09-07");
-    found = FindTithi(amanta, {2025, 8, 16}, 2, SearchDirection::Backward, Delhi, IndianTime);
+    found = FindTithi(amanta, {2025, 8, 16}, 2, SearchDirection::Backward, Delhi, IndianTime,
+                      SkyChoice{});
     ASSERT_EQ(found.size(), 2u);
     EXPECT_EQ(Iso(found[0].Observed), "2024-08-26");
     EXPECT_EQ(Iso(found[1].Observed), "2023-09-07");
-    found = FindTithi(amanta, {2025, 8, 16}, 1, SearchDirection::Forward, Delhi, IndianTime);
+    found = FindTithi(amanta, {2025, 8, 16}, 1, SearchDirection::Forward, Delhi, IndianTime,
+                      SkyChoice{});
     ASSERT_EQ(found.size(), 1u);
     EXPECT_EQ(Iso(found[0].Observed), "2025-08-16");
 }
@@ -256,7 +259,7 @@ TEST(VrataDays, TheEkadashisOfAYearAgreeWithAPublishedCalendar) {
     };
     std::vector<const TithiOccurrence*> found;
     const std::vector<TithiOccurrence> vrata =
-        VrataDays({2024, 1, 1}, {2024, 12, 31}, Delhi, IndianTime);
+        VrataDays({2024, 1, 1}, {2024, 12, 31}, Delhi, IndianTime, SkyChoice{});
     std::map<int, int> perTithi;
     for (const TithiOccurrence& day : vrata) {
         ++perTithi[day.Tithi];
@@ -297,7 +300,8 @@ TEST(FindTithi, NamesTheDaysThatTheCalendarObserves) {
     for (const auto& c : cases) {
         const FixedOffsetClock clock(c.Offset);
         std::map<int, std::set<int>> observed;
-        for (const CalendarDay& day : CalendarDays({c.Year, 1, 1}, {c.Year, 12, 31}, c.At, clock)) {
+        for (const CalendarDay& day :
+             CalendarDays({c.Year, 1, 1}, {c.Year, 12, 31}, c.At, clock, SkyChoice{})) {
             for (const int tithi : day.Observed) {
                 observed[tithi].insert(DateKey(day.Date));
             }
@@ -305,7 +309,8 @@ TEST(FindTithi, NamesTheDaysThatTheCalendarObserves) {
         for (int tithi = 0; tithi < 30; ++tithi) {
             std::set<int> found;
             for (const TithiOccurrence& o :
-                 FindTithi({tithi}, {c.Year, 1, 1}, 14, SearchDirection::Forward, c.At, clock)) {
+                 FindTithi({tithi}, {c.Year, 1, 1}, 14, SearchDirection::Forward, c.At, clock,
+                           SkyChoice{})) {
                 if (o.Observed.Year == c.Year) {
                     found.insert(DateKey(o.Observed));
                 }
@@ -384,8 +389,8 @@ TEST(CalendarEvents, KeepTheirIdentifiersFromOneExportToTheNext) {
     const Place pune{73.8567, 18.5204};
     for (const CalendarEventKind kind :
          {CalendarEventKind::Days, CalendarEventKind::Spans, CalendarEventKind::Vrata}) {
-        const CalendarExportRequest year{{2024, 1, 1}, {2024, 12, 31}, kind, {}, {}};
-        const CalendarExportRequest summer{{2024, 6, 1}, {2024, 8, 31}, kind, {}, {}};
+        const CalendarExportRequest year{{2024, 1, 1}, {2024, 12, 31}, kind, {}, {}, {}, {}};
+        const CalendarExportRequest summer{{2024, 6, 1}, {2024, 8, 31}, kind, {}, {}, {}, {}};
         const std::vector<CalendarEvent> events = CalendarEventsOf(year, Delhi, IndianTime);
         std::set<std::string> uids;
         for (const CalendarEvent& event : events) {
@@ -402,7 +407,7 @@ TEST(CalendarEvents, KeepTheirIdentifiersFromOneExportToTheNext) {
             << elsewhere.front().Uid;
     }
     const std::vector<CalendarEvent> days = CalendarEventsOf(
-        {{2024, 6, 11}, {2024, 6, 11}, CalendarEventKind::Days, {}, {}}, Delhi, IndianTime);
+        {{2024, 6, 11}, {2024, 6, 11}, CalendarEventKind::Days, {}, {}, {}, {}}, Delhi, IndianTime);
     ASSERT_EQ(days.size(), 1u);
     EXPECT_EQ(days[0].Uid, "day-20240611-28.60N77.22E@kestrava");
     EXPECT_TRUE(

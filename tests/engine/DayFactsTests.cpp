@@ -35,7 +35,7 @@ TEST(SkyFacts, PhaseAndSignsAgreeWithAnIndependentEphemeris) {
         {2460650.30, 20.8360, 284.0344, 229.9454, 10, 2460651.484831},
     };
     for (const auto& c : cases) {
-        const SkyFacts f = SkyFactsAt(TerrestrialOfUniversal(c.JulianDayUT));
+        const SkyFacts f = SkyFactsAt(TerrestrialOfUniversal(c.JulianDayUT), SkyChoice{});
         const std::string at = "at JD " + std::to_string(c.JulianDayUT);
         EXPECT_NEAR(f.MoonIllumination * 100, c.IlluminatedPercent, 0.5) << at;
         EXPECT_EQ(f.MoonRashi, static_cast<int>(c.MoonSidereal / 30)) << at;

@@ -222,8 +222,8 @@ TEST(DayPeriods, AmritKalamAndVarjyamFromTheGhatiTables) {
 
 // A date's periods found from its panchanga and found alone agree, amrit kalam and varjyam
 // included (they come from the nakshatras that each way finds for itself), for weeks at three
-// places; each lies within the day, and the rahu kalam is the weekday's eighth of the engine's
-// own sunrise and sunset.
+// places and on each choice of the sky; each lies within the day, and the rahu kalam is the
+// weekday's eighth of the engine's own sunrise and sunset.
 TEST(DayPeriods, AFoundDateAgreesWithItsPanchanga) {
     const FixedOffsetClock india(5.5), newYork(-5), london(0);
     const struct {
@@ -231,32 +231,42 @@ TEST(DayPeriods, AFoundDateAgreesWithItsPanchanga) {
         const CivilClock* clock;
     } places[] = {{{77.2, 28.6}, &india}, {{-74.0, 40.7}, &newYork}, {{-0.13, 51.5}, &london}};
     const int rahu[7] = {8, 2, 7, 5, 6, 4, 3};
-    for (const auto& place : places) {
-        for (const PanchangaDay& day :
-             PanchangaOfDays({2025, 3, 1}, {2025, 3, 14}, place.where, *place.clock)) {
-            const DayPeriodsOfDate fromDay = PeriodsOfPanchangaDay(day);
-            const DayPeriodsOfDate alone = PeriodsOfDate(day.Date, place.where, *place.clock);
-            const std::string at =
-                std::to_string(day.Date.Day) + " March at " + std::to_string(place.where.Longitude);
-            ASSERT_TRUE(fromDay.Defined && alone.Defined) << at;
-            EXPECT_NEAR(fromDay.Periods.RahuKalam.Begins, alone.Periods.RahuKalam.Begins,
-                        Millisecond)
-                << at;
-            const double eighth = (day.Sunset.At.JulianDayUT - day.Sunrise.At.JulianDayUT) / 8;
-            EXPECT_NEAR(alone.Periods.RahuKalam.Begins,
-                        day.Sunrise.At.JulianDayUT + eighth * (rahu[day.Vara] - 1), Millisecond)
-                << at;
-            EXPECT_NEAR(alone.Periods.Choghadiyas[15].Span.Ends, day.Ends.JulianDayUT, Millisecond)
-                << at;
-            ASSERT_EQ(fromDay.AmritKalam.size(), alone.AmritKalam.size()) << at;
-            ASSERT_EQ(fromDay.Varjyam.size(), alone.Varjyam.size()) << at;
-            for (std::size_t k = 0; k < alone.Varjyam.size(); ++k) {
-                EXPECT_NEAR(fromDay.Varjyam[k].Begins, alone.Varjyam[k].Begins, Second) << at;
-                EXPECT_LT(alone.Varjyam[k].Begins, alone.NextSunrise) << at;
-                EXPECT_GT(alone.Varjyam[k].Ends, alone.Sunrise) << at;
+    // Each ephemeris and another ayanamsa too: both ways take the same choice, sunrise and all.
+    const SkyChoice skies[] = {{EphemerisKind::Modern, AyanamsaKind::Lahiri},
+                               {EphemerisKind::Classical, AyanamsaKind::Lahiri},
+                               {EphemerisKind::Classical, AyanamsaKind::Raman}};
+    for (const SkyChoice& sky : skies) {
+        for (const auto& place : places) {
+            for (const PanchangaDay& day :
+                 PanchangaOfDays({2025, 3, 1}, {2025, 3, 14}, place.where, *place.clock, sky)) {
+                const DayPeriodsOfDate fromDay = PeriodsOfPanchangaDay(day);
+                const DayPeriodsOfDate alone =
+                    PeriodsOfDate(day.Date, place.where, *place.clock, sky);
+                const std::string at = std::to_string(day.Date.Day) + " March at " +
+                                       std::to_string(place.where.Longitude) + " on the " +
+                                       std::string(EphemerisName(sky.Ephemeris)) + " ephemeris, " +
+                                       std::string(AyanamsaName(sky.Ayanamsa));
+                ASSERT_TRUE(fromDay.Defined && alone.Defined) << at;
+                EXPECT_NEAR(fromDay.Periods.RahuKalam.Begins, alone.Periods.RahuKalam.Begins,
+                            Millisecond)
+                    << at;
+                const double eighth = (day.Sunset.At.JulianDayUT - day.Sunrise.At.JulianDayUT) / 8;
+                EXPECT_NEAR(alone.Periods.RahuKalam.Begins,
+                            day.Sunrise.At.JulianDayUT + eighth * (rahu[day.Vara] - 1), Millisecond)
+                    << at;
+                EXPECT_NEAR(alone.Periods.Choghadiyas[15].Span.Ends, day.Ends.JulianDayUT,
+                            Millisecond)
+                    << at;
+                ASSERT_EQ(fromDay.AmritKalam.size(), alone.AmritKalam.size()) << at;
+                ASSERT_EQ(fromDay.Varjyam.size(), alone.Varjyam.size()) << at;
+                for (std::size_t k = 0; k < alone.Varjyam.size(); ++k) {
+                    EXPECT_NEAR(fromDay.Varjyam[k].Begins, alone.Varjyam[k].Begins, Second) << at;
+                    EXPECT_LT(alone.Varjyam[k].Begins, alone.NextSunrise) << at;
+                    EXPECT_GT(alone.Varjyam[k].Ends, alone.Sunrise) << at;
+                }
+                for (std::size_t k = 0; k < alone.AmritKalam.size(); ++k)
+                    EXPECT_NEAR(fromDay.AmritKalam[k].Ends, alone.AmritKalam[k].Ends, Second) << at;
             }
-            for (std::size_t k = 0; k < alone.AmritKalam.size(); ++k)
-                EXPECT_NEAR(fromDay.AmritKalam[k].Ends, alone.AmritKalam[k].Ends, Second) << at;
         }
     }
 }
@@ -267,12 +277,13 @@ TEST(DayPeriods, NoneWhereTheSunDoesNotRiseOrSet) {
     const FixedOffsetClock norway(1);
     const Place tromso{18.96, 69.65};
     for (const CivilDate date : {CivilDate{2025, 6, 21}, CivilDate{2025, 12, 21}}) {
-        EXPECT_FALSE(PeriodsOfDate(date, tromso, norway).Defined) << date.Month;
-        EXPECT_FALSE(PeriodsOfPanchangaDay(PanchangaOfDay(date, tromso, norway)).Defined)
+        EXPECT_FALSE(PeriodsOfDate(date, tromso, norway, SkyChoice{}).Defined) << date.Month;
+        EXPECT_FALSE(
+            PeriodsOfPanchangaDay(PanchangaOfDay(date, tromso, norway, SkyChoice{})).Defined)
             << date.Month;
     }
-    EXPECT_FALSE(PeriodsOfDate({2025, 3, 1}, {10, 95}, norway).Defined);
-    EXPECT_TRUE(PeriodsOfDate({2025, 3, 21}, tromso, norway).Defined);
+    EXPECT_FALSE(PeriodsOfDate({2025, 3, 1}, {10, 95}, norway, SkyChoice{}).Defined);
+    EXPECT_TRUE(PeriodsOfDate({2025, 3, 21}, tromso, norway, SkyChoice{}).Defined);
 }
 
 } // namespace

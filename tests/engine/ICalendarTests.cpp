@@ -52,8 +52,12 @@ TEST(ICalendarOf, WritesTheZonesObservancesTheEventsAndFoldsLongLines) {
          {"Tithi", "Vrata"}},
         {"day-2@kestrava", "Purnima", "", true, {2024, 12, 31}, 0, 0, {}},
     };
-    const CalendarHeader header = {"-//Kestrava//Kestrava 1.15//EN", "Tithis", Jd(2026, 12, 7, 9.5),
-                                   Jd(2024, 3, 1), Jd(2025, 1, 1)};
+    const CalendarHeader header = {"-//Kestrava//Kestrava 1.15//EN",
+                                   "Tithis",
+                                   Jd(2026, 12, 7, 9.5),
+                                   Jd(2024, 3, 1),
+                                   Jd(2025, 1, 1),
+                                   ""};
     const auto lines = Unfolded(ICalendarOf(header, events, Madrid2024()));
     const std::string expected[] = {
         "BEGIN:VCALENDAR", "VERSION:2.0", "TZID:Europe/Madrid",
@@ -86,9 +90,9 @@ TEST(ICalendarOf, WritesTheZonesObservancesTheEventsAndFoldsLongLines) {
 TEST(ICalendarOf, FoldsTextThatIsNotUtf8) {
     const std::string bytes(300, '\x87');
     const CalendarEvent event = {"x@kestrava", bytes, "", true, {2024, 1, 1}, 0, 0, {}};
-    const std::string file =
-        ICalendarOf({"-//Kestrava//Test//EN", "", Jd(2024, 1, 1), Jd(2024, 1, 1), Jd(2024, 1, 2)},
-                    {event}, FixedOffsetClock(0));
+    const std::string file = ICalendarOf(
+        {"-//Kestrava//Test//EN", "", Jd(2024, 1, 1), Jd(2024, 1, 1), Jd(2024, 1, 2), ""}, {event},
+        FixedOffsetClock(0));
     std::size_t start = 0, lines = 0;
     for (std::size_t end; (end = file.find("\r\n", start)) != std::string::npos; start = end + 2) {
         EXPECT_LE(end - start, 75u);

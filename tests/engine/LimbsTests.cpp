@@ -21,16 +21,18 @@ TEST(Limbs, EveryCrossingSeparatesTwoSpansWithinAMillisecond) {
         const LimbDefinition& limb = LimbDefinitions()[k];
         for (const auto& m : months) {
             const double from = JulianDayOfDate(m.Month, 1, m.Year);
-            const auto spans = SpansBeginningBetween(limb.Kind, from, from + 31);
+            const auto spans = SpansBeginningBetween(limb.Kind, from, from + 31, SkyChoice{});
             // A turn of the angle in its mean period holds Count spans.
             const double expected = 31 * limb.Angle.MeanRate / limb.SpanDegrees;
             EXPECT_NEAR(static_cast<double>(spans.size()), expected, 0.25 * expected)
                 << limb.Name << ' ' << m.Year << '-' << m.Month;
             for (std::size_t s = 0; s < spans.size(); ++s) {
                 const int before = (spans[s].Index + limb.Count - 1) % limb.Count;
-                EXPECT_EQ(LimbAt(limb.Kind, spans[s].BeginJde - Millisecond).Index, before)
+                EXPECT_EQ(LimbAt(limb.Kind, spans[s].BeginJde - Millisecond, SkyChoice{}).Index,
+                          before)
                     << limb.Name << " span " << s << " of " << m.Year << '-' << m.Month;
-                EXPECT_EQ(LimbAt(limb.Kind, spans[s].BeginJde + Millisecond).Index, spans[s].Index)
+                EXPECT_EQ(LimbAt(limb.Kind, spans[s].BeginJde + Millisecond, SkyChoice{}).Index,
+                          spans[s].Index)
                     << limb.Name << " span " << s << " of " << m.Year << '-' << m.Month;
                 if (s > 0) {
                     EXPECT_EQ(spans[s].BeginJde, spans[s - 1].EndJde);
@@ -38,15 +40,16 @@ TEST(Limbs, EveryCrossingSeparatesTwoSpansWithinAMillisecond) {
             }
             // The span around an instant is the one the walk reports.
             const double middle = from + 15.3;
-            const LimbPosition at = LimbAt(limb.Kind, middle);
-            const auto around = FindLimbSpan(limb.Kind, middle, at);
+            const LimbPosition at = LimbAt(limb.Kind, middle, SkyChoice{});
+            const auto around = FindLimbSpan(limb.Kind, middle, at, SkyChoice{});
             ASSERT_TRUE(around.has_value());
             EXPECT_LE(around->BeginJde, middle);
             EXPECT_GT(around->EndJde, middle);
-            EXPECT_EQ(LimbAt(limb.Kind, around->EndJde + Millisecond).Index,
+            EXPECT_EQ(LimbAt(limb.Kind, around->EndJde + Millisecond, SkyChoice{}).Index,
                       (at.Index + 1) % limb.Count);
         }
-        EXPECT_FALSE(FindLimbSpan(limb.Kind, std::nan(""), LimbAt(limb.Kind, std::nan(""))));
+        EXPECT_FALSE(FindLimbSpan(limb.Kind, std::nan(""),
+                                  LimbAt(limb.Kind, std::nan(""), SkyChoice{}), SkyChoice{}));
     }
 }
 

@@ -75,7 +75,7 @@ TEST(PanchangaOfMoment, NakshatraAndYogaAgreeWithAnIndependentEphemeris) {
          2469808.642854},
     };
     for (const auto& c : cases) {
-        const PanchangaMoment m = PanchangaOfMoment(c.JulianDayUT, Delhi, IndianTime);
+        const PanchangaMoment m = PanchangaOfMoment(c.JulianDayUT, Delhi, IndianTime, SkyChoice{});
         const std::string at = "at JD " + std::to_string(c.JulianDayUT);
         EXPECT_NEAR(m.MoonSidereal, c.MoonSidereal, 30.0 / 3600) << at;
         EXPECT_NEAR(m.SunSidereal, c.SunSidereal, 20.0 / 3600) << at;
@@ -102,7 +102,7 @@ TEST(PanchangaOfDay, TheLastNakshatraAndYogaGiveWayToTheFirstAtTheWrap) {
         {{1999, 12, 25}, Limb::Yoga, 2451538.166794},
     };
     for (const auto& c : cases) {
-        const PanchangaDay day = PanchangaOfDay(c.Date, Delhi, IndianTime);
+        const PanchangaDay day = PanchangaOfDay(c.Date, Delhi, IndianTime, SkyChoice{});
         const DayLimb& limb = c.Which == Limb::Nakshatra ? day.Nakshatra : day.Yoga;
         bool found = false;
         for (std::size_t k = 0; k + 1 < limb.Spans.size(); ++k) {
@@ -139,12 +139,12 @@ TEST(PanchangaOfMoment, AMomentBeforeSunriseTakesThePreviousVara) {
     for (const auto& c : cases) {
         const FixedOffsetClock clock(c.ClockOffset);
         const double jd = OnClock(c.Date, c.Hour, c.Minute, 0) - c.ClockOffset / 24;
-        const PanchangaMoment m = PanchangaOfMoment(jd, c.At, clock);
+        const PanchangaMoment m = PanchangaOfMoment(jd, c.At, clock, SkyChoice{});
         EXPECT_EQ(m.Vara, c.Vara) << c.Where << ": " << VaraName(m.Vara);
         EXPECT_EQ(m.BeforeSunrise, c.BeforeSunrise) << c.Where;
         EXPECT_EQ(m.Date.Day, c.Date.Day) << c.Where;
     }
-    EXPECT_EQ(PanchangaOfDay({2000, 1, 1}, Delhi, IndianTime).Vara, 6); // a Saturday
+    EXPECT_EQ(PanchangaOfDay({2000, 1, 1}, Delhi, IndianTime, SkyChoice{}).Vara, 6); // a Saturday
 }
 
 // A tithi that begins after one sunrise and ends before the next (kshaya) names no day, and one
@@ -174,7 +174,7 @@ TEST(PanchangaOfDay, KshayaAndVriddhiTithis) {
         {{2024, 1, 29}, true, {{18, "2024-01-29 06:11:16.34", "2024-01-30 08:54:37.49", false}}},
     };
     for (const auto& c : cases) {
-        const PanchangaDay day = PanchangaOfDay(c.Date, Delhi, IndianTime);
+        const PanchangaDay day = PanchangaOfDay(c.Date, Delhi, IndianTime, SkyChoice{});
         EXPECT_EQ(day.Tithi.Vriddhi, c.Vriddhi) << DateText(c.Date);
         ASSERT_EQ(day.Tithi.Spans.size(), c.Spans.size()) << DateText(c.Date);
         for (std::size_t k = 0; k < c.Spans.size(); ++k) {
@@ -227,7 +227,7 @@ TEST(PanchangaOfDay, PublishedAdhikaMonthsAndEraYears) {
         {{2024, 4, 9}, Chaitra, false, Chaitra, false, 2081, 1946},
     };
     for (const auto& c : cases) {
-        const MonthAndYears month = PanchangaOfDay(c.Date, Delhi, IndianTime).Month;
+        const MonthAndYears month = PanchangaOfDay(c.Date, Delhi, IndianTime, SkyChoice{}).Month;
         const std::string what = DateText(c.Date) + ": " +
                                  std::string(month.Amanta.Adhika ? "adhika " : "") +
                                  std::string(MasaName(month.Amanta.Index));
@@ -255,7 +255,8 @@ TEST(PanchangaOfDay, EveryCrossingSeparatesTwoSpansWithinAMillisecond) {
         {{2024, 6, 21}, {0, 51.5}, 1},        {{2050, 12, 31}, {-171.75, -13.8}, 13},
     };
     for (const auto& c : cases) {
-        const PanchangaDay day = PanchangaOfDay(c.Date, c.At, FixedOffsetClock(c.ClockOffset));
+        const PanchangaDay day =
+            PanchangaOfDay(c.Date, c.At, FixedOffsetClock(c.ClockOffset), SkyChoice{});
         const std::pair<Limb, const DayLimb*> limbs[] = {{Limb::Tithi, &day.Tithi},
                                                          {Limb::Karana, &day.Karana},
                                                          {Limb::Nakshatra, &day.Nakshatra},
@@ -266,9 +267,12 @@ TEST(PanchangaOfDay, EveryCrossingSeparatesTwoSpansWithinAMillisecond) {
             EXPECT_LE(dayLimb->Spans.front().Begin.Jde, day.Begins.Jde) << what;
             EXPECT_GT(dayLimb->Spans.back().End.Jde, day.Ends.Jde) << what;
             for (const DaySpan& span : dayLimb->Spans) {
-                EXPECT_EQ(LimbAt(limb, span.Begin.Jde + Millisecond).Index, span.Index) << what;
-                EXPECT_EQ(LimbAt(limb, span.End.Jde - Millisecond).Index, span.Index) << what;
-                EXPECT_NE(LimbAt(limb, span.End.Jde + Millisecond).Index, span.Index) << what;
+                EXPECT_EQ(LimbAt(limb, span.Begin.Jde + Millisecond, SkyChoice{}).Index, span.Index)
+                    << what;
+                EXPECT_EQ(LimbAt(limb, span.End.Jde - Millisecond, SkyChoice{}).Index, span.Index)
+                    << what;
+                EXPECT_NE(LimbAt(limb, span.End.Jde + Millisecond, SkyChoice{}).Index, span.Index)
+                    << what;
             }
         }
     }
@@ -278,10 +282,10 @@ TEST(PanchangaOfDay, EveryCrossingSeparatesTwoSpansWithinAMillisecond) {
 // changes nothing.
 TEST(PanchangaOfDays, ARunGivesWhatEachDayGivesAlone) {
     const std::vector<PanchangaDay> run =
-        PanchangaOfDays({2024, 1, 28}, {2024, 2, 3}, Delhi, IndianTime);
+        PanchangaOfDays({2024, 1, 28}, {2024, 2, 3}, Delhi, IndianTime, SkyChoice{});
     ASSERT_EQ(run.size(), 7u);
     for (const PanchangaDay& day : run) {
-        const PanchangaDay alone = PanchangaOfDay(day.Date, Delhi, IndianTime);
+        const PanchangaDay alone = PanchangaOfDay(day.Date, Delhi, IndianTime, SkyChoice{});
         const std::string what = DateText(day.Date);
         EXPECT_EQ(day.Begins.Jde, alone.Begins.Jde) << what;
         EXPECT_EQ(day.Ends.Jde, alone.Ends.Jde) << what;
@@ -290,7 +294,8 @@ TEST(PanchangaOfDays, ARunGivesWhatEachDayGivesAlone) {
         EXPECT_EQ(day.Yoga.Spans.size(), alone.Yoga.Spans.size()) << what;
         EXPECT_EQ(day.Month.Amanta.Index, alone.Month.Amanta.Index) << what;
     }
-    EXPECT_TRUE(PanchangaOfDays({2024, 2, 3}, {2024, 1, 28}, Delhi, IndianTime).empty());
+    EXPECT_TRUE(
+        PanchangaOfDays({2024, 2, 3}, {2024, 1, 28}, Delhi, IndianTime, SkyChoice{}).empty());
 }
 
 // For an entered moment the panchanga's tithi and its begin and end are the driver's and the
@@ -307,37 +312,51 @@ TEST(PanchangaOfMoment, TheTithiIsTheDriversWithTheSameBeginAndEnd) {
         m.LonEast = between(0, 1) == 1;
         m.LatDeg = between(0, 60);
         const CalculationRecord rec = Prepared(m);
-        const std::optional<TithiDay> day = ComputeTithiDay(rec, false);
-        ASSERT_TRUE(day.has_value()) << m;
-        const PanchangaMoment moment =
-            PanchangaOfMoment(day->Moment.JulianDayUT, PlaceOfRecord(rec), ClockOfRecord(rec));
-        EXPECT_EQ(moment.Tithi.Index, day->Moment.Tithi.Index) << m;
-        EXPECT_EQ(moment.Tithi.Begin.Jde, day->Span.BeginJde) << m;
-        EXPECT_EQ(moment.Tithi.End.Jde, day->Span.EndJde) << m;
-        EXPECT_EQ(moment.Karana.Index, day->Karana) << m;
-        EXPECT_EQ(moment.Moment.Jde, day->Moment.JulianDayTT) << m;
+        // On the report's own theories the tithi is the driver's; on the modern ephemeris, the one
+        // that ephemeris puts at the same instant of Universal Time.
+        for (const Ephemeris* theories : {&ClassicalEphemeris(), &ModernEphemeris()}) {
+            const std::optional<TithiDay> day =
+                ComputeTithiDay(rec, false, SkyChoice{theories->Kind()});
+            ASSERT_TRUE(day.has_value()) << m;
+            const PanchangaMoment moment =
+                PanchangaOfMoment(day->Moment.JulianDayUT, PlaceOfRecord(rec), ClockOfRecord(rec),
+                                  SkyChoice{theories->Kind()});
+            EXPECT_EQ(moment.Tithi.Index, day->Span.Index) << m;
+            if (theories == &ClassicalEphemeris()) {
+                EXPECT_EQ(moment.Tithi.Index, day->Moment.Tithi.Index) << m;
+                EXPECT_EQ(moment.Moment.Jde, day->Moment.JulianDayTT) << m;
+            } else {
+                EXPECT_EQ(moment.Moment.Jde,
+                          theories->TerrestrialOfUniversal(day->Moment.JulianDayUT))
+                    << m;
+            }
+            EXPECT_EQ(moment.Tithi.Begin.Jde, day->Span.BeginJde) << m;
+            EXPECT_EQ(moment.Tithi.End.Jde, day->Span.EndJde) << m;
+            EXPECT_EQ(moment.Karana.Index, day->Karana) << m;
 
-        const PanchangaMoment given = PanchangaOfMoment(day->Moment.JulianDayUT, day->Span,
-                                                        PlaceOfRecord(rec), ClockOfRecord(rec));
-        for (const auto& [a, b] : {std::pair{moment.Tithi, given.Tithi},
-                                   {moment.Karana, given.Karana},
-                                   {moment.Nakshatra, given.Nakshatra},
-                                   {moment.Yoga, given.Yoga}}) {
-            EXPECT_EQ(a.Index, b.Index) << m;
-            EXPECT_EQ(a.Begin.Jde, b.Begin.Jde) << m;
-            EXPECT_EQ(a.End.Jde, b.End.Jde) << m;
+            const PanchangaMoment given =
+                PanchangaOfMoment(day->Moment.JulianDayUT, day->Span, PlaceOfRecord(rec),
+                                  ClockOfRecord(rec), SkyChoice{theories->Kind()});
+            for (const auto& [a, b] : {std::pair{moment.Tithi, given.Tithi},
+                                       {moment.Karana, given.Karana},
+                                       {moment.Nakshatra, given.Nakshatra},
+                                       {moment.Yoga, given.Yoga}}) {
+                EXPECT_EQ(a.Index, b.Index) << m;
+                EXPECT_EQ(a.Begin.Jde, b.Begin.Jde) << m;
+                EXPECT_EQ(a.End.Jde, b.End.Jde) << m;
+            }
+            EXPECT_LE(moment.Karana.Begin.Jde, moment.Moment.Jde) << m;
+            EXPECT_GT(moment.Karana.End.Jde, moment.Moment.Jde) << m;
+            const bool firstHalf = moment.Karana.Index % 2 == 0;
+            EXPECT_EQ(firstHalf ? moment.Karana.Begin.Jde : moment.Karana.End.Jde,
+                      firstHalf ? day->Span.BeginJde : day->Span.EndJde)
+                << m;
+            const double middle = firstHalf ? moment.Karana.End.Jde : moment.Karana.Begin.Jde;
+            EXPECT_NEAR(Normalize360(TithiAt(middle, *theories).Elongation -
+                                     6.0 * (2 * day->Span.Index + 1) + 180),
+                        180, 1e-5)
+                << m;
         }
-        EXPECT_LE(moment.Karana.Begin.Jde, moment.Moment.Jde) << m;
-        EXPECT_GT(moment.Karana.End.Jde, moment.Moment.Jde) << m;
-        const bool firstHalf = moment.Karana.Index % 2 == 0;
-        EXPECT_EQ(firstHalf ? moment.Karana.Begin.Jde : moment.Karana.End.Jde,
-                  firstHalf ? day->Span.BeginJde : day->Span.EndJde)
-            << m;
-        const double middle = firstHalf ? moment.Karana.End.Jde : moment.Karana.Begin.Jde;
-        EXPECT_NEAR(
-            Normalize360(TithiAt(middle).Elongation - 6.0 * (2 * day->Span.Index + 1) + 180), 180,
-            1e-5)
-            << m;
     }
 }
 

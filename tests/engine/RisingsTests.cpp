@@ -100,7 +100,7 @@ TEST(Risings, SunsetMoonriseAndMoonsetAgreeWithAnIndependentEphemeris) {
                                  '-' + std::to_string(c.Date.Month) + '-' +
                                  std::to_string(c.Date.Day);
         ExpectCrossing(SunsetOnDate(c.Date, c.Where.At, clock), c.Sunset, c.Date, what + " sunset");
-        const MoonCrossings moon = MoonCrossingsOnDate(c.Date, c.Where.At, clock);
+        const MoonCrossings moon = MoonCrossingsOnDate(c.Date, c.Where.At, clock, SkyChoice{});
         ExpectCrossing(moon.Rise, c.Moonrise, c.Date, what + " moonrise");
         ExpectCrossing(moon.Set, c.Moonset, c.Date, what + " moonset");
     }
@@ -134,10 +134,10 @@ TEST(Risings, TheDaysSunsetIsTheFirstAfterItsSunrise) {
         ASSERT_EQ(sunset.State, HorizonState::Crosses) << what;
         EXPECT_GT(sunset.At.JulianDayUT, sunrise.At.JulianDayUT) << what;
         EXPECT_NEAR((sunset.At.Civil() - want) * 86400, 0, 20) << what;
-        const PanchangaDay day = PanchangaOfDay(c.Date, reykjavik, utc);
+        const PanchangaDay day = PanchangaOfDay(c.Date, reykjavik, utc, SkyChoice{});
         EXPECT_NEAR((day.Sunset.At.Civil() - want) * 86400, 0, 20) << what << ", the day";
-        const PanchangaMoment noon =
-            PanchangaOfMoment(Jd(c.Date.Year, c.Date.Month, c.Date.Day, 12), reykjavik, utc);
+        const PanchangaMoment noon = PanchangaOfMoment(
+            Jd(c.Date.Year, c.Date.Month, c.Date.Day, 12), reykjavik, utc, SkyChoice{});
         EXPECT_NEAR((noon.Sunset.At.Civil() - want) * 86400, 0, 20) << what << ", a moment";
     }
     // Where the Sun neither rises nor sets, the date's own state stands.

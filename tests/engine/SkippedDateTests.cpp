@@ -28,7 +28,7 @@ TEST(SkippedDate, OnlyTheDateTheClockJumpedOverIsSkipped) {
 TEST(SkippedDate, IsNoDayOfTheCalendar) {
     const Apia2011 apia;
     const std::vector<CalendarDay> days =
-        CalendarDays({2011, 12, 28}, {2012, 1, 1}, ApiaPlace, apia);
+        CalendarDays({2011, 12, 28}, {2012, 1, 1}, ApiaPlace, apia, SkyChoice{});
     ASSERT_EQ(days.size(), 4u);
     const int dates[] = {28, 29, 31, 1};
     for (std::size_t k = 0; k < days.size(); ++k)
@@ -39,12 +39,13 @@ TEST(SkippedDate, IsNoDayOfTheCalendar) {
     EXPECT_FALSE(days[1].Tithi.Vriddhi);
     EXPECT_EQ(days[2].SunriseTithi(), 6);
     EXPECT_TRUE(days[2].Tithi.Vriddhi);
-    EXPECT_TRUE(CalendarDays({2011, 12, 30}, {2011, 12, 30}, ApiaPlace, apia).empty());
-    EXPECT_EQ(CalendarMonth(2011, 12, ApiaPlace, apia).size(), 30u);
+    EXPECT_TRUE(CalendarDays({2011, 12, 30}, {2011, 12, 30}, ApiaPlace, apia, SkyChoice{}).empty());
+    EXPECT_EQ(CalendarMonth(2011, 12, ApiaPlace, apia, SkyChoice{}).size(), 30u);
 
     for (int tithi = 0; tithi < 30; ++tithi) {
         for (const TithiOccurrence& found :
-             FindTithi({tithi}, {2011, 12, 15}, 2, SearchDirection::Forward, ApiaPlace, apia)) {
+             FindTithi({tithi}, {2011, 12, 15}, 2, SearchDirection::Forward, ApiaPlace, apia,
+                       SkyChoice{})) {
             EXPECT_NE(DateKey(found.Observed), 20111230) << "tithi " << tithi;
         }
     }

@@ -150,7 +150,7 @@ TEST(CalendarFileTexts, InEveryLanguageEveryTextIsTranslatedAndTheEventsStayTheS
 // its amanta months are Pausha and Magha (the new moons of 11 January and 9 February).
 TEST(CalendarFileTexts, ThePrintedMonthsAreInEveryLanguage) {
     const std::vector<CalendarDay> days =
-        CalendarMonth(2024, 1, {77.217, 28.6}, FixedOffsetClock(5.5));
+        CalendarMonth(2024, 1, {77.217, 28.6}, FixedOffsetClock(5.5), SkyChoice{});
     ASSERT_EQ(days.size(), 31u);
     BackToEnglish back;
     static const QRegularExpression latin(QStringLiteral("[A-Za-z]"));

@@ -33,7 +33,8 @@ TEST(DayWindowLanguages, OnlyATithiIsCalledKshayaInEnglishAndInHindi) {
     const CalendarPlace delhi{{77.0 + 13.0 / 60.0, 28.0 + 36.0 / 60.0},
                               std::make_shared<FixedOffsetClock>(5.5),
                               QStringLiteral("Delhi"),
-                              QStringLiteral("Delhi, 28°36′N 77°13′E, UTC+05:30")};
+                              QStringLiteral("Delhi, 28°36′N 77°13′E, UTC+05:30"),
+                              SkyChoice{}};
     const struct {
         Language In;
         const char* KshayaTithi; // the second line of the tithis

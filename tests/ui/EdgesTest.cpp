@@ -65,7 +65,7 @@ TEST(MonthOfASkippedDate, LeavesTheSkippedDatesCellEmpty) {
     const Apia2011 apia;
     const Place place{-(171 + 45 / 60.0), -(13 + 50 / 60.0)};
     MonthModel model;
-    model.setMonth(2011, 12, CalendarMonth(2011, 12, place, apia), QDate());
+    model.setMonth(2011, 12, CalendarMonth(2011, 12, place, apia, SkyChoice{}), QDate());
     ASSERT_EQ(model.days().size(), 30u);
     const QModelIndex skipped = model.indexOfDate(QDate(2011, 12, 30));
     ASSERT_TRUE(skipped.isValid());
@@ -86,7 +86,8 @@ TEST(MonthOfASkippedDate, LeavesTheSkippedDatesCellEmpty) {
 TEST(MonthOfASkippedDate, TheArrowsPassOverIt) {
     FakePlatform platform;
     frmMonth month(platform);
-    month.setPlace({{-(171 + 45 / 60.0), -(13 + 50 / 60.0)}, std::make_shared<Apia2011>(), {}, {}});
+    month.setPlace(
+        {{-(171 + 45 / 60.0), -(13 + 50 / 60.0)}, std::make_shared<Apia2011>(), {}, {}, {}});
     month.showDate(QDate(2011, 12, 29));
     auto* grid = month.findChild<QTableView*>();
     ASSERT_NE(grid, nullptr);

@@ -141,7 +141,7 @@ TEST(EnglishTexts, TheReportAndTheDaysLinesAreTheEnginesExactly) {
         record.ZoneHour = 5;
         record.ZoneMinute = 30;
         PrepareMoment(record);
-        const std::optional<TithiDay> day = ComputeTithiDay(record, true);
+        const std::optional<TithiDay> day = ComputeTithiDay(record, true, SkyChoice{});
         ASSERT_TRUE(day) << p.latDeg;
         const TithiDayTexts engine = DescribeTithiDay(*day);
         const TithiDayLines shown = TithiDayLinesOf(*day);

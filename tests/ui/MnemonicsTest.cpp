@@ -86,8 +86,8 @@ TEST_F(MnemonicsTest, NoTwoControlsOfAWindowShareAnAltKey) {
     for (const LanguageRow& row : Languages()) {
         SetLanguage(row.language);
         const std::string in = row.englishName;
-        // The four menus, and Find My Tithi beside File.
-        EXPECT_EQ(ExpectUniqueMnemonics(&window, (in + ", the form").c_str()), 4u);
+        // The five menus, and Find My Tithi beside File.
+        EXPECT_EQ(ExpectUniqueMnemonics(&window, (in + ", the form").c_str()), 5u);
         click("cmdCalculate");
         ExpectUniqueMnemonics(&window, (in + ", the results").c_str());
         click("cmdBack");

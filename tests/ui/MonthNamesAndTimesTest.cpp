@@ -87,7 +87,8 @@ TEST_F(MonthNamesAndTimesTest, TheMonthViewOpensAtTheFormsDate) {
 TEST_F(MonthNamesAndTimesTest, ACellsEndAfterMidnightSaysTheNextDate) {
     int afterMidnight = 0;
     for (int m = 1; m <= 12; ++m) {
-        const std::vector<CalendarDay> days = CalendarMonth(2024, m, Delhi, IndianTime);
+        const std::vector<CalendarDay> days =
+            CalendarMonth(2024, m, Delhi, IndianTime, SkyChoice{});
         for (const CalendarDay& day : days) {
             if (day.Tithi.Spans.empty() || !day.Tithi.Spans.front().EndsWithinDay)
                 continue;
@@ -113,7 +114,7 @@ TEST_F(MonthNamesAndTimesTest, ACellsEndAfterMidnightSaysTheNextDate) {
 // sentence does; the report keeps its own ("EKADASI").
 TEST_F(MonthNamesAndTimesTest, ATithiIsSpelledOneWayInACell) {
     // 17 June 2024 at Delhi: Shukla Ekadashi all day (the calendar's engine tests).
-    const std::vector<CalendarDay> days = CalendarMonth(2024, 6, Delhi, IndianTime);
+    const std::vector<CalendarDay> days = CalendarMonth(2024, 6, Delhi, IndianTime, SkyChoice{});
     const CalendarDay& day = days[16];
     const DayCellTexts cell = DayCellTextsOf(day, false);
     EXPECT_EQ(cell.Name, QStringLiteral("Ekadashi"));

@@ -83,7 +83,8 @@ TEST(DayWindow, MarksThePeriodInProgressOnToday) {
     const CalendarPlace place{{77 + 13 / 60.0, 28 + 36 / 60.0},
                               std::make_shared<FixedOffsetClock>(5.5),
                               QStringLiteral("Delhi"),
-                              QStringLiteral("Delhi")};
+                              QStringLiteral("Delhi"),
+                              SkyChoice{}};
     frmDay day(place, QDate(2024, 1, 11));
     day.setNow(QDateTime(QDate(2024, 1, 11), QTime(8, 30), Qt::UTC)); // 14:00 in Delhi
     auto* choghadiya = day.findChild<QTableWidget*>(QStringLiteral("tblChoghadiya"));
@@ -118,7 +119,8 @@ TEST(DayWindow, SaysThePeriodsOfAPolarDayAreNotDefined) {
     const CalendarPlace place{{18.96, 69.65},
                               std::make_shared<FixedOffsetClock>(2),
                               QStringLiteral("Tromsø"),
-                              QStringLiteral("Tromsø")};
+                              QStringLiteral("Tromsø"),
+                              SkyChoice{}};
     frmDay day(place, QDate(2025, 6, 21));
     EXPECT_TRUE(
         day.value(QStringLiteral("Rahu Kalam"))->text().startsWith(QStringLiteral("not defined")));

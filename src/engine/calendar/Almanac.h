@@ -33,6 +33,8 @@ struct AlmanacSpan {
 //          offset in force at that instant
 //   dates  the range of civil dates (the last not before the first)
 //   limb   which limb
+//   sky    the ephemeris and the ayanamsa
 // Returns the spans in order; nothing for a reversed range.
 std::vector<AlmanacSpan> ComputeAlmanac(const Place& place, const CivilClock& clock,
-                                        const CivilDateRange& dates, Limb limb);
+                                        const CivilDateRange& dates, Limb limb,
+                                        const SkyChoice& sky);

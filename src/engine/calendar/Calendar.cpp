@@ -54,12 +54,15 @@ struct DayStart {
     bool AtSunrise{};
 };
 
-DayStart DayStartOf(const CivilDate& date, const Place& place, const CivilClock& clock) {
-    const HorizonCrossing sunrise = SunriseCrossing(date, place, clock);
+DayStart DayStartOf(const CivilDate& date, const Place& place, const CivilClock& clock,
+                    const Ephemeris& ephemeris) {
+    const HorizonCrossing sunrise = SunriseCrossing(date, place, clock, ephemeris);
     if (sunrise.State == HorizonState::Crosses) {
         return {sunrise.At, true};
     }
-    return {InstantOfUniversal(clock, UniversalOfCivil(clock, CivilJulianDayOfDate(date))), false};
+    return {
+        InstantOfUniversal(clock, UniversalOfCivil(clock, CivilJulianDayOfDate(date)), ephemeris),
+        false};
 }
 
 // The elongation at an instant inside a tithi's span, from the span itself: exact at its ends,
@@ -100,13 +103,17 @@ bool MonthMatches(const TithiQuery& query, const MonthAndYears& month) {
 // The tithis' occurrences, lunation by lunation, with the day starts they meet remembered.
 class Finder {
 public:
-    Finder(const Place& place, const CivilClock& clock) : place_(place), clock_(clock) {}
+    Finder(const Place& place, const CivilClock& clock, const SkyChoice& sky)
+        : place_(place), clock_(clock), sky_(sky), signs_(sky) {}
 
     const ClockInstant& StartOf(const CivilDate& date) {
         const int key = DateKey(date);
         auto found = starts_.find(key);
         if (found == starts_.end()) {
-            found = starts_.emplace(key, DayStartOf(date, place_, clock_).At).first;
+            found =
+                starts_
+                    .emplace(key, DayStartOf(date, place_, clock_, EphemerisOf(sky_.Ephemeris)).At)
+                    .first;
         }
         return found->second;
     }
@@ -125,14 +132,14 @@ public:
         const GrowingAngle& elongation = DefinitionOf(Limb::Tithi).Angle;
         const double guess = PredictedNewMoon(lunation) + (tithi + 0.5) * MeanTithiDays;
         const Crossing begin = FindCrossing(elongation, TithiDegrees * tithi, guess,
-                                            elongation.At(guess), elongation.MeanRate);
+                                            elongation.At(guess, sky_), elongation.MeanRate, sky_);
         const Crossing end = FindCrossing(elongation, TithiDegrees * (tithi + 1), begin.Jde,
-                                          TithiDegrees * tithi, begin.Rate);
+                                          TithiDegrees * tithi, begin.Rate, sky_);
         if (!std::isfinite(begin.Jde) || !std::isfinite(end.Jde)) {
             return occurrence;
         }
-        occurrence.Begins = InstantOfTerrestrial(clock_, begin.Jde);
-        occurrence.Ends = InstantOfTerrestrial(clock_, end.Jde);
+        occurrence.Begins = InstantOfTerrestrial(clock_, begin.Jde, EphemerisOf(sky_.Ephemeris));
+        occurrence.Ends = InstantOfTerrestrial(clock_, end.Jde, EphemerisOf(sky_.Ephemeris));
 
         // The first day that begins at or after the tithi: the date of its begin, or the next.
         // The civil days next to it pass over a date the clock skipped.
@@ -155,6 +162,7 @@ public:
 private:
     const Place& place_;
     const CivilClock& clock_;
+    SkyChoice sky_;
     LunationSigns signs_;
     std::map<int, ClockInstant> starts_; // by DateKey
 };
@@ -186,7 +194,9 @@ bool IsVrataTithi(int tithi) {
 }
 
 std::vector<CalendarDay> CalendarDays(const CivilDate& first, const CivilDate& last,
-                                      const Place& place, const CivilClock& clock) {
+                                      const Place& place, const CivilClock& clock,
+                                      const SkyChoice& sky) {
+    const Ephemeris& ephemeris = EphemerisOf(sky.Ephemeris);
     std::vector<CalendarDay> days;
     if (DaysBetween(first, last) < 0) {
         return days;
@@ -206,12 +216,12 @@ std::vector<CalendarDay> CalendarDays(const CivilDate& first, const CivilDate& l
     std::vector<DayStart> starts;
     starts.reserve(dates.size());
     for (const CivilDate& date : dates) {
-        starts.push_back(DayStartOf(date, place, clock));
+        starts.push_back(DayStartOf(date, place, clock, ephemeris));
     }
     const std::vector<LimbSpan> spans = SpansBeginningBetween(
-        Limb::Tithi, starts.front().At.Jde - LongestTithiDays, starts.back().At.Jde + 1e-6);
+        Limb::Tithi, starts.front().At.Jde - LongestTithiDays, starts.back().At.Jde + 1e-6, sky);
 
-    LunationSigns signs;
+    LunationSigns signs(sky);
     std::size_t held = 0; // the span that holds the current day's start
     auto spanHolding = [&](double jde) {
         while (held < spans.size() && spans[held].EndJde <= jde) {
@@ -258,8 +268,8 @@ std::vector<CalendarDay> CalendarDays(const CivilDate& first, const CivilDate& l
         for (; s < spans.size() && spans[s].BeginJde < endJde; ++s) {
             DaySpan span;
             span.Index = spans[s].Index;
-            span.Begin = InstantOfTerrestrial(clock, spans[s].BeginJde);
-            span.End = InstantOfTerrestrial(clock, spans[s].EndJde);
+            span.Begin = InstantOfTerrestrial(clock, spans[s].BeginJde, ephemeris);
+            span.End = InstantOfTerrestrial(clock, spans[s].EndJde, ephemeris);
             span.EndsWithinDay = spans[s].EndJde <= endJde;
             span.Kshaya = spans[s].BeginJde > startJde && span.EndsWithinDay;
             day.Tithi.Spans.push_back(span);
@@ -281,24 +291,26 @@ std::vector<CalendarDay> CalendarDays(const CivilDate& first, const CivilDate& l
 }
 
 std::vector<CalendarDay> CalendarMonth(int year, int month, const Place& place,
-                                       const CivilClock& clock) {
+                                       const CivilClock& clock, const SkyChoice& sky) {
     if (month < 1 || month > 12) {
         return {};
     }
-    return CalendarDays({year, month, 1}, {year, month, DaysInMonth(year, month)}, place, clock);
+    return CalendarDays({year, month, 1}, {year, month, DaysInMonth(year, month)}, place, clock,
+                        sky);
 }
 
 std::vector<TithiOccurrence> FindTithi(const TithiQuery& query, const CivilDate& from, int count,
                                        SearchDirection direction, const Place& place,
-                                       const CivilClock& clock) {
+                                       const CivilClock& clock, const SkyChoice& sky) {
+    const Ephemeris& ephemeris = EphemerisOf(sky.Ephemeris);
     std::vector<TithiOccurrence> found;
     if (query.Tithi < 0 || query.Tithi >= 30 || query.Masa >= 12 || count <= 0) {
         return found;
     }
     count = std::min(count, MostOccurrences);
-    Finder finder(place, clock);
+    Finder finder(place, clock, sky);
     const int fromKey = DateKey(from);
-    const double midnight = TerrestrialOfUniversal(CivilJulianDayOfDate(from));
+    const double midnight = ephemeris.TerrestrialOfUniversal(CivilJulianDayOfDate(from));
     const bool forward = direction == SearchDirection::Forward;
     // One lunation before (or after) the one at the date: a tithi begun there may be observed on
     // the date or after it (or before it).
@@ -326,15 +338,18 @@ std::vector<TithiOccurrence> FindTithi(const TithiQuery& query, const CivilDate&
 }
 
 std::vector<TithiOccurrence> VrataDays(const CivilDate& first, const CivilDate& last,
-                                       const Place& place, const CivilClock& clock) {
+                                       const Place& place, const CivilClock& clock,
+                                       const SkyChoice& sky) {
+    const Ephemeris& ephemeris = EphemerisOf(sky.Ephemeris);
     std::vector<TithiOccurrence> days;
     if (DateKey(last) < DateKey(first)) {
         return days;
     }
-    Finder finder(place, clock);
+    Finder finder(place, clock, sky);
     const int firstLunation =
-        MeanLunationAt(TerrestrialOfUniversal(CivilJulianDayOfDate(first))) - 1;
-    const int lastLunation = MeanLunationAt(TerrestrialOfUniversal(CivilJulianDayOfDate(last))) + 1;
+        MeanLunationAt(ephemeris.TerrestrialOfUniversal(CivilJulianDayOfDate(first))) - 1;
+    const int lastLunation =
+        MeanLunationAt(ephemeris.TerrestrialOfUniversal(CivilJulianDayOfDate(last))) + 1;
     for (int lunation = firstLunation; lunation <= lastLunation; ++lunation) {
         for (const int tithi : VrataTithis) {
             TithiOccurrence occurrence = finder.Occurrence(lunation, tithi);

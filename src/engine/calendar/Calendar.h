@@ -54,14 +54,17 @@ struct CalendarDay {
 //   first, last  civil dates on the place's clock (nothing when last comes before first)
 //   place        longitude east positive, latitude north positive
 //   clock        the place's civil clock; every instant carries the offset in force at it
+//   sky          the ephemeris and the ayanamsa (the months are named by the Sun's sidereal sign)
 // The sunrises are SunriseCrossing's and the tithis' begins and ends the crossing search's
 // (within a millisecond of the theories), so that a day agrees with PanchangaOfDay's.
+//   ephemeris    the Moon, the Sun and the Delta T (the modern ones unless told)
 std::vector<CalendarDay> CalendarDays(const CivilDate& first, const CivilDate& last,
-                                      const Place& place, const CivilClock& clock);
+                                      const Place& place, const CivilClock& clock,
+                                      const SkyChoice& sky);
 
 // CalendarMonth: the days of a month of the Gregorian calendar (month 1 ... 12).
 std::vector<CalendarDay> CalendarMonth(int year, int month, const Place& place,
-                                       const CivilClock& clock);
+                                       const CivilClock& clock, const SkyChoice& sky);
 
 // Dates of the Gregorian calendar.
 int DaysInMonth(int year, int month);
@@ -125,13 +128,15 @@ inline constexpr CivilDate SupportedLastDate{2050, 12, 31};
 //   count      how many (at most a thousand)
 //   place      where the days are reckoned (the sunrises)
 //   clock      the place's civil clock
+//   sky        the ephemeris and the ayanamsa
 // Finds only days of observance within the supported years (SupportedFirstDate ...
 // SupportedLastDate), so that it may return fewer than `count`; returns them in the order found.
 std::vector<TithiOccurrence> FindTithi(const TithiQuery& query, const CivilDate& from, int count,
                                        SearchDirection direction, const Place& place,
-                                       const CivilClock& clock);
+                                       const CivilClock& clock, const SkyChoice& sky);
 
 // VrataDays: every Ekadashi, Purnima and Amavasya observed from the first date to the last, in
 // the order in which they begin.
 std::vector<TithiOccurrence> VrataDays(const CivilDate& first, const CivilDate& last,
-                                       const Place& place, const CivilClock& clock);
+                                       const Place& place, const CivilClock& clock,
+                                       const SkyChoice& sky);

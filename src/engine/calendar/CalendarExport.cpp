@@ -85,7 +85,8 @@ std::vector<CalendarEvent> DayEvents(const CalendarExportRequest& request, const
     std::vector<CalendarEvent> events;
     const std::string where = words.PlaceText(place, request.PlaceName);
     const std::string key = PlaceKey(place);
-    for (const CalendarDay& day : CalendarDays(request.First, request.Last, place, clock)) {
+    for (const CalendarDay& day :
+         CalendarDays(request.First, request.Last, place, clock, request.Sky)) {
         if (day.SunriseTithi() < 0) {
             continue;
         }
@@ -116,11 +117,12 @@ std::vector<CalendarEvent> SpanEvents(const CalendarExportRequest& request,
     if (!(fromUT < toUT)) {
         return events;
     }
-    const double fromJde = TerrestrialOfUniversal(fromUT);
+    const Ephemeris& ephemeris = EphemerisOf(request.Sky.Ephemeris);
+    const double fromJde = ephemeris.TerrestrialOfUniversal(fromUT);
     // The tithi in force at the first midnight began up to a day and a few hours before it.
-    const std::vector<LimbSpan> spans =
-        SpansBeginningBetween(Limb::Tithi, fromJde - 1.2, TerrestrialOfUniversal(toUT));
-    LunationSigns signs;
+    const std::vector<LimbSpan> spans = SpansBeginningBetween(
+        Limb::Tithi, fromJde - 1.2, ephemeris.TerrestrialOfUniversal(toUT), request.Sky);
+    LunationSigns signs(request.Sky);
     for (const LimbSpan& span : spans) {
         if (span.EndJde <= fromJde) {
             continue;
@@ -131,8 +133,8 @@ std::vector<CalendarEvent> SpanEvents(const CalendarExportRequest& request,
         CalendarEvent event;
         event.Uid =
             "span-" + std::to_string(month.Lunation) + '-' + std::to_string(span.Index) + UidDomain;
-        const ClockInstant begin = InstantOfTerrestrial(clock, span.BeginJde);
-        const ClockInstant end = InstantOfTerrestrial(clock, span.EndJde);
+        const ClockInstant begin = InstantOfTerrestrial(clock, span.BeginJde, ephemeris);
+        const ClockInstant end = InstantOfTerrestrial(clock, span.EndJde, ephemeris);
         event.StartJd = begin.JulianDayUT;
         event.EndJd = end.JulianDayUT;
         const LunarMonth& named =
@@ -152,7 +154,8 @@ std::vector<CalendarEvent> VrataEvents(const CalendarExportRequest& request, con
     std::vector<CalendarEvent> events;
     const std::string where = words.PlaceText(place, request.PlaceName);
     const std::string key = PlaceKey(place);
-    for (const TithiOccurrence& vrata : VrataDays(request.First, request.Last, place, clock)) {
+    for (const TithiOccurrence& vrata :
+         VrataDays(request.First, request.Last, place, clock, request.Sky)) {
         CalendarEvent event;
         event.Uid = "vrata-" + std::to_string(vrata.Lunation) + '-' + std::to_string(vrata.Tithi) +
                     '-' + key + UidDomain;
@@ -268,6 +271,11 @@ std::string CalendarWording::CalendarName(CalendarEventKind kind, const std::str
     return "Kestrava: " + what + ", " + where;
 }
 
+std::string CalendarWording::CalendarDescription(const SkyChoice& sky) const {
+    return "Computed with the " + std::string(EphemerisName(sky.Ephemeris)) +
+           " ephemeris and the " + std::string(AyanamsaTitle(sky.Ayanamsa)) + " ayanamsa.";
+}
+
 std::string CalendarWording::DaySummary(const CalendarDay& day) const {
     return DayTithiSentence(day);
 }
@@ -369,6 +377,7 @@ std::string CalendarFileOf(const CalendarExportRequest& request, const Place& pl
     const CalendarWording& words = WordingOf(request);
     header.CalendarName =
         words.CalendarName(request.Kind, words.PlaceText(place, request.PlaceName));
+    header.Description = words.CalendarDescription(request.Sky);
     header.StampJd = stampJd;
     header.FromJd = UniversalOfCivil(clock, CivilJulianDayOfDate(request.First));
     header.ToJd = UniversalOfCivil(clock, CivilJulianDayOfDate(request.Last) + 1);

@@ -62,6 +62,8 @@ public:
     virtual std::string PlaceText(const Place& place, const std::string& name) const;
     // "Kestrava: tithis at sunrise, Delhi (28.61N 77.22E)"
     virtual std::string CalendarName(CalendarEventKind kind, const std::string& where) const;
+    // "Computed with the modern ephemeris and the Lahiri ayanamsa."
+    virtual std::string CalendarDescription(const SkyChoice& sky) const;
 
     // A day: its tithis as DayTithiSentence tells them; the description tells the tithi at
     // sunrise and those after it with their spans, the month, the place and the zone
@@ -99,6 +101,7 @@ struct CalendarExportRequest {
     std::string PlaceName;            // "Delhi", for the calendar's name; may be empty
     const CalendarWording* Wording{}; // the words of the file; none for the English ones
     Tradition Keeper{Tradition::Smarta}; // whose festival days, where the traditions differ
+    SkyChoice Sky;                    // the ephemeris and the ayanamsa, named in the file too
 };
 
 // CalendarEventsOf: the events. Their identifiers:

@@ -26,9 +26,10 @@ double Held(const DayWindow& window, double begin, double end, PeriodHold hold) 
 }
 
 // The spans of a limb's given indexes that overlap [from, to).
-std::vector<DayWindow> SpansOf(Limb limb, double from, double to, bool (*wanted)(int index)) {
+std::vector<DayWindow> SpansOf(Limb limb, double from, double to, bool (*wanted)(int index),
+                               const SkyChoice& sky) {
     std::vector<DayWindow> spans;
-    for (const LimbSpan& span : SpansBeginningBetween(limb, from - 1.2, to)) {
+    for (const LimbSpan& span : SpansBeginningBetween(limb, from - 1.2, to, sky)) {
         if (wanted(span.Index) && span.EndJde > from) {
             spans.push_back({span.BeginJde, span.EndJde, true});
         }
@@ -74,7 +75,7 @@ CivilDate DecideDay(const FestivalRule& rule, double begin, double end, Festival
 
     if (rule.AvoidBhadra) {
         const std::vector<DayWindow> bhadra =
-            SpansOf(Limb::Karana, begin - 1, end + 1, IsVishti);
+            SpansOf(Limb::Karana, begin - 1, end + 1, IsVishti, days.Sky());
         const std::vector<std::pair<CivilDate, double>> touching = daysHolding(PeriodHold::Touch);
         for (const auto& [date, held] : touching) {
             if (HeldOutside(days.PeriodOf(date, rule.Period), begin, end, bhadra) > 0) {
@@ -97,7 +98,7 @@ CivilDate DecideDay(const FestivalRule& rule, double begin, double end, Festival
         // whose sunrise it holds) whose period the nakshatra touches.
         const int wantedNakshatra = rule.Nakshatra;
         std::vector<DayWindow> nakshatra;
-        for (const LimbSpan& span : SpansBeginningBetween(Limb::Nakshatra, begin - 2, end + 1)) {
+        for (const LimbSpan& span : SpansBeginningBetween(Limb::Nakshatra, begin - 2, end + 1, days.Sky())) {
             if (span.Index == wantedNakshatra) {
                 nakshatra.push_back({span.BeginJde, span.EndJde, true});
             }

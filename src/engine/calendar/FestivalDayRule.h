@@ -18,7 +18,10 @@ struct DayWindow {
 // The sunrises and sunsets of the dates the rules ask about, remembered.
 class FestivalDayClock {
 public:
-    FestivalDayClock(const Place& place, const CivilClock& clock) : place_(place), clock_(clock) {}
+    FestivalDayClock(const Place& place, const CivilClock& clock, const SkyChoice& sky)
+        : place_(place), clock_(clock), sky_(sky), ephemeris_(EphemerisOf(sky.Ephemeris)) {}
+
+    const SkyChoice& Sky() const { return sky_; }
 
     struct Light {
         double Sunrise{}, Sunset{};
@@ -30,8 +33,8 @@ public:
         if (found == light_.end()) {
             const double midnight = Midnight(date);
             const double next = Midnight(AddDays(date, 1));
-            const HorizonCrossing rise = SunriseCrossing(date, place_, clock_);
-            const HorizonCrossing set = SunsetOnDate(date, place_, clock_);
+            const HorizonCrossing rise = SunriseCrossing(date, place_, clock_, ephemeris_);
+            const HorizonCrossing set = SunsetOnDate(date, place_, clock_, ephemeris_);
             // Where the Sun does not rise or set, the midnights stand in.
             Light light{rise.State == HorizonState::Crosses ? rise.At.Jde : midnight,
                         set.State == HorizonState::Crosses ? set.At.Jde : next};
@@ -44,7 +47,8 @@ public:
     }
 
     double Midnight(const CivilDate& date) const {
-        return TerrestrialOfUniversal(UniversalOfCivil(clock_, CivilJulianDayOfDate(date)));
+        return ephemeris_.TerrestrialOfUniversal(
+            UniversalOfCivil(clock_, CivilJulianDayOfDate(date)));
     }
 
     // The day's period: from the date's sunrise to the next.
@@ -75,7 +79,7 @@ public:
         }
         // The first moonrise after the day's sunrise and before the next.
         for (int k = 0; k <= 1; ++k) {
-            const MoonCrossings moon = MoonCrossingsOnDate(AddDays(date, k), place_, clock_);
+            const MoonCrossings moon = MoonCrossingsOnDate(AddDays(date, k), place_, clock_, sky_);
             if (moon.Rise.State == HorizonState::Crosses && moon.Rise.At.Jde >= sr &&
                 moon.Rise.At.Jde < nextSunrise) {
                 return {moon.Rise.At.Jde, moon.Rise.At.Jde, true};
@@ -87,7 +91,7 @@ public:
     // The day of a span by the sunrise rule: the first whose sunrise it holds, or the one in
     // which it runs.
     CivilDate SunriseDay(double begin, double end) {
-        const CalendarDate civil = CalendarDateOfJulianDay(InstantOfTerrestrial(clock_, begin).Civil());
+        const CalendarDate civil = CalendarDateOfJulianDay(InstantOfTerrestrial(clock_, begin, ephemeris_).Civil());
         CivilDate date{static_cast<int>(civil.Year), static_cast<int>(civil.Month),
                        static_cast<int>(civil.Day)};
         if (Of(date).Sunrise < begin) {
@@ -101,6 +105,8 @@ public:
 private:
     const Place& place_;
     const CivilClock& clock_;
+    SkyChoice sky_;
+    const Ephemeris& ephemeris_;
     std::map<int, Light> light_;
 };
 

@@ -59,7 +59,7 @@ std::vector<CalendarEvent> FestivalEvents(const CalendarExportRequest& request, 
     std::vector<CalendarEvent> events;
     for (const FestivalDay& festival : FestivalsBetween(request.First, request.Last, place, clock,
                                                         BuiltInFestivalTable(),
-                                                        {request.Keeper})) {
+                                                        {request.Keeper, request.Sky})) {
         CalendarEvent event;
         event.Uid = "festival-" + festival.Rule->Id + '-' + std::to_string(festival.Date.Year) +
                     '-' + PlaceKey(place) + "@kestrava";

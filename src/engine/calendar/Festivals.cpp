@@ -128,14 +128,15 @@ std::vector<FestivalDay> FestivalsBetween(const CivilDate& first, const CivilDat
     if (DateKey(last) < DateKey(first)) {
         return days;
     }
-    FestivalDayClock dayClock(place, clock);
+    const Ephemeris& ephemeris = EphemerisOf(choice.Sky.Ephemeris);
+    FestivalDayClock dayClock(place, clock, choice.Sky);
     const double fromJde = dayClock.Midnight(AddDays(first, -MarginDays));
     const double toJde = dayClock.Midnight(AddDays(last, MarginDays));
 
     // The tithis of the range with their months, found once.
     std::vector<TithiSpanOfRange> tithis;
-    LunationSigns signs;
-    for (const LimbSpan& span : SpansBeginningBetween(Limb::Tithi, fromJde, toJde)) {
+    LunationSigns signs(choice.Sky);
+    for (const LimbSpan& span : SpansBeginningBetween(Limb::Tithi, fromJde, toJde, choice.Sky)) {
         const double middle = (span.BeginJde + span.EndJde) / 2;
         tithis.push_back(
             {span, LunarMonthAt(middle, TithiDegrees * (span.Index + 0.5), signs)});
@@ -144,7 +145,7 @@ std::vector<FestivalDay> FestivalsBetween(const CivilDate& first, const CivilDat
     bool sankrantisFound = false;
     auto sankrantisOfRange = [&]() -> const std::vector<Sankranti>& {
         if (!sankrantisFound) {
-            sankrantis = SankrantisBetween(fromJde, toJde);
+            sankrantis = SankrantisBetween(fromJde, toJde, choice.Sky);
             sankrantisFound = true;
         }
         return sankrantis;
@@ -186,10 +187,10 @@ std::vector<FestivalDay> FestivalsBetween(const CivilDate& first, const CivilDat
                     continue;
                 }
                 FestivalDay day;
-                day.Date = SolarMonthFirstDay(rule.DayReckoning, entry.Jde, place, clock);
+                day.Date = SolarMonthFirstDay(rule.DayReckoning, entry.Jde, place, clock, ephemeris);
                 day.Rule = &rule;
                 day.Month = monthAtSunrise(day.Date);
-                day.Sankranti = InstantOfTerrestrial(clock, entry.Jde);
+                day.Sankranti = InstantOfTerrestrial(clock, entry.Jde, ephemeris);
                 day.How = text;
                 found.push_back(std::move(day));
             }
@@ -201,9 +202,9 @@ std::vector<FestivalDay> FestivalsBetween(const CivilDate& first, const CivilDat
                     continue;
                 }
                 const CivilDate monthFirst =
-                    SolarMonthFirstDay(rule.DayReckoning, all[k].Jde, place, clock);
+                    SolarMonthFirstDay(rule.DayReckoning, all[k].Jde, place, clock, ephemeris);
                 const CivilDate nextFirst =
-                    SolarMonthFirstDay(rule.DayReckoning, all[k + 1].Jde, place, clock);
+                    SolarMonthFirstDay(rule.DayReckoning, all[k + 1].Jde, place, clock, ephemeris);
                 const double from = dayClock.Of(monthFirst).Sunrise;
                 const double to = dayClock.Of(nextFirst).Sunrise;
                 // The month's first day whose sunrise the nakshatra holds (or in which a
@@ -213,7 +214,7 @@ std::vector<FestivalDay> FestivalsBetween(const CivilDate& first, const CivilDat
                 };
                 std::optional<CivilDate> lead;
                 for (const LimbSpan& span :
-                     SpansBeginningBetween(Limb::Nakshatra, from - 1.2, to)) {
+                     SpansBeginningBetween(Limb::Nakshatra, from - 1.2, to, choice.Sky)) {
                     if (span.Index == rule.LeadNakshatra) {
                         lead = dayClock.SunriseDay(span.BeginJde, span.EndJde);
                     }

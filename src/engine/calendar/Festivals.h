@@ -24,9 +24,10 @@ struct FestivalDay {
 };
 
 // Which rows apply: every row for all traditions, and the chosen tradition's rows where the
-// traditions keep a festival on different days.
+// traditions keep a festival on different days; and the sky the days are reckoned on.
 struct FestivalChoice {
     Tradition Keeper{Tradition::Smarta};
+    SkyChoice Sky; // the ephemeris and the ayanamsa of the tithis, sankrantis and risings
 };
 
 // FestivalsBetween: the festival days from the first date to the last (both included), in the

@@ -170,6 +170,9 @@ std::string ICalendarOf(const CalendarHeader& header, const std::vector<Calendar
     if (!header.CalendarName.empty()) {
         AppendLine(out, "X-WR-CALNAME:" + EscapedText(header.CalendarName));
     }
+    if (!header.Description.empty()) {
+        AppendLine(out, "X-WR-CALDESC:" + EscapedText(header.Description));
+    }
     const std::string zone = ZoneId(clock, header.FromJd);
     if (!clock.ZoneName().empty()) {
         AppendLine(out, "X-WR-TIMEZONE:" + zone);

@@ -25,6 +25,7 @@ struct CalendarHeader {
     double StampJd{};         // DTSTAMP of every event (the export's time), Universal Time
     // The range the time zone must describe (Julian days, UT): its changes within are written.
     double FromJd{}, ToJd{};
+    std::string Description; // X-WR-CALDESC: what the file was computed with
 };
 
 // ICalendarOf: the whole file, lines ended by CRLF and folded at 75 octets (never inside a UTF-8

@@ -122,32 +122,33 @@ double MoonIlluminatedShare(double elongation, double latitude, double moonDista
     return (1 + std::cos(phaseAngle)) / 2;
 }
 
-SkyFacts SkyFactsAt(double jde) {
+SkyFacts SkyFactsAt(double jde, const SkyChoice& sky) {
     SkyFacts facts;
     if (!std::isfinite(jde)) {
         return facts;
     }
-    const LimbAngles angles = LimbAnglesAt(jde);
+    const Ephemeris& ephemeris = EphemerisOf(sky.Ephemeris);
+    const LimbAngles angles = LimbAnglesAt(jde, sky);
     facts.MoonRashi = static_cast<int>(std::floor(angles.MoonSidereal / 30)) % 12;
     facts.SunRashi = static_cast<int>(std::floor(angles.SunSidereal / 30)) % 12;
     facts.SunSidereal = angles.SunSidereal;
     const LimbDefinition& moon = DefinitionOf(Limb::Nakshatra); // the Moon's sidereal longitude
     facts.MoonRashiEnds = FindCrossing(moon.Angle, 30.0 * (facts.MoonRashi + 1), jde,
-                                       angles.MoonSidereal, moon.Angle.MeanRate)
+                                       angles.MoonSidereal, moon.Angle.MeanRate, sky)
                               .Jde;
-    const MoonLatitudeDistance m = MoonLatitudeAndDistance(jde);
+    const MoonLatitudeDistance m = ephemeris.MoonPlace(jde);
     facts.MoonIllumination =
         MoonIlluminatedShare(angles.Elongation, m.Latitude, m.DistanceKm, SunDistanceKm(jde));
     facts.Waxing = angles.Elongation < 180;
     return facts;
 }
 
-MoonPhase MoonPhaseAt(double jde) {
+MoonPhase MoonPhaseAt(double jde, const SkyChoice& sky) {
     if (!std::isfinite(jde)) {
         return {};
     }
-    const LimbAngles angles = LimbAnglesAt(jde);
-    const MoonLatitudeDistance m = MoonLatitudeAndDistance(jde);
+    const LimbAngles angles = LimbAnglesAt(jde, sky);
+    const MoonLatitudeDistance m = EphemerisOf(sky.Ephemeris).MoonPlace(jde);
     return {MoonIlluminatedShare(angles.Elongation, m.Latitude, m.DistanceKm, SunDistanceKm(jde)),
             angles.Elongation < 180};
 }

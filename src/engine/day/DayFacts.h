@@ -4,6 +4,8 @@
 // samvatsara of the sixty-year cycle and the year of the Kali era.
 #pragma once
 
+#include "engine/sky/SkyChoice.h"
+
 #include <string_view>
 
 // The Moon and the Sun at an instant.
@@ -22,7 +24,8 @@ struct SkyFacts {
 // is (1 + cos i) / 2, i the phase angle at the Moon between the Sun and the Earth (J. Meeus,
 // Astronomical Algorithms, 2nd ed., 1998, chapter 48), from the theories' longitudes, the Moon's
 // latitude and distance and the Sun's mean distance of the year.
-SkyFacts SkyFactsAt(double jde);
+//   sky  the ephemeris and the ayanamsa (the signs are sidereal)
+SkyFacts SkyFactsAt(double jde, const SkyChoice& sky);
 
 // MoonIlluminatedShare: the illuminated share from the Moon's geocentric elongation from the Sun
 // in longitude, its latitude (degrees), its distance and the Sun's (kilometres).
@@ -54,4 +57,4 @@ struct MoonPhase {
     double Illumination{}; // 0 ... 1
     bool Waxing{};
 };
-MoonPhase MoonPhaseAt(double jde);
+MoonPhase MoonPhaseAt(double jde, const SkyChoice& sky);

@@ -302,28 +302,31 @@ DayPeriodsOfDate PeriodsOfPanchangaDay(const PanchangaDay& day) {
     return result;
 }
 
-DayPeriodsOfDate PeriodsOfDate(const CivilDate& date, const Place& place, const CivilClock& clock) {
+DayPeriodsOfDate PeriodsOfDate(const CivilDate& date, const Place& place, const CivilClock& clock,
+                               const SkyChoice& sky) {
+    const Ephemeris& ephemeris = EphemerisOf(sky.Ephemeris);
     DayPeriodsOfDate result =
-        Settle(VaraOfDate(date), SunriseCrossing(date, place, clock),
-               SunsetOnDate(date, place, clock), SunriseCrossing(NextDate(date), place, clock));
+        Settle(VaraOfDate(date), SunriseCrossing(date, place, clock, ephemeris),
+               SunsetOnDate(date, place, clock, ephemeris),
+               SunriseCrossing(NextDate(date), place, clock, ephemeris));
     if (!result.Defined) {
         return result;
     }
-    const double from = TerrestrialOfUniversal(result.Sunrise);
-    const double to = TerrestrialOfUniversal(result.NextSunrise);
+    const double from = ephemeris.TerrestrialOfUniversal(result.Sunrise);
+    const double to = ephemeris.TerrestrialOfUniversal(result.NextSunrise);
     std::vector<NakshatraTime> nakshatras;
-    auto add = [&nakshatras](const LimbSpan& span) {
-        nakshatras.push_back({span.Index, UniversalOfTerrestrial(span.BeginJde),
-                              UniversalOfTerrestrial(span.EndJde)});
+    auto add = [&nakshatras, &ephemeris](const LimbSpan& span) {
+        nakshatras.push_back({span.Index, ephemeris.UniversalOfTerrestrial(span.BeginJde),
+                              ephemeris.UniversalOfTerrestrial(span.EndJde)});
     };
     if (const std::optional<LimbSpan> first =
-            FindLimbSpan(Limb::Nakshatra, from, LimbAt(Limb::Nakshatra, from))) {
+            FindLimbSpan(Limb::Nakshatra, from, LimbAt(Limb::Nakshatra, from, sky), sky)) {
         add(*first);
     }
-    for (const LimbSpan& span : SpansBeginningBetween(Limb::Nakshatra, from, to)) {
+    for (const LimbSpan& span : SpansBeginningBetween(Limb::Nakshatra, from, to, sky)) {
         // The span at sunrise comes once, should it begin at sunrise itself.
         if (nakshatras.empty() ||
-            UniversalOfTerrestrial(span.BeginJde) > nakshatras.front().Begins) {
+            ephemeris.UniversalOfTerrestrial(span.BeginJde) > nakshatras.front().Begins) {
             add(span);
         }
     }

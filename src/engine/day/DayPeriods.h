@@ -5,6 +5,7 @@
 #pragma once
 
 #include "engine/base/Place.h"
+#include "engine/sky/SkyChoice.h"
 #include "engine/time/CivilClock.h"
 
 #include <array>
@@ -98,4 +99,5 @@ DayPeriodsOfDate PeriodsOfPanchangaDay(const PanchangaDay& day);
 
 // PeriodsOfDate: the same for a civil date at a place, finding only the sunrises, the sunset and
 // the nakshatras of the day.
-DayPeriodsOfDate PeriodsOfDate(const CivilDate& date, const Place& place, const CivilClock& clock);
+DayPeriodsOfDate PeriodsOfDate(const CivilDate& date, const Place& place, const CivilClock& clock,
+                               const SkyChoice& sky);

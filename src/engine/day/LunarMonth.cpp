@@ -93,11 +93,6 @@ static_assert(std::size(PlanetaryPhaseTerms) == 14);
 // new moon is searched on the theories instead.
 constexpr double SignMargin = 0.02;
 
-double SunSiderealLongitude(double jde) {
-    const double nutation = NutationInLongitude(jde);
-    return SiderealLongitude(SunApparentLongitude(jde, nutation), LahiriAyanamsa(jde), nutation);
-}
-
 int SignOf(double siderealLongitude) {
     const int sign = static_cast<int>(std::floor(siderealLongitude / 30));
     return sign >= 0 && sign < 12 ? sign : 0;
@@ -139,10 +134,11 @@ double PredictedNewMoon(int lunation) {
     return mean + correction;
 }
 
-double NewMoonOf(int lunation) {
+double NewMoonOf(int lunation, const SkyChoice& sky) {
     const double predicted = PredictedNewMoon(lunation);
     const GrowingAngle& elongation = DefinitionOf(Limb::Tithi).Angle;
-    return FindCrossing(elongation, 0, predicted, elongation.At(predicted), elongation.MeanRate)
+    return FindCrossing(elongation, 0, predicted, elongation.At(predicted, sky),
+                        elongation.MeanRate, sky)
         .Jde;
 }
 
@@ -160,10 +156,10 @@ int LunationSigns::SunSignAtNewMoon(int lunation) {
         }
     }
     const double predicted = PredictedNewMoon(lunation);
-    double sun = SunSiderealLongitude(predicted);
+    double sun = SunSiderealLongitude(predicted, sky_);
     const double fromBoundary = sun - 30 * std::round(sun / 30);
     if (std::fabs(fromBoundary) < SignMargin) {
-        sun = SunSiderealLongitude(NewMoonOf(lunation));
+        sun = SunSiderealLongitude(NewMoonOf(lunation, sky_), sky_);
     }
     const int sign = SignOf(sun);
     known_.emplace_back(lunation, sign);

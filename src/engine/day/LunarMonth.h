@@ -6,6 +6,9 @@
 // Chaitra.
 #pragma once
 
+#include "engine/sky/Ephemeris.h"
+#include "engine/sky/SkyChoice.h"
+
 #include <utility>
 #include <vector>
 
@@ -21,7 +24,8 @@ double PredictedNewMoon(int lunation);
 
 // NewMoonOf: the new moon that begins a lunation by the theories of the tithi (the instant at
 // which the elongation crosses 0, within a millisecond), found from the predicted one.
-double NewMoonOf(int lunation);
+//   sky  the ephemeris the instant is found on
+double NewMoonOf(int lunation, const SkyChoice& sky);
 
 // LunationAt: the lunation in which an instant falls.
 //   jde         Julian day, Terrestrial Time
@@ -30,13 +34,18 @@ double NewMoonOf(int lunation);
 int LunationAt(double jde, double elongation);
 
 // The sidereal sign the Sun is in at the new moon that begins each lunation, remembered: a run
-// over many days asks for the same few lunations again and again.
+// over many days asks for the same few lunations again and again. The signs are those of the
+// chosen ayanamsa.
 class LunationSigns {
 public:
+    explicit LunationSigns(const SkyChoice& sky) : sky_(sky) {}
+    const SkyChoice& Choice() const { return sky_; }
+
     // SunSignAtNewMoon: 0 Mesha ... 11 Mina.
     int SunSignAtNewMoon(int lunation);
 
 private:
+    SkyChoice sky_;
     std::vector<std::pair<int, int>> known_; // lunation, sign
 };
 

@@ -19,11 +19,12 @@ CivilDate NextDate(const CivilDate& date) {
 
 // Where a day begins: the date's sunrise, or the midnight that opens the date.
 ClockInstant DayStartOf(const CivilDate& date, const HorizonCrossing& sunrise,
-                        const CivilClock& clock) {
+                        const CivilClock& clock, const Ephemeris& ephemeris) {
     if (sunrise.State == HorizonState::Crosses) {
         return sunrise.At;
     }
-    return InstantOfUniversal(clock, UniversalOfCivil(clock, CivilJulianDayOfDate(date)));
+    return InstantOfUniversal(clock, UniversalOfCivil(clock, CivilJulianDayOfDate(date)),
+                              ephemeris);
 }
 
 // A limb's spans begin and end at most a little over a day from an instant inside them: the
@@ -60,7 +61,8 @@ Walk WalkThroughDay(Limb walked, int whole, double angleAtStart, double startJde
         const double rate = sky.LimbRate(walked, predicted);
         // The window puts the crossing at `predicted`: the angle there is the target, to the
         // window's accuracy.
-        const Crossing crossing = FindCrossing(definition.Angle, target, predicted, target, rate);
+        const Crossing crossing =
+            FindCrossing(definition.Angle, target, predicted, target, rate, sky.Choice());
         walk.Crossings.push_back(crossing.Jde);
         if (crossing.Jde > endJde && step % whole == 0) {
             break;
@@ -72,7 +74,7 @@ Walk WalkThroughDay(Limb walked, int whole, double angleAtStart, double startJde
 
 // The spans of a limb (group crossings of the walk to a span) that hold some instant of the day.
 DayLimb DayLimbOf(const Walk& walk, int group, int count, int indexAtStart, double startJde,
-                  double endJde, const CivilClock& clock) {
+                  double endJde, const CivilClock& clock, const Ephemeris& ephemeris) {
     DayLimb limb;
     if (indexAtStart < 0) {
         return limb;
@@ -81,7 +83,7 @@ DayLimb DayLimbOf(const Walk& walk, int group, int count, int indexAtStart, doub
     int index = indexAtStart;
     std::vector<ClockInstant> instants(walk.Crossings.size());
     for (std::size_t k = 0; k < walk.Crossings.size(); ++k) {
-        instants[k] = InstantOfTerrestrial(clock, walk.Crossings[k]);
+        instants[k] = InstantOfTerrestrial(clock, walk.Crossings[k], ephemeris);
     }
     for (; m + static_cast<std::size_t>(group) < walk.Crossings.size();
          m += static_cast<std::size_t>(group)) {
@@ -103,6 +105,9 @@ DayLimb DayLimbOf(const Walk& walk, int group, int count, int indexAtStart, doub
 
 // What consecutive days of a run share.
 struct RunShared {
+    explicit RunShared(const SkyChoice& choice)
+        : Theories(EphemerisOf(choice.Ephemeris)), Signs(choice) {}
+    const Ephemeris& Theories;
     LunationSigns Signs;
     std::optional<HorizonCrossing> NextSunrise; // the next date's, found for the day before
 };
@@ -114,12 +119,14 @@ PanchangaDay DayOf(const CivilDate& date, const Place& place, const CivilClock& 
     day.Vara = VaraOfDate(date);
     const CivilDate next = NextDate(date);
 
-    day.Sunrise = shared.NextSunrise ? *shared.NextSunrise : SunriseCrossing(date, place, clock);
-    const HorizonCrossing nextSunrise = SunriseCrossing(next, place, clock);
+    const Ephemeris& ephemeris = shared.Theories;
+    day.Sunrise =
+        shared.NextSunrise ? *shared.NextSunrise : SunriseCrossing(date, place, clock, ephemeris);
+    const HorizonCrossing nextSunrise = SunriseCrossing(next, place, clock, ephemeris);
     shared.NextSunrise = nextSunrise;
-    day.Sunset = SunsetOfDay(date, day.Sunrise, place, clock);
-    day.Begins = DayStartOf(date, day.Sunrise, clock);
-    day.Ends = DayStartOf(next, nextSunrise, clock);
+    day.Sunset = SunsetOfDay(date, day.Sunrise, place, clock, ephemeris);
+    day.Begins = DayStartOf(date, day.Sunrise, clock, ephemeris);
+    day.Ends = DayStartOf(next, nextSunrise, clock, ephemeris);
     day.BeginsAtSunrise = day.Sunrise.State == HorizonState::Crosses;
     day.EndsAtSunrise = nextSunrise.State == HorizonState::Crosses;
     const double start = day.Begins.Jde;
@@ -129,32 +136,34 @@ PanchangaDay DayOf(const CivilDate& date, const Place& place, const CivilClock& 
     }
 
     const bool withMoon = std::fabs(place.Latitude) <= 90;
-    SkyWindow sky(start - WindowMargin, end + WindowMargin);
+    const SkyChoice& choice = shared.Signs.Choice();
+    SkyWindow sky(start - WindowMargin, end + WindowMargin, choice);
     if (withMoon) {
         // The Moon's place for its risings, over the civil date.
         const double midnight = CivilJulianDayOfDate(date);
-        sky.AddMoonPlace(
-            TerrestrialOfUniversal(UniversalOfCivil(clock, midnight)) - MoonPlaceMargin,
-            TerrestrialOfUniversal(UniversalOfCivil(clock, midnight + 1)) + MoonPlaceMargin);
+        sky.AddMoonPlace(ephemeris.TerrestrialOfUniversal(UniversalOfCivil(clock, midnight)) -
+                             MoonPlaceMargin,
+                         ephemeris.TerrestrialOfUniversal(UniversalOfCivil(clock, midnight + 1)) +
+                             MoonPlaceMargin);
     }
 
-    const LimbAngles angles = LimbAnglesAt(start);
+    const LimbAngles angles = LimbAnglesAt(start, choice);
     day.Ayanamsa = angles.Ayanamsa;
     day.NakshatraPada = NakshatraPada(angles.MoonSidereal);
 
     const Walk halves = WalkThroughDay(Limb::Karana, 2, angles.Elongation, start, end, sky);
     day.Tithi = DayLimbOf(halves, 2, 30, PositionOf(Limb::Tithi, angles.Elongation).Index, start,
-                          end, clock);
+                          end, clock, ephemeris);
     day.Karana = DayLimbOf(halves, 1, 60, PositionOf(Limb::Karana, angles.Elongation).Index, start,
-                           end, clock);
+                           end, clock, ephemeris);
     const Walk nakshatras =
         WalkThroughDay(Limb::Nakshatra, 1, angles.MoonSidereal, start, end, sky);
     day.Nakshatra =
         DayLimbOf(nakshatras, 1, 27, PositionOf(Limb::Nakshatra, angles.MoonSidereal).Index, start,
-                  end, clock);
+                  end, clock, ephemeris);
     const Walk yogas = WalkThroughDay(Limb::Yoga, 1, angles.Yoga, start, end, sky);
-    day.Yoga =
-        DayLimbOf(yogas, 1, 27, PositionOf(Limb::Yoga, angles.Yoga).Index, start, end, clock);
+    day.Yoga = DayLimbOf(yogas, 1, 27, PositionOf(Limb::Yoga, angles.Yoga).Index, start, end, clock,
+                         ephemeris);
 
     day.Month = LunarMonthAt(start, angles.Elongation, shared.Signs);
 
@@ -166,21 +175,23 @@ PanchangaDay DayOf(const CivilDate& date, const Place& place, const CivilClock& 
     return day;
 }
 
-TimedSpan TimedOf(const LimbSpan& span, const CivilClock& clock) {
+TimedSpan TimedOf(const LimbSpan& span, const CivilClock& clock, const Ephemeris& ephemeris) {
     TimedSpan timed;
     timed.Index = span.Index;
-    timed.Begin = InstantOfTerrestrial(clock, span.BeginJde);
-    timed.End = InstantOfTerrestrial(clock, span.EndJde);
+    timed.Begin = InstantOfTerrestrial(clock, span.BeginJde, ephemeris);
+    timed.End = InstantOfTerrestrial(clock, span.EndJde, ephemeris);
     return timed;
 }
 
-std::optional<LimbSpan> SpanAt(Limb limb, double jde, const LimbAngles& angles) {
-    return FindLimbSpan(limb, jde, PositionOf(limb, AngleOf(angles, limb)));
+std::optional<LimbSpan> SpanAt(Limb limb, double jde, const LimbAngles& angles,
+                               const SkyChoice& choice) {
+    return FindLimbSpan(limb, jde, PositionOf(limb, AngleOf(angles, limb)), choice);
 }
 
 // The karana that holds an instant, as a half of the tithi that holds it: only the tithi's
 // middle is searched for. None where the tithi is not the one of the instant's elongation.
-std::optional<LimbSpan> KaranaWithin(const LimbSpan& tithi, double jde, double elongation) {
+std::optional<LimbSpan> KaranaWithin(const LimbSpan& tithi, double jde, double elongation,
+                                     const SkyChoice& choice) {
     const LimbPosition karana = PositionOf(Limb::Karana, elongation);
     if (karana.Index < 0 || karana.Index / 2 != tithi.Index) {
         return std::nullopt;
@@ -189,7 +200,7 @@ std::optional<LimbSpan> KaranaWithin(const LimbSpan& tithi, double jde, double e
     // The tithi's own mean growth over its span is the best first slope.
     const double rate = 2 * halves.SpanDegrees / (tithi.EndJde - tithi.BeginJde);
     const Crossing middle = FindCrossing(halves.Angle, halves.SpanDegrees * (2 * tithi.Index + 1),
-                                         jde, elongation, rate);
+                                         jde, elongation, rate, choice);
     if (karana.Index % 2 == 0) {
         return LimbSpan{karana.Index, tithi.BeginJde, middle.Jde};
     }
@@ -198,9 +209,10 @@ std::optional<LimbSpan> KaranaWithin(const LimbSpan& tithi, double jde, double e
 
 // The panchanga of a moment, with the tithi's span where the caller has found it already.
 PanchangaMoment MomentOf(double jd, const LimbSpan* knownTithi, const Place& place,
-                         const CivilClock& clock) {
+                         const CivilClock& clock, const SkyChoice& choice) {
+    const Ephemeris& ephemeris = EphemerisOf(choice.Ephemeris);
     PanchangaMoment m;
-    m.Moment = InstantOfUniversal(clock, jd);
+    m.Moment = InstantOfUniversal(clock, jd, ephemeris);
     if (!std::isfinite(jd)) {
         return m;
     }
@@ -208,9 +220,9 @@ PanchangaMoment MomentOf(double jd, const LimbSpan* knownTithi, const Place& pla
     m.Date = {static_cast<int>(date.Year), static_cast<int>(date.Month),
               static_cast<int>(date.Day)};
 
-    m.Sunrise = SunriseCrossing(m.Date, place, clock);
-    m.Sunset = SunsetOfDay(m.Date, m.Sunrise, place, clock);
-    const MoonCrossings moon = MoonCrossingsOnDate(m.Date, place, clock);
+    m.Sunrise = SunriseCrossing(m.Date, place, clock, ephemeris);
+    m.Sunset = SunsetOfDay(m.Date, m.Sunrise, place, clock, ephemeris);
+    const MoonCrossings moon = MoonCrossingsOnDate(m.Date, place, clock, choice);
     m.Moonrise = moon.Rise;
     m.Moonset = moon.Set;
     m.Vara = VaraOfDate(m.Date);
@@ -220,32 +232,32 @@ PanchangaMoment MomentOf(double jd, const LimbSpan* knownTithi, const Place& pla
     }
 
     const double jde = m.Moment.Jde;
-    const LimbAngles angles = LimbAnglesAt(jde);
+    const LimbAngles angles = LimbAnglesAt(jde, choice);
     m.Ayanamsa = angles.Ayanamsa;
     m.MoonSidereal = angles.MoonSidereal;
     m.SunSidereal = angles.SunSidereal;
     m.NakshatraPada = NakshatraPada(angles.MoonSidereal);
-    const std::optional<LimbSpan> tithi =
-        knownTithi ? std::optional<LimbSpan>(*knownTithi) : SpanAt(Limb::Tithi, jde, angles);
+    const std::optional<LimbSpan> tithi = knownTithi ? std::optional<LimbSpan>(*knownTithi)
+                                                     : SpanAt(Limb::Tithi, jde, angles, choice);
     std::optional<LimbSpan> karana;
     if (tithi) {
-        m.Tithi = TimedOf(*tithi, clock);
-        karana = KaranaWithin(*tithi, jde, angles.Elongation);
+        m.Tithi = TimedOf(*tithi, clock, ephemeris);
+        karana = KaranaWithin(*tithi, jde, angles.Elongation, choice);
     }
     if (!karana) {
-        karana = SpanAt(Limb::Karana, jde, angles);
+        karana = SpanAt(Limb::Karana, jde, angles, choice);
     }
     if (karana) {
-        m.Karana = TimedOf(*karana, clock);
+        m.Karana = TimedOf(*karana, clock, ephemeris);
     }
-    if (const std::optional<LimbSpan> nakshatra = SpanAt(Limb::Nakshatra, jde, angles)) {
-        m.Nakshatra = TimedOf(*nakshatra, clock);
+    if (const std::optional<LimbSpan> nakshatra = SpanAt(Limb::Nakshatra, jde, angles, choice)) {
+        m.Nakshatra = TimedOf(*nakshatra, clock, ephemeris);
     }
-    if (const std::optional<LimbSpan> yoga = SpanAt(Limb::Yoga, jde, angles)) {
-        m.Yoga = TimedOf(*yoga, clock);
+    if (const std::optional<LimbSpan> yoga = SpanAt(Limb::Yoga, jde, angles, choice)) {
+        m.Yoga = TimedOf(*yoga, clock, ephemeris);
     }
 
-    LunationSigns signs;
+    LunationSigns signs(choice);
     m.Month = LunarMonthAt(jde, angles.Elongation, signs);
     return m;
 }
@@ -272,13 +284,15 @@ int NakshatraPada(double moonSidereal) {
     return quarters % 4 + 1;
 }
 
-PanchangaDay PanchangaOfDay(const CivilDate& date, const Place& place, const CivilClock& clock) {
-    RunShared shared;
+PanchangaDay PanchangaOfDay(const CivilDate& date, const Place& place, const CivilClock& clock,
+                            const SkyChoice& sky) {
+    RunShared shared(sky);
     return DayOf(date, place, clock, shared);
 }
 
 std::vector<PanchangaDay> PanchangaOfDays(const CivilDate& first, const CivilDate& last,
-                                          const Place& place, const CivilClock& clock) {
+                                          const Place& place, const CivilClock& clock,
+                                          const SkyChoice& sky) {
     std::vector<PanchangaDay> days;
     const double from = CivilJulianDayOfDate(first);
     const double to = CivilJulianDayOfDate(last);
@@ -286,18 +300,19 @@ std::vector<PanchangaDay> PanchangaOfDays(const CivilDate& first, const CivilDat
         return days;
     }
     days.reserve(static_cast<std::size_t>(to - from) + 1);
-    RunShared shared;
+    RunShared shared(sky);
     for (CivilDate date = first; CivilJulianDayOfDate(date) <= to; date = NextDate(date)) {
         days.push_back(DayOf(date, place, clock, shared));
     }
     return days;
 }
 
-PanchangaMoment PanchangaOfMoment(double jd, const Place& place, const CivilClock& clock) {
-    return MomentOf(jd, nullptr, place, clock);
+PanchangaMoment PanchangaOfMoment(double jd, const Place& place, const CivilClock& clock,
+                                  const SkyChoice& sky) {
+    return MomentOf(jd, nullptr, place, clock, sky);
 }
 
 PanchangaMoment PanchangaOfMoment(double jd, const LimbSpan& tithi, const Place& place,
-                                  const CivilClock& clock) {
-    return MomentOf(jd, &tithi, place, clock);
+                                  const CivilClock& clock, const SkyChoice& sky) {
+    return MomentOf(jd, &tithi, place, clock, sky);
 }

@@ -64,7 +64,7 @@ struct PanchangaDay {
     int NakshatraPada{}; // the quarter of the nakshatra at sunrise, 1 ... 4
 
     MonthAndYears Month; // the month and era years at sunrise
-    double Ayanamsa{};   // the mean Lahiri ayanamsa at sunrise, degrees
+    double Ayanamsa{};   // the chosen ayanamsa at sunrise, degrees (as ShownAyanamsa gives it)
 };
 
 // PanchangaOfDay: the panchanga of one civil date.
@@ -72,15 +72,18 @@ struct PanchangaDay {
 //   place  longitude east positive, latitude north positive (beyond 90: no risings, and the day
 //          runs midnight to midnight)
 //   clock  the place's civil clock; every instant carries the offset in force at it
+//   sky    the ephemeris and the ayanamsa
 // Every begin and end lies within a millisecond of the theories' own crossing; the risings and
 // settings are those of Risings.h.
-PanchangaDay PanchangaOfDay(const CivilDate& date, const Place& place, const CivilClock& clock);
+PanchangaDay PanchangaOfDay(const CivilDate& date, const Place& place, const CivilClock& clock,
+                            const SkyChoice& sky);
 
 // PanchangaOfDays: the same for every date of a range (the last not before the first), sharing
 // what consecutive days share: each sunrise ends one day and begins the next, and the lunations'
 // signs are found once.
 std::vector<PanchangaDay> PanchangaOfDays(const CivilDate& first, const CivilDate& last,
-                                          const Place& place, const CivilClock& clock);
+                                          const Place& place, const CivilClock& clock,
+                                          const SkyChoice& sky);
 
 // The panchanga of a moment.
 struct PanchangaMoment {
@@ -98,7 +101,7 @@ struct PanchangaMoment {
     int NakshatraPada{};                      // 1 ... 4
 
     MonthAndYears Month;
-    double Ayanamsa{};     // the mean Lahiri ayanamsa, degrees
+    double Ayanamsa{};     // the chosen ayanamsa, degrees (as ShownAyanamsa gives it)
     double MoonSidereal{}; // the sidereal longitudes, degrees
     double SunSidereal{};
 };
@@ -108,13 +111,14 @@ struct PanchangaMoment {
 //          the tithi is the driver's)
 //   place  as above (the latitude for the risings and settings of the date)
 //   clock  the place's civil clock
-PanchangaMoment PanchangaOfMoment(double jd, const Place& place, const CivilClock& clock);
+PanchangaMoment PanchangaOfMoment(double jd, const Place& place, const CivilClock& clock,
+                                  const SkyChoice& sky);
 
 // The same for a moment whose tithi span is already known (TithiDay::Span, found from the same
-// jd): the span is taken as it is rather than searched for again, and the karana's boundaries at
-// the tithi's begin and end are the tithi's own instants.
+// jd on the same ephemeris): the span is taken as it is rather than searched for again, and the
+// karana's boundaries at the tithi's begin and end are the tithi's own instants.
 PanchangaMoment PanchangaOfMoment(double jd, const LimbSpan& tithi, const Place& place,
-                                  const CivilClock& clock);
+                                  const CivilClock& clock, const SkyChoice& sky);
 
 // NakshatraPada: the quarter of a nakshatra that a sidereal longitude of the Moon falls in, 1 ... 4
 // (0 for a longitude outside 0 ... 360).

@@ -16,11 +16,12 @@
 
 namespace {
 
-HorizonCrossing CrossingOfSun(const Sunrise& event, const CivilClock& clock) {
+HorizonCrossing CrossingOfSun(const Sunrise& event, const CivilClock& clock,
+                              const Ephemeris& ephemeris) {
     if (event.State != HorizonState::Crosses) {
         return {event.State, {}};
     }
-    return {HorizonState::Crosses, InstantOfUniversal(clock, event.JulianDayUT)};
+    return {HorizonState::Crosses, InstantOfUniversal(clock, event.JulianDayUT, ephemeris)};
 }
 
 // The Moon's radius in Earth radii (the IAU's value for eclipses).
@@ -85,7 +86,7 @@ struct MoonAboveHorizon {
     const SkyWindow& Sky;
     Observer Where;
     double operator()(double jd) const {
-        const double jde = TerrestrialOfUniversal(jd);
+        const double jde = Sky.Theories().TerrestrialOfUniversal(jd);
         const MoonLatitudeDistance place = Sky.MoonPlace(jde);
         return UpperLimbAboveHorizon(
             jd, jde, {Sky.MoonLongitude(jde), place.Latitude, place.DistanceKm, Sky.Nutation(jde)},
@@ -158,7 +159,8 @@ void ScanStepFor(const F& f, double a, double fa, double b, double fb, double bo
 }
 
 MoonCrossings CrossingsOfMoon(const CivilDate& date, const Place& place, const CivilClock& clock,
-                              const SkyWindow* given) {
+                              const SkyChoice& choice, const SkyWindow* given) {
+    const Ephemeris& ephemeris = EphemerisOf(choice.Ephemeris);
     if (!(std::fabs(place.Latitude) <= 90)) {
         return {};
     }
@@ -170,11 +172,11 @@ MoonCrossings CrossingsOfMoon(const CivilDate& date, const Place& place, const C
         return {nowhere, nowhere};
     }
     std::optional<SkyWindow> own;
-    const double fromJde = TerrestrialOfUniversal(midnight);
-    const double toJde = TerrestrialOfUniversal(nextMidnight);
+    const double fromJde = ephemeris.TerrestrialOfUniversal(midnight);
+    const double toJde = ephemeris.TerrestrialOfUniversal(nextMidnight);
     if (given == nullptr || !given->Holds(fromJde) || !given->Holds(toJde) ||
         !given->HoldsMoonPlace(fromJde, toJde)) {
-        own.emplace(fromJde - MoonPlaceMargin, toJde + MoonPlaceMargin);
+        own.emplace(fromJde - MoonPlaceMargin, toJde + MoonPlaceMargin, choice);
         own->AddMoonPlace(fromJde - MoonPlaceMargin, toJde + MoonPlaceMargin);
     }
     const MoonAboveHorizon f{own ? *own : *given, ObserverAt(place)};
@@ -208,7 +210,7 @@ MoonCrossings CrossingsOfMoon(const CivilDate& date, const Place& place, const C
         }
         HorizonCrossing& slot = c.Rising ? result.Rise : result.Set;
         if (slot.State != HorizonState::Crosses) {
-            slot = {HorizonState::Crosses, InstantOfUniversal(clock, c.Jd)};
+            slot = {HorizonState::Crosses, InstantOfUniversal(clock, c.Jd, ephemeris)};
         }
     }
     return result;
@@ -216,18 +218,21 @@ MoonCrossings CrossingsOfMoon(const CivilDate& date, const Place& place, const C
 
 } // namespace
 
-HorizonCrossing SunriseCrossing(const CivilDate& date, const Place& place,
-                                const CivilClock& clock) {
-    return CrossingOfSun(SunriseOnDate(date, place, clock), clock);
+HorizonCrossing SunriseCrossing(const CivilDate& date, const Place& place, const CivilClock& clock,
+                                const Ephemeris& ephemeris) {
+    return CrossingOfSun(SunriseOnDate(date, place, clock, ephemeris), clock, ephemeris);
 }
 
-HorizonCrossing SunsetOnDate(const CivilDate& date, const Place& place, const CivilClock& clock) {
-    return CrossingOfSun(SunCrossingOnDate(date, place, clock, SunCrossing::Setting), clock);
+HorizonCrossing SunsetOnDate(const CivilDate& date, const Place& place, const CivilClock& clock,
+                             const Ephemeris& ephemeris) {
+    return CrossingOfSun(SunCrossingOnDate(date, place, clock, SunCrossing::Setting, ephemeris),
+                         clock, ephemeris);
 }
 
 HorizonCrossing SunsetOfDay(const CivilDate& date, const HorizonCrossing& sunrise,
-                            const Place& place, const CivilClock& clock) {
-    const HorizonCrossing onDate = SunsetOnDate(date, place, clock);
+                            const Place& place, const CivilClock& clock,
+                            const Ephemeris& ephemeris) {
+    const HorizonCrossing onDate = SunsetOnDate(date, place, clock, ephemeris);
     if (sunrise.State != HorizonState::Crosses ||
         (onDate.State == HorizonState::Crosses && onDate.At.JulianDayUT > sunrise.At.JulianDayUT)) {
         return onDate;
@@ -237,25 +242,24 @@ HorizonCrossing SunsetOfDay(const CivilDate& date, const HorizonCrossing& sunris
     const CalendarDate next = CalendarDateOfJulianDay(CivilJulianDayOfDate(date) + 1.5);
     return SunsetOnDate(
         {static_cast<int>(next.Year), static_cast<int>(next.Month), static_cast<int>(next.Day)},
-        place, clock);
+        place, clock, ephemeris);
 }
 
 MoonCrossings MoonCrossingsOnDate(const CivilDate& date, const Place& place,
-                                  const CivilClock& clock) {
-    return CrossingsOfMoon(date, place, clock, nullptr);
+                                  const CivilClock& clock, const SkyChoice& choice) {
+    return CrossingsOfMoon(date, place, clock, choice, nullptr);
 }
 
 MoonCrossings MoonCrossingsOnDate(const CivilDate& date, const Place& place,
                                   const CivilClock& clock, const SkyWindow& sky) {
-    return CrossingsOfMoon(date, place, clock, &sky);
+    return CrossingsOfMoon(date, place, clock, sky.Choice(), &sky);
 }
 
-double MoonUpperLimbAltitude(double jd, const Place& place) {
-    const double jde = TerrestrialOfUniversal(jd);
-    const double nutation = NutationInLongitude(jde);
-    const MoonLatitudeDistance moon = MoonLatitudeAndDistance(jde);
-    return UpperLimbAboveHorizon(
-               jd, jde, {MoonLongitude(jde, nutation), moon.Latitude, moon.DistanceKm, nutation},
-               ObserverAt(place)) -
+double MoonUpperLimbAltitude(double jd, const Place& place, const Ephemeris& ephemeris) {
+    const double jde = ephemeris.TerrestrialOfUniversal(jd);
+    const SkyLongitudes sky = ephemeris.LongitudesAt(jde);
+    const MoonLatitudeDistance moon = ephemeris.MoonPlace(jde);
+    return UpperLimbAboveHorizon(jd, jde, {sky.Moon, moon.Latitude, moon.DistanceKm, sky.Nutation},
+                                 ObserverAt(place)) -
            HorizonRefraction;
 }

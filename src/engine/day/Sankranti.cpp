@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-// The sankrantis on the solar theory, and the regional rules for the day that begins a month.
+// The sankrantis on the chosen ephemeris' Sun, and the regional rules for the day that begins a month.
 //
 // The rules for the civil day are those collected by R. Sewell and S. B. Dikshit, The Indian
 // Calendar (1896), art. 28, "The beginning of a solar month": the Bengal rule (sunrise to
@@ -13,8 +13,7 @@
 #include "engine/day/Risings.h"
 #include "engine/limbs/Crossing.h"
 #include "engine/sky/Ayanamsa.h"
-#include "engine/sky/Nutation.h"
-#include "engine/sky/Sun.h"
+#include "engine/sky/Ephemeris.h"
 #include "engine/time/TimeScales.h"
 
 #include <array>
@@ -68,46 +67,41 @@ struct DayLight {
     double Sunrise{}, Sunset{};
 };
 
-DayLight DayLightOf(const CivilDate& date, const Place& place, const CivilClock& clock) {
+DayLight DayLightOf(const CivilDate& date, const Place& place, const CivilClock& clock,
+                    const Ephemeris& ephemeris) {
     const double midnight =
-        TerrestrialOfUniversal(UniversalOfCivil(clock, CivilJulianDayOfDate(date)));
+        ephemeris.TerrestrialOfUniversal(UniversalOfCivil(clock, CivilJulianDayOfDate(date)));
     const double nextMidnight =
-        TerrestrialOfUniversal(UniversalOfCivil(clock, CivilJulianDayOfDate(date) + 1));
-    const HorizonCrossing rise = SunriseCrossing(date, place, clock);
-    const HorizonCrossing set = SunsetOnDate(date, place, clock);
+        ephemeris.TerrestrialOfUniversal(UniversalOfCivil(clock, CivilJulianDayOfDate(date) + 1));
+    const HorizonCrossing rise = SunriseCrossing(date, place, clock, ephemeris);
+    const HorizonCrossing set = SunsetOnDate(date, place, clock, ephemeris);
     return {rise.State == HorizonState::Crosses ? rise.At.Jde : midnight,
             set.State == HorizonState::Crosses ? set.At.Jde : nextMidnight};
 }
 
 } // namespace
 
-double SunSiderealLongitude(double jde, AyanamsaFunction ayanamsa) {
-    const double nutation = NutationInLongitude(jde);
-    const double mean = ayanamsa ? ayanamsa(jde) : LahiriAyanamsa(jde);
-    return SiderealLongitude(SunApparentLongitude(jde, nutation), mean, nutation);
-}
-
-Sankranti SankrantiNear(int rashi, double jde, AyanamsaFunction ayanamsa) {
+Sankranti SankrantiNear(int rashi, double jde, const SkyChoice& sky) {
     if (rashi < 0 || rashi >= 12 || !std::isfinite(jde)) {
         return {};
     }
     const double target = 30.0 * rashi;
-    const auto longitude = [ayanamsa](double t) { return SunSiderealLongitude(t, ayanamsa); };
+    const auto longitude = [&sky](double t) { return SunSiderealLongitude(t, sky); };
     return {rashi, FindCrossingOf(longitude, MeanSolarRate, SlowestSolarRate, FastestSolarRate,
                                   target, jde, longitude(jde), MeanSolarRate)
                        .Jde};
 }
 
-std::vector<Sankranti> SankrantisBetween(double fromJde, double toJde, AyanamsaFunction ayanamsa) {
+std::vector<Sankranti> SankrantisBetween(double fromJde, double toJde, const SkyChoice& sky) {
     std::vector<Sankranti> found;
     if (!(fromJde < toJde) || !std::isfinite(fromJde) || !std::isfinite(toJde)) {
         return found;
     }
-    const double longitude = SunSiderealLongitude(fromJde, ayanamsa);
+    const double longitude = SunSiderealLongitude(fromJde, sky);
     int rashi = (static_cast<int>(std::floor(longitude / 30)) + 1) % 12;
     double guess = fromJde + (30.0 * std::floor(longitude / 30) + 30 - longitude) / MeanSolarRate;
     for (;;) {
-        const Sankranti next = SankrantiNear(rashi, guess, ayanamsa);
+        const Sankranti next = SankrantiNear(rashi, guess, sky);
         if (next.Jde >= toJde) {
             break;
         }
@@ -170,8 +164,8 @@ std::string_view SolarMonthName(SolarCalendar calendar, int rashi) {
 }
 
 CivilDate SolarMonthFirstDay(SolarCalendar calendar, double sankrantiJde, const Place& place,
-                             const CivilClock& clock) {
-    const ClockInstant at = InstantOfTerrestrial(clock, sankrantiJde);
+                             const CivilClock& clock, const Ephemeris& ephemeris) {
+    const ClockInstant at = InstantOfTerrestrial(clock, sankrantiJde, ephemeris);
     const CivilDate date = DateOfCivil(at.Civil());
     if (calendar == SolarCalendar::Bengali) {
         // Sunrise to midnight of the civil day: the next date. Midnight to sunrise belongs to
@@ -179,7 +173,7 @@ CivilDate SolarMonthFirstDay(SolarCalendar calendar, double sankrantiJde, const 
         // again. Either way the date after the clock's own.
         return AddDays(date, 1);
     }
-    const DayLight light = DayLightOf(date, place, clock);
+    const DayLight light = DayLightOf(date, place, clock, ephemeris);
     switch (calendar) {
     case SolarCalendar::Tamil:
         // Before this date's sunrise it is the night of the day before, past its sunset.
@@ -199,13 +193,14 @@ CivilDate SolarMonthFirstDay(SolarCalendar calendar, double sankrantiJde, const 
 }
 
 SolarDate SolarDateOf(SolarCalendar calendar, const CivilDate& date, const Place& place,
-                      const CivilClock& clock, AyanamsaFunction ayanamsa) {
+                      const CivilClock& clock, const SkyChoice& sky) {
+    const Ephemeris& ephemeris = EphemerisOf(sky.Ephemeris);
     SolarDate solar;
     // Noon of the date: the month that holds it began with the last sankranti whose first day
     // is not after the date; that is the sign the Sun is in, or the one before.
     const double noon =
-        TerrestrialOfUniversal(UniversalOfCivil(clock, CivilJulianDayOfDate(date) + 0.5));
-    const double longitude = SunSiderealLongitude(noon, ayanamsa);
+        ephemeris.TerrestrialOfUniversal(UniversalOfCivil(clock, CivilJulianDayOfDate(date) + 0.5));
+    const double longitude = SunSiderealLongitude(noon, sky);
     if (!std::isfinite(longitude)) {
         return solar;
     }
@@ -215,8 +210,8 @@ SolarDate SolarDateOf(SolarCalendar calendar, const CivilDate& date, const Place
     const double entered = noon - (longitude - 30.0 * sign) / MeanSolarRate;
     for (int step = 1; step >= -1; --step) {
         const int rashi = (sign + step + 12) % 12;
-        const Sankranti entry = SankrantiNear(rashi, entered + step * 30 / MeanSolarRate, ayanamsa);
-        const CivilDate first = SolarMonthFirstDay(calendar, entry.Jde, place, clock);
+        const Sankranti entry = SankrantiNear(rashi, entered + step * 30 / MeanSolarRate, sky);
+        const CivilDate first = SolarMonthFirstDay(calendar, entry.Jde, place, clock, ephemeris);
         const int day = DaysBetween(first, date) + 1;
         if (day >= 1) {
             solar.Rashi = rashi;

@@ -7,37 +7,27 @@
 #include "engine/time/CivilClock.h"
 #include "engine/time/ClockInstant.h"
 #include "engine/base/Place.h"
+#include "engine/sky/SkyChoice.h"
 
 #include <string_view>
 #include <vector>
 
-// An ayanamsa as a function of time: degrees at a Julian day in Terrestrial Time.
-// LahiriAyanamsa (Ayanamsa.h) is the almanacs' standard.
-using AyanamsaFunction = double (*)(double jde);
-
-// SunSiderealLongitude: the Sun's apparent longitude less the true ayanamsa (the mean one plus
-// the nutation in longitude), as the sankrantis are reckoned.
-//   jde       Julian day, Terrestrial Time
-//   ayanamsa  the mean ayanamsa; null for Lahiri
-// Returns degrees, 0 to under 360.
-double SunSiderealLongitude(double jde, AyanamsaFunction ayanamsa = nullptr);
-
 // One sankranti.
 struct Sankranti {
     int Rashi{-1}; // the sign the Sun enters: 0 Mesha ... 11 Mina
-    double Jde{};  // when, Terrestrial Time (within a millisecond of the solar theory)
+    double Jde{};  // when, Terrestrial Time (within a millisecond of the ephemeris' Sun)
 };
 
 // SankrantiNear: the Sun's entry into a sign nearest to an instant (within half a year).
 //   rashi     0 Mesha ... 11 Mina
 //   jde       Julian day (TT) near the entry
-// Returns the instant by a secant search on the solar theory.
-Sankranti SankrantiNear(int rashi, double jde, AyanamsaFunction ayanamsa = nullptr);
+//   sky       the ephemeris and the ayanamsa
+// Returns the instant by a secant search on the ephemeris' Sun.
+Sankranti SankrantiNear(int rashi, double jde, const SkyChoice& sky);
 
 // SankrantisBetween: every sankranti at or after one instant and before another, in order.
 //   fromJde, toJde  Julian days, Terrestrial Time
-std::vector<Sankranti> SankrantisBetween(double fromJde, double toJde,
-                                         AyanamsaFunction ayanamsa = nullptr);
+std::vector<Sankranti> SankrantisBetween(double fromJde, double toJde, const SkyChoice& sky);
 
 // The regional solar calendars. They share the months (one a sign, from its sankranti) and
 // differ in their names and in the civil day that a month begins on.
@@ -65,10 +55,11 @@ std::string_view SolarMonthName(SolarCalendar calendar, int rashi);
 // SolarMonthFirstDay: the civil date on which a calendar begins the month of a sankranti.
 //   sankrantiJde  the sankranti, Terrestrial Time
 //   place, clock  where the day is reckoned: its sunrise and sunset, and its clock's midnights
+//   ephemeris     the Sun of the risings and the Delta T
 // Where the Sun does not rise or set on a date, its midnight stands in for the sunrise and the
 // next midnight for the sunset.
 CivilDate SolarMonthFirstDay(SolarCalendar calendar, double sankrantiJde, const Place& place,
-                             const CivilClock& clock);
+                             const CivilClock& clock, const Ephemeris& ephemeris);
 
 // The solar date of a civil day.
 struct SolarDate {
@@ -80,4 +71,4 @@ struct SolarDate {
 
 // SolarDateOf: the month and day of a civil date in a calendar, at a place.
 SolarDate SolarDateOf(SolarCalendar calendar, const CivilDate& date, const Place& place,
-                      const CivilClock& clock, AyanamsaFunction ayanamsa = nullptr);
+                      const CivilClock& clock, const SkyChoice& sky);

@@ -19,12 +19,13 @@ struct SunOnTheSky {
     double Declination; // degrees
 };
 
-SunOnTheSky SunSeenFrom(double jd, const Place& place) {
-    const double jde = TerrestrialOfUniversal(jd);
+SunOnTheSky SunSeenFrom(double jd, const Place& place, const Ephemeris& ephemeris) {
+    const double jde = ephemeris.TerrestrialOfUniversal(jd);
     const double t = CenturiesFromJ2000(jde);
-    const double nutation = NutationInLongitude(jde);
+    const SkyLongitudes sky = ephemeris.SunAndNutationAt(jde);
+    const double nutation = sky.Nutation;
     const double obliquity = TrueObliquity(t);
-    const double lambda = SunApparentLongitude(jde, nutation);
+    const double lambda = sky.Sun;
     const double ra = std::atan2(CosDeg(obliquity) * SinDeg(lambda), CosDeg(lambda));
     const double dec = std::asin(SinDeg(obliquity) * SinDeg(lambda));
     const double sidereal = GreenwichMeanSiderealTime(jd) + nutation * CosDeg(obliquity);
@@ -63,9 +64,10 @@ constexpr int MostRiseSteps = 12;
 // The rising (or setting) nearest to an instant, by steps on the hour angle that each take the
 // Sun's place anew; or the polar state at the declination met on the way. The Sun rises east of
 // the meridian, at minus the hour angle of rising, and sets west of it.
-Sunrise CrossingNear(double jd, const Place& place, SunCrossing crossing) {
+Sunrise CrossingNear(double jd, const Place& place, SunCrossing crossing,
+                     const Ephemeris& ephemeris) {
     for (int step = 0; step < MostRiseSteps; ++step) {
-        const SunOnTheSky sun = SunSeenFrom(jd, place);
+        const SunOnTheSky sun = SunSeenFrom(jd, place, ephemeris);
         const RisingHourAngle rising = RisingHourAngleOf(sun.Declination, place.Latitude);
         if (!rising.Degrees) {
             return {rising.Otherwise, 0};
@@ -88,9 +90,9 @@ double GreenwichMeanSiderealTime(double jd) {
     return 280.46061837 + 360.98564736629 * d + 0.000387933 * t * t - t * t * t / 38710000;
 }
 
-SunEquatorial SunEquatorialOf(double jde) {
+SunEquatorial SunEquatorialOf(double jde, const Ephemeris& ephemeris) {
     const double obliquity = TrueObliquity(CenturiesFromJ2000(jde));
-    const double lambda = SunApparentLongitude(jde);
+    const double lambda = ephemeris.SunLongitude(jde);
     const double ra = std::atan2(CosDeg(obliquity) * SinDeg(lambda), CosDeg(lambda));
     const double dec = std::asin(SinDeg(obliquity) * SinDeg(lambda));
     return {Normalize0To360(ra * RadToDegFactor), dec * RadToDegFactor};
@@ -102,19 +104,20 @@ double ApparentSiderealTime(double jd) {
                            NutationInLongitude(jd) * CosDeg(obliquity));
 }
 
-double SunAltitude(double jd, const Place& place) {
-    const SunOnTheSky sun = SunSeenFrom(jd, place);
+double SunAltitude(double jd, const Place& place, const Ephemeris& ephemeris) {
+    const SunOnTheSky sun = SunSeenFrom(jd, place, ephemeris);
     const double sine = SinDeg(place.Latitude) * SinDeg(sun.Declination) +
                         CosDeg(place.Latitude) * CosDeg(sun.Declination) * CosDeg(sun.HourAngle);
     return std::asin(std::fmax(-1.0, std::fmin(1.0, sine))) * RadToDegFactor;
 }
 
-Sunrise SunriseOnDate(const CivilDate& date, const Place& place, const CivilClock& clock) {
-    return SunCrossingOnDate(date, place, clock, SunCrossing::Rising);
+Sunrise SunriseOnDate(const CivilDate& date, const Place& place, const CivilClock& clock,
+                      const Ephemeris& ephemeris) {
+    return SunCrossingOnDate(date, place, clock, SunCrossing::Rising, ephemeris);
 }
 
 Sunrise SunCrossingOnDate(const CivilDate& date, const Place& place, const CivilClock& clock,
-                          SunCrossing crossing) {
+                          SunCrossing crossing, const Ephemeris& ephemeris) {
     if (!(std::fabs(place.Latitude) <= 90)) {
         return {HorizonState::NoLatitude, 0};
     }
@@ -131,11 +134,11 @@ Sunrise SunCrossingOnDate(const CivilDate& date, const Place& place, const Civil
 
     // The crossing nearest the date's noon; if the Sun keeps odd hours there (a zone far from
     // the place's own time), the one a day earlier or later.
-    Sunrise rise = CrossingNear(midnight + 0.5, place, crossing);
+    Sunrise rise = CrossingNear(midnight + 0.5, place, crossing, ephemeris);
     if (rise.State == HorizonState::Crosses && rise.JulianDayUT < midnight) {
-        rise = CrossingNear(rise.JulianDayUT + 1, place, crossing);
+        rise = CrossingNear(rise.JulianDayUT + 1, place, crossing, ephemeris);
     } else if (rise.State == HorizonState::Crosses && rise.JulianDayUT >= nextMidnight) {
-        rise = CrossingNear(rise.JulianDayUT - 1, place, crossing);
+        rise = CrossingNear(rise.JulianDayUT - 1, place, crossing, ephemeris);
     }
     if (rise.State == HorizonState::Crosses &&
         !(rise.JulianDayUT >= midnight && rise.JulianDayUT < nextMidnight)) {

@@ -5,6 +5,7 @@
 
 #include "engine/base/Place.h"
 #include "engine/time/CivilClock.h"
+#include "engine/sky/Ephemeris.h"
 
 // The altitude of the Sun's centre at the moment its upper limb appears: a radius of 16' below
 // the horizon and 34' of refraction, -0 degrees 50'.
@@ -20,7 +21,7 @@ struct SunEquatorial {
 //   jde  Julian day, Terrestrial Time
 // Returns the apparent longitude of the solar theory (latitude taken as 0) turned onto the
 // equator with the true obliquity of the ecliptic.
-SunEquatorial SunEquatorialOf(double jde);
+SunEquatorial SunEquatorialOf(double jde, const Ephemeris& ephemeris = ModernEphemeris());
 
 // GreenwichMeanSiderealTime: the hour angle of the mean equinox at Greenwich (IAU 1982).
 //   jd  Julian day, Universal Time
@@ -36,7 +37,7 @@ double ApparentSiderealTime(double jd);
 // refraction.
 //   jd  Julian day, Universal Time
 // Returns degrees.
-double SunAltitude(double jd, const Place& place);
+double SunAltitude(double jd, const Place& place, const Ephemeris& ephemeris = ModernEphemeris());
 
 // Whether a body (the Sun, the Moon) crosses the horizon on a date, and if not, why.
 enum class HorizonState {
@@ -60,15 +61,17 @@ enum class SunCrossing { Rising, Setting };
 // means that the Sun sets that date, and NotOnDate that it sets just before the date's midnight
 // and next just after the following one.
 Sunrise SunCrossingOnDate(const CivilDate& date, const Place& place, const CivilClock& clock,
-                          SunCrossing crossing);
+                          SunCrossing crossing, const Ephemeris& ephemeris = ModernEphemeris());
 
 // SunriseOnDate: when the Sun rises on a civil date at a place.
 //   date   the civil date on the place's clock
 //   place  longitude east positive, latitude north positive, -90 ... 90
 //   clock  the place's civil clock, which fixes the midnights that bound the date
+//   ephemeris  the Sun and the Delta T it is reckoned with (the modern ones unless told)
 // Returns the instant at which the Sun's centre reaches SunriseAltitude, rising, between the
 // midnight that begins the date and the next, by the place's clock; or why there is none. Within
 // a hundredth of a second of the solar theory's own instant, and within a few seconds of a
 // high-precision ephemeris up to 60 degrees of latitude (bench/TithiAccuracy.cpp: 1.2 s at most
 // up to 30 degrees, 1.5 s at 40-50 degrees, 2.5 s at 60 degrees).
-Sunrise SunriseOnDate(const CivilDate& date, const Place& place, const CivilClock& clock);
+Sunrise SunriseOnDate(const CivilDate& date, const Place& place, const CivilClock& clock,
+                      const Ephemeris& ephemeris = ModernEphemeris());

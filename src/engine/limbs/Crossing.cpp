@@ -3,7 +3,7 @@
 #include "engine/limbs/Crossing.h"
 
 Crossing FindCrossing(const GrowingAngle& angle, double target, double jde, double valueAtJde,
-                      double rate) {
-    return FindCrossingOf(angle.At, angle.MeanRate, angle.SlowestRate, angle.FastestRate, target,
-                          jde, valueAtJde, rate);
+                      double rate, const SkyChoice& sky) {
+    return FindCrossingOf([&](double t) { return angle.At(t, sky); }, angle.MeanRate,
+                          angle.SlowestRate, angle.FastestRate, target, jde, valueAtJde, rate);
 }

@@ -4,15 +4,18 @@
 #pragma once
 
 #include "engine/base/Angles.h"
+#include "engine/sky/SkyChoice.h"
 
 #include <cmath>
 
 // An angle of the sky that grows without a pause, as the Moon's motion makes it.
 struct GrowingAngle {
-    double (*At)(double jde); // degrees at a Julian day in Terrestrial Time (modulo a turn)
-    double MeanRate;          // its mean growth, degrees a day
-    double SlowestRate;       // bounds of its true growth, degrees a day: a slope measured
-    double FastestRate;       // outside them comes from a step too small to measure it
+    // Degrees at a Julian day in Terrestrial Time (modulo a turn), by the chosen ephemeris and
+    // ayanamsa.
+    double (*At)(double jde, const SkyChoice& sky);
+    double MeanRate;    // its mean growth, degrees a day
+    double SlowestRate; // bounds of its true growth, degrees a day: a slope measured
+    double FastestRate; // outside them comes from a step too small to measure it
 };
 
 // A crossing: where it falls, and how fast the angle grows there.
@@ -28,11 +31,12 @@ struct Crossing {
 //   valueAtJde  the angle at jde, degrees
 //   rate        the expected growth, degrees a day (the angle's mean rate will do; a rate
 //               outside its bounds is replaced by the mean)
+//   sky         the ephemeris and the ayanamsa the angle is reckoned by
 // Returns the crossing nearest to jde in angle (within half a turn), to about a millisecond of
 // the theories' own instant: a secant search, the slope carried from step to step. A Julian day
 // that is not a number comes back as not a number.
 Crossing FindCrossing(const GrowingAngle& angle, double target, double jde, double valueAtJde,
-                      double rate);
+                      double rate, const SkyChoice& sky);
 
 // FindCrossingOf: the same search for any angle that a callable gives (one that needs more than
 // the instant, as the Sun's sidereal longitude on a chosen ayanamsa does).

@@ -1,10 +1,6 @@
 // SPDX-License-Identifier: MIT
-// The Moon's elongation from the Sun, from the two apparent longitudes of the classical theories.
+// The Moon's elongation from the Sun, from the two apparent longitudes of an ephemeris.
 #include "engine/limbs/Elongation.h"
-
-#include "engine/sky/Moon.h"
-#include "engine/sky/Nutation.h"
-#include "engine/sky/Sun.h"
 
 #include <cmath>
 
@@ -25,10 +21,8 @@ TithiStep TithiOfLongitudes(double moon, double sun) {
     return step;
 }
 
-TithiStep TithiAt(double jde) {
+TithiStep TithiAt(double jde, const Ephemeris& ephemeris) {
     // As the driver: the nutation once for both theories, the Moon first.
-    const double nutation = NutationInLongitude(jde);
-    const double moon = MoonLongitude(jde, nutation);
-    const double sun = SunApparentLongitude(jde, nutation);
-    return TithiOfLongitudes(moon, sun);
+    const SkyLongitudes sky = ephemeris.LongitudesAt(jde);
+    return TithiOfLongitudes(sky.Moon, sky.Sun);
 }

@@ -14,8 +14,8 @@
 
 namespace {
 
-double Elongation(double jde) {
-    return TithiAt(jde).Elongation;
+double Elongation(double jde, const SkyChoice& sky) {
+    return TithiAt(jde, EphemerisOf(sky.Ephemeris)).Elongation;
 }
 
 // The sum of the Sun's and the Moon's sidereal longitudes, as the yoga reckons it.
@@ -25,16 +25,16 @@ double YogaOf(double moonSidereal, double sunSidereal) {
 }
 
 // The Moon's sidereal longitude.
-double NakshatraAngle(double jde) {
-    const double nutation = NutationInLongitude(jde);
-    return SiderealLongitude(MoonLongitude(jde, nutation), LahiriAyanamsa(jde), nutation);
+double NakshatraAngle(double jde, const SkyChoice& choice) {
+    const SkyLongitudes sky = EphemerisOf(choice.Ephemeris).LongitudesAt(jde);
+    return SiderealLongitude(sky.Moon, MeanAyanamsa(choice, jde), sky.Nutation);
 }
 
-double YogaAngle(double jde) {
-    const double nutation = NutationInLongitude(jde);
-    const double ayanamsa = LahiriAyanamsa(jde);
-    return YogaOf(SiderealLongitude(MoonLongitude(jde, nutation), ayanamsa, nutation),
-                  SiderealLongitude(SunApparentLongitude(jde, nutation), ayanamsa, nutation));
+double YogaAngle(double jde, const SkyChoice& choice) {
+    const SkyLongitudes sky = EphemerisOf(choice.Ephemeris).LongitudesAt(jde);
+    const double ayanamsa = MeanAyanamsa(choice, jde);
+    return YogaOf(SiderealLongitude(sky.Moon, ayanamsa, sky.Nutation),
+                  SiderealLongitude(sky.Sun, ayanamsa, sky.Nutation));
 }
 
 // The elongation grows between about 10 and 15 degrees a day, a turn in a synodic month.
@@ -79,16 +79,18 @@ std::optional<Limb> LimbNamed(std::string_view name) {
     return std::nullopt;
 }
 
-LimbAngles LimbAnglesAt(double jde) {
+LimbAngles LimbAnglesAt(double jde, const SkyChoice& choice) {
     // As each limb's own angle forms it: the nutation once, the Moon first.
-    const double nutation = NutationInLongitude(jde);
-    const double moon = MoonLongitude(jde, nutation);
-    const double sun = SunApparentLongitude(jde, nutation);
+    const SkyLongitudes sky = EphemerisOf(choice.Ephemeris).LongitudesAt(jde);
+    const double nutation = sky.Nutation;
+    const double moon = sky.Moon;
+    const double sun = sky.Sun;
     LimbAngles angles;
-    angles.Ayanamsa = LahiriAyanamsa(jde);
+    const double ayanamsa = MeanAyanamsa(choice, jde);
+    angles.Ayanamsa = ShownAyanamsa(choice.Ayanamsa, ayanamsa, nutation);
     angles.Elongation = TithiOfLongitudes(moon, sun).Elongation;
-    angles.MoonSidereal = SiderealLongitude(moon, angles.Ayanamsa, nutation);
-    angles.SunSidereal = SiderealLongitude(sun, angles.Ayanamsa, nutation);
+    angles.MoonSidereal = SiderealLongitude(moon, ayanamsa, nutation);
+    angles.SunSidereal = SiderealLongitude(sun, ayanamsa, nutation);
     angles.Yoga = YogaOf(angles.MoonSidereal, angles.SunSidereal);
     return angles;
 }
@@ -106,8 +108,8 @@ double AngleOf(const LimbAngles& angles, Limb limb) {
     return std::nan("");
 }
 
-LimbPosition LimbAt(Limb limb, double jde) {
-    return PositionOf(limb, DefinitionOf(limb).Angle.At(jde));
+LimbPosition LimbAt(Limb limb, double jde, const SkyChoice& sky) {
+    return PositionOf(limb, DefinitionOf(limb).Angle.At(jde, sky));
 }
 
 LimbPosition PositionOf(Limb limb, double angle) {
@@ -122,7 +124,8 @@ LimbPosition PositionOf(Limb limb, double angle) {
     return position;
 }
 
-std::optional<LimbSpan> FindLimbSpan(Limb limb, double jde, const LimbPosition& at) {
+std::optional<LimbSpan> FindLimbSpan(Limb limb, double jde, const LimbPosition& at,
+                                     const SkyChoice& sky) {
     const LimbDefinition& definition = DefinitionOf(limb);
     if (at.Index < 0 || at.Index >= definition.Count) {
         return std::nullopt;
@@ -130,18 +133,20 @@ std::optional<LimbSpan> FindLimbSpan(Limb limb, double jde, const LimbPosition& 
     const double span = definition.SpanDegrees;
     // The end first: the slope found on the way carries over to the begin, a day or so back.
     const Crossing end = FindCrossing(definition.Angle, span * (at.Index + 1), jde, at.Angle,
-                                      definition.Angle.MeanRate);
-    const Crossing begin = FindCrossing(definition.Angle, span * at.Index, jde, at.Angle, end.Rate);
+                                      definition.Angle.MeanRate, sky);
+    const Crossing begin =
+        FindCrossing(definition.Angle, span * at.Index, jde, at.Angle, end.Rate, sky);
     return LimbSpan{at.Index, begin.Jde, end.Jde};
 }
 
-std::vector<LimbSpan> SpansBeginningBetween(Limb limb, double fromJde, double toJde) {
+std::vector<LimbSpan> SpansBeginningBetween(Limb limb, double fromJde, double toJde,
+                                            const SkyChoice& sky) {
     std::vector<LimbSpan> spans;
     if (!(fromJde < toJde)) {
         return spans;
     }
     const LimbDefinition& definition = DefinitionOf(limb);
-    const LimbPosition first = LimbAt(limb, fromJde);
+    const LimbPosition first = LimbAt(limb, fromJde, sky);
     if (first.Index < 0) {
         return spans;
     }
@@ -152,7 +157,8 @@ std::vector<LimbSpan> SpansBeginningBetween(Limb limb, double fromJde, double to
     int index = first.Index;
     Crossing boundary = {fromJde, angle.MeanRate};
     if (first.Angle != span * index) {
-        boundary = FindCrossing(angle, span * (index + 1), fromJde, first.Angle, angle.MeanRate);
+        boundary =
+            FindCrossing(angle, span * (index + 1), fromJde, first.Angle, angle.MeanRate, sky);
         index = (index + 1) % definition.Count;
     }
     spans.reserve(static_cast<std::size_t>((toJde - fromJde) * angle.MeanRate / span) + 2);
@@ -160,7 +166,7 @@ std::vector<LimbSpan> SpansBeginningBetween(Limb limb, double fromJde, double to
         // From the last crossing the next lies one span on.
         const double target = span * (index + 1);
         const Crossing next =
-            FindCrossing(angle, target, boundary.Jde, target - span, boundary.Rate);
+            FindCrossing(angle, target, boundary.Jde, target - span, boundary.Rate, sky);
         if (!(next.Jde > boundary.Jde)) {
             break; // no progress: nothing sound can follow
         }

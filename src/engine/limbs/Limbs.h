@@ -7,6 +7,7 @@
 #pragma once
 
 #include "engine/limbs/Crossing.h"
+#include "engine/sky/Ephemeris.h"
 
 #include <optional>
 #include <string_view>
@@ -41,7 +42,8 @@ struct LimbPosition {
 
 // LimbAt: the angle of a limb and its span at an instant.
 //   jde  Julian day, Terrestrial Time
-LimbPosition LimbAt(Limb limb, double jde);
+//   sky  the ephemeris and the ayanamsa (the nakshatra and the yoga are sidereal)
+LimbPosition LimbAt(Limb limb, double jde, const SkyChoice& sky);
 
 // A span of a limb and the instants (TT) at which it begins and ends.
 struct LimbSpan {
@@ -61,24 +63,26 @@ struct LimbAngles {
     double MoonSidereal{}; // the nakshatra's: the Moon's sidereal longitude
     double SunSidereal{};  // the Sun's sidereal longitude
     double Yoga{};         // the yoga's: the sum of the two, reduced to a turn
-    double Ayanamsa{};     // the mean Lahiri ayanamsa then
+    double Ayanamsa{};     // the chosen ayanamsa then, as ShownAyanamsa gives it
 };
 
 // LimbAnglesAt: all of them at a Julian day in Terrestrial Time.
-LimbAngles LimbAnglesAt(double jde);
+LimbAngles LimbAnglesAt(double jde, const SkyChoice& sky);
 
 // AngleOf: the angle that a limb takes from them.
 double AngleOf(const LimbAngles& angles, Limb limb);
 
 // FindLimbSpan: when the span that holds an instant began and when it ends.
 //   jde  Julian day, Terrestrial Time
-//   at   LimbAt(limb, jde), or the same values from the tithi driver
+//   at   LimbAt(limb, jde, sky), or the same values from the tithi driver
 // Returns the span and its two crossings, each within a millisecond of the theories' own
 // instant; nothing where the instant has no span (index -1).
-std::optional<LimbSpan> FindLimbSpan(Limb limb, double jde, const LimbPosition& at);
+std::optional<LimbSpan> FindLimbSpan(Limb limb, double jde, const LimbPosition& at,
+                                     const SkyChoice& sky);
 
 // SpansBeginningBetween: every span of a limb that begins at or after one instant and before
 // another, with its end, in order.
 //   fromJde, toJde  Julian days, Terrestrial Time
 // Returns nothing when toJde is not after fromJde or either is not a number.
-std::vector<LimbSpan> SpansBeginningBetween(Limb limb, double fromJde, double toJde);
+std::vector<LimbSpan> SpansBeginningBetween(Limb limb, double fromJde, double toJde,
+                                            const SkyChoice& sky);

@@ -19,16 +19,18 @@ double ContinuedFrom(double previous, double longitude) {
 
 } // namespace
 
-SkyWindow::SkyWindow(double fromJde, double toJde) : from_(fromJde), to_(toJde) {
+SkyWindow::SkyWindow(double fromJde, double toJde, const SkyChoice& choice)
+    : ephemeris_(&EphemerisOf(choice.Ephemeris)), from_(fromJde), to_(toJde), choice_(choice) {
     std::array<double, Nodes> moon{}, sun{}, nutation{};
     // In the order of time (the last node first), so that each longitude continues the one
     // before it: the nodes lie under half a day apart, the Moon moves under 8 degrees.
     for (int k = Nodes - 1; k >= 0; --k) {
         const auto i = static_cast<std::size_t>(k);
         const double jde = ChebyshevSeries::NodeOf(k, Nodes, from_, to_);
-        nutation[i] = NutationInLongitude(jde);
-        moon[i] = ::MoonLongitude(jde, nutation[i]);
-        sun[i] = SunApparentLongitude(jde, nutation[i]);
+        const SkyLongitudes sky = ephemeris_->LongitudesAt(jde);
+        nutation[i] = sky.Nutation;
+        moon[i] = sky.Moon;
+        sun[i] = sky.Sun;
         if (k < Nodes - 1) {
             moon[i] = ContinuedFrom(moon[i + 1], moon[i]);
             sun[i] = ContinuedFrom(sun[i + 1], sun[i]);
@@ -43,7 +45,7 @@ void SkyWindow::AddMoonPlace(double fromJde, double toJde) {
     std::array<double, MoonPlaceNodes> latitude{}, distance{};
     for (int k = 0; k < MoonPlaceNodes; ++k) {
         const MoonLatitudeDistance place =
-            MoonLatitudeAndDistance(ChebyshevSeries::NodeOf(k, MoonPlaceNodes, fromJde, toJde));
+            ephemeris_->MoonPlace(ChebyshevSeries::NodeOf(k, MoonPlaceNodes, fromJde, toJde));
         latitude[static_cast<std::size_t>(k)] = place.Latitude;
         distance[static_cast<std::size_t>(k)] = place.DistanceKm;
     }
@@ -67,10 +69,10 @@ double SkyWindow::LimbAngle(Limb limb, double jde) const {
     case Limb::Karana:
         return moon_.ValueAt(jde) - sun_.ValueAt(jde);
     case Limb::Nakshatra:
-        return moon_.ValueAt(jde) - (LahiriAyanamsa(jde) + nutation_.ValueAt(jde));
+        return moon_.ValueAt(jde) - (MeanAyanamsa(choice_, jde) + nutation_.ValueAt(jde));
     case Limb::Yoga:
         return moon_.ValueAt(jde) + sun_.ValueAt(jde) -
-               2 * (LahiriAyanamsa(jde) + nutation_.ValueAt(jde));
+               2 * (MeanAyanamsa(choice_, jde) + nutation_.ValueAt(jde));
     }
     return 0;
 }

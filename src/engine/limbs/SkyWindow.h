@@ -18,8 +18,9 @@ public:
     static constexpr int Nodes = 9;
     static constexpr int MoonPlaceNodes = 4;
 
-    // The sky between two instants (Julian days, Terrestrial Time), no more than four days apart.
-    SkyWindow(double fromJde, double toJde);
+    // The sky between two instants (Julian days, Terrestrial Time), no more than four days apart,
+    // by a choice of ephemeris and ayanamsa.
+    SkyWindow(double fromJde, double toJde, const SkyChoice& choice);
 
     // AddMoonPlace: the Moon's latitude and distance between two instants (TT) within the window,
     // no more than a day and a half apart.
@@ -31,6 +32,8 @@ public:
     double FromJde() const { return from_; }
     double ToJde() const { return to_; }
     bool Holds(double jde) const { return jde >= from_ && jde <= to_; }
+    const SkyChoice& Choice() const { return choice_; }
+    const Ephemeris& Theories() const { return *ephemeris_; }
 
     // The apparent longitudes, degrees, counted on through the turns from the first instant (so
     // that they only grow), and the nutation in longitude, degrees.
@@ -54,7 +57,9 @@ public:
     double WhenLimbReaches(Limb limb, double value, double guess) const;
 
 private:
+    const Ephemeris* ephemeris_;
     double from_, to_;
+    SkyChoice choice_;
     bool withMoonPlace_ = false;
     double placeFrom_ = 0, placeTo_ = 0;
     ChebyshevSeries moon_, sun_, nutation_, latitude_, distance_;

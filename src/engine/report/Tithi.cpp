@@ -77,11 +77,15 @@ void ComputeTithi(CalculationRecord& rec) {
     ComputeTithiMoment(rec);
 }
 
-std::optional<TithiSpan> FindTithiSpan(const TithiMoment& moment) {
-    return FindLimbSpan(Limb::Tithi, moment.JulianDayTT,
-                        {moment.Tithi.Elongation, moment.Tithi.Index});
+std::optional<TithiSpan> FindTithiSpan(const TithiMoment& moment, const SkyChoice& sky) {
+    if (sky.Ephemeris == EphemerisKind::Classical) {
+        return FindLimbSpan(Limb::Tithi, moment.JulianDayTT,
+                            {moment.Tithi.Elongation, moment.Tithi.Index}, sky);
+    }
+    const double jde = EphemerisOf(sky.Ephemeris).TerrestrialOfUniversal(moment.JulianDayUT);
+    return FindLimbSpan(Limb::Tithi, jde, LimbAt(Limb::Tithi, jde, sky), sky);
 }
 
-std::vector<TithiSpan> TithisBeginningBetween(double fromJde, double toJde) {
-    return SpansBeginningBetween(Limb::Tithi, fromJde, toJde);
+std::vector<TithiSpan> TithisBeginningBetween(double fromJde, double toJde, const SkyChoice& sky) {
+    return SpansBeginningBetween(Limb::Tithi, fromJde, toJde, sky);
 }

@@ -56,12 +56,17 @@ TithiMoment ComputeTithiMoment(CalculationRecord& rec);
 // A tithi and the instants (TT) at which it begins and ends.
 using TithiSpan = LimbSpan;
 
-// FindTithiSpan: when the tithi of a moment began and when it ends.
+// FindTithiSpan: when the tithi of a moment began and when it ends, on a chosen ephemeris.
 //   moment  the working values of the tithi driver (EvaluateTithiMoment)
-// Returns the tithi's index and its two crossings; nothing where the moment has no tithi.
-std::optional<TithiSpan> FindTithiSpan(const TithiMoment& moment);
+//   sky     the ephemeris the times are found on; on the classical one, the span of the
+//           driver's own tithi at the driver's instant. Another ephemeris takes the moment's
+//           Universal Time with its own Delta T, and its tithi there may differ from the
+//           driver's when a boundary lies within seconds of the moment: the span's Index tells.
+// Returns the tithi's index and its two crossings (TT of that ephemeris); nothing where the
+// moment has no tithi.
+std::optional<TithiSpan> FindTithiSpan(const TithiMoment& moment, const SkyChoice& sky);
 
 // TithisBeginningBetween: every tithi that begins at or after one instant and before another,
 // with its end, in order (SpansBeginningBetween of the tithi).
 //   fromJde, toJde  Julian days, Terrestrial Time
-std::vector<TithiSpan> TithisBeginningBetween(double fromJde, double toJde);
+std::vector<TithiSpan> TithisBeginningBetween(double fromJde, double toJde, const SkyChoice& sky);

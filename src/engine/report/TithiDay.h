@@ -13,8 +13,13 @@
 #include <string>
 
 struct TithiDay {
-    TithiMoment Moment;        // the tithi driver's working values for the entered moment
-    TithiSpan Span;            // the tithi of the moment, begin and end in Terrestrial Time
+    TithiMoment Moment; // the tithi driver's working values for the entered moment
+    TithiSpan Span;     // the tithi of the moment, begin and end in Terrestrial Time (of
+                        // the ephemeris the day was computed on)
+    // Whether Span is the tithi the report gives (Moment.Tithi.Index). On another ephemeris than
+    // the report's a boundary within seconds of the moment may fall on the other side: Span is
+    // then the tithi that ephemeris puts at the moment, and the lines below the report say so.
+    bool SpanIsReportTithi{true};
     double ClockOffsetHours{}; // the place's clock ahead of Universal Time at the moment
     double BeginCivil{};       // Julian days on the place's clock
     double EndCivil{};
@@ -39,14 +44,18 @@ struct TithiDay {
 //   place        the place, for the sunrise
 //   clock        the place's civil clock: the times are read with the offset in force at each
 //   withSunrise  false where no latitude is known (Sunrise is then NoLatitude)
+//   sky          the ephemeris of the begin, the end and the sunrise tithi (its Moon, Sun and
+//                Delta T); the moment's own tithi stays the report's
 // Returns nothing where the moment has no tithi (a tithi index of -1).
 std::optional<TithiDay> ComputeTithiDay(const TithiMoment& moment, const Place& place,
-                                        const CivilClock& clock, bool withSunrise);
+                                        const CivilClock& clock, bool withSunrise,
+                                        const SkyChoice& sky);
 
 // The same for the moment laid out in a prepared record (the fixed clock of its zone).
-std::optional<TithiDay> ComputeTithiDay(const CalculationRecord& rec, bool withSunrise = true);
+std::optional<TithiDay> ComputeTithiDay(const CalculationRecord& rec, bool withSunrise,
+                                        const SkyChoice& sky);
 std::optional<TithiDay> ComputeTithiDay(const CalculationRecord& rec, const TithiMoment& moment,
-                                        bool withSunrise);
+                                        bool withSunrise, const SkyChoice& sky);
 
 // The lines of the results panel below the report.
 struct TithiDayTexts {
@@ -58,4 +67,4 @@ struct TithiDayTexts {
 TithiDayTexts DescribeTithiDay(const TithiDay& day);
 
 // MakeTithiDayTexts: ComputeTithiDay and DescribeTithiDay for the window, sunrise included.
-std::optional<TithiDayTexts> MakeTithiDayTexts(const CalculationRecord& rec);
+std::optional<TithiDayTexts> MakeTithiDayTexts(const CalculationRecord& rec, const SkyChoice& sky);
