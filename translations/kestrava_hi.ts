@@ -159,7 +159,7 @@
     </message>
     <message>
         <source>True Chitrapaksha</source>
-        <translation>सत्य चित्रपक्ष</translation>
+        <translation>सत्य चित्रापक्ष</translation>
     </message>
     <message>
         <source>from %1 to %2</source>
@@ -1178,7 +1178,7 @@ Calculate for %6, the same moment on the clocks after the change?</source>
     </message>
     <message>
         <source>&amp;True Chitrapaksha</source>
-        <translation>सत्य चित्रपक्ष (&amp;T)</translation>
+        <translation>सत्य चित्रापक्ष (&amp;T)</translation>
     </message>
 </context>
 <context>
