@@ -261,31 +261,31 @@
     </message>
     <message>
         <source>the classical ephemeris</source>
-        <translation type="unfinished"></translation>
+        <translation>প্রথাগত গ্রহস্থিতি-সারণি</translation>
     </message>
     <message>
         <source>the modern ephemeris</source>
-        <translation type="unfinished"></translation>
+        <translation>আধুনিক গ্রহস্থিতি-সারণি</translation>
     </message>
     <message>
         <source>Lahiri</source>
-        <translation type="unfinished"></translation>
+        <translation>লাহিড়ী</translation>
     </message>
     <message>
         <source>Raman</source>
-        <translation type="unfinished"></translation>
+        <translation>রমন</translation>
     </message>
     <message>
         <source>Krishnamurti (KP)</source>
-        <translation type="unfinished"></translation>
+        <translation>কৃষ্ণমূর্তি (কেপি)</translation>
     </message>
     <message>
         <source>True Chitrapaksha</source>
-        <translation type="unfinished"></translation>
+        <translation>প্রকৃত চিত্রাপক্ষ</translation>
     </message>
     <message>
         <source>Computed with %1 and the %2 ayanamsa.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ও %2 অয়নাংশ দিয়ে গণনা।</translation>
     </message>
 </context>
 <context>
@@ -1143,42 +1143,42 @@ Calculate for %6, the same moment on the clocks after the change?</source>
     <message>
         <source>The report&apos;s tithi changes within seconds of this moment; by the modern ephemeris it is %1: Began %2 · Ends %3</source>
         <extracomment>The report&apos;s tithi and the modern ephemeris&apos; differ at the entered moment (a boundary within seconds of it): the modern tithi then, its begin and its end</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>বিবরণের তিথি এই মুহূর্তের কয়েক সেকেন্ডের মধ্যেই বদলায়; আধুনিক গ্রহস্থিতি-সারণি অনুযায়ী এটি %1: শুরু %2 · শেষ %3</translation>
     </message>
 </context>
 <context>
     <name>SkyMenu</name>
     <message>
         <source>&amp;Modern</source>
-        <translation type="unfinished"></translation>
+        <translation>আধুনিক (&amp;M)</translation>
     </message>
     <message>
         <source>&amp;Classical</source>
-        <translation type="unfinished"></translation>
+        <translation>প্রথাগত (&amp;C)</translation>
     </message>
     <message>
         <source>&amp;Lahiri</source>
-        <translation type="unfinished"></translation>
+        <translation>লাহিড়ী (&amp;L)</translation>
     </message>
     <message>
         <source>&amp;Raman</source>
-        <translation type="unfinished"></translation>
+        <translation>রমন (&amp;R)</translation>
     </message>
     <message>
         <source>&amp;Krishnamurti (KP)</source>
-        <translation type="unfinished"></translation>
+        <translation>কৃষ্ণমূর্তি (&amp;K)</translation>
     </message>
     <message>
         <source>&amp;True Chitrapaksha</source>
-        <translation type="unfinished"></translation>
+        <translation>প্রকৃত চিত্রাপক্ষ (&amp;T)</translation>
     </message>
     <message>
         <source>&amp;Ephemeris</source>
-        <translation type="unfinished"></translation>
+        <translation>গ্রহস্থিতি-সারণি (&amp;E)</translation>
     </message>
     <message>
         <source>&amp;Ayanamsa</source>
-        <translation type="unfinished"></translation>
+        <translation>অয়নাংশ (&amp;A)</translation>
     </message>
 </context>
 <context>
@@ -2367,7 +2367,7 @@ Nothing was written; please choose another folder or name.</source>
     </message>
     <message>
         <source>&amp;Options</source>
-        <translation type="unfinished"></translation>
+        <translation>বিকল্প (&amp;O)</translation>
     </message>
 </context>
 <context>

@@ -261,31 +261,31 @@
     </message>
     <message>
         <source>the classical ephemeris</source>
-        <translation type="unfinished"></translation>
+        <translation>શાસ્ત્રીય ગ્રહસ્થિતિ-કોષ્ટક</translation>
     </message>
     <message>
         <source>the modern ephemeris</source>
-        <translation type="unfinished"></translation>
+        <translation>આધુનિક ગ્રહસ્થિતિ-કોષ્ટક</translation>
     </message>
     <message>
         <source>Lahiri</source>
-        <translation type="unfinished"></translation>
+        <translation>લાહિરી</translation>
     </message>
     <message>
         <source>Raman</source>
-        <translation type="unfinished"></translation>
+        <translation>રામન</translation>
     </message>
     <message>
         <source>Krishnamurti (KP)</source>
-        <translation type="unfinished"></translation>
+        <translation>કૃષ્ણમૂર્તિ (કેપી)</translation>
     </message>
     <message>
         <source>True Chitrapaksha</source>
-        <translation type="unfinished"></translation>
+        <translation>સત્ય ચિત્રાપક્ષ</translation>
     </message>
     <message>
         <source>Computed with %1 and the %2 ayanamsa.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 અને %2 અયનાંશ વડે ગણતરી.</translation>
     </message>
 </context>
 <context>
@@ -1143,42 +1143,42 @@ Calculate for %6, the same moment on the clocks after the change?</source>
     <message>
         <source>The report&apos;s tithi changes within seconds of this moment; by the modern ephemeris it is %1: Began %2 · Ends %3</source>
         <extracomment>The report&apos;s tithi and the modern ephemeris&apos; differ at the entered moment (a boundary within seconds of it): the modern tithi then, its begin and its end</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>વિવરણની તિથિ આ ક્ષણથી થોડી જ સેકન્ડમાં બદલાય છે; આધુનિક ગ્રહસ્થિતિ-કોષ્ટક મુજબ તે %1 છે: શરૂઆત %2 · સમાપ્તિ %3</translation>
     </message>
 </context>
 <context>
     <name>SkyMenu</name>
     <message>
         <source>&amp;Modern</source>
-        <translation type="unfinished"></translation>
+        <translation>આધુનિક (&amp;M)</translation>
     </message>
     <message>
         <source>&amp;Classical</source>
-        <translation type="unfinished"></translation>
+        <translation>શાસ્ત્રીય (&amp;C)</translation>
     </message>
     <message>
         <source>&amp;Lahiri</source>
-        <translation type="unfinished"></translation>
+        <translation>લાહિરી (&amp;L)</translation>
     </message>
     <message>
         <source>&amp;Raman</source>
-        <translation type="unfinished"></translation>
+        <translation>રામન (&amp;R)</translation>
     </message>
     <message>
         <source>&amp;Krishnamurti (KP)</source>
-        <translation type="unfinished"></translation>
+        <translation>કૃષ્ણમૂર્તિ (&amp;K)</translation>
     </message>
     <message>
         <source>&amp;True Chitrapaksha</source>
-        <translation type="unfinished"></translation>
+        <translation>સત્ય ચિત્રાપક્ષ (&amp;T)</translation>
     </message>
     <message>
         <source>&amp;Ephemeris</source>
-        <translation type="unfinished"></translation>
+        <translation>ગ્રહસ્થિતિ-કોષ્ટક (&amp;E)</translation>
     </message>
     <message>
         <source>&amp;Ayanamsa</source>
-        <translation type="unfinished"></translation>
+        <translation>અયનાંશ (&amp;A)</translation>
     </message>
 </context>
 <context>
@@ -2367,7 +2367,7 @@ Nothing was written; please choose another folder or name.</source>
     </message>
     <message>
         <source>&amp;Options</source>
-        <translation type="unfinished"></translation>
+        <translation>વિકલ્પો (&amp;O)</translation>
     </message>
 </context>
 <context>

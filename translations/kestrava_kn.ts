@@ -261,31 +261,31 @@
     </message>
     <message>
         <source>the classical ephemeris</source>
-        <translation type="unfinished"></translation>
+        <translation>ಸಾಂಪ್ರದಾಯಿಕ ಖಗೋಳ ಕೋಷ್ಟಕ</translation>
     </message>
     <message>
         <source>the modern ephemeris</source>
-        <translation type="unfinished"></translation>
+        <translation>ಆಧುನಿಕ ಖಗೋಳ ಕೋಷ್ಟಕ</translation>
     </message>
     <message>
         <source>Lahiri</source>
-        <translation type="unfinished"></translation>
+        <translation>ಲಾಹಿರಿ</translation>
     </message>
     <message>
         <source>Raman</source>
-        <translation type="unfinished"></translation>
+        <translation>ರಾಮನ್</translation>
     </message>
     <message>
         <source>Krishnamurti (KP)</source>
-        <translation type="unfinished"></translation>
+        <translation>ಕೃಷ್ಣಮೂರ್ತಿ (ಕೆ.ಪಿ.)</translation>
     </message>
     <message>
         <source>True Chitrapaksha</source>
-        <translation type="unfinished"></translation>
+        <translation>ನಿಜ ಚಿತ್ರಾಪಕ್ಷ</translation>
     </message>
     <message>
         <source>Computed with %1 and the %2 ayanamsa.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ಮತ್ತು %2 ಅಯನಾಂಶದಿಂದ ಗಣಿಸಲಾಗಿದೆ.</translation>
     </message>
 </context>
 <context>
@@ -1143,42 +1143,42 @@ Calculate for %6, the same moment on the clocks after the change?</source>
     <message>
         <source>The report&apos;s tithi changes within seconds of this moment; by the modern ephemeris it is %1: Began %2 · Ends %3</source>
         <extracomment>The report&apos;s tithi and the modern ephemeris&apos; differ at the entered moment (a boundary within seconds of it): the modern tithi then, its begin and its end</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ವರದಿಯ ತಿಥಿ ಈ ಕ್ಷಣದಿಂದ ಕೆಲವೇ ಸೆಕೆಂಡುಗಳಲ್ಲಿ ಬದಲಾಗುತ್ತದೆ; ಆಧುನಿಕ ಖಗೋಳ ಕೋಷ್ಟಕದ ಪ್ರಕಾರ ಅದು %1: ಆರಂಭ %2 · ಅಂತ್ಯ %3</translation>
     </message>
 </context>
 <context>
     <name>SkyMenu</name>
     <message>
         <source>&amp;Modern</source>
-        <translation type="unfinished"></translation>
+        <translation>ಆಧುನಿಕ (&amp;M)</translation>
     </message>
     <message>
         <source>&amp;Classical</source>
-        <translation type="unfinished"></translation>
+        <translation>ಸಾಂಪ್ರದಾಯಿಕ (&amp;C)</translation>
     </message>
     <message>
         <source>&amp;Lahiri</source>
-        <translation type="unfinished"></translation>
+        <translation>ಲಾಹಿರಿ (&amp;L)</translation>
     </message>
     <message>
         <source>&amp;Raman</source>
-        <translation type="unfinished"></translation>
+        <translation>ರಾಮನ್ (&amp;R)</translation>
     </message>
     <message>
         <source>&amp;Krishnamurti (KP)</source>
-        <translation type="unfinished"></translation>
+        <translation>ಕೃಷ್ಣಮೂರ್ತಿ (&amp;K)</translation>
     </message>
     <message>
         <source>&amp;True Chitrapaksha</source>
-        <translation type="unfinished"></translation>
+        <translation>ನಿಜ ಚಿತ್ರಾಪಕ್ಷ (&amp;T)</translation>
     </message>
     <message>
         <source>&amp;Ephemeris</source>
-        <translation type="unfinished"></translation>
+        <translation>ಖಗೋಳ ಕೋಷ್ಟಕ (&amp;E)</translation>
     </message>
     <message>
         <source>&amp;Ayanamsa</source>
-        <translation type="unfinished"></translation>
+        <translation>ಅಯನಾಂಶ (&amp;A)</translation>
     </message>
 </context>
 <context>
@@ -2367,7 +2367,7 @@ Nothing was written; please choose another folder or name.</source>
     </message>
     <message>
         <source>&amp;Options</source>
-        <translation type="unfinished"></translation>
+        <translation>ಆಯ್ಕೆಗಳು (&amp;O)</translation>
     </message>
 </context>
 <context>

@@ -261,31 +261,31 @@
     </message>
     <message>
         <source>the classical ephemeris</source>
-        <translation type="unfinished"></translation>
+        <translation>अभिजात ग्रहस्थिती-सारणी</translation>
     </message>
     <message>
         <source>the modern ephemeris</source>
-        <translation type="unfinished"></translation>
+        <translation>आधुनिक ग्रहस्थिती-सारणी</translation>
     </message>
     <message>
         <source>Lahiri</source>
-        <translation type="unfinished"></translation>
+        <translation>लाहिरी</translation>
     </message>
     <message>
         <source>Raman</source>
-        <translation type="unfinished"></translation>
+        <translation>रामन</translation>
     </message>
     <message>
         <source>Krishnamurti (KP)</source>
-        <translation type="unfinished"></translation>
+        <translation>कृष्णमूर्ती (केपी)</translation>
     </message>
     <message>
         <source>True Chitrapaksha</source>
-        <translation type="unfinished"></translation>
+        <translation>सत्य चित्रापक्ष</translation>
     </message>
     <message>
         <source>Computed with %1 and the %2 ayanamsa.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 आणि %2 अयनांश वापरून गणना.</translation>
     </message>
 </context>
 <context>
@@ -1143,42 +1143,42 @@ Calculate for %6, the same moment on the clocks after the change?</source>
     <message>
         <source>The report&apos;s tithi changes within seconds of this moment; by the modern ephemeris it is %1: Began %2 · Ends %3</source>
         <extracomment>The report&apos;s tithi and the modern ephemeris&apos; differ at the entered moment (a boundary within seconds of it): the modern tithi then, its begin and its end</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>विवरणातील तिथी या क्षणापासून काही सेकंदांतच बदलते; आधुनिक ग्रहस्थिती-सारणीनुसार ती %1 आहे: सुरुवात %2 · समाप्ती %3</translation>
     </message>
 </context>
 <context>
     <name>SkyMenu</name>
     <message>
         <source>&amp;Modern</source>
-        <translation type="unfinished"></translation>
+        <translation>आधुनिक (&amp;M)</translation>
     </message>
     <message>
         <source>&amp;Classical</source>
-        <translation type="unfinished"></translation>
+        <translation>अभिजात (&amp;C)</translation>
     </message>
     <message>
         <source>&amp;Lahiri</source>
-        <translation type="unfinished"></translation>
+        <translation>लाहिरी (&amp;L)</translation>
     </message>
     <message>
         <source>&amp;Raman</source>
-        <translation type="unfinished"></translation>
+        <translation>रामन (&amp;R)</translation>
     </message>
     <message>
         <source>&amp;Krishnamurti (KP)</source>
-        <translation type="unfinished"></translation>
+        <translation>कृष्णमूर्ती (&amp;K)</translation>
     </message>
     <message>
         <source>&amp;True Chitrapaksha</source>
-        <translation type="unfinished"></translation>
+        <translation>सत्य चित्रापक्ष (&amp;T)</translation>
     </message>
     <message>
         <source>&amp;Ephemeris</source>
-        <translation type="unfinished"></translation>
+        <translation>ग्रहस्थिती-सारणी (&amp;E)</translation>
     </message>
     <message>
         <source>&amp;Ayanamsa</source>
-        <translation type="unfinished"></translation>
+        <translation>अयनांश (&amp;A)</translation>
     </message>
 </context>
 <context>
@@ -2367,7 +2367,7 @@ Nothing was written; please choose another folder or name.</source>
     </message>
     <message>
         <source>&amp;Options</source>
-        <translation type="unfinished"></translation>
+        <translation>पर्याय (&amp;O)</translation>
     </message>
 </context>
 <context>

@@ -261,31 +261,31 @@
     </message>
     <message>
         <source>the classical ephemeris</source>
-        <translation type="unfinished"></translation>
+        <translation>மரபார்ந்த வான அட்டவணை</translation>
     </message>
     <message>
         <source>the modern ephemeris</source>
-        <translation type="unfinished"></translation>
+        <translation>நவீன வான அட்டவணை</translation>
     </message>
     <message>
         <source>Lahiri</source>
-        <translation type="unfinished"></translation>
+        <translation>லாஹிரி</translation>
     </message>
     <message>
         <source>Raman</source>
-        <translation type="unfinished"></translation>
+        <translation>ராமன்</translation>
     </message>
     <message>
         <source>Krishnamurti (KP)</source>
-        <translation type="unfinished"></translation>
+        <translation>கிருஷ்ணமூர்த்தி (கே.பி.)</translation>
     </message>
     <message>
         <source>True Chitrapaksha</source>
-        <translation type="unfinished"></translation>
+        <translation>உண்மைச் சித்திரைப் பக்ஷ</translation>
     </message>
     <message>
         <source>Computed with %1 and the %2 ayanamsa.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2 அயனாம்சம் ஆகியவற்றைக் கொண்டு கணிக்கப்பட்டது.</translation>
     </message>
 </context>
 <context>
@@ -1143,42 +1143,42 @@ Calculate for %6, the same moment on the clocks after the change?</source>
     <message>
         <source>The report&apos;s tithi changes within seconds of this moment; by the modern ephemeris it is %1: Began %2 · Ends %3</source>
         <extracomment>The report&apos;s tithi and the modern ephemeris&apos; differ at the entered moment (a boundary within seconds of it): the modern tithi then, its begin and its end</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>அறிக்கையின் திதி இந்தக் கணத்திலிருந்து சில விநாடிகளுக்குள் மாறுகிறது; நவீன வான அட்டவணைப்படி அது %1: தொடக்கம் %2 · முடிவு %3</translation>
     </message>
 </context>
 <context>
     <name>SkyMenu</name>
     <message>
         <source>&amp;Modern</source>
-        <translation type="unfinished"></translation>
+        <translation>நவீன (&amp;M)</translation>
     </message>
     <message>
         <source>&amp;Classical</source>
-        <translation type="unfinished"></translation>
+        <translation>மரபார்ந்த (&amp;C)</translation>
     </message>
     <message>
         <source>&amp;Lahiri</source>
-        <translation type="unfinished"></translation>
+        <translation>லாஹிரி (&amp;L)</translation>
     </message>
     <message>
         <source>&amp;Raman</source>
-        <translation type="unfinished"></translation>
+        <translation>ராமன் (&amp;R)</translation>
     </message>
     <message>
         <source>&amp;Krishnamurti (KP)</source>
-        <translation type="unfinished"></translation>
+        <translation>கிருஷ்ணமூர்த்தி (&amp;K)</translation>
     </message>
     <message>
         <source>&amp;True Chitrapaksha</source>
-        <translation type="unfinished"></translation>
+        <translation>உண்மைச் சித்திரைப் பக்ஷ (&amp;T)</translation>
     </message>
     <message>
         <source>&amp;Ephemeris</source>
-        <translation type="unfinished"></translation>
+        <translation>வான அட்டவணை (&amp;E)</translation>
     </message>
     <message>
         <source>&amp;Ayanamsa</source>
-        <translation type="unfinished"></translation>
+        <translation>அயனாம்சம் (&amp;A)</translation>
     </message>
 </context>
 <context>
@@ -2367,7 +2367,7 @@ Nothing was written; please choose another folder or name.</source>
     </message>
     <message>
         <source>&amp;Options</source>
-        <translation type="unfinished"></translation>
+        <translation>விருப்பங்கள் (&amp;O)</translation>
     </message>
 </context>
 <context>
