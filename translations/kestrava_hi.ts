@@ -1054,7 +1054,7 @@ Calculate for %6, the same moment on the clocks after the change?</source>
     <message>
         <source>The report&apos;s tithi changes within seconds of this moment; by the modern ephemeris it is %1: Began %2 · Ends %3</source>
         <extracomment>The report&apos;s tithi and the modern ephemeris&apos; differ at the entered moment (a boundary within seconds of it): the modern tithi then, its begin and its end</extracomment>
-        <translation>रिपोर्ट की तिथि इस क्षण से कुछ ही सेकंड में बदलती है; आधुनिक एफ़ेमेरिस के अनुसार यह %1 है: आरंभ %2 · समाप्ति %3</translation>
+        <translation>रिपोर्ट की तिथि इस क्षण से कुछ ही सेकंड में बदलती है; आधुनिक खगोलीय सारणी के अनुसार यह %1 है: आरंभ %2 · समाप्ति %3</translation>
     </message>
     <message>
         <source>At sunrise (%1): %2</source>
