@@ -9,6 +9,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstdlib>
 #include <system_error>
 
 namespace {
@@ -130,16 +131,19 @@ std::variant<FormPlace, PlaceRefusal> ReadPlaceBoxes(const PlaceTexts& texts, bo
         const std::string_view text = Trimmed(box.Text);
         if (text.empty())
             return PlaceRefusal{ReadingRefusal::Empty, box.Input};
-        const std::optional<std::int16_t> value = TextToInteger16(text);
-        if (!value)
+        const std::optional<std::int16_t> read = TextToInteger16(text);
+        if (!read)
             return PlaceRefusal{ReadingRefusal::NotANumber, box.Input};
-        if (*value < 0 || *value > MostOf(box.Input))
+        // The zone is a magnitude: the sign the zone picker writes ("-5", "-30") is dropped, as
+        // the report's copy of the form drops it; its direction follows the longitude.
+        const int value = zone ? std::abs(int{*read}) : int{*read};
+        if (value < 0 || value > MostOf(box.Input))
             return PlaceRefusal{ReadingRefusal::BeyondRange, box.Input};
-        *box.Into = *value;
+        *box.Into = value;
     }
     inputs.LonEast = texts.LonEast;
     inputs.LatSouth = texts.LatSouth;
-    inputs.Dst = texts.Dst;
+    inputs.Dst = texts.Dst && zoneBoxes;
     // The form's own flow: the degrees and the zone into the record, then the place and the
     // clock by the hemisphere rule.
     CalculationRecord record;

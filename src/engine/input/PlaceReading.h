@@ -61,7 +61,8 @@ struct FormPlace {
 };
 
 // ReadPlaceBoxes: the boxes in the form's order (longitude, latitude, then the zone), each a
-// whole number of its range once trimmed and rounded as the form rounds (TextToInteger16).
+// whole number of its range once trimmed and rounded as the form rounds (TextToInteger16); the
+// zone's boxes are magnitudes, their sign dropped, and daylight saving applies to them alone.
 //   texts      the boxes
 //   zoneBoxes  whether the zone's boxes set the clock; false where a named zone does, when they
 //              are not read (the clock is then Universal Time)
