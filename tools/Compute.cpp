@@ -186,8 +186,8 @@ std::variant<TithiMoment, ComputeError> MomentOnClock(const MomentArguments& mom
                                 OffsetText(resolved.OffsetAfter) + ")",
                             2};
     }
-    double offset = *reading.OffsetHours(reading.Repeated() ? ReadingTaken::First
-                                                            : ReadingTaken::Only);
+    double offset =
+        *reading.OffsetHours(reading.Repeated() ? ReadingTaken::First : ReadingTaken::Only);
     if (reading.Repeated()) {
         const double later = *reading.OffsetHours(ReadingTaken::Second);
         const auto [before, after] = ChangeReadings(resolved);

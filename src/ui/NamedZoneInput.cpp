@@ -75,8 +75,8 @@ NamedZoneInput::NamedZoneInput(InputPanel& panel, QObject* parent)
     };
     for (QLineEdit* box : {panel_.txtLonD, panel_.txtLonM, panel_.txtLatD, panel_.txtLatM})
         connect(box, &QLineEdit::textChanged, this, placeByHand);
-    for (QRadioButton* direction : {panel_.optLong[0], panel_.optLong[1], panel_.optLat[0],
-                                    panel_.optLat[1]})
+    for (QRadioButton* direction :
+         {panel_.optLong[0], panel_.optLong[1], panel_.optLat[0], panel_.optLat[1]})
         connect(direction, &QRadioButton::toggled, this, placeByHand);
     showLine({});
 }

@@ -67,6 +67,6 @@ private:
     InputPanel& panel_;
     std::optional<NamedZoneClock> clock_;
     std::optional<Place> exact_; // east and north positive, as the directory gives it
-    bool writing_ = false; // the boxes are being written for the named zone, not by the user
-    QString missingZone_;  // the zone of the place taken, where the system lacks it
+    bool writing_ = false;       // the boxes are being written for the named zone, not by the user
+    QString missingZone_;        // the zone of the place taken, where the system lacks it
 };

@@ -152,7 +152,7 @@ private:
     // What the results show, kept so that they can be told again in another language.
     bool reportShown_ = false;
     std::optional<TithiDay> shownDay_;
-    std::optional<Place> exactPlace_;       // the directory's place of the last calculation
+    std::optional<Place> exactPlace_;      // the directory's place of the last calculation
     std::optional<PlaceInput> impossible_; // the coordinate that no place on the Earth has
     struct ResultZone {
         std::shared_ptr<const NamedZoneClock> Zone; // the named zone the times were read on

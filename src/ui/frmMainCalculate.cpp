@@ -180,8 +180,8 @@ std::optional<frmMain::ZoneReading> frmMain::ResolveEnteredReading(const NamedZo
     const EnteredReading entered = namedZone->reading();
     const ClockEntryReading read = ReadClockEntry(zone, entered);
     const ResolvedReading& resolved = read.Resolved;
-    if (!read.Skipped() && !read.Repeated())
-        return ZoneReading{*read.OffsetHours(ReadingTaken::Only), ZoneReading::Occurrence::Only, {}};
+    if (const std::optional<double> only = read.OffsetHours(ReadingTaken::Only))
+        return ZoneReading{*only, ZoneReading::Occurrence::Only, {}};
 
     // The time, the date, the zone and the change, as the messages name them.
     const auto [before, after] = ChangeReadings(resolved);

@@ -8,18 +8,7 @@
 
 #include <variant>
 
-namespace {
-
-constexpr bool E = true, W = false, N = false, S = true;
-
-struct BoxCase {
-    PlaceTexts Texts;
-    bool ZoneBoxes;
-    // The place and the clock's offset (hours, east positive) expected, or the refusal.
-    double Longitude, Latitude, Offset;
-    std::optional<PlaceRefusal> Refused;
-};
-
+// The boxes as a failure names them.
 std::ostream& operator<<(std::ostream& out, const PlaceTexts& t) {
     return out << '"' << t.LonDeg << "\" \"" << t.LonMin << "\" " << (t.LonEast ? 'E' : 'W')
                << " \"" << t.LatDeg << "\" \"" << t.LatMin << "\" " << (t.LatSouth ? 'S' : 'N')
@@ -27,79 +16,80 @@ std::ostream& operator<<(std::ostream& out, const PlaceTexts& t) {
                << (t.Dst ? " DST" : "");
 }
 
-PlaceRefusal Refuse(ReadingRefusal why, PlaceInput input) {
-    return {why, input};
-}
+namespace {
+
+constexpr bool E = true, W = false, N = false, S = true;
 
 // Places and offsets worked by hand from the form's rules: degrees + minutes / 60, West and
 // South negative; the zone's magnitude takes the longitude's side of Greenwich (the meridian
 // counts as west), and daylight saving puts the clock an hour ahead on either side. The examples
 // with daylight saving are those of the moment's preparation: 74°W, zone 5 and DST give UTC-4;
 // 10°E, zone 1 and DST give UTC+2; 0°, zone 0 and DST give UTC+1.
-TEST(PlaceReading, TheBoxesGiveAPlaceAndAClockOrSayWhichBoxIsWrong) {
-    using R = ReadingRefusal;
-    using I = PlaceInput;
-    const BoxCase cases[] = {
-        {{"77", "13", "28", "36", "5", "30", E, N, false}, true, 77 + 13 / 60.0, 28.6, 5.5, {}},
-        {{" 82 ", "30", "0", "0", "5", "30", E, N, false}, true, 82.5, 0, 5.5, {}},
-        {{"74", "0", "40", "42", "5", "0", W, N, true}, true, -74, 40.7, -4, {}},
-        {{"10", "0", "33", "52", "1", "0", E, S, true}, true, 10, -(33 + 52 / 60.0), 2, {}},
-        {{"0", "0", "51", "29", "0", "0", E, N, true}, true, 0, 51 + 29 / 60.0, 1, {}},
+TEST(PlaceReading, TheBoxesGiveAPlaceAndAClock) {
+    const struct {
+        PlaceTexts Texts;
+        double Longitude, Latitude, Offset; // degrees east and north, hours east
+    } cases[] = {
+        {{"77", "13", "28", "36", "5", "30", E, N, false}, 77 + 13 / 60.0, 28.6, 5.5},
+        {{" 82 ", "30", "0", "0", "5", "30", E, N, false}, 82.5, 0, 5.5},
+        {{"74", "0", "40", "42", "5", "0", W, N, true}, -74, 40.7, -4},
+        {{"10", "0", "33", "52", "1", "0", E, S, true}, 10, -(33 + 52 / 60.0), 2},
+        {{"0", "0", "51", "29", "0", "0", E, N, true}, 0, 51 + 29 / 60.0, 1},
         // Numbers round as the form rounds them, halves to the even neighbour.
-        {{"12.5", "13.5", "0", "0", "0", "0", W, N, false}, true, -(12 + 14 / 60.0), 0, 0, {}},
+        {{"12.5", "13.5", "0", "0", "0", "0", W, N, false}, -(12 + 14 / 60.0), 0, 0},
         // The box ranges' edges.
-        {{"180", "0", "90", "0", "23", "59", W, S, false}, true, -180, -90, -(23 + 59 / 60.0), {}},
+        {{"180", "0", "90", "0", "23", "59", W, S, false}, -180, -90, -(23 + 59 / 60.0)},
         // The zone picker's signed texts: the zone is a magnitude on the longitude's side.
-        {{"74", "0", "40", "42", "-5", "-30", W, N, false}, true, -74, 40.7, -5.5, {}},
-        {{"74", "0", "40", "42", "-24", "0", W, N, false}, true, 0, 0, 0,
-         Refuse(R::BeyondRange, I::ZoneHour)},
-        // A named zone sets the clock: its boxes are not read.
-        {{"77", "13", "28", "36", "", "abc", E, N, true}, false, 77 + 13 / 60.0, 28.6, 0, {}},
-        // Refusals, in the form's order of the boxes.
-        {{"", "x", "", "", "", "", E, N, false}, true, 0, 0, 0, Refuse(R::Empty, I::LonDeg)},
-        {{"77", "13", "28", " ", "5", "30", E, N, false}, true, 0, 0, 0, Refuse(R::Empty, I::LatMin)},
-        {{"77", "13", "28", "36", "5", "", E, N, false}, true, 0, 0, 0,
-         Refuse(R::Empty, I::ZoneMinute)},
-        {{"abc", "13", "28", "36", "5", "30", E, N, false}, true, 0, 0, 0,
-         Refuse(R::NotANumber, I::LonDeg)},
-        {{"77", "1e3", "28", "36", "5", "30", E, N, false}, true, 0, 0, 0,
-         Refuse(R::NotANumber, I::LonMin)},
-        {{"99999", "0", "0", "0", "5", "30", E, N, false}, true, 0, 0, 0,
-         Refuse(R::NotANumber, I::LonDeg)},
-        {{"-5", "0", "0", "0", "5", "30", E, N, false}, true, 0, 0, 0,
-         Refuse(R::BeyondRange, I::LonDeg)},
-        {{"181", "0", "0", "0", "5", "30", E, N, false}, true, 0, 0, 0,
-         Refuse(R::BeyondRange, I::LonDeg)},
-        {{"999", "0", "0", "0", "5", "30", E, N, false}, true, 0, 0, 0,
-         Refuse(R::BeyondRange, I::LonDeg)},
-        {{"77", "60", "0", "0", "5", "30", E, N, false}, true, 0, 0, 0,
-         Refuse(R::BeyondRange, I::LonMin)},
-        {{"77", "13", "91", "0", "5", "30", E, N, false}, true, 0, 0, 0,
-         Refuse(R::BeyondRange, I::LatDeg)},
-        {{"77", "13", "28", "36", "24", "0", E, N, false}, true, 0, 0, 0,
-         Refuse(R::BeyondRange, I::ZoneHour)},
-        // Each box in range, and still no place on the Earth: the latitude is named first.
-        {{"180", "30", "28", "36", "5", "30", E, N, false}, true, 0, 0, 0,
-         Refuse(R::ImpossiblePlace, I::LonDeg)},
-        {{"180", "30", "90", "1", "5", "30", E, S, false}, true, 0, 0, 0,
-         Refuse(R::ImpossiblePlace, I::LatDeg)},
+        {{"74", "0", "40", "42", "-5", "-30", W, N, false}, -74, 40.7, -5.5},
     };
-    for (const BoxCase& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(testing::PrintToString(c.Texts));
-        const auto read = ReadPlaceBoxes(c.Texts, c.ZoneBoxes);
-        if (c.Refused) {
-            ASSERT_TRUE(std::holds_alternative<PlaceRefusal>(read));
-            const PlaceRefusal& refusal = std::get<PlaceRefusal>(read);
-            EXPECT_EQ(refusal.Why, c.Refused->Why);
-            EXPECT_EQ(refusal.Input, c.Refused->Input);
-            continue;
-        }
+        const auto read = ReadPlaceBoxes(c.Texts, /*zoneBoxes=*/true);
         ASSERT_TRUE(std::holds_alternative<FormPlace>(read));
         const FormPlace& place = std::get<FormPlace>(read);
         EXPECT_DOUBLE_EQ(place.Where.Longitude, c.Longitude);
         EXPECT_DOUBLE_EQ(place.Where.Latitude, c.Latitude);
-        if (c.ZoneBoxes)
-            EXPECT_DOUBLE_EQ(place.Clock.OffsetHoursAt(2451545), c.Offset);
+        EXPECT_DOUBLE_EQ(place.Clock.OffsetHoursAt(2451545), c.Offset);
+    }
+    // A named zone sets the clock: its boxes are not read, nor is DST.
+    const auto named = ReadPlaceBoxes({"77", "13", "28", "36", "", "abc", E, N, true}, false);
+    ASSERT_TRUE(std::holds_alternative<FormPlace>(named));
+    EXPECT_EQ(std::get<FormPlace>(named).Clock.OffsetHoursAt(2451545), 0);
+}
+
+// The first box that is empty, not a number or beyond its range is named, in the form's order
+// of the boxes; with each box in range and still no place on the Earth, the latitude is named
+// before the longitude.
+TEST(PlaceReading, TheBoxesSayWhichIsWrong) {
+    using R = ReadingRefusal;
+    using I = PlaceInput;
+    const struct {
+        PlaceTexts Texts;
+        ReadingRefusal Why;
+        PlaceInput Input;
+    } cases[] = {
+        {{"", "x", "", "", "", "", E, N, false}, R::Empty, I::LonDeg},
+        {{"77", "13", "28", " ", "5", "30", E, N, false}, R::Empty, I::LatMin},
+        {{"77", "13", "28", "36", "5", "", E, N, false}, R::Empty, I::ZoneMinute},
+        {{"abc", "13", "28", "36", "5", "30", E, N, false}, R::NotANumber, I::LonDeg},
+        {{"77", "1e3", "28", "36", "5", "30", E, N, false}, R::NotANumber, I::LonMin},
+        {{"99999", "0", "0", "0", "5", "30", E, N, false}, R::NotANumber, I::LonDeg},
+        {{"-5", "0", "0", "0", "5", "30", E, N, false}, R::BeyondRange, I::LonDeg},
+        {{"181", "0", "0", "0", "5", "30", E, N, false}, R::BeyondRange, I::LonDeg},
+        {{"999", "0", "0", "0", "5", "30", E, N, false}, R::BeyondRange, I::LonDeg},
+        {{"77", "60", "0", "0", "5", "30", E, N, false}, R::BeyondRange, I::LonMin},
+        {{"77", "13", "91", "0", "5", "30", E, N, false}, R::BeyondRange, I::LatDeg},
+        {{"77", "13", "28", "36", "24", "0", E, N, false}, R::BeyondRange, I::ZoneHour},
+        {{"74", "0", "40", "42", "-24", "0", W, N, false}, R::BeyondRange, I::ZoneHour},
+        {{"180", "30", "28", "36", "5", "30", E, N, false}, R::ImpossiblePlace, I::LonDeg},
+        {{"180", "30", "90", "1", "5", "30", E, S, false}, R::ImpossiblePlace, I::LatDeg},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::PrintToString(c.Texts));
+        const auto read = ReadPlaceBoxes(c.Texts, /*zoneBoxes=*/true);
+        ASSERT_TRUE(std::holds_alternative<PlaceRefusal>(read));
+        EXPECT_EQ(std::get<PlaceRefusal>(read).Why, c.Why);
+        EXPECT_EQ(std::get<PlaceRefusal>(read).Input, c.Input);
     }
 }
 
@@ -209,7 +199,8 @@ TEST(PlaceReading, ReadingsTheClocksSkipOrShowTwice) {
     EXPECT_EQ(std::tie(forward.Before.Hour, forward.Before.Minute, forward.After.Hour,
                        forward.After.Minute),
               std::make_tuple(2, 0, 3, 0));
-    const ChangeSides back = SidesOfChange(ReadClockEntry(madrid, {{2024, 10, 27}, 2, 30}).Resolved);
+    const ChangeSides back =
+        SidesOfChange(ReadClockEntry(madrid, {{2024, 10, 27}, 2, 30}).Resolved);
     EXPECT_EQ(std::tie(back.Before.Hour, back.After.Hour), std::make_tuple(3, 2));
 
     // Samoa: 29 December ended at 24:00 and 31 December began.

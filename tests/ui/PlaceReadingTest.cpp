@@ -15,6 +15,9 @@
 #include <QLabel>
 #include <QRadioButton>
 
+#include <array>
+#include <list>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -38,9 +41,7 @@ protected:
             click("chkDST");
     }
     QString text(const char* label) { return find<QLabel>(label)->text(); }
-    QStringList lines() {
-        return {text("lblTithiTimes"), text("lblSunrise"), text("lblKarana")};
-    }
+    QStringList lines() { return {text("lblTithiTimes"), text("lblSunrise"), text("lblKarana")}; }
     // The month view opened from the Calendar menu, and the place it reckons at.
     const CalendarPlace* monthPlace() {
         platform.messages.clear();
@@ -52,16 +53,12 @@ protected:
     }
 };
 
-// The texts of the form given to the tool as its arguments would be written by hand.
+// The boxes of the form, their directions and DST, and the same place on the tool's command line.
 struct PlaceCase {
-    const char *Lon, *LonMin;
-    bool West;
-    const char *Lat, *LatMin;
-    bool South;
-    const char *Zone, *ZoneMin;
-    bool Dst;
-    std::vector<std::string> Tool; // the same place on the command line
-    double Offset;                 // the clock's offset, hours east, worked by hand
+    std::array<const char*, 6> Boxes; // degrees and minutes of longitude, latitude and zone
+    const char* Choices;              // "W S DST": west, south, daylight saving; else east, north
+    const char* Tool;
+    double Offset; // the clock's offset, hours east, worked by hand
 };
 
 // Delhi; New York in summer time (74°W, zone 5, DST: UTC-4); Greenwich with DST, the meridian
@@ -69,20 +66,21 @@ struct PlaceCase {
 // its magnitude west of Greenwich.
 TEST_F(PlaceReadingTest, TheReportTheCalendarAndTheToolReadTheSameTextsAlike) {
     const PlaceCase cases[] = {
-        {"77", "13", false, "28", "36", false, "5", "30", false,
-         {"--zone", "5:30", "--lon", "77:13E", "--lat", "28:36N"}, 5.5},
-        {"74", "0", true, "40", "42", false, "5", "0", true,
-         {"--zone", "5", "--dst", "--lon", "74W", "--lat", "40:42N"}, -4},
-        {"0", "0", false, "51", "29", false, "0", "0", true,
-         {"--zone", "0", "--dst", "--lon", "0:00E", "--lat", "51:29N"}, 1},
-        {"151", "12", false, "33", "52", true, "10", "0", false,
-         {"--zone", "10", "--lon", "151:12E", "--lat", "33:52S"}, 10},
-        {"74", "0", true, "40", "42", false, "-5", "-30", false,
-         {"--zone", "5:30", "--lon", "74:00W", "--lat", "40:42N"}, -5.5},
+        {{"77", "13", "28", "36", "5", "30"}, "", "--zone 5:30 --lon 77:13E --lat 28:36N", 5.5},
+        {{"74", "0", "40", "42", "5", "0"}, "W DST", "--zone 5 --dst --lon 74W --lat 40:42N", -4},
+        {{"0", "0", "51", "29", "0", "0"}, "DST", "--zone 0 --dst --lon 0:00E --lat 51:29N", 1},
+        {{"151", "12", "33", "52", "10", "0"}, "S", "--zone 10 --lon 151:12E --lat 33:52S", 10},
+        {{"74", "0", "40", "42", "-5", "-30"}, "W", "--zone 5:30 --lon 74:00W --lat 40:42N", -5.5},
     };
+    std::list<std::string> words; // the tool's arguments, kept while it reads them
     for (const PlaceCase& c : cases) {
-        SCOPED_TRACE(c.Tool[3] + " " + c.Tool.back());
-        typePlace(c.Lon, c.LonMin, c.West, c.Lat, c.LatMin, c.South, c.Zone, c.ZoneMin, c.Dst);
+        SCOPED_TRACE(c.Tool);
+        const QStringList choices =
+            QString::fromLatin1(c.Choices).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        const auto& b = c.Boxes;
+        typePlace(b[0], b[1], choices.contains(QStringLiteral("W")), b[2], b[3],
+                  choices.contains(QStringLiteral("S")), b[4], b[5],
+                  choices.contains(QStringLiteral("DST")));
         click("cmdCalculate");
         ASSERT_TRUE(find("fraResult")->isVisible());
         const Place report = PlaceOfRecord(record);
@@ -92,7 +90,8 @@ TEST_F(PlaceReadingTest, TheReportTheCalendarAndTheToolReadTheSameTextsAlike) {
         ASSERT_NE(calendar, nullptr) << platform.messageTexts().join(' ').toStdString();
 
         std::vector<std::string_view> args = {"2024-01-11", "17:00"};
-        args.insert(args.end(), c.Tool.begin(), c.Tool.end());
+        for (const QString& word : QString::fromLatin1(c.Tool).split(QLatin1Char(' ')))
+            args.push_back(words.emplace_back(word.toStdString()));
         const auto parsed = tithi_cli::ParseMomentArguments(args);
         ASSERT_TRUE(std::holds_alternative<tithi_cli::MomentArguments>(parsed));
         const tithi_cli::PlaceAndClock tool =

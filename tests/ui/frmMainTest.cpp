@@ -277,7 +277,8 @@ TEST_F(InputFormTest, CalculateShowsTheResultsAndBackKeepsTheInputs) {
     click("cmdBack");
     set({{"txtLatD", "95"}});
     click("cmdCalculate");
-    EXPECT_TRUE(text("lblTithiTimes").startsWith(QLatin1String("The latitude on the form lies beyond 90")));
+    EXPECT_TRUE(
+        text("lblTithiTimes").startsWith(QLatin1String("The latitude on the form lies beyond 90")));
     EXPECT_EQ(text("lblSunrise"), QString());
 
     // A moment without a tithi leaves the lines empty, not stale.

@@ -155,7 +155,7 @@ std::variant<FormPlace, PlaceRefusal> ReadPlaceBoxes(const PlaceTexts& texts, bo
 }
 
 std::variant<AngleReading, AngleRefusal> ReadAngle(std::string_view text, char first, char second,
-                                                  int mostDegrees) {
+                                                   int mostDegrees) {
     if (text.empty())
         return AngleRefusal::Shape;
     // Signed decimal degrees, the first direction positive: -74.006, +77.2.
@@ -172,8 +172,7 @@ std::variant<AngleReading, AngleRefusal> ReadAngle(std::string_view text, char f
     if (letter != first && letter != second)
         return AngleRefusal::Shape;
     // Decimal degrees and a letter: 77.2090E.
-    if (const std::optional<double> degrees =
-            DecimalDegrees(text.substr(0, text.size() - 1), true))
+    if (const std::optional<double> degrees = DecimalDegrees(text.substr(0, text.size() - 1), true))
         return DecimalAngle(letter == second ? -*degrees : *degrees, mostDegrees);
     const Split parts = SplitAt(text.substr(0, text.size() - 1), ':');
     const auto degrees = Digits(parts.Head, 3);

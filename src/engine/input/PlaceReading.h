@@ -69,8 +69,8 @@ struct FormPlace {
 //   exact      the full-precision place the boxes were filled from (a place of the directory),
 //              while they are untouched: it replaces the degrees and minutes
 // Returns the place and clock, or the first refusal in that order.
-std::variant<FormPlace, PlaceRefusal>
-ReadPlaceBoxes(const PlaceTexts& texts, bool zoneBoxes, const std::optional<Place>& exact = {});
+std::variant<FormPlace, PlaceRefusal> ReadPlaceBoxes(const PlaceTexts& texts, bool zoneBoxes,
+                                                     const std::optional<Place>& exact = {});
 
 // PlaceOfBoxes: the place the degrees and minutes give, without range tests (the report reads
 // any numbers), or the exact place that filled them.
@@ -95,7 +95,7 @@ enum class AngleRefusal {
 // ReadAngle: an angle of the command line, its degrees running to `mostDegrees` (MostOf of the
 // coordinate's degrees); the letters in either case.
 std::variant<AngleReading, AngleRefusal> ReadAngle(std::string_view text, char first, char second,
-                                                  int mostDegrees);
+                                                   int mostDegrees);
 
 // A reading of a place's clock: a civil date and a time of day to the minute.
 struct ClockEntry {
