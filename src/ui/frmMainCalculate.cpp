@@ -318,7 +318,8 @@ void frmMain::ShowTithiReport() {
 }
 
 Place frmMain::placeOfRecord() const {
-    return exactPlace_ ? *exactPlace_ : PlaceOfRecord(record_);
+    return PlaceOfBoxes(record_.LonDeg, record_.LonMin, record_.LonEast != FlagFalse,
+                        record_.LatDeg, record_.LatMin, record_.LatSouth != FlagFalse, exactPlace_);
 }
 
 void frmMain::ShowTithiDay() {
