@@ -10,8 +10,10 @@
 #include "ui/DayPanel.h"
 #include "ui/PanchangaTexts.h"
 #include "ui/PlaceCompleter.h"
+#include "ui/ValueLabel.h"
 #include "ui/frmMonth.h"
 
+#include <QCheckBox>
 #include <QLabel>
 #include <QRadioButton>
 
