@@ -122,14 +122,21 @@ TEST_F(PlaceReadingTest, APlaceNoOneCanStandOnIsSaidInsteadOfReckoned) {
         "times, the sunrise and the day's panchanga are not computed.";
     const auto* day = window.findChild<DayPanel*>();
     ASSERT_NE(day, nullptr);
+    const QString beyond = "The place on the form lies beyond 90 degrees of latitude or 180 "
+                           "degrees of longitude.";
+    // The boxes, the line below the report, the calendar's message and the box it puts the
+    // focus in.
     const struct {
         const char *Lon, *LonMin, *Lat, *LatMin;
-        QString Line;
+        QString Line, Calendar;
+        const char* Focus;
     } cases[] = {
-        {"77", "13", "95", "0", beyondLatitude},
-        {"77", "13", "90", "1", beyondLatitude},
-        {"999", "0", "28", "36", beyondLongitude},
-        {"180", "30", "28", "36", beyondLongitude},
+        {"77", "13", "95", "0", beyondLatitude,
+         "The Degree of Latitude on the form must be a whole number from 0 to 90.", "txtLatD"},
+        {"77", "13", "90", "1", beyondLatitude, beyond, "txtLatD"},
+        {"999", "0", "28", "36", beyondLongitude,
+         "The Degree of Longitude on the form must be a whole number from 0 to 180.", "txtLonD"},
+        {"180", "30", "28", "36", beyondLongitude, beyond, "txtLonD"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Line.left(14).toStdString() + " " + c.Lon);
@@ -142,9 +149,9 @@ TEST_F(PlaceReadingTest, APlaceNoOneCanStandOnIsSaidInsteadOfReckoned) {
         EXPECT_EQ(lines(), (QStringList{c.Line, QString(), QString()}));
         EXPECT_FALSE(day->isVisible());
         EXPECT_EQ(day->lblSunrise->text(), QString());
-        EXPECT_EQ(monthPlace(), nullptr);
-        ASSERT_EQ(platform.messages.size(), 1);
-        EXPECT_TRUE(platform.messages[0].text.startsWith(QLatin1String("The ")));
+        for (const char* entry : {"mnuMonthView", "mnuFindTithi", "mnuExportCalendar"})
+            expectMessage(entry, c.Calendar, Platform::MessageIcon::Information, c.Focus);
+        EXPECT_EQ(window.findChild<frmMonth*>(), nullptr);
     }
     // The place put right, everything is reckoned again.
     typePlace("77", "13", false, "28", "36", false, "5", "30", false);
