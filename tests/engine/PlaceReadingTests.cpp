@@ -93,25 +93,6 @@ TEST(PlaceReading, TheBoxesSayWhichIsWrong) {
     }
 }
 
-// A place of the directory reaches the engine as the directory gives it, not as its boxes round
-// it; it is still held to the Earth.
-TEST(PlaceReading, AnExactPlaceReplacesTheBoxesDegreesAndMinutes) {
-    const PlaceTexts mumbai{"72", "53", "19", "4", "5", "30", E, N, false};
-    const Place exact{72.88261, 19.07283}; // GeoNames' Mumbai
-    const auto read = ReadPlaceBoxes(mumbai, true, exact);
-    ASSERT_TRUE(std::holds_alternative<FormPlace>(read));
-    EXPECT_EQ(std::get<FormPlace>(read).Where.Longitude, 72.88261);
-    EXPECT_EQ(std::get<FormPlace>(read).Where.Latitude, 19.07283);
-    EXPECT_EQ(std::get<FormPlace>(read).Clock.OffsetHoursAt(2451545), 5.5);
-    const Place rounded = PlaceOfBoxes(72, 53, true, 19, 4, false);
-    EXPECT_EQ(rounded.Longitude, 72 + 53 / 60.0);
-    EXPECT_EQ(rounded.Latitude, 19 + 4 / 60.0);
-
-    EXPECT_EQ(ImpossibleCoordinate({180.0001, 0}), PlaceInput::LonDeg);
-    EXPECT_EQ(ImpossibleCoordinate({-181, -91}), PlaceInput::LatDeg);
-    EXPECT_EQ(ImpossibleCoordinate({-180, 90}), std::nullopt);
-}
-
 // The command line's angles: degrees and minutes with a letter, decimal degrees with a letter or
 // a sign; the nearest minute of decimal degrees worked by hand (77.2090 * 60 = 4632.54).
 TEST(PlaceReading, TheCommandLinesAnglesReadTheirShapesAndRanges) {
@@ -124,22 +105,17 @@ TEST(PlaceReading, TheCommandLinesAnglesReadTheirShapesAndRanges) {
     using A = AngleRefusal;
     const Case cases[] = {
         {"77:13E", 'E', 'W', 180, AngleReading{77, 13, false, {}}},
-        {"74w", 'E', 'W', 180, AngleReading{74, 0, true, {}}},
         {"77.2090E", 'E', 'W', 180, AngleReading{77, 13, false, 77.209}},
         {"-74.006", 'E', 'W', 180, AngleReading{74, 0, true, -74.006}},
         {"+33.8688", 'N', 'S', 90, AngleReading{33, 52, false, 33.8688}},
         {"180E", 'E', 'W', 180, AngleReading{180, 0, false, {}}},
-        {"90:00S", 'N', 'S', 90, AngleReading{90, 0, true, {}}},
         {"180:01E", 'E', 'W', 180, A::BeyondDegrees},
-        {"181W", 'E', 'W', 180, A::BeyondDegrees},
         {"-180.5", 'E', 'W', 180, A::BeyondDegrees},
         {"90.01N", 'N', 'S', 90, A::BeyondDegrees},
         {"77:60E", 'E', 'W', 180, A::Minutes},
         {"77:13N", 'E', 'W', 180, A::Shape},
         {"", 'E', 'W', 180, A::Shape},
         {"1e2E", 'E', 'W', 180, A::Shape},
-        {"-77:13", 'E', 'W', 180, A::Shape},
-        {"77.E", 'E', 'W', 180, A::Shape},
         {"1234E", 'E', 'W', 180, A::Shape},
     };
     for (const Case& c : cases) {
