@@ -6,6 +6,7 @@
 #include "engine/calendar/Almanac.h"
 #include "engine/calendar/ICalendar.h"
 #include "engine/day/Panchanga.h"
+#include "engine/input/PlaceReading.h"
 #include "engine/limbs/Karana.h"
 #include "engine/present/PanchangaNames.h"
 #include "engine/report/CalculationRecord.h"
@@ -46,8 +47,10 @@ bool TakesTheTypedFlow(const MomentArguments& moment) {
     return moment.ZoneName.empty() && !moment.Place;
 }
 
-// The place of the record, its degrees and minutes replaced by the decimal degrees given.
-Place ExactPlace(const MomentArguments& moment, Place place) {
+// The place of the degrees and minutes, each coordinate replaced by the decimal degrees given.
+Place ExactPlace(const MomentArguments& moment) {
+    Place place = PlaceOfBoxes(moment.LonDeg, moment.LonMin, moment.LonEast, moment.LatDeg,
+                               moment.LatMin, moment.LatSouth);
     if (moment.ExactLongitude) {
         place.Longitude = *moment.ExactLongitude;
     }
@@ -64,8 +67,7 @@ PlaceAndClock PlaceAndClockOf(const MomentArguments& moment) {
     if (moment.Place) {
         setup.Where = {moment.Place->Longitude, moment.Place->Latitude};
     } else {
-        const CalculationRecord rec = PreparedRecord(moment);
-        setup.Where = ExactPlace(moment, PlaceOfRecord(rec));
+        setup.Where = ExactPlace(moment);
     }
     std::string zone = moment.ZoneName;
     if (zone.empty() && !moment.HasZone && moment.Place) {
@@ -142,39 +144,25 @@ std::string ReadingText(const MomentArguments& m) {
     return text;
 }
 
-std::string HourMinute(double civilJd) {
-    const ClockReading r = ReadClock(civilJd, ClockRounding::NearestMinute);
-    char text[16];
-    std::snprintf(text, sizeof text, "%02d:%02d", r.Hour, r.Minute);
-    return text;
-}
-
 // The readings either side of a change of offset: "02:00" and "03:00"; where the change passes
 // over a date (a zone that crossed the date line), the dates too, the one before ending at 24:00:
 // "29 December 24:00" and "31 December 00:00".
-std::pair<std::string, std::string> ChangeReadings(double change, double offsetBefore,
-                                                   double offsetAfter) {
+std::pair<std::string, std::string> ChangeReadings(const ResolvedReading& resolved) {
     static constexpr const char* Months[] = {"January",   "February", "March",    "April",
                                              "May",       "June",     "July",     "August",
                                              "September", "October",  "November", "December"};
-    const double before = change + offsetBefore / 24;
-    const double after = change + offsetAfter / 24;
-    const ClockReading b = ReadClock(before, ClockRounding::NearestMinute);
-    const ClockReading a = ReadClock(after, ClockRounding::NearestMinute);
-    if (b.Year == a.Year && b.Month == a.Month && b.Day == a.Day) {
-        return {HourMinute(before), HourMinute(after)};
-    }
-    auto dated = [](const ClockReading& r, int hour) {
+    const ChangeSides sides = SidesOfChange(resolved);
+    auto written = [&sides](const ClockReading& r) {
         char text[48];
-        std::snprintf(text, sizeof text, "%d %s %02d:%02d", r.Day, Months[r.Month - 1], hour,
-                      r.Minute);
+        if (sides.Dated) {
+            std::snprintf(text, sizeof text, "%d %s %02d:%02d", r.Day, Months[r.Month - 1], r.Hour,
+                          r.Minute);
+        } else {
+            std::snprintf(text, sizeof text, "%02d:%02d", r.Hour, r.Minute);
+        }
         return std::string(text);
     };
-    // A change at midnight ends the date before it at 24:00.
-    const bool atMidnight = b.Hour == 0 && b.Minute == 0;
-    const ClockReading ended =
-        atMidnight ? ReadClock(before - 0.5, ClockRounding::NearestMinute) : b;
-    return {dated(ended, atMidnight ? 24 : b.Hour), dated(a, a.Hour)};
+    return {written(sides.Before), written(sides.After)};
 }
 
 std::string ZoneLabel(const CivilClock& clock) {
@@ -187,24 +175,22 @@ std::string ZoneLabel(const CivilClock& clock) {
 // --later); a reading the clocks skip has none.
 std::variant<TithiMoment, ComputeError> MomentOnClock(const MomentArguments& moment,
                                                       const CivilClock& clock, std::string& note) {
-    const double hours = moment.Hour + moment.Minute / 60.0; // as PrepareMoment forms it
-    const double civilJd = JulianDayOfDate(moment.Month, moment.Day, moment.Year) + hours / 24;
-    const ResolvedReading resolved = ResolveReading(clock, civilJd);
-    const double change = std::round(resolved.ChangeJd * 86400) / 86400;
-    if (resolved.Kind == ClockReadingKind::Gap) {
-        const auto [before, after] =
-            ChangeReadings(change, resolved.OffsetBefore, resolved.OffsetAfter);
+    const ClockEntry entry{{moment.Year, moment.Month, moment.Day}, moment.Hour, moment.Minute};
+    const ClockEntryReading reading = ReadClockEntry(clock, entry);
+    const ResolvedReading& resolved = reading.Resolved;
+    if (reading.Skipped()) {
+        const auto [before, after] = ChangeReadings(resolved);
         return ComputeError{ReadingText(moment) + " does not exist in " + ZoneLabel(clock) +
                                 ": the clocks went forward from " + before + " to " + after +
                                 " (UTC" + OffsetText(resolved.OffsetBefore) + " to UTC" +
                                 OffsetText(resolved.OffsetAfter) + ")",
                             2};
     }
-    double offset = *resolved.OffsetHours;
-    if (resolved.Kind == ClockReadingKind::Overlap) {
-        const double later = *resolved.LaterOffsetHours;
-        const auto [before, after] =
-            ChangeReadings(change, resolved.OffsetBefore, resolved.OffsetAfter);
+    double offset =
+        *reading.OffsetHours(reading.Repeated() ? ReadingTaken::First : ReadingTaken::Only);
+    if (reading.Repeated()) {
+        const double later = *reading.OffsetHours(ReadingTaken::Second);
+        const auto [before, after] = ChangeReadings(resolved);
         note =
             ReadingText(moment) + " occurs twice in " + ZoneLabel(clock) +
             " (the clocks went back from " + before + " to " + after + "): " +
@@ -215,7 +201,7 @@ std::variant<TithiMoment, ComputeError> MomentOnClock(const MomentArguments& mom
             offset = later;
         }
     }
-    return EvaluateTithiMomentAt({moment.Year, moment.Month, moment.Day}, hours, offset);
+    return EvaluateTithiMomentAt(entry.Date, entry.LocalHours(), offset);
 }
 
 } // namespace
@@ -232,7 +218,7 @@ std::variant<TithiResult, ComputeError> ComputeResult(const MomentArguments& mom
         // The window's flow, field by field, and its clock by the hemisphere rule.
         rec = PreparedRecord(moment);
         m = ComputeTithiMoment(rec);
-        const Place place = ExactPlace(moment, PlaceOfRecord(rec));
+        const Place place = ExactPlace(moment);
         const FixedOffsetClock clock = ClockOfRecord(rec);
         day = ComputeTithiDay(m, place, clock, moment.HasLat, moment.Sky);
         if (day) {

@@ -6,6 +6,7 @@
 #include "Places.h"
 #include "Values.h"
 
+#include "engine/input/PlaceReading.h"
 #include "places/NamedZoneClock.h"
 #include "places/PlaceDirectory.h"
 #include "ui/Languages.h"
@@ -120,7 +121,8 @@ std::optional<ParseError> StorePlacesQuery(std::string_view value, Reader, Invoc
 }
 
 std::optional<ParseError> StoreLongitude(std::string_view value, Reader, Invocation& into) {
-    return Keep(ParseAngle("--lon", value, 'E', 'W', 180), [&](const Angle& lon) {
+    const int most = MostOf(PlaceInput::LonDeg);
+    return Keep(ParseAngle("--lon", value, 'E', 'W', most), [&](const Angle& lon) {
         into.Moment.LonDeg = lon.Degrees;
         into.Moment.LonMin = lon.Minutes;
         into.Moment.LonEast = !lon.Second;
@@ -129,7 +131,8 @@ std::optional<ParseError> StoreLongitude(std::string_view value, Reader, Invocat
 }
 
 std::optional<ParseError> StoreLatitude(std::string_view value, Reader, Invocation& into) {
-    return Keep(ParseAngle("--lat", value, 'N', 'S', 90), [&](const Angle& lat) {
+    const int most = MostOf(PlaceInput::LatDeg);
+    return Keep(ParseAngle("--lat", value, 'N', 'S', most), [&](const Angle& lat) {
         into.Moment.LatDeg = lat.Degrees;
         into.Moment.LatMin = lat.Minutes;
         into.Moment.LatSouth = lat.Second;

@@ -3,10 +3,9 @@
 // signed or non-numeric value gets through, and every message names what it rejects.
 #include "Values.h"
 
-#include <charconv>
-#include <cmath>
+#include "engine/input/PlaceReading.h"
+
 #include <cstdio>
-#include <system_error>
 
 namespace tithi_cli {
 
@@ -157,44 +156,15 @@ ValueOrError<ZoneOffset> ParseZone(std::string_view text) {
     if (!hours || !minutes) {
         return ParseError{what + ": expected hours[:minutes], e.g. 5:30"};
     }
-    if (*hours > 23) {
-        return ParseError{what + ": the hours must be 0 to 23"};
+    if (*hours > MostOf(PlaceInput::ZoneHour)) {
+        return ParseError{what + ": the hours must be 0 to " +
+                          std::to_string(MostOf(PlaceInput::ZoneHour))};
     }
-    if (*minutes > 59) {
+    if (*minutes > MostOf(PlaceInput::ZoneMinute)) {
         return ParseError{what + ": the minutes must be 0 to 59"};
     }
     return ZoneOffset{*hours, *minutes};
 }
-
-namespace {
-
-// Decimal degrees: one to three digits, a point and one to twelve digits ("77.2090"); with
-// `pointNeeded` false, whole degrees too. Read without the locale's help.
-std::optional<double> DecimalDegrees(std::string_view text, bool pointNeeded) {
-    const Split parts = SplitAt(text, '.');
-    if ((pointNeeded && !parts.HasTail) || !Digits(parts.Head, 3) ||
-        (parts.HasTail && !Digits(parts.Tail, 12))) {
-        return std::nullopt;
-    }
-    double value = 0;
-    const auto read = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (read.ec != std::errc() || read.ptr != text.data() + text.size()) {
-        return std::nullopt;
-    }
-    return value;
-}
-
-// An angle of decimal degrees, the first direction positive, as the record and the place keep it.
-ValueOrError<Angle> DecimalAngle(const std::string& what, double signedDegrees, int maxDegrees) {
-    if (std::fabs(signedDegrees) > maxDegrees) {
-        return ParseError{what + ": at most " + std::to_string(maxDegrees) + " degrees"};
-    }
-    const long minutes = std::lround(std::fabs(signedDegrees) * 60);
-    return Angle{static_cast<int>(minutes / 60), static_cast<int>(minutes % 60),
-                 std::signbit(signedDegrees), signedDegrees};
-}
-
-} // namespace
 
 ValueOrError<Angle> ParseAngle(std::string_view option, std::string_view text, char first,
                                char second, int maxDegrees) {
@@ -204,43 +174,19 @@ ValueOrError<Angle> ParseAngle(std::string_view option, std::string_view text, c
     const std::string shape = what + ": expected degrees[:minutes] followed by " + first + " or " +
                               second + ", e.g. " + example + ", or decimal degrees (" + decimals +
                               ')';
-    if (text.empty()) {
-        return ParseError{shape};
+    const auto read = ReadAngle(text, first, second, maxDegrees);
+    if (const auto* angle = std::get_if<AngleReading>(&read)) {
+        return Angle{angle->Degrees, angle->Minutes, angle->Second, angle->Exact};
     }
-    // Signed decimal degrees, the first direction positive: -74.006, +77.2.
-    if (text.front() == '-' || text.front() == '+') {
-        const std::optional<double> degrees = DecimalDegrees(text.substr(1), false);
-        if (!degrees) {
-            return ParseError{shape};
-        }
-        return DecimalAngle(what, text.front() == '-' ? -*degrees : *degrees, maxDegrees);
-    }
-    if (const std::optional<double> degrees = DecimalDegrees(text, true)) {
-        return DecimalAngle(what, *degrees, maxDegrees);
-    }
-    const char letter = static_cast<char>(
-        text.back() >= 'a' && text.back() <= 'z' ? text.back() - 'a' + 'A' : text.back());
-    if (letter != first && letter != second) {
-        return ParseError{shape};
-    }
-    // Decimal degrees and a letter: 77.2090E.
-    if (const std::optional<double> degrees =
-            DecimalDegrees(text.substr(0, text.size() - 1), true)) {
-        return DecimalAngle(what, letter == second ? -*degrees : *degrees, maxDegrees);
-    }
-    const Split parts = SplitAt(text.substr(0, text.size() - 1), ':');
-    const auto degrees = Digits(parts.Head, 3);
-    const auto minutes = parts.HasTail ? Digits(parts.Tail, 2) : std::optional<int>{0};
-    if (!degrees || !minutes) {
-        return ParseError{shape};
-    }
-    if (*minutes > 59) {
+    switch (std::get<AngleRefusal>(read)) {
+    case AngleRefusal::Shape:
+        break;
+    case AngleRefusal::Minutes:
         return ParseError{what + ": the minutes must be 0 to 59"};
-    }
-    if (*degrees > maxDegrees || (*degrees == maxDegrees && *minutes > 0)) {
+    case AngleRefusal::BeyondDegrees:
         return ParseError{what + ": at most " + std::to_string(maxDegrees) + " degrees"};
     }
-    return Angle{*degrees, *minutes, letter == second, std::nullopt};
+    return ParseError{shape};
 }
 
 std::optional<OutputFormat> FormatNamed(std::string_view name) {

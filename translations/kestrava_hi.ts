@@ -2308,6 +2308,14 @@ Nothing was written; please choose another folder or name.</source>
         <translation>सॉफ़्टवेयर के बारे में (&amp;A)</translation>
     </message>
     <message>
+        <source>The latitude on the form lies beyond 90 degrees, where no place is: the tithi&apos;s times, the sunrise and the day&apos;s panchanga are not computed.</source>
+        <translation>फ़ॉर्म का अक्षांश 90 अंश की सीमा से बाहर है, जहाँ कोई स्थान नहीं है: तिथि के समय, सूर्योदय और दिन के पंचांग की गणना नहीं की गई।</translation>
+    </message>
+    <message>
+        <source>The longitude on the form lies beyond 180 degrees, where no place is: the tithi&apos;s times, the sunrise and the day&apos;s panchanga are not computed.</source>
+        <translation>फ़ॉर्म का देशांतर 180 अंश की सीमा से बाहर है, जहाँ कोई स्थान नहीं है: तिथि के समय, सूर्योदय और दिन के पंचांग की गणना नहीं की गई।</translation>
+    </message>
+    <message>
         <source>%1 (the first %2)</source>
         <extracomment>The zone&apos;s line and which of the two readings of a repeated time was taken</extracomment>
         <translation>%1 (पहला %2)</translation>

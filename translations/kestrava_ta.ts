@@ -2304,6 +2304,14 @@ Nothing was written; please choose another folder or name.</source>
         <translation>மென்பொருள் பற்றி (&amp;A)</translation>
     </message>
     <message>
+        <source>The latitude on the form lies beyond 90 degrees, where no place is: the tithi&apos;s times, the sunrise and the day&apos;s panchanga are not computed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The longitude on the form lies beyond 180 degrees, where no place is: the tithi&apos;s times, the sunrise and the day&apos;s panchanga are not computed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>%1 (the first %2)</source>
         <extracomment>The zone&apos;s line and which of the two readings of a repeated time was taken</extracomment>
         <translation>%1 (முதல் %2)</translation>

@@ -3,8 +3,7 @@
 #include "ui/CalendarPlace.h"
 
 #include "engine/calendar/ICalendar.h"
-#include "engine/input/NumericText.h"
-#include "engine/report/PrepareMoment.h"
+#include "engine/input/PlaceReading.h"
 #include "ui/InputPanel.h"
 
 #include <QCheckBox>
@@ -12,6 +11,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -59,68 +59,71 @@ QString DescribePlace(const Place& where, const CivilClock& clock, const QString
     return name.isEmpty() ? place : CalendarPlaceTexts::tr("%1, %2").arg(name, place);
 }
 
-PlaceOrProblem PlaceOfForm(const InputPanel& form, std::shared_ptr<const CivilClock> namedZone) {
+PlaceOrProblem PlaceOfForm(const InputPanel& form, std::shared_ptr<const CivilClock> namedZone,
+                           const std::optional<Place>& exact) {
     struct Box {
+        PlaceInput Input;
         QLineEdit* Edit;
         const char* Name; // its accessible name, as the form's label reads
-        int Most;         // the largest value that makes sense
-        int* Into;
     };
-    MomentInputs inputs;
     const Box boxes[] = {
-        {form.txtLonD, QT_TRANSLATE_NOOP("CalendarPlace", "Degree of Longitude"), 180,
-         &inputs.LonDeg},
-        {form.txtLonM, QT_TRANSLATE_NOOP("CalendarPlace", "Minute of Longitude"), 59,
-         &inputs.LonMin},
-        {form.txtLatD, QT_TRANSLATE_NOOP("CalendarPlace", "Degree of Latitude"), 90,
-         &inputs.LatDeg},
-        {form.txtLatM, QT_TRANSLATE_NOOP("CalendarPlace", "Minute of Latitude"), 59,
-         &inputs.LatMin},
-        {form.txtZoneHour, QT_TRANSLATE_NOOP("CalendarPlace", "Hour of Time Zone"), 14,
-         &inputs.ZoneHour},
-        {form.txtZoneMinute, QT_TRANSLATE_NOOP("CalendarPlace", "Minute of Time Zone"), 59,
-         &inputs.ZoneMinute},
+        {PlaceInput::LonDeg, form.txtLonD,
+         QT_TRANSLATE_NOOP("CalendarPlace", "Degree of Longitude")},
+        {PlaceInput::LonMin, form.txtLonM,
+         QT_TRANSLATE_NOOP("CalendarPlace", "Minute of Longitude")},
+        {PlaceInput::LatDeg, form.txtLatD,
+         QT_TRANSLATE_NOOP("CalendarPlace", "Degree of Latitude")},
+        {PlaceInput::LatMin, form.txtLatM,
+         QT_TRANSLATE_NOOP("CalendarPlace", "Minute of Latitude")},
+        {PlaceInput::ZoneHour, form.txtZoneHour,
+         QT_TRANSLATE_NOOP("CalendarPlace", "Hour of Time Zone")},
+        {PlaceInput::ZoneMinute, form.txtZoneMinute,
+         QT_TRANSLATE_NOOP("CalendarPlace", "Minute of Time Zone")},
     };
-    for (const Box& box : boxes) {
-        if (namedZone && (box.Edit == form.txtZoneHour || box.Edit == form.txtZoneMinute))
-            continue; // the named zone sets the clock
-        const QString text = box.Edit->text().trimmed();
-        if (text.isEmpty()) {
+    PlaceTexts texts;
+    texts.LonDeg = form.txtLonD->text().trimmed().toStdString();
+    texts.LonMin = form.txtLonM->text().trimmed().toStdString();
+    texts.LatDeg = form.txtLatD->text().trimmed().toStdString();
+    texts.LatMin = form.txtLatM->text().trimmed().toStdString();
+    texts.ZoneHour = form.txtZoneHour->text().trimmed().toStdString();
+    texts.ZoneMinute = form.txtZoneMinute->text().trimmed().toStdString();
+    texts.LonEast = form.optLong[0]->isChecked();
+    texts.LatSouth = form.optLat[1]->isChecked();
+    texts.Dst = form.chkDST->isChecked();
+
+    const auto read = ReadPlaceBoxes(texts, /*zoneBoxes=*/!namedZone, exact);
+    if (const auto* refusal = std::get_if<PlaceRefusal>(&read)) {
+        const Box& box = *std::find_if(std::begin(boxes), std::end(boxes),
+                                       [&](const Box& b) { return b.Input == refusal->Input; });
+        switch (refusal->Why) {
+        case ReadingRefusal::Empty:
             return PlaceProblem{
                 CalendarPlaceTexts::tr("The calendar is reckoned at the place and time zone of the "
                                        "form. Please enter the %1 on the form first.")
                     .arg(CalendarPlaceTexts::tr(box.Name)),
                 box.Edit};
-        }
-        const std::optional<std::int16_t> value = TextToInteger16(text.toStdString());
-        if (!value || *value < 0 || *value > box.Most) {
+        case ReadingRefusal::NotANumber:
+        case ReadingRefusal::BeyondRange:
             return PlaceProblem{
                 CalendarPlaceTexts::tr("The %1 on the form must be a whole number from 0 to %2.")
                     .arg(CalendarPlaceTexts::tr(box.Name))
-                    .arg(box.Most),
+                    .arg(MostOf(box.Input)),
                 box.Edit};
+        case ReadingRefusal::ImpossiblePlace:
+            break;
         }
-        *box.Into = *value;
-    }
-    inputs.LonEast = form.optLong[0]->isChecked();
-    inputs.LatSouth = form.optLat[1]->isChecked();
-    inputs.Dst = form.chkDST->isChecked();
-    // The form's own flow: the degrees and the zone into the record, then the place and the
-    // clock by the hemisphere rule.
-    CalculationRecord record;
-    PrepareMomentOf(record, inputs);
-    CalendarPlace place;
-    place.Where = PlaceOfRecord(record);
-    if (std::fabs(place.Where.Latitude) > 90 || std::fabs(place.Where.Longitude) > 180) {
         return PlaceProblem{CalendarPlaceTexts::tr(
                                 "The place on the form lies beyond 90 degrees of latitude or 180 "
                                 "degrees of longitude."),
-                            form.txtLatD};
+                            box.Edit};
     }
+    const FormPlace& found = std::get<FormPlace>(read);
+    CalendarPlace place;
+    place.Where = found.Where;
     if (namedZone)
         place.Clock = std::move(namedZone);
     else
-        place.Clock = std::make_shared<FixedOffsetClock>(ClockOfRecord(record));
+        place.Clock = std::make_shared<FixedOffsetClock>(found.Clock);
     place.Name = form.txtMCity->text().trimmed();
     place.Description = DescribePlace(place.Where, *place.Clock, place.Name);
     return place;

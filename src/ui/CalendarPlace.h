@@ -13,6 +13,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <variant>
 
 class InputPanel;
@@ -39,10 +40,13 @@ using PlaceSource = std::function<PlaceOrProblem()>;
 // minutes with their directions, and the named zone of a place taken from the directory or else
 // the zone's hours and minutes, whose direction follows the longitude (the hemisphere rule),
 // daylight saving as ticked. A box left empty or holding what is not a number in range gives the
-// message that names it.
+// message that names it; a place beyond 90 degrees of latitude or 180 of longitude is refused.
 //   namedZone  the form's named zone, or null while its boxes set the clock
+//   exact      the place of the directory that filled the boxes, at its full precision, while
+//              they hold what it wrote
 PlaceOrProblem PlaceOfForm(const InputPanel& form,
-                           std::shared_ptr<const CivilClock> namedZone = nullptr);
+                           std::shared_ptr<const CivilClock> namedZone = nullptr,
+                           const std::optional<Place>& exact = std::nullopt);
 
 // TodayAt: the date a moment falls on by a place's clock (the platform's clock read there).
 QDate TodayAt(const QDateTime& now, const CivilClock& clock);

@@ -3,6 +3,7 @@
 // and boxes kept in step with the date and time lists, and the zone given up for typed values.
 #include "ui/NamedZoneInput.h"
 
+#include "engine/input/PlaceReading.h"
 #include "places/ZoneText.h"
 #include "ui/InputPanel.h"
 
@@ -36,31 +37,20 @@ QString EnteredReading::TimeText() const {
 }
 
 std::pair<QString, QString> ChangeReadings(const ResolvedReading& resolved) {
-    // The change is found to about a second; the clocks change on a whole second.
-    const double change = std::round(resolved.ChangeJd * 86400) / 86400;
-    const ClockReading before =
-        ReadClock(change + resolved.OffsetBefore / 24, ClockRounding::NearestMinute);
-    const ClockReading after =
-        ReadClock(change + resolved.OffsetAfter / 24, ClockRounding::NearestMinute);
-    auto hourMinute = [](int hour, int minute) {
-        return QStringLiteral("%1:%2")
-            .arg(hour, 2, 10, QLatin1Char('0'))
-            .arg(minute, 2, 10, QLatin1Char('0'));
-    };
-    if (before.Year == after.Year && before.Month == after.Month && before.Day == after.Day)
-        return {hourMinute(before.Hour, before.Minute), hourMinute(after.Hour, after.Minute)};
-    // A change that passes over a date (a zone that crossed the date line) names the dates, the
-    // one before ending at 24:00: "29 December 24:00" and "31 December 00:00".
-    auto dated = [&](const ClockReading& r, int hour) {
+    const ChangeSides sides = SidesOfChange(resolved);
+    auto written = [&sides](const ClockReading& r) {
+        const QString hourMinute = QStringLiteral("%1:%2")
+                                       .arg(r.Hour, 2, 10, QLatin1Char('0'))
+                                       .arg(r.Minute, 2, 10, QLatin1Char('0'));
+        if (!sides.Dated)
+            return hourMinute;
+        // A change that passes over a date (a zone that crossed the date line) names the dates,
+        // the one before ending at 24:00: "29 December 24:00" and "31 December 00:00".
         return QStringLiteral("%1 %2").arg(
             QLocale().toString(QDate(r.Year, r.Month, r.Day), QStringLiteral("d MMMM")),
-            hourMinute(hour, r.Minute));
+            hourMinute);
     };
-    const bool atMidnight = before.Hour == 0 && before.Minute == 0;
-    const ClockReading ended = atMidnight ? ReadClock(change + resolved.OffsetBefore / 24 - 0.5,
-                                                      ClockRounding::NearestMinute)
-                                          : before;
-    return {dated(ended, atMidnight ? 24 : before.Hour), dated(after, after.Hour)};
+    return {written(sides.Before), written(sides.After)};
 }
 
 NamedZoneInput::NamedZoneInput(InputPanel& panel, QObject* parent)
@@ -78,6 +68,16 @@ NamedZoneInput::NamedZoneInput(InputPanel& panel, QObject* parent)
     connect(panel_.txtZoneHour, &QLineEdit::textChanged, this, byHand);
     connect(panel_.txtZoneMinute, &QLineEdit::textChanged, this, byHand);
     connect(panel_.chkDST, &QCheckBox::toggled, this, byHand);
+    // The place refined by hand is the one the boxes hold, to the minute.
+    auto placeByHand = [this] {
+        if (!writing_)
+            exact_.reset();
+    };
+    for (QLineEdit* box : {panel_.txtLonD, panel_.txtLonM, panel_.txtLatD, panel_.txtLatM})
+        connect(box, &QLineEdit::textChanged, this, placeByHand);
+    for (QRadioButton* direction :
+         {panel_.optLong[0], panel_.optLong[1], panel_.optLat[0], panel_.optLat[1]})
+        connect(direction, &QRadioButton::toggled, this, placeByHand);
     showLine({});
 }
 
@@ -94,6 +94,7 @@ void NamedZoneInput::takePlace(const DirectoryPlace& place) {
     panel_.txtMCity->setText(place.Name);
     panel_.txtMState->setText(place.Division);
     panel_.txtMCountry->setText(place.Country);
+    writing_ = true;
     const auto [lonDeg, lonMin] = DegreesAndMinutes(place.Longitude);
     panel_.txtLonD->setText(QString::number(lonDeg));
     panel_.txtLonM->setText(QString::number(lonMin));
@@ -102,6 +103,8 @@ void NamedZoneInput::takePlace(const DirectoryPlace& place) {
     panel_.txtLatD->setText(QString::number(latDeg));
     panel_.txtLatM->setText(QString::number(latMin));
     panel_.optLat[place.Latitude < 0 ? 1 : 0]->setChecked(true);
+    writing_ = false;
+    exact_ = Place{place.Longitude, place.Latitude};
 
     clock_ = NamedZoneClock::Open(place.ZoneName);
     missingZone_.clear();

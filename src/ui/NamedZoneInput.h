@@ -4,6 +4,8 @@
 // sets the zone by hand.
 #pragma once
 
+#include "engine/base/Place.h"
+#include "engine/input/PlaceReading.h"
 #include "engine/time/CivilClock.h"
 #include "places/NamedZoneClock.h"
 #include "places/PlaceDirectory.h"
@@ -16,14 +18,7 @@
 class InputPanel;
 
 // The reading of the clock that the date and time lists hold (seconds are not read).
-struct EnteredReading {
-    CivilDate Date;
-    int Hour{}, Minute{};
-
-    // Hours of the clock, as the moment's preparation forms them.
-    double LocalHours() const { return Hour + Minute / 60.0; }
-    // The reading as a Julian day on the clock.
-    double CivilJd() const { return CivilJulianDayOfDate(Date) + LocalHours() / 24; }
+struct EnteredReading : ClockEntry {
     // "02:30", as every time of the program is written.
     QString TimeText() const;
 };
@@ -40,8 +35,13 @@ public:
 
     // Fills the form from a place of the directory: the city, state and country, the degrees
     // and minutes of longitude and latitude (to the nearest minute) with their directions, and
-    // the zone, which becomes the form's named zone.
+    // the zone, which becomes the form's named zone. The place itself is kept at its full
+    // precision until a box or a direction of the longitude or latitude is changed.
     void takePlace(const DirectoryPlace& place);
+
+    // The place of the directory that filled the boxes of longitude and latitude, while they
+    // hold what it wrote; none once the user changed one.
+    const std::optional<Place>& exactPlace() const { return exact_; }
 
     // Gives up the named zone: the zone's boxes alone set the clock again.
     void drop();
@@ -66,6 +66,7 @@ private:
 
     InputPanel& panel_;
     std::optional<NamedZoneClock> clock_;
-    bool writing_ = false; // the boxes are being written for the named zone, not by the user
-    QString missingZone_;  // the zone of the place taken, where the system lacks it
+    std::optional<Place> exact_; // east and north positive, as the directory gives it
+    bool writing_ = false;       // the boxes are being written for the named zone, not by the user
+    QString missingZone_;        // the zone of the place taken, where the system lacks it
 };

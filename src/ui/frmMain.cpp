@@ -112,7 +112,8 @@ void frmMain::createMenus() {
         [this] {
             const NamedZoneClock* zone = namedZone->clock();
             PlaceOrProblem place =
-                PlaceOfForm(*fraMain, zone ? std::make_shared<NamedZoneClock>(*zone) : nullptr);
+                PlaceOfForm(*fraMain, zone ? std::make_shared<NamedZoneClock>(*zone) : nullptr,
+                            namedZone->exactPlace());
             if (auto* found = std::get_if<CalendarPlace>(&place))
                 found->Sky = sky_->choice();
             return place;

@@ -3,6 +3,8 @@
 // checks and the Calculate flow.
 #pragma once
 
+#include "engine/base/Place.h"
+#include "engine/input/PlaceReading.h"
 #include "engine/report/TithiDay.h"
 #include "platform/Platform.h"
 #include "ui/TranslatedTexts.h"
@@ -19,7 +21,6 @@ class CalendarMenu;
 class CivilClock;
 class DayPanel;
 class ValueLabel;
-struct Place;
 class InputPanel;
 class LinkLabel;
 class NamedZoneClock;
@@ -109,6 +110,9 @@ private:
     // The lines below the report and the zone's line, from the day and zone last computed.
     void showTithiDayLines();
     void showResultZone();
+    // The place of the calculation: the record's degrees and minutes, or the place of the
+    // directory that filled them, at its full precision.
+    Place placeOfRecord() const;
     // The line above the report: the name, the date and time, the place, as last calculated.
     void showQueryLine();
     // Shows one of the form's messages with its icon, its values put in.
@@ -148,6 +152,8 @@ private:
     // What the results show, kept so that they can be told again in another language.
     bool reportShown_ = false;
     std::optional<TithiDay> shownDay_;
+    std::optional<Place> exactPlace_;      // the directory's place of the last calculation
+    std::optional<PlaceInput> impossible_; // the coordinate that no place on the Earth has
     struct ResultZone {
         std::shared_ptr<const NamedZoneClock> Zone; // the named zone the times were read on
         double MomentJd{};                          // the entered moment, Universal Time

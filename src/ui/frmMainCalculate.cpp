@@ -7,6 +7,7 @@
 
 #include "engine/day/Panchanga.h"
 #include "engine/input/NumericText.h"
+#include "engine/input/PlaceReading.h"
 #include "engine/report/CalculationRecord.h"
 #include "engine/report/PrepareMoment.h"
 #include "engine/report/Tithi.h"
@@ -145,8 +146,11 @@ void frmMain::cmdCalculate_Click() {
     if (!CopyInputsToRecord())
         return;
     PrepareMoment(record_);
+    // The place of the directory that filled the boxes keeps its full precision; the report
+    // itself reads the record's degrees and minutes, whatever they are.
+    exactPlace_ = namedZone->exactPlace();
     // What was asked, the place described as the calendar's windows describe it.
-    const Place where = PlaceOfRecord(record_);
+    const Place where = placeOfRecord();
     std::shared_ptr<const CivilClock> clock =
         zone ? std::shared_ptr<const CivilClock>(std::make_shared<NamedZoneClock>(*zone))
              : std::make_shared<FixedOffsetClock>(ClockOfRecord(record_));
@@ -166,8 +170,7 @@ void frmMain::cmdCalculate_Click() {
         shownZone_.reset();
         ShowTithiReport();
         ShowTithiDay();
-        ShowDayPanchanga(EvaluateTithiMoment(record_).JulianDayUT, PlaceOfRecord(record_),
-                         ClockOfRecord(record_));
+        ShowDayPanchanga(EvaluateTithiMoment(record_).JulianDayUT, where, ClockOfRecord(record_));
     }
     showPanel(fraResult);
     fraResult->cmdBack->setFocus();
@@ -175,9 +178,10 @@ void frmMain::cmdCalculate_Click() {
 
 std::optional<frmMain::ZoneReading> frmMain::ResolveEnteredReading(const NamedZoneClock& zone) {
     const EnteredReading entered = namedZone->reading();
-    const ResolvedReading resolved = ResolveReading(zone, entered.CivilJd());
-    if (resolved.Kind == ClockReadingKind::Unique)
-        return ZoneReading{*resolved.OffsetHours, ZoneReading::Occurrence::Only, {}};
+    const ClockEntryReading read = ReadClockEntry(zone, entered);
+    const ResolvedReading& resolved = read.Resolved;
+    if (const std::optional<double> only = read.OffsetHours(ReadingTaken::Only))
+        return ZoneReading{*only, ZoneReading::Occurrence::Only, {}};
 
     // The time, the date, the zone and the change, as the messages name them.
     const auto [before, after] = ChangeReadings(resolved);
@@ -185,12 +189,10 @@ std::optional<frmMain::ZoneReading> frmMain::ResolveEnteredReading(const NamedZo
         LocalDateText(QDate(entered.Date.Year, entered.Date.Month, entered.Date.Day),
                       QLatin1String(DateFormat));
     const QStringList change = {entered.TimeText(), date, zone.Name(), before, after};
-    if (resolved.Kind == ClockReadingKind::Gap) {
+    if (read.Skipped()) {
         // The same moment on the clocks after the change: the reading taken with the offset
         // before it (02:30 where the clocks go from 02:00 to 03:00 reads 03:30 after).
-        const double moment = entered.CivilJd() - resolved.OffsetBefore / 24;
-        const ClockReading after =
-            ReadClock(moment + resolved.OffsetAfter / 24, ClockRounding::NearestMinute);
+        const ClockReading after = ReadingAfterSkip(read, entered);
         const QDate afterDate(after.Year, after.Month, after.Day);
         const QString afterTime = QStringLiteral("%1:%2")
                                       .arg(after.Hour, 2, 10, QLatin1Char('0'))
@@ -204,15 +206,15 @@ std::optional<frmMain::ZoneReading> frmMain::ResolveEnteredReading(const NamedZo
         // Taken, the lists show the time after the change, and the calculation goes on with it.
         if (take && fraMain->setMoment(afterDate, QTime(after.Hour, after.Minute,
                                                         fraMain->cboSS->currentIndex()))) {
-            const ResolvedReading now = ResolveReading(zone, namedZone->reading().CivilJd());
-            if (now.Kind == ClockReadingKind::Unique)
-                return ZoneReading{*now.OffsetHours, ZoneReading::Occurrence::Only, {}};
+            const ClockEntryReading now = ReadClockEntry(zone, namedZone->reading());
+            if (const std::optional<double> offset = now.OffsetHours(ReadingTaken::Only))
+                return ZoneReading{*offset, ZoneReading::Occurrence::Only, {}};
         }
         fraMain->cboHH->setFocus();
         return std::nullopt;
     }
-    const double first = *resolved.OffsetHours;
-    const double second = *resolved.LaterOffsetHours;
+    const double first = *read.OffsetHours(ReadingTaken::First);
+    const double second = *read.OffsetHours(ReadingTaken::Second);
     const QStringList offsets = {DisplayOffsetText(OffsetSecondsOfHours(first)),
                                  DisplayOffsetText(OffsetSecondsOfHours(second))};
     if (Say(FormMessage::ClockRepeatsTime, change + offsets, Platform::MessageButtons::YesNo) ==
@@ -230,11 +232,14 @@ void frmMain::ComputeOnNamedZone(const NamedZoneClock& zone, const ZoneReading& 
     record_.CalDay = moment.DateUT.Day;
     ShowTithiReport();
 
-    shownDay_ =
-        ComputeTithiDay(moment, PlaceOfRecord(record_), zone, /*withSunrise=*/true, sky_->choice());
+    const Place where = placeOfRecord();
+    impossible_ = ImpossibleCoordinate(where);
+    shownDay_.reset();
+    if (!impossible_)
+        shownDay_ = ComputeTithiDay(moment, where, zone, /*withSunrise=*/true, sky_->choice());
     shownZone_ = ResultZone{std::make_shared<NamedZoneClock>(zone), moment.JulianDayUT, reading};
     showTithiDayLines();
-    ShowDayPanchanga(moment.JulianDayUT, PlaceOfRecord(record_), zone);
+    ShowDayPanchanga(moment.JulianDayUT, where, zone);
 }
 
 // The zone the times are read on; where the tithi began or ends on another offset (the clocks
@@ -286,7 +291,17 @@ void frmMain::showQueryLine() {
 }
 
 void frmMain::showTithiDayLines() {
-    if (shownDay_) {
+    if (impossible_) {
+        // No place on the Earth has these coordinates: nothing is reckoned at it.
+        fraResult->showTithiDay(*impossible_ == PlaceInput::LatDeg
+                                    ? tr("The latitude on the form lies beyond 90 degrees, where "
+                                         "no place is: the tithi's times, the sunrise and the "
+                                         "day's panchanga are not computed.")
+                                    : tr("The longitude on the form lies beyond 180 degrees, "
+                                         "where no place is: the tithi's times, the sunrise and "
+                                         "the day's panchanga are not computed."),
+                                {}, {});
+    } else if (shownDay_) {
         const TithiDayLines lines = TithiDayLinesOf(*shownDay_);
         fraResult->showTithiDay(lines.Times, lines.Sunrise, lines.Karana);
     } else {
@@ -302,12 +317,30 @@ void frmMain::ShowTithiReport() {
     }
 }
 
+Place frmMain::placeOfRecord() const {
+    return PlaceOfBoxes(record_.LonDeg, record_.LonMin, record_.LonEast != FlagFalse,
+                        record_.LatDeg, record_.LatMin, record_.LatSouth != FlagFalse, exactPlace_);
+}
+
 void frmMain::ShowTithiDay() {
-    shownDay_ = ComputeTithiDay(record_, /*withSunrise=*/true, sky_->choice());
+    const Place where = placeOfRecord();
+    impossible_ = ImpossibleCoordinate(where);
+    shownDay_.reset();
+    if (!impossible_) {
+        shownDay_ = ComputeTithiDay(EvaluateTithiMoment(record_), where, ClockOfRecord(record_),
+                                    /*withSunrise=*/true, sky_->choice());
+    }
     showTithiDayLines();
 }
 
 void frmMain::ShowDayPanchanga(double jd, const Place& place, const CivilClock& clock) {
+    if (ImpossibleCoordinate(place)) {
+        // The lines above say why.
+        dayPanel->clear();
+        dayPanel->setVisible(false);
+        return;
+    }
+    dayPanel->setVisible(true);
     // The tithi's span is the one the lines above show, so that the karana's ends agree with it.
     const SkyChoice& sky = sky_->choice();
     const PanchangaMoment moment = shownDay_
