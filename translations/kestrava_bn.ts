@@ -2305,11 +2305,11 @@ Nothing was written; please choose another folder or name.</source>
     </message>
     <message>
         <source>The latitude on the form lies beyond 90 degrees, where no place is: the tithi&apos;s times, the sunrise and the day&apos;s panchanga are not computed.</source>
-        <translation type="unfinished"></translation>
+        <translation>ফর্মের অক্ষাংশ 90 ডিগ্রির সীমার বাইরে, যেখানে কোনো স্থান নেই: তিথির সময়, সূর্যোদয় ও দিনের পঞ্জিকা গণনা করা হয়নি।</translation>
     </message>
     <message>
         <source>The longitude on the form lies beyond 180 degrees, where no place is: the tithi&apos;s times, the sunrise and the day&apos;s panchanga are not computed.</source>
-        <translation type="unfinished"></translation>
+        <translation>ফর্মের দ্রাঘিমাংশ 180 ডিগ্রির সীমার বাইরে, যেখানে কোনো স্থান নেই: তিথির সময়, সূর্যোদয় ও দিনের পঞ্জিকা গণনা করা হয়নি।</translation>
     </message>
     <message>
         <source>%1 (the first %2)</source>

@@ -2305,11 +2305,11 @@ Nothing was written; please choose another folder or name.</source>
     </message>
     <message>
         <source>The latitude on the form lies beyond 90 degrees, where no place is: the tithi&apos;s times, the sunrise and the day&apos;s panchanga are not computed.</source>
-        <translation type="unfinished"></translation>
+        <translation>ફોર્મનો અક્ષાંશ 90 અંશની સીમાની બહાર છે, જ્યાં કોઈ સ્થાન નથી: તિથિના સમય, સૂર્યોદય અને દિવસનું પંચાંગ ગણવામાં આવ્યાં નથી.</translation>
     </message>
     <message>
         <source>The longitude on the form lies beyond 180 degrees, where no place is: the tithi&apos;s times, the sunrise and the day&apos;s panchanga are not computed.</source>
-        <translation type="unfinished"></translation>
+        <translation>ફોર્મનો રેખાંશ 180 અંશની સીમાની બહાર છે, જ્યાં કોઈ સ્થાન નથી: તિથિના સમય, સૂર્યોદય અને દિવસનું પંચાંગ ગણવામાં આવ્યાં નથી.</translation>
     </message>
     <message>
         <source>%1 (the first %2)</source>

@@ -2305,11 +2305,11 @@ Nothing was written; please choose another folder or name.</source>
     </message>
     <message>
         <source>The latitude on the form lies beyond 90 degrees, where no place is: the tithi&apos;s times, the sunrise and the day&apos;s panchanga are not computed.</source>
-        <translation type="unfinished"></translation>
+        <translation>ನಮೂನೆಯ ಅಕ್ಷಾಂಶ 90 ಡಿಗ್ರಿಯ ಮಿತಿಯನ್ನು ಮೀರಿದೆ, ಅಲ್ಲಿ ಯಾವ ಸ್ಥಳವೂ ಇಲ್ಲ: ತಿಥಿಯ ಸಮಯಗಳು, ಸೂರ್ಯೋದಯ ಮತ್ತು ಆ ದಿನದ ಪಂಚಾಂಗವನ್ನು ಲೆಕ್ಕಿಸಲಾಗಿಲ್ಲ.</translation>
     </message>
     <message>
         <source>The longitude on the form lies beyond 180 degrees, where no place is: the tithi&apos;s times, the sunrise and the day&apos;s panchanga are not computed.</source>
-        <translation type="unfinished"></translation>
+        <translation>ನಮೂನೆಯ ರೇಖಾಂಶ 180 ಡಿಗ್ರಿಯ ಮಿತಿಯನ್ನು ಮೀರಿದೆ, ಅಲ್ಲಿ ಯಾವ ಸ್ಥಳವೂ ಇಲ್ಲ: ತಿಥಿಯ ಸಮಯಗಳು, ಸೂರ್ಯೋದಯ ಮತ್ತು ಆ ದಿನದ ಪಂಚಾಂಗವನ್ನು ಲೆಕ್ಕಿಸಲಾಗಿಲ್ಲ.</translation>
     </message>
     <message>
         <source>%1 (the first %2)</source>

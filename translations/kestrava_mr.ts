@@ -2305,11 +2305,11 @@ Nothing was written; please choose another folder or name.</source>
     </message>
     <message>
         <source>The latitude on the form lies beyond 90 degrees, where no place is: the tithi&apos;s times, the sunrise and the day&apos;s panchanga are not computed.</source>
-        <translation type="unfinished"></translation>
+        <translation>फॉर्ममधील अक्षांश 90 अंशांच्या पलीकडे आहे, जिथे कोणतेही स्थान नाही: तिथीच्या वेळा, सूर्योदय आणि दिवसाचे पंचांग मोजले गेले नाहीत.</translation>
     </message>
     <message>
         <source>The longitude on the form lies beyond 180 degrees, where no place is: the tithi&apos;s times, the sunrise and the day&apos;s panchanga are not computed.</source>
-        <translation type="unfinished"></translation>
+        <translation>फॉर्ममधील रेखांश 180 अंशांच्या पलीकडे आहे, जिथे कोणतेही स्थान नाही: तिथीच्या वेळा, सूर्योदय आणि दिवसाचे पंचांग मोजले गेले नाहीत.</translation>
     </message>
     <message>
         <source>%1 (the first %2)</source>

@@ -2305,11 +2305,11 @@ Nothing was written; please choose another folder or name.</source>
     </message>
     <message>
         <source>The latitude on the form lies beyond 90 degrees, where no place is: the tithi&apos;s times, the sunrise and the day&apos;s panchanga are not computed.</source>
-        <translation type="unfinished"></translation>
+        <translation>படிவத்தின் அட்சரேகை 90 பாகைக்கு அப்பால் உள்ளது, அங்கு எந்த இடமும் இல்லை: திதியின் நேரங்கள், சூரிய உதயம், அன்றைய பஞ்சாங்கம் கணக்கிடப்படவில்லை.</translation>
     </message>
     <message>
         <source>The longitude on the form lies beyond 180 degrees, where no place is: the tithi&apos;s times, the sunrise and the day&apos;s panchanga are not computed.</source>
-        <translation type="unfinished"></translation>
+        <translation>படிவத்தின் தீர்க்கரேகை 180 பாகைக்கு அப்பால் உள்ளது, அங்கு எந்த இடமும் இல்லை: திதியின் நேரங்கள், சூரிய உதயம், அன்றைய பஞ்சாங்கம் கணக்கிடப்படவில்லை.</translation>
     </message>
     <message>
         <source>%1 (the first %2)</source>

@@ -2305,11 +2305,11 @@ Nothing was written; please choose another folder or name.</source>
     </message>
     <message>
         <source>The latitude on the form lies beyond 90 degrees, where no place is: the tithi&apos;s times, the sunrise and the day&apos;s panchanga are not computed.</source>
-        <translation type="unfinished"></translation>
+        <translation>ఫారంలోని అక్షాంశం 90 డిగ్రీల పరిధి దాటి ఉంది, అక్కడ ఏ ప్రదేశమూ లేదు: తిథి సమయాలు, సూర్యోదయం, ఆనాటి పంచాంగం లెక్కించబడలేదు.</translation>
     </message>
     <message>
         <source>The longitude on the form lies beyond 180 degrees, where no place is: the tithi&apos;s times, the sunrise and the day&apos;s panchanga are not computed.</source>
-        <translation type="unfinished"></translation>
+        <translation>ఫారంలోని రేఖాంశం 180 డిగ్రీల పరిధి దాటి ఉంది, అక్కడ ఏ ప్రదేశమూ లేదు: తిథి సమయాలు, సూర్యోదయం, ఆనాటి పంచాంగం లెక్కించబడలేదు.</translation>
     </message>
     <message>
         <source>%1 (the first %2)</source>
