@@ -47,12 +47,11 @@ void Differences::Print(const char* what, const char* unit) const {
     };
     const double n = static_cast<double>(values_.size());
     const CalendarDate at = CalendarDateOfJulianDay(largestAt_);
-    std::printf(
-        "  %-34s %8.2f %8.2f %8.2f %8.2f %+8.2f  %s  (largest %04d-%02d-%02d, n = %zu)\n", what,
-        std::fabs(largest_), quantile(0.95), quantile(0.5),
-        n > 0 ? std::sqrt(squares / n) : 0.0, n > 0 ? sum / n : 0.0, unit,
-        static_cast<int>(at.Year), static_cast<int>(at.Month), static_cast<int>(at.Day),
-        values_.size());
+    std::printf("  %-34s %8.2f %8.2f %8.2f %8.2f %+8.2f  %s  (largest %04d-%02d-%02d, n = %zu)\n",
+                what, std::fabs(largest_), quantile(0.95), quantile(0.5),
+                n > 0 ? std::sqrt(squares / n) : 0.0, n > 0 ? sum / n : 0.0, unit,
+                static_cast<int>(at.Year), static_cast<int>(at.Month), static_cast<int>(at.Day),
+                values_.size());
 }
 
 void PrintHeading(const char* title) {

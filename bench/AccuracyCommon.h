@@ -74,6 +74,7 @@ void ComparePositions();
 void CompareSiderealPlaces();
 void CompareTransitions();
 void CompareSiderealTransitions(Limb limb, double (*swissAngle)(double), const char* title);
+void CompareSankrantis();
 void CompareSunrises();
 void CompareMoonRisings();
 void CompareLunarMonths();

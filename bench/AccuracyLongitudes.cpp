@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: MIT
 // kestrava_accuracy's comparisons of the longitudes: the Moon's and the Sun's apparent places,
 // the Moon's latitude and distance, the ayanamsa and the sidereal places, and the transitions of
-// the tithi, the nakshatra and the yoga over 1901-2050.
+// the tithi, the nakshatra and the yoga and the sankrantis over 1901-2050.
 #include "AccuracyCommon.h"
 
+#include "engine/day/Sankranti.h"
 #include "engine/limbs/Limbs.h"
 #include "engine/report/Tithi.h"
 #include "engine/sky/Ayanamsa.h"
@@ -87,7 +88,9 @@ void CompareTransitions() {
                 MicrosecondsEach(middle, end, spans.size()));
 }
 
-// The Moon's latitude and distance, the Lahiri ayanamsa and the sidereal longitudes.
+// The Moon's latitude and distance, the Lahiri ayanamsa the ephemeris reckons with (the
+// Committee's with the classical one, as restated in 1989 with the modern one) and the sidereal
+// longitudes.
 void CompareSiderealPlaces() {
     constexpr double AstronomicalUnitKm = 149597870.7;
     Differences latitude, distance, ayanamsa, moon, sun, yoga;
@@ -98,7 +101,8 @@ void CompareSiderealPlaces() {
         const MoonLatitudeDistance place = Theories->MoonPlace(jde);
         latitude.Add((place.Latitude - x[1]) * 3600, jde);
         distance.Add(place.DistanceKm - x[2] * AstronomicalUnitKm, jde);
-        ayanamsa.Add((LahiriAyanamsa(jde) - SwissAyanamsa(jde)) * 3600, jde);
+        ayanamsa.Add((MeanAyanamsa(SkyChoice{Theories->Kind()}, jde) - SwissAyanamsa(jde)) * 3600,
+                     jde);
         const SiderealPlaces ours = SiderealPlacesAt(jde, SkyChoice{Theories->Kind()});
         const Sidereal swiss = SwissSidereal(jde);
         moon.Add(ArcsecondsBetween(ours.Moon, swiss.Moon), jde);
@@ -149,6 +153,40 @@ void CompareSiderealTransitions(Limb limb, double (*swissAngle)(double), const c
                 "(the same secant search)\n",
                 MicrosecondsEach(start, middle, spans.size()),
                 MicrosecondsEach(middle, end, spans.size()));
+}
+
+// The sankrantis (the Sun's sidereal longitude, Lahiri, crossing a multiple of 30 degrees) over
+// the whole range.
+void CompareSankrantis() {
+    const auto swissSun = [](double jde) { return SwissSidereal(jde).Sun; };
+    auto start = Clock::now();
+    const std::vector<Sankranti> entries =
+        SankrantisBetween(FirstDay, LastDay, SkyChoice{Theories->Kind()});
+    auto middle = Clock::now();
+    std::vector<double> swiss(entries.size());
+    for (std::size_t k = 0; k < entries.size(); ++k) {
+        swiss[k] = SwissCrossing(30.0 * entries[k].Rashi, entries[k].Jde, swissSun);
+    }
+    auto end = Clock::now();
+
+    Differences terrestrial;
+    Differences universal[2]; // 1901-2000, 2001-2050
+    for (std::size_t k = 0; k < entries.size(); ++k) {
+        const double ours = entries[k].Jde;
+        terrestrial.Add((ours - swiss[k]) * SecondsPerDay, ours);
+        const double oursUT = Theories->UniversalOfTerrestrial(ours);
+        const double year = CalendarDateOfJulianDay(oursUT).Year;
+        const int period = year <= 2000 ? 0 : 1;
+        universal[period].Add((oursUT - SwissUniversal(swiss[k])) * SecondsPerDay, ours);
+    }
+    PrintHeading("Sankrantis (the Sun's sidereal longitude crossing a multiple of 30 degrees), "
+                 "Kestrava minus Swiss Ephemeris:");
+    terrestrial.Print("in Terrestrial Time (the theories)", "s");
+    universal[0].Print("in Universal Time, 1901-2000", "s");
+    universal[1].Print("in Universal Time, 2001-2050", "s");
+    std::printf("  time per sankranti:                Kestrava %.2f us, Swiss Ephemeris %.2f us\n",
+                MicrosecondsEach(start, middle, entries.size()),
+                MicrosecondsEach(middle, end, entries.size()));
 }
 
 } // namespace accuracy

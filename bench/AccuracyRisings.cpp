@@ -22,7 +22,6 @@ struct Site {
     double EastLongitude, Latitude;
 };
 
-
 } // namespace
 
 void CompareSunrises() {

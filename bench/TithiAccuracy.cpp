@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // kestrava_accuracy: the engine's Moon, Sun and elongation over 1901 ... 2050, the instants of
-// its tithi, nakshatra and yoga transitions, the Lahiri ayanamsa, its sunrises, sunsets,
-// moonrises and moonsets, its lunar months with their adhika and kshaya months, and the
+// its tithi, nakshatra and yoga transitions and its sankrantis, the Lahiri ayanamsa, its sunrises,
+// sunsets, moonrises and moonsets, its lunar months with their adhika and kshaya months, and the
 // calendar's days (the tithi at each sunrise, the kshaya and vriddhi tithis), against the Swiss
 // Ephemeris, with the time each side takes: the modern ephemeris, the classical one or both. The
 // Swiss Ephemeris is linked into this program alone.
@@ -51,6 +51,7 @@ int main(int argc, char* argv[]) {
             Limb::Yoga, SwissYogaAngle,
             "Yoga transitions (the sum of the sidereal longitudes crossing a "
             "multiple of 13 deg 20'), Kestrava minus Swiss Ephemeris:");
+        CompareSankrantis();
         CompareSunrises();
         if (!quick) {
             CompareLunarMonths();
