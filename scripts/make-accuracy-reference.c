@@ -78,13 +78,13 @@ static double Signed180(double degrees) {
 struct Kind {
     const char* Name;
     double (*Angle)(double);
-    double Span;  // degrees
-    double Step;  // days: less than the time the angle takes to cross a span at its fastest
-    int OddOnly;  // the karana: only the boundaries inside a tithi, so that none is a tithi's
+    double Span; // degrees
+    double Step; // days: less than the time the angle takes to cross a span at its fastest
+    int OddOnly; // the karana: only the boundaries inside a tithi, so that none is a tithi's
 };
 
-// The first boundary after an instant: stepped to a bracket, then halved until the two sides are neighbouring doubles
-// (some 40 microseconds at these Julian days).
+// The first boundary after an instant: stepped to a bracket, then halved until the two sides are
+// neighbouring doubles (some 40 microseconds at these Julian days).
 static double NextBoundary(const struct Kind* kind, double from, int* index) {
     const double angle = kind->Angle(from);
     int k = (int)floor(angle / kind->Span) + 1;
@@ -158,9 +158,10 @@ int main(int argc, char** argv) {
     const double Au = 149597870.7;
 
     state = Seed;
-    FILE* positions = Open(folder, "SwissPositions.inc", version,
-                           "Apparent geocentric places, true equinox of date. Each row: {Julian day (TT),\n"
-                           "// Moon longitude, Moon latitude (degrees), Moon distance (km), Sun longitude}.");
+    FILE* positions =
+        Open(folder, "SwissPositions.inc", version,
+             "Apparent geocentric places, true equinox of date. Each row: {Julian day (TT),\n"
+             "// Moon longitude, Moon latitude (degrees), Moon distance (km), Sun longitude}.");
     for (int i = 0; i < Positions; ++i) {
         const double jde = FirstDay + NextUniform() * (LastDay - FirstDay);
         double latitude, distance;
@@ -183,7 +184,8 @@ int main(int argc, char** argv) {
     FILE* transitions = Open(
         folder, "SwissTransitions.inc", version,
         "Transitions: the angle of a limb reaching a multiple of its span, the first after a\n"
-        "// drawn instant; the sidereal ones on SE_SIDM_LAHIRI. Each row: {limb, index of the span\n"
+        "// drawn instant; the sidereal ones on SE_SIDM_LAHIRI. Each row: {limb, index of the "
+        "span\n"
         "// that begins, Julian day (TT), Julian day (UT, the Swiss Ephemeris' Delta T)}. The\n"
         "// karana rows are the boundaries inside a tithi (odd multiples of 6 degrees).");
     for (size_t k = 0; k < sizeof kinds / sizeof kinds[0]; ++k) {
