@@ -12,6 +12,7 @@
 #include "engine/sky/Sun.h"
 #include "engine/time/ObservedDeltaT.h"
 #include "engine/time/TimeScales.h"
+#include "support/DelhiDay.h"
 
 #include <gtest/gtest.h>
 
@@ -159,12 +160,10 @@ TEST(ModernEphemeris, NewMoonsAtThePublishedMinute) {
 TEST(Ephemeris, TwoCalculationsSideBySide) {
     // One day at Delhi on both ephemerides at once: the same spans, their times apart by the
     // theories' few seconds of arc and the two Delta Ts (some 20 s in 2024), never by minutes.
-    const Place delhi{77 + 13 / 60.0, 28 + 36 / 60.0};
-    const FixedOffsetClock india(5.5);
     const PanchangaDay modern =
-        PanchangaOfDay({2024, 6, 11}, delhi, india, SkyChoice{EphemerisKind::Modern});
+        PanchangaOfDay({2024, 6, 11}, Delhi, IndianTime, SkyChoice{EphemerisKind::Modern});
     const PanchangaDay classical =
-        PanchangaOfDay({2024, 6, 11}, delhi, india, SkyChoice{EphemerisKind::Classical});
+        PanchangaOfDay({2024, 6, 11}, Delhi, IndianTime, SkyChoice{EphemerisKind::Classical});
     ASSERT_EQ(modern.Tithi.Spans.size(), classical.Tithi.Spans.size());
     for (std::size_t k = 0; k < modern.Tithi.Spans.size(); ++k) {
         EXPECT_EQ(modern.Tithi.Spans[k].Index, classical.Tithi.Spans[k].Index);
