@@ -31,7 +31,7 @@ void YearCalendarFile(benchmark::State& state) {
     std::size_t bytes = 0;
     for (auto _ : state) {
         const std::string file =
-            CalendarFileOf({{2024, 1, 1}, {2024, 12, 31}, kind, {}, "Delhi", {}, {}}, Delhi,
+            CalendarFileOf({{2024, 1, 1}, {2024, 12, 31}, kind, {}, "Delhi", {}, {}, {}}, Delhi,
                            IndianTime, 2460600.5);
         bytes = file.size();
         benchmark::DoNotOptimize(file);
