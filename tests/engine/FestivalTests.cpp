@@ -32,7 +32,7 @@ std::vector<std::string> DaysOf(const std::string& id, int year, const Place& pl
                                 const CivilClock& clock, Tradition keeper = Tradition::Smarta) {
     std::vector<std::string> days;
     for (const FestivalDay& day : FestivalsBetween({year, 1, 1}, {year, 12, 31}, place, clock,
-                                                   BuiltInFestivalTable(), {keeper})) {
+                                                   BuiltInFestivalTable(), {keeper, {}})) {
         if (day.Rule->Id == id) {
             days.push_back(Iso(day.Date));
         }
@@ -180,7 +180,7 @@ TEST(Festivals, TheRulesGiveThePublishedDaysAtNewDelhi) {
         for (const Tradition keeper : {Tradition::Smarta, Tradition::Vaishnava}) {
             for (const FestivalDay& day : FestivalsBetween({year, 1, 1}, {year, 12, 31}, Delhi,
                                                            IndianTime, BuiltInFestivalTable(),
-                                                           {keeper})) {
+                                                           {keeper, {}})) {
                 if (keeper == Tradition::Smarta || day.Rule->Id == "krishna-janmashtami") {
                     days[day.Rule->Id + (keeper == Tradition::Vaishnava ? "/v" : "")].push_back(
                         Iso(day.Date));
