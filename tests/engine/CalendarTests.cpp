@@ -6,6 +6,7 @@
 #include "engine/calendar/Calendar.h"
 #include "engine/calendar/CalendarExport.h"
 #include "engine/time/TimeScales.h"
+#include "support/DelhiDay.h"
 #include "support/TestClocks.h"
 
 #include <gtest/gtest.h>
@@ -18,8 +19,6 @@
 
 namespace {
 
-const Place Delhi{77 + 13 / 60.0, 28 + 36 / 60.0};
-const FixedOffsetClock IndianTime(5.5);
 const Place Madrid{-3.7038, 40.4168};
 
 std::string Iso(const CivilDate& d) {
@@ -407,7 +406,8 @@ TEST(CalendarEvents, KeepTheirIdentifiersFromOneExportToTheNext) {
             << elsewhere.front().Uid;
     }
     const std::vector<CalendarEvent> days = CalendarEventsOf(
-        {{2024, 6, 11}, {2024, 6, 11}, CalendarEventKind::Days, {}, {}, {}, {}, {}}, Delhi, IndianTime);
+        {{2024, 6, 11}, {2024, 6, 11}, CalendarEventKind::Days, {}, {}, {}, {}, {}}, Delhi,
+        IndianTime);
     ASSERT_EQ(days.size(), 1u);
     EXPECT_EQ(days[0].Uid, "day-20240611-28.60N77.22E@kestrava");
     EXPECT_TRUE(

@@ -5,6 +5,7 @@
 // other, and the polar day, which has none.
 #include "engine/day/DayPeriods.h"
 #include "engine/day/Panchanga.h"
+#include "support/DelhiDay.h"
 
 #include <gtest/gtest.h>
 
@@ -157,10 +158,10 @@ TEST(DayPeriods, ChoghadiyasInTheChartsOrder) {
         ExpectSpan(p.Choghadiyas[5].Span, "13:29:57", "14:50:30", "the daytime's 6th");
         ExpectSpan(p.Choghadiyas[9].Span, "19:11:09", "20:50:42", "the night's 2nd");
         // The parts follow one another without a gap, the night's first from the sunset itself.
-        for (int k = 1; k < 16; ++k)
-            EXPECT_EQ(p.Choghadiyas[k].Span.Begins, p.Choghadiyas[k - 1].Span.Ends) << k;
-        for (int k = 1; k < 24; ++k)
-            EXPECT_EQ(p.Horas[k].Span.Begins, p.Horas[k - 1].Span.Ends) << k;
+        const auto begins = [](const auto& part) { return part.Span.Begins; };
+        const auto ends = [](const auto& part) { return part.Span.Ends; };
+        ExpectSpansMeet(p.Choghadiyas, begins, ends, "choghadiya");
+        ExpectSpansMeet(p.Horas, begins, ends, "hora");
         EXPECT_EQ(p.Choghadiyas[0].Span.Begins, Sunrise);
         EXPECT_EQ(p.Choghadiyas[7].Span.Ends, Sunset);
         EXPECT_EQ(p.Choghadiyas[15].Span.Ends, NextSunrise);

@@ -9,6 +9,7 @@
 #include "engine/present/PanchangaNames.h"
 #include "engine/report/TithiDay.h"
 #include "engine/time/TimeScales.h"
+#include "support/DelhiDay.h"
 #include "support/Moments.h"
 
 #include <gtest/gtest.h>
@@ -22,9 +23,6 @@ namespace {
 
 constexpr double Second = 1.0 / 86400;
 constexpr double Millisecond = Second / 1000;
-
-const Place Delhi{77 + 13 / 60.0, 28 + 36 / 60.0};
-const FixedOffsetClock IndianTime(5.5);
 
 std::string DateText(const CivilDate& d) {
     return std::to_string(d.Year) + '-' + std::to_string(d.Month) + '-' + std::to_string(d.Day);
@@ -128,8 +126,8 @@ TEST(PanchangaOfMoment, AMomentBeforeSunriseTakesThePreviousVara) {
         int Vara;
         bool BeforeSunrise;
     } cases[] = {
-        {"Delhi, Thursday before sunrise", Delhi, 5.5, {2024, 1, 11}, 6, 0, 3, true},
-        {"Delhi, Thursday after sunrise", Delhi, 5.5, {2024, 1, 11}, 8, 0, 4, false},
+        {"Delhi, Thursday before sunrise", Delhi, 5.5, DelhiDay, 6, 0, 3, true},
+        {"Delhi, Thursday after sunrise", Delhi, 5.5, DelhiDay, 8, 0, 4, false},
         {"Delhi, just after midnight", Delhi, 5.5, {2000, 1, 1}, 0, 30, 5, true},
         {"New York, Thursday before sunrise", {-74, 40.7}, -5, {2024, 1, 25}, 5, 0, 3, true},
         {"New York, Thursday noon", {-74, 40.7}, -5, {2024, 1, 25}, 12, 0, 4, false},

@@ -5,6 +5,7 @@
 #include "engine/day/Panchanga.h"
 #include "engine/day/Risings.h"
 #include "engine/time/TimeScales.h"
+#include "support/DelhiDay.h"
 #include "support/TestClocks.h"
 
 #include <gtest/gtest.h>
@@ -20,7 +21,7 @@ struct Site {
     Place At;
 };
 
-const Site Delhi{"Delhi", 5.5, {77 + 13 / 60.0, 28 + 36 / 60.0}};
+const Site DelhiSite{"Delhi", 5.5, Delhi};
 const Site NewYork{"New York", -5, {-74, 40 + 43 / 60.0}};
 const Site LondonSummer{"London, summer time", 1, {-8 / 60.0, 51.5}};
 const Site SydneySummer{"Sydney, summer time", 11, {151 + 13 / 60.0, -(33 + 52 / 60.0)}};
@@ -72,16 +73,16 @@ TEST(Risings, SunsetMoonriseAndMoonsetAgreeWithAnIndependentEphemeris) {
         const char* Moonset;
     } cases[] = {
         // A new moon: the Moon rises and sets with the Sun.
-        {Delhi, {2024, 1, 11}, "17:42:32.58", "07:13:16.79", "17:27:30.80"},
+        {DelhiSite, DelhiDay, "17:42:32.58", "07:13:16.79", "17:27:30.80"},
         // A full moon on either side of Greenwich.
-        {Delhi, {2024, 1, 25}, "17:54:04.53", "17:29:59.91", "07:05:52.65"},
+        {DelhiSite, {2024, 1, 25}, "17:54:04.53", "17:29:59.91", "07:05:52.65"},
         {NewYork, {2024, 1, 25}, "17:04:30.64", "16:55:54.56", "07:33:45.35"},
         // Dates on which the Moon sets but does not rise (it rises just after the midnight that
         // closes the date), or rises but does not set.
         {LondonSummer, {2000, 6, 21}, "21:21:31.39", "none", "08:52:06.19"},
         {SydneySummer, {2024, 12, 21}, "20:05:35.93", "none", "11:10:03.16"},
-        {Delhi, {2024, 1, 3}, "17:36:29.27", "none", "11:44:26.66"},
-        {Delhi, {2024, 1, 17}, "17:47:25.12", "11:20:22.62", "none"},
+        {DelhiSite, {2024, 1, 3}, "17:36:29.27", "none", "11:44:26.66"},
+        {DelhiSite, {2024, 1, 17}, "17:47:25.12", "11:20:22.62", "none"},
         {Quito, {1950, 3, 20}, "18:24:56.24", "07:37:18.81", "19:56:26.28"},
         {Tokyo, {2050, 12, 31}, "16:37:35.65", "19:46:04.07", "08:31:03.63"},
         {CapeTown, {1901, 1, 1}, "20:00:58.69", "16:39:17.71", "02:16:35.60"},

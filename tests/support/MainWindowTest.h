@@ -70,6 +70,28 @@ protected:
         }
     }
 
+    // New Delhi on the form: 77 E 13, 28 N 36, zone 5:30 (East and North as the form opens).
+    void typeDelhi() {
+        set({{"txtLonD", "77"},
+             {"txtLonM", "13"},
+             {"txtLatD", "28"},
+             {"txtLatM", "36"},
+             {"txtZoneHour", "5"},
+             {"txtZoneMinute", "30"}});
+    }
+
+    // Asha at New Delhi on Thursday 11 January 2024 at a clock time (17:00 unless told): the day
+    // of the new moon of 17:27 there, which the tests hold against published almanacs.
+    void typeDelhiDay(const char* hour = "17", const char* minute = "0") {
+        set({{"txtName", "Asha"},
+             {"cboMonth", "January"},
+             {"cboDate", "11"},
+             {"cboYear", "2024"},
+             {"cboHH", hour},
+             {"cboMM", minute}});
+        typeDelhi();
+    }
+
     FakePlatform platform;
     CalculationRecord record;
     frmMain window{record, platform};

@@ -147,17 +147,8 @@ protected:
     // Delhi (77 E 13, 28 N 36, zone 5:30), 11 January 2024 at 17:00: the new moon of 11:57 UT
     // is half an hour away, the Moon and the Sun in Purva Ashadha (253°20′ ... 266°40′ sidereal).
     void fillDelhi() {
-        set({{"txtName", "Asha"},
-             {"cboYear", "2024"},
-             {"cboDate", "11"},
-             {"cboHH", "17"},
-             {"txtLonD", "77"},
-             {"txtLonM", "13"},
-             {"txtLatD", "28"},
-             {"txtLatM", "36"},
-             {"txtZoneHour", "5"},
-             {"txtZoneMinute", "30"},
-             {"txtMCity", "Delhi"}});
+        typeDelhiDay();
+        set({{"txtMCity", "Delhi"}});
     }
 
     // Every text of the main window with the place it stands, inputs included: a snapshot to

@@ -2,6 +2,7 @@
 // The day's panchanga window in English and in Hindi: a tithi that holds no sunrise is called
 // kshaya, a karana never is, since a day holds two or three karanas as a rule.
 #include "engine/time/CivilClock.h"
+#include "support/DelhiDay.h"
 #include "ui/CalendarPlace.h"
 #include "ui/Language.h"
 #include "ui/frmDay.h"
@@ -30,11 +31,9 @@ struct BackToEnglish {
 // minute, so either minute is allowed.
 TEST(DayWindowLanguages, OnlyATithiIsCalledKshayaInEnglishAndInHindi) {
     BackToEnglish guard;
-    const CalendarPlace delhi{{77.0 + 13.0 / 60.0, 28.0 + 36.0 / 60.0},
-                              std::make_shared<FixedOffsetClock>(5.5),
+    const CalendarPlace delhi{Delhi, std::make_shared<FixedOffsetClock>(5.5),
                               QStringLiteral("Delhi"),
-                              QStringLiteral("Delhi, 28°36′N 77°13′E, UTC+05:30"),
-                              SkyChoice{}};
+                              QStringLiteral("Delhi, 28°36′N 77°13′E, UTC+05:30"), SkyChoice{}};
     const struct {
         Language In;
         const char* KshayaTithi; // the second line of the tithis

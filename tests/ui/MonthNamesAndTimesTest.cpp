@@ -4,6 +4,7 @@
 // adhika mark; and the export's folder that exists.
 #include "engine/calendar/Calendar.h"
 #include "engine/calendar/CalendarExport.h"
+#include "support/DelhiDay.h"
 #include "support/MainWindowTest.h"
 #include "ui/CalendarTexts.h"
 #include "ui/Language.h"
@@ -18,19 +19,8 @@
 
 namespace {
 
-const Place Delhi{77 + 13 / 60.0, 28 + 36 / 60.0};
-const FixedOffsetClock IndianTime(5.5);
-
 class MonthNamesAndTimesTest : public MainWindowTest {
 protected:
-    void typeDelhi() {
-        set({{"txtLonD", "77"},
-             {"txtLonM", "13"},
-             {"txtLatD", "28"},
-             {"txtLatM", "36"},
-             {"txtZoneHour", "5"},
-             {"txtZoneMinute", "30"}});
-    }
     QString label(QWidget* in, const char* name) {
         return in->findChild<QLabel*>(QLatin1String(name))->text();
     }

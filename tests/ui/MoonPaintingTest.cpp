@@ -4,6 +4,7 @@
 // the share of the disc lit, and the day window's sections and tables with the period in
 // progress marked on today.
 #include "ui/MoonPainting.h"
+#include "support/DelhiDay.h"
 #include "support/MainWindowTest.h"
 #include "ui/CalendarPlace.h"
 #include "ui/frmDay.h"
@@ -80,11 +81,8 @@ TEST(MoonPainting, TheLitSideAndShareFollowThePhase) {
 // the day's own) are marked as now, and so is rahu kalam (the same 6th eighth); on the next day
 // nothing is.
 TEST(DayWindow, MarksThePeriodInProgressOnToday) {
-    const CalendarPlace place{{77 + 13 / 60.0, 28 + 36 / 60.0},
-                              std::make_shared<FixedOffsetClock>(5.5),
-                              QStringLiteral("Delhi"),
-                              QStringLiteral("Delhi"),
-                              SkyChoice{}};
+    const CalendarPlace place{Delhi, std::make_shared<FixedOffsetClock>(5.5),
+                              QStringLiteral("Delhi"), QStringLiteral("Delhi"), SkyChoice{}};
     frmDay day(place, QDate(2024, 1, 11));
     day.setNow(QDateTime(QDate(2024, 1, 11), QTime(8, 30), Qt::UTC)); // 14:00 in Delhi
     auto* choghadiya = day.findChild<QTableWidget*>(QStringLiteral("tblChoghadiya"));

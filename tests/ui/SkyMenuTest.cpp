@@ -71,18 +71,7 @@ TEST_F(SkyMenuTest, AStoredNameItDoesNotKnowOpensOnTheDefaults) {
 // nakshatra's end on it about 2 hours 25 minutes earlier. At Delhi on 2024 January 11, 16:30,
 // Purva Ashadha runs until about 17:39 on Lahiri's zodiac: on Raman's it ended about 15:15.
 TEST_F(SkyMenuTest, TheCalculationTakesTheChosenAyanamsa) {
-    set({{"txtName", "Asha"},
-         {"cboMonth", "January"},
-         {"cboDate", "11"},
-         {"cboYear", "2024"},
-         {"cboHH", "16"},
-         {"cboMM", "30"},
-         {"txtLonD", "77"},
-         {"txtLonM", "13"},
-         {"txtLatD", "28"},
-         {"txtLatM", "36"},
-         {"txtZoneHour", "5"},
-         {"txtZoneMinute", "30"}});
+    typeDelhiDay("16", "30");
     click("cmdCalculate");
     ASSERT_TRUE(inFront("fraResult"));
     EXPECT_TRUE(text("lblNakshatra").startsWith(QStringLiteral("Purva Ashadha")))

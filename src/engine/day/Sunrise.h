@@ -71,7 +71,7 @@ Sunrise SunCrossingOnDate(const CivilDate& date, const Place& place, const Civil
 // Returns the instant at which the Sun's centre reaches SunriseAltitude, rising, between the
 // midnight that begins the date and the next, by the place's clock; or why there is none. Within
 // a hundredth of a second of the solar theory's own instant, and within a few seconds of a
-// high-precision ephemeris up to 60 degrees of latitude (bench/TithiAccuracy.cpp: 1.2 s at most
+// high-precision ephemeris up to 60 degrees of latitude (bench/AccuracyRisings.cpp: 1.2 s at most
 // up to 30 degrees, 1.5 s at 40-50 degrees, 2.5 s at 60 degrees).
 Sunrise SunriseOnDate(const CivilDate& date, const Place& place, const CivilClock& clock,
                       const Ephemeris& ephemeris = ModernEphemeris());

@@ -6,7 +6,7 @@
 // inclination factors, 27 smaller ones, 8 planetary terms, and the nutation in longitude (the
 // series as data in LunarSeries.h).
 // Accuracy over 1901-2050, against the Swiss Ephemeris 2.10 with its data files (every 1.9 days,
-// bench/TithiAccuracy.cpp): largest 5.1", 95 % within 2.8", median 0.8". The elongation of the
+// bench/AccuracyLongitudes.cpp): largest 5.1", 95 % within 2.8", median 0.8". The elongation of the
 // Moon from the Sun (both theories) comes within 15.5", so that a tithi begins or ends within
 // about half a minute (Terrestrial Time) of the modern ephemeris' instant.
 #pragma once

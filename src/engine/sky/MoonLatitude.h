@@ -6,7 +6,7 @@
 // (Astronomical Algorithms, 2nd ed., 1998, chapter 47): the mean elements of the Moon in Julian
 // centuries from J2000, 60 terms of the latitude with three additive terms, 46 of the distance
 // (the series as data in LunarLatitudeSeries.h). Meeus gives its accuracy as about 4" in
-// latitude; against the Swiss Ephemeris see bench/TithiAccuracy.cpp.
+// latitude; against the Swiss Ephemeris see bench/AccuracyLongitudes.cpp.
 #pragma once
 
 struct MoonLatitudeDistance {

@@ -7,7 +7,7 @@
 // anomaly, the perturbations by Venus, Mars, Jupiter and the Moon, the aberration and the
 // nutation in longitude.
 // Accuracy over 1901-2050, against the Swiss Ephemeris 2.10 with its data files (every 1.9 days,
-// bench/TithiAccuracy.cpp): largest 13.9", 95 % within 8.3", median 3.0".
+// bench/AccuracyLongitudes.cpp): largest 13.9", 95 % within 8.3", median 3.0".
 #pragma once
 
 #include "engine/base/Angles.h"
