@@ -3,10 +3,9 @@
 // names, the same captions and phrases.
 #include "Language.h"
 
-#include "Formats.h"
-
 #include "engine/present/CalendarNames.h"
 #include "engine/present/PanchangaNames.h"
+#include "engine/present/Writers.h"
 #include "engine/report/CalculationRecord.h"
 #include "ui/CalendarFileTexts.h"
 #include "ui/CalendarTexts.h"
@@ -16,9 +15,7 @@
 
 #include <QCoreApplication>
 
-#include <algorithm>
 #include <clocale>
-#include <sstream>
 
 namespace tithi_cli {
 
@@ -46,10 +43,9 @@ QString Window(const char* context, const char* english) {
     return QCoreApplication::translate(context, english);
 }
 
-// A line of the text: its caption padded to 16 characters (one blank at least), then its value.
-void Line(std::ostringstream& text, const QString& caption, const std::string& value) {
-    const auto pad = std::max<qsizetype>(1, 16 - caption.size());
-    text << Utf8(caption) << std::string(static_cast<std::size_t>(pad), ' ') << value << '\n';
+// A line of the text: its caption (padded by the writer), then its value.
+void Line(Record& text, const QString& caption, const std::string& value) {
+    text.Line(Utf8(caption), value);
 }
 
 std::string Span(const std::string& begins, const std::string& ends) {
@@ -150,18 +146,20 @@ std::string FormatTextInLanguage(const TithiResult& result) {
     static constexpr const char* Captions[] = {"Tithi Number", "Tithi Name",  "Tithi Phase",
                                                "Tithi Lord",   "Tithi Group", "Tithi Features",
                                                "Tithi Nature", "Tithi Type"};
-    std::ostringstream text;
+    Record text;
     for (std::size_t k = 0; k < std::size(Captions); ++k)
         Line(text, Window("ResultPanel", Captions[k]), result.Texts[k]);
-    text << '\n' << result.Texts[8] << "\n\n";
+    text.Line({}, {});
+    text.Line({}, result.Texts[8]);
+    text.Line({}, {});
     const auto figure = [&text](const char* caption, const std::string& value) {
         Line(text, QString::fromLatin1(caption), value);
     };
     figure("Tithi Index", std::to_string(result.Index));
-    figure("Moon", Number(result.Moon));
-    figure("Sun", Number(result.Sun));
-    figure("Elongation", Number(result.Elongation));
-    figure("JDE", Number(result.Jde));
+    figure("Moon", NumberText(result.Moon));
+    figure("Sun", NumberText(result.Sun));
+    figure("Elongation", NumberText(result.Elongation));
+    figure("JDE", NumberText(result.Jde));
     Line(text, Window("frmFind", "Begins"), result.Begins);
     Line(text, Window("frmFind", "Ends"), result.Ends);
     Line(text, Window("frmDay", "Sunrise"), result.Sunrise.value_or(result.SunriseNote));
@@ -197,11 +195,11 @@ std::string FormatTextInLanguage(const TithiResult& result) {
          Utf8(Window("frmDay", "%1 (amanta), %2 (purnimanta)").arg(amanta, purnimanta)));
     Line(text, Window("frmDay", "Samvat"),
          Utf8(Window("frmDay", "Vikram %1, Shaka %2").arg(result.Vikram).arg(result.Shaka)));
-    figure("Ayanamsa", Number(result.Ayanamsa));
+    figure("Ayanamsa", NumberText(result.Ayanamsa));
     if (result.Zone)
         Line(text, Window("InputPanel", "Named Time Zone"), *result.Zone);
     figure("UTC Offset", result.UtcOffset);
-    return text.str();
+    return TextLinesOf(text);
 }
 
 } // namespace tithi_cli
