@@ -5,6 +5,7 @@
 #include "Compute.h"
 #include "Values.h"
 
+#include "engine/calendar/FestivalWords.h"
 #include "engine/calendar/Festivals.h"
 #include "engine/present/PanchangaNames.h"
 #include "engine/report/TithiReport.h"
@@ -31,7 +32,7 @@ std::vector<FestivalEntry> ComputeFestivals(const Invocation& festivals) {
             entry.Tithi = day.Tithi;
             entry.TithiName = TithiTitle(day.Tithi);
         }
-        entry.Rule = day.How;
+        entry.Rule = FestivalRuleWords(day);
         if (day.Sankranti) {
             entry.Instant = IsoTime(day.Sankranti->Civil(), ClockRounding::NearestSecond,
                                     day.Sankranti->OffsetHours);
