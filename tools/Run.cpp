@@ -45,9 +45,9 @@ void WriteResult(const TithiResult& result, OutputFormat format, const OutputLan
         return;
     }
     TithiResult said = result;
-    Say(said);
+    Say(said, language.Words());
     if (format == OutputFormat::Text) {
-        out << FormatTextInLanguage(said);
+        out << FormatTextInLanguage(said, language.Words());
         return;
     }
     WriteResultAsIs(said, format, out);
@@ -131,7 +131,7 @@ int RunAlmanac(const Invocation& almanac, const OutputLanguage& language, std::o
     }
     for (AlmanacEntry& entry : ComputeAlmanac(almanac)) {
         if (!language.English())
-            Say(entry, almanac.AlmanacLimb);
+            Say(entry, almanac.AlmanacLimb, language.Words());
         out << Written(AlmanacRecord(entry), almanac.Format, "  ") << '\n';
     }
     return 0;
@@ -163,7 +163,7 @@ void WriteRows(std::vector<Entry> entries, const OutputLanguage& language, Outpu
     }
     for (Entry& entry : entries) {
         if (!language.English())
-            Say(entry);
+            Say(entry, language.Words());
         out << Written(record(entry), format, " ") << '\n';
     }
     if (format == OutputFormat::Text) {
