@@ -40,9 +40,9 @@ private:
     std::unique_ptr<CalendarWording> calendarWords_;
 };
 
-// Say: the names and texts of a result in the words given, its figures and times as they were:
-// the report's nine texts (in the installed language), the karana, vara, nakshatra, its lord,
-// yoga, the months and the tithi at sunrise.
+// Say: the names and texts of a result in the words given (English words leave them as they
+// are), its figures and times as they were: the report's nine texts (in the installed language),
+// the karana, vara, nakshatra, its lord, yoga, the months and the tithi at sunrise.
 void Say(TithiResult& result, const Wording& words);
 void Say(AlmanacEntry& entry, Limb limb, const Wording& words);
 void Say(MonthDayEntry& day, const Wording& words);

@@ -130,8 +130,7 @@ int RunAlmanac(const Invocation& almanac, const OutputLanguage& language, std::o
         out << Heading(AlmanacRecord(blank), OutputFormat::Csv) << '\n';
     }
     for (AlmanacEntry& entry : ComputeAlmanac(almanac)) {
-        if (!language.English())
-            Say(entry, almanac.AlmanacLimb, language.Words());
+        Say(entry, almanac.AlmanacLimb, language.Words());
         out << Written(AlmanacRecord(entry), almanac.Format, "  ") << '\n';
     }
     return 0;
@@ -162,8 +161,7 @@ void WriteRows(std::vector<Entry> entries, const OutputLanguage& language, Outpu
         out << Heading(record(Entry{}), format, " ") << '\n';
     }
     for (Entry& entry : entries) {
-        if (!language.English())
-            Say(entry, language.Words());
+        Say(entry, language.Words());
         out << Written(record(entry), format, " ") << '\n';
     }
     if (format == OutputFormat::Text) {
