@@ -144,7 +144,10 @@ DayFields DayFieldsOf(const PanchangaMoment& moment, const Place& place, const C
     return day;
 }
 
-void AddDayFields(Record& r, const DayFields& day) {
+namespace {
+
+// The day's lines of the text.
+void AddDayLines(Record& r, const DayFields& day) {
     char percent[32];
     std::snprintf(percent, sizeof percent, "%.1f %% lit, %s", day.MoonIllumination,
                   day.Waxing ? "waxing" : "waning");
@@ -187,12 +190,19 @@ void AddDayFields(Record& r, const DayFields& day) {
                    h.Name + ' ' + h.Times.Begins + " to " + h.Times.Ends);
         }
     }
+}
 
+} // namespace
+
+void AddDayFields(Record& r, const DayFields& day) {
+    if (r.Wants(InText)) {
+        AddDayLines(r, day);
+    }
     // JSON: the muhurtas in one object; CSV: a column for each end of each, whether or not the
     // periods are defined, and the lists as ISO 8601 intervals.
     if (day.PeriodsNote) {
         r.Add("muhurta", Value::Null(), InJson);
-    } else {
+    } else if (r.Wants(InJson)) {
         std::vector<Field> muhurtas;
         for (const auto& [key, times] : day.Muhurtas) {
             muhurtas.emplace_back(key, TimesValue(times));
@@ -203,24 +213,34 @@ void AddDayFields(Record& r, const DayFields& day) {
         r.Add("muhurta", Value::Object(std::move(muhurtas)), InJson);
         r.Add("abhijit_left_out", Value::Boolean(day.AbhijitLeftOut), InJson);
     }
-    for (std::size_t k = 0; k < std::size(MuhurtaKeys); ++k) {
-        const bool known = k < day.Muhurtas.size();
-        r.Add(std::string(MuhurtaKeys[k]) + "_begins",
-              known ? Value::Text(day.Muhurtas[k].second.Begins) : Value::Null(), InCsv);
-        r.Add(std::string(MuhurtaKeys[k]) + "_ends",
-              known ? Value::Text(day.Muhurtas[k].second.Ends) : Value::Null(), InCsv);
+    if (r.Wants(InCsv)) {
+        for (std::size_t k = 0; k < std::size(MuhurtaKeys); ++k) {
+            const bool known = k < day.Muhurtas.size();
+            r.Add(std::string(MuhurtaKeys[k]) + "_begins",
+                  known ? Value::Text(day.Muhurtas[k].second.Begins) : Value::Null(), InCsv);
+            r.Add(std::string(MuhurtaKeys[k]) + "_ends",
+                  known ? Value::Text(day.Muhurtas[k].second.Ends) : Value::Null(), InCsv);
+        }
+        r.Add("durmuhurta", Value::Text(Intervals(day.Durmuhurta)), InCsv);
+        r.Add("amrit_kalam", Value::Text(Intervals(day.AmritKalam)), InCsv);
+        r.Add("varjyam", Value::Text(Intervals(day.Varjyam)), InCsv);
     }
-    r.Add("durmuhurta", Value::Text(Intervals(day.Durmuhurta)), InCsv);
-    r.Add("amrit_kalam", Value::Text(Intervals(day.AmritKalam)), InCsv);
-    r.Add("varjyam", Value::Text(Intervals(day.Varjyam)), InCsv);
     if (day.PeriodsNote) {
         r.Add("choghadiya", Value::Null(), InData);
         r.Add("hora", Value::Null(), InData);
         r.Add("periods_note", Value::Text(*day.PeriodsNote), InJson);
     } else {
-        r.Add("choghadiya", NamedList(day.Choghadiya, "name"), InData).Cell =
-            NamedIntervals(day.Choghadiya);
-        r.Add("hora", NamedList(day.Hora, "lord"), InData).Cell = NamedIntervals(day.Hora);
+        // A list of objects in JSON, a cell of intervals in CSV.
+        const bool json = r.Wants(InJson), csv = r.Wants(InCsv);
+        Field& choghadiya =
+            r.Add("choghadiya", json ? NamedList(day.Choghadiya, "name") : Value::Null(), InData);
+        if (csv) {
+            choghadiya.Cell = NamedIntervals(day.Choghadiya);
+        }
+        Field& hora = r.Add("hora", json ? NamedList(day.Hora, "lord") : Value::Null(), InData);
+        if (csv) {
+            hora.Cell = NamedIntervals(day.Hora);
+        }
     }
     r.Add("moon_illumination", Value::Number(day.MoonIllumination, 2), InData);
     r.Add("moon_waxing", Value::Boolean(day.Waxing), InJson);

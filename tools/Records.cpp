@@ -32,8 +32,10 @@ std::string Adhika(bool adhika) {
 
 } // namespace
 
-Record MomentRecord(const TithiResult& result) {
+Record MomentRecord(const TithiResult& result, unsigned formats) {
     Record r;
+    r.For = formats;
+    r.Fields.reserve(128); // a moment with its day's fields: about a hundred
     r.Add("index", Value::Integer(result.Index), InData);
     for (std::size_t k = 0; k < std::size(Captions); ++k) {
         Captioned(r.Add(TextFieldNames[k], Value::Text(result.Texts[k])), Captions[k]);
@@ -139,6 +141,18 @@ Record AlmanacRecord(const AlmanacEntry& entry) {
     r.Add("begins", Value::Text(entry.Begins), InData);
     r.Add("ends", Value::Text(entry.Ends), InData);
     return r;
+}
+
+unsigned FormatsOf(OutputFormat format) {
+    switch (format) {
+    case OutputFormat::Json:
+        return InJson;
+    case OutputFormat::Csv:
+        return InCsv;
+    case OutputFormat::Text:
+        break;
+    }
+    return InText;
 }
 
 std::string Written(const Record& record, OutputFormat format, std::string_view separator) {

@@ -12,8 +12,13 @@
 
 namespace tithi_cli {
 
-Record MomentRecord(const TithiResult& result);  // captioned lines in the text
+// MomentRecord: captioned lines in the text; built for the formats given (as FormatsOf names
+// them), or all.
+Record MomentRecord(const TithiResult& result, unsigned formats = InAll);
 Record AlmanacRecord(const AlmanacEntry& entry); // a table row in the text, with no heading
+
+// FormatsOf: the record's formats (InText, InJson, InCsv) that a run's format writes.
+unsigned FormatsOf(OutputFormat format);
 
 // Written: a record in a format: the text as captioned lines (each ended) where `separator` is
 // empty, else as a table row with the columns joined by it; JSON one line; CSV one row. The rows

@@ -25,7 +25,7 @@ namespace {
 constexpr std::string_view ProgramName = "kestrava-tithi";
 
 void WriteResultAsIs(const TithiResult& result, OutputFormat format, std::ostream& out) {
-    out << Written(MomentRecord(result), format);
+    out << Written(MomentRecord(result, FormatsOf(format)), format);
     if (format != OutputFormat::Text) {
         out << '\n';
     }
@@ -33,7 +33,7 @@ void WriteResultAsIs(const TithiResult& result, OutputFormat format, std::ostrea
 
 // The CSV header of a moment's results.
 std::string MomentCsvHeader() {
-    return Heading(MomentRecord(TithiResult{}), OutputFormat::Csv);
+    return Heading(MomentRecord(TithiResult{}, InCsv), OutputFormat::Csv);
 }
 
 // A result in the run's language: English as the engine gives it, any other through its

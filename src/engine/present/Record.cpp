@@ -62,9 +62,11 @@ Field& Record::Add(std::string name, Value value, unsigned in) {
     return Fields.emplace_back(std::move(name), std::move(value), in);
 }
 
-Field& Record::Line(std::string caption, std::string shown) {
+void Record::Line(std::string caption, std::string shown) {
+    if (!Wants(InText)) {
+        return;
+    }
     Field& field = Add({}, Value::Null(), InText);
     field.Caption = std::move(caption);
     field.Shown = std::move(shown);
-    return field;
 }

@@ -60,12 +60,17 @@ struct Field {
     int Width{};
 };
 
-// Record: the fields of one result in their order.
+// Record: the fields of one result in their order. `For` names the formats it is built for, so
+// that a builder can leave out the fields that no writer of them shows.
 struct Record {
     std::vector<Field> Fields;
+    unsigned For{InAll};
+
+    bool Wants(unsigned in) const { return (For & in) != 0; }
 
     // Add: a field at the end, written in the formats given; returns it, for a caption or a width.
     Field& Add(std::string name, Value value, unsigned in = InAll);
-    // Line: a line of the text alone: a caption and what follows it.
-    Field& Line(std::string caption, std::string shown);
+    // Line: a line of the text alone: a caption and what follows it; nothing for a record not
+    // built for the text.
+    void Line(std::string caption, std::string shown);
 };

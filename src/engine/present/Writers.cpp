@@ -42,39 +42,82 @@ std::string Plain(const Value& value) {
     return joined;
 }
 
-std::string Json(const Value& value);
+// A JSON string at the end of `json`: the runs that need no escape copied whole.
+void AppendJsonString(std::string& json, std::string_view text) {
+    json += '"';
+    std::size_t run = 0;
+    for (std::size_t k = 0; k < text.size(); ++k) {
+        const char c = text[k];
+        if (c != '"' && c != '\\' && static_cast<unsigned char>(c) >= 0x20) {
+            continue;
+        }
+        json.append(text, run, k - run);
+        run = k + 1;
+        switch (c) {
+        case '"':
+            json += "\\\"";
+            break;
+        case '\\':
+            json += "\\\\";
+            break;
+        case '\n':
+            json += "\\n";
+            break;
+        default: {
+            constexpr char hex[] = "0123456789abcdef";
+            json += "\\u00";
+            json += hex[(c >> 4) & 0xf];
+            json += hex[c & 0xf];
+        }
+        }
+    }
+    json.append(text, run, text.size() - run);
+    json += '"';
+}
 
-std::string JsonMembers(const std::vector<Field>& fields) {
-    std::string json = "{";
+void AppendJson(std::string& json, const Value& value);
+
+void AppendMembers(std::string& json, const std::vector<Field>& fields) {
+    json += '{';
     bool first = true;
     for (const Field& field : fields) {
         if (!(field.In & InJson)) {
             continue;
         }
-        json += first ? "" : ",";
-        json += JsonString(field.Name) + ':' + Json(field.Data);
+        if (!first) {
+            json += ',';
+        }
+        AppendJsonString(json, field.Name);
+        json += ':';
+        AppendJson(json, field.Data);
         first = false;
     }
-    return json + '}';
+    json += '}';
 }
 
-std::string Json(const Value& value) {
+void AppendJson(std::string& json, const Value& value) {
     switch (value.Is) {
     case Value::Kind::Null:
-        return "null";
+        json += "null";
+        return;
     case Value::Kind::Text:
-        return JsonString(value.Words);
-    case Value::Kind::List: {
-        std::string json = "[";
+        AppendJsonString(json, value.Words);
+        return;
+    case Value::Kind::List:
+        json += '[';
         for (std::size_t k = 0; k < value.Items.size(); ++k) {
-            json += (k ? "," : "") + Json(value.Items[k]);
+            if (k) {
+                json += ',';
+            }
+            AppendJson(json, value.Items[k]);
         }
-        return json + ']';
-    }
+        json += ']';
+        return;
     case Value::Kind::Object:
-        return JsonMembers(value.Members);
+        AppendMembers(json, value.Members);
+        return;
     default:
-        return Plain(value);
+        json += Plain(value);
     }
 }
 
@@ -146,34 +189,18 @@ std::string NumberText(double value) {
 }
 
 std::string JsonString(std::string_view text) {
-    std::string json = "\"";
-    for (const char c : text) {
-        switch (c) {
-        case '"':
-            json += "\\\"";
-            break;
-        case '\\':
-            json += "\\\\";
-            break;
-        case '\n':
-            json += "\\n";
-            break;
-        default:
-            if (static_cast<unsigned char>(c) < 0x20) {
-                constexpr char hex[] = "0123456789abcdef";
-                json += "\\u00";
-                json += hex[(c >> 4) & 0xf];
-                json += hex[c & 0xf];
-            } else {
-                json += c;
-            }
-        }
-    }
-    return json + '"';
+    std::string json;
+    json.reserve(text.size() + 2);
+    AppendJsonString(json, text);
+    return json;
 }
 
 std::string CsvField(std::string_view text) {
-    if (text.find_first_of(",\"\r\n") == std::string_view::npos) {
+    bool plain = true;
+    for (const char c : text) {
+        plain = plain && c != ',' && c != '"' && c != '\r' && c != '\n';
+    }
+    if (plain) {
         return std::string(text);
     }
     std::string field = "\"";
@@ -187,7 +214,10 @@ std::string CsvField(std::string_view text) {
 }
 
 std::string JsonOf(const Record& record) {
-    return JsonMembers(record.Fields);
+    std::string json;
+    json.reserve(4096);
+    AppendMembers(json, record.Fields);
+    return json;
 }
 
 std::string CsvHeaderOf(const Record& record) {
