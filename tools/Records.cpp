@@ -5,7 +5,6 @@
 
 #include "engine/present/Writers.h"
 
-#include <cstdio>
 #include <iterator>
 
 namespace tithi_cli {

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // The values and fields of a result's record.
-#include "Record.h"
+#include "engine/present/Record.h"
 
 #include <utility>
 

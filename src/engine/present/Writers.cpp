@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The text, JSON and CSV writers of a record: the quoting, the numbers and the alignment kept in
 // one place for every kind of result.
-#include "Writers.h"
+#include "engine/present/Writers.h"
 
 #include <charconv>
 #include <cmath>

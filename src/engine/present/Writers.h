@@ -3,7 +3,7 @@
 // a line) and CSV (a header, then rows, quoted as RFC 4180 asks).
 #pragma once
 
-#include "Record.h"
+#include "engine/present/Record.h"
 
 #include <string>
 #include <string_view>
