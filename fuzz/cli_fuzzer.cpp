@@ -19,9 +19,10 @@ void Exercise(const tithi_cli::MomentArguments& moment) {
         return;
     if (result->Index < 0 || result->Index > 29 || !std::isfinite(result->Elongation))
         std::abort(); // a moment the parser accepted must have a tithi
-    (void)tithi_cli::FormatText(*result);
-    (void)tithi_cli::FormatJson(*result);
-    (void)tithi_cli::FormatCsv(*result);
+    const Record record = tithi_cli::MomentRecord(*result);
+    (void)tithi_cli::Written(record, tithi_cli::OutputFormat::Text);
+    (void)tithi_cli::Written(record, tithi_cli::OutputFormat::Json);
+    (void)tithi_cli::Written(record, tithi_cli::OutputFormat::Csv);
 }
 
 // An almanac of a few weeks at most, so that one input stays quick; its entries must follow
@@ -37,9 +38,10 @@ void ExerciseAlmanac(const tithi_cli::Invocation& almanac) {
             std::abort();
         if (k > 0 && entries[k].Begins != entries[k - 1].Ends)
             std::abort();
-        (void)tithi_cli::FormatAlmanacText(entries[k]);
-        (void)tithi_cli::FormatAlmanacJson(entries[k]);
-        (void)tithi_cli::FormatAlmanacCsv(entries[k]);
+        const Record record = tithi_cli::AlmanacRecord(entries[k]);
+        (void)tithi_cli::Written(record, tithi_cli::OutputFormat::Text, "  ");
+        (void)tithi_cli::Written(record, tithi_cli::OutputFormat::Json);
+        (void)tithi_cli::Written(record, tithi_cli::OutputFormat::Csv);
     }
 }
 

@@ -4,7 +4,6 @@
 #include "CalendarModes.h"
 
 #include "Compute.h"
-#include "Formats.h"
 #include "Values.h"
 
 #include "engine/calendar/Calendar.h"
@@ -45,29 +44,22 @@ std::string IndexList(const std::vector<int>& indexes, const char* separator) {
     return list;
 }
 
-std::string JsonList(const std::vector<int>& indexes) {
-    return '[' + IndexList(indexes, ",") + ']';
+Value IndexValues(const std::vector<int>& indexes) {
+    std::vector<Value> items;
+    for (const int index : indexes) {
+        items.push_back(Value::Integer(index));
+    }
+    return Value::List(std::move(items));
 }
 
 const char* YesNo(bool value) {
     return value ? "yes" : "no";
 }
 
-const char* TrueFalse(bool value) {
-    return value ? "true" : "false";
-}
-
-// Pads a column of the text table to a width, in characters: a name in another script takes
-// several bytes a character.
-std::string Column(std::string text, std::size_t width) {
-    std::size_t characters = 0;
-    for (const char c : text) {
-        characters += (static_cast<unsigned char>(c) & 0xc0) != 0x80; // not a continuation byte
-    }
-    if (characters < width) {
-        text.append(width - characters, ' ');
-    }
-    return text + ' ';
+// A column of the text table, padded to a width in characters.
+Field& Column(Field& field, int width) {
+    field.Width = width;
+    return field;
 }
 
 std::string_view ObservanceName(ObservanceKind kind) {
@@ -169,77 +161,37 @@ CalendarFile ComputeCalendarFile(const Invocation& calendar, double stampJd,
     return file;
 }
 
-std::string MonthTextHeader() {
-    return Column("date", 10) + Column("vara", 11) + Column("sunrise", 8) + Column("tithi", 5) +
-           Column("tithi_name", 19) + Column("paksha", 7) + Column("ends", 19) +
-           Column("kshaya", 6) + Column("vriddhi", 7) + Column("masa_amanta", 12) + "adhika";
+Record MonthRecord(const MonthDayEntry& day) {
+    Record r;
+    Column(r.Add("date", Value::Text(day.Date)), 10);
+    Column(r.Add("vara", Value::Text(day.Vara)), 11);
+    Column(r.Add("sunrise", Value::OptionalText(day.Sunrise)), 8).Shown =
+        day.Sunrise ? day.Sunrise->substr(11, 8) : "-";
+    Column(r.Add("tithi", Value::Integer(day.Tithi)), 5);
+    Column(r.Add("tithi_name", Value::Text(day.TithiName)), 19);
+    Column(r.Add("paksha", Value::Text(day.Paksha)), 7);
+    Column(r.Add("ends", Value::Text(day.Ends)), 19).Shown = Plain(day.Ends);
+    Column(r.Add("kshaya", IndexValues(day.Kshaya)), 6).Shown =
+        day.Kshaya.empty() ? "-" : IndexList(day.Kshaya, " ");
+    Column(r.Add("vriddhi", Value::Boolean(day.Vriddhi)), 7).Shown = YesNo(day.Vriddhi);
+    r.Add("observed", IndexValues(day.Observed), InData);
+    Column(r.Add("masa_amanta", Value::Text(day.MasaAmanta)), 12);
+    r.Add("adhika", Value::Boolean(day.Adhika)).Shown = YesNo(day.Adhika);
+    return r;
 }
 
-std::string FormatMonthText(const MonthDayEntry& day) {
-    return Column(day.Date, 10) + Column(day.Vara, 11) +
-           Column(day.Sunrise ? day.Sunrise->substr(11, 8) : "-", 8) +
-           Column(std::to_string(day.Tithi), 5) + Column(day.TithiName, 19) +
-           Column(day.Paksha, 7) + Column(Plain(day.Ends), 19) +
-           Column(day.Kshaya.empty() ? "-" : IndexList(day.Kshaya, " "), 6) +
-           Column(YesNo(day.Vriddhi), 7) + Column(day.MasaAmanta, 12) + YesNo(day.Adhika);
-}
-
-std::string FormatMonthJson(const MonthDayEntry& day) {
-    return "{\"date\":" + JsonString(day.Date) + ",\"vara\":" + JsonString(day.Vara) +
-           ",\"sunrise\":" + (day.Sunrise ? JsonString(*day.Sunrise) : "null") +
-           ",\"tithi\":" + std::to_string(day.Tithi) +
-           ",\"tithi_name\":" + JsonString(day.TithiName) +
-           ",\"paksha\":" + JsonString(day.Paksha) + ",\"ends\":" + JsonString(day.Ends) +
-           ",\"kshaya\":" + JsonList(day.Kshaya) + ",\"vriddhi\":" + TrueFalse(day.Vriddhi) +
-           ",\"observed\":" + JsonList(day.Observed) +
-           ",\"masa_amanta\":" + JsonString(day.MasaAmanta) +
-           ",\"adhika\":" + TrueFalse(day.Adhika) + '}';
-}
-
-std::string MonthCsvHeader() {
-    return "date,vara,sunrise,tithi,tithi_name,paksha,ends,kshaya,vriddhi,observed,masa_amanta,"
-           "adhika";
-}
-
-std::string FormatMonthCsv(const MonthDayEntry& day) {
-    return day.Date + ',' + CsvField(day.Vara) + ',' + day.Sunrise.value_or("") + ',' +
-           std::to_string(day.Tithi) + ',' + CsvField(day.TithiName) + ',' + CsvField(day.Paksha) +
-           ',' + day.Ends + ',' + IndexList(day.Kshaya, " ") + ',' + TrueFalse(day.Vriddhi) + ',' +
-           IndexList(day.Observed, " ") + ',' + CsvField(day.MasaAmanta) + ',' +
-           TrueFalse(day.Adhika);
-}
-
-std::string FindTextHeader() {
-    return Column("date", 10) + Column("tithi", 5) + Column("tithi_name", 19) +
-           Column("begins", 19) + Column("ends", 19) + Column("masa_amanta", 12) +
-           Column("masa_purnimanta", 15) + Column("adhika", 6) + "observance";
-}
-
-std::string FormatFindText(const FindEntry& entry) {
-    return Column(entry.Date, 10) + Column(std::to_string(entry.Tithi), 5) +
-           Column(entry.TithiName, 19) + Column(Plain(entry.Begins), 19) +
-           Column(Plain(entry.Ends), 19) + Column(entry.MasaAmanta, 12) +
-           Column(entry.MasaPurnimanta, 15) + Column(YesNo(entry.Adhika), 6) + entry.Observance;
-}
-
-std::string FormatFindJson(const FindEntry& entry) {
-    return "{\"date\":" + JsonString(entry.Date) + ",\"tithi\":" + std::to_string(entry.Tithi) +
-           ",\"tithi_name\":" + JsonString(entry.TithiName) +
-           ",\"begins\":" + JsonString(entry.Begins) + ",\"ends\":" + JsonString(entry.Ends) +
-           ",\"masa_amanta\":" + JsonString(entry.MasaAmanta) +
-           ",\"masa_purnimanta\":" + JsonString(entry.MasaPurnimanta) +
-           ",\"adhika\":" + TrueFalse(entry.Adhika) +
-           ",\"observance\":" + JsonString(entry.Observance) + '}';
-}
-
-std::string FindCsvHeader() {
-    return "date,tithi,tithi_name,begins,ends,masa_amanta,masa_purnimanta,adhika,observance";
-}
-
-std::string FormatFindCsv(const FindEntry& entry) {
-    return entry.Date + ',' + std::to_string(entry.Tithi) + ',' + CsvField(entry.TithiName) + ',' +
-           entry.Begins + ',' + entry.Ends + ',' + CsvField(entry.MasaAmanta) + ',' +
-           CsvField(entry.MasaPurnimanta) + ',' + TrueFalse(entry.Adhika) + ',' + entry.Observance;
+Record FindRecord(const FindEntry& entry) {
+    Record r;
+    Column(r.Add("date", Value::Text(entry.Date)), 10);
+    Column(r.Add("tithi", Value::Integer(entry.Tithi)), 5);
+    Column(r.Add("tithi_name", Value::Text(entry.TithiName)), 19);
+    Column(r.Add("begins", Value::Text(entry.Begins)), 19).Shown = Plain(entry.Begins);
+    Column(r.Add("ends", Value::Text(entry.Ends)), 19).Shown = Plain(entry.Ends);
+    Column(r.Add("masa_amanta", Value::Text(entry.MasaAmanta)), 12);
+    Column(r.Add("masa_purnimanta", Value::Text(entry.MasaPurnimanta)), 15);
+    Column(r.Add("adhika", Value::Boolean(entry.Adhika)), 6).Shown = YesNo(entry.Adhika);
+    r.Add("observance", Value::Text(entry.Observance));
+    return r;
 }
 
 std::optional<std::string> WriteWholeFile(const std::string& path, const std::string& bytes) {

@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: MIT
 // kestrava-tithi's calendar modes: a month's days (--month), the days of observance of a tithi
 // (--find) and an iCalendar file (--ics), through the engine's calendar; their rows as text,
-// JSON lines or CSV, and a file written whole or not at all.
+// JSON lines or CSV through their records, and a file written whole or not at all.
 #pragma once
 
 #include "Options.h"
+
+#include "engine/present/Record.h"
 
 #include <optional>
 #include <string>
@@ -60,19 +62,10 @@ struct CalendarFile {
 CalendarFile ComputeCalendarFile(const Invocation& calendar, double stampJd,
                                  const CalendarWording* words = nullptr);
 
-// The rows. Text is a table with a header line; JSON one object a line; CSV a header line, then
-// one row a line. None ends with a newline.
-std::string MonthTextHeader();
-std::string FormatMonthText(const MonthDayEntry& day);
-std::string FormatMonthJson(const MonthDayEntry& day);
-std::string MonthCsvHeader();
-std::string FormatMonthCsv(const MonthDayEntry& day);
-
-std::string FindTextHeader();
-std::string FormatFindText(const FindEntry& entry);
-std::string FormatFindJson(const FindEntry& entry);
-std::string FindCsvHeader();
-std::string FormatFindCsv(const FindEntry& entry);
+// The records of the rows: a table with a heading line in the text, one object a line in JSON,
+// a header line and rows in CSV.
+Record MonthRecord(const MonthDayEntry& day);
+Record FindRecord(const FindEntry& entry);
 
 // WriteWholeFile: the bytes saved as SaveWholeFile saves them (a link followed, a device or a pipe
 // written in place, the old file's mode kept, nothing left behind by a failure or a signal).

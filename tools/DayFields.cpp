@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: MIT
-// The periods and facts of a moment's day, from the engine, and their JSON, text and CSV.
+// The periods and facts of a moment's day, from the engine, and their fields in a moment's record.
 #include "DayFields.h"
 
 #include "Compute.h"
-#include "Formats.h"
 
 #include "engine/day/DayFacts.h"
 #include "engine/day/DayPeriods.h"
@@ -13,7 +12,6 @@
 #include <cmath>
 #include <cstdio>
 #include <iterator>
-#include <sstream>
 
 namespace tithi_cli {
 
@@ -52,32 +50,30 @@ std::string WhyNoPeriods(const HorizonCrossing& sunrise, const HorizonCrossing& 
     return "not defined: the Sun does not both rise and set this date and rise the next";
 }
 
-std::string JsonTimes(const PeriodTimes& t) {
-    return "{\"begins\":" + JsonString(t.Begins) + ",\"ends\":" + JsonString(t.Ends) + '}';
+Value TimesValue(const PeriodTimes& t) {
+    return Value::Object({{"begins", Value::Text(t.Begins)}, {"ends", Value::Text(t.Ends)}});
 }
 
-std::string JsonList(const std::vector<PeriodTimes>& list) {
-    std::string json = "[";
-    for (std::size_t k = 0; k < list.size(); ++k) {
-        json += (k ? "," : "") + JsonTimes(list[k]);
+Value TimesList(const std::vector<PeriodTimes>& list) {
+    std::vector<Value> items;
+    for (const PeriodTimes& t : list) {
+        items.push_back(TimesValue(t));
     }
-    return json + ']';
+    return Value::List(std::move(items));
 }
 
-std::string JsonNamed(const std::vector<NamedPeriod>& list, const char* nameKey) {
-    std::string json = "[";
-    for (std::size_t k = 0; k < list.size(); ++k) {
-        const NamedPeriod& p = list[k];
-        json += k ? ",{\"" : "{\"";
-        json += nameKey;
-        json += "\":" + JsonString(p.Name);
+Value NamedList(const std::vector<NamedPeriod>& list, const char* nameKey) {
+    std::vector<Value> items;
+    for (const NamedPeriod& p : list) {
+        std::vector<Field> members{{nameKey, Value::Text(p.Name)}};
         if (!p.Quality.empty()) {
-            json += ",\"quality\":" + JsonString(p.Quality);
+            members.emplace_back("quality", Value::Text(p.Quality));
         }
-        json += ",\"begins\":" + JsonString(p.Times.Begins) +
-                ",\"ends\":" + JsonString(p.Times.Ends) + '}';
+        members.emplace_back("begins", Value::Text(p.Times.Begins));
+        members.emplace_back("ends", Value::Text(p.Times.Ends));
+        items.push_back(Value::Object(std::move(members)));
     }
-    return json + ']';
+    return Value::List(std::move(items));
 }
 
 // An ISO 8601 interval, "begins/ends".
@@ -99,13 +95,6 @@ std::string NamedIntervals(const std::vector<NamedPeriod>& list) {
         text += (k ? ";" : "") + list[k].Name + (list[k].Quality.empty() ? "" : " ") +
                 list[k].Quality + ' ' + Interval(list[k].Times);
     }
-    return text;
-}
-
-// A percentage to a hundredth, "23.01".
-std::string Percent(double value) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%.2f", value);
     return text;
 }
 
@@ -155,117 +144,113 @@ DayFields DayFieldsOf(const PanchangaMoment& moment, const Place& place, const C
     return day;
 }
 
-std::string DayJson(const DayFields& day) {
-    std::string json;
-    if (day.PeriodsNote) {
-        json += ",\"muhurta\":null,\"choghadiya\":null,\"hora\":null,\"periods_note\":" +
-                JsonString(*day.PeriodsNote);
-    } else {
-        json += ",\"muhurta\":{";
-        for (std::size_t k = 0; k < day.Muhurtas.size(); ++k) {
-            json += (k ? ",\"" : "\"") + day.Muhurtas[k].first +
-                    "\":" + JsonTimes(day.Muhurtas[k].second);
-        }
-        json += ",\"durmuhurta\":" + JsonList(day.Durmuhurta);
-        json += ",\"amrit_kalam\":" + JsonList(day.AmritKalam);
-        json += ",\"varjyam\":" + JsonList(day.Varjyam) + '}';
-        json += ",\"abhijit_left_out\":";
-        json += day.AbhijitLeftOut ? "true" : "false";
-        json += ",\"choghadiya\":" + JsonNamed(day.Choghadiya, "name");
-        json += ",\"hora\":" + JsonNamed(day.Hora, "lord");
-    }
-    json += ",\"moon_illumination\":" + Percent(day.MoonIllumination);
-    json += ",\"moon_waxing\":";
-    json += day.Waxing ? "true" : "false";
-    json += ",\"moon_rashi\":" + JsonString(day.MoonRashi);
-    json += ",\"moon_rashi_ends\":" + JsonString(day.MoonRashiEnds);
-    json += ",\"sun_rashi\":" + JsonString(day.SunRashi);
-    json += ",\"ritu\":" + JsonString(day.Ritu);
-    json += ",\"ayana\":" + JsonString(day.Ayana);
-    json += ",\"samvatsara\":" + JsonString(day.Samvatsara);
-    json += ",\"kali_year\":" + std::to_string(day.KaliYear);
-    return json;
-}
+namespace {
 
-std::string DayText(const DayFields& day) {
-    std::ostringstream text;
-    auto line = [&text](const std::string& caption, const std::string& value) {
-        text << caption << std::string(caption.size() < 16 ? 16 - caption.size() : 1, ' ') << value
-             << '\n';
-    };
+// The day's lines of the text.
+void AddDayLines(Record& r, const DayFields& day) {
     char percent[32];
     std::snprintf(percent, sizeof percent, "%.1f %% lit, %s", day.MoonIllumination,
                   day.Waxing ? "waxing" : "waning");
-    line("Moon Phase", percent);
-    line("Moon Rashi", day.MoonRashi + " until " + day.MoonRashiEnds);
-    line("Sun Rashi", day.SunRashi);
-    line("Ritu", day.Ritu + " (by the lunar month)");
-    line("Ayana", day.Ayana + " (by the sidereal Sun)");
-    line("Samvatsara", day.Samvatsara + " (the southern cycle, from Chaitra)");
-    line("Kali Year", std::to_string(day.KaliYear));
+    r.Line("Moon Phase", percent);
+    r.Line("Moon Rashi", day.MoonRashi + " until " + day.MoonRashiEnds);
+    r.Line("Sun Rashi", day.SunRashi);
+    r.Line("Ritu", day.Ritu + " (by the lunar month)");
+    r.Line("Ayana", day.Ayana + " (by the sidereal Sun)");
+    r.Line("Samvatsara", day.Samvatsara + " (the southern cycle, from Chaitra)");
+    r.Line("Kali Year", std::to_string(day.KaliYear));
     if (day.PeriodsNote) {
-        line("Periods", *day.PeriodsNote);
-        return text.str();
-    }
-    const char* const captions[] = {"Rahu Kalam",     "Yamaganda", "Gulika Kalam", "Abhijit",
-                                    "Brahma Muhurta", "Pradosha",  "Nishita",      "Godhuli"};
-    for (std::size_t k = 0; k < day.Muhurtas.size(); ++k) {
-        const PeriodTimes& t = day.Muhurtas[k].second;
-        std::string value = t.Begins + " to " + t.Ends;
-        if (k == 3 && day.AbhijitLeftOut) {
-            value += " (left out on Wednesdays)";
+        r.Line("Periods", *day.PeriodsNote);
+    } else {
+        const char* const captions[] = {"Rahu Kalam",     "Yamaganda", "Gulika Kalam", "Abhijit",
+                                        "Brahma Muhurta", "Pradosha",  "Nishita",      "Godhuli"};
+        for (std::size_t k = 0; k < day.Muhurtas.size(); ++k) {
+            const PeriodTimes& t = day.Muhurtas[k].second;
+            r.Line(captions[k],
+                   t.Begins + " to " + t.Ends +
+                       (k == 3 && day.AbhijitLeftOut ? " (left out on Wednesdays)" : ""));
         }
-        line(captions[k], value);
-    }
-    auto list = [&line](const char* caption, const std::vector<PeriodTimes>& spans) {
-        std::string value;
-        for (std::size_t k = 0; k < spans.size(); ++k) {
-            value += (k ? ", " : "") + spans[k].Begins + " to " + spans[k].Ends;
+        auto list = [&r](const char* caption, const std::vector<PeriodTimes>& spans) {
+            std::string value;
+            for (std::size_t k = 0; k < spans.size(); ++k) {
+                value += (k ? ", " : "") + spans[k].Begins + " to " + spans[k].Ends;
+            }
+            r.Line(caption, value.empty() ? "none this day" : value);
+        };
+        list("Durmuhurta", day.Durmuhurta);
+        list("Amrit Kalam", day.AmritKalam);
+        list("Varjyam", day.Varjyam);
+        for (std::size_t k = 0; k < day.Choghadiya.size(); ++k) {
+            const NamedPeriod& c = day.Choghadiya[k];
+            r.Line(std::string(k < 8 ? "Choghadiya D" : "Choghadiya N") + std::to_string(k % 8 + 1),
+                   c.Name + " (" + c.Quality + ") " + c.Times.Begins + " to " + c.Times.Ends);
         }
-        line(caption, value.empty() ? "none this day" : value);
-    };
-    list("Durmuhurta", day.Durmuhurta);
-    list("Amrit Kalam", day.AmritKalam);
-    list("Varjyam", day.Varjyam);
-    for (std::size_t k = 0; k < day.Choghadiya.size(); ++k) {
-        const NamedPeriod& c = day.Choghadiya[k];
-        line(std::string(k < 8 ? "Choghadiya D" : "Choghadiya N") + std::to_string(k % 8 + 1),
-             c.Name + " (" + c.Quality + ") " + c.Times.Begins + " to " + c.Times.Ends);
+        for (std::size_t k = 0; k < day.Hora.size(); ++k) {
+            const NamedPeriod& h = day.Hora[k];
+            r.Line("Hora " + std::to_string(k + 1),
+                   h.Name + ' ' + h.Times.Begins + " to " + h.Times.Ends);
+        }
     }
-    for (std::size_t k = 0; k < day.Hora.size(); ++k) {
-        const NamedPeriod& h = day.Hora[k];
-        line("Hora " + std::to_string(k + 1),
-             h.Name + ' ' + h.Times.Begins + " to " + h.Times.Ends);
-    }
-    return text.str();
 }
 
-std::string DayCsvHeader() {
-    std::string header;
-    for (const char* key : MuhurtaKeys) {
-        header += std::string(",") + key + "_begins," + key + "_ends";
-    }
-    return header + ",durmuhurta,amrit_kalam,varjyam,choghadiya,hora,moon_illumination"
-                    ",moon_rashi,moon_rashi_ends,sun_rashi,ritu,ayana,samvatsara,kali_year";
-}
+} // namespace
 
-std::string DayCsv(const DayFields& day) {
-    std::string row;
-    for (std::size_t k = 0; k < std::size(MuhurtaKeys); ++k) {
-        if (k < day.Muhurtas.size()) {
-            row += ',' + day.Muhurtas[k].second.Begins + ',' + day.Muhurtas[k].second.Ends;
-        } else {
-            row += ",,";
+void AddDayFields(Record& r, const DayFields& day) {
+    if (r.Wants(InText)) {
+        AddDayLines(r, day);
+    }
+    // JSON: the muhurtas in one object; CSV: a column for each end of each, whether or not the
+    // periods are defined, and the lists as ISO 8601 intervals.
+    if (day.PeriodsNote) {
+        r.Add("muhurta", Value::Null(), InJson);
+    } else if (r.Wants(InJson)) {
+        std::vector<Field> muhurtas;
+        for (const auto& [key, times] : day.Muhurtas) {
+            muhurtas.emplace_back(key, TimesValue(times));
+        }
+        muhurtas.emplace_back("durmuhurta", TimesList(day.Durmuhurta));
+        muhurtas.emplace_back("amrit_kalam", TimesList(day.AmritKalam));
+        muhurtas.emplace_back("varjyam", TimesList(day.Varjyam));
+        r.Add("muhurta", Value::Object(std::move(muhurtas)), InJson);
+        r.Add("abhijit_left_out", Value::Boolean(day.AbhijitLeftOut), InJson);
+    }
+    if (r.Wants(InCsv)) {
+        for (std::size_t k = 0; k < std::size(MuhurtaKeys); ++k) {
+            const bool known = k < day.Muhurtas.size();
+            r.Add(std::string(MuhurtaKeys[k]) + "_begins",
+                  known ? Value::Text(day.Muhurtas[k].second.Begins) : Value::Null(), InCsv);
+            r.Add(std::string(MuhurtaKeys[k]) + "_ends",
+                  known ? Value::Text(day.Muhurtas[k].second.Ends) : Value::Null(), InCsv);
+        }
+        r.Add("durmuhurta", Value::Text(Intervals(day.Durmuhurta)), InCsv);
+        r.Add("amrit_kalam", Value::Text(Intervals(day.AmritKalam)), InCsv);
+        r.Add("varjyam", Value::Text(Intervals(day.Varjyam)), InCsv);
+    }
+    if (day.PeriodsNote) {
+        r.Add("choghadiya", Value::Null(), InData);
+        r.Add("hora", Value::Null(), InData);
+        r.Add("periods_note", Value::Text(*day.PeriodsNote), InJson);
+    } else {
+        // A list of objects in JSON, a cell of intervals in CSV.
+        const bool json = r.Wants(InJson), csv = r.Wants(InCsv);
+        Field& choghadiya =
+            r.Add("choghadiya", json ? NamedList(day.Choghadiya, "name") : Value::Null(), InData);
+        if (csv) {
+            choghadiya.Cell = NamedIntervals(day.Choghadiya);
+        }
+        Field& hora = r.Add("hora", json ? NamedList(day.Hora, "lord") : Value::Null(), InData);
+        if (csv) {
+            hora.Cell = NamedIntervals(day.Hora);
         }
     }
-    row += ',' + Intervals(day.Durmuhurta) + ',' + Intervals(day.AmritKalam) + ',' +
-           Intervals(day.Varjyam) + ',' + NamedIntervals(day.Choghadiya) + ',' +
-           NamedIntervals(day.Hora);
-    row += ',' + Percent(day.MoonIllumination) + ',' + CsvField(day.MoonRashi) + ',' +
-           day.MoonRashiEnds + ',' + CsvField(day.SunRashi) + ',' + CsvField(day.Ritu) + ',' +
-           CsvField(day.Ayana) + ',' + CsvField(day.Samvatsara) + ',' +
-           std::to_string(day.KaliYear);
-    return row;
+    r.Add("moon_illumination", Value::Number(day.MoonIllumination, 2), InData);
+    r.Add("moon_waxing", Value::Boolean(day.Waxing), InJson);
+    r.Add("moon_rashi", Value::Text(day.MoonRashi), InData);
+    r.Add("moon_rashi_ends", Value::Text(day.MoonRashiEnds), InData);
+    r.Add("sun_rashi", Value::Text(day.SunRashi), InData);
+    r.Add("ritu", Value::Text(day.Ritu), InData);
+    r.Add("ayana", Value::Text(day.Ayana), InData);
+    r.Add("samvatsara", Value::Text(day.Samvatsara), InData);
+    r.Add("kali_year", Value::Integer(day.KaliYear), InData);
 }
 
 } // namespace tithi_cli

@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: MIT
 // kestrava-tithi's periods and further facts of a moment's day: rahu kalam and the muhurtas,
 // the choghadiyas and horas, the Moon's and the Sun's signs, the Moon's phase, the season and
-// the years, as texts ready for the three formats.
+// the years, as fields of the moment's record.
 #pragma once
 
 #include "engine/base/Place.h"
 #include "engine/day/Panchanga.h"
+#include "engine/present/Record.h"
 #include "engine/time/CivilClock.h"
 
 #include <optional>
@@ -51,11 +52,8 @@ struct DayFields {
 DayFields DayFieldsOf(const PanchangaMoment& moment, const Place& place, const CivilClock& clock,
                       bool hasLatitude, const SkyChoice& sky);
 
-// The fields in each format: the JSON members (each with its leading comma), the text's lines
-// (each ended), and the CSV columns' header and values (each with its leading comma).
-std::string DayJson(const DayFields& day);
-std::string DayText(const DayFields& day);
-std::string DayCsvHeader();
-std::string DayCsv(const DayFields& day);
+// AddDayFields: the day's fields at the end of a moment's record: the text's lines, the JSON
+// members and the CSV columns (the same columns whether or not the periods are defined).
+void AddDayFields(Record& record, const DayFields& day);
 
 } // namespace tithi_cli

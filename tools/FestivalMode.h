@@ -5,6 +5,8 @@
 
 #include "Options.h"
 
+#include "engine/present/Record.h"
+
 #include <optional>
 #include <string>
 #include <vector>
@@ -30,10 +32,8 @@ struct FestivalEntry {
 // ComputeFestivals: the festival days of --from to --to at the place, for --tradition.
 std::vector<FestivalEntry> ComputeFestivals(const Invocation& festivals);
 
-std::string FestivalTextHeader();
-std::string FormatFestivalText(const FestivalEntry& entry);
-std::string FormatFestivalJson(const FestivalEntry& entry);
-std::string FestivalCsvHeader();
-std::string FormatFestivalCsv(const FestivalEntry& entry);
+// FestivalRecord: a festival day's row: a table with a heading line in the text (the rule left
+// to JSON and CSV), one object a line in JSON, a header line and rows in CSV.
+Record FestivalRecord(const FestivalEntry& entry);
 
 } // namespace tithi_cli

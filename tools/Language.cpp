@@ -3,10 +3,10 @@
 // names, the same captions and phrases.
 #include "Language.h"
 
-#include "Formats.h"
-
 #include "engine/present/CalendarNames.h"
 #include "engine/present/PanchangaNames.h"
+#include "engine/present/Wording.h"
+#include "engine/present/Writers.h"
 #include "engine/report/CalculationRecord.h"
 #include "ui/CalendarFileTexts.h"
 #include "ui/CalendarTexts.h"
@@ -16,9 +16,7 @@
 
 #include <QCoreApplication>
 
-#include <algorithm>
 #include <clocale>
-#include <sstream>
 
 namespace tithi_cli {
 
@@ -28,37 +26,21 @@ std::string Utf8(const QString& text) {
     return text.toStdString();
 }
 
-std::string Name(NameKind kind, const std::string& english) {
-    return english.empty() ? english : Utf8(PanchangaName(kind, english));
-}
-
 // A tithi's title from its English one: "Shukla Navami", "Purnima".
-std::string TitleOf(const std::string& english) {
+std::string TitleOf(const std::string& english, const Wording& words) {
     for (int k = 0; k < 30; ++k) {
         if (TithiTitle(k) == english)
-            return Utf8(TithiTitleText(k));
+            return words.TithiTitleOf(k);
     }
     return english;
 }
 
-// A text of the windows, in the context that holds it.
-QString Window(const char* context, const char* english) {
-    return QCoreApplication::translate(context, english);
+std::string Span(const std::string& begins, const std::string& ends, const Wording& words) {
+    return words.Phrase("CalendarFile", "from %1 to %2", {begins, ends});
 }
 
-// A line of the text: its caption padded to 16 characters (one blank at least), then its value.
-void Line(std::ostringstream& text, const QString& caption, const std::string& value) {
-    const auto pad = std::max<qsizetype>(1, 16 - caption.size());
-    text << Utf8(caption) << std::string(static_cast<std::size_t>(pad), ' ') << value << '\n';
-}
-
-std::string Span(const std::string& begins, const std::string& ends) {
-    return Utf8(Window("CalendarFile", "from %1 to %2")
-                    .arg(QString::fromStdString(begins), QString::fromStdString(ends)));
-}
-
-std::string OrNone(const std::optional<std::string>& time) {
-    return time ? *time : Utf8(Window(PanchangaContext, "none this date"));
+std::string OrNone(const std::optional<std::string>& time, const Wording& words) {
+    return time ? *time : words.Phrase(PanchangaContext, "none this date");
 }
 
 } // namespace
@@ -82,6 +64,12 @@ OutputLanguage::OutputLanguage(const std::string& code) {
     calendarWords_ = std::make_unique<TranslatedCalendarWording>();
 }
 
+const Wording& OutputLanguage::Words() const {
+    if (calendarWords_)
+        return *calendarWords_;
+    return EnglishWords();
+}
+
 OutputLanguage::~OutputLanguage() {
     if (english_)
         return;
@@ -89,7 +77,7 @@ OutputLanguage::~OutputLanguage() {
     QLocale::setDefault(QLocale::c());
 }
 
-void Say(TithiResult& result) {
+void Say(TithiResult& result, const Wording& words) {
     CalculationRecord record;
     record.TithiIndex = result.Index;
     if (const std::optional<ReportTexts> texts = ReportTextsOf(record)) {
@@ -98,110 +86,112 @@ void Say(TithiResult& result) {
             result.Texts[k] = Utf8((*texts)[k]);
     }
     if (result.SunriseTithi && result.SunriseTithiIndex >= 0)
-        result.SunriseTithi = Utf8(TithiTitleText(result.SunriseTithiIndex));
-    result.Karana = Name(NameKind::Karana, result.Karana);
-    result.Vara = Name(NameKind::Vara, result.Vara);
-    result.Nakshatra.Name = Name(NameKind::Nakshatra, result.Nakshatra.Name);
-    result.NakshatraLord = Name(NameKind::Planet, result.NakshatraLord);
-    result.Yoga.Name = Name(NameKind::Yoga, result.Yoga.Name);
-    result.MasaAmanta = Name(NameKind::Masa, result.MasaAmanta);
-    result.MasaPurnimanta = Name(NameKind::Masa, result.MasaPurnimanta);
+        result.SunriseTithi = words.TithiTitleOf(result.SunriseTithiIndex);
+    result.Karana = words.Name(NameKind::Karana, result.Karana);
+    result.Vara = words.Name(NameKind::Vara, result.Vara);
+    result.Nakshatra.Name = words.Name(NameKind::Nakshatra, result.Nakshatra.Name);
+    result.NakshatraLord = words.Name(NameKind::Planet, result.NakshatraLord);
+    result.Yoga.Name = words.Name(NameKind::Yoga, result.Yoga.Name);
+    result.MasaAmanta = words.Name(NameKind::Masa, result.MasaAmanta);
+    result.MasaPurnimanta = words.Name(NameKind::Masa, result.MasaPurnimanta);
 }
 
-void Say(AlmanacEntry& entry, Limb limb) {
+void Say(AlmanacEntry& entry, Limb limb, const Wording& words) {
     switch (limb) {
     case Limb::Tithi:
-        entry.Tithi = Utf8(TithiTitleText(entry.Index));
+        entry.Tithi = words.TithiTitleOf(entry.Index);
         break;
     case Limb::Karana:
-        entry.Tithi = Name(NameKind::Karana, entry.Tithi);
+        entry.Tithi = words.Name(NameKind::Karana, entry.Tithi);
         break;
     case Limb::Nakshatra:
-        entry.Tithi = Name(NameKind::Nakshatra, entry.Tithi);
+        entry.Tithi = words.Name(NameKind::Nakshatra, entry.Tithi);
         break;
     case Limb::Yoga:
-        entry.Tithi = Name(NameKind::Yoga, entry.Tithi);
+        entry.Tithi = words.Name(NameKind::Yoga, entry.Tithi);
         break;
     }
 }
 
-void Say(MonthDayEntry& day) {
-    day.Vara = Name(NameKind::Vara, day.Vara);
-    day.TithiName = TitleOf(day.TithiName);
-    day.Paksha = Name(NameKind::Paksha, day.Paksha);
-    day.MasaAmanta = Name(NameKind::Masa, day.MasaAmanta);
+void Say(MonthDayEntry& day, const Wording& words) {
+    day.Vara = words.Name(NameKind::Vara, day.Vara);
+    day.TithiName = TitleOf(day.TithiName, words);
+    day.Paksha = words.Name(NameKind::Paksha, day.Paksha);
+    day.MasaAmanta = words.Name(NameKind::Masa, day.MasaAmanta);
 }
 
-void Say(FindEntry& day) {
-    day.TithiName = TitleOf(day.TithiName);
-    day.MasaAmanta = Name(NameKind::Masa, day.MasaAmanta);
-    day.MasaPurnimanta = Name(NameKind::Masa, day.MasaPurnimanta);
+void Say(FindEntry& day, const Wording& words) {
+    day.TithiName = TitleOf(day.TithiName, words);
+    day.MasaAmanta = words.Name(NameKind::Masa, day.MasaAmanta);
+    day.MasaPurnimanta = words.Name(NameKind::Masa, day.MasaPurnimanta);
 }
 
-void Say(FestivalEntry& day) {
-    day.Name = QCoreApplication::translate("FestivalNames", day.Name.c_str()).toStdString();
+void Say(FestivalEntry& day, const Wording& words) {
+    day.Name = words.FestivalName(day.Name);
     if (!day.TithiName.empty())
-        day.TithiName = TitleOf(day.TithiName);
-    day.MasaAmanta = Name(NameKind::Masa, day.MasaAmanta);
-    day.MasaPurnimanta = Name(NameKind::Masa, day.MasaPurnimanta);
+        day.TithiName = TitleOf(day.TithiName, words);
+    day.MasaAmanta = words.Name(NameKind::Masa, day.MasaAmanta);
+    day.MasaPurnimanta = words.Name(NameKind::Masa, day.MasaPurnimanta);
 }
 
-std::string FormatTextInLanguage(const TithiResult& result) {
+std::string FormatTextInLanguage(const TithiResult& result, const Wording& words) {
     static constexpr const char* Captions[] = {"Tithi Number", "Tithi Name",  "Tithi Phase",
                                                "Tithi Lord",   "Tithi Group", "Tithi Features",
                                                "Tithi Nature", "Tithi Type"};
-    std::ostringstream text;
+    Record text;
     for (std::size_t k = 0; k < std::size(Captions); ++k)
-        Line(text, Window("ResultPanel", Captions[k]), result.Texts[k]);
-    text << '\n' << result.Texts[8] << "\n\n";
-    const auto figure = [&text](const char* caption, const std::string& value) {
-        Line(text, QString::fromLatin1(caption), value);
-    };
-    figure("Tithi Index", std::to_string(result.Index));
-    figure("Moon", Number(result.Moon));
-    figure("Sun", Number(result.Sun));
-    figure("Elongation", Number(result.Elongation));
-    figure("JDE", Number(result.Jde));
-    Line(text, Window("frmFind", "Begins"), result.Begins);
-    Line(text, Window("frmFind", "Ends"), result.Ends);
-    Line(text, Window("frmDay", "Sunrise"), result.Sunrise.value_or(result.SunriseNote));
+        text.Line(words.Phrase("ResultPanel", Captions[k]), result.Texts[k]);
+    text.Line({}, {});
+    text.Line({}, result.Texts[8]);
+    text.Line({}, {});
+    // The figures keep their English captions.
+    text.Line("Tithi Index", std::to_string(result.Index));
+    text.Line("Moon", NumberText(result.Moon));
+    text.Line("Sun", NumberText(result.Sun));
+    text.Line("Elongation", NumberText(result.Elongation));
+    text.Line("JDE", NumberText(result.Jde));
+    text.Line(words.Phrase("frmFind", "Begins"), result.Begins);
+    text.Line(words.Phrase("frmFind", "Ends"), result.Ends);
+    text.Line(words.Phrase("frmDay", "Sunrise"), result.Sunrise.value_or(result.SunriseNote));
     if (result.SunriseTithi)
-        Line(text, Window("ResultPanel", "Tithi at Sunrise"), *result.SunriseTithi);
-    Line(text, Window("frmDay", "Karana"), result.Karana);
-    Line(text, Window("frmDay", "Karana"), Span(result.KaranaBegins, result.KaranaEnds));
-    const QString vara = QString::fromStdString(result.Vara);
-    Line(text, Window("frmDay", "Vara"),
-         Utf8(result.VaraBeforeSunrise
-                  ? Window("DayPanel", "%1 (before sunrise: the day began at the previous sunrise)")
-                        .arg(vara)
-                  : vara));
-    Line(text, Window("frmDay", "Nakshatra"),
-         Utf8(Window("DayPanel", "%1, pada %2, until %3")
-                  .arg(QString::fromStdString(result.Nakshatra.Name))
-                  .arg(result.NakshatraPada)
-                  .arg(QString::fromStdString(result.Nakshatra.Ends))) +
-             " · " + result.NakshatraLord);
-    Line(text, Window("frmDay", "Nakshatra"), Span(result.Nakshatra.Begins, result.Nakshatra.Ends));
-    Line(text, Window("frmDay", "Yoga"), result.Yoga.Name);
-    Line(text, Window("frmDay", "Yoga"), Span(result.Yoga.Begins, result.Yoga.Ends));
-    Line(text, Window("frmDay", "Sunset"), OrNone(result.Sunset));
-    Line(text, Window("frmDay", "Moonrise"), OrNone(result.Moonrise));
-    Line(text, Window("frmDay", "Moonset"), OrNone(result.Moonset));
-    QString amanta = QString::fromStdString(result.MasaAmanta);
-    QString purnimanta = QString::fromStdString(result.MasaPurnimanta);
+        text.Line(words.Phrase("ResultPanel", "Tithi at Sunrise"), *result.SunriseTithi);
+    const std::string karana = words.Phrase("frmDay", "Karana");
+    text.Line(karana, result.Karana);
+    text.Line(karana, Span(result.KaranaBegins, result.KaranaEnds, words));
+    text.Line(words.Phrase("frmDay", "Vara"),
+              result.VaraBeforeSunrise
+                  ? words.Phrase("DayPanel",
+                                 "%1 (before sunrise: the day began at the previous sunrise)",
+                                 {result.Vara})
+                  : result.Vara);
+    const std::string nakshatra = words.Phrase("frmDay", "Nakshatra");
+    text.Line(nakshatra, words.Phrase("DayPanel", "%1, pada %2, until %3",
+                                      {result.Nakshatra.Name, std::to_string(result.NakshatraPada),
+                                       result.Nakshatra.Ends}) +
+                             " · " + result.NakshatraLord);
+    text.Line(nakshatra, Span(result.Nakshatra.Begins, result.Nakshatra.Ends, words));
+    const std::string yoga = words.Phrase("frmDay", "Yoga");
+    text.Line(yoga, result.Yoga.Name);
+    text.Line(yoga, Span(result.Yoga.Begins, result.Yoga.Ends, words));
+    text.Line(words.Phrase("frmDay", "Sunset"), OrNone(result.Sunset, words));
+    text.Line(words.Phrase("frmDay", "Moonrise"), OrNone(result.Moonrise, words));
+    text.Line(words.Phrase("frmDay", "Moonset"), OrNone(result.Moonset, words));
+    std::string amanta = result.MasaAmanta;
+    std::string purnimanta = result.MasaPurnimanta;
     if (result.Adhika) {
-        amanta = Window("DayPanel", "Adhika %1").arg(amanta);
-        purnimanta = Window("DayPanel", "Adhika %1").arg(purnimanta);
+        amanta = words.Phrase("DayPanel", "Adhika %1", {amanta});
+        purnimanta = words.Phrase("DayPanel", "Adhika %1", {purnimanta});
     }
-    Line(text, Window("frmDay", "Month"),
-         Utf8(Window("frmDay", "%1 (amanta), %2 (purnimanta)").arg(amanta, purnimanta)));
-    Line(text, Window("frmDay", "Samvat"),
-         Utf8(Window("frmDay", "Vikram %1, Shaka %2").arg(result.Vikram).arg(result.Shaka)));
-    figure("Ayanamsa", Number(result.Ayanamsa));
+    text.Line(words.Phrase("frmDay", "Month"),
+              words.Phrase("frmDay", "%1 (amanta), %2 (purnimanta)", {amanta, purnimanta}));
+    text.Line(words.Phrase("frmDay", "Samvat"),
+              words.Phrase("frmDay", "Vikram %1, Shaka %2",
+                           {std::to_string(result.Vikram), std::to_string(result.Shaka)}));
+    text.Line("Ayanamsa", NumberText(result.Ayanamsa));
     if (result.Zone)
-        Line(text, Window("InputPanel", "Named Time Zone"), *result.Zone);
-    figure("UTC Offset", result.UtcOffset);
-    return text.str();
+        text.Line(words.Phrase("InputPanel", "Named Time Zone"), *result.Zone);
+    text.Line("UTC Offset", result.UtcOffset);
+    return TextLinesOf(text);
 }
 
 } // namespace tithi_cli

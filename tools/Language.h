@@ -13,6 +13,7 @@
 
 class QCoreApplication;
 class CalendarWording;
+class Wording;
 
 namespace tithi_cli {
 
@@ -30,6 +31,8 @@ public:
 
     // The words of an iCalendar file in the language; none for English (the engine's own).
     const CalendarWording* CalendarWords() const { return calendarWords_.get(); }
+    // The names and phrases of the results in the language: the engine's own for English.
+    const Wording& Words() const;
 
 private:
     bool english_ = true;
@@ -37,17 +40,17 @@ private:
     std::unique_ptr<CalendarWording> calendarWords_;
 };
 
-// Say: the names and texts of a result in the installed language, its figures and times as they
-// were: the report's nine texts, the karana, vara, nakshatra, its lord, yoga, the months and the
-// tithi at sunrise.
-void Say(TithiResult& result);
-void Say(AlmanacEntry& entry, Limb limb);
-void Say(MonthDayEntry& day);
-void Say(FindEntry& day);
-void Say(FestivalEntry& day);
+// Say: the names and texts of a result in the words given (English words leave them as they
+// are), its figures and times as they were: the report's nine texts (in the installed language),
+// the karana, vara, nakshatra, its lord, yoga, the months and the tithi at sunrise.
+void Say(TithiResult& result, const Wording& words);
+void Say(AlmanacEntry& entry, Limb limb, const Wording& words);
+void Say(MonthDayEntry& day, const Wording& words);
+void Say(FindEntry& day, const Wording& words);
+void Say(FestivalEntry& day, const Wording& words);
 
-// FormatTextInLanguage: the text of a result with the windows' captions and phrases in the
-// installed language; the captions of the figures (Moon, Sun, JDE ...) stay as they are.
-std::string FormatTextInLanguage(const TithiResult& result);
+// FormatTextInLanguage: the text of a result with the windows' captions and phrases in the words
+// given; the captions of the figures (Moon, Sun, JDE ...) stay as they are.
+std::string FormatTextInLanguage(const TithiResult& result, const Wording& words);
 
 } // namespace tithi_cli

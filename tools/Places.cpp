@@ -2,7 +2,7 @@
 // The place directory as kestrava-tithi lists it.
 #include "Places.h"
 
-#include "Formats.h"
+#include "engine/present/Writers.h"
 
 #include "places/PlaceDirectory.h"
 
@@ -52,29 +52,21 @@ std::vector<PlaceListing> LookUpPlaces(const std::string& query) {
 }
 
 std::string PlaceLine(const DirectoryPlace& place) {
-    return FormatPlaceText(ListingOf(place));
+    return TableRowOf(PlaceRecord(ListingOf(place)), "  ");
 }
 
-std::string FormatPlaceText(const PlaceListing& place) {
-    return DisplayOf(place) + "  " + Coordinates(place.Latitude, place.Longitude) + "  " +
-           place.ZoneName + "  " + std::to_string(place.Population);
-}
-
-std::string FormatPlaceJson(const PlaceListing& place) {
-    return "{\"name\":" + JsonString(place.Name) + ",\"division\":" + JsonString(place.Division) +
-           ",\"country\":" + JsonString(place.Country) + ",\"latitude\":" + Number(place.Latitude) +
-           ",\"longitude\":" + Number(place.Longitude) + ",\"zone\":" + JsonString(place.ZoneName) +
-           ",\"population\":" + std::to_string(place.Population) + '}';
-}
-
-std::string PlaceCsvHeader() {
-    return "name,division,country,latitude,longitude,zone,population";
-}
-
-std::string FormatPlaceCsv(const PlaceListing& place) {
-    return CsvField(place.Name) + ',' + CsvField(place.Division) + ',' + CsvField(place.Country) +
-           ',' + Number(place.Latitude) + ',' + Number(place.Longitude) + ',' +
-           CsvField(place.ZoneName) + ',' + std::to_string(place.Population);
+Record PlaceRecord(const PlaceListing& place) {
+    Record r;
+    r.Add("place", Value::Text(DisplayOf(place)), InText);
+    r.Add("name", Value::Text(place.Name), InData);
+    r.Add("division", Value::Text(place.Division), InData);
+    r.Add("country", Value::Text(place.Country), InData);
+    r.Add("latitude", Value::Number(place.Latitude), InData);
+    r.Add("longitude", Value::Number(place.Longitude), InData);
+    r.Add("coordinates", Value::Text(Coordinates(place.Latitude, place.Longitude)), InText);
+    r.Add("zone", Value::Text(place.ZoneName));
+    r.Add("population", Value::Integer(place.Population));
+    return r;
 }
 
 } // namespace tithi_cli

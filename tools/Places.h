@@ -5,6 +5,8 @@
 
 #include "Options.h"
 
+#include "engine/present/Record.h"
+
 #include <string>
 #include <vector>
 
@@ -28,9 +30,8 @@ std::vector<PlaceListing> LookUpPlaces(const std::string& query);
 
 // "Hyderabad, Telangana, India  17.38405N 78.45636E  Asia/Kolkata  6809970"
 std::string PlaceLine(const DirectoryPlace& place);
-std::string FormatPlaceText(const PlaceListing& place); // one line, no newline
-std::string FormatPlaceJson(const PlaceListing& place); // one line, no newline
-std::string PlaceCsvHeader();                           // no newline
-std::string FormatPlaceCsv(const PlaceListing& place);  // one row, no newline
+// PlaceRecord: a place's row: in the text its name and coordinates as the window shows them,
+// in JSON and CSV its parts and degrees.
+Record PlaceRecord(const PlaceListing& place);
 
 } // namespace tithi_cli

@@ -8,6 +8,7 @@
 #include "FestivalMode.h"
 #include "Language.h"
 #include "Places.h"
+#include "Records.h"
 #include "Values.h"
 
 #include "engine/calendar/Calendar.h"
@@ -24,17 +25,15 @@ namespace {
 constexpr std::string_view ProgramName = "kestrava-tithi";
 
 void WriteResultAsIs(const TithiResult& result, OutputFormat format, std::ostream& out) {
-    switch (format) {
-    case OutputFormat::Text:
-        out << FormatText(result);
-        break;
-    case OutputFormat::Json:
-        out << FormatJson(result) << '\n';
-        break;
-    case OutputFormat::Csv:
-        out << FormatCsv(result) << '\n';
-        break;
+    out << Written(MomentRecord(result, FormatsOf(format)), format);
+    if (format != OutputFormat::Text) {
+        out << '\n';
     }
+}
+
+// The CSV header of a moment's results.
+std::string MomentCsvHeader() {
+    return Heading(MomentRecord(TithiResult{}, InCsv), OutputFormat::Csv);
 }
 
 // A result in the run's language: English as the engine gives it, any other through its
@@ -46,9 +45,9 @@ void WriteResult(const TithiResult& result, OutputFormat format, const OutputLan
         return;
     }
     TithiResult said = result;
-    Say(said);
+    Say(said, language.Words());
     if (format == OutputFormat::Text) {
-        out << FormatTextInLanguage(said);
+        out << FormatTextInLanguage(said, language.Words());
         return;
     }
     WriteResultAsIs(said, format, out);
@@ -66,7 +65,7 @@ int RunSingle(const Invocation& invocation, const OutputLanguage& language, std:
         err << ProgramName << ": note: " << result.Note << '\n';
     }
     if (invocation.Format == OutputFormat::Csv) {
-        out << CsvHeader() << '\n';
+        out << MomentCsvHeader() << '\n';
     }
     WriteResult(result, invocation.Format, language, out);
     return 0;
@@ -75,7 +74,7 @@ int RunSingle(const Invocation& invocation, const OutputLanguage& language, std:
 int RunBatch(OutputFormat format, const SkyChoice& sky, const OutputLanguage& language,
              std::istream& in, std::ostream& out, std::ostream& err) {
     if (format == OutputFormat::Csv) {
-        out << CsvHeader() << '\n';
+        out << MomentCsvHeader() << '\n';
     }
     int status = 0;
     std::string line;
@@ -126,22 +125,13 @@ int RunBatch(OutputFormat format, const SkyChoice& sky, const OutputLanguage& la
 
 int RunAlmanac(const Invocation& almanac, const OutputLanguage& language, std::ostream& out) {
     if (almanac.Format == OutputFormat::Csv) {
-        out << AlmanacCsvHeader(DefinitionOf(almanac.AlmanacLimb).Name) << '\n';
+        AlmanacEntry blank;
+        blank.Limb = std::string(DefinitionOf(almanac.AlmanacLimb).Name);
+        out << Heading(AlmanacRecord(blank), OutputFormat::Csv) << '\n';
     }
     for (AlmanacEntry& entry : ComputeAlmanac(almanac)) {
-        if (!language.English())
-            Say(entry, almanac.AlmanacLimb);
-        switch (almanac.Format) {
-        case OutputFormat::Text:
-            out << FormatAlmanacText(entry) << '\n';
-            break;
-        case OutputFormat::Json:
-            out << FormatAlmanacJson(entry) << '\n';
-            break;
-        case OutputFormat::Csv:
-            out << FormatAlmanacCsv(entry) << '\n';
-            break;
-        }
+        Say(entry, almanac.AlmanacLimb, language.Words());
+        out << Written(AlmanacRecord(entry), almanac.Format, "  ") << '\n';
     }
     return 0;
 }
@@ -154,20 +144,10 @@ int RunPlaces(const Invocation& invocation, std::ostream& out, std::ostream& err
         return 2;
     }
     if (invocation.Format == OutputFormat::Csv) {
-        out << PlaceCsvHeader() << '\n';
+        out << Heading(PlaceRecord({}), OutputFormat::Csv) << '\n';
     }
     for (const PlaceListing& place : places) {
-        switch (invocation.Format) {
-        case OutputFormat::Text:
-            out << FormatPlaceText(place) << '\n';
-            break;
-        case OutputFormat::Json:
-            out << FormatPlaceJson(place) << '\n';
-            break;
-        case OutputFormat::Csv:
-            out << FormatPlaceCsv(place) << '\n';
-            break;
-        }
+        out << Written(PlaceRecord(place), invocation.Format, "  ") << '\n';
     }
     return 0;
 }
@@ -176,28 +156,13 @@ int RunPlaces(const Invocation& invocation, std::ostream& out, std::ostream& err
 // then a row for each entry; the text ends with the rule of observance.
 template <class Entry>
 void WriteRows(std::vector<Entry> entries, const OutputLanguage& language, OutputFormat format,
-               std::string (*textHeader)(), std::string (*text)(const Entry&),
-               std::string (*json)(const Entry&), std::string (*csvHeader)(),
-               std::string (*csv)(const Entry&), std::ostream& out) {
-    if (format == OutputFormat::Text) {
-        out << textHeader() << '\n';
-    } else if (format == OutputFormat::Csv) {
-        out << csvHeader() << '\n';
+               Record (*record)(const Entry&), std::ostream& out) {
+    if (format != OutputFormat::Json) {
+        out << Heading(record(Entry{}), format, " ") << '\n';
     }
     for (Entry& entry : entries) {
-        if (!language.English())
-            Say(entry);
-        switch (format) {
-        case OutputFormat::Text:
-            out << text(entry) << '\n';
-            break;
-        case OutputFormat::Json:
-            out << json(entry) << '\n';
-            break;
-        case OutputFormat::Csv:
-            out << csv(entry) << '\n';
-            break;
-        }
+        Say(entry, language.Words());
+        out << Written(record(entry), format, " ") << '\n';
     }
     if (format == OutputFormat::Text) {
         out << "\nDay of observance: " << ObservanceRule << '\n';
@@ -205,8 +170,7 @@ void WriteRows(std::vector<Entry> entries, const OutputLanguage& language, Outpu
 }
 
 int RunMonth(const Invocation& month, const OutputLanguage& language, std::ostream& out) {
-    WriteRows(ComputeMonth(month), language, month.Format, MonthTextHeader, FormatMonthText,
-              FormatMonthJson, MonthCsvHeader, FormatMonthCsv, out);
+    WriteRows(ComputeMonth(month), language, month.Format, MonthRecord, out);
     return 0;
 }
 
@@ -225,14 +189,12 @@ int RunFind(const Invocation& find, const OutputLanguage& language, std::ostream
             << (find.Previous ? from : to)
             << "; the search goes no further than the years 1901 to 2050\n";
     }
-    WriteRows(entries, language, find.Format, FindTextHeader, FormatFindText, FormatFindJson,
-              FindCsvHeader, FormatFindCsv, out);
+    WriteRows(entries, language, find.Format, FindRecord, out);
     return 0;
 }
 
 int RunFestivals(const Invocation& festivals, const OutputLanguage& language, std::ostream& out) {
-    WriteRows(ComputeFestivals(festivals), language, festivals.Format, FestivalTextHeader,
-              FormatFestivalText, FormatFestivalJson, FestivalCsvHeader, FormatFestivalCsv, out);
+    WriteRows(ComputeFestivals(festivals), language, festivals.Format, FestivalRecord, out);
     if (festivals.Format == OutputFormat::Text) {
         out << "\n* an adhika month. Each festival's rule: --format json or csv.\n";
     }

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 // The command-line tool kestrava-tithi: its arguments (Options.h), the computation of a result
-// through the engine (Compute.h), the output formats (Formats.h) and the whole run. Free of Qt.
+// through the engine (Compute.h), the records of its results (Records.h) and the whole run. Free of Qt.
 #pragma once
 
 #include "Compute.h"
-#include "Formats.h"
+#include "Records.h"
 #include "Options.h"
 
 #include <iosfwd>

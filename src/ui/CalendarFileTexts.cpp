@@ -101,6 +101,26 @@ std::string TranslatedCalendarWording::CalendarName(CalendarEventKind kind,
     return Utf8(CalendarFileTr::tr("Kestrava: vrata days, %1").arg(place));
 }
 
+std::string TranslatedCalendarWording::Name(NameKind kind, std::string_view english) const {
+    return english.empty() ? std::string() : Utf8(PanchangaName(kind, english));
+}
+
+std::string TranslatedCalendarWording::TithiTitleOf(int tithi) const {
+    return Utf8(TithiTitleText(tithi));
+}
+
+std::string TranslatedCalendarWording::FestivalName(std::string_view english) const {
+    return Utf8(QCoreApplication::translate("FestivalNames", std::string(english).c_str()));
+}
+
+std::string TranslatedCalendarWording::Phrase(const char* context, const char* english,
+                                              const std::vector<std::string>& values) const {
+    QString text = QCoreApplication::translate(context, english);
+    for (const std::string& value : values)
+        text = text.arg(FromUtf8(value));
+    return Utf8(text);
+}
+
 std::string TranslatedCalendarWording::FestivalSummary(const FestivalDay& festival) const {
     return Utf8(FestivalNameText(*festival.Rule));
 }

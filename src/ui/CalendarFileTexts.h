@@ -11,8 +11,14 @@
 // language: what a calendar file and a printed month say they were reckoned with.
 QString SkyDescription(const SkyChoice& sky);
 
+// The calendar file's words, and every name and phrase, through the installed catalogues.
 class TranslatedCalendarWording final : public CalendarWording {
 public:
+    std::string Name(NameKind kind, std::string_view english) const override;
+    std::string TithiTitleOf(int tithi) const override;
+    std::string FestivalName(std::string_view english) const override;
+    std::string Phrase(const char* context, const char* english,
+                       const std::vector<std::string>& values = {}) const override;
     std::string PlaceText(const Place& place, const std::string& name) const override;
     std::string CalendarName(CalendarEventKind kind, const std::string& where) const override;
     std::string CalendarDescription(const SkyChoice& sky) const override;

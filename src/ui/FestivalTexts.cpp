@@ -8,6 +8,7 @@
 
 #include "engine/day/Sankranti.h"
 #include "engine/present/PanchangaNames.h"
+#include "engine/present/SolarNames.h"
 
 #include <QCoreApplication>
 #include <QLocale>

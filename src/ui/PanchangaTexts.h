@@ -4,6 +4,7 @@
 #pragma once
 
 #include "engine/day/Risings.h"
+#include "engine/present/Wording.h"
 #include "engine/time/CivilClock.h"
 #include "engine/time/ClockInstant.h"
 
@@ -15,26 +16,6 @@
 // wherever it is shown.
 inline constexpr char PanchangaContext[] = "Panchanga";
 
-// What a name names. One English name may stand for two things that Hindi names apart: the
-// nakshatra Jyeshtha (ज्येष्ठा) and the month Jyeshtha (ज्येष्ठ), the yoga Brahma (ब्रह्म) and the
-// tithi's lord Brahma (ब्रह्मा); each kind is its own entry of the catalogue.
-enum class NameKind {
-    Tithi,      // "Pratipada" ... "Chaturdashi", "Purnima", "Amavasya"
-    Paksha,     // "Shukla", "Krishna"
-    Karana,     // "Kimstughna", "Bava" ... "Naga"
-    Nakshatra,  // "Ashvini" ... "Revati"
-    Yoga,       // "Vishkambha" ... "Vaidhriti"
-    Vara,       // "Ravivara" ... "Shanivara"
-    Masa,       // "Chaitra" ... "Phalguna"
-    Rashi,      // "Mesha" ... "Mina"
-    Planet,     // the Vimshottari lords, "Ketu" ... "Mercury"
-    TithiLord,  // "Agni" ... "Pitara"
-    TithiGroup, // "Nanda" ... "Poorna"
-    Choghadiya, // "Udveg" ... "Rog"
-    Ritu,       // "Vasanta" ... "Shishira"
-    Ayana,      // "Uttarayana", "Dakshinayana"
-    Samvatsara, // "Prabhava" ... "Akshaya"
-};
 inline constexpr NameKind NameKinds[] = {
     NameKind::Tithi,  NameKind::Paksha,    NameKind::Karana,     NameKind::Nakshatra,
     NameKind::Yoga,   NameKind::Vara,      NameKind::Masa,       NameKind::Rashi,

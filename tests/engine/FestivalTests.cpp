@@ -2,6 +2,7 @@
 // Tests of the festival rules: the table reads whole and names every festival it must, a faulty
 // row is reported, and the days the rules give agree with the published dates at New Delhi,
 // Chennai, Kolkata, Thiruvananthapuram and London.
+#include "engine/calendar/FestivalWords.h"
 #include "engine/calendar/Festivals.h"
 #include "engine/time/TimeScales.h"
 
@@ -217,6 +218,31 @@ std::vector<std::string> DaysOfRow(const std::string& row, int year) {
         days.push_back(Iso(day.Date));
     }
     return days;
+}
+
+// The rule of each day in words, as the table's rows state them (data/festivals.tsv): a festival
+// that follows another names the one it follows, Lohri the sankranti before it and Holi the
+// burning of the Holika.
+TEST(Festivals, EachDaysRuleInWords) {
+    std::map<std::string, std::string> words;
+    for (const FestivalDay& day :
+         FestivalsBetween({2024, 1, 1}, {2024, 3, 31}, Delhi, IndianTime, BuiltInFestivalTable()))
+        words[day.Rule->Id] = FestivalRuleWords(day);
+    const std::map<std::string, std::string> expected = {
+        {"makar-sankranti", "The Sun enters Makara. The month begins on the day of the sankranti "
+                            "if it falls before sunset, otherwise on the next day."},
+        {"lohri", "1 day before Makar Sankranti"},
+        {"holika-dahan",
+         "Phalguna Purnima (amanta) in force at pradosha (the first fifth of the night); on two "
+         "such days the first; on none, its sunrise day; the period free of bhadra (Vishti "
+         "karana), and where bhadra fills it, the next day if the tithi holds 87.5% of its "
+         "daytime, else the first day after bhadra"},
+        {"holi", "1 day after Holika Dahan"},
+    };
+    for (const auto& [id, rule] : expected) {
+        ASSERT_TRUE(words.count(id)) << id;
+        EXPECT_EQ(words[id], rule) << id;
+    }
 }
 
 TEST(Festivals, BhadraAndTheNakshatraMoveTheDayOnlyWhereTheyShould) {

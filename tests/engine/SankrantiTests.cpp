@@ -4,6 +4,7 @@
 // and the solar date of a day.
 #include "engine/calendar/Calendar.h"
 #include "engine/day/Sankranti.h"
+#include "engine/present/SolarNames.h"
 #include "engine/sky/Ayanamsa.h"
 #include "engine/time/TimeScales.h"
 

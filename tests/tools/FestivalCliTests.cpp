@@ -98,6 +98,46 @@ TEST(FestivalCli, TheTraditionChoosesJanmashtamisDayAndTheCsvHasItsHeader) {
     }
 }
 
+// The code points of a UTF-8 line, so that a column is found by characters.
+std::u32string CodePoints(const std::string& line) {
+    std::u32string points;
+    for (std::size_t k = 0; k < line.size();) {
+        const auto lead = static_cast<unsigned char>(line[k]);
+        const std::size_t length = lead < 0x80 ? 1 : lead < 0xe0 ? 2 : lead < 0xf0 ? 3 : 4;
+        char32_t point = length == 1 ? lead : lead & (0x3f >> (length - 1));
+        for (std::size_t j = 1; j < length && k + j < line.size(); ++j)
+            point = (point << 6) | (static_cast<unsigned char>(line[k + j]) & 0x3f);
+        points += point;
+        k += length;
+    }
+    return points;
+}
+
+TEST(FestivalCli, TheTableLinesUpInEveryScript) {
+    // The months and tithis named in Devanagari, Tamil and Bengali take three bytes a character:
+    // the columns after them still start where their headings do.
+    for (const char* lang : {"en", "hi", "ta", "bn"}) {
+        const ToolRun run = RunArgs(WithDelhi(
+            {"--festivals", "--from", "2024-01-01", "--to", "2024-04-30", "--lang", lang}));
+        ASSERT_EQ(run.Status, 0) << run.Err;
+        const std::vector<std::string> lines = Lines(run.Out);
+        ASSERT_GT(lines.size(), 10u) << run.Out;
+        const std::u32string heading = CodePoints(lines[0]);
+        const std::size_t instant = heading.find(U" instant ") + 1;
+        const std::size_t name = heading.find(U" name") + 1;
+        ASSERT_LT(instant, name) << lines[0];
+        for (std::size_t k = 1; k < lines.size() && !lines[k].empty(); ++k) {
+            const std::u32string row = CodePoints(lines[k]);
+            ASSERT_GT(row.size(), name) << lines[k];
+            // "-" or the sankranti's instant, "2024-01-15T02:43:44+05:30"; then the name.
+            EXPECT_TRUE(row[instant] == U'-' || row[instant] == U'2') << lang << ": " << lines[k];
+            EXPECT_EQ(row[instant - 1], U' ') << lang << ": " << lines[k];
+            EXPECT_EQ(row[name - 1], U' ') << lang << ": " << lines[k];
+            EXPECT_NE(row[name], U' ') << lang << ": " << lines[k];
+        }
+    }
+}
+
 TEST(FestivalCli, ACalendarFileOfTheFestivals) {
     const ToolRun run = RunArgs(WithDelhi(
         {"--ics", "-", "--from", "2024-10-30", "--to", "2024-11-03", "--events", "festivals"}));

@@ -9,6 +9,7 @@
 #include "engine/calendar/Calendar.h"
 #include "engine/calendar/Festivals.h"
 #include "engine/calendar/ICalendar.h"
+#include "engine/present/Wording.h"
 
 #include <optional>
 #include <string>
@@ -51,12 +52,11 @@ std::optional<CalendarEventKind> CalendarEventKindNamed(std::string_view name);
 // the identifiers of the events that depend on it carry it.
 std::string PlaceKey(const Place& place);
 
-// The words of an exported calendar: its name, each event's title, description and categories.
-// These are English; a window derives its own wording to give them in the user's language. All
-// texts are UTF-8.
-class CalendarWording {
+// The words of an exported calendar: its name, each event's title, description and categories,
+// beside the names and phrases of every text (Wording). These are English; a window derives its
+// own wording to give them in the user's language. All texts are UTF-8.
+class CalendarWording : public Wording {
 public:
-    virtual ~CalendarWording() = default;
 
     // "Delhi (28.61N 77.22E)", or the coordinates alone for a place without a name.
     virtual std::string PlaceText(const Place& place, const std::string& name) const;

@@ -3,6 +3,7 @@
 // festival's id, its year and the place, so that a file exported again updates its events.
 #include "engine/calendar/CalendarExport.h"
 
+#include "engine/calendar/FestivalWords.h"
 #include "engine/present/PanchangaNames.h"
 #include "engine/time/TimeScales.h"
 
@@ -35,7 +36,7 @@ std::string CalendarWording::FestivalSummary(const FestivalDay& festival) const 
 std::string CalendarWording::FestivalDescription(const FestivalDay& festival,
                                                  const std::string& where,
                                                  const std::string& zone) const {
-    std::string text = festival.How + '.';
+    std::string text = FestivalRuleWords(festival) + '.';
     if (festival.Sankranti) {
         text += "\nThe Sun enters " + std::string(RashiName(festival.Rule->Rashi)) + " at " +
                 DateText(DateOfInstant(*festival.Sankranti)) + ' ' +

@@ -395,26 +395,3 @@ std::string_view DecidingPeriodName(DecidingPeriod period) {
 std::string_view TraditionName(Tradition tradition) {
     return TextOf(TraditionWords, tradition);
 }
-
-std::string DecidingPeriodWords(DecidingPeriod period) {
-    const std::string name(DecidingPeriodName(period));
-    switch (period) {
-    case DecidingPeriod::Sunrise:
-        return name;
-    case DecidingPeriod::Purvahna:
-        return name + " (sunrise to midday)";
-    case DecidingPeriod::Madhyahna:
-        return name + " (the third fifth of the daytime)";
-    case DecidingPeriod::Aparahna:
-        return name + " (the fourth fifth of the daytime)";
-    case DecidingPeriod::Pradosha:
-        return name + " (the first fifth of the night)";
-    case DecidingPeriod::Nishita:
-        return name + " (the eighth muhurta of the night)";
-    case DecidingPeriod::Moonrise:
-        return name;
-    case DecidingPeriod::Arunodaya:
-        return name + " (the two muhurtas before sunrise)";
-    }
-    return name;
-}

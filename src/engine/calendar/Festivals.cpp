@@ -7,14 +7,12 @@
 #include "engine/calendar/FestivalDayRule.h"
 
 #include "engine/limbs/Limbs.h"
-#include "engine/present/PanchangaNames.h"
 #include "engine/day/Risings.h"
 #include "engine/time/TimeScales.h"
 #include "engine/report/TithiReport.h"
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <map>
 #include <optional>
 
@@ -33,80 +31,6 @@ bool MonthMatches(const FestivalRule& rule, const MonthAndYears& month) {
     }
     // A kshaya month is kept in the lunation it is joined to.
     return !named.Adhika && (named.Index == rule.Masa || named.KshayaIndex == rule.Masa);
-}
-
-std::string ReckoningWord(MonthReckoning reckoning) {
-    return reckoning == MonthReckoning::Amanta ? "amanta" : "purnimanta";
-}
-
-std::string TwoDaysWords(TwoDaysRule rule) {
-    switch (rule) {
-    case TwoDaysRule::First:
-        return "the first";
-    case TwoDaysRule::Second:
-        return "the second";
-    case TwoDaysRule::Longer:
-        break;
-    }
-    return "the one it holds longer";
-}
-
-std::string TithiRuleText(const FestivalRule& rule) {
-    std::string month = rule.AdhikaOnly ? "adhika " : "";
-    month += rule.Masa >= 0 ? std::string(MasaName(rule.Masa)) : "month";
-    std::string text = month + ' ' + TithiTitle(rule.Tithi) + " (" + ReckoningWord(rule.Reckoning) +
-                       ")";
-    if (rule.Period == DecidingPeriod::Sunrise && rule.NoDay == NoDayRule::Sunrise) {
-        return text + " at sunrise; a tithi that holds no sunrise on the day it runs, one that "
-                      "holds two on the first";
-    }
-    text += rule.Hold == PeriodHold::Whole ? " holding the whole " : " in force at ";
-    text += DecidingPeriodWords(rule.Period);
-    text += "; on two such days " + TwoDaysWords(rule.TwoDays);
-    if (rule.Nakshatra >= 0) {
-        text += "; on two such days or none, the first of its days whose " +
-                DecidingPeriodWords(rule.Period) + " " + std::string(NakshatraName(rule.Nakshatra)) +
-                " nakshatra touches";
-    }
-    text += rule.NoDay == NoDayRule::Next ? "; on none, the day after its sunrise day"
-                                          : "; on none, its sunrise day";
-    if (rule.AvoidBhadra) {
-        char share[16];
-        std::snprintf(share, sizeof share, "%.4g%%", rule.NextDayShare * 100);
-        text += "; the period free of bhadra (Vishti karana), and where bhadra fills it, the next "
-                "day if the tithi holds " + std::string(share) + " of its daytime, else the "
-                "first day after bhadra";
-    }
-    return text;
-}
-
-std::string RuleTextOf(const FestivalRule& rule, const std::vector<FestivalRule>& rules) {
-    switch (rule.Basis) {
-    case FestivalBasis::Tithi:
-        return TithiRuleText(rule);
-    case FestivalBasis::Sankranti:
-        return "The Sun enters " + std::string(RashiName(rule.Rashi)) + ". " +
-               std::string(SolarCalendarRule(rule.DayReckoning));
-    case FestivalBasis::SolarNakshatra:
-        return std::string(NakshatraName(rule.Nakshatra)) + " nakshatra at sunrise in the " +
-               std::string(SolarCalendarName(rule.DayReckoning)) + " month " +
-               std::string(SolarMonthName(rule.DayReckoning, rule.Rashi)) +
-               (rule.LeadNakshatra >= 0
-                    ? ", with " + std::string(NakshatraName(rule.LeadNakshatra)) +
-                          " before it in the month"
-                    : std::string());
-    case FestivalBasis::Offset:
-        break;
-    }
-    std::string base = rule.OffsetFrom;
-    for (const FestivalRule& other : rules) {
-        if (other.Id == rule.OffsetFrom) {
-            base = other.NameEn;
-        }
-    }
-    const int days = std::abs(rule.OffsetDays);
-    const std::string count = days == 1 ? "1 day" : std::to_string(days) + " days";
-    return count + (rule.OffsetDays < 0 ? " before " : " after ") + base;
 }
 
 struct TithiSpanOfRange {
@@ -165,7 +89,6 @@ std::vector<FestivalDay> FestivalsBetween(const CivilDate& first, const CivilDat
         if (!KeptBy(rule, choice.Keeper)) {
             continue;
         }
-        const std::string text = RuleTextOf(rule, table.Rules);
         switch (rule.Basis) {
         case FestivalBasis::Tithi:
             for (const TithiSpanOfRange& t : tithis) {
@@ -177,7 +100,6 @@ std::vector<FestivalDay> FestivalsBetween(const CivilDate& first, const CivilDat
                 day.Rule = &rule;
                 day.Tithi = rule.Tithi;
                 day.Month = t.Month;
-                day.How = text;
                 found.push_back(std::move(day));
             }
             break;
@@ -191,7 +113,6 @@ std::vector<FestivalDay> FestivalsBetween(const CivilDate& first, const CivilDat
                 day.Rule = &rule;
                 day.Month = monthAtSunrise(day.Date);
                 day.Sankranti = InstantOfTerrestrial(clock, entry.Jde, ephemeris);
-                day.How = text;
                 found.push_back(std::move(day));
             }
             break;
@@ -229,8 +150,7 @@ std::vector<FestivalDay> FestivalsBetween(const CivilDate& first, const CivilDat
                     day.Date = date;
                     day.Rule = &rule;
                     day.Month = monthAtSunrise(date);
-                    day.How = text;
-                    found.push_back(std::move(day));
+                        found.push_back(std::move(day));
                     break;
                 }
             }
@@ -246,7 +166,6 @@ std::vector<FestivalDay> FestivalsBetween(const CivilDate& first, const CivilDat
         if (rule.Basis != FestivalBasis::Offset || !KeptBy(rule, choice.Keeper)) {
             continue;
         }
-        const std::string text = RuleTextOf(rule, table.Rules);
         for (std::size_t k = 0; k < fixed; ++k) {
             if (found[k].Rule->Id != rule.OffsetFrom) {
                 continue;
@@ -255,7 +174,7 @@ std::vector<FestivalDay> FestivalsBetween(const CivilDate& first, const CivilDat
             day.Date = AddDays(found[k].Date, rule.OffsetDays);
             day.Rule = &rule;
             day.Sankranti.reset(); // the instant is the other festival's
-            day.How = text;
+            day.From = found[k].Rule;
             found.push_back(std::move(day));
         }
     }

@@ -20,7 +20,7 @@ struct FestivalDay {
     MonthAndYears Month;        // the tithi's month in both reckonings (or the month at the
                                 // day's sunrise, for the others)
     std::optional<ClockInstant> Sankranti; // the Sun's entry, for a sankranti
-    std::string How; // the rule that found the day, in words
+    const FestivalRule* From{}; // for a festival that follows another, the other's row
 };
 
 // Which rows apply: every row for all traditions, and the chosen tradition's rows where the

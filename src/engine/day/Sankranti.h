@@ -43,15 +43,6 @@ enum class SolarCalendar {
 inline constexpr SolarCalendar SolarCalendars[] = {SolarCalendar::Tamil, SolarCalendar::Malayalam,
                                                    SolarCalendar::Bengali, SolarCalendar::Odia};
 
-// SolarCalendarName: "Tamil", "Malayalam", "Bengali", "Odia".
-std::string_view SolarCalendarName(SolarCalendar calendar);
-// SolarCalendarRule: the calendar's rule for the day that begins a month, in one sentence.
-std::string_view SolarCalendarRule(SolarCalendar calendar);
-// SolarMonthName: the month that begins with the Sun's entry into a sign (0 Mesha ... 11 Mina)
-// in a calendar: Chithirai, Medam, Boishakh, Baisakha for Mesha. Empty outside 0 ... 11. The
-// Sanskrit names of the months are the signs' own (RashiName).
-std::string_view SolarMonthName(SolarCalendar calendar, int rashi);
-
 // SolarMonthFirstDay: the civil date on which a calendar begins the month of a sankranti.
 //   sankrantiJde  the sankranti, Terrestrial Time
 //   place, clock  where the day is reckoned: its sunrise and sunset, and its clock's midnights
