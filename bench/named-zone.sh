@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Times an almanac of 1901-2050 (long enough for the timer's hundredths) and a batch of 2,000
 # moments with a named zone (--tz Etc/GMT+5) against the same with the typed zone (--zone 5), the
 # best of five runs each, in CPU seconds, and fails where the named zone takes more than 1.2

@@ -3,6 +3,7 @@
 // signed or non-numeric value gets through, and every message names what it rejects.
 #include "Values.h"
 
+#include "engine/input/NumericText.h"
 #include "engine/input/PlaceReading.h"
 
 #include <cstdio>
@@ -13,36 +14,6 @@ namespace {
 
 constexpr int MinYear = 1901;
 constexpr int MaxYear = 2050;
-
-// A whole number of one to maxDigits ASCII digits; nothing else (no sign, no blank, no
-// exponent).
-std::optional<int> Digits(std::string_view text, std::size_t maxDigits) {
-    if (text.empty() || text.size() > maxDigits) {
-        return std::nullopt;
-    }
-    int value = 0;
-    for (char c : text) {
-        if (c < '0' || c > '9') {
-            return std::nullopt;
-        }
-        value = value * 10 + (c - '0');
-    }
-    return value;
-}
-
-// Splits "A<sep>B" at the first separator; B is empty (and HasTail false) without one.
-struct Split {
-    std::string_view Head, Tail;
-    bool HasTail;
-};
-
-Split SplitAt(std::string_view text, char separator) {
-    const auto at = text.find(separator);
-    if (at == std::string_view::npos) {
-        return {text, {}, false};
-    }
-    return {text.substr(0, at), text.substr(at + 1), true};
-}
 
 bool IsLeapYear(int year) {
     return year % 4 == 0;
@@ -74,11 +45,11 @@ std::string Quoted(std::string_view text) {
 
 ValueOrError<DateArgument> ParseDate(std::string_view text, std::string_view name) {
     const std::string what = std::string(name) + ' ' + Quoted(text);
-    const Split first = SplitAt(text, '-');
-    const Split second = SplitAt(first.Tail, '-');
-    const auto year = Digits(first.Head, 4);
-    const auto month = Digits(second.Head, 2);
-    const auto day = Digits(second.Tail, 2);
+    const TextSplit first = SplitAt(text, '-');
+    const TextSplit second = SplitAt(first.Tail, '-');
+    const auto year = DigitsValue(first.Head, 4);
+    const auto month = DigitsValue(second.Head, 2);
+    const auto day = DigitsValue(second.Tail, 2);
     if (first.Head.size() != 4 || !second.HasTail || !year || !month || !day) {
         return ParseError{what + ": expected YYYY-MM-DD, e.g. 2024-01-11"};
     }
@@ -98,9 +69,9 @@ ValueOrError<DateArgument> ParseDate(std::string_view text, std::string_view nam
 
 ValueOrError<MonthArgument> ParseMonth(std::string_view text) {
     const std::string what = "--month " + Quoted(text);
-    const Split split = SplitAt(text, '-');
-    const auto year = Digits(split.Head, 4);
-    const auto month = Digits(split.Tail, 2);
+    const TextSplit split = SplitAt(text, '-');
+    const auto year = DigitsValue(split.Head, 4);
+    const auto month = DigitsValue(split.Tail, 2);
     if (split.Head.size() != 4 || !split.HasTail || !year || !month) {
         return ParseError{what + ": expected YYYY-MM, e.g. 2024-06"};
     }
@@ -114,7 +85,7 @@ ValueOrError<MonthArgument> ParseMonth(std::string_view text) {
 }
 
 ValueOrError<int> ParseCount(std::string_view name, std::string_view text, int most) {
-    const auto count = Digits(text, 4);
+    const auto count = DigitsValue(text, 4);
     if (!count || *count < 1 || *count > most) {
         return ParseError{std::string(name) + ' ' + Quoted(text) +
                           ": expected a whole number 1 to " + std::to_string(most)};
@@ -130,9 +101,9 @@ std::string IsoDate(const DateArgument& date) {
 
 ValueOrError<ClockTime> ParseTime(std::string_view text) {
     const std::string what = "TIME " + Quoted(text);
-    const Split parts = SplitAt(text, ':');
-    const auto hour = Digits(parts.Head, 2);
-    const auto minute = Digits(parts.Tail, 2);
+    const TextSplit parts = SplitAt(text, ':');
+    const auto hour = DigitsValue(parts.Head, 2);
+    const auto minute = DigitsValue(parts.Tail, 2);
     if (!parts.HasTail || !hour || !minute) {
         return ParseError{what + ": expected HH:MM on the 24-hour clock, e.g. 17:05"};
     }
@@ -150,9 +121,9 @@ ValueOrError<ZoneOffset> ParseZone(std::string_view text) {
     if (!text.empty() && (text.front() == '-' || text.front() == '+')) {
         return ParseError{what + ": give the zone without a sign; its direction follows --lon"};
     }
-    const Split parts = SplitAt(text, ':');
-    const auto hours = Digits(parts.Head, 2);
-    const auto minutes = parts.HasTail ? Digits(parts.Tail, 2) : std::optional<int>{0};
+    const TextSplit parts = SplitAt(text, ':');
+    const auto hours = DigitsValue(parts.Head, 2);
+    const auto minutes = parts.HasTail ? DigitsValue(parts.Tail, 2) : std::optional<int>{0};
     if (!hours || !minutes) {
         return ParseError{what + ": expected hours[:minutes], e.g. 5:30"};
     }

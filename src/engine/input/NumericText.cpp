@@ -68,3 +68,25 @@ std::optional<std::int16_t> TextToInteger16(std::string_view text) {
         return std::nullopt;
     return static_cast<std::int16_t>(value);
 }
+
+std::optional<int> DigitsValue(std::string_view text, std::size_t maxDigits) {
+    if (text.empty() || text.size() > maxDigits) {
+        return std::nullopt;
+    }
+    int value = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9') {
+            return std::nullopt;
+        }
+        value = value * 10 + (c - '0');
+    }
+    return value;
+}
+
+TextSplit SplitAt(std::string_view text, char separator) {
+    const auto at = text.find(separator);
+    if (at == std::string_view::npos) {
+        return {text, {}, false};
+    }
+    return {text.substr(0, at), text.substr(at + 1), true};
+}

@@ -22,38 +22,12 @@ std::string_view Trimmed(std::string_view text) {
     return text.substr(first, text.find_last_not_of(blanks) - first + 1);
 }
 
-// A whole number of one to maxDigits ASCII digits; nothing else (no sign, no blank, no exponent).
-std::optional<int> Digits(std::string_view text, std::size_t maxDigits) {
-    if (text.empty() || text.size() > maxDigits)
-        return std::nullopt;
-    int value = 0;
-    for (char c : text) {
-        if (c < '0' || c > '9')
-            return std::nullopt;
-        value = value * 10 + (c - '0');
-    }
-    return value;
-}
-
-// Splits "A<sep>B" at the first separator; B is empty (and HasTail false) without one.
-struct Split {
-    std::string_view Head, Tail;
-    bool HasTail;
-};
-
-Split SplitAt(std::string_view text, char separator) {
-    const auto at = text.find(separator);
-    if (at == std::string_view::npos)
-        return {text, {}, false};
-    return {text.substr(0, at), text.substr(at + 1), true};
-}
-
 // Decimal degrees: one to three digits, a point and one to twelve digits ("77.2090"); with
 // `pointNeeded` false, whole degrees too. Read without the locale's help.
 std::optional<double> DecimalDegrees(std::string_view text, bool pointNeeded) {
-    const Split parts = SplitAt(text, '.');
-    if ((pointNeeded && !parts.HasTail) || !Digits(parts.Head, 3) ||
-        (parts.HasTail && !Digits(parts.Tail, 12)))
+    const TextSplit parts = SplitAt(text, '.');
+    if ((pointNeeded && !parts.HasTail) || !DigitsValue(parts.Head, 3) ||
+        (parts.HasTail && !DigitsValue(parts.Tail, 12)))
         return std::nullopt;
     double value = 0;
     const auto read = std::from_chars(text.data(), text.data() + text.size(), value);
@@ -174,9 +148,9 @@ std::variant<AngleReading, AngleRefusal> ReadAngle(std::string_view text, char f
     // Decimal degrees and a letter: 77.2090E.
     if (const std::optional<double> degrees = DecimalDegrees(text.substr(0, text.size() - 1), true))
         return DecimalAngle(letter == second ? -*degrees : *degrees, mostDegrees);
-    const Split parts = SplitAt(text.substr(0, text.size() - 1), ':');
-    const auto degrees = Digits(parts.Head, 3);
-    const auto minutes = parts.HasTail ? Digits(parts.Tail, 2) : std::optional<int>{0};
+    const TextSplit parts = SplitAt(text.substr(0, text.size() - 1), ':');
+    const auto degrees = DigitsValue(parts.Head, 3);
+    const auto minutes = parts.HasTail ? DigitsValue(parts.Tail, 2) : std::optional<int>{0};
     if (!degrees || !minutes)
         return AngleRefusal::Shape;
     if (*minutes > 59)
