@@ -10,6 +10,8 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <string>
+#include <utility>
 
 namespace accuracy {
 
@@ -144,6 +146,31 @@ double SwissUniversal(double jde) {
         jd = jde - swe_deltat(jd);
     }
     return jd;
+}
+
+TransitionDifferences::TransitionDifferences(std::vector<int> lastYears)
+    : lastYears_(std::move(lastYears)), universal_(lastYears_.size()) {}
+
+void TransitionDifferences::Add(double oursJde, double swissJde) {
+    terrestrial_.Add((oursJde - swissJde) * SecondsPerDay, oursJde);
+    const double oursUT = Theories->UniversalOfTerrestrial(oursJde);
+    const double year = CalendarDateOfJulianDay(oursUT).Year;
+    std::size_t period = 0;
+    while (period + 1 < lastYears_.size() && year > lastYears_[period]) {
+        ++period;
+    }
+    universal_[period].Add((oursUT - SwissUniversal(swissJde)) * SecondsPerDay, oursJde);
+}
+
+void TransitionDifferences::Print() const {
+    terrestrial_.Print("in Terrestrial Time (the theories)", "s");
+    int first = 1901;
+    for (std::size_t k = 0; k < lastYears_.size(); ++k) {
+        const std::string what = "in Universal Time, " + std::to_string(first) + '-' +
+                                 std::to_string(lastYears_[k]);
+        universal_[k].Print(what.c_str(), "s");
+        first = lastYears_[k] + 1;
+    }
 }
 
 } // namespace accuracy

@@ -38,6 +38,22 @@ private:
 
 void PrintHeading(const char* title);
 
+// The differences of a run of transitions: in Terrestrial Time, and in Universal Time over
+// periods of years, each printed as a row.
+class TransitionDifferences {
+public:
+    // lastYears: the last year of each period of Universal Time, in order (1950, 2000, 2050).
+    explicit TransitionDifferences(std::vector<int> lastYears);
+    // Ours and the reference's instant of one transition, Julian days in TT.
+    void Add(double oursJde, double swissJde);
+    void Print() const;
+
+private:
+    std::vector<int> lastYears_;
+    Differences terrestrial_;
+    std::vector<Differences> universal_;
+};
+
 using Clock = std::chrono::steady_clock;
 double MicrosecondsEach(Clock::time_point start, Clock::time_point end, std::size_t count);
 

@@ -65,23 +65,13 @@ void CompareTransitions() {
     }
     auto end = Clock::now();
 
-    Differences terrestrial;
-    Differences universal[3]; // 1901-1950, 1951-2000, 2001-2050
+    TransitionDifferences differences({1950, 2000, 2050});
     for (std::size_t k = 0; k < spans.size(); ++k) {
-        const double ours = spans[k].BeginJde;
-        terrestrial.Add((ours - swiss[k]) * SecondsPerDay, ours);
-        const double oursUT = Theories->UniversalOfTerrestrial(ours);
-        const double swissUT = SwissUniversal(swiss[k]);
-        const double year = CalendarDateOfJulianDay(oursUT).Year;
-        const int period = year <= 1950 ? 0 : year <= 2000 ? 1 : 2;
-        universal[period].Add((oursUT - swissUT) * SecondsPerDay, ours);
+        differences.Add(spans[k].BeginJde, swiss[k]);
     }
     PrintHeading("Tithi transitions (the elongation crossing a multiple of 12 degrees), Kestrava "
                  "minus Swiss Ephemeris:");
-    terrestrial.Print("in Terrestrial Time (the theories)", "s");
-    universal[0].Print("in Universal Time, 1901-1950", "s");
-    universal[1].Print("in Universal Time, 1951-2000", "s");
-    universal[2].Print("in Universal Time, 2001-2050", "s");
+    differences.Print();
     std::printf("  time per transition:               Kestrava %.2f us, Swiss Ephemeris %.2f us "
                 "(the same secant search)\n",
                 MicrosecondsEach(start, middle, spans.size()),
@@ -134,21 +124,12 @@ void CompareSiderealTransitions(Limb limb, double (*swissAngle)(double), const c
     }
     auto end = Clock::now();
 
-    Differences terrestrial;
-    Differences universal[3]; // 1901-1950, 1951-2000, 2001-2050
+    TransitionDifferences differences({1950, 2000, 2050});
     for (std::size_t k = 0; k < spans.size(); ++k) {
-        const double ours = spans[k].BeginJde;
-        terrestrial.Add((ours - swiss[k]) * SecondsPerDay, ours);
-        const double oursUT = Theories->UniversalOfTerrestrial(ours);
-        const double year = CalendarDateOfJulianDay(oursUT).Year;
-        const int period = year <= 1950 ? 0 : year <= 2000 ? 1 : 2;
-        universal[period].Add((oursUT - SwissUniversal(swiss[k])) * SecondsPerDay, ours);
+        differences.Add(spans[k].BeginJde, swiss[k]);
     }
     PrintHeading(title);
-    terrestrial.Print("in Terrestrial Time (the theories)", "s");
-    universal[0].Print("in Universal Time, 1901-1950", "s");
-    universal[1].Print("in Universal Time, 1951-2000", "s");
-    universal[2].Print("in Universal Time, 2001-2050", "s");
+    differences.Print();
     std::printf("  time per transition:               Kestrava %.2f us, Swiss Ephemeris %.2f us "
                 "(the same secant search)\n",
                 MicrosecondsEach(start, middle, spans.size()),
@@ -169,21 +150,13 @@ void CompareSankrantis() {
     }
     auto end = Clock::now();
 
-    Differences terrestrial;
-    Differences universal[2]; // 1901-2000, 2001-2050
+    TransitionDifferences differences({2000, 2050});
     for (std::size_t k = 0; k < entries.size(); ++k) {
-        const double ours = entries[k].Jde;
-        terrestrial.Add((ours - swiss[k]) * SecondsPerDay, ours);
-        const double oursUT = Theories->UniversalOfTerrestrial(ours);
-        const double year = CalendarDateOfJulianDay(oursUT).Year;
-        const int period = year <= 2000 ? 0 : 1;
-        universal[period].Add((oursUT - SwissUniversal(swiss[k])) * SecondsPerDay, ours);
+        differences.Add(entries[k].Jde, swiss[k]);
     }
     PrintHeading("Sankrantis (the Sun's sidereal longitude crossing a multiple of 30 degrees), "
                  "Kestrava minus Swiss Ephemeris:");
-    terrestrial.Print("in Terrestrial Time (the theories)", "s");
-    universal[0].Print("in Universal Time, 1901-2000", "s");
-    universal[1].Print("in Universal Time, 2001-2050", "s");
+    differences.Print();
     std::printf("  time per sankranti:                Kestrava %.2f us, Swiss Ephemeris %.2f us\n",
                 MicrosecondsEach(start, middle, entries.size()),
                 MicrosecondsEach(middle, end, entries.size()));
