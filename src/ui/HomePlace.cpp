@@ -6,6 +6,8 @@
 #include <QMap>
 #include <QRegularExpression>
 
+#include <cmath>
+
 namespace {
 
 enum class Kind {
@@ -65,6 +67,45 @@ QString FlagText(bool flag) {
     return flag ? QStringLiteral("true") : QStringLiteral("false");
 }
 
+// The keys of a place of the directory: its coordinates to full precision and its named zone.
+const QString ExactLongitudeKey = QStringLiteral("Longitude");
+const QString ExactLatitudeKey = QStringLiteral("Latitude");
+const QString ZoneKey = QStringLiteral("Zone");
+constexpr qsizetype LongestZoneName = 64;
+
+// The degrees and minutes of the boxes, as a coordinate, east and north positive.
+double BoxesCoordinate(const QString& degrees, const QString& minutes, bool westOrSouth) {
+    const double value = degrees.toDouble() + minutes.toDouble() / 60;
+    return westOrSouth ? -value : value;
+}
+
+// A coordinate to full precision, where it is a number within its range and the boxes beside it
+// hold it to the nearest minute.
+std::optional<double> ExactCoordinate(const QString& text, double most, double boxes) {
+    bool number = false;
+    const double value = text.toDouble(&number);
+    if (!number || !(std::fabs(value) <= most) || std::fabs(value - boxes) > 0.5 / 60 + 1e-9)
+        return std::nullopt;
+    return value;
+}
+
+std::optional<Place> ExactPlaceOf(const PlaceFields& place,
+                                  const std::function<QString(const QString&)>& value) {
+    const auto longitude = ExactCoordinate(
+        value(ExactLongitudeKey), 180, BoxesCoordinate(place.lonDeg, place.lonMin, place.lonWest));
+    const auto latitude = ExactCoordinate(
+        value(ExactLatitudeKey), 90, BoxesCoordinate(place.latDeg, place.latMin, place.latSouth));
+    if (!longitude || !latitude)
+        return std::nullopt;
+    return Place{*longitude, *latitude};
+}
+
+// A zone's name as the time-zone database writes them ("America/New_York", "Etc/GMT+5").
+bool ZoneNameFits(const QString& name) {
+    static const QRegularExpression zone(QStringLiteral("^[A-Za-z0-9_+./-]+$"));
+    return name.size() <= LongestZoneName && zone.match(name).hasMatch();
+}
+
 } // namespace
 
 std::optional<PlaceText> FirstFieldNotKept(const PlaceFields& place) {
@@ -81,10 +122,17 @@ QMap<QString, QString> HomePlaceValues(const PlaceFields& place) {
         values.insert(QLatin1String(row.key), place.*row.field);
     for (const FlagKey& row : FlagKeys)
         values.insert(QLatin1String(row.key), FlagText(place.*row.field));
+    if (place.exact) {
+        values.insert(ExactLongitudeKey, QString::number(place.exact->Longitude, 'g', 17));
+        values.insert(ExactLatitudeKey, QString::number(place.exact->Latitude, 'g', 17));
+    }
+    if (!place.zoneName.isEmpty())
+        values.insert(ZoneKey, place.zoneName);
     return values;
 }
 
-std::optional<PlaceFields> HomePlaceFromValues(const std::function<QString(const QString&)>& value) {
+std::optional<PlaceFields>
+HomePlaceFromValues(const std::function<QString(const QString&)>& value) {
     PlaceFields place;
     for (const TextKey& row : TextKeys)
         place.*row.field = value(QLatin1String(row.key));
@@ -96,5 +144,9 @@ std::optional<PlaceFields> HomePlaceFromValues(const std::function<QString(const
     }
     if (FirstFieldNotKept(place))
         return std::nullopt;
+    place.exact = ExactPlaceOf(place, value);
+    const QString zone = value(ZoneKey);
+    if (ZoneNameFits(zone))
+        place.zoneName = zone;
     return place;
 }

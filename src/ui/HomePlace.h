@@ -21,6 +21,9 @@ std::optional<PlaceText> FirstFieldNotKept(const PlaceFields& place);
 
 // The home place as the settings store's keys and values ("LonDeg", "West": "true", ...), and
 // back from a reader of those keys: none when a key is absent or holds what the form cannot take
-// (a file edited by hand), so that the form opens as it always has.
+// (a file edited by hand), so that the form opens as it always has. A place of the directory adds
+// its full precision ("Longitude", "Latitude") and its named zone ("Zone"); read back, they are
+// taken only where they agree with the degrees and minutes beside them (a file of an earlier
+// version has none of them).
 QMap<QString, QString> HomePlaceValues(const PlaceFields& place);
 std::optional<PlaceFields> HomePlaceFromValues(const std::function<QString(const QString&)>& value);

@@ -122,6 +122,23 @@ void NamedZoneInput::takePlace(const DirectoryPlace& place) {
     refresh();
 }
 
+void NamedZoneInput::restore(const std::optional<Place>& exact, const QString& zoneName) {
+    exact_ = exact;
+    missingZone_.clear();
+    clock_.reset();
+    if (zoneName.isEmpty()) {
+        showLine({});
+        return;
+    }
+    clock_ = NamedZoneClock::Open(zoneName);
+    if (!clock_) {
+        missingZone_ = zoneName;
+        showMissingZone();
+        return;
+    }
+    refresh();
+}
+
 void NamedZoneInput::drop() {
     clock_.reset();
     missingZone_.clear();

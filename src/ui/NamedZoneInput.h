@@ -39,6 +39,12 @@ public:
     // precision until a box or a direction of the longitude or latitude is changed.
     void takePlace(const DirectoryPlace& place);
 
+    // Takes back a place of the directory kept with the boxes (the home place), once the boxes
+    // hold what it wrote: its full precision and its named zone, which writes the zone's boxes
+    // for the entered date. A zone missing from the system's database is said, and the boxes
+    // keep their hours.
+    void restore(const std::optional<Place>& exact, const QString& zoneName);
+
     // The place of the directory that filled the boxes of longitude and latitude, while they
     // hold what it wrote; none once the user changed one.
     const std::optional<Place>& exactPlace() const { return exact_; }

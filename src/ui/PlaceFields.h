@@ -3,7 +3,11 @@
 // the choices beside them.
 #pragma once
 
+#include "engine/base/Place.h"
+
 #include <QString>
+
+#include <optional>
 
 struct PlaceFields {
     QString lonDeg, lonMin;
@@ -13,6 +17,11 @@ struct PlaceFields {
     QString zoneHour, zoneMinute;
     bool dst = false;
     QString city, state, country;
+    // A place of the directory that filled the boxes, while they hold what it wrote: its full
+    // precision, and its named zone (empty where the zone's boxes set the clock). The panel's
+    // boxes do not hold them; the form's named zone does.
+    std::optional<Place> exact;
+    QString zoneName;
 
     friend bool operator==(const PlaceFields&, const PlaceFields&) = default;
 };

@@ -9,6 +9,7 @@
 #include "ui/HomePlace.h"
 #include "ui/InputPanel.h"
 #include "ui/Languages.h"
+#include "ui/NamedZoneInput.h"
 #include "ui/Settings.h"
 
 #include <QDate>
@@ -39,8 +40,10 @@ void frmMain::createHomeMenuEntries(QMenu* mnuFile) {
 
 void frmMain::restoreHomePlace() {
     const std::optional<PlaceFields> home = ReadHomePlace(platform_);
-    if (home)
+    if (home) {
         fraMain->setPlaceFields(*home);
+        namedZone->restore(home->exact, home->zoneName);
+    }
     mnuClearHome->setEnabled(home.has_value());
 }
 
@@ -61,7 +64,12 @@ void frmMain::mnuNow_Click() {
 }
 
 void frmMain::mnuSaveHome_Click() {
-    const PlaceFields place = fraMain->placeFields();
+    // The boxes as they stand, with the place of the directory that filled them (its precision
+    // and its named zone) where they still hold what it wrote.
+    PlaceFields place = fraMain->placeFields();
+    place.exact = namedZone->exactPlace();
+    if (const NamedZoneClock* zone = namedZone->clock())
+        place.zoneName = zone->Name();
     if (const auto field = FirstFieldNotKept(place)) {
         platform_.showMessage(this,
                               tr("Please enter the longitude and the latitude in degrees and "

@@ -3,13 +3,17 @@
 // clock, the place saved to the settings store and filled in at the next start, cleared, and a
 // store that holds none, or one the form cannot take.
 #include "ui/HomePlace.h"
-#include "ui/Settings.h"
+#include "places/PlaceDirectory.h"
 #include "platform/QtPlatform.h"
 #include "support/MainWindowTest.h"
+#include "ui/NamedZoneInput.h"
+#include "ui/PlaceCompleter.h"
+#include "ui/Settings.h"
 
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QRadioButton>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -123,6 +127,55 @@ TEST_F(HomePlaceTest, TheSavedHomePlaceFillsTheFormAtTheNextStart) {
     EXPECT_EQ(next.findChild<QComboBox*>(QStringLiteral("cboYear"))->currentText(),
               QStringLiteral("1901"));
     EXPECT_TRUE(next.findChild<QAction*>(QStringLiteral("mnuClearHome"))->isEnabled());
+}
+
+// A place chosen from the directory and saved comes back as it was chosen: its full precision
+// (GeoNames' coordinates, not the boxes' minutes) and its named zone, whose daylight saving then
+// follows the entered date. A file edited by hand where those keys disagree with the boxes, or
+// name no zone the database has, gives the boxes as typed: the exact place is dropped, and a
+// missing zone is said below the zone's boxes.
+TEST_F(HomePlaceTest, APlaceOfTheDirectoryComesBackWithItsPrecisionAndItsZone) {
+    const std::vector<DirectoryPlace> found =
+        PlaceDirectory::BuiltIn().FindByPlaceText(QStringLiteral("New York City"));
+    ASSERT_FALSE(found.empty());
+    const Place exact{found[0].Longitude, found[0].Latitude};
+    Q_EMIT window.findChild<PlaceCompleter*>()->placeChosen(found[0]);
+    ASSERT_TRUE(ChooseFromMenu(window, "mnuFile", "mnuSaveHome"));
+    const QStringList stored = homeSettings();
+    EXPECT_TRUE(stored.contains("Longitude=" + QString::number(exact.Longitude, 'g', 17)));
+    EXPECT_TRUE(stored.contains("Latitude=" + QString::number(exact.Latitude, 'g', 17)));
+    EXPECT_TRUE(stored.contains(QStringLiteral("Zone=America/New_York")))
+        << stored.join(' ').toStdString();
+
+    {
+        CalculationRecord record2;
+        frmMain next(record2, platform);
+        const NamedZoneInput* zone = next.findChild<NamedZoneInput*>();
+        ASSERT_NE(zone->clock(), nullptr);
+        EXPECT_EQ(zone->clock()->Name(), QStringLiteral("America/New_York"));
+        EXPECT_EQ(zone->exactPlace(), std::optional<Place>(exact));
+        // In June 2024 the zone's boxes say UTC-04:00 as the form writes it: 5, 0 and DST (the
+        // form opens on 1901, before the United States kept daylight saving).
+        EXPECT_FALSE(next.findChild<QCheckBox*>(QStringLiteral("chkDST"))->isChecked());
+        auto* year = next.findChild<QComboBox*>(QStringLiteral("cboYear"));
+        year->setCurrentIndex(year->findText(QStringLiteral("2024")));
+        next.findChild<QComboBox*>(QStringLiteral("cboMonth"))->setCurrentIndex(5);
+        EXPECT_TRUE(next.findChild<QCheckBox*>(QStringLiteral("chkDST"))->isChecked());
+    }
+
+    const QString key = QStringLiteral("ui_tests/HomePlace/");
+    platform.settings[key + "Longitude"] = QStringLiteral("80.5");
+    platform.settings[key + "Zone"] = QStringLiteral("Mars/Olympus_Mons");
+    CalculationRecord record3;
+    frmMain edited(record3, platform);
+    const NamedZoneInput* zone = edited.findChild<NamedZoneInput*>();
+    EXPECT_EQ(zone->clock(), nullptr);
+    EXPECT_FALSE(zone->exactPlace());
+    EXPECT_TRUE(edited.findChild<QLabel*>(QStringLiteral("lblZoneName"))
+                    ->text()
+                    .contains(QStringLiteral("Mars/Olympus_Mons")));
+    // New York City lies at 74.00597 W, 40.71427 N (GeoNames): its boxes say 74°00′ and 40°43′.
+    EXPECT_EQ(placeShown(edited).mid(0, 4), QStringList({"74", "0", "40", "43"}));
 }
 
 // With no home place, or one that the form cannot take (a settings file edited by hand), the

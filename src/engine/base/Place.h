@@ -5,6 +5,8 @@
 struct Place {
     double Longitude{}; // degrees, east positive, -180 ... 180
     double Latitude{};  // degrees, north positive, -90 ... 90
+
+    friend bool operator==(const Place&, const Place&) = default;
 };
 
 // The record keeps its longitude west positive, as the lunar theory's sources did; the new work
