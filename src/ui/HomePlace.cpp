@@ -6,7 +6,9 @@
 #include <QMap>
 #include <QRegularExpression>
 
+#include <charconv>
 #include <cmath>
+#include <iterator>
 
 namespace {
 
@@ -73,6 +75,13 @@ const QString ExactLatitudeKey = QStringLiteral("Latitude");
 const QString ZoneKey = QStringLiteral("Zone");
 constexpr qsizetype LongestZoneName = 64;
 
+// The shortest text that reads back as the same number ("40.71427", not 40.714269999999999).
+QString ShortestText(double value) {
+    char text[32];
+    const auto written = std::to_chars(std::begin(text), std::end(text), value);
+    return QString::fromLatin1(text, written.ptr - text);
+}
+
 // The degrees and minutes of the boxes, as a coordinate, east and north positive.
 double BoxesCoordinate(const QString& degrees, const QString& minutes, bool westOrSouth) {
     const double value = degrees.toDouble() + minutes.toDouble() / 60;
@@ -123,8 +132,8 @@ QMap<QString, QString> HomePlaceValues(const PlaceFields& place) {
     for (const FlagKey& row : FlagKeys)
         values.insert(QLatin1String(row.key), FlagText(place.*row.field));
     if (place.exact) {
-        values.insert(ExactLongitudeKey, QString::number(place.exact->Longitude, 'g', 17));
-        values.insert(ExactLatitudeKey, QString::number(place.exact->Latitude, 'g', 17));
+        values.insert(ExactLongitudeKey, ShortestText(place.exact->Longitude));
+        values.insert(ExactLatitudeKey, ShortestText(place.exact->Latitude));
     }
     if (!place.zoneName.isEmpty())
         values.insert(ZoneKey, place.zoneName);

@@ -142,8 +142,9 @@ TEST_F(HomePlaceTest, APlaceOfTheDirectoryComesBackWithItsPrecisionAndItsZone) {
     Q_EMIT window.findChild<PlaceCompleter*>()->placeChosen(found[0]);
     ASSERT_TRUE(ChooseFromMenu(window, "mnuFile", "mnuSaveHome"));
     const QStringList stored = homeSettings();
-    EXPECT_TRUE(stored.contains("Longitude=" + QString::number(exact.Longitude, 'g', 17)));
-    EXPECT_TRUE(stored.contains("Latitude=" + QString::number(exact.Latitude, 'g', 17)));
+    // GeoNames' figures, written as short as they read back.
+    EXPECT_TRUE(stored.contains(QStringLiteral("Longitude=-74.00597")));
+    EXPECT_TRUE(stored.contains(QStringLiteral("Latitude=40.71427")));
     EXPECT_TRUE(stored.contains(QStringLiteral("Zone=America/New_York")))
         << stored.join(' ').toStdString();
 
