@@ -4,7 +4,8 @@
 // engine must answer in bounded time with a tithi index of 0 ... 29, or -1 where the moment
 // lies beyond its theories, and a longitude in 0 ... 360 or not a number. For a moment of the
 // years the engine serves, the day's panchanga at any place (any latitude and longitude, not a
-// number included) keeps its indexes in range; and any text goes into an iCalendar file.
+// number included) gives the report's tithi on the report's theories and keeps its indexes in
+// range on the modern ephemeris; and any text goes into an iCalendar file.
 #include "FuzzInput.h"
 #include "engine/calendar/ICalendar.h"
 #include "engine/day/DayFacts.h"
@@ -22,6 +23,10 @@
 #include <string>
 
 namespace {
+
+// 1901 January 1 and 2051 January 1, 0h UT: the years the engine serves.
+constexpr double FirstServedJd = 2415385.5;
+constexpr double EndOfServedJd = 2470172.5;
 
 bool IsLongitude(double degrees) {
     return std::isnan(degrees) || (degrees >= 0 && degrees <= 360);
@@ -52,11 +57,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const double longitude = input.Take<double>();
     const double latitude = input.Take<double>();
-    if (record.TithiIndex >= 0 && record.BirthYear >= 1901 && record.BirthYear <= 2050) {
+    // The moment itself, not the record's year, must lie in the years served: a month of 8193
+    // carries the date centuries on.
+    const double jd = EvaluateTithiMoment(record).JulianDayUT;
+    if (record.TithiIndex >= 0 && jd >= FirstServedJd && jd < EndOfServedJd) {
         const FixedOffsetClock clock(ClockOffsetHours(record));
-        const PanchangaMoment day = PanchangaOfMoment(EvaluateTithiMoment(record).JulianDayUT,
-                                                      {longitude, latitude}, clock, SkyChoice{});
-        if (day.Tithi.Index != static_cast<int>(record.TithiIndex) || day.Nakshatra.Index < 0 ||
+        // On the report's own theories the day's tithi is the report's. The modern ephemeris may
+        // put a boundary on the other side of the moment (seconds from it in these years), so
+        // its indexes are held to their ranges.
+        const PanchangaMoment classical =
+            PanchangaOfMoment(jd, {longitude, latitude}, clock,
+                              SkyChoice{EphemerisKind::Classical, AyanamsaKind::Lahiri});
+        if (classical.Tithi.Index != static_cast<int>(record.TithiIndex))
+            std::abort();
+        const PanchangaMoment day =
+            PanchangaOfMoment(jd, {longitude, latitude}, clock, SkyChoice{});
+        if (day.Tithi.Index < 0 || day.Tithi.Index > 29 || day.Nakshatra.Index < 0 ||
             day.Nakshatra.Index > 26 || day.Yoga.Index < 0 || day.Yoga.Index > 26 || day.Vara < 0 ||
             day.Vara > 6 || day.Month.Amanta.Index < 0 || day.Month.Amanta.Index > 11)
             std::abort();
