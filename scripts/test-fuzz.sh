@@ -22,7 +22,7 @@ CC=clang CXX=clang++ cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelW
 cmake --build "$build_dir" -j "$(nproc)"
 
 mkdir -p fuzz/findings
-for target in numeric_text cli engine; do
+for target in numeric_text cli engine place_reading festival_table; do
     corpus=$(mktemp -d)
     cp fuzz/corpus/$target/* "$corpus"/
     echo "fuzz: $target for ${seconds}s"

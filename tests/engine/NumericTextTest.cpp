@@ -29,4 +29,23 @@ TEST(TextToInteger16, ConvertsOrRefuses) {
         EXPECT_EQ(TextToInteger16(text), std::nullopt) << "text: \"" << text << '"';
 }
 
+// The digits that dates, times and angles are cut into: a shape test of any length, and a value
+// only where an int holds it (twelve decimals of a degree once overflowed it).
+TEST(DigitsValue, ReadsDigitsAndRefusesTheRest) {
+    EXPECT_EQ(DigitsValue("2024", 4), 2024);
+    EXPECT_EQ(DigitsValue("07", 2), 7);
+    EXPECT_EQ(DigitsValue("999999999", 12), 999999999);
+    for (const char* text : {"", "12345", "-1", "+1", " 1", "1a", "1.5"})
+        EXPECT_EQ(DigitsValue(text, 4), std::nullopt) << "text: \"" << text << '"';
+    EXPECT_EQ(DigitsValue("518887108088", 12), std::nullopt);
+    EXPECT_TRUE(IsDigits("518887108088", 12));
+    EXPECT_FALSE(IsDigits("5188871080889", 12));
+    EXPECT_FALSE(IsDigits("", 12));
+    const TextSplit split = SplitAt("77:13E", ':');
+    EXPECT_EQ(std::pair(split.Head, split.Tail),
+              std::pair(std::string_view("77"), std::string_view("13E")));
+    EXPECT_TRUE(split.HasTail);
+    EXPECT_FALSE(SplitAt("77", ':').HasTail);
+}
+
 } // namespace

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: MIT
-// The conversion of a numeric text of the form into a 16-bit integer.
+// The conversion of a numeric text of the form into a 16-bit integer, and the digits and
+// splits that the readings of dates, times and angles are cut with.
 #include "engine/input/NumericText.h"
 
+#include <algorithm>
 #include <limits>
 
 namespace {
@@ -69,15 +71,19 @@ std::optional<std::int16_t> TextToInteger16(std::string_view text) {
     return static_cast<std::int16_t>(value);
 }
 
+bool IsDigits(std::string_view text, std::size_t maxDigits) {
+    return !text.empty() && text.size() <= maxDigits &&
+           std::all_of(text.begin(), text.end(), IsDigit);
+}
+
 std::optional<int> DigitsValue(std::string_view text, std::size_t maxDigits) {
-    if (text.empty() || text.size() > maxDigits) {
+    // Nine digits at the most: ten could pass what an int holds.
+    constexpr std::size_t MostDigits = 9;
+    if (!IsDigits(text, std::min(maxDigits, MostDigits))) {
         return std::nullopt;
     }
     int value = 0;
     for (char c : text) {
-        if (c < '0' || c > '9') {
-            return std::nullopt;
-        }
         value = value * 10 + (c - '0');
     }
     return value;

@@ -15,8 +15,12 @@
 // "1e3") or whose value lies outside -32768 ... 32767 once rounded.
 std::optional<std::int16_t> TextToInteger16(std::string_view text);
 
-// DigitsValue: a whole number of one to maxDigits ASCII digits; nothing for anything else (no
-// sign, no blank, no exponent, no more digits).
+// IsDigits: whether a text is one to maxDigits ASCII digits, and nothing else (no sign, no blank,
+// no exponent).
+bool IsDigits(std::string_view text, std::size_t maxDigits);
+
+// DigitsValue: the whole number such a text writes, for up to nine digits (what an int holds);
+// nothing for any other text.
 std::optional<int> DigitsValue(std::string_view text, std::size_t maxDigits);
 
 // A text cut at the first separator: "A<sep>B" gives A and B; without a separator, the whole

@@ -26,8 +26,8 @@ std::string_view Trimmed(std::string_view text) {
 // `pointNeeded` false, whole degrees too. Read without the locale's help.
 std::optional<double> DecimalDegrees(std::string_view text, bool pointNeeded) {
     const TextSplit parts = SplitAt(text, '.');
-    if ((pointNeeded && !parts.HasTail) || !DigitsValue(parts.Head, 3) ||
-        (parts.HasTail && !DigitsValue(parts.Tail, 12)))
+    if ((pointNeeded && !parts.HasTail) || !IsDigits(parts.Head, 3) ||
+        (parts.HasTail && !IsDigits(parts.Tail, 12)))
         return std::nullopt;
     double value = 0;
     const auto read = std::from_chars(text.data(), text.data() + text.size(), value);
