@@ -22,15 +22,22 @@ struct Site {
     double EastLongitude, Latitude;
 };
 
-} // namespace
-
-void CompareSunrises() {
+// The places the risings are compared at: every ten degrees of latitude from 60 S to 60 N, at five
+// longitudes around the world.
+std::vector<Site> Sites() {
     std::vector<Site> places;
     for (int latitude = -60; latitude <= 60; latitude += 10) {
         for (double longitude : {-150.0, -74.0, 0.0, 77.2, 151.2}) {
             places.push_back({longitude, static_cast<double>(latitude)});
         }
     }
+    return places;
+}
+
+} // namespace
+
+void CompareSunrises() {
+    const std::vector<Site> places = Sites();
     struct Case {
         Site Where;
         int Year, Month, Day;
@@ -114,12 +121,7 @@ void CompareSunrises() {
 // (the Swiss Ephemeris' swe_rise_trans_true_hor without its refraction model), the Sun's centre
 // at -0 deg 50'.
 void CompareMoonRisings() {
-    std::vector<Site> places;
-    for (int latitude = -60; latitude <= 60; latitude += 10) {
-        for (double longitude : {-150.0, -74.0, 0.0, 77.2, 151.2}) {
-            places.push_back({longitude, static_cast<double>(latitude)});
-        }
-    }
+    const std::vector<Site> places = Sites();
     struct Case {
         Site Where;
         CivilDate Date;

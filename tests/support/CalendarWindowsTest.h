@@ -11,16 +11,6 @@
 
 class CalendarWindowsTest : public MainWindowTest {
 protected:
-    // Delhi, 77°13′E 28°36′N, on Indian Standard Time, typed on the form.
-    void typeDelhi() {
-        set({{"txtLonD", "77"},
-             {"txtLonM", "13"},
-             {"txtLatD", "28"},
-             {"txtLatM", "36"},
-             {"txtZoneHour", "5"},
-             {"txtZoneMinute", "30"}});
-    }
-
     // Opens the month view from the menu and waits until it is the active window, as the keys
     // need.
     frmMonth* openMonthView() {

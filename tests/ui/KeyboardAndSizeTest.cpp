@@ -123,12 +123,7 @@ TEST_F(KeyboardAndSizeTest, WindowsOpenWithinTheScreen) {
     const QSize available = window.screen()->availableGeometry().size();
     EXPECT_LE(window.frameGeometry().height(), available.height());
     EXPECT_LE(window.frameGeometry().width(), available.width());
-    set({{"txtLonD", "77"},
-         {"txtLonM", "13"},
-         {"txtLatD", "28"},
-         {"txtLatM", "36"},
-         {"txtZoneHour", "5"},
-         {"txtZoneMinute", "30"}});
+    typeDelhi();
     click("mnuMonthView");
     auto* month = window.findChild<frmMonth*>();
     ASSERT_NE(month, nullptr);
